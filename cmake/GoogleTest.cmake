@@ -1,0 +1,39 @@
+# GoogleTest from Debian's source package, built with this tree's compiler and flags.
+set(PELLICO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+if(NOT PELLICO_FUZZ)
+    # GoogleTest's own sources are not held to our warning set.
+    add_subdirectory(${PELLICO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    foreach(t gtest gtest_main gmock gmock_main)
+        target_compile_options(${t} PRIVATE -w)
+    endforeach()
+endif()
+include(GoogleTest)
+
+# pellico_host_test(NAME SOURCES... LIBS ...): a GoogleTest executable on the host,
+# each case a CTest test of its own.
+function(pellico_host_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS host)
+endfunction()
+
+# pellico_win32_test(NAME SOURCES... LIBS ... [LABEL e2e]): a GoogleTest executable run
+# under Wine inside the test desktop (one CTest test per executable: every Wine start costs).
+function(pellico_win32_test name)
+    cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT T_LABEL)
+        set(T_LABEL win32)
+    endif()
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}
+        FIXTURES_REQUIRED desktop RESOURCE_LOCK desktop)
+endfunction()

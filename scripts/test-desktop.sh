@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The test desktop: one Xvfb display and one Wine prefix with a default virtual desktop, so
+# every Wine process of a run shares one desktop with a taskbar and a notification area.
+#
+#   test-desktop.sh start BUILD_DIR    start Xvfb and the desktop, write BUILD_DIR/desktop/env
+#   test-desktop.sh stop BUILD_DIR     end what start started (and nothing else)
+#   test-desktop.sh shot BUILD_DIR NAME  save a screenshot as BUILD_DIR/screenshots/NAME.png
+#   test-desktop.sh prefix BUILD_DIR   only make the prefix (for a run on the user's display),
+#                                      write BUILD_DIR/desktop/prefix.env
+#
+# The prefix lives in BUILD_DIR/wineprefix and is initialised once per build tree.
+set -euo pipefail
+
+cmd=${1:?usage: test-desktop.sh start|stop|shot|prefix BUILD_DIR [NAME]}
+build=$(cd "${2:?build directory}" && pwd)
+state="$build/desktop"
+envfile="$state/env"
+mkdir -p "$state"
+
+desktop_env() {
+    export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+}
+
+free_display() {
+    for n in $(seq 91 160); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            echo "$n"
+            return
+        fi
+    done
+    echo "test-desktop: no free X display" >&2
+    exit 1
+}
+
+init_prefix() {
+    if [ -f "$WINEPREFIX/.pellico-ready" ]; then return; fi
+    echo "test-desktop: initialising the Wine prefix (once per build tree)"
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    local reg="$state/desktop.reg"
+    # A default virtual desktop for every process, and the CJK font standing in for SimSun.
+    cat >"$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x800"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\Default]
+"EnableShell"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"宋体"="WenQuanYi Micro Hei"
+"SimSun"="WenQuanYi Micro Hei"
+"MS Shell Dlg"="WenQuanYi Micro Hei"
+"Tahoma"="WenQuanYi Micro Hei"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Decorated"="N"
+REG
+    iconv -f UTF-8 -t UTF-16LE "$reg" | { printf '\xff\xfe'; cat; } >"$reg.u16"
+    wine regedit /S "$(echo "Z:$reg.u16" | tr / '\\')" >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.pellico-ready"
+}
+
+start() {
+    if [ -f "$envfile" ]; then stop_quiet; fi
+    desktop_env
+    local n
+    n=$(free_display)
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
+    local xpid=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    export DISPLAY=":$n"
+    init_prefix
+    # The desktop process stays for the whole run; the wineserver stays with it.
+    wineserver -p </dev/null >/dev/null 2>&1
+    (setsid wine explorer.exe /desktop=Default,1280x800 </dev/null >"$state/explorer.log" 2>&1 &)
+    # Wait until the desktop window with its taskbar exists.
+    for _ in $(seq 100); do
+        xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop' && break
+        sleep 0.1
+    done
+    cat >"$envfile" <<ENV
+export DISPLAY=:$n
+export WINEPREFIX=$WINEPREFIX
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8
+export LC_ALL=zh_CN.UTF-8
+export PELLICO_SHOTS=$build/screenshots
+XVFB_PID=$xpid
+ENV
+    mkdir -p "$build/screenshots"
+    echo "test-desktop: display :$n, prefix $WINEPREFIX"
+}
+
+stop_quiet() {
+    # shellcheck disable=SC1090
+    . "$envfile"
+    WINEPREFIX=$WINEPREFIX wineserver -k >/dev/null 2>&1 || true
+    kill "$XVFB_PID" >/dev/null 2>&1 || true
+    rm -f "$envfile"
+}
+
+case "$cmd" in
+start) start ;;
+prefix)
+    desktop_env
+    init_prefix
+    cat >"$state/prefix.env" <<ENV
+export WINEPREFIX=$WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+ENV
+    ;;
+stop) [ -f "$envfile" ] && stop_quiet; echo "test-desktop: stopped" ;;
+shot)
+    name=${3:?screenshot name}
+    # shellcheck disable=SC1090
+    . "$envfile"
+    mkdir -p "$build/screenshots"
+    import -window root "$build/screenshots/$name.png"
+    echo "$build/screenshots/$name.png"
+    ;;
+*) echo "usage: test-desktop.sh start|stop|shot|prefix BUILD_DIR [NAME]" >&2; exit 2 ;;
+esac

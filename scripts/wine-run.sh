@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# CTest's emulator for the win32 tree: runs a Windows program under Wine inside the test
+# desktop that scripts/test-desktop.sh started for this build tree.
+set -euo pipefail
+exe=${1:?usage: wine-run.sh PROGRAM.exe [ARGS...]}
+dir=$(cd "$(dirname "$exe")" && pwd)
+while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
+envfile="$dir/desktop/env"
+if [ ! -f "$envfile" ]; then
+    echo "wine-run: no test desktop for $dir (run scripts/test-desktop.sh start $dir)" >&2
+    exit 1
+fi
+# shellcheck disable=SC1090
+. "$envfile"
+# Windows programs see the screenshot folder as a drive path.
+PELLICO_SHOTS="Z:$(echo "$PELLICO_SHOTS" | tr / '\\')"
+export PELLICO_SHOTS
+exec wine "$@"
