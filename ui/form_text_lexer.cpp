@@ -37,10 +37,13 @@ constexpr char32_t kMaxCode = 0x10FFFF;
 } // namespace
 
 std::string DescribeByte(char c) {
-    if (c > ' ' && c < 0x7F) return std::string("'") + c + "'";
+    if (c > ' ' && c < 0x7F) return {'\'', c, '\''};
     constexpr char digits[] = "0123456789ABCDEF";
     const auto b = static_cast<unsigned char>(c);
-    return std::string("byte 0x") + digits[b >> 4] + digits[b & 15];
+    std::string text = "byte 0x";
+    text += digits[b >> 4];
+    text += digits[b & 15];
+    return text;
 }
 
 Lexer::Lexer(std::string_view source) : source_(source) {

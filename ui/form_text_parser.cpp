@@ -24,8 +24,11 @@ bool IsSymbol(const Token& token, char symbol) {
 
 std::string Quote(std::string_view name) {
     constexpr std::size_t kShown = 40;
-    if (name.size() > kShown) return "'" + std::string(name.substr(0, kShown)) + "...'";
-    return "'" + std::string(name) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(name.substr(0, kShown));
+    if (name.size() > kShown) quoted += "...";
+    quoted += '\'';
+    return quoted;
 }
 
 std::string Describe(const Token& token) {
@@ -153,23 +156,20 @@ private:
         return property;
     }
 
+    // A value read whole from the current token.
+    template <class T> Value Take(T data) {
+        Advance();
+        return Value{std::move(data)};
+    }
+
     Value ParseValue() {
         switch (token_.kind) {
-        case TokenKind::Integer: {
-            Value value{token_.integer};
-            Advance();
-            return value;
-        }
-        case TokenKind::Float: {
-            Value value{token_.real};
-            Advance();
-            return value;
-        }
-        case TokenKind::Binary: {
-            Value value{Binary{std::move(token_.bytes)}};
-            Advance();
-            return value;
-        }
+        case TokenKind::Integer:
+            return Take(token_.integer);
+        case TokenKind::Float:
+            return Take(token_.real);
+        case TokenKind::Binary:
+            return Take(Binary{std::move(token_.bytes)});
         case TokenKind::String:
             return Value{ParseString()};
         case TokenKind::Identifier:
