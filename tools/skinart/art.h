@@ -23,8 +23,8 @@ Image join(const std::vector<Image>& frames, bool stacked = false);
 
 // Sizes shared by several pieces; skin.ini states the same numbers.
 namespace geo {
-inline constexpr int title = 26;  // title bar height
-inline constexpr int side = 4;    // left, right and bottom frame thickness
+inline constexpr int title = 26; // title bar height
+inline constexpr int side = 4;   // left, right and bottom frame thickness
 inline constexpr int caption_w = 25, caption_h = 18, caption_y = 4;
 inline constexpr int scroll = 17; // scroll-bar thickness and arrow length
 } // namespace geo

@@ -50,8 +50,8 @@ constexpr BoxLook kBoxOn[] = {{pal::accent_dark, pal::accent, pal::white},
                               {pal::accent_dark, pal::accent_dark, pal::white},
                               {pal::border_light, pal::border_light, {248, 249, 251}}};
 
-const Pattern kCheck = {"........#", ".......##", "#.....##.", "##...##..", ".##.##...",
-                        "..###....", "...#....."};
+const Pattern kCheck = {"........#", ".......##", "#.....##.", "##...##..",
+                        ".##.##...", "..###....", "...#....."};
 
 Image check_box(const BoxLook& look, int mark) { // mark: 0 none, 1 check, 2 indeterminate
     Image img(kBox, kBox);
@@ -68,8 +68,10 @@ Picture check_strip() {
     // Twelve frames: unchecked, checked and indeterminate, each normal, hot, pressed,
     // disabled. The indeterminate boxes show an accent square on the unchecked face.
     std::vector<Image> frames;
-    for (const BoxLook& look : kBoxOff) frames.push_back(check_box(look, 0));
-    for (const BoxLook& look : kBoxOn) frames.push_back(check_box(look, 1));
+    for (const BoxLook& look : kBoxOff)
+        frames.push_back(check_box(look, 0));
+    for (const BoxLook& look : kBoxOn)
+        frames.push_back(check_box(look, 1));
     for (std::size_t i = 0; i < 4; ++i) {
         BoxLook look = kBoxOff[i];
         look.mark = i == 3 ? pal::border_light : kBoxOn[i].fill;
@@ -91,8 +93,10 @@ Image radio_box(const BoxLook& look, bool dot) {
 Picture radio_strip() {
     // Eight frames: unchecked then checked, each normal, hot, pressed, disabled.
     std::vector<Image> frames;
-    for (const BoxLook& look : kBoxOff) frames.push_back(radio_box(look, false));
-    for (const BoxLook& look : kBoxOn) frames.push_back(radio_box(look, true));
+    for (const BoxLook& look : kBoxOff)
+        frames.push_back(radio_box(look, false));
+    for (const BoxLook& look : kBoxOn)
+        frames.push_back(radio_box(look, true));
     return {"radio.bmp", join(frames), 8};
 }
 
@@ -134,15 +138,19 @@ Image thumb(Rgb c) {
 
 Image grip(Rgb c) {
     Image img(kS, kS);
-    for (int i = 0; i < 3; ++i) hline(img, 6, 10, 6 + 2 * i, c);
+    for (int i = 0; i < 3; ++i)
+        hline(img, 6, 10, 6 + 2 * i, c);
     return img;
 }
 
-Image track_piece(Rgb c) { return Image(kS, 16, Rgba{c.r, c.g, c.b, 255}); }
+Image track_piece(Rgb c) {
+    return Image(kS, 16, Rgba{c.r, c.g, c.b, 255});
+}
 
 std::vector<Image> turned(const std::vector<Image>& frames) {
     std::vector<Image> out;
-    for (const Image& f : frames) out.push_back(transpose(f));
+    for (const Image& f : frames)
+        out.push_back(transpose(f));
     return out;
 }
 
@@ -152,23 +160,26 @@ std::vector<Picture> scroll_pictures() {
     std::vector<Image> frames;
     const State states[] = {State::normal, State::pressed, State::disabled, State::hot};
     for (bool down : {false, true})
-        for (State s : states) frames.push_back(transpose(arrow_button(s, down)));
+        for (State s : states)
+            frames.push_back(transpose(arrow_button(s, down)));
     for (bool down : {false, true})
-        for (State s : states) frames.push_back(arrow_button(s, down));
-    for (const Rgb& c : kGrip) frames.push_back(transpose(grip(c)));
-    for (const Rgb& c : kGrip) frames.push_back(grip(c));
+        for (State s : states)
+            frames.push_back(arrow_button(s, down));
+    for (const Rgb& c : kGrip)
+        frames.push_back(transpose(grip(c)));
+    for (const Rgb& c : kGrip)
+        frames.push_back(grip(c));
     frames.push_back(Image(kS, kS, Rgba{pal::face.r, pal::face.g, pal::face.b, 255}));
 
     // Track frames: 1 normal, 2 pressed, 3 disabled, 4 hot.
     const std::vector<Image> track = {track_piece(pal::track), track_piece({222, 227, 235}),
                                       track_piece({243, 244, 247}), track_piece({227, 231, 238})};
     std::vector<Image> thumbs;
-    for (const Rgb& c : kThumb) thumbs.push_back(thumb(c));
+    for (const Rgb& c : kThumb)
+        thumbs.push_back(thumb(c));
     return {
-        {"scrollbar.bmp", join(frames), 23},
-        {"vscroll.bmp", join(track), 4},
-        {"hscroll.bmp", join(turned(track)), 4},
-        {"vthumb.bmp", join(thumbs), 3},
+        {"scrollbar.bmp", join(frames), 23},     {"vscroll.bmp", join(track), 4},
+        {"hscroll.bmp", join(turned(track)), 4}, {"vthumb.bmp", join(thumbs), 3},
         {"hthumb.bmp", join(turned(thumbs)), 3},
     };
 }
@@ -347,7 +358,8 @@ Image track_channel(bool vertical) {
 std::vector<Picture> control_pictures() {
     std::vector<Picture> out = {push_buttons(), check_strip(), radio_strip()};
     for (auto* part : {&scroll_pictures, &combo_pictures, &value_bar_pictures, &updown_pictures})
-        for (Picture& p : part()) out.push_back(std::move(p));
+        for (Picture& p : part())
+            out.push_back(std::move(p));
     return out;
 }
 

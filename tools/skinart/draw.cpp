@@ -10,7 +10,8 @@ namespace skinart {
 
 void fill_rect(Image& img, Rect r, Rgb c, double alpha) {
     for (int y = r.y; y < r.bottom(); ++y)
-        for (int x = r.x; x < r.right(); ++x) img.blend(x, y, c, alpha);
+        for (int x = r.x; x < r.right(); ++x)
+            img.blend(x, y, c, alpha);
 }
 
 void frame_rect(Image& img, Rect r, Rgb c) {
@@ -22,11 +23,13 @@ void frame_rect(Image& img, Rect r, Rgb c) {
 }
 
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha) {
-    for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x) img.blend(x, y, c, alpha);
+    for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x)
+        img.blend(x, y, c, alpha);
 }
 
 void vline(Image& img, int x, int y0, int y1, Rgb c, double alpha) {
-    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y) img.blend(x, y, c, alpha);
+    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
+        img.blend(x, y, c, alpha);
 }
 
 void line(Image& img, int x0, int y0, int x1, int y1, Rgb c) {
@@ -134,7 +137,8 @@ void draw_pattern(Image& img, int x, int y, std::initializer_list<const char*> r
 
 int pattern_width(std::initializer_list<const char*> rows) {
     std::size_t w = 0;
-    for (const char* text : rows) w = std::max(w, std::strlen(text));
+    for (const char* text : rows)
+        w = std::max(w, std::strlen(text));
     return static_cast<int>(w);
 }
 
@@ -163,21 +167,24 @@ void overlay(Image& dst, const Image& src, int dx, int dy) {
 Image mirror_h(const Image& img) {
     Image out(img.width(), img.height());
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) out.set(img.width() - 1 - x, y, img.at(x, y));
+        for (int x = 0; x < img.width(); ++x)
+            out.set(img.width() - 1 - x, y, img.at(x, y));
     return out;
 }
 
 Image flip_v(const Image& img) {
     Image out(img.width(), img.height());
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) out.set(x, img.height() - 1 - y, img.at(x, y));
+        for (int x = 0; x < img.width(); ++x)
+            out.set(x, img.height() - 1 - y, img.at(x, y));
     return out;
 }
 
 Image transpose(const Image& img) {
     Image out(img.height(), img.width());
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) out.set(y, x, img.at(x, y));
+        for (int x = 0; x < img.width(); ++x)
+            out.set(y, x, img.at(x, y));
     return out;
 }
 

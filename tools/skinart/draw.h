@@ -19,7 +19,7 @@ void fill_rect(Image& img, Rect r, Rgb c, double alpha = 1.0);
 void frame_rect(Image& img, Rect r, Rgb c); // one-pixel outline inside r
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha = 1.0); // x0..x1 inclusive
 void vline(Image& img, int x, int y0, int y1, Rgb c, double alpha = 1.0); // y0..y1 inclusive
-void line(Image& img, int x0, int y0, int x1, int y1, Rgb c);              // Bresenham, no AA
+void line(Image& img, int x0, int y0, int x1, int y1, Rgb c);             // Bresenham, no AA
 
 // Row y of r gets mix(top, bottom, (y - r.y) / (r.h - 1)).
 void gradient_v(Image& img, Rect r, Rgb top, Rgb bottom);

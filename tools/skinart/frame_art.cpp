@@ -31,8 +31,8 @@ Image window_frame(const FrameColours& c) {
     fill_rounded(img, outer, kCornerRadius, c.outline);
     const Rect band{0, 1, kFrameW, geo::title - 1};
     fill_shape_gradient(img, inner, kCornerRadius - 1, band, c.top, c.bottom);
-    fill_shape_gradient(img, inner, kCornerRadius - 1, {0, 1, kFrameW, 1}, mix(c.top, pal::white, 0.22),
-                        mix(c.top, pal::white, 0.22));
+    fill_shape_gradient(img, inner, kCornerRadius - 1, {0, 1, kFrameW, 1},
+                        mix(c.top, pal::white, 0.22), mix(c.top, pal::white, 0.22));
     // Sides and bottom: frame colour, then the inner line that outlines the client.
     fill_rect(img, {1, geo::title, kFrameW - 2, kFrameH - geo::title - 1}, c.bottom);
     const int s = geo::side;
@@ -47,7 +47,8 @@ Image text_back(const FrameColours& c) {
     // the title so whatever width the engine gives it, it is invisible.
     const Image frame = window_frame(c);
     Image img(8, geo::title);
-    for (int x = 0; x < img.width(); ++x) img.paste(frame, kFrameW / 2, 0, 1, geo::title, x, 0);
+    for (int x = 0; x < img.width(); ++x)
+        img.paste(frame, kFrameW / 2, 0, 1, geo::title, x, 0);
     return img;
 }
 
@@ -77,7 +78,8 @@ Image caption_button(const Pattern& glyph, Look look, bool danger) {
     Image img(geo::caption_w, geo::caption_h);
     const Rect plate{0, 0, geo::caption_w, geo::caption_h};
     if (look == Look::hot)
-        fill_rounded(img, plate, 3.0, danger ? pal::close_hot : mix(pal::title_top, pal::white, 0.25));
+        fill_rounded(img, plate, 3.0,
+                     danger ? pal::close_hot : mix(pal::title_top, pal::white, 0.25));
     if (look == Look::pressed)
         fill_rounded(img, plate, 3.0,
                      danger ? pal::close_pressed : mix(pal::title_bottom, pal::black, 0.25));
@@ -94,7 +96,8 @@ Picture caption_strip(const std::string& file, const Pattern& glyph, bool danger
     // Cells in the engine's order: 1 normal, 2 pressed, 3 hot, 4 disabled or inactive.
     return {file,
             join({caption_button(glyph, Look::normal, danger),
-                  caption_button(glyph, Look::pressed, danger), caption_button(glyph, Look::hot, danger),
+                  caption_button(glyph, Look::pressed, danger),
+                  caption_button(glyph, Look::hot, danger),
                   caption_button(glyph, Look::disabled, danger)}),
             4};
 }

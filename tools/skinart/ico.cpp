@@ -12,10 +12,13 @@ namespace {
 
 constexpr std::uint32_t kDirHeader = 6, kDirEntry = 16, kInfoHeader = 40;
 
-std::size_t mask_stride(int width) { return (static_cast<std::size_t>(width) + 31) / 32 * 4; }
+std::size_t mask_stride(int width) {
+    return (static_cast<std::size_t>(width) + 31) / 32 * 4;
+}
 
 std::uint32_t image_bytes(const Image& img) {
-    const auto w = static_cast<std::size_t>(img.width()), h = static_cast<std::size_t>(img.height());
+    const auto w = static_cast<std::size_t>(img.width()),
+               h = static_cast<std::size_t>(img.height());
     return static_cast<std::uint32_t>(kInfoHeader + w * h * 4 + mask_stride(img.width()) * h);
 }
 
@@ -71,7 +74,8 @@ std::vector<std::uint8_t> encode_ico(const std::vector<Image>& images) {
         le::put32(out, offset);
         offset += image_bytes(img);
     }
-    for (const Image& img : images) put_image(out, img);
+    for (const Image& img : images)
+        put_image(out, img);
     return out;
 }
 

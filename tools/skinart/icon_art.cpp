@@ -48,10 +48,11 @@ Image icon_image(int size) {
     // Lines of text: one per few pixels, the second one in the accent colour (the entry
     // about to be pasted). Small sizes get fewer, bolder lines.
     const int thick = std::max(1, static_cast<int>(std::lround(size / 24.0)));
-    const int gap = std::max(thick + 1, static_cast<int>(std::lround(size / 9.0)));
+    const int gap = std::max(thick + 2, static_cast<int>(std::lround(size / 9.0)));
     const int pad = std::max(1, static_cast<int>(std::lround(size * 0.06)));
     int line_no = 0;
-    for (int y = sheet.y + clip_h / 2 + pad; y + thick <= sheet.bottom() - pad; y += gap, ++line_no) {
+    for (int y = sheet.y + clip_h / 2 + pad; y + thick <= sheet.bottom() - pad;
+         y += gap, ++line_no) {
         const int inset = line_no % 3 == 2 ? sheet.w / 4 : 0; // ragged right edge
         const Rgb ink = line_no == 1 ? pal::accent : Rgb{150, 164, 186};
         fill_rect(img, {sheet.x + pad, y, sheet.w - 2 * pad - inset, thick}, ink);

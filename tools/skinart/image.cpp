@@ -36,8 +36,7 @@ void Image::blend(int x, int y, Rgb c, double alpha) {
     const double da = d.a / 255.0;
     const double oa = alpha + da * (1.0 - alpha);
     auto channel = [&](int s, int t) {
-        return static_cast<std::uint8_t>(
-            std::lround((s * alpha + t * da * (1.0 - alpha)) / oa));
+        return static_cast<std::uint8_t>(std::lround((s * alpha + t * da * (1.0 - alpha)) / oa));
     };
     set(x, y,
         Rgba{channel(c.r, d.r), channel(c.g, d.g), channel(c.b, d.b),

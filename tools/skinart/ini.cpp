@@ -11,8 +11,10 @@ namespace skinart {
 namespace {
 
 std::string trim_lower(std::string_view s, bool lower) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
     std::string out(s);
     if (lower)
         std::transform(out.begin(), out.end(), out.begin(),

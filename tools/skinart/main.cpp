@@ -44,12 +44,14 @@ int write_review(const std::optional<skinart::Image>& img, const std::string& ou
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 2 && args[0] == "skin") return write_pictures(skinart::skin_pictures(), args[1]);
+    if (args.size() == 2 && args[0] == "skin")
+        return write_pictures(skinart::skin_pictures(), args[1]);
     if (args.size() == 2 && args[0] == "resources")
         return write_pictures(skinart::resource_pictures(), args[1]);
     if (args.size() == 2 && args[0] == "icon") {
         std::vector<skinart::Image> images;
-        for (int size : skinart::kIconSizes) images.push_back(skinart::icon_image(size));
+        for (int size : skinart::kIconSizes)
+            images.push_back(skinart::icon_image(size));
         return skinart::write_ico(args[1], images) ? 0 : fail("cannot write " + args[1]);
     }
     if (args.size() == 3 && args[0] == "sheet")

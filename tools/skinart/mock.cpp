@@ -127,7 +127,8 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     const Rgb text = skin.colour("ButtonText", {0, 0, 0});
     fill_rect(win, {lw, th, kClientW, kClientH}, face);
     nine_grid(win, {0, 0, lw, H}, left.cell(1),
-              {0, skin.number(P, "LeftTopHeight", 0), 0, skin.number(P, "LeftBotHeight", 0)}, false);
+              {0, skin.number(P, "LeftTopHeight", 0), 0, skin.number(P, "LeftBotHeight", 0)},
+              false);
     nine_grid(win, {W - rw, 0, rw, H}, right.cell(1),
               {0, skin.number(P, "RightTopHeight", 0), 0, skin.number(P, "RightBotHeight", 0)},
               false);
@@ -142,8 +143,8 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     draw_text(win, text_x, (th - kGlyphHeight) / 2 + skin.number(P, "TextShiftVert", 0) / 2,
               "Pellico", skin.colour("TitleTextActive", {255, 255, 255}));
     // Close enabled; maximise and minimise shown disabled, as on a dialog without them.
-    for (auto [section, cell] : {std::pair{"Button.Close", 1}, {"Button.Maximize", 4},
-                                 {"Button.Minimize", 4}}) {
+    for (auto [section, cell] :
+         {std::pair{"Button.Close", 1}, {"Button.Maximize", 4}, {"Button.Minimize", 4}}) {
         const Strip b = skin.strip(section, "ButtonImage", skin.number(section, "Frame", 1));
         const Image c = b.cell(cell);
         const int x = W - skin.number(section, "Xcoord", 0), y = skin.number(section, "Ycoord", 0);
@@ -157,9 +158,18 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     frame_rect(win, list, skin.colour("ButtonShadow", {128, 128, 128}));
     frame_rect(win, list.inset(1), face);
     fill_rect(win, list.inset(2), {255, 255, 255});
-    const char* items[] = {"first copied line", "a second entry", "selected entry",
-                           "https://example.org/x", "1234 5678", "Name", "Street 12",
-                           "phone 555 0100", "last line", "more", "and more", "and more still",
+    const char* items[] = {"first copied line",
+                           "a second entry",
+                           "selected entry",
+                           "https://example.org/x",
+                           "1234 5678",
+                           "Name",
+                           "Street 12",
+                           "phone 555 0100",
+                           "last line",
+                           "more",
+                           "and more",
+                           "and more still",
                            "end"};
     for (int i = 0; i < 13; ++i) {
         const Rect row{list.x + 2, list.y + 2 + 14 * i, list.w - 4 - 17, 14};
@@ -169,8 +179,8 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     }
     const Strip arrows = skin.strip("Scrollbar", "Image", 23);
     const Strip vtrack = skin.strip("VertScroll", "Image", 4);
-    const Strip vthumb = skin.strip("VertScrollThumb", "Image",
-                                    skin.number("VertScrollThumb", "FrameCount", 3));
+    const Strip vthumb =
+        skin.strip("VertScrollThumb", "Image", skin.number("VertScrollThumb", "FrameCount", 3));
     const int a = arrows.image.height();
     const Rect bar{list.right() - 2 - a, list.y + 2, a, list.h - 4};
     fill_rect(win, bar, face);
@@ -192,12 +202,14 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     }
 
     // Check box, unchecked.
-    const Strip check = skin.strip("Buttons", "CheckButton", skin.number("Buttons", "CheckButtonFrame", 4));
+    const Strip check =
+        skin.strip("Buttons", "CheckButton", skin.number("Buttons", "CheckButtonFrame", 4));
     const Image box = check.cell(1);
     const Rect cb = at(8, 255, 141, 26);
     stretch(win, {cb.x, cb.y + (cb.h - box.height()) / 2, box.width(), box.height()}, box,
             {0, 0, box.width(), box.height()}, true);
-    draw_text(win, cb.x + box.width() + 4, cb.y + (cb.h - kGlyphHeight) / 2, "Auto type after", text);
+    draw_text(win, cb.x + box.width() + 4, cb.y + (cb.h - kGlyphHeight) / 2, "Auto type after",
+              text);
 
     // Combo box: the composite the engine derives from the sunken edge, the button and the
     // arrow glyph, drawn as one element over the white edit field.
@@ -209,8 +221,8 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     nine_grid(composite, {0, 0, 50, 21}, edge.cell(1), skin.margins("SunkEdge"), true);
     nine_grid(composite, {50 - b, 0, b, 21}, combo.cell(1), skin.margins("ComboButton"), true);
     const Image g = glyphs.cell(1);
-    stretch(composite, {50 - b + (b - g.width()) / 2, (21 - g.height()) / 2, g.width(), g.height()}, g,
-            {0, 0, g.width(), g.height()}, true);
+    stretch(composite, {50 - b + (b - g.width()) / 2, (21 - g.height()) / 2, g.width(), g.height()},
+            g, {0, 0, g.width(), g.height()}, true);
     fill_rect(composite, {2, 2, 47 - b, 16}, kMagenta);
     const Rect cr = at(158, 256, 94, 24);
     fill_rect(win, cr, {255, 255, 255});

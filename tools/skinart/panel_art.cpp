@@ -9,7 +9,9 @@ namespace skinart {
 
 namespace {
 
-Image solid(int w, int h, Rgb c) { return Image(w, h, Rgba{c.r, c.g, c.b, 255}); }
+Image solid(int w, int h, Rgb c) {
+    return Image(w, h, Rgba{c.r, c.g, c.b, 255});
+}
 
 // Tabs: 1 normal, 2 selected, 3 disabled, 4 hot, 5 selected without focus. The selected tab
 // has the face colour of the pane below it and an accent line on top; the others are a
@@ -127,19 +129,19 @@ std::vector<Picture> panel_pictures() {
                    5});
     out.push_back({"menubackground.bmp", menu_background(), 1});
     out.push_back({"statusbar.bmp", join(status_edges()), 3});
-    out.push_back({"toolbars.bmp",
-                   join({toolbar_button({}, {}, false),
-                         toolbar_button(pal::accent_dark, pal::accent_soft, true),
-                         toolbar_button({}, {}, false),
-                         toolbar_button(pal::accent, pal::accent_light, true),
-                         toolbar_button(pal::accent_soft, pal::accent_light, true)}),
-                   5});
+    out.push_back(
+        {"toolbars.bmp",
+         join({toolbar_button({}, {}, false),
+               toolbar_button(pal::accent_dark, pal::accent_soft, true),
+               toolbar_button({}, {}, false), toolbar_button(pal::accent, pal::accent_light, true),
+               toolbar_button(pal::accent_soft, pal::accent_light, true)}),
+         5});
     Image label(24, 18);
     fill_rounded(label, {0, 0, 24, 18}, 3.0, pal::face_dark);
     flatten(label, pal::face);
     out.push_back({"groupbox.bmp", label, 1});
-    out.push_back({"groupboxedge.bmp", join({group_edge(pal::border), group_edge(pal::border_light)}),
-                   2});
+    out.push_back(
+        {"groupboxedge.bmp", join({group_edge(pal::border), group_edge(pal::border_light)}), 2});
     return out;
 }
 

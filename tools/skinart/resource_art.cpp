@@ -31,7 +31,8 @@ Image menu_glyphs() {
     constexpr int kCell = 16;
     const int n = static_cast<int>(std::size(kMenuGlyphs));
     Image img(kCell * n, kCell, Rgba{255, 255, 255, 255});
-    for (int i = 0; i < n; ++i) draw_pattern(img, kCell * i + 3, 3, kMenuGlyphs[i], pal::text);
+    for (int i = 0; i < n; ++i)
+        draw_pattern(img, kCell * i + 3, 3, kMenuGlyphs[i], pal::text);
     return img;
 }
 
@@ -40,7 +41,8 @@ Image menu_glyphs() {
 std::vector<Picture> skin_pictures() {
     std::vector<Picture> out;
     for (auto* part : {&frame_pictures, &control_pictures, &panel_pictures})
-        for (Picture& p : part()) out.push_back(std::move(p));
+        for (Picture& p : part())
+            out.push_back(std::move(p));
     return out;
 }
 

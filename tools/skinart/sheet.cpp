@@ -24,7 +24,8 @@ struct Layout {
 std::map<std::string, Layout> known_layouts() {
     std::map<std::string, Layout> out;
     for (auto* list : {&skin_pictures, &resource_pictures})
-        for (const Picture& p : list()) out[p.file] = {p.frames, p.stacked};
+        for (const Picture& p : list())
+            out[p.file] = {p.frames, p.stacked};
     return out;
 }
 
@@ -40,7 +41,8 @@ constexpr Rgb kBackground{206, 209, 214}, kInk{20, 24, 30}, kMark{230, 30, 30};
 Image scaled(const Image& img) {
     Image out(img.width() * kScale, img.height() * kScale);
     for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) out.set(x, y, img.at(x / kScale, y / kScale));
+        for (int x = 0; x < out.width(); ++x)
+            out.set(x, y, img.at(x / kScale, y / kScale));
     return out;
 }
 
@@ -78,7 +80,8 @@ std::optional<Image> contact_sheet(const std::string& skin_dir) {
         if (!img) continue;
         const std::string name = item.path().filename().string();
         const auto known = layouts.find(name);
-        entries.push_back({name, std::move(*img), known == layouts.end() ? Layout{} : known->second});
+        entries.push_back(
+            {name, std::move(*img), known == layouts.end() ? Layout{} : known->second});
     }
     if (ec || entries.empty()) return std::nullopt;
     std::sort(entries.begin(), entries.end(),
