@@ -261,11 +261,11 @@ constexpr ThumbLook kTrackThumb[] = {{{128, 140, 158}, pal::white, {226, 230, 23
 
 Image trackbar_thumb(const ThumbLook& look, bool pointer) {
     Image img(kThumbW, kThumbH);
-    const int body = pointer ? 15 : kThumbH; // a pointer ends in a tip at the bottom centre
-    const Rect r{0, 0, kThumbW, pointer ? body + 4 : kThumbH};
+    // A pointer ends in a tip at the bottom centre: its sides slope one pixel per row.
+    const int mid = kThumbW / 2, body = pointer ? kThumbH - 1 - mid : kThumbH;
+    const Rect r{0, 0, kThumbW, kThumbH};
     fill_rounded_gradient(img, r, 2.5, look.top, look.bottom);
     stroke_rounded(img, r, 2.5, look.edge);
-    const int mid = kThumbW / 2;
     for (int y = body; y < kThumbH; ++y) {
         const int edge = mid - (y - body); // distance of the sloped edge from the centre
         for (int x = 0; x < kThumbW; ++x) {
