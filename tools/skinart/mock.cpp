@@ -104,14 +104,16 @@ void text_in(Image& img, Rect r, std::string_view s, Rgb c) {
     draw_text(img, r.x + (r.w - text_width(s)) / 2, r.y + (r.h - kGlyphHeight) / 2, s, c);
 }
 
-} // namespace
+// The frame pictures' cell, caption colour and caption-button cell of a window state.
+struct WindowState {
+    int frame, button_cell;
+    const char* caption_key;
+};
 
-std::optional<Image> window_mock(const std::string& skin_dir) {
-    const auto ini_bytes = read_file(skin_dir + "/skin.ini");
-    if (!ini_bytes) return std::nullopt;
-    const Skin skin(skin_dir, std::string(ini_bytes->begin(), ini_bytes->end()));
+constexpr int kClientW = 263, kClientH = 354;
+
+std::optional<Image> compose(const Skin& skin, const WindowState& state) {
     const char* P = "Personality";
-
     const Strip left = skin.strip(P, "Left", skin.number(P, "LeftFrame", 1));
     const Strip right = skin.strip(P, "Right", skin.number(P, "RightFrame", 1));
     const Strip top = skin.strip(P, "Top", skin.number(P, "TopFrame", 1), true);
@@ -119,29 +121,28 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
     if (left.image.width() == 0 || top.image.width() == 0) return std::nullopt;
     const int lw = left.cell(1).width(), rw = right.cell(1).width();
     const int th = top.cell(1).height(), bh = bottom.cell(1).height();
-    constexpr int kClientW = 263, kClientH = 354, kDesk = 24;
     const int W = kClientW + lw + rw, H = kClientH + th + bh;
-
+    const int f = state.frame;
     Image win(W, H, Rgba{255, 0, 255, 255});
     const Rgb face = skin.colour("ButtonFace", {240, 240, 240});
     const Rgb text = skin.colour("ButtonText", {0, 0, 0});
     fill_rect(win, {lw, th, kClientW, kClientH}, face);
-    nine_grid(win, {0, 0, lw, H}, left.cell(1),
+    nine_grid(win, {0, 0, lw, H}, left.cell(f),
               {0, skin.number(P, "LeftTopHeight", 0), 0, skin.number(P, "LeftBotHeight", 0)},
               false);
-    nine_grid(win, {W - rw, 0, rw, H}, right.cell(1),
+    nine_grid(win, {W - rw, 0, rw, H}, right.cell(f),
               {0, skin.number(P, "RightTopHeight", 0), 0, skin.number(P, "RightBotHeight", 0)},
               false);
-    nine_grid(win, {lw, H - bh, W - lw - rw, bh}, bottom.cell(1),
+    nine_grid(win, {lw, H - bh, W - lw - rw, bh}, bottom.cell(f),
               {skin.number(P, "BottomTopHeight", 0), 0, skin.number(P, "BottomBotHeight", 0), 0},
               false);
-    nine_grid(win, {lw, 0, W - lw - rw, th}, top.cell(1),
+    nine_grid(win, {lw, 0, W - lw - rw, th}, top.cell(f),
               {skin.number(P, "TopTopHeight", 0), 0, skin.number(P, "TopBotHeight", 0), 0}, false);
 
     // Caption: left-aligned, 16 pixels further left for a dialog frame, after one blank.
     const int text_x = lw + skin.number(P, "TextShift", 0) - 16 + kGlyphAdvance;
     draw_text(win, text_x, (th - kGlyphHeight) / 2 + skin.number(P, "TextShiftVert", 0) / 2,
-              "Pellico", skin.colour("TitleTextActive", {255, 255, 255}));
+              "Pellico", skin.colour(state.caption_key, {255, 255, 255}));
     // Close enabled; maximise and minimise shown disabled, as on a dialog without them.
     for (auto [section, cell] :
          {std::pair{"Button.Close", 1}, {"Button.Maximize", 4}, {"Button.Minimize", 4}}) {
@@ -234,13 +235,36 @@ std::optional<Image> window_mock(const std::string& skin_dir) {
 
     draw_text(win, lw + 3, th + 298 + 4, "F4 pastes the next entry, F5 all", text);
 
-    Image desk(W + 2 * kDesk, H + 2 * kDesk, Rgba{58, 92, 104, 255});
-    stretch(desk, {kDesk, kDesk, W, H}, win, {0, 0, W, H}, true);
-    // The credit label is magenta itself, so it is drawn after the key colour is cut.
-    const int cx = kDesk + lw, cy = kDesk + th;
-    draw_text(desk, cx + 1, cy + 333 + 3, "Korvane", {255, 0, 255});
-    draw_text(desk, cx + 164, cy + 333 + 2, "More free software", {0, 0, 255});
-    hline(desk, cx + 164, cx + 164 + text_width("More free software"), cy + 333 + 10, {0, 0, 255});
+    return win;
+}
+
+} // namespace
+
+std::optional<Image> window_mock(const std::string& skin_dir) {
+    const auto ini_bytes = read_file(skin_dir + "/skin.ini");
+    if (!ini_bytes) return std::nullopt;
+    const Skin skin(skin_dir, std::string(ini_bytes->begin(), ini_bytes->end()));
+    const auto active = compose(skin, {1, 1, "TitleTextActive"});
+    const auto inactive = compose(skin, {2, 4, "TitleTextNoActive"});
+    if (!active || !inactive) return std::nullopt;
+
+    // Active and inactive side by side on a plain desktop; the magenta key cut out.
+    constexpr int kDesk = 24;
+    const int W = active->width(), H = active->height();
+    Image desk(2 * W + 3 * kDesk, H + 2 * kDesk, Rgba{58, 92, 104, 255});
+    const char* P = "Personality";
+    const int lw = skin.strip(P, "Left", skin.number(P, "LeftFrame", 1)).cell(1).width();
+    const int th = skin.strip(P, "Top", skin.number(P, "TopFrame", 1), true).cell(1).height();
+    for (int i = 0; i < 2; ++i) {
+        const int x = kDesk + i * (W + kDesk);
+        stretch(desk, {x, kDesk, W, H}, i == 0 ? *active : *inactive, {0, 0, W, H}, true);
+        // The credit label is magenta itself, so it is drawn after the key colour is cut.
+        const int cx = x + lw, cy = kDesk + th;
+        draw_text(desk, cx + 1, cy + 333 + 3, "Korvane", {255, 0, 255});
+        draw_text(desk, cx + 164, cy + 333 + 2, "More free software", {0, 0, 255});
+        hline(desk, cx + 164, cx + 164 + text_width("More free software"), cy + 333 + 10,
+              {0, 0, 255});
+    }
     return desk;
 }
 
