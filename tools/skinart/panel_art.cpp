@@ -68,7 +68,9 @@ constexpr int kItemW = 24, kItemH = 20;
 Image menu_item(int kind) {
     Image img(kItemW, kItemH);
     const Rect plate{1, 1, kItemW - 2, kItemH - 2};
-    if (kind == 2) hline(img, 3, kItemW - 4, kItemH / 2, pal::separator);
+    // The engine shows a separator cell bottom-aligned when the item is lower than the cell;
+    // separator items are about 8 pixels high, so the line sits 4 rows above the bottom.
+    if (kind == 2) hline(img, 3, kItemW - 4, kItemH - 4, pal::separator);
     if (kind == 3) fill_rounded(img, plate, 3.0, {234, 236, 240});
     if (kind == 4) fill_rounded(img, plate, 3.0, pal::accent);
     flatten(img, pal::menu);
