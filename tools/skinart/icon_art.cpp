@@ -29,7 +29,7 @@ void board(Image& img, Rect r, double radius, int stroke, Rgb top, Rgb bottom, R
 Image icon_image(int size) {
     Image img(size, size);
     const int stroke = std::max(1, static_cast<int>(std::lround(size / 40.0)));
-    const double radius = std::max(1.5, size * 0.07);
+    const double radius = size <= 24 ? 1.0 : size * 0.07; // small sizes: just a softened corner
 
     // The clipboard behind, lighter, peeking out at the top right: more than one entry.
     const Rect back = snap(size, 0.26, 0.04, 0.96, 0.84);
