@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 namespace skinart {
@@ -30,19 +29,6 @@ void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha) {
 void vline(Image& img, int x, int y0, int y1, Rgb c, double alpha) {
     for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
         img.blend(x, y, c, alpha);
-}
-
-void line(Image& img, int x0, int y0, int x1, int y1, Rgb c) {
-    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        img.blend(x0, y0, c, 1.0);
-        if (x0 == x1 && y0 == y1) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) err += dy, x0 += sx;
-        if (e2 <= dx) err += dx, y0 += sy;
-    }
 }
 
 void gradient_v(Image& img, Rect r, Rgb top, Rgb bottom) {
@@ -114,14 +100,6 @@ void fill_disc(Image& img, double cx, double cy, double radius, Rgb c) {
     for (int y = int(cy - radius) - 1; y <= int(cy + radius) + 1; ++y)
         for (int x = int(cx - radius) - 1; x <= int(cx + radius) + 1; ++x)
             img.blend(x, y, c, disc_coverage(cx, cy, radius, x, y));
-}
-
-void stroke_circle(Image& img, double cx, double cy, double radius, Rgb c) {
-    for (int y = int(cy - radius) - 1; y <= int(cy + radius) + 1; ++y)
-        for (int x = int(cx - radius) - 1; x <= int(cx + radius) + 1; ++x)
-            img.blend(x, y, c,
-                      disc_coverage(cx, cy, radius, x, y) -
-                          disc_coverage(cx, cy, radius - 1.0, x, y));
 }
 
 void draw_pattern(Image& img, int x, int y, std::initializer_list<const char*> rows, Rgb c) {

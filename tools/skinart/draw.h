@@ -19,7 +19,6 @@ void fill_rect(Image& img, Rect r, Rgb c, double alpha = 1.0);
 void frame_rect(Image& img, Rect r, Rgb c); // one-pixel outline inside r
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha = 1.0); // x0..x1 inclusive
 void vline(Image& img, int x, int y0, int y1, Rgb c, double alpha = 1.0); // y0..y1 inclusive
-void line(Image& img, int x0, int y0, int x1, int y1, Rgb c);             // Bresenham, no AA
 
 // Row y of r gets mix(top, bottom, (y - r.y) / (r.h - 1)).
 void gradient_v(Image& img, Rect r, Rgb top, Rgb bottom);
@@ -34,9 +33,8 @@ void fill_shape_gradient(Image& img, Rect shape, double radius, Rect band, Rgb t
 // One-pixel outline following the curve of fill_rounded(r, radius).
 void stroke_rounded(Image& img, Rect r, double radius, Rgb c);
 
-// Disc and one-pixel ring centred at (cx, cy), in pixel units (pixel centres at .5).
+// Disc centred at (cx, cy), in pixel units (pixel centres at .5).
 void fill_disc(Image& img, double cx, double cy, double radius, Rgb c);
-void stroke_circle(Image& img, double cx, double cy, double radius, Rgb c);
 
 // A glyph from text rows: '#' paints c, '+' paints c at half opacity, anything else is left.
 void draw_pattern(Image& img, int x, int y, std::initializer_list<const char*> rows, Rgb c);
