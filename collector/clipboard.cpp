@@ -64,17 +64,6 @@ bool SetText(std::wstring_view text) {
     return true;
 }
 
-// The text of a data block: up to its first zero, never past the block's size. Data of any
-// size is taken whole; an odd last byte is not a character.
-std::wstring BlockText(HANDLE block) {
-    if (!block) return {};
-    const SIZE_T units = GlobalSize(block) / sizeof(wchar_t);
-    GlobalLockGuard lock(block);
-    if (!lock.data()) return {};
-    const auto* text = static_cast<const wchar_t*>(lock.data());
-    return std::wstring(text, wcsnlen(text, units));
-}
-
 // Formats by which a program asks clipboard monitors and histories to leave its data alone
 // (password managers use them for secrets).
 struct ExclusionFormats {
@@ -84,6 +73,15 @@ struct ExclusionFormats {
 };
 
 } // namespace
+
+std::wstring BlockText(HANDLE block) {
+    if (!block) return {};
+    const SIZE_T units = GlobalSize(block) / sizeof(wchar_t);
+    GlobalLockGuard lock(block);
+    if (!lock.data()) return {};
+    const auto* text = static_cast<const wchar_t*>(lock.data());
+    return std::wstring(text, wcsnlen(text, units));
+}
 
 ClipboardError::ClipboardError() : std::runtime_error("无法打开剪贴板") {}
 

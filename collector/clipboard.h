@@ -20,6 +20,11 @@ public:
 };
 inline constexpr std::wstring_view kCannotOpenClipboard = L"无法打开剪贴板";
 
+// The text of a CF_UNICODETEXT data block: up to its first zero, never past the block's size
+// (data of any size is taken whole; an odd last byte is not a character). Empty when there is
+// no block or it cannot be locked.
+std::wstring BlockText(HANDLE block);
+
 class Clipboard final : public ClipboardSource {
 public:
     static Clipboard& Instance();
