@@ -24,7 +24,10 @@ bool AnswerSentMessagesUntil(const std::function<bool()>& done, std::chrono::mil
 
 bool WaitForPaste(const Clipboard& clipboard, std::chrono::milliseconds at_least,
                   std::chrono::milliseconds at_most) {
-    return AnswerSentMessagesUntil([&] { return clipboard.TextTaken(); }, at_least, at_most);
+    // The target still holds the clipboard open for a moment after it got the text; our next
+    // write could not open it before then.
+    return AnswerSentMessagesUntil(
+        [&] { return clipboard.TextTaken() && !GetOpenClipboardWindow(); }, at_least, at_most);
 }
 
 } // namespace collector

@@ -15,8 +15,9 @@ namespace collector {
 bool AnswerSentMessagesUntil(const std::function<bool()>& done, std::chrono::milliseconds at_least,
                              std::chrono::milliseconds at_most);
 
-// The pause after a paste from WriteTextOnRequest: until the target took the text (at least
-// 100 ms after the paste, so pastes stay that far apart), or 1 s at most.
+// The pause after a paste from WriteTextOnRequest: until the target took the text and closed
+// the clipboard again (at least 100 ms after the paste, so pastes stay that far apart), or 1 s
+// at most. Returns whether the target took it and let go.
 bool WaitForPaste(const Clipboard& clipboard,
                   std::chrono::milliseconds at_least = std::chrono::milliseconds(100),
                   std::chrono::milliseconds at_most = std::chrono::milliseconds(1000));
