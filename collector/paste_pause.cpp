@@ -2,7 +2,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace collector {
+
+namespace {
+constexpr DWORD kPollMs = 10;
+}
 
 bool AnswerSentMessagesUntil(const std::function<bool()>& done, std::chrono::milliseconds at_least,
                              std::chrono::milliseconds at_most) {
@@ -13,7 +19,9 @@ bool AnswerSentMessagesUntil(const std::function<bool()>& done, std::chrono::mil
         const DWORD elapsed = GetTickCount() - start;
         const bool held = done();
         if ((held && elapsed >= least) || elapsed >= most) return held;
-        const DWORD wait = (held ? least : most) - elapsed;
+        // `done` may come true without a message to us (the target closing the clipboard),
+        // so look again every few milliseconds.
+        const DWORD wait = std::min<DWORD>((held ? least : most) - elapsed, kPollMs);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_SENDMESSAGE);
         // Peeking runs the sent messages that are waiting; PM_QS_SENDMESSAGE keeps it from
         // taking anything else out of the queue.
