@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "application_window.h"
+#include "collection.h"
 #include "desktop.h"
 #include "kivwatchClipbrd.h"
 #include "test_window.h"
@@ -135,5 +136,70 @@ TEST(Watcher, DoesNotJoinWhenTheClipboardCannotBeEmptied) {
     CloseClipboard();
     CleanClipboard clean;
     EXPECT_EQ(own.Received(WM_DRAWCLIPBOARD).size(), 0u);
+    SetApplicationWindow(nullptr);
+}
+
+TEST(Watcher, OwnWritesAddNothingAndTheNextOutsideCopyIsCaptured) {
+    CleanClipboard clean;
+    TestWindow app, other;
+    SetApplicationWindow(app.get());
+    Collection list;
+    std::unique_ptr<TkivwatchClipbrd> watcher;
+    int notifications = 0;
+    TestWindow own([&](UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+        if (msg != WM_DRAWCLIPBOARD) return std::nullopt;
+        if (watcher) {
+            ++notifications;
+            list.Capture(watcher->HandleDrawClipboard(msg, wp, lp), Clipboard::Instance());
+        }
+        return 0;
+    });
+    watcher = std::make_unique<TkivwatchClipbrd>(own.get());
+    Clipboard& clipboard = Clipboard::Instance();
+
+    struct Step {
+        const char* name;
+        std::function<void()> write;
+        std::size_t entries;
+    };
+    const Step steps[] = {
+        {"outside copy",
+         [&] {
+             PlaceOnClipboard(other.get(), {{CF_UNICODETEXT, WideBytes(L"a")}});
+         },
+         1},
+        {"our paste",
+         [&] {
+             list.SetSuppressNextCapture();
+             clipboard.WriteText(L"a");
+         },
+         1},
+        {"our paste on request", [&] { clipboard.WriteTextOnRequest(L"a"); }, 1},
+        // Our notification came and went: an outside copy right after is not skipped.
+        {"outside copy after our paste",
+         [&] {
+             PlaceOnClipboard(other.get(), {{CF_UNICODETEXT, WideBytes(L"b")}});
+         },
+         2},
+        {"outside copy of nothing but a bitmap",
+         [&] {
+             PlaceOnClipboard(other.get(), {{CF_BITMAP, {}}});
+         },
+         2},
+    };
+    for (const auto& step : steps) {
+        const int before = notifications;
+        step.write();
+        ASSERT_TRUE(PumpUntil([&] { return notifications > before; })) << step.name;
+        EXPECT_EQ(list.Size(), step.entries) << step.name;
+        EXPECT_FALSE(list.SuppressNextCapture()) << step.name;
+    }
+    EXPECT_EQ(list.Lines(), (std::vector<std::wstring>{L"a", L"b"}));
+
+    // Noticing our own write does not ask for the text owed: only the paste target does.
+    clipboard.WriteTextOnRequest(L"owed");
+    testing_desktop::Pump(std::chrono::milliseconds(100));
+    EXPECT_FALSE(clipboard.TextTaken());
+    watcher.reset();
     SetApplicationWindow(nullptr);
 }
