@@ -53,21 +53,6 @@ public:
     }
 };
 
-Collection Entries(std::initializer_list<const wchar_t*> texts) {
-    struct Source : ClipboardSource {
-        std::wstring text;
-        bool IsOwnWrite() override { return false; }
-        bool IsExcluded() override { return false; }
-        std::wstring CapturedText() override { return text; }
-    } source;
-    Collection list;
-    for (const auto* t : texts) {
-        source.text = t;
-        list.Capture(1, source);
-    }
-    return list;
-}
-
 std::wstring Key(WORD vk, DWORD flags) {
     return L"key " + std::to_wstring(vk) + L" " +
            std::to_wstring(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) + L" " + std::to_wstring(flags);
@@ -113,7 +98,7 @@ TEST(PasteActions, AskForTheirEffectsInOrder) {
          {Key(VK_TAB, 1), Key(VK_TAB, 3)}},
     };
     for (const auto& c : cases) {
-        Collection list = Entries({L"a\r\n", L"b\r\n", L"c"});
+        Collection list = CollectedTexts({L"a\r\n", L"b\r\n", L"c"});
         RecordedEffects effects;
         c.action(list, effects);
         EXPECT_EQ(effects.log, c.log) << c.name;
@@ -129,7 +114,7 @@ TEST(PasteActions, PasteAllOfNothingStillPastesAndABusyClipboardStopsThePaste) {
     PasteAll(empty, kTarget, effects);
     EXPECT_EQ(effects.log, Concat({{L"write ", L"front " + std::to_wstring(0x1234)}, CtrlV()}));
 
-    Collection list = Entries({L"a"});
+    Collection list = CollectedTexts({L"a"});
     RecordedEffects busy;
     busy.clipboard_busy = true;
     EXPECT_THROW(PasteEntry(list, 0, kTarget, busy), ClipboardError);

@@ -17,22 +17,6 @@ using testing_desktop::PumpUntil;
 
 namespace {
 
-// Three captured texts, "0", "1" and "2".
-Collection ThreeEntries() {
-    struct Source : ClipboardSource {
-        std::wstring text;
-        bool IsOwnWrite() override { return false; }
-        bool IsExcluded() override { return false; }
-        std::wstring CapturedText() override { return text; }
-    } source;
-    Collection list;
-    for (const auto* t : {L"0", L"1", L"2"}) {
-        source.text = t;
-        list.Capture(1, source);
-    }
-    return list;
-}
-
 class PasteTest : public ::testing::TestWithParam<PasteTarget::Kind> {
 protected:
     PasteTest() { SetApplicationWindow(app.get()); }
@@ -45,7 +29,7 @@ protected:
 
 TEST_P(PasteTest, PastesInTurnLandInOrder) {
     PasteTarget target(GetParam(), app.get());
-    Collection list = ThreeEntries();
+    Collection list = CollectedTexts({L"0", L"1", L"2"});
     for (std::size_t i = 0; i < list.Size(); ++i) {
         PasteInTurn(list, i, target.get(), VK_RETURN);
         EXPECT_TRUE(Clipboard::Instance().TextTaken()) << i;
@@ -80,7 +64,7 @@ TEST_F(PasteTest, PauseEndsWhenTheTargetTookTheTextAndOnlyThen) {
 
 TEST_F(PasteTest, PasteEntryAndPasteAllWriteAtOnce) {
     PasteTarget target(PasteTarget::Kind::plain, app.get());
-    Collection list = ThreeEntries();
+    Collection list = CollectedTexts({L"0", L"1", L"2"});
     PasteEntry(list, 1, target.get());
     EXPECT_TRUE(PumpUntil([&] { return target.Text() == L"1"; }));
     PasteAll(list, target.get());

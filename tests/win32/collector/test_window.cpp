@@ -84,6 +84,21 @@ void PlaceOnClipboard(HWND opener, const std::vector<Format>& formats) {
     CloseClipboard();
 }
 
+collector::Collection CollectedTexts(std::initializer_list<const wchar_t*> texts) {
+    struct Source : collector::ClipboardSource {
+        std::wstring text;
+        bool IsOwnWrite() override { return false; }
+        bool IsExcluded() override { return false; }
+        std::wstring CapturedText() override { return text; }
+    } source;
+    collector::Collection list;
+    for (const auto* t : texts) {
+        source.text = t;
+        list.Capture(1, source);
+    }
+    return list;
+}
+
 std::vector<unsigned char> WideBytes(const std::wstring& text) {
     std::vector<unsigned char> bytes((text.size() + 1) * sizeof(wchar_t));
     std::memcpy(bytes.data(), text.c_str(), bytes.size());

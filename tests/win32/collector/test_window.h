@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "collection.h"
 
 namespace collector_test {
 
@@ -54,6 +57,9 @@ struct Format {
     std::vector<unsigned char> bytes;
 };
 void PlaceOnClipboard(HWND opener, const std::vector<Format>& formats);
+
+// A list that captured these texts from outside, in order.
+collector::Collection CollectedTexts(std::initializer_list<const wchar_t*> texts);
 
 std::vector<unsigned char> WideBytes(const std::wstring& text); // with the terminating zero
 
