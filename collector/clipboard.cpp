@@ -156,8 +156,8 @@ void Clipboard::Render() {
     SetText(text);
 }
 
-// The system asks the clipboard's owner, our opener, for delayed data and tells it when its
-// data is thrown away; the opener's own window procedure never sees these.
+// The system asks the clipboard's owner, our opener, for the text we owe and tells it when the
+// contents are thrown away; the opener's own window procedure need know nothing of this.
 LRESULT CALLBACK Clipboard::OwnerProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                       DWORD_PTR self_ptr) {
     auto* self = reinterpret_cast<Clipboard*>(self_ptr);

@@ -32,8 +32,9 @@ std::wstring PasteTarget::Text() const {
 void PasteTarget::Run() {
     thread_id_ = GetCurrentThreadId();
     edit_ = CreateWindowExW(0, L"EDIT", L"",
-                            WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 400,
-                            200, 300, 200, nullptr, nullptr, nullptr, nullptr);
+                            WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN |
+                                ES_AUTOVSCROLL,
+                            400, 200, 300, 200, nullptr, nullptr, nullptr, nullptr);
     SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     edit_proc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
