@@ -25,18 +25,7 @@ Collection Numbers() {
     std::vector<std::wstring> texts;
     for (int i = 0; i < kEntries; ++i)
         texts.push_back(std::to_wstring(i));
-    Collection list;
-    struct Source : ClipboardSource {
-        std::wstring text;
-        bool IsOwnWrite() override { return false; }
-        bool IsExcluded() override { return false; }
-        std::wstring CapturedText() override { return text; }
-    } source;
-    for (const auto& t : texts) {
-        source.text = t;
-        list.Capture(1, source);
-    }
-    return list;
+    return CollectedTexts(texts);
 }
 
 std::wstring Expected(const Collection& list) {

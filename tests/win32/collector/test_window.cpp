@@ -84,7 +84,7 @@ void PlaceOnClipboard(HWND opener, const std::vector<Format>& formats) {
     CloseClipboard();
 }
 
-collector::Collection CollectedTexts(std::initializer_list<const wchar_t*> texts) {
+collector::Collection CollectedTexts(const std::vector<std::wstring>& texts) {
     struct Source : collector::ClipboardSource {
         std::wstring text;
         bool IsOwnWrite() override { return false; }
@@ -92,7 +92,7 @@ collector::Collection CollectedTexts(std::initializer_list<const wchar_t*> texts
         std::wstring CapturedText() override { return text; }
     } source;
     collector::Collection list;
-    for (const auto* t : texts) {
+    for (const auto& t : texts) {
         source.text = t;
         list.Capture(1, source);
     }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,7 +58,7 @@ struct Format {
 void PlaceOnClipboard(HWND opener, const std::vector<Format>& formats);
 
 // A list that captured these texts from outside, in order.
-collector::Collection CollectedTexts(std::initializer_list<const wchar_t*> texts);
+collector::Collection CollectedTexts(const std::vector<std::wstring>& texts);
 
 std::vector<unsigned char> WideBytes(const std::wstring& text); // with the terminating zero
 
