@@ -214,3 +214,15 @@ TEST_F(ClipboardTest, TextOnRequestIsHandedOverWhenAsked) {
     EXPECT_TRUE(clipboard.TextTaken());
     EXPECT_EQ(clipboard.ReadText(), L"theirs");
 }
+
+TEST(ClipboardOwner, GoingAwayPlacesTheTextStillOwed) {
+    CleanClipboard clean;
+    TestWindow other;
+    {
+        TestWindow app;
+        SetApplicationWindow(app.get());
+        Clipboard::Instance().WriteTextOnRequest(L"owed 中文");
+        SetApplicationWindow(nullptr);
+    }
+    EXPECT_EQ(Clipboard::Instance().ReadText(), L"owed 中文");
+}
