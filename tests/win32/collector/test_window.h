@@ -1,5 +1,6 @@
-// A plain top-level window for the collector's tests: it records the messages it gets and lets
-// a test answer chosen ones.
+// Helpers of the collector's tests: a plain window that records its messages and lets a test
+// answer chosen ones, a clean clipboard per test, data placed as another program would, and a
+// list of captured texts.
 #pragma once
 
 #include <windows.h>
