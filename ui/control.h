@@ -109,6 +109,7 @@ public:
     virtual void Click();
 
 protected:
+    friend class TWinControl;
     // The control's own handling: library bookkeeping, then the bound handlers, then the
     // default handling.
     virtual void WndProc(TMessage& msg);

@@ -108,8 +108,8 @@ void TFont::SetHandleFromLogFont(const LOGFONTW& lf) {
     name_ = lf.lfFaceName;
     height_ = lf.lfHeight;
     charset_ = lf.lfCharSet;
-    style_ = (lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
-             (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0);
+    style_ = (lf.lfWeight >= FW_BOLD ? +fsBold : 0u) | (lf.lfItalic ? +fsItalic : 0u) |
+             (lf.lfUnderline ? +fsUnderline : 0u) | (lf.lfStrikeOut ? +fsStrikeOut : 0u);
     Changed();
     handle_.reset(CreateFontIndirectW(&lf));
 }
@@ -197,11 +197,11 @@ void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
 void TCanvas::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
 
 void TCanvas::TextOut(int x, int y, const std::wstring& text) {
-    TextOutW(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    ::TextOutW(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 int TCanvas::DrawText(const std::wstring& text, RECT& r, UINT format) {
-    return DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &r, format);
+    return ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &r, format);
 }
 
 SIZE TCanvas::TextExtent(const std::wstring& text) {

@@ -2,7 +2,7 @@
 // Each superclasses its system class; a new kind needs its create params, the messages it
 // reflects back and its properties.
 #pragma once
-#include "strings.h"
+#include "string_list.h"
 #include "win_control.h"
 
 namespace ui {

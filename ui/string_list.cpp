@@ -1,5 +1,5 @@
 // String list operations.
-#include "strings.h"
+#include "string_list.h"
 
 #include <stdexcept>
 
