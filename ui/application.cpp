@@ -16,8 +16,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"TApplication";
 
 std::wstring Widen(const std::string& s) {
-    if (s.empty())
-        return {};
+    if (s.empty()) return {};
     // Our messages are UTF-8; text that is not is taken in the ANSI code page.
     UINT cp = CP_UTF8;
     DWORD flags = MB_ERR_INVALID_CHARS;
@@ -37,11 +36,9 @@ std::wstring ModuleTitle() {
     const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring title(path, n);
     const auto slash = title.find_last_of(L"\\/");
-    if (slash != std::wstring::npos)
-        title.erase(0, slash + 1);
+    if (slash != std::wstring::npos) title.erase(0, slash + 1);
     const auto dot = title.rfind(L'.');
-    if (dot != std::wstring::npos)
-        title.erase(dot);
+    if (dot != std::wstring::npos) title.erase(dot);
     return title;
 }
 
@@ -67,8 +64,7 @@ void HandleException(TPersistent* sender) {
 }
 
 TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
-    if (Application)
-        throw std::logic_error("There is already an application object");
+    if (Application) throw std::logic_error("There is already an application object");
     Application = this;
     ErrorBox = [this](const std::wstring& message) {
         MessageBoxW(main_form_ && main_form_->HandleAllocated() ? main_form_->Handle() : handle_,
@@ -89,31 +85,28 @@ TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
     handle_ = CreateWindowExW(0, kClassName, title_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               x, y, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (!handle_)
-        throw std::runtime_error("Could not create the application window");
+    if (!handle_) throw std::runtime_error("Could not create the application window");
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TApplication::~TApplication() {
     Destroying();
     DestroyComponents(); // the forms, newest first
-    if (handle_)
-        DestroyWindow(handle_);
+    if (handle_) DestroyWindow(handle_);
     Application = nullptr;
 }
 
 const TClassInfo& TApplication::StaticClass() {
     using C = TApplication;
-    static const TClassInfo info(L"TApplication", &TComponent::StaticClass(),
-                                 {
-                                     props::String(L"Title", &C::Title, &C::SetTitle),
-                                     props::Integer(L"HintPause", &C::HintPause, &C::SetHintPause),
-                                     props::Integer(L"HintShortPause", &C::HintShortPause,
-                                                    &C::SetHintShortPause),
-                                     props::Integer(L"HintHidePause", &C::HintHidePause,
-                                                    &C::SetHintHidePause),
-                                     props::Boolean(L"ShowHint", &C::ShowHint, &C::SetShowHint),
-                                 });
+    static const TClassInfo info(
+        L"TApplication", &TComponent::StaticClass(),
+        {
+            props::String(L"Title", &C::Title, &C::SetTitle),
+            props::Integer(L"HintPause", &C::HintPause, &C::SetHintPause),
+            props::Integer(L"HintShortPause", &C::HintShortPause, &C::SetHintShortPause),
+            props::Integer(L"HintHidePause", &C::HintHidePause, &C::SetHintHidePause),
+            props::Boolean(L"ShowHint", &C::ShowHint, &C::SetShowHint),
+        });
     return info;
 }
 
@@ -124,14 +117,12 @@ void TApplication::SetTitle(const std::wstring& title) {
 
 void TApplication::RemoveForm(TForm* f) {
     std::erase(forms_, f);
-    if (main_form_ == f)
-        main_form_ = nullptr;
+    if (main_form_ == f) main_form_ = nullptr;
 }
 
 void TApplication::Run() {
     ShowWindow(handle_, SW_SHOWNOACTIVATE);
-    if (main_form_)
-        main_form_->Show();
+    if (main_form_) main_form_->Show();
     while (!terminated_ && HandleMessage()) {
     }
 }
@@ -165,64 +156,63 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Terminate() {
-    if (!terminated_)
-        PostQuitMessage(0);
+    if (!terminated_) PostQuitMessage(0);
     terminated_ = true;
 }
 
 void TApplication::SetActive(bool active) {
-    if (active == active_)
-        return;
+    if (active == active_) return;
     active_ = active;
     const TNotifyEvent& event = active ? OnActivate : OnDeactivate;
-    if (event)
-        event(this);
+    if (event) event(this);
 }
 
 void TApplication::HandleException(TPersistent*) {
     const std::wstring message = ExceptionMessage(std::current_exception());
-    if (ErrorBox)
-        ErrorBox(message);
+    if (ErrorBox) ErrorBox(message);
 }
 
 bool TApplication::IsDialogMessage(MSG& msg) {
-    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR)
-        return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
     // The control the key goes to: the window itself or, for the edit inside a combo box,
     // its nearest library-made ancestor.
     TControl* control = nullptr;
     for (HWND w = msg.hwnd; w && !control; w = GetParent(w))
         control = FindControl(w);
-    if (!control)
-        return false;
+    if (!control) return false;
     TForm* form = control->ParentForm();
-    if (!form)
-        return false;
+    if (!form) return false;
     try {
         if (msg.message == WM_SYSCHAR)
             return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
         const WPARAM key = msg.wParam;
         LRESULT want = 0;
         switch (key) {
-        case VK_TAB: want = DLGC_WANTTAB | DLGC_WANTALLKEYS; break;
+        case VK_TAB:
+            want = DLGC_WANTTAB | DLGC_WANTALLKEYS;
+            break;
         case VK_LEFT:
         case VK_RIGHT:
         case VK_UP:
-        case VK_DOWN: want = DLGC_WANTARROWS | DLGC_WANTALLKEYS; break;
+        case VK_DOWN:
+            want = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+            break;
         case VK_RETURN:
-        case VK_ESCAPE: want = DLGC_WANTALLKEYS | DLGC_WANTMESSAGE; break;
-        default: return false;
-        }
-        const LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
-        if (code & want)
+        case VK_ESCAPE:
+            want = DLGC_WANTALLKEYS | DLGC_WANTMESSAGE;
+            break;
+        default:
             return false;
+        }
+        const LRESULT code =
+            SendMessageW(msg.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+        if (code & want) return false;
         // An open drop-down list takes its own return, escape and arrows.
         for (HWND w = msg.hwnd; w; w = GetParent(w))
             if (SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) && FindControl(w) &&
                 GetWindowLongW(w, GWL_STYLE) & (CBS_DROPDOWN | CBS_DROPDOWNLIST))
                 return false;
-        if (control->Perform(CM_DIALOGKEY, key, msg.lParam) != 0)
-            return true;
+        if (control->Perform(CM_DIALOGKEY, key, msg.lParam) != 0) return true;
         return form->Perform(CM_DIALOGKEY, key, msg.lParam) != 0;
     } catch (...) {
         ui::HandleException(form);
@@ -239,8 +229,7 @@ LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
                 app->SetActive(wp != 0);
                 return 0;
             case WM_CLOSE:
-                if (app->main_form_)
-                    app->main_form_->Close();
+                if (app->main_form_) app->main_form_->Close();
                 return 0;
             case WM_SYSCOMMAND:
                 if ((wp & 0xFFF0) == SC_RESTORE && app->main_form_) {

@@ -29,8 +29,7 @@ public:
     // Creates a form owned by the application; the first one becomes the main form.
     template <class F> F* CreateForm() {
         F* form = new F(this);
-        if (!main_form_)
-            main_form_ = form;
+        if (!main_form_) main_form_ = form;
         return form;
     }
     TForm* MainForm() const { return main_form_; }

@@ -7,7 +7,9 @@
 
 namespace ui {
 
-TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { tab_stop_ = true; }
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
+    tab_stop_ = true;
+}
 
 const TClassInfo& TButtonControl::StaticClass() {
     static const TClassInfo info(L"TButtonControl", &TWinControl::StaticClass());
@@ -17,8 +19,7 @@ const TClassInfo& TButtonControl::StaticClass() {
 bool TButtonControl::IsAccel(std::uintptr_t ch) const {
     const std::wstring& t = text_;
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (t[i] != L'&')
-            continue;
+        if (t[i] != L'&') continue;
         if (t[i + 1] == L'&') {
             ++i;
             continue;
@@ -69,14 +70,12 @@ void TButton::SetDefault(bool v) {
     default_ = v;
     if (handle_) {
         TForm* form = ParentForm();
-        if (!form || !dynamic_cast<TButton*>(form->ActiveControl()))
-            ShowDefault(v);
+        if (!form || !dynamic_cast<TButton*>(form->ActiveControl())) ShowDefault(v);
     }
 }
 
 void TButton::ShowDefault(bool v) {
-    if (handle_)
-        SendMessageW(handle_, BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    if (handle_) SendMessageW(handle_, BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::CreateParams(TCreateParams& p) {
@@ -117,11 +116,9 @@ const TClassInfo& TCheckBox::StaticClass() {
 }
 
 void TCheckBox::SetState(TCheckBoxState v) {
-    if (v == state_)
-        return;
+    if (v == state_) return;
     state_ = v;
-    if (handle_)
-        SendMessageW(handle_, BM_SETCHECK, static_cast<WPARAM>(v), 0);
+    if (handle_) SendMessageW(handle_, BM_SETCHECK, static_cast<WPARAM>(v), 0);
     Click();
 }
 
@@ -135,8 +132,7 @@ void TCheckBox::CreateParams(TCreateParams& p) {
     p.system_class = L"BUTTON";
     // We move through the states ourselves, so grayed can be skipped when not allowed.
     p.style |= BS_3STATE;
-    if (alignment_ == TAlignment::taLeftJustify)
-        p.style |= BS_LEFTTEXT;
+    if (alignment_ == TAlignment::taLeftJustify) p.style |= BS_LEFTTEXT;
 }
 
 void TCheckBox::InitializeWnd() {
@@ -148,8 +144,12 @@ void TCheckBox::Clicked() {
     case TCheckBoxState::cbUnchecked:
         SetState(allow_grayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbChecked);
         break;
-    case TCheckBoxState::cbGrayed: SetState(TCheckBoxState::cbChecked); break;
-    case TCheckBoxState::cbChecked: SetState(TCheckBoxState::cbUnchecked); break;
+    case TCheckBoxState::cbGrayed:
+        SetState(TCheckBoxState::cbChecked);
+        break;
+    case TCheckBoxState::cbChecked:
+        SetState(TCheckBoxState::cbUnchecked);
+        break;
     }
 }
 

@@ -8,8 +8,7 @@
 namespace ui {
 
 TComponent::TComponent(TComponent* owner) {
-    if (owner)
-        owner->InsertComponent(this);
+    if (owner) owner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
@@ -22,30 +21,28 @@ TComponent::~TComponent() {
         c->Notification(this, TOperation::opRemove);
     }
     DestroyComponents();
-    if (owner_)
-        owner_->RemoveComponent(this);
+    if (owner_) owner_->RemoveComponent(this);
 }
 
 const TClassInfo& TComponent::StaticClass() {
-    static const TClassInfo info(L"TComponent", &TPersistent::StaticClass(),
-                                 {
-                                     props::String(L"Name", &TComponent::Name, &TComponent::SetName),
-                                     props::Integer(L"Tag", &TComponent::Tag, &TComponent::SetTag),
-                                 });
+    static const TClassInfo info(
+        L"TComponent", &TPersistent::StaticClass(),
+        {
+            props::String(L"Name", &TComponent::Name, &TComponent::SetName),
+            props::Integer(L"Tag", &TComponent::Tag, &TComponent::SetTag),
+        });
     return info;
 }
 
 TComponent* TComponent::FindComponent(std::wstring_view name) const {
     const std::wstring wanted = LowerCase(name);
     for (TComponent* c : components_)
-        if (!c->name_.empty() && LowerCase(c->name_) == wanted)
-            return c;
+        if (!c->name_.empty() && LowerCase(c->name_) == wanted) return c;
     return nullptr;
 }
 
 void TComponent::FreeNotification(TComponent* other) {
-    if (!other || other == this)
-        return;
+    if (!other || other == this) return;
     if (std::find(free_notifies_.begin(), free_notifies_.end(), other) == free_notifies_.end()) {
         free_notifies_.push_back(other);
         other->free_notifies_.push_back(this);
@@ -54,16 +51,21 @@ void TComponent::FreeNotification(TComponent* other) {
 
 void TComponent::RemoveFreeNotification(TComponent* other) {
     std::erase(free_notifies_, other);
-    if (other)
-        std::erase(other->free_notifies_, this);
+    if (other) std::erase(other->free_notifies_, this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-    if (operation == TOperation::opRemove)
-        RemoveFreeNotification(component);
+    if (operation == TOperation::opRemove) RemoveFreeNotification(component);
 }
 
-void TComponent::Loaded() { state_ &= ~csLoading; }
+void TComponent::BeforeDestruction() {
+    Destroying();
+    DestroyComponents();
+}
+
+void TComponent::Loaded() {
+    state_ &= ~csLoading;
+}
 
 void TComponent::SetParentComponent(TComponent*) {}
 
@@ -98,8 +100,7 @@ void TComponent::RemoveComponent(TComponent* c) {
 }
 
 void Free(TComponent* component) {
-    if (!component)
-        return;
+    if (!component) return;
     component->BeforeDestruction();
     delete component;
 }

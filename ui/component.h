@@ -43,10 +43,10 @@ public:
     void RemoveFreeNotification(TComponent* other);
     virtual void Notification(TComponent* component, TOperation operation);
 
-    // Runs while the whole object still exists, before its destructors: windows are
-    // destroyed and last events fired here. Free() calls it, and so does an owner for the
-    // components it frees.
-    virtual void BeforeDestruction() { Destroying(); }
+    // Runs while the whole object still exists, before its destructors: owned components
+    // are freed (so this one still hears of each), windows are destroyed and last events
+    // fired here. Free() calls it, and so does an owner for the components it frees.
+    virtual void BeforeDestruction();
 
     // Called once everything in a description has been read; clears the loading state.
     virtual void Loaded();

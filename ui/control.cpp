@@ -19,8 +19,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 TControl::~TControl() {
     Destroying();
     font_->OnChange = nullptr;
-    if (parent_)
-        parent_->RemoveControl(this);
+    if (parent_) parent_->RemoveControl(this);
 }
 
 const TClassInfo& TControl::StaticClass() {
@@ -58,57 +57,48 @@ const TClassInfo& TControl::StaticClass() {
 }
 
 void TControl::SetParent(TWinControl* parent) {
-    if (parent == parent_)
-        return;
-    if (parent == this)
-        throw std::invalid_argument("A control cannot be its own parent");
-    if (parent_)
-        parent_->RemoveControl(this);
-    if (parent)
-        parent->InsertControl(this);
+    if (parent == parent_) return;
+    if (parent == this) throw std::invalid_argument("A control cannot be its own parent");
+    if (parent_) parent_->RemoveControl(this);
+    if (parent) parent->InsertControl(this);
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
-    if (auto* w = dynamic_cast<TWinControl*>(parent))
-        SetParent(w);
+    if (auto* w = dynamic_cast<TWinControl*>(parent)) SetParent(w);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    if (parent_ && !IsWindowed())
-        parent_->Invalidate(); // old place
+    if (parent_ && !IsWindowed()) parent_->Invalidate(); // old place
     left_ = left, top_ = top, width_ = width, height_ = height;
     Invalidate();
 }
 
-RECT TControl::ClientRect() { return {0, 0, width_, height_}; }
+RECT TControl::ClientRect() {
+    return {0, 0, width_, height_};
+}
 
 bool TControl::Showing() const {
     for (const TControl* c = this; c; c = c->parent_)
-        if (!c->visible_)
-            return false;
+        if (!c->visible_) return false;
     return true;
 }
 
 void TControl::SetVisible(bool v) {
-    if (v == visible_)
-        return;
+    if (v == visible_) return;
     VisibleChanging();
     visible_ = v;
     Perform(CM_VISIBLECHANGED, v ? 1 : 0);
-    if (parent_ && !IsWindowed())
-        parent_->Invalidate();
+    if (parent_ && !IsWindowed()) parent_->Invalidate();
 }
 
 void TControl::SetEnabled(bool v) {
-    if (v == enabled_)
-        return;
+    if (v == enabled_) return;
     enabled_ = v;
     Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetColor(TColor v) {
-    if (v == color_)
-        return;
+    if (v == color_) return;
     color_ = v;
     parent_color_ = false;
     ColorChanged();
@@ -131,8 +121,7 @@ void TControl::SetParentFont(bool v) {
 }
 
 void TControl::SetText(const std::wstring& v) {
-    if (v == text_)
-        return;
+    if (v == text_) return;
     text_ = v;
     TextChanged();
     Perform(CM_TEXTCHANGED);
@@ -170,7 +159,9 @@ void TControl::OnMessage(std::uint32_t msg, std::function<void(TMessage&)> handl
 }
 
 void TControl::Invalidate() {}
-void TControl::Repaint() { Invalidate(); }
+void TControl::Repaint() {
+    Invalidate();
+}
 
 TForm* TControl::ParentForm() const {
     const TControl* c = this;
@@ -180,26 +171,21 @@ TForm* TControl::ParentForm() const {
 }
 
 void TControl::Click() {
-    if (OnClick && Firing())
-        OnClick(this);
+    if (OnClick && Firing()) OnClick(this);
 }
 
 void TControl::MouseEntered() {
-    if (mouse_in_)
-        return;
+    if (mouse_in_) return;
     mouse_in_ = true;
     Perform(CM_MOUSEENTER);
-    if (OnMouseEnter && Firing())
-        OnMouseEnter(this);
+    if (OnMouseEnter && Firing()) OnMouseEnter(this);
 }
 
 void TControl::MouseLeft() {
-    if (!mouse_in_)
-        return;
+    if (!mouse_in_) return;
     mouse_in_ = false;
     Perform(CM_MOUSELEAVE);
-    if (OnMouseLeave && Firing())
-        OnMouseLeave(this);
+    if (OnMouseLeave && Firing()) OnMouseLeave(this);
 }
 
 void TControl::WndProc(TMessage& msg) {

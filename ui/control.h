@@ -21,7 +21,12 @@ class TForm;
 
 using TWndMethod = std::function<void(TMessage&)>;
 
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum class TBiDiMode {
+    bdLeftToRight,
+    bdRightToLeft,
+    bdRightToLeftNoAlign,
+    bdRightToLeftReadingOnly
+};
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 using TMouseEvent =
     std::function<void(TPersistent* sender, TMouseButton button, unsigned shift, int x, int y)>;

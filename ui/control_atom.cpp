@@ -9,9 +9,10 @@ namespace ui {
 
 std::wstring ControlAtomName() {
     wchar_t name[32];
-    std::swprintf(name, 32, L"ControlOfs%.8X%.8X",
-                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
-                  static_cast<unsigned>(GetCurrentThreadId()));
+    std::swprintf(
+        name, 32, L"ControlOfs%.8X%.8X",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
+        static_cast<unsigned>(GetCurrentThreadId()));
     return name;
 }
 
@@ -21,8 +22,7 @@ ATOM ControlAtom() {
 }
 
 TControl* FindControl(HWND wnd) {
-    if (!wnd)
-        return nullptr;
+    if (!wnd) return nullptr;
     return static_cast<TControl*>(GetPropW(wnd, MAKEINTATOM(ControlAtom())));
 }
 

@@ -30,22 +30,19 @@ const TClassInfo& TEdit::StaticClass() {
 
 void TCustomEdit::SetReadOnly(bool v) {
     read_only_ = v;
-    if (handle_)
-        SendMessageW(handle_, EM_SETREADONLY, v, 0);
+    if (handle_) SendMessageW(handle_, EM_SETREADONLY, v, 0);
 }
 
 void TCustomEdit::SetMaxLength(int v) {
     max_length_ = v;
-    if (handle_)
-        SendMessageW(handle_, EM_SETLIMITTEXT, static_cast<WPARAM>(v), 0);
+    if (handle_) SendMessageW(handle_, EM_SETLIMITTEXT, static_cast<WPARAM>(v), 0);
 }
 
 void TCustomEdit::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.system_class = L"EDIT";
     p.style |= ES_AUTOHSCROLL;
-    if (read_only_)
-        p.style |= ES_READONLY;
+    if (read_only_) p.style |= ES_READONLY;
     p.ex_style |= WS_EX_CLIENTEDGE;
 }
 
@@ -56,8 +53,7 @@ void TCustomEdit::InitializeWnd() {
 
 void TCustomEdit::WndProc(TMessage& msg) {
     if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == EN_CHANGE) {
-        if (OnChange && Firing())
-            OnChange(this);
+        if (OnChange && Firing()) OnChange(this);
         return;
     }
     TWinControl::WndProc(msg);
@@ -70,22 +66,22 @@ const TClassInfo& TMemoLines::StaticClass() {
     return info;
 }
 
-HWND TMemoLines::Wnd() const { return memo_.Handle(); }
+HWND TMemoLines::Wnd() const {
+    return memo_.Handle();
+}
 
 int TMemoLines::Count() const {
     HWND w = Wnd();
     int count = static_cast<int>(SendMessageW(w, EM_GETLINECOUNT, 0, 0));
     const auto last_start = SendMessageW(w, EM_LINEINDEX, static_cast<WPARAM>(count - 1), 0);
-    if (SendMessageW(w, EM_LINELENGTH, static_cast<WPARAM>(last_start), 0) == 0)
-        --count;
+    if (SendMessageW(w, EM_LINELENGTH, static_cast<WPARAM>(last_start), 0) == 0) --count;
     return count;
 }
 
 std::wstring TMemoLines::Get(int index) const {
     HWND w = Wnd();
     const auto start = SendMessageW(w, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-    if (index < 0 || start < 0)
-        return {};
+    if (index < 0 || start < 0) return {};
     const auto length = SendMessageW(w, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
     // EM_GETLINE takes the buffer size in its first word and needs room for at least that.
     std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(length, 1)), L'\0');
@@ -112,10 +108,14 @@ void TMemoLines::Delete(int index) {
     SetLines(lines);
 }
 
-void TMemoLines::Clear() { SetText(L""); }
+void TMemoLines::Clear() {
+    SetText(L"");
+}
 
 // Before the memo has a window (while a description is read) the text waits in the memo.
-void TMemoLines::SetText(const std::wstring& text) { memo_.SetText(text); }
+void TMemoLines::SetText(const std::wstring& text) {
+    memo_.SetText(text);
+}
 
 void TMemoLines::SetLines(const std::vector<std::wstring>& lines) {
     std::wstring text;
@@ -124,7 +124,9 @@ void TMemoLines::SetLines(const std::vector<std::wstring>& lines) {
     SetText(text);
 }
 
-std::wstring TMemoLines::Text() const { return memo_.GetText(); }
+std::wstring TMemoLines::Text() const {
+    return memo_.GetText();
+}
 
 // ---- memo
 
@@ -164,24 +166,19 @@ void TMemo::CreateParams(TCreateParams& p) {
     p.style |= ES_MULTILINE | ES_AUTOVSCROLL;
     const bool horizontal =
         scroll_bars_ == TScrollStyle::ssHorizontal || scroll_bars_ == TScrollStyle::ssBoth;
-    if (horizontal)
-        p.style |= WS_HSCROLL;
+    if (horizontal) p.style |= WS_HSCROLL;
     if (scroll_bars_ == TScrollStyle::ssVertical || scroll_bars_ == TScrollStyle::ssBoth)
         p.style |= WS_VSCROLL;
     // Lines wrap only without a horizontal scroll bar and with word wrap on.
-    if (horizontal || !word_wrap_)
-        p.style |= ES_AUTOHSCROLL;
-    if (want_returns_)
-        p.style |= ES_WANTRETURN;
+    if (horizontal || !word_wrap_) p.style |= ES_AUTOHSCROLL;
+    if (want_returns_) p.style |= ES_WANTRETURN;
 }
 
 void TMemo::WndProc(TMessage& msg) {
     if (msg.Msg == WM_GETDLGCODE) {
         TCustomEdit::WndProc(msg);
-        if (!want_tabs_)
-            msg.Result &= ~DLGC_WANTTAB;
-        if (!want_returns_)
-            msg.Result &= ~DLGC_WANTALLKEYS;
+        if (!want_tabs_) msg.Result &= ~DLGC_WANTTAB;
+        if (!want_returns_) msg.Result &= ~DLGC_WANTALLKEYS;
         return;
     }
     TCustomEdit::WndProc(msg);

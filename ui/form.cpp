@@ -14,20 +14,17 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIc
     font_->SetName(L"Tahoma");
     width_ = 320;
     height_ = 240;
-    if (Application)
-        Application->AddForm(this);
+    if (Application) Application->AddForm(this);
 }
 
 TForm::~TForm() {
-    if (Application)
-        Application->RemoveForm(this);
+    if (Application) Application->RemoveForm(this);
 }
 
 void TForm::BeforeDestruction() {
     if (!destroying_fired_) {
         destroying_fired_ = true;
-        if (OnDestroy)
-            OnDestroy(this);
+        if (OnDestroy) OnDestroy(this);
     }
     TWinControl::BeforeDestruction();
     // The window goes while the whole form, handlers included, still exists.
@@ -83,8 +80,8 @@ void TForm::SetBorderIcons(std::uint32_t v) {
 void TForm::SetFormStyle(TFormStyle v) {
     form_style_ = v;
     if (handle_)
-        SetWindowPos(handle_, v == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
-                     0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(handle_, v == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0,
+                     0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 RECT TForm::FrameSize() {
@@ -96,15 +93,13 @@ RECT TForm::FrameSize() {
 }
 
 int TForm::ClientWidth() {
-    if (handle_)
-        return TWinControl::ClientWidth();
+    if (handle_) return TWinControl::ClientWidth();
     const RECT f = FrameSize();
     return width_ - (f.right - f.left);
 }
 
 int TForm::ClientHeight() {
-    if (handle_)
-        return TWinControl::ClientHeight();
+    if (handle_) return TWinControl::ClientHeight();
     const RECT f = FrameSize();
     return height_ - (f.bottom - f.top);
 }
@@ -144,29 +139,31 @@ void TForm::CreateParams(TCreateParams& p) {
     const bool tool = border_style_ == TFormBorderStyle::bsToolWindow ||
                       border_style_ == TFormBorderStyle::bsSizeToolWin;
     switch (border_style_) {
-    case TFormBorderStyle::bsNone: p.style |= WS_POPUP; break;
+    case TFormBorderStyle::bsNone:
+        p.style |= WS_POPUP;
+        break;
     case TFormBorderStyle::bsSingle:
-    case TFormBorderStyle::bsToolWindow: p.style |= WS_CAPTION | WS_BORDER; break;
+    case TFormBorderStyle::bsToolWindow:
+        p.style |= WS_CAPTION | WS_BORDER;
+        break;
     case TFormBorderStyle::bsSizeable:
-    case TFormBorderStyle::bsSizeToolWin: p.style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TFormBorderStyle::bsSizeToolWin:
+        p.style |= WS_CAPTION | WS_THICKFRAME;
+        break;
     case TFormBorderStyle::bsDialog:
         p.style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
         p.ex_style |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
         break;
     }
-    if (tool)
-        p.ex_style |= WS_EX_TOOLWINDOW;
+    if (tool) p.ex_style |= WS_EX_TOOLWINDOW;
     if (border_style_ != TFormBorderStyle::bsNone && (border_icons_ & biSystemMenu)) {
         p.style |= WS_SYSMENU;
         if (border_style_ != TFormBorderStyle::bsDialog && !tool) {
-            if (border_icons_ & biMinimize)
-                p.style |= WS_MINIMIZEBOX;
-            if (border_icons_ & biMaximize)
-                p.style |= WS_MAXIMIZEBOX;
+            if (border_icons_ & biMinimize) p.style |= WS_MINIMIZEBOX;
+            if (border_icons_ & biMaximize) p.style |= WS_MAXIMIZEBOX;
         }
     }
-    if (form_style_ == TFormStyle::fsStayOnTop)
-        p.ex_style |= WS_EX_TOPMOST;
+    if (form_style_ == TFormStyle::fsStayOnTop) p.ex_style |= WS_EX_TOPMOST;
     if (position_ == TPosition::poDefault || position_ == TPosition::poDefaultPosOnly)
         p.x = p.y = CW_USEDEFAULT;
     // The window appears through Show, after its children exist.
@@ -174,10 +171,8 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::InitializeWnd() {
     // A size set as a client size keeps the client size whatever the frame turned out to be.
-    if (client_width_ >= 0)
-        SetClientWidth(client_width_);
-    if (client_height_ >= 0)
-        SetClientHeight(client_height_);
+    if (client_width_ >= 0) SetClientWidth(client_width_);
+    if (client_height_ >= 0) SetClientHeight(client_height_);
     if (!icon_->Empty())
         SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
 }
@@ -193,76 +188,67 @@ void TForm::VisibleChanging() {
 }
 
 void TForm::SetActiveControl(TWinControl* c) {
-    if (c == active_control_)
-        return;
-    if (active_control_)
-        active_control_->RemoveFreeNotification(this);
+    if (c == active_control_) return;
+    if (active_control_) active_control_->RemoveFreeNotification(this);
     active_control_ = c;
     if (c) {
         c->FreeNotification(this);
-        if (handle_ && active_ && c->CanFocus() && !c->Focused())
-            c->SetFocus();
+        if (handle_ && active_ && c->CanFocus() && !c->Focused()) c->SetFocus();
     }
 }
 
 void TForm::Notification(TComponent* c, TOperation op) {
     TWinControl::Notification(c, op);
-    if (op == TOperation::opRemove && c == active_control_)
-        active_control_ = nullptr;
+    if (op == TOperation::opRemove && c == active_control_) active_control_ = nullptr;
 }
 
 void TForm::FocusControl(TWinControl* c) {
-    if (c == this)
-        return;
+    if (c == this) return;
     TWinControl* previous = active_control_;
     if (previous != c) {
         if (previous) {
             previous->RemoveFreeNotification(this);
             previous->Perform(CM_EXIT);
-            if (previous->OnExit && Firing())
-                previous->OnExit(previous);
+            if (previous->OnExit && Firing()) previous->OnExit(previous);
         }
         active_control_ = c;
         if (c) {
             c->FreeNotification(this);
             c->Perform(CM_ENTER);
-            if (c->OnEnter && Firing())
-                c->OnEnter(c);
+            if (c->OnEnter && Firing()) c->OnEnter(c);
         }
     }
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(static_cast<TControl*>(c)));
 }
 
 void TForm::SelectNext(TWinControl* current, bool forward, bool check_tab_stop) {
-    if (TWinControl* next = FindNextControl(current, forward, check_tab_stop))
-        next->SetFocus();
+    if (TWinControl* next = FindNextControl(current, forward, check_tab_stop)) next->SetFocus();
 }
 
 void TForm::Close() {
     TCloseAction action = TCloseAction::caHide;
-    if (Application && Application->MainForm() == this)
-        action = TCloseAction::caFree;
-    if (OnClose)
-        OnClose(this, action);
-    if (action == TCloseAction::caNone)
-        return;
+    if (Application && Application->MainForm() == this) action = TCloseAction::caFree;
+    if (OnClose) OnClose(this, action);
+    if (action == TCloseAction::caNone) return;
     if (Application && Application->MainForm() == this) {
         Application->Terminate();
         return;
     }
     switch (action) {
-    case TCloseAction::caHide: Hide(); break;
-    case TCloseAction::caMinimize:
-        if (handle_)
-            ShowWindow(handle_, SW_MINIMIZE);
+    case TCloseAction::caHide:
+        Hide();
         break;
-    default: Release(); break;
+    case TCloseAction::caMinimize:
+        if (handle_) ShowWindow(handle_, SW_MINIMIZE);
+        break;
+    default:
+        Release();
+        break;
     }
 }
 
 void TForm::Release() {
-    if (handle_)
-        PostMessageW(handle_, CM_RELEASE, 0, 0);
+    if (handle_) PostMessageW(handle_, CM_RELEASE, 0, 0);
 }
 
 TControl* TForm::FindButton(bool default_button) {
@@ -270,8 +256,7 @@ TControl* TForm::FindButton(bool default_button) {
     GetTabOrderList(list);
     for (TWinControl* c : list) {
         auto* b = dynamic_cast<TButton*>(c);
-        if (b && b->CanFocus() && (default_button ? b->Default() : b->Cancel()))
-            return b;
+        if (b && b->CanFocus() && (default_button ? b->Default() : b->Cancel())) return b;
     }
     return nullptr;
 }
@@ -280,8 +265,7 @@ bool TForm::DialogKey(WPARAM key) {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     switch (key) {
     case VK_TAB:
-        if (GetKeyState(VK_CONTROL) < 0)
-            return false;
+        if (GetKeyState(VK_CONTROL) < 0) return false;
         SelectNext(active_control_, !shift, true);
         return true;
     case VK_LEFT:
@@ -293,10 +277,8 @@ bool TForm::DialogKey(WPARAM key) {
     case VK_RETURN: {
         // The focused button acts first; otherwise the default button.
         TControl* target = dynamic_cast<TButton*>(active_control_);
-        if (!target)
-            target = FindButton(true);
-        if (!target)
-            return false;
+        if (!target) target = FindButton(true);
+        if (!target) return false;
         target->Click();
         return true;
     }
@@ -306,7 +288,8 @@ bool TForm::DialogKey(WPARAM key) {
             return true;
         }
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -320,19 +303,16 @@ void TForm::WndProc(TMessage& msg) {
         active_ = LOWORD(msg.WParam) != WA_INACTIVE;
         Perform(active_ ? CM_ACTIVATE : CM_DEACTIVATE);
         if (active_) {
-            if (!active_control_)
-                active_control_ = FindNextControl(nullptr, true, true);
+            if (!active_control_) active_control_ = FindNextControl(nullptr, true, true);
             if (active_control_ && active_control_->CanFocus())
                 ::SetFocus(active_control_->Handle());
         }
         const TNotifyEvent& event = active_ ? OnActivate : OnDeactivate;
-        if (event && Firing())
-            event(this);
+        if (event && Firing()) event(this);
         return;
     }
     case WM_ACTIVATEAPP:
-        if (Application)
-            Application->SetActive(msg.WParam != 0);
+        if (Application) Application->SetActive(msg.WParam != 0);
         break;
     case CM_DIALOGKEY:
         if (DialogKey(msg.WParam)) {
@@ -351,8 +331,7 @@ void TForm::WndProc(TMessage& msg) {
         if (visible_) {
             HandleNeeded();
             ShowWindow(handle_, SW_SHOWNORMAL);
-            if (OnShow && Firing())
-                OnShow(this);
+            if (OnShow && Firing()) OnShow(this);
         } else if (handle_) {
             ShowWindow(handle_, SW_HIDE);
         }
@@ -366,8 +345,7 @@ void TForm::WndProc(TMessage& msg) {
 
 void TForm::LoadDescription(std::string_view text) {
     ReadDescription(this, text);
-    if (OnCreate)
-        OnCreate(this);
+    if (OnCreate) OnCreate(this);
 }
 
 } // namespace ui

@@ -55,13 +55,20 @@ std::wstring WideText(const std::u16string& s) {
 
 const char* KindName(PropKind k) {
     switch (k) {
-    case PropKind::Integer: return "an integer";
-    case PropKind::Enumeration: return "an identifier";
-    case PropKind::Set: return "a set";
-    case PropKind::String: return "a string";
-    case PropKind::Object: return "an object";
-    case PropKind::StringList: return "a list of strings";
-    case PropKind::Event: return "a handler name";
+    case PropKind::Integer:
+        return "an integer";
+    case PropKind::Enumeration:
+        return "an identifier";
+    case PropKind::Set:
+        return "a set";
+    case PropKind::String:
+        return "a string";
+    case PropKind::Object:
+        return "an object";
+    case PropKind::StringList:
+        return "a list of strings";
+    case PropKind::Event:
+        return "a handler name";
     }
     return "a value";
 }
@@ -127,23 +134,20 @@ private:
             return;
         }
         const PropRef ref = FindProp(object, path);
-        if (!ref)
-            Fail(p, "no such property in " + Narrow(object->ClassName()));
+        if (!ref) Fail(p, "no such property in " + Narrow(object->ClassName()));
         const PropInfo& info = *ref.info;
         bool ok = false;
         try {
-            ok = Assign(object, ref, info, p, path);
+            ok = Assign(ref, info, p);
         } catch (const EDescriptionError&) {
             throw;
         } catch (const std::exception& e) {
             Fail(p, e.what());
         }
-        if (!ok)
-            Fail(p, std::string("expected ") + KindName(info.kind));
+        if (!ok) Fail(p, std::string("expected ") + KindName(info.kind));
     }
 
-    bool Assign(TComponent* object, const PropRef& ref, const PropInfo& info,
-                const form_text::Property& p, const std::wstring& path) {
+    bool Assign(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
         const auto& value = p.value.data;
         switch (info.kind) {
         case PropKind::Integer:
@@ -152,35 +156,46 @@ private:
                 if (*n < std::numeric_limits<std::int32_t>::min() ||
                     *n > std::numeric_limits<std::uint32_t>::max())
                     Fail(p, "value out of range");
-                return SetOrdProp(object, path, static_cast<std::int32_t>(*n));
+                const auto v = static_cast<std::int32_t>(*n);
+                if (info.kind == PropKind::Enumeration &&
+                    (v < 0 || static_cast<std::size_t>(v) >= info.identifiers.size()))
+                    Fail(p, "value out of range");
+                info.set_ordinal(*ref.object, v);
+                return true;
             }
             if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
-                if (!SetEnumProp(object, path, WideName(id->name)))
+                std::int32_t v = 0;
+                if (!IdentToOrdinal(info, WideName(id->name), v))
                     Fail(p, "invalid value " + id->name);
+                info.set_ordinal(*ref.object, v);
                 return true;
             }
             return false;
         case PropKind::Set:
             if (const auto* s = std::get_if<form_text::Set>(&value)) {
-                std::vector<std::wstring> members;
-                for (const auto& m : s->members)
-                    members.push_back(WideName(m));
-                if (!SetSetProp(object, path, members))
-                    Fail(p, "invalid set member");
+                std::uint32_t bits = 0;
+                for (const auto& m : s->members) {
+                    std::int32_t i = 0;
+                    if (!IdentToOrdinal(info, WideName(m), i) || i >= 32)
+                        Fail(p, "invalid set member " + m);
+                    bits |= 1u << i;
+                }
+                info.set_ordinal(*ref.object, static_cast<std::int32_t>(bits));
                 return true;
             }
             return false;
         case PropKind::String:
-            if (const auto* s = std::get_if<std::u16string>(&value))
-                return SetStrProp(object, path, WideText(*s));
+            if (const auto* s = std::get_if<std::u16string>(&value)) {
+                info.set_string(*ref.object, WideText(*s));
+                return true;
+            }
             return false;
         case PropKind::StringList:
             if (const auto* list = std::get_if<form_text::List>(&value)) {
                 std::vector<std::wstring> lines;
                 for (const auto& item : list->items) {
                     const auto* s = std::get_if<std::u16string>(&item.data);
-                    if (!s)
-                        Fail(p, "expected a list of strings");
+                    if (!s) Fail(p, "expected a list of strings");
                     lines.push_back(WideText(*s));
                 }
                 info.set_lines(*ref.object, lines);
@@ -190,11 +205,9 @@ private:
         case PropKind::Object:
             // A reference to another member of the root, by name.
             if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
-                if (!info.set_object)
-                    Fail(p, "property is read-only");
+                if (!info.set_object) Fail(p, "property is read-only");
                 TComponent* target = root_->FindComponent(WideName(id->name));
-                if (!target)
-                    Fail(p, "component " + id->name + " not found");
+                if (!target) Fail(p, "component " + id->name + " not found");
                 info.set_object(*ref.object, target);
                 return true;
             }
@@ -202,8 +215,7 @@ private:
         case PropKind::Event:
             if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
                 const std::any* handler = root_->FindMethod(WideName(id->name));
-                if (!handler)
-                    Fail(p, "handler " + id->name + " not found");
+                if (!handler) Fail(p, "handler " + id->name + " not found");
                 try {
                     info.set_event(*ref.object, *handler);
                 } catch (const std::bad_any_cast&) {
@@ -232,8 +244,7 @@ private:
         } catch (const std::exception& e) {
             Fail(p, e.what());
         }
-        if (!ok)
-            Fail(p, "no binary data of this name in " + Narrow(object->ClassName()));
+        if (!ok) Fail(p, "no binary data of this name in " + Narrow(object->ClassName()));
     }
 
     TComponent* root_;

@@ -10,8 +10,7 @@
 namespace ui {
 
 COLORREF ColorToRGB(TColor color) {
-    if (color < 0)
-        return GetSysColor(color & 0xFF);
+    if (color < 0) return GetSysColor(color & 0xFF);
     return static_cast<COLORREF>(color) & 0xFFFFFF;
 }
 
@@ -36,8 +35,7 @@ const TClassInfo& TFont::StaticClass() {
 
 void TFont::Changed() {
     handle_.reset();
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
 }
 
 void TFont::SetName(const std::wstring& v) {
@@ -54,14 +52,17 @@ void TFont::SetHeight(int v) {
     }
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, 96); }
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+int TFont::Size() const {
+    return -MulDiv(height_, 72, 96);
+}
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, 96, 72));
+}
 
 void TFont::SetColor(TColor v) {
     if (v != color_) {
         color_ = v;
-        if (OnChange)
-            OnChange();
+        if (OnChange) OnChange();
     }
 }
 
@@ -119,20 +120,17 @@ void TFont::SetHandleFromLogFont(const LOGFONTW& lf) {
 void TPen::SetColor(TColor c) {
     color_ = c;
     handle_.reset();
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
 }
 
 void TPen::SetWidth(int w) {
     width_ = w;
     handle_.reset();
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
 }
 
 HPEN TPen::Handle() const {
-    if (!handle_)
-        handle_.reset(CreatePen(PS_SOLID, width_, ColorToRGB(color_)));
+    if (!handle_) handle_.reset(CreatePen(PS_SOLID, width_, ColorToRGB(color_)));
     return handle_.get();
 }
 
@@ -140,22 +138,18 @@ void TBrush::SetColor(TColor c) {
     color_ = c;
     clear_ = false;
     handle_.reset();
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
 }
 
 void TBrush::SetClear(bool clear) {
     clear_ = clear;
     handle_.reset();
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
 }
 
 HBRUSH TBrush::Handle() const {
-    if (clear_)
-        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    if (!handle_)
-        handle_.reset(CreateSolidBrush(ColorToRGB(color_)));
+    if (clear_) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    if (!handle_) handle_.reset(CreateSolidBrush(ColorToRGB(color_)));
     return handle_.get();
 }
 
@@ -180,8 +174,7 @@ void TCanvas::SetHandle(HDC dc) {
 }
 
 void TCanvas::Select() {
-    if (!dc_)
-        return;
+    if (!dc_) return;
     SelectObject(dc_, Font.Handle());
     SelectObject(dc_, Pen.Handle());
     SelectObject(dc_, Brush.Handle());
@@ -190,11 +183,21 @@ void TCanvas::Select() {
     SetBkMode(dc_, Brush.Clear() ? TRANSPARENT : OPAQUE);
 }
 
-void TCanvas::FillRect(const RECT& r) { ::FillRect(dc_, &r, Brush.Handle()); }
-void TCanvas::FrameRect(const RECT& r) { ::FrameRect(dc_, &r, Brush.Handle()); }
-void TCanvas::Rectangle(int l, int t, int r, int b) { ::Rectangle(dc_, l, t, r, b); }
-void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
-void TCanvas::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
+void TCanvas::FillRect(const RECT& r) {
+    ::FillRect(dc_, &r, Brush.Handle());
+}
+void TCanvas::FrameRect(const RECT& r) {
+    ::FrameRect(dc_, &r, Brush.Handle());
+}
+void TCanvas::Rectangle(int l, int t, int r, int b) {
+    ::Rectangle(dc_, l, t, r, b);
+}
+void TCanvas::MoveTo(int x, int y) {
+    MoveToEx(dc_, x, y, nullptr);
+}
+void TCanvas::LineTo(int x, int y) {
+    ::LineTo(dc_, x, y);
+}
 
 void TCanvas::TextOut(int x, int y, const std::wstring& text) {
     ::TextOutW(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -218,8 +221,8 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 void TCanvas::StretchDraw(const RECT& r, const TBitmap& bitmap) {
     auto& b = const_cast<TBitmap&>(bitmap);
     SetStretchBltMode(dc_, COLORONCOLOR);
-    StretchBlt(dc_, r.left, r.top, r.right - r.left, r.bottom - r.top, b.Canvas().Handle(), 0,
-               0, b.Width(), b.Height(), SRCCOPY);
+    StretchBlt(dc_, r.left, r.top, r.right - r.left, r.bottom - r.top, b.Canvas().Handle(), 0, 0,
+               b.Width(), b.Height(), SRCCOPY);
 }
 
 // ---- TBitmap
@@ -258,8 +261,7 @@ int TBitmap::Stride() const {
 }
 
 void TBitmap::Rebuild() {
-    if (dc_)
-        SelectObject(dc_, old_bitmap_);
+    if (dc_) SelectObject(dc_, old_bitmap_);
     bitmap_.reset();
     bits_ = nullptr;
     if (width_ > 0 && height_ > 0) {
@@ -272,21 +274,19 @@ void TBitmap::Rebuild() {
         bi.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         bitmap_.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!bitmap_)
-            throw EInvalidGraphic("Out of system resources creating a bitmap");
+        if (!bitmap_) throw EInvalidGraphic("Out of system resources creating a bitmap");
         bits_ = static_cast<std::uint8_t*>(bits);
         std::memset(bits_, 0, static_cast<std::size_t>(Stride()) * height_);
     }
     if (dc_) {
-        old_bitmap_ = SelectObject(dc_, bitmap_ ? static_cast<HGDIOBJ>(bitmap_.get()) : old_bitmap_);
-        if (canvas_)
-            canvas_->SetHandle(dc_);
+        old_bitmap_ =
+            SelectObject(dc_, bitmap_ ? static_cast<HGDIOBJ>(bitmap_.get()) : old_bitmap_);
+        if (canvas_) canvas_->SetHandle(dc_);
     }
 }
 
 std::uint8_t* TBitmap::ScanLine(int y) {
-    if (!bits_ || y < 0 || y >= height_)
-        throw std::out_of_range("Scan line index out of range");
+    if (!bits_ || y < 0 || y >= height_) throw std::out_of_range("Scan line index out of range");
     GdiFlush();
     return bits_ + static_cast<std::size_t>(y) * Stride();
 }
@@ -296,8 +296,7 @@ TCanvas& TBitmap::Canvas() {
         dc_ = CreateCompatibleDC(nullptr);
         old_bitmap_ = bitmap_ ? SelectObject(dc_, bitmap_.get()) : nullptr;
     }
-    if (!canvas_)
-        canvas_ = std::make_unique<TCanvas>(dc_);
+    if (!canvas_) canvas_ = std::make_unique<TCanvas>(dc_);
     return *canvas_;
 }
 
@@ -325,8 +324,7 @@ void TBitmap::LoadFromResource(HINSTANCE instance, const wchar_t* name) {
     HRSRC res = FindResourceW(instance, name, reinterpret_cast<LPCWSTR>(RT_BITMAP));
     HGLOBAL mem = res ? LoadResource(instance, res) : nullptr;
     const void* p = mem ? LockResource(mem) : nullptr;
-    if (!p)
-        throw EInvalidGraphic("Bitmap resource not found");
+    if (!p) throw EInvalidGraphic("Bitmap resource not found");
     const auto size = SizeofResource(instance, res);
     const DecodedImage img =
         DecodeBmp({static_cast<const std::uint8_t*>(p), static_cast<std::size_t>(size)}, false);
@@ -344,8 +342,7 @@ void TBitmap::LoadFromResource(HINSTANCE instance, const wchar_t* name) {
 }
 
 bool TBitmap::ReadBinary(std::wstring_view name, std::span<const std::uint8_t> data) {
-    if (LowerCase(name) != L"data")
-        return false;
+    if (LowerCase(name) != L"data") return false;
     LoadFromBytes(data);
     return true;
 }
@@ -353,8 +350,7 @@ bool TBitmap::ReadBinary(std::wstring_view name, std::span<const std::uint8_t> d
 // ---- TIcon
 
 TIcon::~TIcon() {
-    if (icon_)
-        DestroyIcon(icon_);
+    if (icon_) DestroyIcon(icon_);
 }
 
 const TClassInfo& TIcon::StaticClass() {
@@ -363,8 +359,7 @@ const TClassInfo& TIcon::StaticClass() {
 }
 
 HICON TIcon::HandleForSize(int width, int height) const {
-    if (data_.empty())
-        return nullptr;
+    if (data_.empty()) return nullptr;
     const auto entries = ReadIcoDirectory(data_);
     const int want_w = width ? width : GetSystemMetrics(SM_CXICON);
     const int want_h = height ? height : GetSystemMetrics(SM_CYICON);
@@ -372,8 +367,7 @@ HICON TIcon::HandleForSize(int width, int height) const {
     const auto& e = entries[static_cast<std::size_t>(i)];
     HICON h = CreateIconFromResourceEx(const_cast<std::uint8_t*>(data_.data() + e.offset), e.size,
                                        TRUE, 0x00030000, want_w, want_h, LR_DEFAULTCOLOR);
-    if (!h)
-        throw EInvalidGraphic("Icon image is not valid");
+    if (!h) throw EInvalidGraphic("Icon image is not valid");
     return h;
 }
 
@@ -388,16 +382,13 @@ void TIcon::LoadFromBytes(std::span<const std::uint8_t> data, int width, int hei
         std::swap(data_, copy);
         throw;
     }
-    if (icon_)
-        DestroyIcon(icon_);
+    if (icon_) DestroyIcon(icon_);
     icon_ = h;
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
 }
 
 bool TIcon::ReadBinary(std::wstring_view name, std::span<const std::uint8_t> data) {
-    if (LowerCase(name) != L"data")
-        return false;
+    if (LowerCase(name) != L"data") return false;
     LoadFromBytes(data);
     return true;
 }
@@ -409,8 +400,7 @@ TImageList::TImageList(int width, int height)
       list_(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {}
 
 TImageList::~TImageList() {
-    if (list_)
-        ImageList_Destroy(list_);
+    if (list_) ImageList_Destroy(list_);
 }
 
 int TImageList::AddMasked(const TBitmap& bitmap, TColor mask) {

@@ -4,8 +4,8 @@
 #include "constants.h"
 #include "persistent.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <functional>
@@ -33,8 +33,7 @@ public:
         return h;
     }
     void reset(H h = nullptr) {
-        if (h_)
-            DeleteObject(h_);
+        if (h_) DeleteObject(h_);
         h_ = h;
     }
     explicit operator bool() const { return h_ != nullptr; }

@@ -10,14 +10,12 @@ namespace ui {
 namespace {
 
 std::uint32_t U16(std::span<const std::uint8_t> d, std::size_t at) {
-    if (at + 2 > d.size())
-        throw EInvalidGraphic("Bitmap image is not valid");
+    if (at + 2 > d.size()) throw EInvalidGraphic("Bitmap image is not valid");
     return static_cast<std::uint32_t>(d[at] | (d[at + 1] << 8));
 }
 
 std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
-    if (at + 4 > d.size())
-        throw EInvalidGraphic("Bitmap image is not valid");
+    if (at + 4 > d.size()) throw EInvalidGraphic("Bitmap image is not valid");
     return static_cast<std::uint32_t>(d[at]) | (static_cast<std::uint32_t>(d[at + 1]) << 8) |
            (static_cast<std::uint32_t>(d[at + 2]) << 16) |
            (static_cast<std::uint32_t>(d[at + 3]) << 24);
@@ -35,8 +33,7 @@ int Shift(std::uint32_t mask) {
 std::uint32_t Scale(std::uint32_t value, std::uint32_t mask) {
     const int s = Shift(mask);
     const std::uint32_t max = mask >> s;
-    if (max == 0)
-        return 0;
+    if (max == 0) return 0;
     return ((value & mask) >> s) * 255 / max;
 }
 
@@ -49,14 +46,12 @@ DecodedImage DecodeBmp(std::span<const std::uint8_t> d, bool file_header) {
     std::size_t info = 0;
     std::size_t pixel_offset = 0;
     if (file_header) {
-        if (d.size() < 14 || d[0] != 'B' || d[1] != 'M')
-            throw bad("Bitmap image is not valid");
+        if (d.size() < 14 || d[0] != 'B' || d[1] != 'M') throw bad("Bitmap image is not valid");
         info = 14;
         pixel_offset = U32(d, 10);
     }
     const std::uint32_t header_size = U32(d, info);
-    if (header_size < 40 || header_size > d.size() - info)
-        throw bad("Bitmap image is not valid");
+    if (header_size < 40 || header_size > d.size() - info) throw bad("Bitmap image is not valid");
     const auto width = static_cast<std::int32_t>(U32(d, info + 4));
     const auto raw_height = static_cast<std::int32_t>(U32(d, info + 8));
     const std::uint32_t bits = U16(d, info + 14);
@@ -69,8 +64,7 @@ DecodedImage DecodeBmp(std::span<const std::uint8_t> d, bool file_header) {
     const int height = std::abs(raw_height);
 
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
-    if (bits == 32)
-        masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
+    if (bits == 32) masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
     std::size_t table = info + header_size;
     if (compression == 3 && (bits == 16 || bits == 32)) {
         if (header_size == 40) {
@@ -89,8 +83,7 @@ DecodedImage DecodeBmp(std::span<const std::uint8_t> d, bool file_header) {
     std::vector<std::uint32_t> palette;
     if (bits <= 8) {
         const std::uint32_t max_colors = 1u << bits;
-        if (colors_used == 0 || colors_used > max_colors)
-            colors_used = max_colors;
+        if (colors_used == 0 || colors_used > max_colors) colors_used = max_colors;
         if (table + std::size_t{colors_used} * 4 > d.size())
             throw bad("Bitmap palette is truncated");
         for (std::uint32_t i = 0; i < colors_used; ++i)
@@ -98,10 +91,10 @@ DecodedImage DecodeBmp(std::span<const std::uint8_t> d, bool file_header) {
         palette.resize(max_colors, 0xFF000000u);
         table += std::size_t{colors_used} * 4;
     }
-    if (!file_header)
-        pixel_offset = table;
+    if (!file_header) pixel_offset = table;
     const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    if (pixel_offset > d.size() || stride * static_cast<std::size_t>(height) > d.size() - pixel_offset)
+    if (pixel_offset > d.size() ||
+        stride * static_cast<std::size_t>(height) > d.size() - pixel_offset)
         throw bad("Bitmap pixel data is truncated");
 
     DecodedImage img;
@@ -116,9 +109,15 @@ DecodedImage DecodeBmp(std::span<const std::uint8_t> d, bool file_header) {
         for (int x = 0; x < width; ++x) {
             std::uint32_t px = 0;
             switch (bits) {
-            case 1: px = palette[(row[x / 8] >> (7 - x % 8)) & 1]; break;
-            case 4: px = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF]; break;
-            case 8: px = palette[row[x]]; break;
+            case 1:
+                px = palette[(row[x / 8] >> (7 - x % 8)) & 1];
+                break;
+            case 4:
+                px = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF];
+                break;
+            case 8:
+                px = palette[row[x]];
+                break;
             case 16: {
                 const std::uint32_t v = row[x * 2] | (row[x * 2 + 1] << 8);
                 px = 0xFF000000u | (Scale(v, masks[0]) << 16) | (Scale(v, masks[1]) << 8) |
@@ -173,16 +172,14 @@ int ChooseIcoEntry(const std::vector<IcoEntry>& entries, int width, int height) 
             (best < 0 || e.bit_count > entries[static_cast<std::size_t>(best)].bit_count))
             best = static_cast<int>(i);
     }
-    if (best >= 0)
-        return best;
+    if (best >= 0) return best;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto& e = entries[i];
         if (e.width >= width && e.height >= height &&
             (best < 0 || e.width < entries[static_cast<std::size_t>(best)].width))
             best = static_cast<int>(i);
     }
-    if (best >= 0)
-        return best;
+    if (best >= 0) return best;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (best < 0 || entries[i].width > entries[static_cast<std::size_t>(best)].width)
             best = static_cast<int>(i);

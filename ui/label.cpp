@@ -60,14 +60,12 @@ UINT TLabel::DrawFormat() const {
         f |= DT_RIGHT;
     else if (alignment_ == TAlignment::taCenter)
         f |= DT_CENTER;
-    if (UseRightToLeftReading())
-        f |= DT_RTLREADING;
+    if (UseRightToLeftReading()) f |= DT_RTLREADING;
     return f;
 }
 
 void TLabel::AdjustBounds() {
-    if (!auto_size_ || (ComponentState() & csLoading))
-        return;
+    if (!auto_size_ || (ComponentState() & csLoading)) return;
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font_->Handle());
     RECT r{0, 0, word_wrap_ ? width_ : 0, 0};
@@ -78,8 +76,7 @@ void TLabel::AdjustBounds() {
     ReleaseDC(nullptr, dc);
     int left = left_;
     const int width = word_wrap_ ? width_ : r.right;
-    if (alignment_ == TAlignment::taRightJustify && !word_wrap_)
-        left += width_ - width;
+    if (alignment_ == TAlignment::taRightJustify && !word_wrap_) left += width_ - width;
     SetBounds(left, top_, width, r.bottom);
 }
 

@@ -29,14 +29,12 @@ void TListControlItems::Insert(int index, const std::wstring& s) {
 
 void TListControlItems::Delete(int index) {
     items_.Delete(index);
-    if (HWND w = Wnd())
-        SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
+    if (HWND w = Wnd()) SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
 }
 
 void TListControlItems::Clear() {
     items_.Clear();
-    if (HWND w = Wnd())
-        SendMessageW(w, m_.reset, 0, 0);
+    if (HWND w = Wnd()) SendMessageW(w, m_.reset, 0, 0);
 }
 
 void TListControlItems::Fill(HWND wnd) const {
@@ -68,21 +66,18 @@ const TClassInfo& TCustomListControl::StaticClass() {
 }
 
 int TCustomListControl::ItemIndex() const {
-    if (handle_)
-        return static_cast<int>(SendMessageW(handle_, items_->Msgs().get_sel, 0, 0));
+    if (handle_) return static_cast<int>(SendMessageW(handle_, items_->Msgs().get_sel, 0, 0));
     return item_index_;
 }
 
 void TCustomListControl::SetItemIndex(int v) {
     item_index_ = v;
-    if (handle_)
-        SendMessageW(handle_, items_->Msgs().set_sel, static_cast<WPARAM>(v), 0);
+    if (handle_) SendMessageW(handle_, items_->Msgs().set_sel, static_cast<WPARAM>(v), 0);
 }
 
 void TCustomListControl::SetItemHeight(int v) {
     item_height_ = v;
-    if (handle_)
-        ApplyItemHeight();
+    if (handle_) ApplyItemHeight();
 }
 
 void TCustomListControl::InitializeWnd() {
@@ -156,10 +151,18 @@ void TComboBox::CreateParams(TCreateParams& p) {
     p.height = DroppedHeight();
     p.style |= WS_VSCROLL | CBS_AUTOHSCROLL | CBS_HASSTRINGS;
     switch (style_) {
-    case TComboBoxStyle::csDropDown: p.style |= CBS_DROPDOWN; break;
-    case TComboBoxStyle::csSimple: p.style |= CBS_SIMPLE; break;
-    case TComboBoxStyle::csDropDownList: p.style |= CBS_DROPDOWNLIST; break;
-    case TComboBoxStyle::csOwnerDrawFixed: p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED; break;
+    case TComboBoxStyle::csDropDown:
+        p.style |= CBS_DROPDOWN;
+        break;
+    case TComboBoxStyle::csSimple:
+        p.style |= CBS_SIMPLE;
+        break;
+    case TComboBoxStyle::csDropDownList:
+        p.style |= CBS_DROPDOWNLIST;
+        break;
+    case TComboBoxStyle::csOwnerDrawFixed:
+        p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
+        break;
     case TComboBoxStyle::csOwnerDrawVariable:
         p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE;
         break;
@@ -170,8 +173,7 @@ void TComboBox::InitializeWnd() {
     TCustomListControl::InitializeWnd();
     // An editable box keeps a stored text that is not one of its items.
     if (style_ == TComboBoxStyle::csDropDown || style_ == TComboBoxStyle::csSimple)
-        if (!text_.empty() && GetText() != text_)
-            SetWindowTextW(handle_, text_.c_str());
+        if (!text_.empty() && GetText() != text_) SetWindowTextW(handle_, text_.c_str());
 }
 
 void TComboBox::ApplyItemHeight() {
@@ -187,17 +189,14 @@ void TComboBox::WndProc(TMessage& msg) {
         case CBN_SELCHANGE:
             text_ = ItemIndex() >= 0 ? items_->Get(ItemIndex()) : std::wstring();
             Click();
-            if (OnChange && Firing())
-                OnChange(this);
+            if (OnChange && Firing()) OnChange(this);
             return;
         case CBN_EDITCHANGE:
             text_ = GetText();
-            if (OnChange && Firing())
-                OnChange(this);
+            if (OnChange && Firing()) OnChange(this);
             return;
         case CBN_DBLCLK:
-            if (OnDblClick && Firing())
-                OnDblClick(this);
+            if (OnDblClick && Firing()) OnDblClick(this);
             return;
         case CBN_SETFOCUS:
             // The focus sits in the edit inside the box, which is not ours.
@@ -233,8 +232,7 @@ void TListBox::CreateParams(TCreateParams& p) {
 }
 
 void TListBox::ApplyItemHeight() {
-    if (item_height_ > 0)
-        SendMessageW(handle_, LB_SETITEMHEIGHT, 0, item_height_);
+    if (item_height_ > 0) SendMessageW(handle_, LB_SETITEMHEIGHT, 0, item_height_);
 }
 
 void TListBox::WndProc(TMessage& msg) {
@@ -242,12 +240,10 @@ void TListBox::WndProc(TMessage& msg) {
         switch (HIWORD(msg.WParam)) {
         case LBN_SELCHANGE:
             Click();
-            if (OnChange && Firing())
-                OnChange(this);
+            if (OnChange && Firing()) OnChange(this);
             return;
         case LBN_DBLCLK:
-            if (OnDblClick && Firing())
-                OnDblClick(this);
+            if (OnDblClick && Firing()) OnDblClick(this);
             return;
         default:
             break;

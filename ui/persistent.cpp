@@ -8,8 +8,7 @@ namespace ui {
 std::wstring LowerCase(std::wstring_view text) {
     std::wstring out(text);
     for (auto& c : out)
-        if (c >= L'A' && c <= L'Z')
-            c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
     return out;
 }
 
@@ -21,16 +20,14 @@ const PropInfo* TClassInfo::FindProp(std::wstring_view name) const {
     for (const TClassInfo* c = this; c; c = c->parent_) {
         auto it = std::find_if(c->props_.begin(), c->props_.end(),
                                [&](const PropInfo& p) { return LowerCase(p.name) == wanted; });
-        if (it != c->props_.end())
-            return &*it;
+        if (it != c->props_.end()) return &*it;
     }
     return nullptr;
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
     for (const TClassInfo* c = this; c; c = c->parent_)
-        if (c == &other)
-            return true;
+        if (c == &other) return true;
     return false;
 }
 
@@ -39,6 +36,8 @@ const TClassInfo& TPersistent::StaticClass() {
     return info;
 }
 
-bool TPersistent::ReadBinary(std::wstring_view, std::span<const std::uint8_t>) { return false; }
+bool TPersistent::ReadBinary(std::wstring_view, std::span<const std::uint8_t>) {
+    return false;
+}
 
 } // namespace ui

@@ -2,8 +2,8 @@
 // carries (its name, its parent's description and its property table) and the base class.
 #pragma once
 #include <any>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>

@@ -7,7 +7,9 @@
 
 namespace ui::props {
 
-template <class T> T& As(TPersistent& p) { return static_cast<T&>(p); }
+template <class T> T& As(TPersistent& p) {
+    return static_cast<T&>(p);
+}
 
 template <class T, class V>
 PropInfo Integer(std::wstring name, V (T::*get)() const, void (T::*set)(V),
@@ -80,8 +82,7 @@ PropInfo Reference(std::wstring name, O* (T::*get)() const, void (T::*set)(O*)) 
     PropInfo p = Object<T, O>(std::move(name), get);
     p.set_object = [set](TPersistent& o, TPersistent* v) {
         O* typed = dynamic_cast<O*>(v);
-        if (v && !typed)
-            throw std::bad_cast();
+        if (v && !typed) throw std::bad_cast();
         (As<T>(o).*set)(typed);
     };
     return p;

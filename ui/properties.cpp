@@ -10,12 +10,9 @@ PropRef FindProp(TPersistent* object, std::wstring_view path) {
     while (object) {
         const auto dot = path.find(L'.');
         const PropInfo* info = object->ClassType().FindProp(path.substr(0, dot));
-        if (!info)
-            return {};
-        if (dot == std::wstring_view::npos)
-            return {object, info};
-        if (info->kind != PropKind::Object || !info->get_object)
-            return {};
+        if (!info) return {};
+        if (dot == std::wstring_view::npos) return {object, info};
+        if (info->kind != PropKind::Object || !info->get_object) return {};
         object = info->get_object(*object);
         path.remove_prefix(dot + 1);
     }
@@ -46,31 +43,26 @@ template <class F> bool Try(F&& f) {
 
 std::int32_t GetOrdProp(TPersistent* object, std::wstring_view path) {
     auto p = FindProp(object, path);
-    if (!p || !IsOrdinal(p.info->kind))
-        return -1;
+    if (!p || !IsOrdinal(p.info->kind)) return -1;
     return p.info->get_ordinal(*p.object);
 }
 
 std::wstring GetEnumProp(TPersistent* object, std::wstring_view path) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::Enumeration)
-        return {};
+    if (!p || p.info->kind != PropKind::Enumeration) return {};
     const auto v = p.info->get_ordinal(*p.object);
-    if (v < 0 || static_cast<std::size_t>(v) >= p.info->identifiers.size())
-        return {};
+    if (v < 0 || static_cast<std::size_t>(v) >= p.info->identifiers.size()) return {};
     return p.info->identifiers[static_cast<std::size_t>(v)];
 }
 
 std::wstring GetSetProp(TPersistent* object, std::wstring_view path) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::Set)
-        return {};
+    if (!p || p.info->kind != PropKind::Set) return {};
     const auto bits = static_cast<std::uint32_t>(p.info->get_ordinal(*p.object));
     std::wstring out = L"[";
     for (std::size_t i = 0; i < p.info->identifiers.size() && i < 32; ++i) {
         if (bits & (1u << i)) {
-            if (out.size() > 1)
-                out += L',';
+            if (out.size() > 1) out += L',';
             out += p.info->identifiers[i];
         }
     }
@@ -79,25 +71,21 @@ std::wstring GetSetProp(TPersistent* object, std::wstring_view path) {
 
 std::wstring GetStrProp(TPersistent* object, std::wstring_view path) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::String)
-        return {};
+    if (!p || p.info->kind != PropKind::String) return {};
     return p.info->get_string(*p.object);
 }
 
 TPersistent* GetObjectProp(TPersistent* object, std::wstring_view path, const TClassInfo* cls) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::Object)
-        return nullptr;
+    if (!p || p.info->kind != PropKind::Object) return nullptr;
     TPersistent* value = p.info->get_object(*p.object);
-    if (value && cls && !value->ClassType().InheritsFrom(*cls))
-        return nullptr;
+    if (value && cls && !value->ClassType().InheritsFrom(*cls)) return nullptr;
     return value;
 }
 
 bool SetOrdProp(TPersistent* object, std::wstring_view path, std::int32_t value) {
     auto p = FindProp(object, path);
-    if (!p || !IsOrdinal(p.info->kind) || !p.info->set_ordinal)
-        return false;
+    if (!p || !IsOrdinal(p.info->kind) || !p.info->set_ordinal) return false;
     if (p.info->kind == PropKind::Enumeration &&
         (value < 0 || static_cast<std::size_t>(value) >= p.info->identifiers.size()))
         return false;
@@ -127,21 +115,18 @@ bool SetEnumProp(TPersistent* object, std::wstring_view path, std::wstring_view 
     if (!p || (p.info->kind != PropKind::Enumeration && p.info->kind != PropKind::Integer))
         return false;
     std::int32_t v = 0;
-    if (!IdentToOrdinal(*p.info, identifier, v))
-        return false;
+    if (!IdentToOrdinal(*p.info, identifier, v)) return false;
     return Try([&] { p.info->set_ordinal(*p.object, v); });
 }
 
 bool SetSetProp(TPersistent* object, std::wstring_view path,
                 const std::vector<std::wstring>& elements) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::Set)
-        return false;
+    if (!p || p.info->kind != PropKind::Set) return false;
     std::uint32_t bits = 0;
     for (const auto& e : elements) {
         std::int32_t i = 0;
-        if (!IdentToOrdinal(*p.info, e, i) || i >= 32)
-            return false;
+        if (!IdentToOrdinal(*p.info, e, i) || i >= 32) return false;
         bits |= 1u << i;
     }
     return Try([&] { p.info->set_ordinal(*p.object, static_cast<std::int32_t>(bits)); });
@@ -149,15 +134,13 @@ bool SetSetProp(TPersistent* object, std::wstring_view path,
 
 bool SetStrProp(TPersistent* object, std::wstring_view path, const std::wstring& value) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::String)
-        return false;
+    if (!p || p.info->kind != PropKind::String) return false;
     return Try([&] { p.info->set_string(*p.object, value); });
 }
 
 bool SetObjectProp(TPersistent* object, std::wstring_view path, TPersistent* value) {
     auto p = FindProp(object, path);
-    if (!p || p.info->kind != PropKind::Object || !p.info->set_object)
-        return false;
+    if (!p || p.info->kind != PropKind::Object || !p.info->set_object) return false;
     return Try([&] { p.info->set_object(*p.object, value); });
 }
 
@@ -166,14 +149,12 @@ namespace {
 bool ParseInt(std::wstring_view text, std::int32_t& value) {
     std::string narrow;
     for (wchar_t c : text) {
-        if (c > 0x7F)
-            return false;
+        if (c > 0x7F) return false;
         narrow += static_cast<char>(c);
     }
     const char* first = narrow.data();
     const char* last = first + narrow.size();
-    if (first != last && *first == '+')
-        ++first;
+    if (first != last && *first == '+') ++first;
     auto [ptr, ec] = std::from_chars(first, last, value);
     return ec == std::errc{} && ptr == last && first != last;
 }
@@ -191,8 +172,7 @@ std::vector<std::wstring> SplitSet(std::wstring_view text) {
             item += c;
         }
     }
-    if (!item.empty() || !out.empty())
-        out.push_back(item);
+    if (!item.empty() || !out.empty()) out.push_back(item);
     return out;
 }
 
@@ -200,13 +180,11 @@ std::vector<std::wstring> SplitSet(std::wstring_view text) {
 
 bool SetPropValue(TPersistent* object, std::wstring_view path, const std::wstring& text) {
     auto p = FindProp(object, path);
-    if (!p)
-        return false;
+    if (!p) return false;
     switch (p.info->kind) {
     case PropKind::Integer: {
         std::int32_t v = 0;
-        if (ParseInt(text, v))
-            return SetOrdProp(object, path, v);
+        if (ParseInt(text, v)) return SetOrdProp(object, path, v);
         return SetEnumProp(object, path, text);
     }
     case PropKind::Enumeration:

@@ -84,7 +84,9 @@ public:
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
     bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
-    void SetChecked(bool v) { SetState(v ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked); }
+    void SetChecked(bool v) {
+        SetState(v ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked);
+    }
     TCheckBoxState State() const { return state_; }
     void SetState(TCheckBoxState v);
     bool AllowGrayed() const { return allow_grayed_; }
@@ -156,7 +158,13 @@ protected:
     int item_height_ = 0;
 };
 
-enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+enum class TComboBoxStyle {
+    csDropDown,
+    csSimple,
+    csDropDownList,
+    csOwnerDrawFixed,
+    csOwnerDrawVariable
+};
 
 class TComboBox : public TCustomListControl {
 public:

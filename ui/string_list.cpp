@@ -49,8 +49,7 @@ int TStrings::Add(const std::wstring& s) {
 
 int TStrings::IndexOf(std::wstring_view s) const {
     for (int i = 0; i < Count(); ++i)
-        if (Get(i) == s)
-            return i;
+        if (Get(i) == s) return i;
     return -1;
 }
 
@@ -61,7 +60,9 @@ std::wstring TStrings::Text() const {
     return out;
 }
 
-void TStrings::SetText(const std::wstring& text) { SetLines(SplitLines(text)); }
+void TStrings::SetText(const std::wstring& text) {
+    SetLines(SplitLines(text));
+}
 
 std::vector<std::wstring> TStrings::Lines() const {
     std::vector<std::wstring> out;
@@ -82,13 +83,11 @@ std::vector<std::wstring> SplitLines(std::wstring_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'\r' || text[i] == L'\n') {
             out.emplace_back(text.substr(start, i - start));
-            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-                ++i;
+            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
             start = i + 1;
         }
     }
-    if (start < text.size())
-        out.emplace_back(text.substr(start));
+    if (start < text.size()) out.emplace_back(text.substr(start));
     return out;
 }
 
@@ -112,6 +111,8 @@ void TStringList::Delete(int index) {
     items_.erase(items_.begin() + index);
 }
 
-void TStringList::Clear() { items_.clear(); }
+void TStringList::Clear() {
+    items_.clear();
+}
 
 } // namespace ui

@@ -23,8 +23,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     (void)registered;
     window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-    if (!window_)
-        throw std::runtime_error("Not enough timers available");
+    if (!window_) throw std::runtime_error("Not enough timers available");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     Update();
 }
@@ -58,8 +57,7 @@ void TTimer::SetInterval(unsigned v) {
 
 void TTimer::Update() {
     KillTimer(window_, 1);
-    if (enabled_ && interval_ > 0)
-        SetTimer(window_, 1, interval_, nullptr);
+    if (enabled_ && interval_ > 0) SetTimer(window_, 1, interval_, nullptr);
 }
 
 LRESULT CALLBACK TTimer::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {

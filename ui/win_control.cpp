@@ -19,21 +19,49 @@ thread_local TWinControl* creating_control = nullptr;
 HCURSOR CursorHandle(TCursor c) {
     const wchar_t* id = IDC_ARROW;
     switch (c) {
-    case -3: id = IDC_CROSS; break;
-    case -4: id = IDC_IBEAM; break;
-    case -6: id = IDC_SIZENESW; break;
-    case -7: id = IDC_SIZENS; break;
-    case -8: id = IDC_SIZENWSE; break;
-    case -9: id = IDC_SIZEWE; break;
-    case -10: id = IDC_UPARROW; break;
-    case -11: id = IDC_WAIT; break;
-    case -18: id = IDC_NO; break;
-    case -19: id = IDC_APPSTARTING; break;
-    case -20: id = IDC_HELP; break;
-    case -21: id = IDC_HAND; break;
-    case -22: id = IDC_SIZEALL; break;
-    case -1: return nullptr;
-    default: break;
+    case -3:
+        id = IDC_CROSS;
+        break;
+    case -4:
+        id = IDC_IBEAM;
+        break;
+    case -6:
+        id = IDC_SIZENESW;
+        break;
+    case -7:
+        id = IDC_SIZENS;
+        break;
+    case -8:
+        id = IDC_SIZENWSE;
+        break;
+    case -9:
+        id = IDC_SIZEWE;
+        break;
+    case -10:
+        id = IDC_UPARROW;
+        break;
+    case -11:
+        id = IDC_WAIT;
+        break;
+    case -18:
+        id = IDC_NO;
+        break;
+    case -19:
+        id = IDC_APPSTARTING;
+        break;
+    case -20:
+        id = IDC_HELP;
+        break;
+    case -21:
+        id = IDC_HAND;
+        break;
+    case -22:
+        id = IDC_SIZEALL;
+        break;
+    case -1:
+        return nullptr;
+    default:
+        break;
     }
     return LoadCursorW(nullptr, id);
 }
@@ -52,8 +80,7 @@ LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         control->handle_ = wnd;
         SetPropW(wnd, MAKEINTATOM(ControlAtom()), static_cast<TControl*>(control));
     }
-    if (!control)
-        return DefWindowProcW(wnd, msg, wp, lp);
+    if (!control) return DefWindowProcW(wnd, msg, wp, lp);
     TMessage m{msg, wp, lp, 0};
     try {
         control->WindowProc(m);
@@ -95,8 +122,7 @@ HWND TWinControl::Handle() {
     if (!handle_) {
         if (parent_ && !parent_->HandleAllocated())
             parent_->Handle(); // creates this window with the parent's other children
-        if (!handle_)
-            CreateWnd();
+        if (!handle_) CreateWnd();
     }
     return handle_;
 }
@@ -104,12 +130,9 @@ HWND TWinControl::Handle() {
 void TWinControl::CreateParams(TCreateParams& p) {
     p.caption = text_;
     p.style = WS_CHILD | WS_CLIPSIBLINGS;
-    if (visible_)
-        p.style |= WS_VISIBLE;
-    if (tab_stop_)
-        p.style |= WS_TABSTOP;
-    if (!enabled_)
-        p.style |= WS_DISABLED;
+    if (visible_) p.style |= WS_VISIBLE;
+    if (tab_stop_) p.style |= WS_TABSTOP;
+    if (!enabled_) p.style |= WS_DISABLED;
     p.x = left_, p.y = top_, p.width = width_, p.height = height_;
     p.parent = parent_ ? parent_->Handle() : nullptr;
     p.win_class_name = ClassName();
@@ -123,32 +146,27 @@ void TWinControl::CreateWnd() {
                                  "' has no parent window");
     default_proc_ = RegisterControlClass(p);
     creating_control = this;
-    HWND wnd = CreateWindowExW(p.ex_style, p.win_class_name.c_str(), p.caption.c_str(), p.style,
-                               p.x, p.y, p.width, p.height, p.parent, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    HWND wnd =
+        CreateWindowExW(p.ex_style, p.win_class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
+                        p.width, p.height, p.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     creating_control = nullptr;
-    if (!wnd)
-        throw std::runtime_error("Error creating window");
+    if (!wnd) throw std::runtime_error("Error creating window");
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
     InitializeWnd();
     for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated())
-            w->CreateWnd();
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
 }
 
 void TWinControl::DestroyHandle() {
-    if (!handle_)
-        return;
+    if (!handle_) return;
     for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated())
-            w->SaveWndState();
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated()) w->SaveWndState();
     SaveWndState();
     DestroyWindow(handle_);
 }
 
 void TWinControl::RecreateWnd() {
-    if (handle_)
-        Perform(CM_RECREATEWND);
+    if (handle_) Perform(CM_RECREATEWND);
 }
 
 void TWinControl::InsertControl(TControl* c) {
@@ -156,27 +174,22 @@ void TWinControl::InsertControl(TControl* c) {
     c->parent_ = this;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
         tab_list_.push_back(w);
-        if (handle_ && !w->handle_)
-            w->CreateWnd();
+        if (handle_ && !w->handle_) w->CreateWnd();
     }
     if (c->parent_font_) {
         c->font_->Assign(*font_);
         c->parent_font_ = true;
     }
-    if (c->parent_color_)
-        c->color_ = color_;
+    if (c->parent_color_) c->color_ = color_;
     c->Invalidate();
 }
 
 void TWinControl::RemoveControl(TControl* c) {
-    if (hot_child_ == c)
-        hot_child_ = nullptr;
-    if (captured_child_ == c)
-        captured_child_ = nullptr;
+    if (hot_child_ == c) hot_child_ = nullptr;
+    if (captured_child_ == c) captured_child_ = nullptr;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
         std::erase(tab_list_, w);
-        if (!(ComponentState() & csDestroying))
-            w->DestroyHandle();
+        if (!(ComponentState() & csDestroying)) w->DestroyHandle();
     }
     std::erase(controls_, c);
     c->parent_ = nullptr;
@@ -186,11 +199,9 @@ void TWinControl::RemoveControl(TControl* c) {
 TControl* TWinControl::ControlAtPos(POINT p, bool graphic_only) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
-        if (graphic_only && c->IsWindowed())
-            continue;
+        if (graphic_only && c->IsWindowed()) continue;
         RECT r = c->BoundsRect();
-        if (c->Visible() && PtInRect(&r, p))
-            return c;
+        if (c->Visible() && PtInRect(&r, p)) return c;
     }
     return nullptr;
 }
@@ -199,22 +210,19 @@ void TWinControl::Broadcast(TMessage& msg) {
     const auto children = controls_; // a handler may change the list
     for (TControl* c : children) {
         c->WindowProc(msg);
-        if (msg.Result != 0)
-            return;
+        if (msg.Result != 0) return;
     }
 }
 
 int TWinControl::TabOrder() const {
-    if (!parent_)
-        return -1;
+    if (!parent_) return -1;
     const auto& list = parent_->tab_list_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void TWinControl::SetTabOrder(int v) {
-    if (!parent_)
-        return;
+    if (!parent_) return;
     auto& list = parent_->tab_list_;
     std::erase(list, this);
     const auto at = std::clamp(v, 0, static_cast<int>(list.size()));
@@ -238,40 +246,33 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) {
 
 bool TWinControl::CanFocus() const {
     for (const TControl* c = this; c; c = c->Parent())
-        if (!c->Visible() || !c->Enabled())
-            return false;
+        if (!c->Visible() || !c->Enabled()) return false;
     return true;
 }
 
 void TWinControl::SetFocus() {
-    if (!CanFocus())
-        throw std::runtime_error("Cannot focus a disabled or invisible window");
+    if (!CanFocus()) throw std::runtime_error("Cannot focus a disabled or invisible window");
     ::SetFocus(Handle());
 }
 
 bool TWinControl::Focused() const {
-    if (!handle_)
-        return false;
+    if (!handle_) return false;
     HWND focus = GetFocus();
     return focus == handle_ || (focus && IsChild(handle_, focus) && !FindControl(focus));
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward,
-                                          bool check_tab_stop) {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool check_tab_stop) {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
-    if (list.empty())
-        return nullptr;
-    if (!forward)
-        std::reverse(list.begin(), list.end());
+    if (list.empty()) return nullptr;
+    if (!forward) std::reverse(list.begin(), list.end());
     auto start = std::find(list.begin(), list.end(), current);
     const std::size_t n = list.size();
     std::size_t i = start == list.end() ? n - 1 : static_cast<std::size_t>(start - list.begin());
     for (std::size_t step = 0; step < n; ++step) {
         i = (i + 1) % n;
         TWinControl* c = list[i];
-        if (c->CanFocus() && (!check_tab_stop || c->TabStop()) && c->controls_.empty())
-            return c;
+        if (c->CanFocus() && (!check_tab_stop || c->TabStop()) && c->controls_.empty()) return c;
     }
     return nullptr;
 }
@@ -279,20 +280,17 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward,
 void TWinControl::SetBounds(int left, int top, int width, int height) {
     left_ = left, top_ = top, width_ = width, height_ = height;
     if (handle_)
-        SetWindowPos(handle_, nullptr, left, top, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT TWinControl::ClientRect() {
     RECT r{0, 0, width_, height_};
-    if (handle_)
-        GetClientRect(handle_, &r);
+    if (handle_) GetClientRect(handle_, &r);
     return r;
 }
 
 void TWinControl::Invalidate() {
-    if (handle_)
-        InvalidateRect(handle_, nullptr, TRUE);
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TWinControl::Repaint() {
@@ -303,8 +301,7 @@ void TWinControl::Repaint() {
 }
 
 std::wstring TWinControl::GetText() const {
-    if (!handle_)
-        return text_;
+    if (!handle_) return text_;
     const int n = GetWindowTextLengthW(handle_);
     std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
     s.resize(static_cast<std::size_t>(GetWindowTextW(handle_, s.data(), n + 1)));
@@ -313,8 +310,7 @@ std::wstring TWinControl::GetText() const {
 
 void TWinControl::SetText(const std::wstring& v) {
     if (handle_) {
-        if (v == GetText())
-            return;
+        if (v == GetText()) return;
         SetWindowTextW(handle_, v.c_str());
         text_ = v;
         TextChanged();
@@ -325,8 +321,7 @@ void TWinControl::SetText(const std::wstring& v) {
 }
 
 void TWinControl::FontChanged() {
-    if (handle_)
-        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
+    if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
     TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};
     Broadcast(m);
     TControl::FontChanged();
@@ -340,8 +335,7 @@ void TWinControl::ColorChanged() {
 }
 
 HBRUSH TWinControl::ColorBrush() {
-    if (brush_.Color() != color_)
-        brush_.SetColor(color_);
+    if (brush_.Color() != color_) brush_.SetColor(color_);
     return brush_.Handle();
 }
 
@@ -350,8 +344,7 @@ void TWinControl::PaintWindow(HDC) {}
 void TWinControl::PaintControls(HDC dc) {
     for (TControl* c : controls_) {
         auto* g = dynamic_cast<TGraphicControl*>(c);
-        if (!g || !g->Visible())
-            continue;
+        if (!g || !g->Visible()) continue;
         const int saved = SaveDC(dc);
         RECT r = g->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
@@ -366,8 +359,7 @@ void TWinControl::PaintControls(HDC dc) {
 }
 
 void TWinControl::UpdateShowing() {
-    if (!handle_)
-        return;
+    if (!handle_) return;
     ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -380,8 +372,7 @@ void TWinControl::ReflectToChild(TMessage& msg, HWND child) {
 }
 
 void TWinControl::FocusEntered() {
-    if (TForm* form = ParentForm())
-        form->FocusControl(this);
+    if (TForm* form = ParentForm()) form->FocusControl(this);
 }
 
 void TWinControl::HandleMouse(TMessage& msg) {
@@ -395,22 +386,19 @@ void TWinControl::HandleMouse(TMessage& msg) {
         }
         TControl* hot = ControlAtPos(p, true);
         if (hot != hot_child_) {
-            if (hot_child_)
-                hot_child_->MouseLeft();
+            if (hot_child_) hot_child_->MouseLeft();
             hot_child_ = hot;
-            if (hot)
-                hot->MouseEntered();
+            if (hot) hot->MouseEntered();
         }
         return;
     }
-    if (!target || !target->Enabled())
-        return;
+    if (!target || !target->Enabled()) return;
     const POINT local{p.x - target->Left(), p.y - target->Top()};
     const TMouseButton button = (msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_RBUTTONUP)
                                     ? TMouseButton::mbRight
                                     : TMouseButton::mbLeft;
-    const bool down = msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN ||
-                      msg.Msg == WM_LBUTTONDBLCLK;
+    const bool down =
+        msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
     if (down) {
         captured_child_ = target;
         SetCapture(handle_);
@@ -418,13 +406,11 @@ void TWinControl::HandleMouse(TMessage& msg) {
             target->OnMouseDown(target, button, ShiftState(msg.WParam), local.x, local.y);
     } else {
         captured_child_ = nullptr;
-        if (GetCapture() == handle_)
-            ReleaseCapture();
+        if (GetCapture() == handle_) ReleaseCapture();
         if (target->OnMouseUp)
             target->OnMouseUp(target, button, ShiftState(msg.WParam), local.x, local.y);
         RECT r = target->BoundsRect();
-        if (button == TMouseButton::mbLeft && PtInRect(&r, p))
-            target->Click();
+        if (button == TMouseButton::mbLeft && PtInRect(&r, p)) target->Click();
     }
 }
 
@@ -437,15 +423,13 @@ void TWinControl::WndProc(TMessage& msg) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
-        if (msg.LParam)
-            return ReflectToChild(msg, reinterpret_cast<HWND>(msg.LParam));
+        if (msg.LParam) return ReflectToChild(msg, reinterpret_cast<HWND>(msg.LParam));
         break;
     case WM_NOTIFY:
         return ReflectToChild(msg, reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom);
     case WM_DRAWITEM: {
         auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
-        if (dis->CtlType != ODT_MENU)
-            return ReflectToChild(msg, dis->hwndItem);
+        if (dis->CtlType != ODT_MENU) return ReflectToChild(msg, dis->hwndItem);
         break;
     }
     case WM_MEASUREITEM: {
@@ -512,8 +496,7 @@ void TWinControl::WndProc(TMessage& msg) {
             HDC dc = msg.WParam ? reinterpret_cast<HDC>(msg.WParam) : BeginPaint(handle_, &ps);
             PaintWindow(dc);
             PaintControls(dc);
-            if (!msg.WParam)
-                EndPaint(handle_, &ps);
+            if (!msg.WParam) EndPaint(handle_, &ps);
             return;
         }
         break;
@@ -527,8 +510,7 @@ void TWinControl::WndProc(TMessage& msg) {
         }
         break;
     case CM_ENABLEDCHANGED:
-        if (handle_)
-            EnableWindow(handle_, enabled_);
+        if (handle_) EnableWindow(handle_, enabled_);
         break;
     case CM_VISIBLECHANGED:
         UpdateShowing();
@@ -539,8 +521,7 @@ void TWinControl::WndProc(TMessage& msg) {
         DestroyHandle();
         recreating_ = false;
         HandleNeeded();
-        if (had_focus && CanFocus())
-            ::SetFocus(handle_);
+        if (had_focus && CanFocus()) ::SetFocus(handle_);
         break;
     }
     default:
@@ -550,8 +531,7 @@ void TWinControl::WndProc(TMessage& msg) {
 }
 
 void TWinControl::DefaultHandler(TMessage& msg) {
-    if (!handle_ || (msg.Msg >= CM_BASE && msg.Msg < CM_BASE + 0x100))
-        return;
+    if (!handle_ || (msg.Msg >= CM_BASE && msg.Msg < CM_BASE + 0x100)) return;
     msg.Result = CallWindowProcW(default_proc_, handle_, msg.Msg, msg.WParam, msg.LParam);
 }
 

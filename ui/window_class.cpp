@@ -10,8 +10,7 @@ namespace ui {
 WNDPROC RegisterControlClass(const TCreateParams& params) {
     static std::map<std::wstring, WNDPROC> registered;
     auto it = registered.find(params.win_class_name);
-    if (it != registered.end())
-        return it->second;
+    if (it != registered.end()) return it->second;
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW wc{};
