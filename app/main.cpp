@@ -1,34 +1,42 @@
-// Program entry of Pellico.
+// Program entry of Pellico: the application object, the main window from its stored
+// description, the message loop.
+#include "Unit1.h"
+#include "application_window.h"
+#include "ui/application.h"
+
 #include <windows.h>
+
+#include <string_view>
 
 namespace {
 
-LRESULT CALLBACK MainProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(wnd, msg, wp, lp);
+// The main window's description, kept as a text resource of the executable.
+std::string_view StoredDescription() {
+    HRSRC info = FindResourceW(nullptr, L"TFORM1", MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL data = info ? LoadResource(nullptr, info) : nullptr;
+    const void* bytes = data ? LockResource(data) : nullptr;
+    if (!bytes) return {};
+    return {static_cast<const char*>(bytes), SizeofResource(nullptr, info)};
 }
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = MainProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"TForm1";
-    RegisterClassW(&wc);
-    HWND wnd = CreateWindowExW(WS_EX_TOPMOST, L"TForm1", L"Pellico剪贴板",
-                               WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 269, 383,
-                               nullptr, nullptr, instance, nullptr);
-    ShowWindow(wnd, show);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        ui::TApplication application;
+        collector::SetApplicationWindow(application.Handle());
+        application.Initialize();
+        try {
+            Form1 = new TForm1(&application, StoredDescription());
+            application.SetMainForm(Form1);
+        } catch (...) {
+            ui::HandleException(&application);
+            return 1;
+        }
+        application.Run();
+    } catch (...) {
+        ui::HandleException(nullptr);
+        return 1;
     }
-    return static_cast<int>(msg.wParam);
+    return 0;
 }

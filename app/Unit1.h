@@ -1,0 +1,60 @@
+// The main window: the list of collected texts with its paste buttons, the after-paste key
+// choice, and the wiring of the clipboard watcher, the hotkeys and the paste target.
+#pragma once
+#include "collection.h"
+#include "kivhotkey.h"
+#include "kivwatchClipbrd.h"
+#include "ui/form.h"
+#include "ui/stdctrls.h"
+#include "ui/timer.h"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+class TForm1 : public ui::TForm {
+public:
+    // Reads the window and its members from `description` (the form text), then FormCreate.
+    TForm1(ui::TComponent* owner, std::string_view description);
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    // Members, in declared order; set once the description is read.
+    ui::TTimer* Timer1 = nullptr;
+    ui::TButton* Button1 = nullptr;
+    ui::TListBox* ListBox1 = nullptr;
+    ui::TButton* Button2 = nullptr;
+    ui::TMemo* Memo1 = nullptr;
+    ui::TButton* Button3 = nullptr;
+    ui::TLabel* Label1 = nullptr;
+    ui::TLabel* Label2 = nullptr;
+    ui::TCheckBox* CheckBox1 = nullptr;
+    ui::TComboBox* ComboBox1 = nullptr;
+    ui::TLabel* Label3 = nullptr;
+
+    void FormCreate(ui::TPersistent* Sender);
+    void FormClose(ui::TPersistent* Sender, ui::TCloseAction& Action);
+    void Button1Click(ui::TPersistent* Sender);
+    void Button2Click(ui::TPersistent* Sender);
+    void Button3Click(ui::TPersistent* Sender);
+    void Timer1Timer(ui::TPersistent* Sender);
+    void Label1Click(ui::TPersistent* Sender);
+    void Label2Click(ui::TPersistent* Sender);
+
+    void WMDrawClipboard(ui::TMessage& Message);
+    void WMChangeCBChain(ui::TMessage& Message);
+    void WMHotKey(ui::TMessage& Message);
+
+private:
+    template <class T> T* Member(const wchar_t* name);
+    void BindMembers();
+    std::optional<WORD> AfterPasteKey();
+
+    // The collector's state lives from FormCreate to FormClose.
+    std::unique_ptr<collector::TkivwatchClipbrd> watcher_;
+    std::unique_ptr<collector::TKivhotkey> hotkeys_;
+    collector::Collection list_;
+    HWND target_ = nullptr;
+};
+
+extern TForm1* Form1;
