@@ -1,0 +1,51 @@
+// What the end-to-end tests share: a running Pellico per test with a clean clipboard, and
+// waiting for a paste target's text.
+#pragma once
+#include "desktop.h"
+#include "paste_target.h"
+#include "pellico_driver.h"
+#include "test_window.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+class PellicoTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(pellico_.WaitUntilUp()); }
+    void TearDown() override {
+        const auto code = pellico_.Close();
+        ASSERT_TRUE(code.has_value());
+        EXPECT_EQ(*code, 0u);
+        collector_test::CleanClipboard::Empty();
+    }
+    // Copies each text from outside, as a user would: one after the other has been taken.
+    // (Pellico hears of a change after the copying program closed the clipboard and reads
+    // it then, so copies in quick succession would all read the last one.)
+    void CopyAll(const std::vector<std::wstring>& texts) {
+        int count = static_cast<int>(pellico_.Items().size());
+        for (const auto& t : texts) {
+            CopyText(t);
+            ASSERT_TRUE(pellico_.WaitForCount(++count));
+        }
+    }
+    // A target the user was working in: in front, and recorded by Pellico's timer.
+    std::unique_ptr<collector_test::PasteTarget> Target() {
+        auto target = std::make_unique<collector_test::PasteTarget>(
+            collector_test::PasteTarget::Kind::plain, pellico_.Main());
+        testing_desktop::Pump(400ms);
+        return target;
+    }
+    static bool WaitForText(const collector_test::PasteTarget& target, const std::wstring& text) {
+        return testing_desktop::PumpUntil([&] { return target.Text() == text; }, 5s);
+    }
+
+    PellicoDriver pellico_;
+};
+
+} // namespace e2e
