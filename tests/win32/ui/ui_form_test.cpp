@@ -256,6 +256,8 @@ TEST_F(UiForm, ShowsUpAndWorksByMouseAndKeyboard) {
     EXPECT_EQ(combo->Text(), L"回车键");
     ui_test::PressKey(VK_TAB, true);
     EXPECT_TRUE(PumpUntil([&] { return check->Focused(); }));
+    // With the focus off the buttons, the Default one shows as the default.
+    EXPECT_EQ(GetWindowLongW(button->Handle(), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
     // Return presses the default button while the focus is not on a button.
     ui_test::PressKey(VK_RETURN);
     EXPECT_TRUE(PumpUntil([&] { return form_->log.size() == 4; }));
