@@ -43,6 +43,13 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
     OnMessage(WM_DRAWCLIPBOARD, [this](ui::TMessage& m) { WMDrawClipboard(m); });
     OnMessage(WM_CHANGECBCHAIN, [this](ui::TMessage& m) { WMChangeCBChain(m); });
     OnMessage(WM_HOTKEY, [this](ui::TMessage& m) { WMHotKey(m); });
+    OnMessage(RegisterWindowMessageW(kCaptureTimeQuery), [this](ui::TMessage& m) {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        m.Result = m.WParam == 0
+                       ? static_cast<std::intptr_t>(capture_ticks_ * 1'000'000 / frequency.QuadPart)
+                       : captures_;
+    });
 
     // The handlers need the members, so they are looked up between reading and FormCreate.
     ui::ReadDescription(this, description);
@@ -108,9 +115,14 @@ void TForm1::FormClose(ui::TPersistent*, ui::TCloseAction&) {
 
 void TForm1::WMDrawClipboard(ui::TMessage& Message) {
     if (!watcher_) return;
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
     const int probe = watcher_->HandleDrawClipboard(Message.Msg, Message.WParam, Message.LParam);
     if (auto line = list_.Capture(probe, collector::Clipboard::Instance()))
         ListBox1->Items()->Add(*line);
+    QueryPerformanceCounter(&end);
+    capture_ticks_ += end.QuadPart - start.QuadPart;
+    ++captures_;
 }
 
 void TForm1::WMChangeCBChain(ui::TMessage& Message) {
@@ -153,7 +165,8 @@ void TForm1::WMHotKey(ui::TMessage& Message) {
     const int n = hotkeys_ ? hotkeys_->MatchHotKey(Message.WParam, Message.LParam) : 0;
     if (n) Message.Result = 1;
     if (n == 1) { // F4: the entry after the selected one
-        const auto next = collector::NextPasteIndex(ListBox1->ItemIndex(), ListBox1->Items()->Count());
+        const auto next =
+            collector::NextPasteIndex(ListBox1->ItemIndex(), ListBox1->Items()->Count());
         if (!next) {
             collector::ShowTopInfo(kNoMoreEntries);
             return;

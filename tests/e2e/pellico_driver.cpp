@@ -113,8 +113,8 @@ void Dismiss(const DialogBox& box) {
 }
 
 HWND DriverWindow() {
-    static HWND wnd = CreateWindowExW(0, L"STATIC", L"driver", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                      nullptr, nullptr, nullptr);
+    static HWND wnd = CreateWindowExW(0, L"STATIC", L"driver", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
     return wnd;
 }
 

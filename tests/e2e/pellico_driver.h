@@ -58,8 +58,8 @@ struct DialogBox {
     std::wstring caption;
     std::wstring text;
 };
-std::optional<DialogBox> WaitForDialog(DWORD process_id,
-                                       std::chrono::milliseconds timeout = std::chrono::seconds(10));
+std::optional<DialogBox>
+WaitForDialog(DWORD process_id, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 // Presses the box's OK button and waits until it is gone.
 void Dismiss(const DialogBox& box);
 

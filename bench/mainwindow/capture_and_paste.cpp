@@ -1,0 +1,131 @@
+// The running program measured from outside: how soon an outside copy shows in the list and
+// how much of that is Pellico's own handler, its private memory, the capture of one large
+// text, and "全部粘贴" over growing lists.
+#include "pellico_driver.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+double Now() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart);
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / frequency;
+}
+
+LRESULT Count(HWND list) {
+    return SendMessageW(list, LB_GETCOUNT, 0, 0);
+}
+
+// Copies the text from outside and returns the milliseconds until the list grew by one.
+double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text) {
+    const LRESULT before = Count(pellico.ListBox());
+    const double start = Now();
+    e2e::CopyText(text);
+    while (Count(pellico.ListBox()) == before) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    return Now() - start;
+}
+
+// Committed private memory of the process: its address space walked region by region (Wine
+// reports no private usage for other processes through the memory counters).
+double PrivateMiB(DWORD process_id) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
+    std::uint64_t bytes = 0;
+    MEMORY_BASIC_INFORMATION info{};
+    for (std::uintptr_t at = 0;
+         VirtualQueryEx(process, reinterpret_cast<void*>(at), &info, sizeof(info)) == sizeof(info);
+         at += info.RegionSize) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) bytes += info.RegionSize;
+        if (at + info.RegionSize < at) break;
+    }
+    CloseHandle(process);
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+std::wstring KiBEntry(int n) {
+    std::wstring text = L"entry " + std::to_wstring(n) + L" ";
+    text.resize(1024, L'.');
+    return text;
+}
+
+double Percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    const auto i = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    return values[i];
+}
+
+} // namespace
+
+int main() {
+    e2e::PellicoDriver pellico;
+    if (!pellico.WaitUntilUp()) {
+        std::puts("Pellico did not come up");
+        return 1;
+    }
+    const UINT query = RegisterWindowMessageW(L"Pellico.CaptureTime");
+    // Ctrl+V of the paste actions lands in a window that ignores it.
+    HWND sink = CreateWindowExW(0, L"STATIC", L"sink", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(sink);
+    Sleep(300);
+    std::printf("private memory, empty list:        %8.1f MiB\n", PrivateMiB(pellico.ProcessId()));
+
+    constexpr int kCopies = 500;
+    std::vector<double> latencies;
+    const auto handler_before = SendMessageW(pellico.Main(), query, 0, 0);
+    for (int i = 0; i < kCopies; ++i)
+        latencies.push_back(CopyAndWait(pellico, L"copy " + std::to_wstring(i)));
+    const auto handler_us = SendMessageW(pellico.Main(), query, 0, 0) - handler_before;
+    double total = 0;
+    for (double l : latencies)
+        total += l;
+    std::printf("copy to list item, %d copies:     median %.3f ms, 95th percentile %.3f ms\n",
+                kCopies, Percentile(latencies, 0.5), Percentile(latencies, 0.95));
+    std::printf("inside WMDrawClipboard:            %.3f ms per copy, %.1f%% of the latency\n",
+                static_cast<double>(handler_us) / 1000.0 / kCopies,
+                100.0 * static_cast<double>(handler_us) / 1000.0 / total);
+
+    pellico.ClickAndWait(L"清  空");
+    int entries = 0;
+    for (int target : {2500, 5000, 10000}) {
+        while (entries < target)
+            CopyAndWait(pellico, KiBEntry(entries++));
+        std::vector<double> times;
+        for (int run = 0; run < 5; ++run) {
+            SetForegroundWindow(sink);
+            Sleep(200);
+            const double start = Now();
+            pellico.ClickAndWait(L"全部粘贴");
+            times.push_back(Now() - start);
+        }
+        const double ms = Percentile(times, 0.5);
+        std::printf("全部粘贴 of %5d entries of 1 KiB:  %8.1f ms median of 5 (%.2f ms per 1000 "
+                    "entries)\n",
+                    entries, ms, ms * 1000.0 / entries);
+    }
+    std::printf("private memory, %d entries:     %8.1f MiB\n", entries,
+                PrivateMiB(pellico.ProcessId()));
+
+    pellico.ClickAndWait(L"清  空");
+    const std::wstring large(5 * 1024 * 1024, L'x'); // 10 MiB as UTF-16
+    std::printf("capture of one 10 MiB text:        %8.1f ms\n", CopyAndWait(pellico, large));
+
+    DestroyWindow(sink);
+    const auto code = pellico.Close();
+    return code == 0u ? 0 : 1;
+}
