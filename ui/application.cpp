@@ -3,6 +3,7 @@
 
 #include "form.h"
 #include "prop_builders.h"
+#include "stdctrls.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -66,6 +67,7 @@ void HandleException(TPersistent* sender) {
 TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
     if (Application) throw std::logic_error("There is already an application object");
     Application = this;
+    RegisterStandardClasses();
     ErrorBox = [this](const std::wstring& message) {
         MessageBoxW(main_form_ && main_form_->HandleAllocated() ? main_form_->Handle() : handle_,
                     message.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);

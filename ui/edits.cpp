@@ -83,6 +83,9 @@ std::wstring TMemoLines::Get(int index) const {
     const auto start = SendMessageW(w, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
     if (index < 0 || start < 0) return {};
     const auto length = SendMessageW(w, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    if (length > 0xFFFF) // beyond what EM_GETLINE's one-word buffer size can ask for
+        return memo_.GetText().substr(static_cast<std::size_t>(start),
+                                      static_cast<std::size_t>(length));
     // EM_GETLINE takes the buffer size in its first word and needs room for at least that.
     std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(length, 1)), L'\0');
     line[0] = static_cast<wchar_t>(line.size());

@@ -84,50 +84,36 @@ void TForm::SetFormStyle(TFormStyle v) {
                      0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-RECT TForm::FrameSize() {
+SIZE TForm::FrameExtra() {
+    if (handle_) {
+        RECT w, c;
+        GetWindowRect(handle_, &w);
+        GetClientRect(handle_, &c);
+        return {(w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom};
+    }
     TCreateParams p;
     CreateParams(p);
     RECT r{0, 0, 0, 0};
     AdjustWindowRectEx(&r, p.style, FALSE, p.ex_style);
-    return r;
+    return {r.right - r.left, r.bottom - r.top};
 }
 
 int TForm::ClientWidth() {
-    if (handle_) return TWinControl::ClientWidth();
-    const RECT f = FrameSize();
-    return width_ - (f.right - f.left);
+    return handle_ ? TWinControl::ClientWidth() : width_ - FrameExtra().cx;
 }
 
 int TForm::ClientHeight() {
-    if (handle_) return TWinControl::ClientHeight();
-    const RECT f = FrameSize();
-    return height_ - (f.bottom - f.top);
+    return handle_ ? TWinControl::ClientHeight() : height_ - FrameExtra().cy;
 }
 
 void TForm::SetClientWidth(int v) {
-    const RECT f = FrameSize();
-    if (handle_) {
-        RECT w, c;
-        GetWindowRect(handle_, &w);
-        GetClientRect(handle_, &c);
-        SetWidth(v + (w.right - w.left) - c.right);
-    } else {
-        client_width_ = v;
-        SetWidth(v + (f.right - f.left));
-    }
+    if (!handle_) client_width_ = v;
+    SetWidth(v + FrameExtra().cx);
 }
 
 void TForm::SetClientHeight(int v) {
-    const RECT f = FrameSize();
-    if (handle_) {
-        RECT w, c;
-        GetWindowRect(handle_, &w);
-        GetClientRect(handle_, &c);
-        SetHeight(v + (w.bottom - w.top) - c.bottom);
-    } else {
-        client_height_ = v;
-        SetHeight(v + (f.bottom - f.top));
-    }
+    if (!handle_) client_height_ = v;
+    SetHeight(v + FrameExtra().cy);
 }
 
 void TForm::CreateParams(TCreateParams& p) {

@@ -82,7 +82,9 @@ protected:
 private:
     bool DialogKey(WPARAM key);
     TControl* FindButton(bool default_button);
-    RECT FrameSize();
+    // What the frame adds to the client size: from the window once it exists, else from
+    // the styles it will have.
+    SIZE FrameExtra();
 
     TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
     std::uint32_t border_icons_ = biSystemMenu | biMinimize | biMaximize;

@@ -4,8 +4,9 @@
 #include "constants.h"
 #include "persistent.h"
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstdint>
 #include <functional>

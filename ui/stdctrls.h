@@ -290,3 +290,9 @@ private:
 };
 
 } // namespace ui
+
+namespace ui {
+// Makes the standard controls and the timer known to descriptions by class name (the
+// application object does this when it is made).
+void RegisterStandardClasses();
+} // namespace ui

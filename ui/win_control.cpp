@@ -9,12 +9,15 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace ui {
 
 namespace {
 
 thread_local TWinControl* creating_control = nullptr;
+// The window of ours the cursor was last seen moving in.
+thread_local TWinControl* mouse_window = nullptr;
 
 HCURSOR CursorHandle(TCursor c) {
     const wchar_t* id = IDC_ARROW;
@@ -88,6 +91,7 @@ LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         HandleException(control);
     }
     if (msg == WM_NCDESTROY) {
+        if (mouse_window == control) mouse_window = nullptr;
         RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
         control->handle_ = nullptr;
         control->mouse_in_ = false;
@@ -99,6 +103,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     Destroying();
+    if (mouse_window == this) mouse_window = nullptr;
     ClearMessageHandlers();
     while (!controls_.empty())
         Free(controls_.back());
@@ -227,6 +232,18 @@ void TWinControl::SetTabOrder(int v) {
     std::erase(list, this);
     const auto at = std::clamp(v, 0, static_cast<int>(list.size()));
     list.insert(list.begin() + at, this);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    if (stored_tab_order_ >= 0 && parent_) {
+        auto key = [](const TWinControl* c) {
+            return c->stored_tab_order_ >= 0 ? c->stored_tab_order_ : INT_MAX;
+        };
+        std::stable_sort(
+            parent_->tab_list_.begin(), parent_->tab_list_.end(),
+            [&](const TWinControl* a, const TWinControl* b) { return key(a) < key(b); });
+    }
 }
 
 void TWinControl::SetTabStop(bool v) {
@@ -379,11 +396,15 @@ void TWinControl::HandleMouse(TMessage& msg) {
     const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
     TControl* target = captured_child_ ? captured_child_ : ControlAtPos(p, true);
     if (msg.Msg == WM_MOUSEMOVE) {
-        if (!mouse_in_) {
+        // A move here means the cursor has left whichever window had it before; that
+        // window hears so now rather than whenever the system's leave report comes.
+        if (mouse_window != this) {
+            if (mouse_window) mouse_window->LeaveMouse();
+            mouse_window = this;
             TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, handle_, 0};
             TrackMouseEvent(&tme);
-            MouseEntered();
         }
+        MouseEntered();
         TControl* hot = ControlAtPos(p, true);
         if (hot != hot_child_) {
             if (hot_child_) hot_child_->MouseLeft();
@@ -412,6 +433,15 @@ void TWinControl::HandleMouse(TMessage& msg) {
         RECT r = target->BoundsRect();
         if (button == TMouseButton::mbLeft && PtInRect(&r, p)) target->Click();
     }
+}
+
+void TWinControl::LeaveMouse() {
+    if (hot_child_) {
+        TControl* hot = hot_child_;
+        hot_child_ = nullptr;
+        hot->MouseLeft();
+    }
+    MouseLeft();
 }
 
 void TWinControl::WndProc(TMessage& msg) {
@@ -460,12 +490,8 @@ void TWinControl::WndProc(TMessage& msg) {
         HandleMouse(msg);
         break;
     case WM_MOUSELEAVE:
-        if (hot_child_) {
-            TControl* hot = hot_child_;
-            hot_child_ = nullptr;
-            hot->MouseLeft();
-        }
-        MouseLeft();
+        if (mouse_window == this) mouse_window = nullptr;
+        LeaveMouse();
         break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(msg.WParam) == handle_ && LOWORD(msg.LParam) == HTCLIENT) {

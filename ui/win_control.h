@@ -46,7 +46,10 @@ public:
     void Broadcast(TMessage& msg);
 
     int TabOrder() const;
+    // While a description is read the order is also remembered and the parent's list
+    // sorted by it in Loaded, so the stored order wins whatever the order of creation.
     void SetTabOrder(int v);
+    void Loaded() override;
     bool TabStop() const { return tab_stop_; }
     void SetTabStop(bool v);
     // Windowed children in tab order, nested ones after their container.
@@ -95,11 +98,13 @@ protected:
     std::vector<TWinControl*> tab_list_;
     bool tab_stop_ = false;
     bool recreating_ = false;
+    int stored_tab_order_ = -1;
 
 private:
     void UpdateShowing();
     void ReflectToChild(TMessage& msg, HWND child);
     void HandleMouse(TMessage& msg);
+    void LeaveMouse();
     TBrush brush_;
     TControl* hot_child_ = nullptr;
     TControl* captured_child_ = nullptr;
