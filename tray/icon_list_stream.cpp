@@ -1,14 +1,11 @@
 // Reading and writing the stored form of an icon list.
 #include "icon_list_stream.h"
 
+#include "le_bytes.h"
+
 namespace tray {
 
 namespace {
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
 
 class Reader {
 public:

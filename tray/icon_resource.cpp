@@ -1,6 +1,7 @@
 // Rebuilding an icon file from a group icon resource.
 #include "icon_resource.h"
 
+#include "le_bytes.h"
 #include "ui/image_format.h"
 
 namespace tray {
@@ -13,16 +14,6 @@ constexpr std::size_t kFileEntry = 16;
 
 std::uint16_t U16(std::span<const std::uint8_t> d, std::size_t at) {
     return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
-}
-
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    PutU16(out, v & 0xFFFF);
-    PutU16(out, v >> 16);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "form_text_binary.h"
 #include "icon_list_stream.h"
 #include "rxIcoList.h"
-#include "test_icons.h"
+#include "tray_fixture.h"
 #include "ui/form_binding.h"
 #include "ui/image_format.h"
 
@@ -115,18 +115,8 @@ TEST_F(IconList, IconsFromResources) {
     EXPECT_EQ(list_.Count(), 2);
 }
 
-class TIconsHost : public ui::TComponent {
-public:
-    using ui::TComponent::TComponent;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TIconsHost", &ui::TComponent::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-};
-
 std::string IconsDescription(const Bytes& stored) {
-    return "object Host: TIconsHost\n"
+    return "object Host: TTrayHost\n"
            "  object RxTrayIcon1: TRxTrayIcon\n"
            "    Active = False\n"
            "    Icons = " +
@@ -141,7 +131,7 @@ TEST_F(IconList, StoredIconsProperty) {
     // Two icons with an empty slot between them.
     const Bytes stored = EncodeIconList({ico_[1], {}, ico_[2]});
     {
-        TIconsHost host(nullptr);
+        tray_test::TTrayHost host(nullptr);
         ui::ReadDescription(&host, IconsDescription(stored));
         auto* tray = dynamic_cast<TRxTrayIcon*>(host.FindComponent(L"RxTrayIcon1"));
         ASSERT_NE(tray, nullptr);
@@ -158,7 +148,7 @@ TEST_F(IconList, StoredIconsProperty) {
     cut.resize(cut.size() - 10);
     const Bytes not_an_icon = EncodeIconList({{1, 2, 3, 4, 5, 6}});
     for (const Bytes& bad : {cut, not_an_icon}) {
-        TIconsHost host(nullptr);
+        tray_test::TTrayHost host(nullptr);
         EXPECT_THROW(ui::ReadDescription(&host, IconsDescription(bad)), ui::EDescriptionError);
     }
 }

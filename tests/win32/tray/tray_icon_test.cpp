@@ -5,7 +5,7 @@
 #include "desktop.h"
 #include "form_text_binary.h"
 #include "shell_tray_view.h"
-#include "test_icons.h"
+#include "tray_fixture.h"
 #include "ui/form_binding.h"
 #include "ui/properties.h"
 
@@ -26,17 +26,6 @@ using testing_desktop::PumpUntil;
 using ui::TMouseButton;
 
 constexpr wchar_t kTip[] = L"多次复制剪贴板";
-
-// The root a description is read into, standing in for the main window.
-class TTrayHost : public ui::TComponent {
-public:
-    using ui::TComponent::TComponent;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TTrayHost", &ui::TComponent::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-};
 
 struct Click {
     TMouseButton button;
