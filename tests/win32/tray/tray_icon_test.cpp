@@ -7,12 +7,15 @@
 #include "shell_tray_view.h"
 #include "tray_fixture.h"
 #include "ui/form_binding.h"
+#include "ui/image_format.h"
 #include "ui/properties.h"
 
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -74,8 +77,9 @@ protected:
     }
 
     // The main window's tray icon as its description makes it.
-    void Load(const std::string& extra = {}) {
-        ui::ReadDescription(&host_, IconDescription(MakeTestIco(0x3060E0), extra));
+    void Load(const std::string& extra = {},
+              const std::vector<std::uint8_t>& ico = MakeTestIco(0x3060E0)) {
+        ui::ReadDescription(&host_, IconDescription(ico, extra));
         tray_ = dynamic_cast<TRxTrayIcon*>(host_.FindComponent(L"RxTrayIcon1"));
         ASSERT_NE(tray_, nullptr);
     }
@@ -392,6 +396,21 @@ TEST_F(TrayIcon, PopupMenuTakesTheRightClick) {
     EXPECT_EQ(tray_->PopupMenu(), nullptr);
     PostCallbacks(tray_->Handle(), {WM_RBUTTONDOWN, WM_RBUTTONUP});
     EXPECT_EQ(clicks_.size(), 3u);
+}
+
+TEST_F(TrayIcon, ShowsTheProgramIcon) {
+    std::ifstream file(testing_desktop::WindowsPath(PELLICO_ICON).c_str(), std::ios::binary);
+    ASSERT_TRUE(file) << PELLICO_ICON;
+    const std::vector<std::uint8_t> ico((std::istreambuf_iterator<char>(file)),
+                                        std::istreambuf_iterator<char>());
+    ASSERT_EQ(ui::ReadIcoDirectory(ico).size(), 8u);
+    Load({}, ico);
+    EXPECT_TRUE(tray_->Added());
+    const auto shown = FindShownIcon(kTip);
+    ASSERT_TRUE(shown);
+    SetCursorPos(400, 300);
+    Pump(std::chrono::milliseconds(300));
+    testing_desktop::SaveScreenshot(L"tray_program_icon");
 }
 
 TEST_F(TrayIcon, AnEmptyIconIsNeverShown) {
