@@ -6,6 +6,7 @@
 #include "form_text_binary.h"
 #include "shell_tray_view.h"
 #include "tray_fixture.h"
+#include "ui/application.h"
 #include "ui/form_binding.h"
 #include "ui/image_format.h"
 #include "ui/properties.h"
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -197,6 +199,18 @@ TEST_F(TrayIcon, CallbackMessagesBecomeEvents) {
     tray_->SetEnabled(true);
     PostCallbacks(tray_->Handle(), {WM_RBUTTONUP});
     EXPECT_TRUE(clicks_.empty());
+}
+
+TEST_F(TrayIcon, AnErrorInAHandlerGoesToTheApplication) {
+    ui::TApplication application;
+    std::vector<std::wstring> shown;
+    application.ErrorBox = [&](const std::wstring& message) { shown.push_back(message); };
+    Load();
+    tray_->OnClick = [](ui::TPersistent*, TMouseButton, unsigned, int, int) {
+        throw std::runtime_error("no window to show");
+    };
+    PostCallbacks(tray_->Handle(), {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP});
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"no window to show", L"no window to show"}));
 }
 
 TEST_F(TrayIcon, RealMouseClicksOnTheTaskbar) {
