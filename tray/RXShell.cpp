@@ -167,6 +167,8 @@ void TRxTrayIcon::SetIcons(const TIconList* value) {
 void TRxTrayIcon::SetAnimated(bool value) {
     if (animated_ == value) return;
     animated_ = value;
+    // A description may name Animated before Icons: the animation starts once all is read.
+    if (ComponentState() & ui::csLoading) return;
     if (value && icons_->Count() > 0) {
         const WPARAM generation = ++thread_generation_;
         const HWND window = window_;
@@ -201,6 +203,10 @@ void TRxTrayIcon::SetShowDesign(bool value) {
 
 void TRxTrayIcon::Loaded() {
     ui::TComponent::Loaded();
+    if (animated_) {
+        animated_ = false;
+        SetAnimated(true);
+    }
     if (active_ && !kDesigning) AddTrayIcon();
 }
 
@@ -250,7 +256,7 @@ void TRxTrayIcon::RemoveTrayIcon() {
 }
 
 void TRxTrayIcon::RefreshTrayIcon() {
-    if (icons_->Count() == 0) SetAnimated(false);
+    if (icons_->Count() == 0 && !(ComponentState() & ui::csLoading)) SetAnimated(false);
     // Going away: the destructor removes the icon, nothing may add it again.
     if (ComponentState() & ui::csDestroying) return;
     if (added_) {

@@ -201,6 +201,26 @@ TEST_F(TrayIcon, CallbackMessagesBecomeEvents) {
     EXPECT_TRUE(clicks_.empty());
 }
 
+TEST_F(TrayIcon, PropertiesByName) {
+    Load();
+    EXPECT_TRUE(ui::SetPropValue(tray_, L"Enabled", L"False"));
+    EXPECT_FALSE(tray_->Enabled());
+    EXPECT_TRUE(ui::SetPropValue(tray_, L"Interval", L"500"));
+    EXPECT_EQ(tray_->Interval(), 500);
+    EXPECT_TRUE(ui::SetPropValue(tray_, L"ShowDesign", L"True"));
+    EXPECT_TRUE(tray_->ShowDesign());
+    // Animating needs frames: with none the icon stays as it is.
+    EXPECT_TRUE(ui::SetPropValue(tray_, L"Animated", L"True"));
+    EXPECT_FALSE(tray_->Animated());
+    EXPECT_TRUE(ui::SetPropValue(tray_, L"Active", L"False"));
+    EXPECT_FALSE(tray_->Added());
+    EXPECT_FALSE(FindShownIcon(kTip));
+    EXPECT_TRUE(ui::SetPropValue(tray_, L"Active", L"True"));
+    EXPECT_TRUE(FindShownIcon(kTip));
+    EXPECT_EQ(ui::GetObjectProp<ui::TIcon>(tray_, L"Icon"), tray_->Icon());
+    EXPECT_EQ(ui::GetObjectProp<TIconList>(tray_, L"Icons"), tray_->Icons());
+}
+
 TEST_F(TrayIcon, AnErrorInAHandlerGoesToTheApplication) {
     ui::TApplication application;
     std::vector<std::wstring> shown;
@@ -327,16 +347,18 @@ TEST_F(TrayIcon, TooltipIsTheShortHintInAtMost63Bytes) {
 }
 
 TEST_F(TrayIcon, AnimationRunsFramesOnTheUserInterfaceThread) {
-    Load("    Interval = 20\n");
-    Record();
     TIconList frames;
     for (std::uint32_t colour : {0xE03030u, 0x30E030u, 0x3030E0u}) {
         ui::TIcon icon;
         icon.LoadFromBytes(MakeTestIco(colour));
         frames.Add(&icon);
     }
-    tray_->SetIcons(&frames);
-    tray_->SetAnimated(true);
+    // Animated comes before the frames it needs: it still starts once everything is read.
+    Load("    Animated = True\n    Interval = 20\n    Icons = " +
+         form_text::FormatBinary(frames.SaveToBytes(), "      ") + "\n");
+    ASSERT_TRUE(tray_->Animated());
+    ASSERT_EQ(tray_->Icons()->Count(), 3);
+    Record();
     std::set<std::uint32_t> handles;
     for (int i = 0; i < 3; ++i)
         handles.insert(static_cast<std::uint32_t>(
