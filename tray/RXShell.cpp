@@ -54,10 +54,10 @@ ui::TMouseButton LibraryButton(TrayButton button) {
     return ui::TMouseButton::mbLeft;
 }
 
-void RegisterWindowClass() {
-    static const bool registered = [] {
+void RegisterWindowClass(WNDPROC procedure) {
+    static const bool registered = [procedure] {
         WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpfnWndProc = procedure;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = kWindowClass;
         return RegisterClassW(&wc) != 0;
@@ -67,7 +67,7 @@ void RegisterWindowClass() {
 
 } // namespace
 
-bool RealShellNotify(DWORD message, NotifyIconRecord& record) {
+bool RealShellNotify(DWORD message, const NotifyIconRecord& record) {
     // The record is the first, 88-byte layout of NOTIFYICONDATAA; cbSize tells the shell so.
     NOTIFYICONDATAA data{};
     static_assert(sizeof(data) >= sizeof(record));
@@ -81,14 +81,12 @@ TRxTrayIcon::TRxTrayIcon(ui::TComponent* owner)
     ConnectIcon();
     icons_->OnChange = [this] { RefreshTrayIcon(); };
     TaskbarCreatedMessage();
-    RegisterWindowClass();
+    RegisterWindowClass(&TRxTrayIcon::WindowProc);
     // A top-level window, though never shown: message-only windows miss the shell's
     // "TaskbarCreated" broadcast.
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+                              nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) throw std::runtime_error("Cannot create the tray window");
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TRxTrayIcon::WindowProc));
     // Even before the first add, a removal must name our window and nothing else.
     record_ = MakeNotifyRecord(
         static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_)), kNoIcon, {});
@@ -283,8 +281,13 @@ void TRxTrayIcon::AdvanceFrame(WPARAM generation) {
 // ---- messages and events
 
 LRESULT CALLBACK TRxTrayIcon::WindowProc(HWND wnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
     auto* self = reinterpret_cast<TRxTrayIcon*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(wnd, message, wparam, lparam);
+    // Until CreateWindowExW returns, the component has no window of its own to speak of.
+    if (!self || !self->window_) return DefWindowProcW(wnd, message, wparam, lparam);
     return self->WndProc(message, wparam, lparam);
 }
 

@@ -33,8 +33,8 @@ public:
 using TMouseMoveEvent = std::function<void(ui::TPersistent* sender, unsigned shift, int x, int y)>;
 
 // The shell call, replaceable so that a test can watch (or fake) what the shell is told.
-using ShellNotifyCall = std::function<bool(DWORD message, NotifyIconRecord& record)>;
-bool RealShellNotify(DWORD message, NotifyIconRecord& record);
+using ShellNotifyCall = std::function<bool(DWORD message, const NotifyIconRecord& record)>;
+bool RealShellNotify(DWORD message, const NotifyIconRecord& record);
 
 class TRxTrayIcon : public ui::TComponent {
 public:

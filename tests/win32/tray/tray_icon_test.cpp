@@ -88,7 +88,7 @@ protected:
 
     // Records every shell call (and makes it).
     void Record() {
-        tray_->ShellNotify = [this](DWORD message, NotifyIconRecord& record) {
+        tray_->ShellNotify = [this](DWORD message, const NotifyIconRecord& record) {
             calls_.push_back({message, record});
             threads_.insert(GetCurrentThreadId());
             return RealShellNotify(message, record);
@@ -291,7 +291,7 @@ TEST_F(TrayIcon, BackAfterTheShellRestarts) {
 TEST_F(TrayIcon, AFailedAddWaitsForTheShell) {
     Load();
     tray_->SetActive(false);
-    tray_->ShellNotify = [](DWORD message, NotifyIconRecord& record) {
+    tray_->ShellNotify = [](DWORD message, const NotifyIconRecord& record) {
         return message != NIM_ADD && RealShellNotify(message, record);
     };
     tray_->SetActive(true);
