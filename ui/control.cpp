@@ -134,7 +134,10 @@ void TControl::SetCursor(TCursor v) {
 }
 
 void TControl::SetBiDiMode(TBiDiMode v) {
+    if (v == bidi_mode_) return;
     bidi_mode_ = v;
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        w->RecreateWnd(); // the reading order is a window style
     Invalidate();
 }
 
