@@ -429,23 +429,29 @@ void TWinControl::HandleMouse(TMessage& msg) {
         }
         return;
     }
-    if (!target || !target->Enabled()) return;
-    const POINT local{p.x - target->Left(), p.y - target->Top()};
     const TMouseButton button = (msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_RBUTTONUP)
                                     ? TMouseButton::mbRight
                                     : TMouseButton::mbLeft;
     const bool down =
         msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
+    const unsigned shift = ShiftState(msg.WParam);
+    if (!target) { // the window's own mouse events
+        if (down)
+            MouseDown(button, shift, p.x, p.y);
+        else
+            MouseUp(button, shift, p.x, p.y);
+        return;
+    }
+    if (!target->Enabled()) return;
+    const POINT local{p.x - target->Left(), p.y - target->Top()};
     if (down) {
         captured_child_ = target;
         SetCapture(handle_);
-        if (target->OnMouseDown)
-            target->OnMouseDown(target, button, ShiftState(msg.WParam), local.x, local.y);
+        target->MouseDown(button, shift, local.x, local.y);
     } else {
         captured_child_ = nullptr;
         if (GetCapture() == handle_) ReleaseCapture();
-        if (target->OnMouseUp)
-            target->OnMouseUp(target, button, ShiftState(msg.WParam), local.x, local.y);
+        target->MouseUp(button, shift, local.x, local.y);
         RECT r = target->BoundsRect();
         if (button == TMouseButton::mbLeft && PtInRect(&r, p)) target->Click();
     }
