@@ -134,7 +134,10 @@ void TControl::SetCursor(TCursor v) {
 }
 
 void TControl::SetBiDiMode(TBiDiMode v) {
+    if (v == bidi_mode_) return;
     bidi_mode_ = v;
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        w->RecreateWnd(); // the reading order is a window style
     Invalidate();
 }
 
@@ -172,6 +175,14 @@ TForm* TControl::ParentForm() const {
 
 void TControl::Click() {
     if (OnClick && Firing()) OnClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, unsigned shift, int x, int y) {
+    if (OnMouseDown && Firing()) OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
+    if (OnMouseUp && Firing()) OnMouseUp(this, button, shift, x, y);
 }
 
 void TControl::MouseEntered() {

@@ -112,6 +112,10 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     virtual void Click();
+    // The control's mouse-button handling (client coordinates); a skinner that swallows the
+    // button message forwards it here.
+    virtual void MouseDown(TMouseButton button, unsigned shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, unsigned shift, int x, int y);
 
 protected:
     friend class TWinControl;

@@ -14,11 +14,25 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIc
     font_->SetName(L"Tahoma");
     width_ = 320;
     height_ = 240;
+    icon_->OnChange = [this] { ApplyIcon(); };
     if (Application) Application->AddForm(this);
 }
 
 TForm::~TForm() {
     if (Application) Application->RemoveForm(this);
+    DestroyHandle();
+    icon_->OnChange = nullptr;
+    if (small_icon_) DestroyIcon(small_icon_);
+}
+
+void TForm::ApplyIcon() {
+    if (!handle_ || icon_->Empty()) return;
+    HICON small =
+        icon_->HandleForSize(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
+    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    if (small_icon_) DestroyIcon(small_icon_);
+    small_icon_ = small;
 }
 
 void TForm::BeforeDestruction() {
@@ -159,8 +173,7 @@ void TForm::InitializeWnd() {
     // A size set as a client size keeps the client size whatever the frame turned out to be.
     if (client_width_ >= 0) SetClientWidth(client_width_);
     if (client_height_ >= 0) SetClientHeight(client_height_);
-    if (!icon_->Empty())
-        SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
+    ApplyIcon();
 }
 
 void TForm::VisibleChanging() {

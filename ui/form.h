@@ -78,6 +78,8 @@ protected:
     void InitializeWnd() override;
     void WndProc(TMessage& msg) override;
     void VisibleChanging() override;
+    // Gives the window the icon's big and small images.
+    void ApplyIcon();
 
 private:
     bool DialogKey(WPARAM key);
@@ -96,6 +98,7 @@ private:
     TWinControl* active_control_ = nullptr;
     bool active_ = false;
     bool destroying_fired_ = false;
+    HICON small_icon_ = nullptr;
     int client_width_ = -1;
     int client_height_ = -1;
 };

@@ -18,6 +18,14 @@ namespace {
 thread_local TWinControl* creating_control = nullptr;
 // The window of ours the cursor was last seen moving in.
 thread_local TWinControl* mouse_window = nullptr;
+// While the cursor is in one of our windows a thread timer watches for it leaving: the
+// system's leave report alone can go missing when two windows take turns at tracking.
+thread_local UINT_PTR mouse_timer = 0;
+
+void StopMouseTimer() {
+    if (mouse_timer) KillTimer(nullptr, mouse_timer);
+    mouse_timer = 0;
+}
 
 HCURSOR CursorHandle(TCursor c) {
     const wchar_t* id = IDC_ARROW;
@@ -91,7 +99,10 @@ LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         HandleException(control);
     }
     if (msg == WM_NCDESTROY) {
-        if (mouse_window == control) mouse_window = nullptr;
+        if (mouse_window == control) {
+            mouse_window = nullptr;
+            StopMouseTimer();
+        }
         RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
         control->handle_ = nullptr;
         control->mouse_in_ = false;
@@ -103,7 +114,10 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     Destroying();
-    if (mouse_window == this) mouse_window = nullptr;
+    if (mouse_window == this) {
+        mouse_window = nullptr;
+        StopMouseTimer();
+    }
     ClearMessageHandlers();
     while (!controls_.empty())
         Free(controls_.back());
@@ -138,6 +152,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
     if (visible_) p.style |= WS_VISIBLE;
     if (tab_stop_) p.style |= WS_TABSTOP;
     if (!enabled_) p.style |= WS_DISABLED;
+    if (UseRightToLeftReading()) p.ex_style |= WS_EX_RTLREADING;
     p.x = left_, p.y = top_, p.width = width_, p.height = height_;
     p.parent = parent_ ? parent_->Handle() : nullptr;
     p.win_class_name = ClassName();
@@ -401,6 +416,7 @@ void TWinControl::HandleMouse(TMessage& msg) {
         if (mouse_window != this) {
             if (mouse_window) mouse_window->LeaveMouse();
             mouse_window = this;
+            if (!mouse_timer) mouse_timer = SetTimer(nullptr, 0, 100, CheckMouse);
             TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, handle_, 0};
             TrackMouseEvent(&tme);
         }
@@ -413,25 +429,52 @@ void TWinControl::HandleMouse(TMessage& msg) {
         }
         return;
     }
-    if (!target || !target->Enabled()) return;
-    const POINT local{p.x - target->Left(), p.y - target->Top()};
     const TMouseButton button = (msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_RBUTTONUP)
                                     ? TMouseButton::mbRight
                                     : TMouseButton::mbLeft;
     const bool down =
         msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
+    const unsigned shift = ShiftState(msg.WParam);
+    if (!target) { // the window's own mouse events
+        if (down)
+            MouseDown(button, shift, p.x, p.y);
+        else
+            MouseUp(button, shift, p.x, p.y);
+        return;
+    }
+    if (!target->Enabled()) return;
+    const POINT local{p.x - target->Left(), p.y - target->Top()};
     if (down) {
         captured_child_ = target;
         SetCapture(handle_);
-        if (target->OnMouseDown)
-            target->OnMouseDown(target, button, ShiftState(msg.WParam), local.x, local.y);
+        target->MouseDown(button, shift, local.x, local.y);
     } else {
         captured_child_ = nullptr;
         if (GetCapture() == handle_) ReleaseCapture();
-        if (target->OnMouseUp)
-            target->OnMouseUp(target, button, ShiftState(msg.WParam), local.x, local.y);
+        target->MouseUp(button, shift, local.x, local.y);
         RECT r = target->BoundsRect();
         if (button == TMouseButton::mbLeft && PtInRect(&r, p)) target->Click();
+    }
+}
+
+void CALLBACK TWinControl::CheckMouse(HWND, UINT, UINT_PTR, DWORD) {
+    TWinControl* w = mouse_window;
+    if (!w || !w->handle_) {
+        StopMouseTimer();
+        return;
+    }
+    POINT p;
+    GetCursorPos(&p);
+    HWND under = WindowFromPoint(p);
+    // Inside means over the window itself or over a window in it that is not ours (the edit
+    // of a combo box); one of ours takes over when the cursor moves in it.
+    if (under == w->handle_ || (under && IsChild(w->handle_, under) && !FindControl(under))) return;
+    mouse_window = nullptr;
+    StopMouseTimer();
+    try {
+        w->LeaveMouse();
+    } catch (...) {
+        HandleException(w);
     }
 }
 
@@ -490,7 +533,10 @@ void TWinControl::WndProc(TMessage& msg) {
         HandleMouse(msg);
         break;
     case WM_MOUSELEAVE:
-        if (mouse_window == this) mouse_window = nullptr;
+        if (mouse_window == this) {
+            mouse_window = nullptr;
+            StopMouseTimer();
+        }
         LeaveMouse();
         break;
     case WM_SETCURSOR:

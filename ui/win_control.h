@@ -105,6 +105,7 @@ private:
     void ReflectToChild(TMessage& msg, HWND child);
     void HandleMouse(TMessage& msg);
     void LeaveMouse();
+    static void CALLBACK CheckMouse(HWND, UINT, UINT_PTR, DWORD);
     TBrush brush_;
     TControl* hot_child_ = nullptr;
     TControl* captured_child_ = nullptr;

@@ -1,5 +1,7 @@
 // Graphics under Wine: bitmaps from BMP bytes with their scan lines, drawing through a
 // canvas, icons from .ico bytes at the size asked for, image lists.
+#include "ui/application.h"
+#include "ui/form.h"
 #include "ui/graphics.h"
 #include "ui/image_format.h"
 
@@ -145,6 +147,29 @@ TEST(UiGraphics, RegionsCombine) {
     a.Combine(TRegion::Rect(20, 0, 30, 10), RGN_OR);
     EXPECT_TRUE(PtInRegion(a.Handle(), 25, 5));
     EXPECT_FALSE(PtInRegion(a.Handle(), 15, 5));
+}
+
+} // namespace
+
+namespace {
+
+TEST(UiGraphics, FormIconGivesTheWindowBothSizes) {
+    ui::TApplication app;
+    auto* form = app.CreateForm<ui::TForm>();
+    form->HandleNeeded();
+    form->Icon()->LoadFromBytes(Ico({{16, RGB(255, 0, 0)}, {32, RGB(0, 0, 255)}}));
+    auto icon_size = [&](WPARAM which) {
+        auto icon = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, which, 0));
+        ICONINFO info{};
+        if (!icon || !GetIconInfo(icon, &info)) return 0L;
+        BITMAP bm{};
+        GetObjectW(info.hbmColor, sizeof(bm), &bm);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return bm.bmWidth;
+    };
+    EXPECT_EQ(icon_size(ICON_BIG), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(icon_size(ICON_SMALL), GetSystemMetrics(SM_CXSMICON));
 }
 
 } // namespace
