@@ -40,6 +40,10 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
     RegisterMethod(L"Timer1Timer", notify(&TForm1::Timer1Timer));
     RegisterMethod(L"Label1Click", notify(&TForm1::Label1Click));
     RegisterMethod(L"Label2Click", notify(&TForm1::Label2Click));
+    RegisterMethod(
+        L"RxTrayIcon1Click",
+        ui::TMouseEvent([this](ui::TPersistent* sender, ui::TMouseButton button, unsigned shift,
+                               int x, int y) { RxTrayIcon1Click(sender, button, shift, x, y); }));
     OnMessage(WM_DRAWCLIPBOARD, [this](ui::TMessage& m) { WMDrawClipboard(m); });
     OnMessage(WM_CHANGECBCHAIN, [this](ui::TMessage& m) { WMChangeCBChain(m); });
     OnMessage(WM_HOTKEY, [this](ui::TMessage& m) { WMHotKey(m); });
@@ -51,6 +55,7 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
                        : captures_;
     });
 
+    ui::RegisterComponentClass<tray::TRxTrayIcon>();
     // The handlers need the members, so they are looked up between reading and FormCreate.
     ui::ReadDescription(this, description);
     BindMembers();
@@ -75,6 +80,7 @@ void TForm1::BindMembers() {
     Button2 = Member<ui::TButton>(L"Button2");
     Memo1 = Member<ui::TMemo>(L"Memo1");
     Button3 = Member<ui::TButton>(L"Button3");
+    RxTrayIcon1 = Member<tray::TRxTrayIcon>(L"RxTrayIcon1");
     Label1 = Member<ui::TLabel>(L"Label1");
     Label2 = Member<ui::TLabel>(L"Label2");
     CheckBox1 = Member<ui::TCheckBox>(L"CheckBox1");
@@ -154,6 +160,12 @@ void TForm1::Label1Click(ui::TPersistent*) {
 
 void TForm1::Label2Click(ui::TPersistent*) {
     collector::OpenWithShell(kHomePage, L"");
+}
+
+// Either button: the window is never hidden, so this brings it to the front.
+void TForm1::RxTrayIcon1Click(ui::TPersistent*, ui::TMouseButton, unsigned, int, int) {
+    Show();
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 std::optional<WORD> TForm1::AfterPasteKey() {

@@ -1,6 +1,7 @@
 // The main window: the list of collected texts with its paste buttons, the after-paste key
 // choice, and the wiring of the clipboard watcher, the hotkeys and the paste target.
 #pragma once
+#include "RXShell.h"
 #include "collection.h"
 #include "kivhotkey.h"
 #include "kivwatchClipbrd.h"
@@ -27,6 +28,7 @@ public:
     ui::TButton* Button2 = nullptr;
     ui::TMemo* Memo1 = nullptr;
     ui::TButton* Button3 = nullptr;
+    tray::TRxTrayIcon* RxTrayIcon1 = nullptr;
     ui::TLabel* Label1 = nullptr;
     ui::TLabel* Label2 = nullptr;
     ui::TCheckBox* CheckBox1 = nullptr;
@@ -41,6 +43,8 @@ public:
     void Timer1Timer(ui::TPersistent* Sender);
     void Label1Click(ui::TPersistent* Sender);
     void Label2Click(ui::TPersistent* Sender);
+    void RxTrayIcon1Click(ui::TPersistent* Sender, ui::TMouseButton Button, unsigned Shift, int X,
+                          int Y);
 
     void WMDrawClipboard(ui::TMessage& Message);
     void WMChangeCBChain(ui::TMessage& Message);

@@ -73,38 +73,41 @@ std::optional<DWORD> PellicoDriver::Close() {
 
 namespace {
 
-struct DialogSearch {
+struct WindowSearch {
     DWORD pid;
+    const wchar_t* class_name;
+    bool visible_only;
     HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND wnd, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
+BOOL CALLBACK MatchWindow(HWND wnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(wnd, &pid);
-    if (pid == search->pid && IsWindowVisible(wnd) &&
-        testing_desktop::ClassName(wnd) == L"#32770") {
-        search->found = wnd;
-        return FALSE;
-    }
-    return TRUE;
+    if (pid != search->pid || (search->visible_only && !IsWindowVisible(wnd)) ||
+        testing_desktop::ClassName(wnd) != search->class_name)
+        return TRUE;
+    search->found = wnd;
+    return FALSE;
 }
 
 } // namespace
 
+HWND FindProcessWindow(DWORD process_id, const wchar_t* class_name, bool visible_only) {
+    WindowSearch search{process_id, class_name, visible_only, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::optional<DialogBox> WaitForDialog(DWORD process_id, std::chrono::milliseconds timeout) {
-    DialogSearch search{process_id, nullptr};
-    PumpUntil(
-        [&] {
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeout);
-    if (!search.found) return std::nullopt;
+    HWND found = nullptr;
+    PumpUntil([&] { return (found = FindProcessWindow(process_id, L"#32770", true)) != nullptr; },
+              timeout);
+    if (!found) return std::nullopt;
     // The message box's text is the static control with the id 0xFFFF.
     wchar_t text[512] = {};
-    GetDlgItemTextW(search.found, 0xFFFF, text, 512);
-    return DialogBox{search.found, testing_desktop::WindowText(search.found), text};
+    GetDlgItemTextW(found, 0xFFFF, text, 512);
+    return DialogBox{found, testing_desktop::WindowText(found), text};
 }
 
 void Dismiss(const DialogBox& box) {

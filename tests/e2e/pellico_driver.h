@@ -52,6 +52,9 @@ private:
     HWND combo_ = nullptr;
 };
 
+// A top-level window of the process with the class (a visible one when asked), or none.
+HWND FindProcessWindow(DWORD process_id, const wchar_t* class_name, bool visible_only);
+
 // A message box (class "#32770") shown by the process, as it reads.
 struct DialogBox {
     HWND wnd = nullptr;
