@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A smaller limit than the program's keeps each run quick; the bound is the same code path.
-    constexpr std::uint32_t kLimit = 1u << 20;
+    constexpr std::uint32_t kLimit = 1u << 16;
     try {
         const std::vector<std::uint8_t> out = LzhDecodeContainer({data, size}, kLimit);
         const std::uint32_t declared = data[0] | (data[1] << 8) | (data[2] << 16) |
