@@ -41,6 +41,7 @@ TEST_F(Skintool, EncodeDecodeRoundTrips) {
         {"run61", std::vector<std::uint8_t>(61, 7)},
         {"random", RandomBytes(64 * 1024, 5)},
         {"text", IniLikeText(30000)},
+        {"long_run", std::vector<std::uint8_t>(40000 * 60, 1)}, // rebuilds the tree
     };
     for (const auto& [name, data] : cases) {
         WriteBytes(P(name), data);
