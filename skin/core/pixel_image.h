@@ -12,7 +12,7 @@
 using TPixel = std::uint32_t;
 
 inline constexpr TPixel PixelFromColor(TColor c) {
-    return static_cast<TPixel>(GetBValue(c) | (GetGValue(c) << 8) | (GetRValue(c) << 16));
+    return static_cast<TPixel>(ColorBlue(c) | (ColorGreen(c) << 8) | (ColorRed(c) << 16));
 }
 inline constexpr TColor ColorFromPixel(TPixel p) {
     return RGBColor(static_cast<int>(p >> 16), static_cast<int>(p >> 8), static_cast<int>(p));
