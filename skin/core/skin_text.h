@@ -9,3 +9,6 @@ std::string AsciiLower(std::string_view text);
 
 // `text` without leading and trailing bytes of value 0..32.
 std::string_view TrimBlanks(std::string_view text);
+
+// Equal after ASCII lower-casing of both sides.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
