@@ -31,11 +31,7 @@ void TQuickIni::LoadFromStream(std::string_view text) {
     text = text.substr(0, std::min(text.find('\0'), kMaxTextSize));
     std::size_t at = 0;
     while (at < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        const std::string_view trimmed = TrimBlanks(text.substr(at, end - at));
-        at = end;
-        if (at < text.size() && text[at] == '\r') ++at;
-        if (at < text.size() && text[at] == '\n') ++at;
+        const std::string_view trimmed = TrimBlanks(NextLine(text, at));
         if (trimmed.empty() || trimmed.front() == ';') continue;
 
         Line line;

@@ -28,13 +28,8 @@ void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 std::vector<std::string> SplitNameList(std::string_view text, std::size_t most) {
     std::vector<std::string> lines;
     std::size_t at = 0;
-    while (at < text.size() && lines.size() <= most) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        lines.emplace_back(text.substr(at, end - at));
-        at = end;
-        if (at < text.size() && text[at] == '\r') ++at;
-        if (at < text.size() && text[at] == '\n') ++at;
-    }
+    while (at < text.size() && lines.size() <= most)
+        lines.emplace_back(NextLine(text, at));
     return lines;
 }
 

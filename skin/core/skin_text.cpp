@@ -1,6 +1,8 @@
 // Lower-casing and trimming of skin text.
 #include "skin_text.h"
 
+#include <algorithm>
+
 std::string AsciiLower(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
@@ -27,4 +29,13 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
+}
+
+std::string_view NextLine(std::string_view text, std::size_t& at) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+    const std::string_view line = text.substr(at, end - at);
+    at = end;
+    if (at < text.size() && text[at] == '\r') ++at;
+    if (at < text.size() && text[at] == '\n') ++at;
+    return line;
 }
