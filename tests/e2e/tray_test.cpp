@@ -32,12 +32,20 @@ protected:
         DestroyWindow(cover_);
         PellicoTest::TearDown();
     }
-    // Puts the other window in front, over the main window.
+    // Puts the other window in front, over the main window, until it stays there: the
+    // desktop may still be raising a window that was activated a moment ago.
     void Cover() {
         ShowWindow(cover_, SW_SHOW);
-        SetWindowPos(cover_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        SetForegroundWindow(cover_);
-        ASSERT_TRUE(testing_desktop::PumpUntil([&] { return IsAbove(cover_, pellico_.Main()); }));
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            SetWindowPos(cover_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            SetForegroundWindow(cover_);
+            testing_desktop::Pump(300ms);
+            if (GetForegroundWindow() == cover_ && IsAbove(cover_, pellico_.Main())) {
+                testing_desktop::Pump(300ms);
+                if (IsAbove(cover_, pellico_.Main())) return;
+            }
+        }
+        FAIL() << "the other window does not stay over the main window";
     }
     void Notify(std::initializer_list<UINT> mouse_messages) {
         for (UINT m : mouse_messages)
