@@ -5,7 +5,9 @@
 #include "lzh_tree.h"
 #include "skin_error.h"
 
+#include <algorithm>
 #include <array>
+#include <new>
 #include <string>
 
 using namespace lzh;
@@ -16,7 +18,12 @@ std::vector<std::uint8_t> TLZH::Decode(std::uint32_t S, std::span<const std::uin
         throw ElzhException("LZH : Decoded size " + std::to_string(S) + " exceeds the limit of " +
                             std::to_string(limit) + " bytes");
     }
-    std::vector<std::uint8_t> out(S);
+    std::vector<std::uint8_t> out;
+    try {
+        out.resize(S);
+    } catch (const std::bad_alloc&) {
+        throw ElzhException("LZH : Cannot get memory for " + std::to_string(S) + " decoded bytes");
+    }
     if (S == 0) return out;
 
     HuffmanTree tree;

@@ -75,9 +75,6 @@ public:
         return byte;
     }
 
-    // Bytes taken from the input so far (bits may still wait in the buffer).
-    std::size_t BytesRead() const { return position_; }
-
 private:
     void Refill() {
         while (count_ <= 24) {

@@ -53,7 +53,9 @@ void TQuickIni::LoadFromStream(std::string_view text) {
 }
 
 int TQuickIni::SectionLine(std::string_view section) const {
-    const std::string header = "[" + AsciiLower(section) + "]";
+    std::string header = "[";
+    header += AsciiLower(section);
+    header += ']';
     for (const Section& s : sections_) {
         if (s.header == header) return s.line;
     }

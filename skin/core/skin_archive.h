@@ -19,7 +19,7 @@ public:
 
     // Decompresses `compressed` (an LZH container) and reads its directory. Raises EOlderSkinFile
     // for an unknown version code and ESkinArchiveError / ElzhException for damaged data; the
-    // reader is left empty then.
+    // reader then keeps the archive it had.
     void Open(std::span<const std::uint8_t> compressed);
 
     // Reads the directory of an archive that is already decompressed.

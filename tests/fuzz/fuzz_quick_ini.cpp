@@ -1,0 +1,22 @@
+// Any bytes as a skin description: parsed, and every look-up answers.
+#include "quick_ini.h"
+
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TQuickIni ini;
+    ini.LoadFromStream({data, size});
+    // A few sections and keys are enough to reach every branch, and keep each run quick.
+    const std::vector<std::string> sections = ini.ReadSections();
+    for (std::size_t s = 0; s < sections.size() && s < 8; ++s) {
+        const std::string& section = sections[s];
+        for (std::size_t l = 0; l < ini.Lines().size() && l < 32; ++l) {
+            const std::string& line = ini.Lines()[l];
+            const std::string key = line.substr(0, line.find('='));
+            ini.ReadString(section, key, "default");
+            ini.ReadInteger(section, key, -1);
+        }
+        ini.SectionLine(section);
+    }
+    return 0;
+}
