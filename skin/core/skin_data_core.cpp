@@ -6,6 +6,7 @@
 #include "skin_archive.h"
 #include "skin_error.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -129,10 +130,10 @@ void TSkinDataCore::ReadSkinStream(std::span<const std::uint8_t> data) {
 
 std::vector<std::uint8_t> TSkinDataCore::WriteSkinStream() const {
     const auto n = static_cast<std::uint32_t>(skinStream_.size());
-    std::vector<std::uint8_t> out = {
-        static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-        static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
-    out.insert(out.end(), skinStream_.begin(), skinStream_.end());
+    std::vector<std::uint8_t> out(4 + skinStream_.size());
+    for (int i = 0; i < 4; ++i)
+        out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
+    std::copy(skinStream_.begin(), skinStream_.end(), out.begin() + 4);
     return out;
 }
 

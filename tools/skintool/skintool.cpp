@@ -20,10 +20,12 @@
 
 namespace fs = std::filesystem;
 
+void WriteSheet(const std::string& in, const std::string& out);
+
 namespace {
 
 constexpr const char* kUsage = "usage: skintool encode IN OUT | decode IN OUT | pack DIR OUT | "
-                               "unpack IN DIR | list IN";
+                               "unpack IN DIR | list IN | sheet IN OUT.bmp";
 
 // Bad input: reported on one line, exit code 1.
 class InputError : public std::runtime_error {
@@ -121,6 +123,8 @@ int Run(const std::vector<std::string>& args) {
         Pack(args[1], args[2]);
     } else if (args[0] == "unpack") {
         Unpack(args[1], args[2]);
+    } else if (args[0] == "sheet") {
+        WriteSheet(args[1], args[2]); // skintool_sheet.cpp
     } else {
         return 2;
     }
