@@ -1,6 +1,7 @@
 // Bitmap file decoder and 24-bit encoder.
 #include "bmp_image.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -195,4 +196,36 @@ std::vector<std::uint8_t> EncodeBmp24(const TPixelImage& image) {
         out.insert(out.end(), stride - static_cast<std::uint32_t>(image.Width) * 3, 0);
     }
     return out;
+}
+
+std::optional<TPixelImage> DecodeDib(std::span<const std::uint8_t> dib) {
+    if (dib.size() < 16) return std::nullopt;
+    const std::uint32_t size = U32(dib, 0);
+    if (size < kCoreHeaderSize || size > dib.size()) return std::nullopt;
+    // Where the pixels start: after the header, the masks of a bit-field info header and the
+    // palette (every entry of the bit depth unless the header says how many).
+    std::uint64_t offset = size;
+    if (size == kCoreHeaderSize) {
+        const std::uint32_t bits = U16(dib, 10);
+        if (bits <= 8) offset += 3u << bits;
+    } else {
+        if (dib.size() < kInfoHeaderSize) return std::nullopt;
+        const std::uint32_t bits = U16(dib, 14);
+        const std::uint32_t compression = U32(dib, 16);
+        const std::uint32_t used = U32(dib, 32);
+        if (size == kInfoHeaderSize && compression == kBiBitfields) offset += 12;
+        if (bits <= 8) offset += 4ull * (used != 0 && used < (1u << bits) ? used : 1u << bits);
+    }
+    if (offset > dib.size()) return std::nullopt;
+    std::vector<std::uint8_t> file(kFileHeaderSize + dib.size());
+    const auto put32 = [&file](std::size_t at, std::uint64_t v) {
+        for (int i = 0; i < 4; ++i)
+            file[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, file.size());
+    put32(10, kFileHeaderSize + offset);
+    std::copy(dib.begin(), dib.end(), file.begin() + kFileHeaderSize);
+    return DecodeBmp(file);
 }

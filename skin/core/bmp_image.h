@@ -19,3 +19,7 @@ std::optional<TPixelImage> DecodeBmp(std::span<const std::uint8_t> file);
 
 // A 24-bit bottom-up bitmap file of `image`.
 std::vector<std::uint8_t> EncodeBmp24(const TPixelImage& image);
+
+// Decodes a bitmap as resources and the clipboard keep it: the file without its 14-byte file
+// header (the pixels follow the header and the palette).
+std::optional<TPixelImage> DecodeDib(std::span<const std::uint8_t> dib);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace {
@@ -65,6 +66,8 @@ TEST_P(BmpFormats, DecodesToTopFirstPixels) {
     ASSERT_EQ(image->Width, 2);
     ASSERT_EQ(image->Height, 2);
     EXPECT_EQ(image->Pixels, GetParam().pixels);
+    // The same bitmap as a resource holds it, without the file header.
+    EXPECT_EQ(DecodeDib(std::span(GetParam().file).subspan(14)), image);
 }
 
 INSTANTIATE_TEST_SUITE_P(
