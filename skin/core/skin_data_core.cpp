@@ -72,7 +72,7 @@ TSkinDataCore::~TSkinDataCore() {
 void TSkinDataCore::SetActive(bool value) {
     if (value == active_) return;
     active_ = value;
-    if (Designing || Reading) return;
+    if (InDesign() || InReading()) return;
     TSkinManagerLink* manager = SkinManager(false);
     if (!manager) return;
     if (SkinFormtype == sfMainform) {
@@ -95,7 +95,7 @@ void TSkinDataCore::SetActive(bool value) {
 void TSkinDataCore::SetSkinFile(const std::string& name) {
     skinLoaded_ = false;
     skinFile_ = name;
-    if (Designing) {
+    if (InDesign()) {
         // A file replaces an embedded skin.
         if (!name.empty()) skinStream_.clear();
         return;
@@ -108,7 +108,7 @@ void TSkinDataCore::SetSkinFile(const std::string& name) {
 }
 
 std::string TSkinDataCore::SkinStore() const {
-    return Designing && !skinStream_.empty() ? "(Good)" : "(none)";
+    return InDesign() && !skinStream_.empty() ? "(Good)" : "(none)";
 }
 
 void TSkinDataCore::ReadSkinStream(std::span<const std::uint8_t> data) {
@@ -125,7 +125,7 @@ void TSkinDataCore::ReadSkinStream(std::span<const std::uint8_t> data) {
         return;
     }
     skinStream_.assign(data.begin() + 4, data.begin() + 4 + n);
-    if (!Designing) LoadSkin();
+    if (!InDesign()) LoadSkin();
 }
 
 std::vector<std::uint8_t> TSkinDataCore::WriteSkinStream() const {
@@ -139,7 +139,7 @@ std::vector<std::uint8_t> TSkinDataCore::WriteSkinStream() const {
 
 bool TSkinDataCore::LoadSkin() {
     skinLoaded_ = false;
-    if (Designing) return false;
+    if (InDesign()) return false;
     TSkinReader reader;
     try {
         reader.Open(skinStream_);
@@ -163,7 +163,7 @@ bool TSkinDataCore::LoadSkin() {
 }
 
 void TSkinDataCore::ApplySkin() {
-    if (Designing || Reading) return;
+    if (InDesign() || InReading()) return;
     if (!SkinManager(false)) Loaded();
     TSkinManagerLink* manager = SkinManager(false);
     if (!manager) return;
@@ -173,7 +173,7 @@ void TSkinDataCore::ApplySkin() {
 }
 
 void TSkinDataCore::Loaded() {
-    if (Designing) return;
+    if (InDesign()) return;
     if (!HasScrollBarInfo()) SkinControls &= ~SetOf<TSkinControls>(xcScrollbar);
     TSkinManagerLink* manager = SkinManager(true);
     if (manager) manager->RegisterSkinData(*this);

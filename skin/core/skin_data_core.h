@@ -172,11 +172,14 @@ public:
     // System inputs of a load; the Windows side fills them at construction.
     TSkinLoadInputs Inputs;
 
-    // Component state, kept by the class library on Windows.
+    // Component state; on Windows the class library's state counts too (see InReading).
     bool Designing = false;
     bool Reading = false;
 
 protected:
+    virtual bool InDesign() const { return Designing; }
+    // While the form holding the component is being read.
+    virtual bool InReading() const { return Reading; }
     // Windows parts, nothing on the host.
     virtual bool HasScrollBarInfo() const { return true; }
     virtual void BuildCaptionFont() {}
