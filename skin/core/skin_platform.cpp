@@ -88,11 +88,12 @@ TSkinLoadInputs SkinLoadInputs() {
     return inputs;
 }
 
-LOGFONTA CaptionLogFont() {
-    // The structure as it was before the padded border width was added: 340 bytes.
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+LOGFONTW CaptionLogFont() {
+    // The structure as it was before the padded border width was added, which every version
+    // of Windows accepts.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
     return metrics.lfCaptionFont;
 }
 

@@ -33,7 +33,7 @@ TSkinLoadInputs SkinLoadInputs();
 TPixelImage BitmapResourcePixels(const wchar_t* name);
 
 // The system's caption font, as SPI_GETNONCLIENTMETRICS reports it.
-LOGFONTA CaptionLogFont();
+LOGFONTW CaptionLogFont();
 
 // The small icon of `window` (its big one scaled when it has none) on the magenta key colour, at
 // the system's small icon size; empty when the window has no icon.

@@ -55,9 +55,9 @@ TEST(SkinPlatform, LoadInputsCarryTheTrackBitmapsAndTheScrollBarWidth) {
 }
 
 TEST(SkinPlatform, CaptionFontIsTheSystems) {
-    const LOGFONTA font = CaptionLogFont();
+    const LOGFONTW font = CaptionLogFont();
     EXPECT_NE(font.lfHeight, 0);
-    EXPECT_NE(font.lfFaceName[0], '\0');
+    EXPECT_NE(font.lfFaceName[0], L'\0');
 }
 
 TEST(SkinPlatform, WindowIconOnTheKeyColour) {
