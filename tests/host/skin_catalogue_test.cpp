@@ -243,6 +243,18 @@ TEST(SkinCatalogue, ImageNamesKeepTheFileNamePartAndNeedALowerCaseBmpExtension) 
     }
 }
 
+TEST(SkinCatalogue, ImagesOfOneLoadShareOnePixelBudget) {
+    Skin s;
+    s.Image("a.bmp", TPixelImage(4, 4));
+    TSkinReader reader;
+    reader.Open(s.Pack());
+    std::int64_t budget = 20;
+    EXPECT_EQ(LoadSkinImage(reader, "a.bmp", &budget).Pixels.size(), 16u);
+    EXPECT_EQ(budget, 4);
+    EXPECT_TRUE(LoadSkinImage(reader, "a.bmp", &budget).Pixels.empty());
+    EXPECT_EQ(budget, 4);
+}
+
 TEST(SkinCatalogue, ColourValues) {
     const struct {
         const char* text;
