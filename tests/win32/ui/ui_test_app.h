@@ -1,0 +1,109 @@
+// What the class-library tests under Wine share: one application object per test, a message
+// pump that goes through the application's own dispatch (dialog keys included), and real
+// mouse and keyboard input.
+#pragma once
+#include "ui/application.h"
+#include "ui/form.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui_test {
+
+class AppTest : public testing::Test {
+protected:
+    void SetUp() override {
+        app_ = std::make_unique<ui::TApplication>();
+        app_->ErrorBox = [this](const std::wstring& m) { errors_.push_back(m); };
+    }
+    void TearDown() override { app_.reset(); }
+
+    // Runs messages through the application until `done` holds or the time is up.
+    bool PumpUntil(const std::function<bool()>& done,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+        const DWORD end = GetTickCount() + static_cast<DWORD>(timeout.count());
+        for (;;) {
+            app_->ProcessMessages();
+            if (done()) return true;
+            if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    void Pump(std::chrono::milliseconds time) {
+        PumpUntil([] { return false; }, time);
+    }
+    // Moves the cursor and waits until it stays there: under the X server a late motion
+    // event can put it back for a moment.
+    void MoveTo(POINT p);
+    // A left click at a screen point, once the cursor has arrived there.
+    void ClickAt(POINT p);
+
+    std::unique_ptr<ui::TApplication> app_;
+    std::vector<std::wstring> errors_;
+};
+
+// Moves the mouse to a screen point with real input.
+inline void MoveMouse(POINT p) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof(in));
+}
+
+inline void AppTest::MoveTo(POINT p) {
+    auto there = [&] {
+        POINT at;
+        GetCursorPos(&at);
+        return std::abs(at.x - p.x) <= 1 && std::abs(at.y - p.y) <= 1;
+    };
+    for (int attempt = 0, stable = 0; attempt < 40 && stable < 3; ++attempt) {
+        if (!there()) MoveMouse(p);
+        Pump(std::chrono::milliseconds(50));
+        stable = there() ? stable + 1 : 0;
+    }
+}
+
+inline void AppTest::ClickAt(POINT p) {
+    MoveTo(p);
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+    // Apart from the next click, so no two make a double click.
+    Pump(std::chrono::milliseconds(GetDoubleClickTime() + 50));
+}
+
+inline void PressKey(WORD vk, bool shift = false) {
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (shift) key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (shift) key(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+// The centre of a control's window (or of a graphic control's area) on the screen.
+inline POINT ScreenCentre(ui::TControl& c) {
+    POINT p{c.Left() + c.Width() / 2, c.Top() + c.Height() / 2};
+    ClientToScreen(c.Parent()->Handle(), &p);
+    return p;
+}
+
+} // namespace ui_test

@@ -1,0 +1,319 @@
+// Windowed controls under Wine: window classes named after the control classes, the
+// control-object property, the WindowProc hook chain, the library's notifications, the
+// reflected control messages, mouse enter and leave, and exceptions escaping handlers.
+#include "ui/stdctrls.h"
+#include "ui/timer.h"
+#include "ui_test_app.h"
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+using namespace ui;
+using ui_test::AppTest;
+
+class TForm1 : public TForm {
+public:
+    using TForm::TForm;
+    static const TClassInfo& StaticClass() {
+        static const TClassInfo info(L"TForm1", &TForm::StaticClass());
+        return info;
+    }
+    const TClassInfo& ClassType() const override { return StaticClass(); }
+};
+
+std::wstring WindowClass(HWND wnd) {
+    wchar_t name[100] = {};
+    GetClassNameW(wnd, name, 100);
+    return name;
+}
+
+class UiWindow : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        form_ = app_->CreateForm<TForm1>();
+        form_->SetBounds(100, 100, 300, 200);
+        form_->SetCaption(L"UiWindow");
+    }
+    template <class T> T* Add(int left, int top, int width, int height) {
+        auto* c = new T(form_);
+        c->SetParent(form_);
+        c->SetBounds(left, top, width, height);
+        return c;
+    }
+    TForm1* form_ = nullptr;
+};
+
+TEST_F(UiWindow, WindowsCarryTheirClassNameAndTheirControlObject) {
+    std::vector<TWinControl*> controls = {
+        form_,
+        Add<TButton>(5, 5, 60, 25),
+        Add<TCheckBox>(5, 35, 90, 20),
+        Add<TComboBox>(5, 60, 90, 24),
+        Add<TListBox>(100, 5, 90, 80),
+        Add<TMemo>(100, 90, 90, 60),
+        Add<TEdit>(200, 5, 80, 22),
+    };
+    const wchar_t* names[] = {L"TForm1",   L"TButton", L"TCheckBox", L"TComboBox",
+                              L"TListBox", L"TMemo",   L"TEdit"};
+    wchar_t atom_name[40];
+    std::swprintf(
+        atom_name, 40, L"ControlOfs%.8X%.8X",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
+        static_cast<unsigned>(GetCurrentThreadId()));
+    EXPECT_EQ(ControlAtomName(), atom_name);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        HWND wnd = controls[i]->Handle();
+        EXPECT_EQ(WindowClass(wnd), names[i]);
+        // Read back the way the skin engine does: by the atom's name, with GetProp.
+        EXPECT_EQ(GetPropW(wnd, atom_name), static_cast<TControl*>(controls[i])) << i;
+        EXPECT_EQ(FindControl(wnd), controls[i]);
+    }
+    // The superclassed windows keep the system's behaviour.
+    auto* list = static_cast<TListBox*>(controls[4]);
+    list->Items()->Add(L"一");
+    list->Items()->Add(L"二");
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 2);
+    // The application window is the owner of the form.
+    EXPECT_EQ(GetWindow(form_->Handle(), GW_OWNER), app_->Handle());
+    EXPECT_EQ(WindowClass(app_->Handle()), L"TApplication");
+}
+
+TEST_F(UiWindow, WindowProcHookIsReplacedChainedAndRestored) {
+    auto* button = Add<TButton>(5, 5, 60, 25);
+    std::vector<std::string> log;
+    constexpr UINT kProbe = WM_APP + 1;
+    button->OnMessage(kProbe, [&](TMessage& m) {
+        log.push_back("own");
+        m.Result = 7;
+    });
+    const TWndMethod original = button->WindowProc;
+    const TWndMethod after_a = [&, original](TMessage& m) {
+        if (m.Msg == kProbe) log.push_back("a");
+        original(m);
+    };
+    button->WindowProc = after_a;
+    button->WindowProc = [&, after_a](TMessage& m) {
+        if (m.Msg == kProbe) log.push_back("b");
+        after_a(m);
+    };
+    // Real window messages go through the hook chain as Perform does.
+    EXPECT_EQ(SendMessageW(button->Handle(), kProbe, 0, 0), 7);
+    EXPECT_EQ(log, (std::vector<std::string>{"b", "a", "own"}));
+    log.clear();
+    button->WindowProc = after_a; // the last hook restores what it found
+    EXPECT_EQ(button->Perform(kProbe), 7);
+    EXPECT_EQ(log, (std::vector<std::string>{"a", "own"}));
+    log.clear();
+    button->WindowProc = original;
+    button->Perform(kProbe);
+    EXPECT_EQ(log, (std::vector<std::string>{"own"}));
+}
+
+TEST_F(UiWindow, NotificationsReachTheHook) {
+    auto* first = Add<TEdit>(5, 5, 80, 22);
+    auto* second = Add<TButton>(5, 35, 80, 25);
+    form_->Show();
+    SetForegroundWindow(form_->Handle());
+    second->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return form_->ActiveControl() == second; }));
+    std::vector<std::pair<TControl*, std::uint32_t>> seen;
+    std::intptr_t focus_param = 0;
+    for (TControl* c : {static_cast<TControl*>(first), static_cast<TControl*>(second)}) {
+        const TWndMethod old = c->WindowProc;
+        c->WindowProc = [&, c, old](TMessage& m) {
+            if (m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100) seen.emplace_back(c, m.Msg);
+            if (m.Msg == CM_FOCUSCHANGED && c == first) focus_param = m.LParam;
+            old(m);
+        };
+    }
+    auto saw = [&](TControl* c, std::uint32_t msg) {
+        return std::find(seen.begin(), seen.end(), std::make_pair(c, msg)) != seen.end();
+    };
+    second->SetEnabled(false);
+    EXPECT_TRUE(saw(second, 0xB00C));
+    EXPECT_FALSE(IsWindowEnabled(second->Handle()));
+    second->SetEnabled(true);
+    second->SetVisible(false);
+    EXPECT_TRUE(saw(second, 0xB00B));
+    EXPECT_FALSE(IsWindowVisible(second->Handle()));
+    second->SetVisible(true);
+
+    first->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return saw(first, CM_ENTER); }));
+    EXPECT_TRUE(saw(second, 0xB01B)); // exit on the control that lost the focus
+    EXPECT_TRUE(saw(second, 0xB007)); // focus changed, to every control of the form
+    EXPECT_TRUE(saw(first, 0xB007));
+    EXPECT_EQ(focus_param, reinterpret_cast<std::intptr_t>(static_cast<TControl*>(first)));
+    EXPECT_EQ(form_->ActiveControl(), first);
+
+    // Recreating gives a new window of the same class, tagged again.
+    HWND old_wnd = second->Handle();
+    second->RecreateWnd();
+    EXPECT_TRUE(saw(second, 0xB033));
+    EXPECT_NE(second->Handle(), old_wnd);
+    EXPECT_FALSE(IsWindow(old_wnd));
+    EXPECT_EQ(FindControl(second->Handle()), second);
+    EXPECT_EQ(GetParent(second->Handle()), form_->Handle());
+
+    form_->MenuChanged();
+    bool menu_changed = false;
+    const TWndMethod old = form_->WindowProc;
+    form_->WindowProc = [&](TMessage& m) {
+        menu_changed |= m.Msg == 0xB015;
+        old(m);
+    };
+    form_->MenuChanged();
+    EXPECT_TRUE(menu_changed);
+    form_->WindowProc = old;
+}
+
+TEST_F(UiWindow, ControlNotificationsAreReflectedToTheChild) {
+    auto* button = Add<TButton>(5, 5, 60, 25);
+    std::vector<std::pair<std::uint32_t, unsigned>> reflected;
+    const TWndMethod old = button->WindowProc;
+    button->WindowProc = [&](TMessage& m) {
+        if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400)
+            reflected.emplace_back(m.Msg, HIWORD(m.WParam));
+        old(m);
+    };
+    int clicks = 0;
+    button->OnClick = [&](TPersistent* sender) {
+        EXPECT_EQ(sender, button);
+        ++clicks;
+    };
+    SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+    ASSERT_FALSE(reflected.empty());
+    EXPECT_EQ(reflected[0], std::make_pair(0xBC00u + WM_COMMAND, unsigned{BN_CLICKED}));
+}
+
+TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
+    auto* button = Add<TButton>(10, 10, 80, 30);
+    auto* label = Add<TLabel>(10, 100, 80, 20);
+    label->SetAutoSize(false);
+    label->SetCaption(L"label");
+    form_->Show();
+    SetForegroundWindow(form_->Handle());
+    // What each control heard; the leave of one control may come after the enter of the
+    // next (the system reports leaving late), so each is checked on its own. A cursor that
+    // bounces under the X server may add pairs, but enter and leave always alternate.
+    std::map<TControl*, std::vector<std::string>> log;
+    for (TControl* c : {static_cast<TControl*>(button), static_cast<TControl*>(label)}) {
+        const TWndMethod old = c->WindowProc;
+        c->WindowProc = [&, old, c](TMessage& m) {
+            if (m.Msg == 0xB013) log[c].push_back("enter");
+            if (m.Msg == 0xB014) log[c].push_back("leave");
+            old(m);
+        };
+    }
+    Pump(std::chrono::milliseconds(100));
+    log.clear();
+    MoveTo(ui_test::ScreenCentre(*button));
+    ASSERT_TRUE(PumpUntil([&] { return button->MouseInControl(); }));
+    EXPECT_FALSE(label->MouseInControl());
+    MoveTo(ui_test::ScreenCentre(*label));
+    ASSERT_TRUE(PumpUntil([&] { return label->MouseInControl() && !button->MouseInControl(); }))
+        << label->MouseInControl() << button->MouseInControl()
+        << testing::PrintToString(log[button]) << testing::PrintToString(log[label]);
+    POINT outside{form_->Left() + form_->Width() + 50, form_->Top() + form_->Height() + 50};
+    MoveTo(outside);
+    ASSERT_TRUE(PumpUntil([&] { return !label->MouseInControl(); }));
+    Pump(std::chrono::milliseconds(100));
+    for (TControl* c : {static_cast<TControl*>(button), static_cast<TControl*>(label)}) {
+        const auto& heard = log[c];
+        ASSERT_GE(heard.size(), 2u) << testing::PrintToString(c->Name());
+        EXPECT_EQ(heard.size() % 2, 0u);
+        for (std::size_t i = 0; i < heard.size(); ++i)
+            EXPECT_EQ(heard[i], i % 2 ? "leave" : "enter");
+    }
+}
+
+TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
+    constexpr UINT kThrow = WM_APP + 5;
+    constexpr UINT kAfter = WM_APP + 6;
+    form_->OnMessage(kThrow, [](TMessage&) { throw std::runtime_error("无法打开剪贴板"); });
+    bool after = false;
+    form_->OnMessage(kAfter, [&](TMessage&) { after = true; });
+    PostMessageW(form_->Handle(), kThrow, 0, 0);
+    PostMessageW(form_->Handle(), kAfter, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return after; }));
+    EXPECT_EQ(errors_, std::vector<std::wstring>{L"无法打开剪贴板"});
+
+    // A timer's handler is guarded the same way.
+    auto* timer = new TTimer(form_);
+    timer->SetInterval(10);
+    int ticks = 0;
+    timer->OnTimer = [&](TPersistent*) {
+        if (++ticks == 1) throw std::runtime_error("tick");
+    };
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+    EXPECT_EQ(errors_.back(), L"tick");
+}
+
+TEST_F(UiWindow, ReleaseFreesTheFormAfterItsMessages) {
+    auto* other = app_->CreateForm<TForm>();
+    struct Watch : TComponent {
+        using TComponent::TComponent;
+        bool gone = false;
+        void Notification(TComponent*, TOperation op) override {
+            gone |= op == TOperation::opRemove;
+        }
+    } watch(nullptr);
+    other->FreeNotification(&watch);
+    other->HandleNeeded();
+    EXPECT_EQ(app_->Forms().size(), 2u);
+    other->Release();
+    EXPECT_FALSE(watch.gone);
+    ASSERT_TRUE(PumpUntil([&] { return watch.gone; }));
+    EXPECT_EQ(app_->Forms().size(), 1u);
+}
+
+TEST_F(UiWindow, ActiveFollowsActivateApp) {
+    bool activated = false;
+    app_->OnActivate = [&](TPersistent*) { activated = true; };
+    SendMessageW(app_->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(app_->Active());
+    SendMessageW(form_->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_TRUE(app_->Active());
+    EXPECT_TRUE(activated);
+    SendMessageW(app_->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(app_->Active());
+}
+
+TEST_F(UiWindow, MemoFollowsTheMultiLineEditLineRules) {
+    auto* memo = Add<TMemo>(5, 5, 200, 100);
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    memo->SetVisible(false);
+    struct Case {
+        const wchar_t* text;
+        int count;
+        const wchar_t* line0;
+    };
+    const Case table[] = {
+        {L"", 0, L""},
+        {L"one", 1, L"one"},
+        {L"one\r\n", 1, L"one"},
+        {L"one\r\ntwo", 2, L"one"},
+        {L"\r\nsecond", 2, L""},
+        {L"first line that is long enough to pass the memo's width without wrapping\r\nx", 2,
+         L"first line that is long enough to pass the memo's width without wrapping"},
+        {L"a\tb\r\n\r\n", 2, L"a\tb"},
+    };
+    for (const auto& c : table) {
+        memo->Lines()->SetText(c.text);
+        EXPECT_EQ(memo->Lines()->Count(), c.count) << testing::PrintToString(std::wstring(c.text));
+        if (c.count > 0) {
+            EXPECT_EQ(memo->Lines()->Get(0), c.line0);
+        }
+    }
+    // A text far beyond the edit's default limit is kept whole.
+    std::wstring big(100000, L'x');
+    memo->Lines()->SetText(big + L"\r\nend");
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_EQ(memo->Lines()->Get(0).size(), big.size());
+}
+
+} // namespace

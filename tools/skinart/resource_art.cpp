@@ -1,0 +1,57 @@
+// The program's bitmap resources used by the skin engine: the 16 x 16 menu glyphs of the
+// skinned system menu and the two fallback track-bar channels. Also the list of all skin
+// pictures.
+#include "art.h"
+
+#include "draw.h"
+#include "palette.h"
+
+namespace skinart {
+
+namespace {
+
+using Pattern = std::initializer_list<const char*>;
+
+// Image-list order: 0 restore, 1 maximise, 2 minimise, 3 close, 4 help. White is the image
+// list's mask colour, so the glyphs are drawn without soft edges.
+const Pattern kMenuGlyphs[] = {
+    {"...######", "...######", "...#....#", "######..#", "######..#", "#....####", "#....#...",
+     "#....#...", "######..."},
+    {"#########", "#########", "#.......#", "#.......#", "#.......#", "#.......#", "#.......#",
+     "#.......#", "#########"},
+    {".........", ".........", ".........", ".........", ".........", ".........", ".........",
+     "#########", "#########"},
+    {"##.....##", "###...###", ".###.###.", "..#####..", "...###...", "..#####..", ".###.###.",
+     "###...###", "##.....##"},
+    {"..#####..", ".##...##.", ".....##..", "....##...", "...##....", "...##....", ".........",
+     "...##....", "...##...."},
+};
+
+Image menu_glyphs() {
+    constexpr int kCell = 16;
+    const int n = static_cast<int>(std::size(kMenuGlyphs));
+    Image img(kCell * n, kCell, Rgba{255, 255, 255, 255});
+    for (int i = 0; i < n; ++i)
+        draw_pattern(img, kCell * i + 3, 3, kMenuGlyphs[i], pal::text);
+    return img;
+}
+
+} // namespace
+
+std::vector<Picture> skin_pictures() {
+    std::vector<Picture> out;
+    for (auto* part : {&frame_pictures, &control_pictures, &panel_pictures})
+        for (Picture& p : part())
+            out.push_back(std::move(p));
+    return out;
+}
+
+std::vector<Picture> resource_pictures() {
+    return {
+        {"MORVALEMENU.bmp", menu_glyphs(), static_cast<int>(std::size(kMenuGlyphs))},
+        {"TRACK.bmp", track_channel(false), 1},
+        {"TRACKVERT.bmp", track_channel(true), 1},
+    };
+}
+
+} // namespace skinart

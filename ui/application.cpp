@@ -1,0 +1,254 @@
+// The application object and its hidden window.
+#include "application.h"
+
+#include "form.h"
+#include "prop_builders.h"
+#include "stdctrls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace ui {
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TApplication";
+
+std::wstring Widen(const std::string& s) {
+    if (s.empty()) return {};
+    // Our messages are UTF-8; text that is not is taken in the ANSI code page.
+    UINT cp = CP_UTF8;
+    DWORD flags = MB_ERR_INVALID_CHARS;
+    int n = MultiByteToWideChar(cp, flags, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    if (n <= 0) {
+        cp = CP_ACP;
+        flags = 0;
+        n = MultiByteToWideChar(cp, flags, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    }
+    std::wstring out(static_cast<std::size_t>(std::max(n, 0)), L'\0');
+    MultiByteToWideChar(cp, flags, s.data(), static_cast<int>(s.size()), out.data(), n);
+    return out;
+}
+
+std::wstring ModuleTitle() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring title(path, n);
+    const auto slash = title.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) title.erase(0, slash + 1);
+    const auto dot = title.rfind(L'.');
+    if (dot != std::wstring::npos) title.erase(dot);
+    return title;
+}
+
+} // namespace
+
+std::wstring ExceptionMessage(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception& ex) {
+        return Widen(ex.what());
+    } catch (...) {
+        return L"Unknown exception";
+    }
+}
+
+void HandleException(TPersistent* sender) {
+    if (Application) {
+        Application->HandleException(sender);
+        return;
+    }
+    MessageBoxW(nullptr, ExceptionMessage(std::current_exception()).c_str(), L"Error",
+                MB_OK | MB_ICONSTOP);
+}
+
+TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
+    if (Application) throw std::logic_error("There is already an application object");
+    Application = this;
+    RegisterStandardClasses();
+    ErrorBox = [this](const std::wstring& message) {
+        MessageBoxW(main_form_ && main_form_->HandleAllocated() ? main_form_->Handle() : handle_,
+                    message.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+    };
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    RegisterClassW(&wc);
+    // A zero-sized popup with a caption: invisible on screen, but it carries the program's
+    // taskbar button and owns every form.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    handle_ = CreateWindowExW(0, kClassName, title_.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                              x, y, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (!handle_) throw std::runtime_error("Could not create the application window");
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TApplication::~TApplication() {
+    Destroying();
+    DestroyComponents(); // the forms, newest first
+    if (handle_) DestroyWindow(handle_);
+    Application = nullptr;
+}
+
+const TClassInfo& TApplication::StaticClass() {
+    using C = TApplication;
+    static const TClassInfo info(
+        L"TApplication", &TComponent::StaticClass(),
+        {
+            props::String(L"Title", &C::Title, &C::SetTitle),
+            props::Integer(L"HintPause", &C::HintPause, &C::SetHintPause),
+            props::Integer(L"HintShortPause", &C::HintShortPause, &C::SetHintShortPause),
+            props::Integer(L"HintHidePause", &C::HintHidePause, &C::SetHintHidePause),
+            props::Boolean(L"ShowHint", &C::ShowHint, &C::SetShowHint),
+        });
+    return info;
+}
+
+void TApplication::SetTitle(const std::wstring& title) {
+    title_ = title;
+    SetWindowTextW(handle_, title.c_str());
+}
+
+void TApplication::RemoveForm(TForm* f) {
+    std::erase(forms_, f);
+    if (main_form_ == f) main_form_ = nullptr;
+}
+
+void TApplication::Run() {
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+    if (main_form_) main_form_->Show();
+    while (!terminated_ && HandleMessage()) {
+    }
+}
+
+bool TApplication::HandleMessage() {
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+        terminated_ = true;
+        return false;
+    }
+    if (!IsDialogMessage(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            return;
+        }
+        if (!IsDialogMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+}
+
+void TApplication::Terminate() {
+    if (!terminated_) PostQuitMessage(0);
+    terminated_ = true;
+}
+
+void TApplication::SetActive(bool active) {
+    if (active == active_) return;
+    active_ = active;
+    const TNotifyEvent& event = active ? OnActivate : OnDeactivate;
+    if (event) event(this);
+}
+
+void TApplication::HandleException(TPersistent*) {
+    const std::wstring message = ExceptionMessage(std::current_exception());
+    if (ErrorBox) ErrorBox(message);
+}
+
+bool TApplication::IsDialogMessage(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
+    // The control the key goes to: the window itself or, for the edit inside a combo box,
+    // its nearest library-made ancestor.
+    TControl* control = nullptr;
+    for (HWND w = msg.hwnd; w && !control; w = GetParent(w))
+        control = FindControl(w);
+    if (!control) return false;
+    TForm* form = control->ParentForm();
+    if (!form) return false;
+    try {
+        if (msg.message == WM_SYSCHAR)
+            return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+        const WPARAM key = msg.wParam;
+        LRESULT want = 0;
+        switch (key) {
+        case VK_TAB:
+            want = DLGC_WANTTAB | DLGC_WANTALLKEYS;
+            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            want = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+            break;
+        case VK_RETURN:
+        case VK_ESCAPE:
+            want = DLGC_WANTALLKEYS | DLGC_WANTMESSAGE;
+            break;
+        default:
+            return false;
+        }
+        const LRESULT code =
+            SendMessageW(msg.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+        if (code & want) return false;
+        // An open drop-down list takes its own return, escape and arrows.
+        for (HWND w = msg.hwnd; w; w = GetParent(w))
+            if (SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) && FindControl(w) &&
+                GetWindowLongW(w, GWL_STYLE) & (CBS_DROPDOWN | CBS_DROPDOWNLIST))
+                return false;
+        if (control->Perform(CM_DIALOGKEY, key, msg.lParam) != 0) return true;
+        return form->Perform(CM_DIALOGKEY, key, msg.lParam) != 0;
+    } catch (...) {
+        ui::HandleException(form);
+        return true;
+    }
+}
+
+LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    if (app) {
+        try {
+            switch (msg) {
+            case WM_ACTIVATEAPP:
+                app->SetActive(wp != 0);
+                return 0;
+            case WM_CLOSE:
+                if (app->main_form_) app->main_form_->Close();
+                return 0;
+            case WM_SYSCOMMAND:
+                if ((wp & 0xFFF0) == SC_RESTORE && app->main_form_) {
+                    ShowWindow(wnd, SW_RESTORE);
+                    app->main_form_->Show();
+                    return 0;
+                }
+                break;
+            default:
+                break;
+            }
+        } catch (...) {
+            app->HandleException(app);
+            return 0;
+        }
+    }
+    return DefWindowProcW(wnd, msg, wp, lp);
+}
+
+} // namespace ui

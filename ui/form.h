@@ -1,0 +1,106 @@
+// Forms: top-level windows owned by the application window, with a frame style, an active
+// control, dialog-key handling (tab order, default and cancel buttons), closing and release.
+#pragma once
+#include "win_control.h"
+
+#include <string_view>
+
+namespace ui {
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = std::function<void(TPersistent* sender, TCloseAction& action)>;
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassType() const override { return StaticClass(); }
+    void BeforeDestruction() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+    TFormBorderStyle BorderStyle() const { return border_style_; }
+    void SetBorderStyle(TFormBorderStyle v);
+    std::uint32_t BorderIcons() const { return border_icons_; }
+    void SetBorderIcons(std::uint32_t v);
+    TFormStyle FormStyle() const { return form_style_; }
+    void SetFormStyle(TFormStyle v);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition v) { position_ = v; }
+    int ClientWidth() override;
+    int ClientHeight() override;
+    void SetClientWidth(int v) override;
+    void SetClientHeight(int v) override;
+    // The stored client size as the description reads it.
+    int ClientWidthValue() const { return const_cast<TForm*>(this)->ClientWidth(); }
+    int ClientHeightValue() const { return const_cast<TForm*>(this)->ClientHeight(); }
+    int PixelsPerInch() const { return 96; }
+    void SetPixelsPerInch(int) {}
+    int TextHeight() const { return text_height_; }
+    void SetTextHeight(int v) { text_height_ = v; }
+    bool OldCreateOrder() const { return false; }
+    void SetOldCreateOrder(bool) {}
+    TIcon* Icon() const { return icon_.get(); }
+    bool KeyPreview() const { return key_preview_; }
+    void SetKeyPreview(bool v) { key_preview_ = v; }
+
+    TWinControl* ActiveControl() const { return active_control_; }
+    void SetActiveControl(TWinControl* c);
+    // Called when a control on the form receives the focus: exit/enter notifications and
+    // the focus-changed broadcast.
+    void FocusControl(TWinControl* c);
+    void SelectNext(TWinControl* current, bool forward, bool check_tab_stop);
+    bool Active() const { return active_; }
+
+    void Close();
+    // Frees the form once the messages in flight are handled.
+    void Release();
+    // Tells the form (and whoever hooks it) that its menu changed.
+    void MenuChanged() { Perform(CM_MENUCHANGED); }
+
+    // Reads the form's description (the text form of a stored form), creates its members,
+    // calls Loaded on every component read, then runs OnCreate.
+    void LoadDescription(std::string_view text);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void InitializeWnd() override;
+    void WndProc(TMessage& msg) override;
+    void VisibleChanging() override;
+    // Gives the window the icon's big and small images.
+    void ApplyIcon();
+
+private:
+    bool DialogKey(WPARAM key);
+    TControl* FindButton(bool default_button);
+    // What the frame adds to the client size: from the window once it exists, else from
+    // the styles it will have.
+    SIZE FrameExtra();
+
+    TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
+    std::uint32_t border_icons_ = biSystemMenu | biMinimize | biMaximize;
+    TFormStyle form_style_ = TFormStyle::fsNormal;
+    TPosition position_ = TPosition::poDesigned;
+    int text_height_ = 13;
+    bool key_preview_ = false;
+    std::unique_ptr<TIcon> icon_;
+    TWinControl* active_control_ = nullptr;
+    bool active_ = false;
+    bool destroying_fired_ = false;
+    HICON small_icon_ = nullptr;
+    int client_width_ = -1;
+    int client_height_ = -1;
+};
+
+} // namespace ui

@@ -1,0 +1,255 @@
+// List boxes and combo boxes: items mirrored into the window, selection, item height.
+#include "prop_builders.h"
+#include "stdctrls.h"
+
+namespace ui {
+
+// ---- items
+
+const TClassInfo& TListControlItems::StaticClass() {
+    static const TClassInfo info(L"TListControlItems", &TStrings::StaticClass());
+    return info;
+}
+
+void TListControlItems::Put(int index, const std::wstring& s) {
+    items_.Put(index, s);
+    if (HWND w = Wnd()) {
+        const auto sel = SendMessageW(w, m_.get_sel, 0, 0);
+        SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
+        SendMessageW(w, m_.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.c_str()));
+        SendMessageW(w, m_.set_sel, static_cast<WPARAM>(sel), 0);
+    }
+}
+
+void TListControlItems::Insert(int index, const std::wstring& s) {
+    items_.Insert(index, s);
+    if (HWND w = Wnd())
+        SendMessageW(w, m_.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.c_str()));
+}
+
+void TListControlItems::Delete(int index) {
+    items_.Delete(index);
+    if (HWND w = Wnd()) SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
+}
+
+void TListControlItems::Clear() {
+    items_.Clear();
+    if (HWND w = Wnd()) SendMessageW(w, m_.reset, 0, 0);
+}
+
+void TListControlItems::Fill(HWND wnd) const {
+    SendMessageW(wnd, m_.reset, 0, 0);
+    for (int i = 0; i < items_.Count(); ++i)
+        SendMessageW(wnd, m_.add, 0, reinterpret_cast<LPARAM>(items_.Get(i).c_str()));
+}
+
+// ---- shared list control
+
+TCustomListControl::TCustomListControl(TComponent* owner, TListControlItems::Messages m)
+    : TWinControl(owner), items_(std::make_unique<TListControlItems>(*this, m)) {
+    tab_stop_ = true;
+    color_ = clWindow;
+}
+
+const TClassInfo& TCustomListControl::StaticClass() {
+    using C = TCustomListControl;
+    static const TClassInfo info(
+        L"TCustomListControl", &TWinControl::StaticClass(),
+        {
+            props::Object(L"Items", &C::Items),
+            props::Integer(L"ItemIndex", &C::ItemIndex, &C::SetItemIndex),
+            props::Integer(L"ItemHeight", &C::ItemHeight, &C::SetItemHeight),
+            props::Event(L"OnChange", &C::OnChange),
+            props::Event(L"OnDblClick", &C::OnDblClick),
+        });
+    return info;
+}
+
+int TCustomListControl::ItemIndex() const {
+    if (handle_) return static_cast<int>(SendMessageW(handle_, items_->Msgs().get_sel, 0, 0));
+    return item_index_;
+}
+
+void TCustomListControl::SetItemIndex(int v) {
+    item_index_ = v;
+    if (handle_) SendMessageW(handle_, items_->Msgs().set_sel, static_cast<WPARAM>(v), 0);
+}
+
+void TCustomListControl::SetItemHeight(int v) {
+    item_height_ = v;
+    if (handle_) ApplyItemHeight();
+}
+
+void TCustomListControl::InitializeWnd() {
+    items_->Fill(handle_);
+    ApplyItemHeight();
+    SendMessageW(handle_, items_->Msgs().set_sel, static_cast<WPARAM>(item_index_), 0);
+}
+
+void TCustomListControl::SaveWndState() {
+    item_index_ = static_cast<int>(SendMessageW(handle_, items_->Msgs().get_sel, 0, 0));
+}
+
+// ---- combo box
+
+TComboBox::TComboBox(TComponent* owner)
+    : TCustomListControl(owner, {CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+                                 CB_SETCURSEL, CB_GETCURSEL}) {
+    width_ = 145;
+    height_ = 21;
+}
+
+const TClassInfo& TComboBox::StaticClass() {
+    using C = TComboBox;
+    static const TClassInfo info(
+        L"TComboBox", &TCustomListControl::StaticClass(),
+        {
+            props::Enum(L"Style",
+                        {L"csDropDown", L"csSimple", L"csDropDownList", L"csOwnerDrawFixed",
+                         L"csOwnerDrawVariable"},
+                        &C::Style, &C::SetStyle),
+            props::Integer(L"DropDownCount", &C::DropDownCount, &C::SetDropDownCount),
+        });
+    return info;
+}
+
+void TComboBox::SetStyle(TComboBoxStyle v) {
+    style_ = v;
+    RecreateWnd();
+}
+
+void TComboBox::SetDropDownCount(int v) {
+    drop_down_count_ = v;
+    SetBounds(left_, top_, width_, height_);
+}
+
+bool TComboBox::DroppedDown() const {
+    return handle_ && SendMessageW(handle_, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TComboBox::SetDroppedDown(bool v) {
+    SendMessageW(Handle(), CB_SHOWDROPDOWN, v, 0);
+}
+
+int TComboBox::DroppedHeight() const {
+    const int item = item_height_ > 0 ? item_height_ : 16;
+    return height_ + item * drop_down_count_ + 2;
+}
+
+void TComboBox::SetBounds(int left, int top, int width, int height) {
+    left_ = left, top_ = top, width_ = width, height_ = height;
+    // The window's height includes the open list; the control's is that of the closed box,
+    // which the system derives from the font.
+    if (handle_)
+        SetWindowPos(handle_, nullptr, left, top, width, DroppedHeight(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TComboBox::CreateParams(TCreateParams& p) {
+    TCustomListControl::CreateParams(p);
+    p.system_class = L"COMBOBOX";
+    p.height = DroppedHeight();
+    p.style |= WS_VSCROLL | CBS_AUTOHSCROLL | CBS_HASSTRINGS;
+    switch (style_) {
+    case TComboBoxStyle::csDropDown:
+        p.style |= CBS_DROPDOWN;
+        break;
+    case TComboBoxStyle::csSimple:
+        p.style |= CBS_SIMPLE;
+        break;
+    case TComboBoxStyle::csDropDownList:
+        p.style |= CBS_DROPDOWNLIST;
+        break;
+    case TComboBoxStyle::csOwnerDrawFixed:
+        p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
+        break;
+    case TComboBoxStyle::csOwnerDrawVariable:
+        p.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE;
+        break;
+    }
+}
+
+void TComboBox::InitializeWnd() {
+    TCustomListControl::InitializeWnd();
+    // An editable box keeps a stored text that is not one of its items.
+    if (style_ == TComboBoxStyle::csDropDown || style_ == TComboBoxStyle::csSimple)
+        if (!text_.empty() && GetText() != text_) SetWindowTextW(handle_, text_.c_str());
+}
+
+void TComboBox::ApplyItemHeight() {
+    // Only owner-drawn lists take a height of their own; the others follow their font.
+    if (item_height_ > 0 && (style_ == TComboBoxStyle::csOwnerDrawFixed ||
+                             style_ == TComboBoxStyle::csOwnerDrawVariable))
+        SendMessageW(handle_, CB_SETITEMHEIGHT, 0, item_height_);
+}
+
+void TComboBox::WndProc(TMessage& msg) {
+    if (msg.Msg == CN_COMMAND) {
+        switch (HIWORD(msg.WParam)) {
+        case CBN_SELCHANGE:
+            text_ = ItemIndex() >= 0 ? items_->Get(ItemIndex()) : std::wstring();
+            Click();
+            if (OnChange && Firing()) OnChange(this);
+            return;
+        case CBN_EDITCHANGE:
+            text_ = GetText();
+            if (OnChange && Firing()) OnChange(this);
+            return;
+        case CBN_DBLCLK:
+            if (OnDblClick && Firing()) OnDblClick(this);
+            return;
+        case CBN_SETFOCUS:
+            // The focus sits in the edit inside the box, which is not ours.
+            FocusEntered();
+            return;
+        default:
+            break;
+        }
+    }
+    TCustomListControl::WndProc(msg);
+}
+
+// ---- list box
+
+TListBox::TListBox(TComponent* owner)
+    : TCustomListControl(owner, {LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
+                                 LB_SETCURSEL, LB_GETCURSEL}) {
+    width_ = 121;
+    height_ = 97;
+    item_height_ = 13;
+}
+
+const TClassInfo& TListBox::StaticClass() {
+    static const TClassInfo info(L"TListBox", &TCustomListControl::StaticClass());
+    return info;
+}
+
+void TListBox::CreateParams(TCreateParams& p) {
+    TCustomListControl::CreateParams(p);
+    p.system_class = L"LISTBOX";
+    p.style |= WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    p.ex_style |= WS_EX_CLIENTEDGE;
+}
+
+void TListBox::ApplyItemHeight() {
+    if (item_height_ > 0) SendMessageW(handle_, LB_SETITEMHEIGHT, 0, item_height_);
+}
+
+void TListBox::WndProc(TMessage& msg) {
+    if (msg.Msg == CN_COMMAND) {
+        switch (HIWORD(msg.WParam)) {
+        case LBN_SELCHANGE:
+            Click();
+            if (OnChange && Firing()) OnChange(this);
+            return;
+        case LBN_DBLCLK:
+            if (OnDblClick && Firing()) OnDblClick(this);
+            return;
+        default:
+            break;
+        }
+    }
+    TCustomListControl::WndProc(msg);
+}
+
+} // namespace ui

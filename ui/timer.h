@@ -1,0 +1,30 @@
+// The timer component: OnTimer every Interval milliseconds while Enabled.
+#pragma once
+#include "component.h"
+
+#include <windows.h>
+
+namespace ui {
+
+class TTimer : public TComponent {
+public:
+    explicit TTimer(TComponent* owner);
+    ~TTimer() override;
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassType() const override { return StaticClass(); }
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned v);
+    TNotifyEvent OnTimer;
+
+private:
+    void Update();
+    static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND window_ = nullptr;
+    bool enabled_ = true;
+    unsigned interval_ = 1000;
+};
+
+} // namespace ui

@@ -1,0 +1,610 @@
+// Windowed controls: window creation, the library's window procedure, reflected control
+// notifications, focus and tab order, graphic children and the mouse.
+#include "win_control.h"
+
+#include "application.h"
+#include "form.h"
+#include "prop_builders.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace ui {
+
+namespace {
+
+thread_local TWinControl* creating_control = nullptr;
+// The window of ours the cursor was last seen moving in.
+thread_local TWinControl* mouse_window = nullptr;
+// While the cursor is in one of our windows a thread timer watches for it leaving: the
+// system's leave report alone can go missing when two windows take turns at tracking.
+thread_local UINT_PTR mouse_timer = 0;
+
+void StopMouseTimer() {
+    if (mouse_timer) KillTimer(nullptr, mouse_timer);
+    mouse_timer = 0;
+}
+
+HCURSOR CursorHandle(TCursor c) {
+    const wchar_t* id = IDC_ARROW;
+    switch (c) {
+    case -3:
+        id = IDC_CROSS;
+        break;
+    case -4:
+        id = IDC_IBEAM;
+        break;
+    case -6:
+        id = IDC_SIZENESW;
+        break;
+    case -7:
+        id = IDC_SIZENS;
+        break;
+    case -8:
+        id = IDC_SIZENWSE;
+        break;
+    case -9:
+        id = IDC_SIZEWE;
+        break;
+    case -10:
+        id = IDC_UPARROW;
+        break;
+    case -11:
+        id = IDC_WAIT;
+        break;
+    case -18:
+        id = IDC_NO;
+        break;
+    case -19:
+        id = IDC_APPSTARTING;
+        break;
+    case -20:
+        id = IDC_HELP;
+        break;
+    case -21:
+        id = IDC_HAND;
+        break;
+    case -22:
+        id = IDC_SIZEALL;
+        break;
+    case -1:
+        return nullptr;
+    default:
+        break;
+    }
+    return LoadCursorW(nullptr, id);
+}
+
+unsigned ShiftState(WPARAM wp) {
+    return static_cast<unsigned>(wp & (MK_SHIFT | MK_CONTROL | MK_LBUTTON | MK_RBUTTON));
+}
+
+} // namespace
+
+LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* control = static_cast<TWinControl*>(FindControl(wnd));
+    if (!control && creating_control) {
+        control = creating_control;
+        creating_control = nullptr;
+        control->handle_ = wnd;
+        SetPropW(wnd, MAKEINTATOM(ControlAtom()), static_cast<TControl*>(control));
+    }
+    if (!control) return DefWindowProcW(wnd, msg, wp, lp);
+    TMessage m{msg, wp, lp, 0};
+    try {
+        control->WindowProc(m);
+    } catch (...) {
+        HandleException(control);
+    }
+    if (msg == WM_NCDESTROY) {
+        if (mouse_window == control) {
+            mouse_window = nullptr;
+            StopMouseTimer();
+        }
+        RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+        control->handle_ = nullptr;
+        control->mouse_in_ = false;
+    }
+    return m.Result;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    if (mouse_window == this) {
+        mouse_window = nullptr;
+        StopMouseTimer();
+    }
+    ClearMessageHandlers();
+    while (!controls_.empty())
+        Free(controls_.back());
+    DestroyComponents();
+    DestroyHandle();
+}
+
+const TClassInfo& TWinControl::StaticClass() {
+    using C = TWinControl;
+    static const TClassInfo info(L"TWinControl", &TControl::StaticClass(),
+                                 {
+                                     props::Integer(L"TabOrder", &C::TabOrder, &C::SetTabOrder),
+                                     props::Boolean(L"TabStop", &C::TabStop, &C::SetTabStop),
+                                     props::Event(L"OnEnter", &C::OnEnter),
+                                     props::Event(L"OnExit", &C::OnExit),
+                                 });
+    return info;
+}
+
+HWND TWinControl::Handle() {
+    if (!handle_) {
+        if (parent_ && !parent_->HandleAllocated())
+            parent_->Handle(); // creates this window with the parent's other children
+        if (!handle_) CreateWnd();
+    }
+    return handle_;
+}
+
+void TWinControl::CreateParams(TCreateParams& p) {
+    p.caption = text_;
+    p.style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (visible_) p.style |= WS_VISIBLE;
+    if (tab_stop_) p.style |= WS_TABSTOP;
+    if (!enabled_) p.style |= WS_DISABLED;
+    if (UseRightToLeftReading()) p.ex_style |= WS_EX_RTLREADING;
+    p.x = left_, p.y = top_, p.width = width_, p.height = height_;
+    p.parent = parent_ ? parent_->Handle() : nullptr;
+    p.win_class_name = ClassName();
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams p;
+    CreateParams(p);
+    if ((p.style & WS_CHILD) && !p.parent)
+        throw std::runtime_error("Control '" + std::string(Name().begin(), Name().end()) +
+                                 "' has no parent window");
+    default_proc_ = RegisterControlClass(p);
+    creating_control = this;
+    HWND wnd =
+        CreateWindowExW(p.ex_style, p.win_class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
+                        p.width, p.height, p.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    creating_control = nullptr;
+    if (!wnd) throw std::runtime_error("Error creating window");
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
+    InitializeWnd();
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
+}
+
+void TWinControl::DestroyHandle() {
+    if (!handle_) return;
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated()) w->SaveWndState();
+    SaveWndState();
+    DestroyWindow(handle_);
+}
+
+void TWinControl::RecreateWnd() {
+    if (handle_) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::InsertControl(TControl* c) {
+    controls_.push_back(c);
+    c->parent_ = this;
+    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+        tab_list_.push_back(w);
+        if (handle_ && !w->handle_) w->CreateWnd();
+    }
+    if (c->parent_font_) {
+        c->font_->Assign(*font_);
+        c->parent_font_ = true;
+    }
+    if (c->parent_color_) c->color_ = color_;
+    c->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl* c) {
+    if (hot_child_ == c) hot_child_ = nullptr;
+    if (captured_child_ == c) captured_child_ = nullptr;
+    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+        std::erase(tab_list_, w);
+        if (!(ComponentState() & csDestroying)) w->DestroyHandle();
+    }
+    std::erase(controls_, c);
+    c->parent_ = nullptr;
+    Invalidate();
+}
+
+TControl* TWinControl::ControlAtPos(POINT p, bool graphic_only) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (graphic_only && c->IsWindowed()) continue;
+        RECT r = c->BoundsRect();
+        if (c->Visible() && PtInRect(&r, p)) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& msg) {
+    const auto children = controls_; // a handler may change the list
+    for (TControl* c : children) {
+        c->WindowProc(msg);
+        if (msg.Result != 0) return;
+    }
+}
+
+int TWinControl::TabOrder() const {
+    if (!parent_) return -1;
+    const auto& list = parent_->tab_list_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int v) {
+    if (!parent_) return;
+    auto& list = parent_->tab_list_;
+    std::erase(list, this);
+    const auto at = std::clamp(v, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + at, this);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    if (stored_tab_order_ >= 0 && parent_) {
+        auto key = [](const TWinControl* c) {
+            return c->stored_tab_order_ >= 0 ? c->stored_tab_order_ : INT_MAX;
+        };
+        std::stable_sort(
+            parent_->tab_list_.begin(), parent_->tab_list_.end(),
+            [&](const TWinControl* a, const TWinControl* b) { return key(a) < key(b); });
+    }
+}
+
+void TWinControl::SetTabStop(bool v) {
+    tab_stop_ = v;
+    if (handle_) {
+        auto style = GetWindowLongW(handle_, GWL_STYLE);
+        SetWindowLongW(handle_, GWL_STYLE, v ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    }
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) {
+    for (TWinControl* c : tab_list_) {
+        list.push_back(c);
+        c->GetTabOrderList(list);
+    }
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+void TWinControl::SetFocus() {
+    if (!CanFocus()) throw std::runtime_error("Cannot focus a disabled or invisible window");
+    ::SetFocus(Handle());
+}
+
+bool TWinControl::Focused() const {
+    if (!handle_) return false;
+    HWND focus = GetFocus();
+    return focus == handle_ || (focus && IsChild(handle_, focus) && !FindControl(focus));
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool check_tab_stop) {
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty()) return nullptr;
+    if (!forward) std::reverse(list.begin(), list.end());
+    auto start = std::find(list.begin(), list.end(), current);
+    const std::size_t n = list.size();
+    std::size_t i = start == list.end() ? n - 1 : static_cast<std::size_t>(start - list.begin());
+    for (std::size_t step = 0; step < n; ++step) {
+        i = (i + 1) % n;
+        TWinControl* c = list[i];
+        if (c->CanFocus() && (!check_tab_stop || c->TabStop()) && c->controls_.empty()) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left, top_ = top, width_ = width, height_ = height;
+    if (handle_)
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT TWinControl::ClientRect() {
+    RECT r{0, 0, width_, height_};
+    if (handle_) GetClientRect(handle_, &r);
+    return r;
+}
+
+void TWinControl::Invalidate() {
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::Repaint() {
+    if (handle_) {
+        InvalidateRect(handle_, nullptr, TRUE);
+        UpdateWindow(handle_);
+    }
+}
+
+std::wstring TWinControl::GetText() const {
+    if (!handle_) return text_;
+    const int n = GetWindowTextLengthW(handle_);
+    std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+    s.resize(static_cast<std::size_t>(GetWindowTextW(handle_, s.data(), n + 1)));
+    return s;
+}
+
+void TWinControl::SetText(const std::wstring& v) {
+    if (handle_) {
+        if (v == GetText()) return;
+        SetWindowTextW(handle_, v.c_str());
+        text_ = v;
+        TextChanged();
+        Perform(CM_TEXTCHANGED);
+    } else {
+        TControl::SetText(v);
+    }
+}
+
+void TWinControl::FontChanged() {
+    if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
+    TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};
+    Broadcast(m);
+    TControl::FontChanged();
+}
+
+void TWinControl::ColorChanged() {
+    brush_.SetColor(color_);
+    TMessage m{CM_PARENTCOLORCHANGED, 0, 0, 0};
+    Broadcast(m);
+    TControl::ColorChanged();
+}
+
+HBRUSH TWinControl::ColorBrush() {
+    if (brush_.Color() != color_) brush_.SetColor(color_);
+    return brush_.Handle();
+}
+
+void TWinControl::PaintWindow(HDC) {}
+
+void TWinControl::PaintControls(HDC dc) {
+    for (TControl* c : controls_) {
+        auto* g = dynamic_cast<TGraphicControl*>(c);
+        if (!g || !g->Visible()) continue;
+        const int saved = SaveDC(dc);
+        RECT r = g->BoundsRect();
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        SetViewportOrgEx(dc, r.left, r.top, nullptr);
+        {
+            TCanvas canvas(dc);
+            canvas.Font.Assign(*g->Font());
+            g->Paint(canvas);
+        }
+        RestoreDC(dc, saved);
+    }
+}
+
+void TWinControl::UpdateShowing() {
+    if (!handle_) return;
+    ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::ReflectToChild(TMessage& msg, HWND child) {
+    if (child && child != handle_ && FindControl(child)) {
+        msg.Result = SendMessageW(child, CN_BASE + msg.Msg, msg.WParam, msg.LParam);
+        return;
+    }
+    Dispatch(msg);
+}
+
+void TWinControl::FocusEntered() {
+    if (TForm* form = ParentForm()) form->FocusControl(this);
+}
+
+void TWinControl::HandleMouse(TMessage& msg) {
+    const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    TControl* target = captured_child_ ? captured_child_ : ControlAtPos(p, true);
+    if (msg.Msg == WM_MOUSEMOVE) {
+        // A move here means the cursor has left whichever window had it before; that
+        // window hears so now rather than whenever the system's leave report comes.
+        if (mouse_window != this) {
+            if (mouse_window) mouse_window->LeaveMouse();
+            mouse_window = this;
+            if (!mouse_timer) mouse_timer = SetTimer(nullptr, 0, 100, CheckMouse);
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, handle_, 0};
+            TrackMouseEvent(&tme);
+        }
+        MouseEntered();
+        TControl* hot = ControlAtPos(p, true);
+        if (hot != hot_child_) {
+            if (hot_child_) hot_child_->MouseLeft();
+            hot_child_ = hot;
+            if (hot) hot->MouseEntered();
+        }
+        return;
+    }
+    const TMouseButton button = (msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_RBUTTONUP)
+                                    ? TMouseButton::mbRight
+                                    : TMouseButton::mbLeft;
+    const bool down =
+        msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
+    const unsigned shift = ShiftState(msg.WParam);
+    if (!target) { // the window's own mouse events
+        if (down)
+            MouseDown(button, shift, p.x, p.y);
+        else
+            MouseUp(button, shift, p.x, p.y);
+        return;
+    }
+    if (!target->Enabled()) return;
+    const POINT local{p.x - target->Left(), p.y - target->Top()};
+    if (down) {
+        captured_child_ = target;
+        SetCapture(handle_);
+        target->MouseDown(button, shift, local.x, local.y);
+    } else {
+        captured_child_ = nullptr;
+        if (GetCapture() == handle_) ReleaseCapture();
+        target->MouseUp(button, shift, local.x, local.y);
+        RECT r = target->BoundsRect();
+        if (button == TMouseButton::mbLeft && PtInRect(&r, p)) target->Click();
+    }
+}
+
+void CALLBACK TWinControl::CheckMouse(HWND, UINT, UINT_PTR, DWORD) {
+    TWinControl* w = mouse_window;
+    if (!w || !w->handle_) {
+        StopMouseTimer();
+        return;
+    }
+    POINT p;
+    GetCursorPos(&p);
+    HWND under = WindowFromPoint(p);
+    // Inside means over the window itself or over a window in it that is not ours (the edit
+    // of a combo box); one of ours takes over when the cursor moves in it.
+    if (under == w->handle_ || (under && IsChild(w->handle_, under) && !FindControl(under))) return;
+    mouse_window = nullptr;
+    StopMouseTimer();
+    try {
+        w->LeaveMouse();
+    } catch (...) {
+        HandleException(w);
+    }
+}
+
+void TWinControl::LeaveMouse() {
+    if (hot_child_) {
+        TControl* hot = hot_child_;
+        hot_child_ = nullptr;
+        hot->MouseLeft();
+    }
+    MouseLeft();
+}
+
+void TWinControl::WndProc(TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        if (msg.LParam) return ReflectToChild(msg, reinterpret_cast<HWND>(msg.LParam));
+        break;
+    case WM_NOTIFY:
+        return ReflectToChild(msg, reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom);
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
+        if (dis->CtlType != ODT_MENU) return ReflectToChild(msg, dis->hwndItem);
+        break;
+    }
+    case WM_MEASUREITEM: {
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam);
+        if (mis->CtlType != ODT_MENU)
+            return ReflectToChild(msg, GetDlgItem(handle_, static_cast<int>(mis->CtlID)));
+        break;
+    }
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(msg.WParam);
+        SetTextColor(dc, ColorToRGB(font_->Color()));
+        SetBkColor(dc, ColorToRGB(color_));
+        msg.Result = reinterpret_cast<std::intptr_t>(ColorBrush());
+        return;
+    }
+    case WM_SETFOCUS:
+        FocusEntered();
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        HandleMouse(msg);
+        break;
+    case WM_MOUSELEAVE:
+        if (mouse_window == this) {
+            mouse_window = nullptr;
+            StopMouseTimer();
+        }
+        LeaveMouse();
+        break;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(msg.WParam) == handle_ && LOWORD(msg.LParam) == HTCLIENT) {
+            POINT p;
+            GetCursorPos(&p);
+            ScreenToClient(handle_, &p);
+            TControl* child = ControlAtPos(p, true);
+            const TCursor c = child && child->Cursor() != crDefault ? child->Cursor() : cursor_;
+            if (c != crDefault) {
+                ::SetCursor(CursorHandle(c));
+                msg.Result = 1;
+                return;
+            }
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (default_proc_ == DefWindowProcW) {
+            RECT r;
+            GetClientRect(handle_, &r);
+            FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ColorBrush());
+            msg.Result = 1;
+            return;
+        }
+        break;
+    case WM_PAINT:
+        if (default_proc_ == DefWindowProcW) {
+            PAINTSTRUCT ps;
+            HDC dc = msg.WParam ? reinterpret_cast<HDC>(msg.WParam) : BeginPaint(handle_, &ps);
+            PaintWindow(dc);
+            PaintControls(dc);
+            if (!msg.WParam) EndPaint(handle_, &ps);
+            return;
+        }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        if (handle_ && !IsIconic(handle_)) {
+            RECT r;
+            GetWindowRect(handle_, &r);
+            if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
+                MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+            left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
+        }
+        break;
+    case CM_ENABLEDCHANGED:
+        if (handle_) EnableWindow(handle_, enabled_);
+        break;
+    case CM_VISIBLECHANGED:
+        UpdateShowing();
+        break;
+    case CM_RECREATEWND: {
+        const bool had_focus = Focused();
+        recreating_ = true;
+        DestroyHandle();
+        recreating_ = false;
+        HandleNeeded();
+        if (had_focus && CanFocus()) ::SetFocus(handle_);
+        break;
+    }
+    default:
+        break;
+    }
+    TControl::WndProc(msg);
+}
+
+void TWinControl::DefaultHandler(TMessage& msg) {
+    if (!handle_ || (msg.Msg >= CM_BASE && msg.Msg < CM_BASE + 0x100)) return;
+    msg.Result = CallWindowProcW(default_proc_, handle_, msg.Msg, msg.WParam, msg.LParam);
+}
+
+} // namespace ui
