@@ -1,5 +1,6 @@
-// Windows bitmap files to and from pixel images. Skin images come out of archives anyone can
-// write, so every header field is checked against the bytes actually there before a pixel is read.
+// Skin images as pixel images: bitmap files decoded by the class library's reader (which checks
+// every header field against the bytes present), limited in size because skins come from
+// anywhere, and the 24-bit writer skintool and the tests use.
 #pragma once
 
 #include "pixel_image.h"
@@ -9,17 +10,17 @@
 #include <span>
 #include <vector>
 
-// Largest image the decoder builds: 16 Mi pixels, 64 MiB of 32-bit pixels, far above any skin.
+// Largest image decoded: 16 Mi pixels, 64 MiB of 32-bit pixels, far above any skin. A bitmap
+// of one bit per pixel could otherwise ask for 32 times the bytes it has.
 inline constexpr std::int64_t kMaxBmpPixels = std::int64_t{16} << 20;
 
-// Decodes a bitmap file: 1, 4 and 8 bits with a palette, 16 (5-5-5 or bit fields), 24 and 32
-// bits (plain or bit fields), bottom-up or top-down, with a core, info or later header. nullopt
-// for anything malformed, truncated, compressed with run lengths, or larger than kMaxBmpPixels.
+// A bitmap file (1, 4, 8, 16, 24 or 32 bits, bottom-up or top-down, uncompressed or bit
+// fields); nullopt for anything malformed, truncated, run-length compressed or larger than
+// kMaxBmpPixels.
 std::optional<TPixelImage> DecodeBmp(std::span<const std::uint8_t> file);
+
+// The same for a bitmap as resources keep it: without the 14-byte file header.
+std::optional<TPixelImage> DecodeDib(std::span<const std::uint8_t> dib);
 
 // A 24-bit bottom-up bitmap file of `image`.
 std::vector<std::uint8_t> EncodeBmp24(const TPixelImage& image);
-
-// Decodes a bitmap as resources and the clipboard keep it: the file without its 14-byte file
-// header (the pixels follow the header and the palette).
-std::optional<TPixelImage> DecodeDib(std::span<const std::uint8_t> dib);
