@@ -30,9 +30,14 @@ fuzz)
         name=${target%%:*}
         corpus="build/fuzz/tests/fuzz/corpus/$name"
         mkdir -p "$corpus"
-        echo "== $name, $seconds s"
-        "build/fuzz/tests/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-            -print_final_stats=1 "$corpus" "$seeds/${target#*:}" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY)' || true
+        log="build/fuzz/tests/fuzz/$name.log"
+        echo "== $name, $seconds s (log: $log)"
+        if ! "build/fuzz/tests/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 "$corpus" "$seeds/${target#*:}" >"$log" 2>&1; then
+            tail -n 40 "$log"
+            exit 1
+        fi
+        grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log"
     done
     ;;
 *)

@@ -26,14 +26,14 @@ TColor Blend(TColor c1, TColor c2, int w) {
     const auto mix = [&](int a, int b) {
         return static_cast<int>((a * std::int64_t{w} + b * (scale - w) + scale / 2) / scale);
     };
-    return RGBColor(mix(GetRValue(c1), GetRValue(c2)), mix(GetGValue(c1), GetGValue(c2)),
-                    mix(GetBValue(c1), GetBValue(c2)));
+    return RGBColor(mix(ColorRed(c1), ColorRed(c2)), mix(ColorGreen(c1), ColorGreen(c2)),
+                    mix(ColorBlue(c1), ColorBlue(c2)));
 }
 
 int Saturation(TColor c) {
-    const int r = GetRValue(c);
-    const int g = GetGValue(c);
-    const int b = GetBValue(c);
+    const int r = ColorRed(c);
+    const int g = ColorGreen(c);
+    const int b = ColorBlue(c);
     const int high = std::max({r, g, b});
     const int low = std::min({r, g, b});
     if (high < 160) return 200;
@@ -46,8 +46,8 @@ int Saturation(TColor c) {
 }
 
 std::vector<TColor> ComputeRamp(int n, TColor a, TColor b) {
-    const int ar = GetRValue(a), ag = GetGValue(a), ab = GetBValue(a);
-    const int dr = GetRValue(b) - ar, dg = GetGValue(b) - ag, db = GetBValue(b) - ab;
+    const int ar = ColorRed(a), ag = ColorGreen(a), ab = ColorBlue(a);
+    const int dr = ColorRed(b) - ar, dg = ColorGreen(b) - ag, db = ColorBlue(b) - ab;
     if (n == 1) return {RGBColor(ar + dr / 2, ag + dg / 2, ab + db / 2)};
     const std::int64_t c = n - 1;
     const auto step = [c](int from, int d, std::int64_t i) {

@@ -9,13 +9,13 @@
 
 using TColor = std::int32_t;
 
-inline constexpr int GetRValue(TColor c) {
+inline constexpr int ColorRed(TColor c) {
     return c & 0xFF;
 }
-inline constexpr int GetGValue(TColor c) {
+inline constexpr int ColorGreen(TColor c) {
     return (c >> 8) & 0xFF;
 }
-inline constexpr int GetBValue(TColor c) {
+inline constexpr int ColorBlue(TColor c) {
     return (c >> 16) & 0xFF;
 }
 inline constexpr TColor RGBColor(int r, int g, int b) {

@@ -32,12 +32,12 @@ public:
     // Writes the code of symbol c (root first) and counts it.
     void EncodeChar(BitWriter& out, unsigned c);
 
+private:
+    void Reconstruct();
+
     std::array<std::uint32_t, T + 1> freq{};      // node counts, freq[T] a sentinel
     std::array<std::uint32_t, T + N_CHAR> prnt{}; // parent of each node; leaves at T + symbol
     std::array<std::uint32_t, T> son{};           // left child of each node, or T + symbol
-
-private:
-    void Reconstruct();
 };
 
 } // namespace lzh

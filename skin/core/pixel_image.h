@@ -4,6 +4,7 @@
 
 #include "colors.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +13,7 @@
 using TPixel = std::uint32_t;
 
 inline constexpr TPixel PixelFromColor(TColor c) {
-    return static_cast<TPixel>(GetBValue(c) | (GetGValue(c) << 8) | (GetRValue(c) << 16));
+    return static_cast<TPixel>(ColorBlue(c) | (ColorGreen(c) << 8) | (ColorRed(c) << 16));
 }
 inline constexpr TColor ColorFromPixel(TPixel p) {
     return RGBColor(static_cast<int>(p >> 16), static_cast<int>(p >> 8), static_cast<int>(p));
@@ -24,9 +25,10 @@ struct TPixelImage {
     std::vector<TPixel> Pixels; // Width * Height, row by row from the top
 
     TPixelImage() = default;
+    // A negative size counts as 0.
     TPixelImage(int width, int height, TPixel fill = 0)
-        : Width(width), Height(height),
-          Pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
+        : Width(std::max(width, 0)), Height(std::max(height, 0)),
+          Pixels(static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height), fill) {}
 
     TPixel& At(int x, int y) { return Pixels[Index(x, y)]; }
     TPixel At(int x, int y) const { return Pixels[Index(x, y)]; }

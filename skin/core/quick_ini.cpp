@@ -3,6 +3,8 @@
 
 #include "skin_text.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsHeader(std::string_view line) {
@@ -23,41 +25,52 @@ void TQuickIni::LoadFromStream(std::span<const std::uint8_t> text) {
 }
 
 void TQuickIni::LoadFromStream(std::string_view text) {
+    text_.clear();
     lines_.clear();
-    parsed_.clear();
     sections_.clear();
-    text = text.substr(0, text.find('\0'));
+    text = text.substr(0, std::min(text.find('\0'), kMaxTextSize));
     std::size_t at = 0;
     while (at < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        const std::string_view line = TrimBlanks(text.substr(at, end - at));
-        at = end;
-        if (at < text.size() && text[at] == '\r') ++at;
-        if (at < text.size() && text[at] == '\n') ++at;
-        if (line.empty() || line.front() == ';') continue;
+        const std::string_view trimmed = TrimBlanks(NextLine(text, at));
+        if (trimmed.empty() || trimmed.front() == ';') continue;
 
-        KeyLine parsed;
-        if (IsHeader(line)) {
-            parsed.header = true;
-            sections_.push_back({AsciiLower(line), static_cast<int>(lines_.size())});
-        } else {
-            const std::size_t eq = line.find('=');
-            if (eq != std::string_view::npos) {
-                parsed.key = AsciiLower(TrimBlanks(line.substr(0, eq)));
-                parsed.value = TrimBlanks(line.substr(eq + 1));
-            }
+        Line line;
+        line.begin = static_cast<std::uint32_t>(text_.size());
+        line.length = static_cast<std::uint32_t>(trimmed.size());
+        line.header = IsHeader(trimmed);
+        const std::size_t eq = trimmed.find('=');
+        if (line.header) {
+            sections_.push_back(static_cast<std::uint32_t>(lines_.size()));
+        } else if (eq != std::string_view::npos) {
+            line.keyLength = static_cast<std::uint32_t>(TrimBlanks(trimmed.substr(0, eq)).size());
+            const std::string_view value = TrimBlanks(trimmed.substr(eq + 1));
+            line.valueBegin = static_cast<std::uint32_t>(value.data() - trimmed.data());
+            line.valueLength = static_cast<std::uint32_t>(value.size());
         }
-        lines_.emplace_back(line);
-        parsed_.push_back(std::move(parsed));
+        text_ += trimmed;
+        lines_.push_back(line);
     }
 }
 
+std::string_view TQuickIni::Text(const Line& line) const {
+    return std::string_view(text_).substr(line.begin, line.length);
+}
+
+std::string_view TQuickIni::Key(const Line& line) const {
+    return Text(line).substr(0, line.keyLength);
+}
+
+std::string_view TQuickIni::Value(const Line& line) const {
+    return Text(line).substr(line.valueBegin, line.valueLength);
+}
+
 int TQuickIni::SectionLine(std::string_view section) const {
-    std::string header = "[";
-    header += AsciiLower(section);
-    header += ']';
-    for (const Section& s : sections_) {
-        if (s.header == header) return s.line;
+    for (std::uint32_t index : sections_) {
+        const std::string_view header = Text(lines_[index]);
+        if (header.size() == section.size() + 2 &&
+            EqualsIgnoringAsciiCase(header.substr(1, section.size()), section)) {
+            return static_cast<int>(index);
+        }
     }
     return -1;
 }
@@ -66,11 +79,12 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
                                   std::string_view def) const {
     const int first = SectionLine(section);
     if (first < 0) return std::string(def);
-    const std::string wanted = AsciiLower(key);
-    for (std::size_t i = static_cast<std::size_t>(first) + 1; i < parsed_.size(); ++i) {
-        const KeyLine& line = parsed_[i];
+    for (std::size_t i = static_cast<std::size_t>(first) + 1; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
         if (line.header) break;
-        if (line.key == wanted) return line.value.empty() ? std::string(def) : line.value;
+        if (EqualsIgnoringAsciiCase(Key(line), key)) {
+            return std::string(line.valueLength == 0 ? def : Value(line));
+        }
     }
     return std::string(def);
 }
@@ -86,11 +100,18 @@ std::int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view k
 
 std::vector<std::string> TQuickIni::ReadSections() const {
     std::vector<std::string> names;
-    for (const Section& s : sections_) {
-        const std::string_view header = lines_[static_cast<std::size_t>(s.line)];
+    for (std::uint32_t index : sections_) {
+        const std::string_view header = Text(lines_[index]);
         names.emplace_back(TrimBlanks(header.substr(1, header.size() - 2)));
     }
     return names;
+}
+
+std::vector<std::string> TQuickIni::Lines() const {
+    std::vector<std::string> lines;
+    for (const Line& line : lines_)
+        lines.emplace_back(Text(line));
+    return lines;
 }
 
 std::optional<std::int32_t> ParseSkinInteger(std::string_view text) {

@@ -12,6 +12,10 @@
 
 class TQuickIni {
 public:
+    // Text past this size is ignored, as if it ended there: a skin description is a few
+    // kilobytes, and this keeps a hostile one from costing more than a few tens of megabytes.
+    static constexpr std::size_t kMaxTextSize = 4u << 20;
+
     // Replaces the contents with the text in `text`. Lines end at CR, LF or CR LF; a NUL ends the
     // whole text. Lines are trimmed; empty lines and lines starting with ";" are dropped.
     void LoadFromStream(std::span<const std::uint8_t> text);
@@ -34,22 +38,27 @@ public:
     std::vector<std::string> ReadSections() const;
 
     // Every kept line, trimmed, in file order.
-    const std::vector<std::string>& Lines() const { return lines_; }
+    std::vector<std::string> Lines() const;
 
 private:
-    struct KeyLine {
-        std::string key; // lower-cased; empty for a line without "="
-        std::string value;
+    // A kept line inside text_. Key: the text before the first "=", trimmed (empty without
+    // "="); value: the text after it, trimmed. Offsets are relative to the line's start.
+    struct Line {
+        std::uint32_t begin = 0;
+        std::uint32_t length = 0;
+        std::uint32_t keyLength = 0;
+        std::uint32_t valueBegin = 0;
+        std::uint32_t valueLength = 0;
         bool header = false;
     };
-    struct Section {
-        std::string header; // "[name]" lower-cased
-        int line = 0;
-    };
 
-    std::vector<std::string> lines_;
-    std::vector<KeyLine> parsed_; // one per line, for look-ups
-    std::vector<Section> sections_;
+    std::string_view Text(const Line& line) const;
+    std::string_view Key(const Line& line) const;
+    std::string_view Value(const Line& line) const;
+
+    std::string text_; // the kept lines, trimmed, one after another
+    std::vector<Line> lines_;
+    std::vector<std::uint32_t> sections_; // the header lines, in file order
 };
 
 // Converts text the way the skin's integer values have always been read: optional sign, then

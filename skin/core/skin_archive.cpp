@@ -23,22 +23,22 @@ void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
         out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-// Lines end at CR LF, a lone CR or a lone LF; a final line break adds no empty line.
-std::vector<std::string> SplitNameList(std::string_view text) {
+// Lines end at CR LF, a lone CR or a lone LF; a final line break adds no empty line. Stops after
+// `most` + 1 lines: a list of millions of empty names must not cost millions of strings.
+std::vector<std::string> SplitNameList(std::string_view text, std::size_t most) {
     std::vector<std::string> lines;
     std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        lines.emplace_back(text.substr(at, end - at));
-        at = end;
-        if (at < text.size() && text[at] == '\r') ++at;
-        if (at < text.size() && text[at] == '\n') ++at;
-    }
+    while (at < text.size() && lines.size() <= most)
+        lines.emplace_back(NextLine(text, at));
     return lines;
 }
 
 [[noreturn]] void Fail(const std::string& what) {
     throw ESkinArchiveError("Skin archive: " + what);
+}
+
+[[noreturn]] void TooManyEntries() {
+    Fail("more than the " + std::to_string(TSkinReader::kMaxEntries) + " entries allowed");
 }
 
 } // namespace
@@ -70,11 +70,10 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     }
     const std::string_view nameList(reinterpret_cast<const char*>(bytes.data() + namesAt),
                                     nameListSize);
-    std::vector<std::string> names = SplitNameList(AsciiLower(nameList));
-    if (names.size() > kMaxEntries) {
-        Fail(std::to_string(names.size()) + " entries, more than the " +
-             std::to_string(kMaxEntries) + " allowed");
-    }
+    std::vector<std::string> names = SplitNameList(nameList, kMaxEntries);
+    if (names.size() > kMaxEntries) TooManyEntries();
+    for (std::string& name : names)
+        name = AsciiLower(name);
 
     const std::size_t sizesAt = namesAt + nameListSize;
     if (names.size() * 4 > bytes.size() - sizesAt)
@@ -131,10 +130,7 @@ std::vector<std::uint8_t> TSkinReader::ExtractFirstContaining(std::string_view t
 }
 
 std::vector<std::uint8_t> PackSkinArchive(std::span<const SkinArchiveEntry> entries) {
-    if (entries.size() > TSkinReader::kMaxEntries) {
-        Fail(std::to_string(entries.size()) + " entries, more than the " +
-             std::to_string(TSkinReader::kMaxEntries) + " allowed");
-    }
+    if (entries.size() > TSkinReader::kMaxEntries) TooManyEntries();
     std::string nameList;
     std::uint64_t total = 0;
     for (const SkinArchiveEntry& entry : entries) {

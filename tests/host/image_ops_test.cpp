@@ -67,6 +67,7 @@ TEST(ImageOps, ReplaceKeyColorOnlyExactMagenta) {
 TEST(ImageOps, PixelLayoutIsBlueGreenRed) {
     EXPECT_EQ(PixelFromColor(RGBColor(0x11, 0x22, 0x33)), 0x112233u);
     EXPECT_EQ(ColorFromPixel(0x112233), RGBColor(0x11, 0x22, 0x33));
+    EXPECT_TRUE(TPixelImage(-3, 2).Pixels.empty());
 }
 
 TEST(GradientLineRange, OnlyLinesInsideTheClip) {

@@ -129,4 +129,16 @@ TEST(QuickIni, CopesWithAnyBytes) {
     EXPECT_TRUE(Load(std::string_view("\0[S]", 4)).Lines().empty());
 }
 
+TEST(QuickIni, TextPastTheSizeLimitIsIgnored) {
+    const std::string head = "[S]\r\nA=1\r\n";
+    // Exactly at the limit: "B=2" is the last line.
+    std::string text = head + std::string(TQuickIni::kMaxTextSize - head.size() - 4, ';') + "\nB=2";
+    EXPECT_EQ(Load(text).ReadString("S", "B", "none"), "2");
+    // One byte more: the "2" falls past the limit.
+    text.insert(head.size(), ";");
+    const TQuickIni ini = Load(text);
+    EXPECT_EQ(ini.ReadString("S", "A", "none"), "1");
+    EXPECT_EQ(ini.ReadString("S", "B", "none"), "none");
+}
+
 } // namespace

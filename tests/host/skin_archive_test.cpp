@@ -144,6 +144,8 @@ TEST(SkinArchive, RejectsArchivesThatDoNotHoldWhatTheyClaim) {
         {"sizes that overflow 32 bits",
          RawArchive{20000, "a\r\nb\r\n", {0xFFFFFFFF, 2}, "x", std::nullopt}.Bytes()},
         {"too many entries", tooMany.Bytes()},
+        {"millions of empty names",
+         RawArchive{20000, std::string(4 << 20, '\n'), {}, "", std::nullopt}.Bytes()},
     };
     for (const Row& row : rows) {
         TSkinReader reader;

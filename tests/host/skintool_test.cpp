@@ -68,6 +68,11 @@ TEST_F(Skintool, PackListUnpack) {
     ASSERT_EQ(Run("list " + P("skin.skn")), 0) << Err();
     EXPECT_EQ(Out(), "skin.ini\t8\ntitle.bmp\t5000\nzero.bmp\t0\n");
 
+    // Only the files named, however their names are written.
+    ASSERT_EQ(Run("pack " + P("skin") + " " + P("some.skn") + " Skin.INI zero.bmp"), 0) << Err();
+    ASSERT_EQ(Run("list " + P("some.skn")), 0) << Err();
+    EXPECT_EQ(Out(), "skin.ini\t8\nzero.bmp\t0\n");
+
     ASSERT_EQ(Run("unpack " + P("skin.skn") + " " + P("out")), 0) << Err();
     EXPECT_EQ(ReadBytes(P("out/skin.ini")), Bytes("[Form]\r\n"));
     EXPECT_EQ(ReadBytes(P("out/title.bmp")), RandomBytes(5000, 9));
@@ -96,6 +101,8 @@ TEST_F(Skintool, BadInputIsOneLineAndExitCodeOne) {
         "unpack " + P("escape") + " " + P("a/out"),
         "pack " + P("missing") + " " + P("x"),
         "pack " + P("a/b") + " " + P("x"),
+        "pack " + P("a") + " " + P("x") + " missing.bmp",
+        "pack " + P("a") + " " + P("x") + " b",
     };
     for (const std::string& command : commands) {
         EXPECT_EQ(Run(command), 1) << command;
@@ -107,8 +114,7 @@ TEST_F(Skintool, BadInputIsOneLineAndExitCodeOne) {
 }
 
 TEST_F(Skintool, BadUsageIsExitCodeTwo) {
-    for (const char* args :
-         {"", "encode", "encode a", "list", "list a b", "frobnicate a b", "pack a b c"}) {
+    for (const char* args : {"", "encode", "encode a", "list", "list a b", "frobnicate a b"}) {
         EXPECT_EQ(Run(args), 2) << args;
         EXPECT_NE(Err().find("usage:"), std::string::npos);
     }

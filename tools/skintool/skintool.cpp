@@ -8,12 +8,12 @@
 #include "skin_text.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <set>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +24,9 @@ void WriteSheet(const std::string& in, const std::string& out);
 
 namespace {
 
-constexpr const char* kUsage = "usage: skintool encode IN OUT | decode IN OUT | pack DIR OUT | "
-                               "unpack IN DIR | list IN | sheet IN OUT.bmp";
+constexpr const char* kUsage = "usage: skintool encode IN OUT | decode IN OUT | "
+                               "pack DIR OUT [FILE...] | unpack IN DIR | list IN | "
+                               "sheet IN OUT.bmp";
 
 // Bad input: reported on one line, exit code 1.
 class InputError : public std::runtime_error {
@@ -63,14 +64,25 @@ TSkinReader OpenArchive(const fs::path& path) {
     return reader;
 }
 
-void Pack(const fs::path& dir, const fs::path& out) {
+// Every regular file of `dir`, or only the `files` named (relative to `dir`) when any are given:
+// a build can pack from a folder that holds other things too.
+void Pack(const fs::path& dir, const fs::path& out, std::span<const std::string> files) {
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) throw InputError(dir.string() + " is not a folder");
-    std::vector<SkinArchiveEntry> entries;
-    for (const fs::directory_entry& file : fs::directory_iterator(dir)) {
-        if (file.is_regular_file()) {
-            entries.push_back({AsciiLower(file.path().filename().string()), ReadFile(file.path())});
+    std::vector<fs::path> paths;
+    if (files.empty()) {
+        for (const fs::directory_entry& file : fs::directory_iterator(dir)) {
+            if (file.is_regular_file()) paths.push_back(file.path());
         }
+    }
+    for (const std::string& file : files) {
+        if (!fs::is_regular_file(dir / file, ec))
+            throw InputError(file + " is not a file in " + dir.string());
+        paths.push_back(dir / file);
+    }
+    std::vector<SkinArchiveEntry> entries;
+    for (const fs::path& path : paths) {
+        entries.push_back({AsciiLower(path.filename().string()), ReadFile(path)});
     }
     std::sort(entries.begin(), entries.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
@@ -111,7 +123,9 @@ void List(const fs::path& in) {
 }
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() == 2 && args[0] == "list") {
+    if (args.size() >= 3 && args[0] == "pack") {
+        Pack(args[1], args[2], std::span(args).subspan(3));
+    } else if (args.size() == 2 && args[0] == "list") {
         List(args[1]);
     } else if (args.size() != 3) {
         return 2;
@@ -119,8 +133,6 @@ int Run(const std::vector<std::string>& args) {
         WriteFile(args[2], LzhEncodeContainer(ReadFile(args[1])));
     } else if (args[0] == "decode") {
         WriteFile(args[2], LzhDecodeContainer(ReadFile(args[1])));
-    } else if (args[0] == "pack") {
-        Pack(args[1], args[2]);
     } else if (args[0] == "unpack") {
         Unpack(args[1], args[2]);
     } else if (args[0] == "sheet") {
