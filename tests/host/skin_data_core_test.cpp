@@ -73,8 +73,8 @@ protected:
 
 Skin SmallSkin(TColor face) {
     Skin s;
-    s.ini = "[Colours]\nButtonFace=" + std::to_string(GetRValue(face)) + " " +
-            std::to_string(GetGValue(face)) + " " + std::to_string(GetBValue(face)) +
+    s.ini = "[Colours]\nButtonFace=" + std::to_string(ColorRed(face)) + " " +
+            std::to_string(ColorGreen(face)) + " " + std::to_string(ColorBlue(face)) +
             "\n[SunkEdge]\nImage=s.bmp\n";
     s.Image("s.bmp", Strip(1, 4, 4, 4));
     return s;
