@@ -62,7 +62,7 @@ PropInfo Boolean(std::wstring name, bool (TSkinDataCore::*get)() const,
 }
 
 template <typename Field>
-PropInfo Field_(std::wstring name, PropKind kind, Field TSkinDataCore::*field,
+PropInfo Member(std::wstring name, PropKind kind, Field TSkinDataCore::*field,
                 std::vector<std::wstring> identifiers = {}) {
     return Ordinal(
         std::move(name), kind, std::move(identifiers),
@@ -170,9 +170,9 @@ const ui::TClassInfo& TSkinData::StaticClass() {
         L"TSkinData", &ui::TComponent::StaticClass(),
         {
             Boolean(L"Active", &C::Active, &C::SetActive),
-            Field_(L"DisableTag", PropKind::Integer, &C::DisableTag),
-            Field_(L"SkinControls", PropKind::Set, &C::SkinControls, kControls),
-            Field_(L"Options", PropKind::Set, &C::Options, kOptions),
+            Member(L"DisableTag", PropKind::Integer, &C::DisableTag),
+            Member(L"SkinControls", PropKind::Set, &C::SkinControls, kControls),
+            Member(L"Options", PropKind::Set, &C::Options, kOptions),
             skin3rd,
             String(
                 L"SkinFile", [](TSkinData& d) { return d.SkinFile(); },
@@ -180,13 +180,13 @@ const ui::TClassInfo& TSkinData::StaticClass() {
             String(
                 L"SkinStore", [](TSkinData& d) { return d.SkinStore(); },
                 [](TSkinData& d, const std::string& v) { d.SetSkinStore(v); }),
-            Field_(L"SkinFormtype", PropKind::Enumeration, &C::SkinFormtype,
+            Member(L"SkinFormtype", PropKind::Enumeration, &C::SkinFormtype,
                    {L"sfMainform", L"sfOnlyThisForm", L"sfDialog", L"sfDLL"}),
             String(
                 L"Version", [](TSkinData& d) { return d.Version(); },
                 [](TSkinData& d, const std::string& v) { d.SetVersion(v); }),
-            Field_(L"MenuUpdate", PropKind::Enumeration, &C::MenuUpdate, {L"False", L"True"}),
-            Field_(L"MenuMerge", PropKind::Enumeration, &C::MenuMerge, {L"False", L"True"}),
+            Member(L"MenuUpdate", PropKind::Enumeration, &C::MenuUpdate, {L"False", L"True"}),
+            Member(L"MenuMerge", PropKind::Enumeration, &C::MenuMerge, {L"False", L"True"}),
             Event(L"OnFormSkin", &C::OnFormSkin),
             Event(L"OnSkinChanged", &C::OnSkinChanged),
             Event(L"OnSkinControl", &TSkinData::OnSkinControl),
