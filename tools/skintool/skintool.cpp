@@ -20,10 +20,13 @@
 
 namespace fs = std::filesystem;
 
+void WriteSheet(const std::string& in, const std::string& out);
+
 namespace {
 
 constexpr const char* kUsage = "usage: skintool encode IN OUT | decode IN OUT | "
-                               "pack DIR OUT [FILE...] | unpack IN DIR | list IN";
+                               "pack DIR OUT [FILE...] | unpack IN DIR | list IN | "
+                               "sheet IN OUT.bmp";
 
 // Bad input: reported on one line, exit code 1.
 class InputError : public std::runtime_error {
@@ -132,6 +135,8 @@ int Run(const std::vector<std::string>& args) {
         WriteFile(args[2], LzhDecodeContainer(ReadFile(args[1])));
     } else if (args[0] == "unpack") {
         Unpack(args[1], args[2]);
+    } else if (args[0] == "sheet") {
+        WriteSheet(args[1], args[2]); // skintool_sheet.cpp
     } else {
         return 2;
     }
