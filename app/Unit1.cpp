@@ -55,6 +55,7 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
                        : captures_;
     });
 
+    ui::RegisterComponentClass<TSkinData>();
     ui::RegisterComponentClass<tray::TRxTrayIcon>();
     // The handlers need the members, so they are looked up between reading and FormCreate.
     ui::ReadDescription(this, description);
@@ -80,6 +81,7 @@ void TForm1::BindMembers() {
     Button2 = Member<ui::TButton>(L"Button2");
     Memo1 = Member<ui::TMemo>(L"Memo1");
     Button3 = Member<ui::TButton>(L"Button3");
+    SkinData1 = Member<TSkinData>(L"SkinData1");
     RxTrayIcon1 = Member<tray::TRxTrayIcon>(L"RxTrayIcon1");
     Label1 = Member<ui::TLabel>(L"Label1");
     Label2 = Member<ui::TLabel>(L"Label2");

@@ -5,6 +5,7 @@
 #include "collection.h"
 #include "kivhotkey.h"
 #include "kivwatchClipbrd.h"
+#include "skin_data.h"
 #include "ui/form.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
@@ -28,6 +29,7 @@ public:
     ui::TButton* Button2 = nullptr;
     ui::TMemo* Memo1 = nullptr;
     ui::TButton* Button3 = nullptr;
+    TSkinData* SkinData1 = nullptr;
     tray::TRxTrayIcon* RxTrayIcon1 = nullptr;
     ui::TLabel* Label1 = nullptr;
     ui::TLabel* Label2 = nullptr;

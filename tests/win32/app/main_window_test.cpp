@@ -1,0 +1,147 @@
+// The main window read from the description stored in Pellico.exe: every member with its stored
+// settings, the skin decoded from the embedded stream, the tray icon with its stored icon.
+#include "Unit1.h"
+#include "application_window.h"
+#include "child_process.h"
+#include "desktop.h"
+#include "ui/application.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+// The description as Pellico.exe carries it.
+std::string StoredDescription() {
+    const std::wstring exe = testing_desktop::WindowsPath(testing_desktop::PellicoExe());
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return {};
+    std::string text;
+    if (HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10))) {
+        if (const void* bytes = LockResource(LoadResource(module, info)))
+            text.assign(static_cast<const char*>(bytes), SizeofResource(module, info));
+    }
+    FreeLibrary(module);
+    return text;
+}
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        app_ = std::make_unique<ui::TApplication>();
+        collector::SetApplicationWindow(app_->Handle());
+        const std::string description = StoredDescription();
+        ASSERT_FALSE(description.empty());
+        form_ = new TForm1(app_.get(), description);
+    }
+    void TearDown() override {
+        ui::TCloseAction action = ui::TCloseAction::caFree;
+        form_->FormClose(form_, action);
+        app_.reset();
+    }
+    std::unique_ptr<ui::TApplication> app_;
+    TForm1* form_ = nullptr;
+};
+
+TEST_F(MainWindow, WindowAsStored) {
+    EXPECT_EQ(form_->Caption(), L"Pellico剪贴板");
+    EXPECT_EQ(form_->ClientWidth(), 263);
+    EXPECT_EQ(form_->ClientHeight(), 354);
+    EXPECT_EQ(form_->FormStyle(), ui::TFormStyle::fsStayOnTop);
+    EXPECT_EQ(form_->BorderStyle(), ui::TFormBorderStyle::bsDialog);
+    EXPECT_EQ(form_->BorderIcons(), ui::biSystemMenu);
+    EXPECT_EQ(form_->Font()->Name(), L"宋体");
+    EXPECT_EQ(form_->Font()->Height(), -16);
+}
+
+TEST_F(MainWindow, MembersInCreationOrderWithTheirSettings) {
+    const struct {
+        const wchar_t* name;
+        int left, top, width, height; // -1: sized to the text or by the system
+        const wchar_t* text;
+        int font_height;
+        int tab_order; // -1: not a windowed control
+    } members[] = {
+        {L"Label1", 1, 333, -1, -1, L"Korvane软件工作室 出品", -14, -1},
+        {L"Label2", 164, 333, -1, -1, L"下载更多免费软件", -12, -1},
+        {L"Label3", 3, 298, -1, -1, L"按F4粘贴下一条，F5顺次全部粘贴", -16, -1},
+        {L"Memo1", 7, 6, 234, 200, L"", -16, 3},
+        {L"Button1", 9, 209, 59, 38, L"粘  贴", -12, 0},
+        {L"ListBox1", 8, 8, 234, 195, L"", -14, 1},
+        {L"Button2", 94, 209, 59, 38, L"全部粘贴", -12, 2},
+        {L"Button3", 179, 209, 59, 38, L"清  空", -12, 4},
+        {L"CheckBox1", 8, 255, 141, 26, L"粘贴后自动输入", -16, 5},
+        // The system gives an editable combo box the height its font needs.
+        {L"ComboBox1", 158, 256, 94, -1, L"Tab键", -16, 6},
+    };
+    std::vector<std::wstring> order;
+    for (auto* c : form_->Components())
+        order.push_back(c->Name());
+    EXPECT_EQ(order,
+              (std::vector<std::wstring>{L"Label1", L"Label2", L"Label3", L"Memo1", L"Button1",
+                                         L"ListBox1", L"Button2", L"Button3", L"CheckBox1",
+                                         L"ComboBox1", L"Timer1", L"SkinData1", L"RxTrayIcon1"}));
+    for (const auto& m : members) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(&m - members));
+        auto* c = dynamic_cast<ui::TControl*>(form_->FindComponent(m.name));
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->Left(), m.left);
+        EXPECT_EQ(c->Top(), m.top);
+        if (m.width >= 0) {
+            EXPECT_EQ(c->Width(), m.width);
+        }
+        if (m.height >= 0) {
+            EXPECT_EQ(c->Height(), m.height);
+        }
+        EXPECT_EQ(c->Caption(), m.text);
+        EXPECT_EQ(c->Font()->Height(), m.font_height);
+        EXPECT_EQ(c->Font()->Name(), L"宋体");
+        if (auto* w = dynamic_cast<ui::TWinControl*>(c)) {
+            EXPECT_EQ(w->TabOrder(), m.tab_order);
+        }
+    }
+    EXPECT_EQ(form_->Label1->Font()->Color(), ui::TColor(0xFF00FF));
+    EXPECT_EQ(form_->Label2->Font()->Color(), ui::TColor(0xFF0000)); // blue
+    EXPECT_TRUE(form_->Label2->Font()->Style() & ui::fsUnderline);
+    EXPECT_FALSE(form_->Memo1->Visible());
+    EXPECT_EQ(form_->Memo1->ScrollBars(), ui::TScrollStyle::ssBoth);
+    EXPECT_EQ(form_->ListBox1->ItemHeight(), 14);
+    EXPECT_EQ(form_->ListBox1->Items()->Count(), 0);
+    EXPECT_FALSE(form_->CheckBox1->Checked());
+    std::vector<std::wstring> keys;
+    for (int i = 0; i < form_->ComboBox1->Items()->Count(); ++i)
+        keys.push_back(form_->ComboBox1->Items()->Get(i));
+    EXPECT_EQ(keys, (std::vector<std::wstring>{L"Tab键", L"回车键", L"空格键", L"左光标键",
+                                               L"下光标键"}));
+    EXPECT_EQ(form_->ComboBox1->ItemIndex(), 0);
+    EXPECT_EQ(form_->Timer1->Interval(), 100u);
+    EXPECT_TRUE(form_->Timer1->Enabled());
+}
+
+TEST_F(MainWindow, SkinDecodedFromTheEmbeddedStream) {
+    TSkinData& skin = *form_->SkinData1;
+    EXPECT_TRUE(skin.SkinLoaded());
+    EXPECT_TRUE(skin.Active());
+    EXPECT_EQ(skin.DisableTag, 99);
+    EXPECT_EQ(skin.SkinFormtype, sfMainform);
+    EXPECT_TRUE(skin.MenuUpdate);
+    EXPECT_FALSE(skin.MenuMerge);
+    EXPECT_EQ(skin.Skin3rd().size(), 117u);
+    EXPECT_EQ(skin.Skin3rd().front(), "TCategoryButtons=scrollbar");
+    EXPECT_EQ(skin.Skin3rd()[1], "TPngBitBtn=pngbitbtn");
+    EXPECT_EQ(
+        std::count(skin.Skin3rd().begin(), skin.Skin3rd().end(), "TPngSpeedbutton=pngspeedbutton"),
+        0);
+}
+
+TEST_F(MainWindow, TrayIconWithItsStoredIconAndHint) {
+    EXPECT_EQ(form_->RxTrayIcon1->Hint(), L"多次复制剪贴板");
+    ASSERT_NE(form_->RxTrayIcon1->Icon(), nullptr);
+    EXPECT_FALSE(form_->RxTrayIcon1->Icon()->Empty());
+    EXPECT_TRUE(form_->RxTrayIcon1->Added());
+    EXPECT_TRUE(static_cast<bool>(form_->RxTrayIcon1->OnClick));
+}
+
+} // namespace
