@@ -253,6 +253,17 @@ TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
     EXPECT_EQ(errors_.back(), L"tick");
 }
 
+TEST_F(UiWindow, FailingCreationHandlerIsReportedAndTheFormStays) {
+    auto* form = app_->CreateForm<TForm>();
+    form->RegisterMethod(L"FormCreate", TNotifyEvent([](TPersistent*) {
+                             throw std::runtime_error("无法打开剪贴板");
+                         }));
+    form->LoadDescription("object Form2: TForm\n  OnCreate = FormCreate\n  Caption = 'x'\nend\n");
+    EXPECT_EQ(errors_, std::vector<std::wstring>{L"无法打开剪贴板"});
+    EXPECT_EQ(form->Caption(), L"x");
+    EXPECT_NE(form->Handle(), nullptr);
+}
+
 TEST_F(UiWindow, ReleaseFreesTheFormAfterItsMessages) {
     auto* other = app_->CreateForm<TForm>();
     struct Watch : TComponent {
