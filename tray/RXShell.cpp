@@ -1,0 +1,376 @@
+// The notification-area icon: its hidden window, the shell calls and the mouse events.
+#include "RXShell.h"
+
+#include "ui/application.h"
+#include "ui/prop_builders.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace tray {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TRxTrayIconWindow";
+// The animation thread asks for the next frame with this; wParam tells which thread asked.
+constexpr UINT kFrameMessage = WM_APP;
+
+static_assert(sizeof(HWND) == 4 && sizeof(HICON) == 4, "the record keeps 32-bit handles");
+
+// The shell broadcasts this when the taskbar comes (back): every icon must be added again.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+std::string AnsiEncode(std::wstring_view piece) {
+    const int length = static_cast<int>(piece.size());
+    const int size =
+        WideCharToMultiByte(CP_ACP, 0, piece.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, piece.data(), length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+unsigned KeyboardShift() {
+    unsigned shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+ui::TMouseButton LibraryButton(TrayButton button) {
+    switch (button) {
+    case TrayButton::Right:
+        return ui::TMouseButton::mbRight;
+    case TrayButton::Middle:
+        return ui::TMouseButton::mbMiddle;
+    case TrayButton::Left:
+        break;
+    }
+    return ui::TMouseButton::mbLeft;
+}
+
+void RegisterWindowClass(WNDPROC procedure) {
+    static const bool registered = [procedure] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kWindowClass;
+        return RegisterClassW(&wc) != 0;
+    }();
+    if (!registered) throw std::runtime_error("Cannot register the tray window class");
+}
+
+} // namespace
+
+bool RealShellNotify(DWORD message, const NotifyIconRecord& record) {
+    // The record is the first, 88-byte layout of NOTIFYICONDATAA; cbSize tells the shell so.
+    NOTIFYICONDATAA data{};
+    static_assert(sizeof(data) >= sizeof(record));
+    std::memcpy(&data, &record, sizeof(record));
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
+TRxTrayIcon::TRxTrayIcon(ui::TComponent* owner)
+    : ui::TComponent(owner), icon_(std::make_unique<ui::TIcon>()),
+      icons_(std::make_unique<TIconList>()) {
+    ConnectIcon();
+    icons_->OnChange = [this] { RefreshTrayIcon(); };
+    TaskbarCreatedMessage();
+    RegisterWindowClass(&TRxTrayIcon::WindowProc);
+    // A top-level window, though never shown: message-only windows miss the shell's
+    // "TaskbarCreated" broadcast.
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_) throw std::runtime_error("Cannot create the tray window");
+    // Even before the first add, a removal must name our window and nothing else.
+    record_ = MakeNotifyRecord(
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_)), kNoIcon, {});
+}
+
+TRxTrayIcon::~TRxTrayIcon() {
+    Destroying();
+    enabled_ = false;
+    icons_->OnChange = nullptr;
+    icon_->OnChange = nullptr;
+    SetAnimated(false);
+    RemoveTrayIcon();
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+const ui::TClassInfo& TRxTrayIcon::StaticClass() {
+    using C = TRxTrayIcon;
+    namespace props = ui::props;
+    static const ui::TClassInfo info(
+        L"TRxTrayIcon", &ui::TComponent::StaticClass(),
+        {
+            props::Boolean(L"Active", &C::Active, &C::SetActive),
+            props::Boolean(L"Enabled", &C::Enabled, &C::SetEnabled),
+            props::String(L"Hint", &C::Hint, &C::SetHint),
+            props::Object(L"Icon", &C::Icon),
+            props::Object(L"Icons", &C::Icons),
+            props::Boolean(L"Animated", &C::Animated, &C::SetAnimated),
+            props::Integer(L"Interval", &C::Interval, &C::SetInterval),
+            props::Reference(L"PopupMenu", &C::PopupMenu, &C::SetPopupMenu),
+            props::Boolean(L"ShowDesign", &C::ShowDesign, &C::SetShowDesign),
+            props::Event(L"OnClick", &C::OnClick),
+            props::Event(L"OnDblClick", &C::OnDblClick),
+            props::Event(L"OnMouseMove", &C::OnMouseMove),
+            props::Event(L"OnMouseDown", &C::OnMouseDown),
+            props::Event(L"OnMouseUp", &C::OnMouseUp),
+        });
+    return info;
+}
+
+// ---- properties
+
+void TRxTrayIcon::SetActive(bool value) {
+    if (active_ == value) return;
+    active_ = value;
+    if (kDesigning) return;
+    if (value)
+        AddTrayIcon();
+    else
+        RemoveTrayIcon();
+}
+
+void TRxTrayIcon::SetHint(const std::wstring& value) {
+    if (hint_ == value) return;
+    hint_ = value;
+    RefreshTrayIcon();
+}
+
+void TRxTrayIcon::SetIcon(const ui::TIcon* value) {
+    icon_ = CopyIcon(value);
+    ConnectIcon();
+    RefreshTrayIcon();
+}
+
+void TRxTrayIcon::ConnectIcon() {
+    icon_->OnChange = [this] { RefreshTrayIcon(); };
+}
+
+void TRxTrayIcon::SetIcons(const TIconList* value) {
+    if (value)
+        icons_->Assign(*value);
+    else
+        icons_->Clear();
+}
+
+void TRxTrayIcon::SetAnimated(bool value) {
+    if (animated_ == value) return;
+    animated_ = value;
+    // A description may name Animated before Icons: the animation starts once all is read.
+    if (ComponentState() & ui::csLoading) return;
+    if (value && icons_->Count() > 0) {
+        const WPARAM generation = ++thread_generation_;
+        const HWND window = window_;
+        thread_ = std::make_unique<TTimerThread>(
+            [this] { return static_cast<unsigned>(interval_.load()); },
+            // From the animation thread: ask the UI thread for the next frame, one request
+            // at a time, so a short interval cannot flood the message queue.
+            [this, window, generation] {
+                if (!frame_pending_.exchange(true))
+                    PostMessageW(window, kFrameMessage, generation, 0);
+            },
+            !added_);
+    } else if (!value) {
+        thread_.reset(); // stops the thread and waits for it
+    }
+    frame_ = 0;
+    RefreshTrayIcon();
+}
+
+void TRxTrayIcon::SetPopupMenu(TTrayPopupMenu* value) {
+    if (popup_menu_ == value) return;
+    if (popup_menu_) popup_menu_->RemoveFreeNotification(this);
+    popup_menu_ = value;
+    if (value) value->FreeNotification(this);
+}
+
+void TRxTrayIcon::SetShowDesign(bool value) {
+    if (show_design_ == value) return;
+    show_design_ = value;
+    if (kDesigning) RefreshTrayIcon();
+}
+
+void TRxTrayIcon::Loaded() {
+    ui::TComponent::Loaded();
+    if (animated_) {
+        animated_ = false;
+        SetAnimated(true);
+    }
+    if (active_ && !kDesigning) AddTrayIcon();
+}
+
+void TRxTrayIcon::Notification(ui::TComponent* component, ui::TOperation operation) {
+    ui::TComponent::Notification(component, operation);
+    if (operation == ui::TOperation::opRemove && component == popup_menu_) popup_menu_ = nullptr;
+}
+
+bool TRxTrayIcon::ReadBinary(std::wstring_view name, std::span<const std::uint8_t> data) {
+    if (ui::LowerCase(name) != L"icons") return false;
+    icons_->LoadFromBytes(data);
+    return true;
+}
+
+// ---- the shell
+
+ui::TIcon* TRxTrayIcon::CurrentIcon() const {
+    const int index = CurrentIconIndex(icons_->Count(), animated_, frame_);
+    return index == kSingleIcon ? icon_.get() : icons_->Icons(index);
+}
+
+void TRxTrayIcon::FillNotifyData() {
+    const ui::TIcon* icon = CurrentIcon();
+    const std::uint32_t handle =
+        Usable(icon) ? static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon->Handle()))
+                     : kNoIcon;
+    record_ =
+        MakeNotifyRecord(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_)),
+                         handle, FitTip(ShortHint(hint_), AnsiEncode));
+}
+
+void TRxTrayIcon::AddTrayIcon() {
+    RemoveTrayIcon();
+    if (!Usable(CurrentIcon())) return;
+    clicked_ = 0;
+    FillNotifyData();
+    added_ = ShellNotify(NIM_ADD, record_);
+    if (ShortHint(hint_).empty() && added_) ShellNotify(NIM_MODIFY, record_);
+    if (animated_ && thread_) thread_->Resume();
+}
+
+void TRxTrayIcon::RemoveTrayIcon() {
+    ShellNotify(NIM_DELETE, record_);
+    added_ = false;
+    clicked_ = 0;
+    if (animated_ && thread_ && !thread_->Paused()) thread_->Pause();
+}
+
+void TRxTrayIcon::RefreshTrayIcon() {
+    if (icons_->Count() == 0 && !(ComponentState() & ui::csLoading)) SetAnimated(false);
+    // Going away: the destructor removes the icon, nothing may add it again.
+    if (ComponentState() & ui::csDestroying) return;
+    if (added_) {
+        if (Usable(CurrentIcon())) {
+            FillNotifyData();
+            ShellNotify(NIM_MODIFY, record_);
+        } else {
+            RemoveTrayIcon();
+        }
+    } else if (WantShown(kDesigning, show_design_, active_)) {
+        AddTrayIcon();
+    }
+}
+
+void TRxTrayIcon::AdvanceFrame(WPARAM generation) {
+    frame_pending_ = false;
+    // A request from a thread since stopped, or one that arrives as the program ends.
+    if (generation != thread_generation_ || !animated_ || !thread_) return;
+    if (ui::Application && ui::Application->Terminated()) return;
+    frame_ = NextFrame(frame_, icons_->Count());
+    RefreshTrayIcon();
+}
+
+// ---- messages and events
+
+LRESULT CALLBACK TRxTrayIcon::WindowProc(HWND wnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TRxTrayIcon*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    // Until CreateWindowExW returns, the component has no window of its own to speak of.
+    if (!self || !self->window_) return DefWindowProcW(wnd, message, wparam, lparam);
+    return self->WndProc(message, wparam, lparam);
+}
+
+LRESULT TRxTrayIcon::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
+    try {
+        if (message == TaskbarCreatedMessage()) {
+            // Remove and add again; an icon switched off stays off.
+            if (active_) {
+                SetActive(false);
+                SetActive(true);
+            }
+            return 0;
+        }
+        if (message == kTrayCallbackMessage && enabled_) {
+            HandleCallback(static_cast<std::uint32_t>(lparam));
+            return 0;
+        }
+        if (message == kFrameMessage) {
+            AdvanceFrame(wparam);
+            return 0;
+        }
+    } catch (...) {
+        ui::HandleException(this);
+        return 0;
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void TRxTrayIcon::HandleCallback(std::uint32_t mouse_message) {
+    POINT at{};
+    GetCursorPos(&at);
+    const CallbackOutcome outcome = TrayCallback(mouse_message, clicked_, KeyboardShift());
+    clicked_ = outcome.clicked;
+    for (const TrayEvent& e : outcome.events) {
+        const ui::TMouseButton button = LibraryButton(e.button);
+        switch (e.kind) {
+        case TrayEventKind::DblClick:
+            DblClick();
+            break;
+        case TrayEventKind::Click:
+            Click(button, e.shift, at.x, at.y);
+            break;
+        case TrayEventKind::MouseDown:
+            MouseDown(button, e.shift, at.x, at.y);
+            break;
+        case TrayEventKind::MouseMove:
+            MouseMove(e.shift, at.x, at.y);
+            break;
+        case TrayEventKind::MouseUp:
+            MouseUp(button, e.shift, at.x, at.y);
+            break;
+        }
+    }
+}
+
+void TRxTrayIcon::DblClick() {
+    if (popup_menu_ && popup_menu_->ClickDefaultItem()) return;
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TRxTrayIcon::Click(ui::TMouseButton button, unsigned shift, int x, int y) {
+    if (button == ui::TMouseButton::mbRight && popup_menu_ && popup_menu_->AutoPopup() && active_ &&
+        !kDesigning) {
+        // The menu only closes on a click elsewhere when our window is in front.
+        SetForegroundWindow(window_);
+        if (ui::Application) ui::Application->ProcessMessages();
+        popup_menu_->Popup(x, y);
+        SetForegroundWindow(window_);
+        return;
+    }
+    if (OnClick) OnClick(this, button, shift, x, y);
+}
+
+void TRxTrayIcon::MouseDown(ui::TMouseButton button, unsigned shift, int x, int y) {
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TRxTrayIcon::MouseMove(unsigned shift, int x, int y) {
+    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TRxTrayIcon::MouseUp(ui::TMouseButton button, unsigned shift, int x, int y) {
+    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+} // namespace tray

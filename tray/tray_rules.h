@@ -1,0 +1,95 @@
+// The rules of the notification-area icon that need no window: the tooltip text, which icon is
+// shown, what a shell mouse notification turns into, and the shell's notification record.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tray {
+
+// Shift state bits of the tray icon's mouse events.
+enum TShiftBits : unsigned {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40,
+};
+
+// The message the shell sends to our hidden window for mouse activity over the icon.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0xB054;
+// The shell keeps at most this many tooltip bytes (the record's 64 less the terminating zero).
+inline constexpr std::size_t kTipBytes = 63;
+
+// The tooltip part of a hint: everything before its first "|" (the rest is a long hint for
+// other uses). The bar is looked for among characters, never among encoded bytes: in GBK a
+// double-byte character may well carry 0x7C as its second byte.
+std::wstring_view ShortHint(std::wstring_view hint);
+
+// Encodes a piece of text (one character) in the ANSI code page.
+using AnsiEncoder = std::function<std::string(std::wstring_view)>;
+
+// The ANSI bytes of `text`, cut to at most `limit` bytes at a character boundary: a character
+// that does not fit whole is left out, so the tip never ends in half a double-byte character.
+std::string FitTip(std::wstring_view text, const AnsiEncoder& encode,
+                   std::size_t limit = kTipBytes);
+
+// Which icon shows: the frame of the animation list clamped to its range while animating over
+// a list that is not empty, otherwise the single icon (kSingleIcon).
+inline constexpr int kSingleIcon = -1;
+int CurrentIconIndex(int icon_count, bool animated, int frame);
+
+// The frame after `frame` in a list of `count` icons, back to the first after the last.
+int NextFrame(int frame, int count);
+
+// Whether a refresh that finds the icon not shown adds it.
+bool WantShown(bool designing, bool show_design, bool active);
+
+enum class TrayButton { Left, Right, Middle };
+enum class TrayEventKind { DblClick, Click, MouseDown, MouseMove, MouseUp };
+
+struct TrayEvent {
+    TrayEventKind kind;
+    TrayButton button; // Left for the events that carry no button
+    unsigned shift;
+    friend bool operator==(const TrayEvent&, const TrayEvent&) = default;
+};
+
+// Buttons pressed over the icon whose release is still to come.
+enum ClickedBits : unsigned { kClickedLeft = 1, kClickedRight = 2 };
+
+struct CallbackOutcome {
+    std::vector<TrayEvent> events; // to fire, in this order
+    unsigned clicked;              // the clicked set afterwards
+};
+
+// What one callback notification does: `mouse_message` is the lParam the shell sent (a
+// WM_* mouse message number), `shift` the keyboard part of the shift state.
+CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, unsigned shift);
+
+// The shell's notification record in its first, 88-byte layout (NOTIFYICONDATAA as every
+// shell version accepts it). Handles are 32-bit values in this layout.
+struct NotifyIconRecord {
+    std::uint32_t cbSize;
+    std::uint32_t hWnd;
+    std::uint32_t uID;
+    std::uint32_t uFlags;
+    std::uint32_t uCallbackMessage;
+    std::uint32_t hIcon;
+    char szTip[64];
+};
+static_assert(sizeof(NotifyIconRecord) == 88);
+
+inline constexpr std::uint32_t kNoIcon = 0xFFFFFFFF;
+inline constexpr std::uint32_t kNotifyFlags = 7; // message, icon and tip are valid
+
+// The record for our window, the icon handle (kNoIcon when there is none) and the tip bytes
+// (cut to 63 when longer; always zero-terminated).
+NotifyIconRecord MakeNotifyRecord(std::uint32_t window, std::uint32_t icon, std::string_view tip);
+
+} // namespace tray
