@@ -1,6 +1,7 @@
 // Windowed controls under Wine: window classes named after the control classes, the
 // control-object property, the WindowProc hook chain, the library's notifications, the
 // reflected control messages, mouse enter and leave, and exceptions escaping handlers.
+#include "ui/hint_window.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
 #include "ui_test_app.h"
@@ -229,6 +230,31 @@ TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
         for (std::size_t i = 0; i < heard.size(); ++i)
             EXPECT_EQ(heard[i], i % 2 ? "leave" : "enter");
     }
+}
+
+TEST_F(UiWindow, HintShowsAfterItsPauseAndGoesOnLeaving) {
+    auto* button = Add<TButton>(10, 10, 80, 30);
+    button->SetHint(L"粘贴选中的一条|the long part is not shown");
+    button->SetShowHint(true);
+    app_->SetHintPause(50);
+    form_->Show();
+    SetForegroundWindow(form_->Handle());
+    MoveTo(ui_test::ScreenCentre(*button));
+    THintWindow* hint = app_->HintWindow();
+    ASSERT_TRUE(PumpUntil([&] { return hint->Showing(); }));
+    EXPECT_EQ(hint->Caption(), L"粘贴选中的一条");
+    EXPECT_EQ(WindowClass(hint->Handle()), L"THintWindow");
+    RECT r;
+    GetWindowRect(hint->Handle(), &r);
+    EXPECT_GT(r.top, ui_test::ScreenCentre(*button).y); // below the cursor
+    MoveTo({form_->Left() + form_->Width() + 50, form_->Top() + form_->Height() + 50});
+    ASSERT_TRUE(PumpUntil([&] { return !hint->Showing(); }));
+
+    // Long texts wrap at the width asked for.
+    const RECT wrapped =
+        hint->CalcHintRect(200, std::wstring(300, L'x') + L" " + std::wstring(10, L'y') + L" z");
+    EXPECT_LE(wrapped.right, 200 + 6);
+    EXPECT_GT(wrapped.bottom, hint->CalcHintRect(200, L"z").bottom);
 }
 
 TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
