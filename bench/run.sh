@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs a benchmark in an optimised host tree (build/bench), or the fuzz targets for longer than
+# the test suite does (build/fuzz). See bench/README.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+case "${1:-}" in
+codec)
+    cmake -S "$root" -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build/bench -j2 --target bench_codec >/dev/null
+    build/bench/bench/bench_codec
+    if command -v valgrind >/dev/null; then
+        out=build/bench/callgrind.codec.out
+        valgrind --tool=callgrind --callgrind-out-file="$out" --collect-atstart=no \
+            --toggle-collect='TLZH::Decode*' build/bench/bench/bench_codec --decode-once \
+            2>build/bench/callgrind.codec.log
+        instructions=$(awk '/^(summary|totals):/ {print $2; exit}' "$out")
+        awk -v ir="$instructions" -v n=$((3 << 20)) \
+            'BEGIN {printf "decode           %.1f instructions per output byte (callgrind, %d total)\n", ir / n, ir}'
+    fi
+    ;;
+fuzz)
+    seconds=${2:-300}
+    cmake -S "$root" -B build/fuzz -DCMAKE_BUILD_TYPE=Release -DPELLICO_FUZZ=ON \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build build/fuzz -j2 >/dev/null
+    seeds="$root/tests/fixtures/fuzz"
+    for target in fuzz_lzh_decode:lzh fuzz_lzh_round_trip:ini fuzz_skin_archive:archive fuzz_quick_ini:ini; do
+        name=${target%%:*}
+        corpus="build/fuzz/tests/fuzz/corpus/$name"
+        mkdir -p "$corpus"
+        log="build/fuzz/tests/fuzz/$name.log"
+        echo "== $name, $seconds s (log: $log)"
+        if ! "build/fuzz/tests/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 "$corpus" "$seeds/${target#*:}" >"$log" 2>&1; then
+            tail -n 40 "$log"
+            exit 1
+        fi
+        grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log"
+    done
+    ;;
+*)
+    echo "usage: bench/run.sh codec | fuzz [SECONDS]" >&2
+    exit 2
+    ;;
+esac

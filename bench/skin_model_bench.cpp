@@ -1,0 +1,118 @@
+// Time and memory to turn a packed skin into elements: decompress, open the archive, parse the
+// ini, decode every image and build every element, derived ones included.
+//
+//   bench_skin_model                 the generated skin (33 entries, about 770 KB unpacked)
+//   bench_skin_model FILE            a packed skin file instead
+//   bench_skin_model --write FILE    writes the generated skin, packed (--small: tiny images)
+#include "generated_skin.h"
+
+#include "lzh.h"
+#include "quick_ini.h"
+#include "skin_archive.h"
+#include "skin_catalogue.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+long PeakRssKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+struct Times {
+    double decompress = 0, open = 0, build = 0;
+    double Total() const { return decompress + open + build; }
+};
+
+Times LoadOnce(const std::vector<std::uint8_t>& packed, TSkinElements& elements) {
+    Times t;
+    auto start = Clock::now();
+    std::vector<std::uint8_t> archive = LzhDecodeContainer(packed);
+    auto now = Clock::now();
+    t.decompress = Ms(now - start);
+    start = now;
+    TSkinReader reader;
+    reader.OpenDecoded(std::move(archive));
+    std::string iniName;
+    TQuickIni ini;
+    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
+    now = Clock::now();
+    t.open = Ms(now - start);
+    start = now;
+    TSkinLoadInputs inputs;
+    inputs.Track = TPixelImage(20, 6, 0x808080);
+    inputs.TrackVert = TPixelImage(6, 20, 0x808080);
+    LoadSkinElements(elements, reader, ini, inputs);
+    t.build = Ms(Clock::now() - start);
+    return t;
+}
+
+std::size_t ElementPixels(const TSkinElements& e) {
+    std::size_t pixels = 0;
+    for (const TNamedElement& n : ListSkinElements(e))
+        pixels += n.Element->Image.Pixels.size();
+    return pixels;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::uint8_t> packed;
+    std::string source = "generated skin";
+    if (!args.empty() && args[0] == "--write" && args.size() >= 2) {
+        const bool small = args.size() == 3 && args[2] == "--small";
+        packed = LzhEncodeContainer(PackSkinArchive(GeneratedSkin(small ? 0 : 1)));
+        std::ofstream(args[1], std::ios::binary)
+            .write(reinterpret_cast<const char*>(packed.data()),
+                   static_cast<std::streamsize>(packed.size()));
+        return 0;
+    }
+    if (!args.empty()) {
+        std::ifstream in(args[0], std::ios::binary);
+        packed.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        source = args[0];
+    } else {
+        packed = LzhEncodeContainer(PackSkinArchive(GeneratedSkin(1)));
+    }
+    const std::size_t unpacked = LzhDecodeContainer(packed).size();
+    const long rssBefore = PeakRssKb();
+
+    constexpr int kRuns = 20;
+    std::vector<Times> runs;
+    std::size_t elements = 0, pixels = 0;
+    for (int i = 0; i < kRuns; ++i) {
+        TSkinElements e;
+        runs.push_back(LoadOnce(packed, e));
+        elements = ListSkinElements(e).size();
+        pixels = ElementPixels(e);
+    }
+    std::sort(runs.begin(), runs.end(),
+              [](const Times& a, const Times& b) { return a.Total() < b.Total(); });
+    const Times& median = runs[kRuns / 2];
+    std::printf("skin             %s: %zu bytes packed, %zu unpacked\n", source.c_str(),
+                packed.size(), unpacked);
+    std::printf("elements         %zu, %zu pixels (%.1f MiB as 32-bit pixels)\n", elements, pixels,
+                static_cast<double>(pixels) * 4 / (1 << 20));
+    std::printf("load (median of %d)  %.2f ms: decompress %.2f, archive+ini %.2f, elements %.2f\n",
+                kRuns, median.Total(), median.decompress, median.open, median.build);
+    std::printf("load (best)      %.2f ms\n", runs.front().Total());
+    std::printf("peak RSS         %ld KiB (%ld KiB before loading)\n", PeakRssKb(), rssBefore);
+    return 0;
+}

@@ -1,0 +1,62 @@
+// Skin archive: named files (the ini description and its images) in one block, stored
+// LZH-compressed. TSkinReader opens it and hands out entries by name; PackSkinArchive writes one.
+//
+// Decompressed layout, integers 32-bit little-endian: version code, name-list length L, 8 bytes
+// not used, a block whose size depends on the version, the name list (CR LF separated lines),
+// one size per name, then the entries' bytes in name order.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TSkinReader {
+public:
+    // The format's limit on the number of entries.
+    static constexpr std::size_t kMaxEntries = 1001;
+
+    // Decompresses `compressed` (an LZH container) and reads its directory. Raises EOlderSkinFile
+    // for an unknown version code and ESkinArchiveError / ElzhException for damaged data; the
+    // reader then keeps the archive it had.
+    void Open(std::span<const std::uint8_t> compressed);
+
+    // Reads the directory of an archive that is already decompressed.
+    void OpenDecoded(std::vector<std::uint8_t> archive);
+
+    // The bytes of the entry whose name equals `name` after lower-casing; empty when none does.
+    std::vector<std::uint8_t> Extract(std::string_view name) const;
+
+    // The bytes of the first entry whose name contains `text` as given (names are lower case, so
+    // upper-case text finds nothing); its name goes to `foundName` (cleared when none matches).
+    std::vector<std::uint8_t> ExtractFirstContaining(std::string_view text,
+                                                     std::string& foundName) const;
+
+    std::uint32_t Version() const { return version_; }
+    // Entry names, lower-cased, in archive order.
+    const std::vector<std::string>& Names() const { return names_; }
+    std::uint32_t EntrySize(std::size_t index) const { return sizes_.at(index); }
+    std::vector<std::uint8_t> ExtractAt(std::size_t index) const;
+
+private:
+    std::uint32_t version_ = 0;
+    std::vector<std::string> names_;
+    std::vector<std::uint32_t> sizes_;
+    std::vector<std::uint64_t> offsets_; // start of each entry within the contents
+    std::vector<std::uint8_t> archive_;  // the whole decompressed archive
+    std::size_t contents_ = 0;           // where the contents block starts in archive_
+};
+
+// The block size K that follows the header for a known version code; -1 for any other code.
+int SkinArchiveBlockSize(std::uint32_t version);
+
+struct SkinArchiveEntry {
+    std::string name;
+    std::vector<std::uint8_t> data;
+};
+
+// A version-20000 archive of `entries`, not compressed; names are lower-cased. Raises
+// ESkinArchiveError for names with line breaks, more than kMaxEntries entries, or sizes that do
+// not fit the format.
+std::vector<std::uint8_t> PackSkinArchive(std::span<const SkinArchiveEntry> entries);

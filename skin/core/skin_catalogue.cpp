@@ -1,0 +1,621 @@
+// Builds the skin elements from a skin's ini description and archive images.
+#include "skin_catalogue.h"
+
+#include "bmp_image.h"
+#include "image_ops.h"
+#include "pixel_draw.h"
+#include "quick_ini.h"
+#include "skin_archive.h"
+#include "skin_text.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr TPixel kKey = PixelFromColor(kKeyColor);
+
+std::string AsciiUpper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// A frame count read from the skin: painters divide by it, so it is at least 1.
+std::int32_t AtLeastOne(std::int32_t frames) {
+    return std::max(frames, std::int32_t{1});
+}
+
+TMargins MarginsOf(const TDataSkinObject& e) {
+    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+}
+
+// One load: the archive, the ini and what the elements read from the colours loaded first.
+class Loader {
+public:
+    Loader(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
+           const TSkinLoadInputs& inputs)
+        : e_(e), archive_(archive), ini_(ini), inputs_(inputs) {}
+
+    void Run() {
+        LoadColours();
+        for (TDataSkinBorder* border :
+             {&e_.BorderLeft, &e_.BorderRight, &e_.BorderTop, &e_.BorderBottom}) {
+            LoadBorder(*border);
+        }
+        LoadCaptionButtons();
+        LoadButtons();
+        LoadTitle();
+        LoadElements();
+        FixCheckAndRadioFrames();
+        BuildComboComposite();
+        BuildComboArrow();
+        e_.Colors[kFrameColor] = FrameColour();
+        BuildToolbarBackground();
+    }
+
+private:
+    std::int32_t Int(std::string_view section, std::string_view key, std::int32_t def) const {
+        return ini_.ReadInteger(section, key, def);
+    }
+    std::string Str(std::string_view section, std::string_view key) const {
+        return ini_.ReadString(section, key, "");
+    }
+    TPixelImage Image(std::string_view section, std::string_view key) {
+        return LoadSkinImage(archive_, Str(section, key), &pixelBudget_);
+    }
+    TColor Colour(std::string_view section, std::string_view key, TColor def,
+                  bool* given = nullptr) const {
+        const std::string text = Str(section, key);
+        if (given) *given = !text.empty();
+        return text.empty() ? def : ParseColourValue(text);
+    }
+
+    void LoadColours() {
+        struct Slot {
+            int index;
+            const char* key;
+            TColor def;
+        };
+        // The loading order matters: Menubar defaults to the ButtonFace just read.
+        static constexpr Slot kSlots[] = {
+            {kWindowText, "WindowText", clWindowText},
+            {kButtonFace, "ButtonFace", clBtnFace},
+            {kScrollbarColor, "Scrollbar", clScrollBar},
+            {kHilightText, "HilightText", clHighlightText},
+            {kHilight, "Hilight", clHighlight},
+            {kMenubar, "Menubar", 0},
+            {kMenu, "Menu", clMenu},
+            {kMenuText, "MenuText", clMenuText},
+            {kButtonText, "ButtonText", clBtnText},
+            {kButtonHilight, "ButtonHilight", clBtnHighlight},
+            {kButtonlight, "Buttonlight", clBtnHighlight},
+            {kButtonShadow, "ButtonShadow", clBtnShadow},
+            {kButtonDkShadow, "ButtonDkShadow", cl3DDkShadow},
+            {kMenuBarText, "MenuBarText", clMenuText},
+            {kTitleTextActive, "TitleTextActive", clCaptionText},
+            {kTitleTextNoActive, "TitleTextNoActive", clInactiveCaptionText},
+        };
+        e_.Colors.fill(0);
+        e_.ColorGiven.fill(false);
+        for (const Slot& s : kSlots) {
+            const TColor def = s.index == kMenubar ? e_.Colors[kButtonFace] : s.def;
+            bool given = false;
+            e_.Colors[static_cast<std::size_t>(s.index)] = Colour("Colours", s.key, def, &given);
+            e_.ColorGiven[static_cast<std::size_t>(s.index)] = given;
+        }
+
+        e_.SectionColors.clear();
+        for (const std::string& section : ini_.ReadSections()) {
+            const std::string upper = AsciiUpper(section);
+            if (upper.starts_with("COLOUR") && upper != "COLOURS") {
+                e_.SectionColors.push_back(Colour(section, "color", clWindowText));
+            }
+        }
+        for (std::size_t i = 0; i < e_.CustomColors.size(); ++i) {
+            e_.CustomColors[i] = Colour("Customcolors", "Color" + std::to_string(i), clWhite);
+        }
+        e_.SkinName = Str("TitlebarSkin", "SkinName");
+    }
+
+    void LoadBorder(TDataSkinBorder& border) {
+        const std::string n = border.Name;
+        border = TDataSkinBorder(n);
+        DefaultTextColours(border);
+        const std::int32_t first = Int("Personality", n + "TopHeight", 0);
+        const std::int32_t second = Int("Personality", n + "BotHeight", 0);
+        if (n == "Left" || n == "Right") {
+            border.TopHeight = first;
+            border.BottomHeight = second;
+        } else {
+            border.LeftWidth = first;
+            border.RightWidth = second;
+        }
+        border.Frame = AtLeastOne(Int("Personality", n + "Frame", 1));
+        border.Tile = std::min(Int("Personality", n + "Stretch", 1), std::int32_t{1});
+        border.Trans = Int("Personality", n + "Trans", 1);
+        border.Image = Image("Personality", n);
+    }
+
+    void LoadCaptionButtons() {
+        static constexpr std::string_view kNotCaptionButtons[] = {"BUTTONS", "BUTTON.RADIO",
+                                                                  "BUTTON.CHECKBOX", "BUTTON"};
+        std::vector<std::string> sections;
+        for (const std::string& section : ini_.ReadSections()) {
+            const std::string upper = AsciiUpper(section);
+            if (!upper.starts_with("BUTTON") ||
+                std::find(std::begin(kNotCaptionButtons), std::end(kNotCaptionButtons), upper) !=
+                    std::end(kNotCaptionButtons)) {
+                continue;
+            }
+            // A hidden button that does nothing.
+            if (Int(section, "Action", 0) == -1 && Int(section, "Visibility", -1) != 0) continue;
+            sections.push_back(section);
+        }
+
+        e_.CaptionButtons.clear();
+        bool recorded = false;
+        std::int32_t recordedX = 0, recordedY = 0;
+        for (const std::string& section : sections) {
+            TDataSkinSysButton b(AsciiUpper(section));
+            DefaultTextColours(b);
+            b.Action = Int(section, "Action", 0);
+            b.Align = Int(section, "Align", 0);
+            b.Xcoord = Int(section, "Xcoord", 0);
+            b.Ycoord = Int(section, "Ycoord", 0);
+            b.Visibility = Int(section, "Visibility", 0);
+            b.Visibility1 = Int(section, "Visibility1", b.Action == -1 ? -1 : 0);
+            b.CombineOp = Int(section, "CombineOp", -1);
+            b.Frame = Int(section, "frame", 0);
+            b.Image = Image(section, "ButtonImage");
+            if (b.Action == 1 && b.Visibility == 2) {
+                recorded = true;
+                recordedX = b.Xcoord;
+                recordedY = b.Ycoord;
+            } else if (b.Action == 4 && recorded) {
+                b.Xcoord = recordedX;
+                b.Ycoord = recordedY;
+            }
+            // No frame count given (a negative one is no count either): guessed from the shape.
+            if (b.Frame <= 0) {
+                b.Frame = 6;
+                if (b.Image.Width > 0 && b.Image.Height > 0) {
+                    b.Frame = static_cast<double>(b.Image.Width) / b.Image.Height <= 3.8 ? 3 : 6;
+                }
+                if (b.Action < 0) b.Frame = 6;
+                if (b.Action == 3 || b.Action == 11) b.Image = {};
+            }
+            e_.CaptionButtons.push_back(std::move(b));
+        }
+
+        // The minimise, restore and close buttons of a maximised MDI child.
+        const TPixelImage mdi = Image("MDICONTROLS", "Image");
+        const int a = mdi.Width / 12;
+        for (int k = 0; k < 3; ++k) {
+            TDataSkinSysButton b("MDICONTROLS");
+            DefaultTextColours(b);
+            b.Action = 7 + k;
+            b.Align = 100;
+            b.Visibility = b.Visibility1 = 100;
+            b.Frame = 4;
+            if (mdi.Width > 0 && mdi.Height > 0) {
+                b.Image = Crop(mdi, {4 * a * k, 0, 4 * a * (k + 1), mdi.Height});
+                b.Xcoord = (a + 4) * (3 - k);
+            }
+            e_.CaptionButtons.push_back(std::move(b));
+        }
+    }
+
+    void LoadButtons() {
+        TDataSkinButton& b = e_.Buttons;
+        b = TDataSkinButton("Buttons");
+        b.Image = Image("Buttons", "Bitmap");
+        b.CheckImage = Image("Buttons", "CheckButton");
+        b.RadioImage = Image("Buttons", "RadioButton");
+        ReadMargins(b, "Buttons");
+        b.Trans = Int("Buttons", "Trans", 0);
+        b.Tile = ClampTileToZero(Int("Buttons", "Tile", 0));
+        ReadColours(b, "Buttons", &b.HasNormalColour2, &b.HasMouseOverColour2,
+                    &b.HasPressedColour2);
+        b.RadioFrames = Int("Buttons", "RadioButtonFrame", 0);
+        b.CheckFrames = Int("Buttons", "CheckButtonFrame", 0);
+        b.Frame = 5;
+    }
+
+    void LoadTitle() {
+        TDataSkinTitle& t = e_.Title;
+        t = TDataSkinTitle("Title");
+        DefaultTextColours(t);
+        t.Image = Image("Personality", "TextBack");
+        t.LeftWidth = Int("Personality", "TextShift", 0);
+        t.TopHeight = Int("Personality", "TextShiftVert", 0);
+        t.RightWidth = Int("Personality", "TextRightClip", 0);
+        t.TextAlignment = Int("Personality", "TextAlignment", 0);
+        t.TextBackground = Int("Personality", "Textbackground", 0);
+        t.TextBackLeft = Int("Personality", "TXTBackleft", 0);
+        t.TextBackRight = Int("Personality", "TXTBackRight", 0);
+        t.ActiveTextColour = TitleColour("ActiveText");
+        t.InactiveTextColour = TitleColour("InActiveText");
+        t.FontHeight = Int("Fonts", "FontHeight", 14);
+        t.Frame = 2;
+    }
+
+    // Given when any of the three channel keys is; the missing ones are 0.
+    TColor TitleColour(const std::string& prefix) const {
+        constexpr std::int32_t kMissing = INT32_MIN;
+        const std::int32_t r = Int("Personality", prefix + "R", kMissing);
+        const std::int32_t g = Int("Personality", prefix + "G", kMissing);
+        const std::int32_t b = Int("Personality", prefix + "B", kMissing);
+        if (r == kMissing && g == kMissing && b == kMissing) return kNoTitleColour;
+        const auto channel = [](std::int32_t v) { return v == kMissing ? 0 : v; };
+        return RGBColor(channel(r), channel(g), channel(b));
+    }
+
+    // Second text colours not given by the skin are its button text colour.
+    void DefaultTextColours(TDataSkinObject& o) const {
+        o.NormalColour2 = o.MouseOverColour2 = o.PressedColour2 = e_.Colors[kButtonText];
+    }
+
+    static std::int32_t ClampTileToZero(std::int32_t tile) { return tile > 1 ? 0 : tile; }
+
+    void ReadMargins(TDataSkinObject& o, std::string_view section) const {
+        o.LeftWidth = Int(section, "LeftWidth", 0);
+        o.RightWidth = Int(section, "RightWidth", 0);
+        o.TopHeight = Int(section, "TopHeight", 0);
+        o.BottomHeight = Int(section, "BottomHeight", 0);
+    }
+
+    void ReadColours(TDataSkinObject& o, std::string_view section, bool* has1 = nullptr,
+                     bool* has2 = nullptr, bool* has3 = nullptr) const {
+        o.NormalColour = Int(section, "NormalColour", -1);
+        o.MouseOverColour = Int(section, "MouseOverColour", -1);
+        o.PressedColour = Int(section, "PressedColour", -1);
+        const TColor text = e_.Colors[kButtonText];
+        o.NormalColour2 = Colour(section, "NormalColour2", text, has1);
+        o.MouseOverColour2 = Colour(section, "MouseOverColour2", text, has2);
+        o.PressedColour2 = Colour(section, "PressedColour2", text, has3);
+    }
+
+    // A generic element: present when its section names an image that loads.
+    template <typename T>
+    std::unique_ptr<T> Generic(std::string_view section, bool readFrame = true,
+                               std::string_view imageKey = "Image") {
+        if (ini_.SectionLine(section) < 0) return nullptr;
+        auto o = std::make_unique<T>(std::string(section));
+        o->Image = Image(section, imageKey);
+        if (o->Image.Pixels.empty()) return nullptr;
+        o->Style = Int(section, "Style", 0);
+        ReadMargins(*o, section);
+        if (readFrame) o->Frame = AtLeastOne(Int(section, "Frame", 1));
+        o->Trans = Int(section, "Trans", 0);
+        o->Tile = ClampTileToZero(Int(section, "Tile", 0));
+        ReadColours(*o, section);
+        return o;
+    }
+
+    std::unique_ptr<TDataSkinBorder> BorderType(std::string_view section,
+                                                std::string_view secondImage) {
+        auto o = Generic<TDataSkinBorder>(section, false);
+        if (o) o->Image2 = Image(section, secondImage);
+        return o;
+    }
+
+    template <typename T> static void SetFrames(const std::unique_ptr<T>& o, std::int32_t frames) {
+        if (o) o->Frame = frames;
+    }
+
+    void LoadElements() {
+        e_.Progress = nullptr;
+        if (ini_.SectionLine("Progress") >= 0) {
+            auto p = std::make_unique<TDataSkinBorder>("Progress");
+            DefaultTextColours(*p);
+            p->Image = Image("Progress", "Bitmap");
+            if (!p->Image.Pixels.empty()) {
+                p->Style = Int("Progress", "Style", 0);
+                ReadMargins(*p, "Progress");
+                p->Trans = Int("Progress", "Trans", 0);
+                p->Tile = std::min(Int("Progress", "Tile", 0), std::int32_t{1});
+                p->Frame = p->Style != 0 ? 1 : 2;
+                e_.Progress = std::move(p);
+            }
+        }
+        e_.ProgressChunk = Generic<TDataSkinObject>("Progress.Chunk");
+
+        e_.MenuBar = nullptr;
+        if (TPixelImage bar = Image("Personality", "menuBar"); !bar.Pixels.empty()) {
+            auto m = std::make_unique<TDataSkinObject>("MenuBar");
+            m->Image = std::move(bar);
+            m->LeftWidth = Int("Personality", "TileLeftMenu", 1);
+            m->RightWidth = Int("Personality", "TileRightMenu", 1);
+            m->Tile = std::min(Int("Personality", "TileMenu", 1), std::int32_t{1});
+            DefaultTextColours(*m);
+            m->Frame = 2;
+            e_.MenuBar = std::move(m);
+        }
+
+        e_.GroupBoxEdge = Generic<TDataSkinObject>("GroupBoxEdge");
+        SetFrames(e_.GroupBoxEdge, 2);
+        e_.GroupBox = Generic<TDataSkinBoxLabel>("GroupBox", false);
+        if (e_.GroupBox) {
+            e_.GroupBox->BackgroundAlignment = Int("GroupBox", "BackgroundAlignment", 0);
+            e_.GroupBox->BackgroundLeftShift = Int("GroupBox", "BackgroundLeftShift", 0);
+            e_.GroupBox->BackgroundRightShift = Int("GroupBox", "BackgroundRightShift", 0);
+            e_.GroupBox->Frame = 1;
+        }
+        e_.Tabs = BorderType("Tabs", "Border");
+        SetFrames(e_.Tabs, 5);
+        e_.StatusBarEdges = Generic<TDataSkinObject>("StatusBarEdges");
+        SetFrames(e_.StatusBarEdges, 3);
+        e_.TabPane = Generic<TDataSkinObject>("Tab.Pane");
+        if (e_.TabPane) {
+            for (std::int32_t* m : {&e_.TabPane->LeftWidth, &e_.TabPane->TopHeight,
+                                    &e_.TabPane->RightWidth, &e_.TabPane->BottomHeight}) {
+                *m = std::min(*m, std::int32_t{4});
+            }
+            e_.TabPane->Frame = 1;
+        }
+        e_.ToolBars = Generic<TDataSkinObject>("ToolBars");
+        SetFrames(e_.ToolBars, 5);
+        // No skin has a "****" key: the second image is the button mirrored.
+        e_.ComboButton = BorderType("ComboButton", "****");
+        if (e_.ComboButton) {
+            e_.ComboButton->Image2 = MirrorHorizontal(e_.ComboButton->Image);
+            e_.ComboButton->Frame = 4;
+        }
+        e_.SunkEdge = Generic<TDataSkinObject>("SunkEdge");
+        SetFrames(e_.SunkEdge, 4);
+        e_.ExtraImages = Generic<TDataSkinObject>("ExtraImages");
+        SetFrames(e_.ExtraImages, 5);
+        e_.Headerbar = Generic<TDataSkinObject>("Headerbar");
+        if (e_.Headerbar && Int("Headerbar", "Frame", 0) == 0) e_.Headerbar->Frame = 5;
+        e_.MenuItem = Generic<TDataSkinObject>("MenuItem");
+        SetFrames(e_.MenuItem, 5);
+        e_.MenuBackground = Generic<TDataSkinObject>("MenuBackground");
+        SetFrames(e_.MenuBackground, 1);
+        e_.Scrollbar = Generic<TDataSkinObject>("Scrollbar");
+        SetFrames(e_.Scrollbar, 23);
+        e_.HorzScroll = Generic<TDataSkinObject>("HorzScroll");
+        SetFrames(e_.HorzScroll, 4);
+        e_.VertScroll = Generic<TDataSkinObject>("VertScroll");
+        SetFrames(e_.VertScroll, 4);
+        e_.HorzScrollThumb = Generic<TDataSkinObject>("HorzScrollThumb");
+        SetFrames(e_.HorzScrollThumb, AtLeastOne(Int("HorzScrollThumb", "FrameCount", 3)));
+        e_.VertScrollThumb = Generic<TDataSkinObject>("VertScrollThumb");
+        SetFrames(e_.VertScrollThumb, AtLeastOne(Int("VertScrollThumb", "FrameCount", 3)));
+        const std::pair<std::unique_ptr<TDataSkinObject>*, const char*> thumbs[] = {
+            {&e_.TrackbarThumbHorz, "Trackbar.ThumbHorz"},
+            {&e_.TrackbarThumbVert, "Trackbar.ThumbVert"},
+            {&e_.TrackbarThumbLeft, "Trackbar.ThumbLeft"},
+            {&e_.TrackbarThumbRight, "Trackbar.ThumbRight"},
+            {&e_.TrackbarThumbUp, "Trackbar.ThumbUp"},
+            {&e_.TrackbarThumbDown, "Trackbar.ThumbDown"}};
+        for (const auto& [field, section] : thumbs) {
+            *field = Generic<TDataSkinObject>(section);
+            SetFrames(*field, 5);
+        }
+        e_.UpDownHorz = BorderType("UpDown.Horz", "GlyphImage");
+        SetFrames(e_.UpDownHorz, 8);
+        e_.UpDownVert = BorderType("UpDown.Vert", "GlyphImage");
+        SetFrames(e_.UpDownVert, 8);
+        e_.Track = TrackElement("Track", inputs_.Track);
+        e_.TrackVert = TrackElement("TRACKVERT", inputs_.TrackVert);
+    }
+
+    // The skin's track channel, else the program's own bitmap.
+    std::unique_ptr<TDataSkinObject> TrackElement(std::string_view section,
+                                                  const TPixelImage& builtIn) {
+        if (auto o = Generic<TDataSkinObject>(section)) return o;
+        if (builtIn.Pixels.empty()) return nullptr;
+        auto o = std::make_unique<TDataSkinObject>(std::string(section));
+        o->Image = builtIn;
+        o->LeftWidth = o->TopHeight = o->RightWidth = o->BottomHeight = 3;
+        o->Tile = 0;
+        o->Frame = 1;
+        DefaultTextColours(*o);
+        return o;
+    }
+
+    // No count given (or a nonsensical negative one): as many 16 (or 13) pixel cells as fit,
+    // at least 4.
+    static void FixFrames(std::int32_t& frames, const TPixelImage& image) {
+        if (frames > 0) return;
+        const int cell = image.Height >= 16 ? 16 : 13;
+        frames = std::max(image.Width / cell, 4);
+    }
+
+    void FixCheckAndRadioFrames() {
+        FixFrames(e_.Buttons.RadioFrames, e_.Buttons.RadioImage);
+        FixFrames(e_.Buttons.CheckFrames, e_.Buttons.CheckImage);
+    }
+
+    // The combo box drawn whole: sunken edge with the button at its right, middle cut out.
+    void BuildComboComposite() {
+        if (!e_.SunkEdge || !e_.ComboButton) return;
+        TDataSkinObject& sunk = *e_.SunkEdge;
+        TDataSkinBorder& button = *e_.ComboButton;
+        constexpr int kW = 50, kH = 21;
+        const int n = sunk.Frame;
+        const int b = inputs_.HScrollWidth + 2;
+        TPixelImage strip(kW * n, kH, kKey);
+        for (int i = 1; i <= n; ++i) {
+            TPixelImage cell(kW, kH, kKey);
+            Blit(cell, 0, 0,
+                 RenderNineGrid(kW, kH, sunk.Image, MarginsOf(sunk), false, false, n, i),
+                 sunk.Trans != 0, kKey);
+            Blit(cell, kW - b, 0,
+                 RenderNineGrid(b, kH, button.Image, MarginsOf(button), false, false, button.Frame,
+                                i),
+                 true, kKey);
+            if (e_.ExtraImages) {
+                const TDataSkinObject& arrows = *e_.ExtraImages;
+                const TPixelImage glyph =
+                    Crop(arrows.Image, StripCell(arrows.Image, arrows.Frame, i, false));
+                Blit(cell, kW - b + (b - glyph.Width) / 2, (kH - glyph.Height) / 2, glyph, true,
+                     kKey);
+            }
+            FillRect(cell, {2, 2, kW - 1 - b, 18}, kKey);
+            Blit(strip, kW * (i - 1), 0, cell, false, kKey);
+        }
+        button.Style = 2;
+        button.LeftWidth = 2;
+        button.TopHeight = sunk.TopHeight;
+        button.RightWidth = b + 2;
+        button.BottomHeight = sunk.BottomHeight;
+        sunk.Image = MirrorHorizontal(strip);
+        button.Image = std::move(strip);
+        sunk.LeftWidth = b + 2;
+        sunk.RightWidth = 2;
+    }
+
+    void BuildComboArrow() {
+        auto arrow = std::make_unique<TDataSkinObject>("ComboxArrow");
+        DefaultTextColours(*arrow);
+        const TDataSkinBorder* button = e_.ComboButton.get();
+        if (!e_.SunkEdge) {
+            if (button) {
+                arrow->Image = button->Image;
+                ReplaceKeyColor(arrow->Image, ColorToRGB(e_.Colors[kButtonFace]));
+                arrow->Frame = button->Frame;
+            }
+        } else if (button && button->Style == 2) {
+            const int n = e_.SunkEdge->Frame;
+            const int w = button->Image.Width / n;
+            arrow->Image = TPixelImage(17 * n, 17, kKey);
+            for (int i = 1; i <= n; ++i) {
+                const TPixelRect from{i * w - 19, 2, i * w - 2, 19};
+                // Only the part inside the strip: a narrow button leaves key colour.
+                const TPixelImage piece = Crop(button->Image, from);
+                Blit(arrow->Image, 17 * (i - 1) + std::max(0, -from.Left), 0, piece, false, kKey);
+            }
+            arrow->Frame = n;
+        }
+        e_.ComboArrow = std::move(arrow);
+    }
+
+    // The colour the top border shows a third of the way into its first frame.
+    TColor FrameColour() const {
+        const TDataSkinBorder& top = e_.BorderTop;
+        if (top.Image.Pixels.empty()) return e_.Colors[kButtonFace];
+        return ColorFromPixel(top.Image.At(top.Image.Width / 3, top.Image.Height / top.Frame / 3));
+    }
+
+    void BuildToolbarBackground() {
+        const TColor frame = ColorToRGB(e_.Colors[kFrameColor]);
+        TColor bottom = Blend(RGBColor(128, 128, 128), frame, 150);
+        if (const int s = Saturation(frame); s > 110) {
+            bottom = Blend(frame, clWhite, (5625 - 25 * s) / 140 + 50);
+        }
+        auto o = std::make_unique<TDataSkinObject>("Toolbar");
+        o->Image = TPixelImage(10, 40);
+        const TPixelRect all{0, 0, 10, 40};
+        GradientFill(o->Image, all, Blend(e_.Colors[kButtonFace], clWhite, 150), true, bottom, all);
+        o->Frame = 1;
+        DefaultTextColours(*o);
+        e_.ToolbarBackground = std::move(o);
+    }
+
+    TSkinElements& e_;
+    const TSkinReader& archive_;
+    const TQuickIni& ini_;
+    const TSkinLoadInputs& inputs_;
+    // Every section may name the same large image: all images of one load together stay within
+    // what one image may have.
+    std::int64_t pixelBudget_ = kMaxBmpPixels;
+};
+
+} // namespace
+
+void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
+                      const TSkinLoadInputs& inputs) {
+    Loader(e, archive, ini, inputs).Run();
+}
+
+TPixelImage LoadSkinImage(const TSkinReader& archive, std::string_view value,
+                          std::int64_t* pixelBudget) {
+    const std::size_t slash = value.find_last_of("\\/:");
+    const std::string_view file = slash == std::string_view::npos ? value : value.substr(slash + 1);
+    const std::size_t dot = file.rfind('.');
+    // The extension is compared as written: "skin.BMP" is not an image of the skin.
+    if (file.empty() || dot == std::string_view::npos || file.substr(dot) != ".bmp") return {};
+    const std::vector<std::uint8_t> bytes = archive.Extract(file);
+    if (bytes.empty()) return {};
+    std::optional<TPixelImage> image = DecodeBmp(bytes);
+    if (!image) return {};
+    if (pixelBudget) {
+        const auto pixels = static_cast<std::int64_t>(image->Pixels.size());
+        if (pixels > *pixelBudget) return {};
+        *pixelBudget -= pixels;
+    }
+    return std::move(*image);
+}
+
+TColor ParseColourValue(std::string_view text) {
+    text = TrimBlanks(text);
+    int rgb[3] = {0, 0, 0};
+    int stored = 0;
+    bool pending = false;
+    int number = 0; // modulo 256 all along: only the low byte is kept
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            number = (number * 10 + (c - '0')) % 256;
+            pending = true;
+        } else if (pending) {
+            if (stored < 3) rgb[stored] = number;
+            ++stored;
+            pending = false;
+            number = 0;
+        }
+    }
+    if (pending && stored == 2) rgb[2] = number;
+    return RGBColor(rgb[0], rgb[1], rgb[2]);
+}
+
+std::vector<TNamedElement> ListSkinElements(const TSkinElements& e) {
+    std::vector<TNamedElement> out;
+    const auto add = [&out](std::string field, const TDataSkinObject* element) {
+        if (element) out.push_back({std::move(field), element});
+    };
+    add("BorderLeft", &e.BorderLeft);
+    add("BorderRight", &e.BorderRight);
+    add("BorderTop", &e.BorderTop);
+    add("BorderBottom", &e.BorderBottom);
+    for (std::size_t i = 0; i < e.CaptionButtons.size(); ++i) {
+        add("CaptionButtons[" + std::to_string(i) + "]", &e.CaptionButtons[i]);
+    }
+    add("Buttons", &e.Buttons);
+    add("Title", &e.Title);
+    add("Progress", e.Progress.get());
+    add("ProgressChunk", e.ProgressChunk.get());
+    add("MenuBar", e.MenuBar.get());
+    add("GroupBoxEdge", e.GroupBoxEdge.get());
+    add("GroupBox", e.GroupBox.get());
+    add("Tabs", e.Tabs.get());
+    add("StatusBarEdges", e.StatusBarEdges.get());
+    add("TabPane", e.TabPane.get());
+    add("ToolBars", e.ToolBars.get());
+    add("ComboButton", e.ComboButton.get());
+    add("SunkEdge", e.SunkEdge.get());
+    add("ExtraImages", e.ExtraImages.get());
+    add("Headerbar", e.Headerbar.get());
+    add("MenuItem", e.MenuItem.get());
+    add("MenuBackground", e.MenuBackground.get());
+    add("Scrollbar", e.Scrollbar.get());
+    add("HorzScroll", e.HorzScroll.get());
+    add("VertScroll", e.VertScroll.get());
+    add("HorzScrollThumb", e.HorzScrollThumb.get());
+    add("VertScrollThumb", e.VertScrollThumb.get());
+    add("TrackbarThumbHorz", e.TrackbarThumbHorz.get());
+    add("TrackbarThumbVert", e.TrackbarThumbVert.get());
+    add("TrackbarThumbLeft", e.TrackbarThumbLeft.get());
+    add("TrackbarThumbRight", e.TrackbarThumbRight.get());
+    add("TrackbarThumbUp", e.TrackbarThumbUp.get());
+    add("TrackbarThumbDown", e.TrackbarThumbDown.get());
+    add("UpDownHorz", e.UpDownHorz.get());
+    add("UpDownVert", e.UpDownVert.get());
+    add("Track", e.Track.get());
+    add("TrackVert", e.TrackVert.get());
+    add("ComboArrow", e.ComboArrow.get());
+    add("ToolbarBackground", e.ToolbarBackground.get());
+    return out;
+}

@@ -1,0 +1,72 @@
+// TSkinData: the skin data component of a form. The rules live in TSkinDataCore; this puts them
+// on the class library's component (properties by name, "SkinStream" read from the description,
+// Loaded) and adds what only Windows has: the caption font, the application icon, the menu
+// glyphs, the face brush and the caption-button hint.
+#pragma once
+
+#include "skin_data_core.h"
+#include "skin_hint_window.h"
+
+#include "ui/component.h"
+#include "ui/graphics.h"
+#include "ui/string_list.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace ui {
+class TControl;
+}
+
+class TSkinData : public ui::TComponent, public TSkinDataCore {
+public:
+    explicit TSkinData(ui::TComponent* owner);
+    ~TSkinData() override;
+
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    // "SkinStream": the compressed skin, a 32-bit length and its bytes.
+    bool ReadBinary(std::wstring_view name, std::span<const std::uint8_t> data) override;
+    void Loaded() override;
+
+    // Raised by the control discovery before its own choice; a skinner returned in
+    // `SkinnedControl` is used for that control.
+    std::function<void(ui::TComponent* Sender, TSkinData* SkinData, ui::TControl* Form,
+                       ui::TControl* Control, const std::wstring& ControlClass,
+                       ui::TComponent*& SkinnedControl)>
+        OnSkinControl;
+
+    // The application's small icon on the magenta key colour; empty without an icon.
+    TPixelImage AppIcon;
+    ui::TFont CaptionFont;
+    ui::TImageList MenuGlyphs{16, 16};
+    // A solid brush of the ButtonFace slot, made again on every load.
+    HBRUSH FaceBrush() const { return faceBrush_.get(); }
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+    // Cleared by the form skinner while it passes one message on.
+    std::uint8_t FramePaintingEnabled = 1;
+
+    void ShowCaptionHint(const RECT& at, const std::wstring& text);
+    void HideCaptionHint();
+    bool CaptionHintShowing() const { return hintShowing_; }
+    HWND CaptionHintWindow() const { return hint_.Handle(); }
+
+protected:
+    bool InDesign() const override;
+    bool InReading() const override;
+    bool HasScrollBarInfo() const override;
+    void BuildCaptionFont() override;
+    void BuildAppIcon() override;
+    void SkinElementsLoaded() override;
+    TWindowHandle OwnerFormWindow() const override;
+
+private:
+    std::unique_ptr<ui::TStrings> skin3rdLines_; // Skin3rd as the class library's string list
+    ui::GdiHandle<HBRUSH> faceBrush_;
+    TSkinHintWindow hint_;
+    bool hintShowing_ = false;
+};

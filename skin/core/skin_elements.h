@@ -1,0 +1,113 @@
+// The skin elements: one object per piece of the user interface, each holding its image strip of
+// equal state frames, the four margins that are not stretched, and its element-specific numbers
+// and colours. Built from a skin by LoadSkinElements; painters only read them.
+#pragma once
+
+#include "colors.h"
+#include "pixel_image.h"
+
+#include <cstdint>
+#include <string>
+
+// System colours as the skin stores them (top bit set, low byte the system colour index).
+inline constexpr TColor SystemColor(int index) {
+    return static_cast<TColor>(0x80000000u | static_cast<std::uint32_t>(index));
+}
+inline constexpr TColor clScrollBar = SystemColor(0);
+inline constexpr TColor clMenu = SystemColor(4);
+inline constexpr TColor clMenuText = SystemColor(7);
+inline constexpr TColor clWindowText = SystemColor(8);
+inline constexpr TColor clCaptionText = SystemColor(9);
+inline constexpr TColor clHighlight = SystemColor(13);
+inline constexpr TColor clHighlightText = SystemColor(14);
+inline constexpr TColor clBtnFace = SystemColor(15);
+inline constexpr TColor clBtnShadow = SystemColor(16);
+inline constexpr TColor clBtnText = SystemColor(18);
+inline constexpr TColor clInactiveCaptionText = SystemColor(19);
+inline constexpr TColor clBtnHighlight = SystemColor(20);
+inline constexpr TColor cl3DDkShadow = SystemColor(21);
+inline constexpr TColor clWhite = RGBColor(255, 255, 255);
+
+// A title text colour the skin does not give.
+inline constexpr TColor kNoTitleColour = 0x1FFFFFFF;
+
+class TDataSkinObject {
+public:
+    explicit TDataSkinObject(std::string name) : Name(std::move(name)) {}
+    virtual ~TDataSkinObject() = default;
+    TDataSkinObject(const TDataSkinObject&) = default;
+    TDataSkinObject& operator=(const TDataSkinObject&) = default;
+    TDataSkinObject(TDataSkinObject&&) = default;
+    TDataSkinObject& operator=(TDataSkinObject&&) = default;
+
+    std::int32_t LeftWidth = 0;
+    std::int32_t TopHeight = 0;
+    std::int32_t RightWidth = 0;
+    std::int32_t BottomHeight = 0;
+    TPixelImage Image; // every state frame, frame 1 first
+    std::int32_t Trans = 0;
+    std::int32_t Tile = 0;
+    std::string Name;
+    // One frame until the skin says otherwise, so no painter ever divides by zero.
+    std::int32_t Frame = 1;
+    std::int32_t Style = 0;
+    std::int32_t NormalColour = -1;
+    std::int32_t MouseOverColour = -1;
+    std::int32_t PressedColour = -1;
+    TColor NormalColour2 = clBtnText;
+    TColor MouseOverColour2 = clBtnText;
+    TColor PressedColour2 = clBtnText;
+};
+
+// An element with a second image: the tab border, the up-down glyphs, the mirrored combo button.
+class TDataSkinBorder : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    TPixelImage Image2;
+};
+
+class TDataSkinButton : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    TPixelImage CheckImage;
+    TPixelImage RadioImage;
+    std::int32_t RadioFrames = 0;
+    std::int32_t CheckFrames = 0;
+    bool HasNormalColour2 = false;
+    bool HasMouseOverColour2 = false;
+    bool HasPressedColour2 = false;
+};
+
+// The caption text: its margins hold TextShift, TextShiftVert, TextRightClip and 0; Image is the
+// text background (active and inactive frames stacked).
+class TDataSkinTitle : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    std::int32_t TextAlignment = 0;
+    std::int32_t TextBackground = 0;
+    std::int32_t FontHeight = 14;
+    std::int32_t TextBackLeft = 0;
+    std::int32_t TextBackRight = 0;
+    TColor ActiveTextColour = kNoTitleColour;
+    TColor InactiveTextColour = kNoTitleColour;
+};
+
+class TDataSkinSysButton : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    std::int32_t Action = 0;
+    std::int32_t Align = 0;
+    std::int32_t Xcoord = 0;
+    std::int32_t Ycoord = 0;
+    std::int32_t CombineOp = 0;
+    std::int32_t Visibility = 0;
+    std::int32_t Visibility1 = 0;
+};
+
+class TDataSkinBoxLabel : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    std::int32_t BackgroundLeftShift = 0;
+    std::int32_t BackgroundRightShift = 0;
+    std::int32_t BackgroundAlignment = 0;
+};

@@ -1,0 +1,18 @@
+// Any bytes as a compressed skin stream: decoded or refused, never read or written out of bounds.
+#include "lzh.h"
+#include "skin_error.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A smaller limit than the program's keeps each run quick; the bound is the same code path.
+    constexpr std::uint32_t kLimit = 1u << 16;
+    try {
+        const std::vector<std::uint8_t> out = LzhDecodeContainer({data, size}, kLimit);
+        const std::uint32_t declared = data[0] | (data[1] << 8) | (data[2] << 16) |
+                                       (static_cast<std::uint32_t>(data[3]) << 24);
+        if (out.size() != declared) std::abort();
+    } catch (const ElzhException&) {
+    }
+    return 0;
+}

@@ -1,0 +1,189 @@
+// LZH codec: bit input, position codes, the decoder on hand-made streams, round trips through
+// the encoder, and damaged containers.
+#include "lzh.h"
+#include "lzh_bits.h"
+#include "lzh_tree.h"
+#include "skin_error.h"
+#include "test_data.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using lzh::BitReader;
+using lzh::BitWriter;
+
+TEST(LzhBits, ReadsMostSignificantBitFirstAndZerosPastTheEnd) {
+    // 0xA5 0x3C = 1010 0101 0011 1100
+    const std::vector<std::uint8_t> input{0xA5, 0x3C};
+    struct Step {
+        bool byte;
+        unsigned expected;
+    };
+    const Step steps[] = {{false, 1},   {true, 0x4A}, {false, 0},
+                          {true, 0xF0}, {false, 0},   {true, 0}};
+    BitReader in(input);
+    for (const Step& step : steps) {
+        EXPECT_EQ(step.byte ? in.GetByte() : in.GetBit(), step.expected);
+    }
+}
+
+TEST(LzhBits, PositionTablesAreThePublishedOnes) {
+    struct Row {
+        unsigned byte, code, len;
+    };
+    // The first byte of each code-length group, and the last byte.
+    const Row rows[] = {{0x00, 0, 3},  {0x1F, 0, 3},  {0x20, 1, 4},  {0x50, 4, 5},
+                        {0x90, 12, 6}, {0xC0, 24, 7}, {0xF0, 48, 8}, {0xFF, 63, 8}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(lzh::kPositionTables.d_code[row.byte], row.code) << row.byte;
+        EXPECT_EQ(lzh::kPositionTables.d_len[row.byte], row.len) << row.byte;
+    }
+}
+
+TEST(LzhBits, DecodesPositionsFromHandMadeBits) {
+    struct Row {
+        std::vector<std::uint8_t> bits;
+        unsigned position;
+    };
+    const Row rows[] = {
+        {{0x00, 0x00}, 0},                 // code 000, low bits 000000
+        {{0x1F, 0x80}, 63},                // 000 111111
+        {{0x20, 0x40}, 64 + 1},            // 0010 000001
+        {{0xFF, 0xA8}, (63u << 6) | 42},   // 11111111 101010
+        {{0x93, 0xF0}, (12u << 6) | 0x3F}, // 100100 111111
+    };
+    for (const Row& row : rows) {
+        BitReader in(row.bits);
+        EXPECT_EQ(lzh::DecodePosition(in), row.position);
+    }
+}
+
+TEST(LzhBits, EveryPositionSurvivesEncodeAndDecode) {
+    BitWriter out;
+    for (unsigned p = 0; p < lzh::N; ++p)
+        lzh::EncodePosition(out, p);
+    const std::vector<std::uint8_t> bits = out.Finish();
+    BitReader in(bits);
+    for (unsigned p = 0; p < lzh::N; ++p)
+        ASSERT_EQ(lzh::DecodePosition(in), p);
+}
+
+// Builds a bit stream symbol by symbol with the codec's own tree.
+class StreamBuilder {
+public:
+    StreamBuilder& Literal(std::uint8_t c) {
+        tree_.EncodeChar(out_, c);
+        return *this;
+    }
+    StreamBuilder& Match(unsigned length, unsigned position) {
+        tree_.EncodeChar(out_, 255 - lzh::THRESHOLD + length);
+        lzh::EncodePosition(out_, position);
+        return *this;
+    }
+    std::vector<std::uint8_t> Bits() { return out_.Finish(); }
+
+private:
+    lzh::HuffmanTree tree_;
+    BitWriter out_;
+};
+
+TEST(LzhDecode, FreshTreeDecodesAllZeroAndAllOneBits) {
+    // With every count 1, eight 0 bits lead from the root to 't' and nine 1 bits to 's'.
+    EXPECT_EQ(Text(TLZH::Decode(1, std::vector<std::uint8_t>{0x00})), "t");
+    EXPECT_EQ(Text(TLZH::Decode(1, std::vector<std::uint8_t>{0xFF, 0xFF})), "s");
+}
+
+TEST(LzhDecode, ZeroSizeProducesNothing) {
+    EXPECT_TRUE(TLZH::Decode(0, RandomBytes(16, 1)).empty());
+    EXPECT_TRUE(LzhDecodeContainer(std::vector<std::uint8_t>{0, 0, 0, 0}).empty());
+}
+
+TEST(LzhDecode, MatchBeforeAnyWriteReadsSpaces) {
+    // Distance 0 from the start points at the last space of the pre-filled ring.
+    const std::vector<std::uint8_t> bits = StreamBuilder().Match(5, 0).Literal('x').Bits();
+    EXPECT_EQ(Text(TLZH::Decode(6, bits)), "     x");
+}
+
+TEST(LzhDecode, OverlappingMatchRepeatsWhatItJustWrote) {
+    const std::vector<std::uint8_t> bits =
+        StreamBuilder().Literal('a').Literal('b').Match(7, 1).Bits();
+    EXPECT_EQ(Text(TLZH::Decode(9, bits)), "ababababa");
+}
+
+TEST(LzhDecode, FinalMatchIsCutAtTheDecodedSize) {
+    const std::vector<std::uint8_t> bits = StreamBuilder().Literal('a').Match(20, 0).Bits();
+    EXPECT_EQ(Text(TLZH::Decode(4, bits)), "aaaa");
+}
+
+TEST(LzhDecode, StreamCutShortStillGivesSizeBytesWithTheRightStart) {
+    const std::vector<std::uint8_t> text = IniLikeText(20000);
+    std::vector<std::uint8_t> bits = TLZH::Encode(text);
+    bits.resize(bits.size() / 2);
+    const std::vector<std::uint8_t> out = TLZH::Decode(20000, bits);
+    ASSERT_EQ(out.size(), text.size());
+    EXPECT_TRUE(std::equal(text.begin(), text.begin() + 5000, out.begin()));
+}
+
+TEST(LzhContainer, RejectsDamagedHeaders) {
+    EXPECT_THROW(LzhDecodeContainer(std::vector<std::uint8_t>{}), ElzhException);
+    EXPECT_THROW(LzhDecodeContainer(std::vector<std::uint8_t>{1, 0, 0}), ElzhException);
+    // A size of 4 GiB - 1 is refused before anything is allocated.
+    try {
+        LzhDecodeContainer(std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0});
+        FAIL();
+    } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), "LZH : Decoded size 4294967295 exceeds the limit of 67108864 bytes");
+    }
+    EXPECT_THROW(LzhDecodeContainer(std::vector<std::uint8_t>{101, 0, 0, 0}, 100), ElzhException);
+    EXPECT_EQ(LzhDecodeContainer(std::vector<std::uint8_t>{100, 0, 0, 0}, 100).size(), 100u);
+}
+
+struct RoundTrip {
+    const char* name;
+    std::vector<std::uint8_t> data;
+};
+
+std::vector<RoundTrip> RoundTrips() {
+    std::vector<RoundTrip> cases{
+        {"empty", {}},
+        {"one_byte", {0x41}},
+        {"run59", std::vector<std::uint8_t>(59, 'a')},
+        {"run60", std::vector<std::uint8_t>(60, 'a')},
+        {"run61", std::vector<std::uint8_t>(61, 'a')},
+        {"spaces", std::vector<std::uint8_t>(5000, ' ')},
+        {"random64k", RandomBytes(64 * 1024, 7)}, // enough literals to rebuild the tree twice
+        {"text", IniLikeText(100000)},
+        // 40,000 full-length matches rebuild the tree through match symbols.
+        {"long_run", std::vector<std::uint8_t>(40000 * 60, 0)},
+    };
+    // Short cycles wrap the ring many times with matches at every distance.
+    std::vector<std::uint8_t> cycles;
+    for (unsigned i = 0; i < 30000; ++i)
+        cycles.push_back(static_cast<std::uint8_t>((i * i) % (i % 97 + 1)));
+    cases.push_back({"cycles", cycles});
+    return cases;
+}
+
+class LzhRoundTrip : public testing::TestWithParam<RoundTrip> {};
+
+TEST_P(LzhRoundTrip, DecodeOfEncodeIsTheInput) {
+    const std::vector<std::uint8_t>& data = GetParam().data;
+    const std::vector<std::uint8_t> container = LzhEncodeContainer(data);
+    EXPECT_EQ(LzhDecodeContainer(container), data);
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, LzhRoundTrip, testing::ValuesIn(RoundTrips()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LzhEncode, CompressesRepetitiveData) {
+    EXPECT_LT(LzhEncodeContainer(IniLikeText(100000)).size(), 20000u);
+    EXPECT_LT(LzhEncodeContainer(std::vector<std::uint8_t>(100000, 0)).size(), 3000u);
+}
+
+TEST(LzhEncode, EmptyInputIsTheSizeFieldAlone) {
+    EXPECT_THAT(LzhEncodeContainer({}), testing::ElementsAre(0, 0, 0, 0));
+}
+
+} // namespace

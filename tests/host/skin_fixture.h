@@ -1,0 +1,65 @@
+// Small skins built in memory for the tests: image strips of solid frames, an ini text, packed
+// into a compressed archive the way skintool packs a folder.
+#pragma once
+
+#include "bmp_image.h"
+#include "lzh.h"
+#include "pixel_image.h"
+#include "quick_ini.h"
+#include "skin_archive.h"
+#include "skin_catalogue.h"
+
+#include <string>
+#include <vector>
+
+namespace skin_fixture {
+
+// A distinct colour for frame k (from 1) of strip number `strip`.
+inline TColor FrameColour(int strip, int k) {
+    return RGBColor(10 * strip + 1, 20 * k + 3, 7 * strip + 11 * k);
+}
+
+// `frames` frames of w x h side by side (or stacked), frame k filled with FrameColour(strip, k).
+inline TPixelImage Strip(int strip, int frames, int w, int h, bool stacked = false) {
+    TPixelImage image(stacked ? w : w * frames, stacked ? h * frames : h);
+    for (int k = 1; k <= frames; ++k) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                image.At(stacked ? x : (k - 1) * w + x, stacked ? (k - 1) * h + y : y) =
+                    PixelFromColor(FrameColour(strip, k));
+            }
+        }
+    }
+    return image;
+}
+
+struct Skin {
+    std::string ini;
+    std::vector<SkinArchiveEntry> files;
+
+    Skin& Image(const std::string& name, const TPixelImage& image) {
+        files.push_back({name, EncodeBmp24(image)});
+        return *this;
+    }
+    // The compressed archive, ini first.
+    std::vector<std::uint8_t> Pack() const {
+        std::vector<SkinArchiveEntry> entries = {
+            {"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())}};
+        entries.insert(entries.end(), files.begin(), files.end());
+        return LzhEncodeContainer(PackSkinArchive(entries));
+    }
+};
+
+// The elements of `skin`, loaded as the skin data component loads them.
+inline TSkinElements Load(const Skin& skin, const TSkinLoadInputs& inputs = {}) {
+    TSkinReader reader;
+    reader.Open(skin.Pack());
+    std::string iniName;
+    TQuickIni ini;
+    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
+    TSkinElements elements;
+    LoadSkinElements(elements, reader, ini, inputs);
+    return elements;
+}
+
+} // namespace skin_fixture

@@ -1,0 +1,77 @@
+// The skin engine's Windows inputs under Wine: the user32 look-ups and wrappers, the program's
+// track bitmaps as pixels, the caption font and the application icon.
+#include "bmp_image.h"
+#include "desktop.h"
+#include "skin_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+TPixelImage FixturePixels(const char* name) {
+    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(
+                         std::string(PELLICO_FIXTURES) + "/skin/" + name)),
+                     std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    return DecodeBmp(bytes).value_or(TPixelImage{});
+}
+
+// A plain top-level window of the system's static class.
+struct TestWindow {
+    HWND wnd = CreateWindowExW(0, L"STATIC", L"skin platform", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 10,
+                               10, 200, 150, nullptr, nullptr, nullptr, nullptr);
+    ~TestWindow() { DestroyWindow(wnd); }
+};
+
+TEST(SkinPlatform, User32FunctionsAreFoundAndTheWrappersCallThem) {
+    const TUser32Functions& f = User32Functions();
+    EXPECT_NE(f.GetScrollBarInfo, nullptr);
+    EXPECT_NE(f.TrackMouseEvent, nullptr);
+    EXPECT_NE(f.GetComboBoxInfo, nullptr);
+    EXPECT_NE(f.DisableProcessWindowsGhosting, nullptr);
+
+    TestWindow w;
+    ASSERT_TRUE(w.wnd);
+    SCROLLBARINFO info{};
+    EXPECT_TRUE(SkinGetScrollBarInfo(w.wnd, OBJID_VSCROLL, info));
+    EXPECT_GT(info.rcScrollBar.bottom, info.rcScrollBar.top);
+    SkinTrackMouseLeave(w.wnd); // no mouse over it: only must not fail
+}
+
+TEST(SkinPlatform, LoadInputsCarryTheTrackBitmapsAndTheScrollBarWidth) {
+    const TSkinLoadInputs inputs = SkinLoadInputs();
+    EXPECT_EQ(inputs.HScrollWidth, GetSystemMetrics(SM_CXHSCROLL));
+    const TPixelImage track = FixturePixels("track.bmp");
+    const TPixelImage vert = FixturePixels("trackvert.bmp");
+    ASSERT_EQ(track.Width, 12);
+    ASSERT_EQ(vert.Height, 12);
+    EXPECT_EQ(inputs.Track, track);
+    EXPECT_EQ(inputs.TrackVert, vert);
+    EXPECT_TRUE(BitmapResourcePixels(L"NOSUCHBITMAP").Pixels.empty());
+}
+
+TEST(SkinPlatform, CaptionFontIsTheSystems) {
+    const LOGFONTW font = CaptionLogFont();
+    EXPECT_NE(font.lfHeight, 0);
+    EXPECT_NE(font.lfFaceName[0], L'\0');
+}
+
+TEST(SkinPlatform, WindowIconOnTheKeyColour) {
+    TestWindow w;
+    EXPECT_TRUE(WindowIconPixels(w.wnd).Pixels.empty());
+
+    SendMessageW(w.wnd, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+    const TPixelImage icon = WindowIconPixels(w.wnd);
+    ASSERT_EQ(icon.Width, GetSystemMetrics(SM_CXSMICON));
+    ASSERT_EQ(icon.Height, GetSystemMetrics(SM_CYSMICON));
+    const auto key = std::count(icon.Pixels.begin(), icon.Pixels.end(), TPixel{0xFF00FF});
+    EXPECT_GT(key, 0); // the icon's transparent parts
+    EXPECT_LT(key, static_cast<long>(icon.Pixels.size()));
+}
+
+} // namespace
