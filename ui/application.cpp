@@ -2,6 +2,7 @@
 #include "application.h"
 
 #include "form.h"
+#include "hint_window.h"
 #include "prop_builders.h"
 #include "stdctrls.h"
 
@@ -15,6 +16,8 @@ TApplication* Application = nullptr;
 namespace {
 
 constexpr wchar_t kClassName[] = L"TApplication";
+constexpr UINT_PTR kHintShowTimer = 1;
+constexpr UINT_PTR kHintHideTimer = 2;
 
 std::wstring Widen(const std::string& s) {
     if (s.empty()) return {};
@@ -93,6 +96,7 @@ TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
 
 TApplication::~TApplication() {
     Destroying();
+    CancelHint();
     DestroyComponents(); // the forms, newest first
     if (handle_) DestroyWindow(handle_);
     Application = nullptr;
@@ -174,6 +178,55 @@ void TApplication::HandleException(TPersistent*) {
     if (ErrorBox) ErrorBox(message);
 }
 
+THintWindow* TApplication::HintWindow() {
+    if (!hint_window_) {
+        hint_window_ = new THintWindow(this);
+        hint_window_->FreeNotification(this);
+    }
+    return hint_window_;
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == hint_control_) CancelHint();
+    if (component == hint_window_) hint_window_ = nullptr;
+}
+
+void TApplication::HintMouseEnter(TControl* control) {
+    const bool was_showing = hint_window_ && hint_window_->Showing();
+    CancelHint();
+    if (!show_hint_ || !control->ShowHint() || GetShortHint(control->Hint()).empty()) return;
+    hint_control_ = control;
+    control->FreeNotification(this);
+    SetTimer(handle_, kHintShowTimer,
+             static_cast<UINT>(was_showing ? hint_short_pause_ : hint_pause_), nullptr);
+}
+
+void TApplication::HintMouseLeave(TControl* control) {
+    if (control == hint_control_) CancelHint();
+}
+
+void TApplication::CancelHint() {
+    KillTimer(handle_, kHintShowTimer);
+    KillTimer(handle_, kHintHideTimer);
+    if (hint_window_) hint_window_->ReleaseHint();
+    if (hint_control_) hint_control_->RemoveFreeNotification(this);
+    hint_control_ = nullptr;
+}
+
+void TApplication::ShowHintNow() {
+    KillTimer(handle_, kHintShowTimer);
+    if (!hint_control_) return;
+    POINT p;
+    GetCursorPos(&p);
+    RECT r = HintWindow()->CalcHintRect(500, GetShortHint(hint_control_->Hint()));
+    // Below the cursor's hot spot, clear of the arrow.
+    OffsetRect(&r, p.x, p.y + GetSystemMetrics(SM_CYCURSOR) * 2 / 3);
+    hint_window_->ActivateHint(r, GetShortHint(hint_control_->Hint()));
+    SetTimer(handle_, kHintHideTimer, static_cast<UINT>(hint_hide_pause_), nullptr);
+}
+
 bool TApplication::IsDialogMessage(MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
     // The control the key goes to: the window itself or, for the edit inside a combo box,
@@ -227,6 +280,12 @@ LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     if (app) {
         try {
             switch (msg) {
+            case WM_TIMER:
+                if (wp == kHintShowTimer)
+                    app->ShowHintNow();
+                else if (wp == kHintHideTimer)
+                    app->CancelHint();
+                return 0;
             case WM_ACTIVATEAPP:
                 app->SetActive(wp != 0);
                 return 0;

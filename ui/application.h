@@ -13,7 +13,9 @@
 
 namespace ui {
 
+class TControl;
 class TForm;
+class THintWindow;
 class TWinControl;
 
 class TApplication : public TComponent {
@@ -68,7 +70,17 @@ public:
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
 
+    // The mouse entered or left a control: its hint shows after HintPause (HintShortPause
+    // when another hint was just showing) and goes after HintHidePause or on leaving.
+    void HintMouseEnter(TControl* control);
+    void HintMouseLeave(TControl* control);
+    // The window control hints are shown in (made on first use).
+    THintWindow* HintWindow();
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
+    void ShowHintNow();
+    void CancelHint();
     friend class TForm;
     void AddForm(TForm* f) { forms_.push_back(f); }
     void RemoveForm(TForm* f);
@@ -88,6 +100,8 @@ private:
     int hint_short_pause_ = 50;
     int hint_hide_pause_ = 2500;
     bool show_hint_ = true;
+    THintWindow* hint_window_ = nullptr;
+    TControl* hint_control_ = nullptr;
 };
 
 // The one application object of the program (set while one exists).

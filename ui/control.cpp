@@ -2,6 +2,7 @@
 // library's notifications.
 #include "control.h"
 
+#include "application.h"
 #include "form.h"
 #include "prop_builders.h"
 #include "win_control.h"
@@ -188,6 +189,7 @@ void TControl::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
 void TControl::MouseEntered() {
     if (mouse_in_) return;
     mouse_in_ = true;
+    if (Application) Application->HintMouseEnter(this);
     Perform(CM_MOUSEENTER);
     if (OnMouseEnter && Firing()) OnMouseEnter(this);
 }
@@ -195,6 +197,7 @@ void TControl::MouseEntered() {
 void TControl::MouseLeft() {
     if (!mouse_in_) return;
     mouse_in_ = false;
+    if (Application) Application->HintMouseLeave(this);
     Perform(CM_MOUSELEAVE);
     if (OnMouseLeave && Firing()) OnMouseLeave(this);
 }

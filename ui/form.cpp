@@ -344,7 +344,12 @@ void TForm::WndProc(TMessage& msg) {
 
 void TForm::LoadDescription(std::string_view text) {
     ReadDescription(this, text);
-    if (OnCreate) OnCreate(this);
+    // A failing creation handler is reported like any handler's error; the form stays.
+    try {
+        if (OnCreate) OnCreate(this);
+    } catch (...) {
+        HandleException(this);
+    }
 }
 
 } // namespace ui

@@ -63,7 +63,8 @@ public:
     void MenuChanged() { Perform(CM_MENUCHANGED); }
 
     // Reads the form's description (the text form of a stored form), creates its members,
-    // calls Loaded on every component read, then runs OnCreate.
+    // calls Loaded on every component read, then runs OnCreate (an exception escaping it goes
+    // to the application's error box; a malformed description throws).
     void LoadDescription(std::string_view text);
 
     TNotifyEvent OnCreate;

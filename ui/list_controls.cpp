@@ -87,6 +87,7 @@ void TCustomListControl::InitializeWnd() {
 }
 
 void TCustomListControl::SaveWndState() {
+    TWinControl::SaveWndState();
     item_index_ = static_cast<int>(SendMessageW(handle_, items_->Msgs().get_sel, 0, 0));
 }
 

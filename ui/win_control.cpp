@@ -177,11 +177,20 @@ void TWinControl::CreateWnd() {
         if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
 }
 
+void TWinControl::SaveStateTree() {
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated()) w->SaveStateTree();
+    SaveWndState();
+}
+
+void TWinControl::SaveWndState() {
+    text_ = GetText();
+}
+
 void TWinControl::DestroyHandle() {
     if (!handle_) return;
-    for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated()) w->SaveWndState();
-    SaveWndState();
+    // The windows inside go with this one: what only they held is kept for the next ones.
+    SaveStateTree();
     DestroyWindow(handle_);
 }
 

@@ -76,7 +76,8 @@ protected:
     // After the window exists: the control pushes its state (items, selection) into it.
     virtual void InitializeWnd() {}
     // Before the window goes: the control keeps what only the window held.
-    virtual void SaveWndState() {}
+    virtual void SaveWndState();
+    void SaveStateTree();
     void WndProc(TMessage& msg) override;
     void DefaultHandler(TMessage& msg) override;
     void FontChanged() override;

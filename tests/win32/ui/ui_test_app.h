@@ -23,7 +23,23 @@ protected:
         app_ = std::make_unique<ui::TApplication>();
         app_->ErrorBox = [this](const std::wstring& m) { errors_.push_back(m); };
     }
-    void TearDown() override { app_.reset(); }
+    void TearDown() override {
+        // Hooks go before the windows: they may refer to what the test body held.
+        for (auto it = hooks_.rbegin(); it != hooks_.rend(); ++it)
+            it->first->WindowProc = it->second;
+        hooks_.clear();
+        app_.reset();
+    }
+
+    // Puts `before` in front of the control's message handling until the test ends.
+    void Hook(ui::TControl* control, std::function<void(ui::TMessage&)> before) {
+        const ui::TWndMethod old = control->WindowProc;
+        hooks_.emplace_back(control, old);
+        control->WindowProc = [before, old](ui::TMessage& m) {
+            before(m);
+            old(m);
+        };
+    }
 
     // Runs messages through the application until `done` holds or the time is up.
     bool PumpUntil(const std::function<bool()>& done,
@@ -46,6 +62,7 @@ protected:
     void ClickAt(POINT p);
 
     std::unique_ptr<ui::TApplication> app_;
+    std::vector<std::pair<ui::TControl*, ui::TWndMethod>> hooks_;
     std::vector<std::wstring> errors_;
 };
 

@@ -1,6 +1,7 @@
 // Windowed controls under Wine: window classes named after the control classes, the
 // control-object property, the WindowProc hook chain, the library's notifications, the
 // reflected control messages, mouse enter and leave, and exceptions escaping handlers.
+#include "ui/hint_window.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
 #include "ui_test_app.h"
@@ -122,12 +123,10 @@ TEST_F(UiWindow, NotificationsReachTheHook) {
     std::vector<std::pair<TControl*, std::uint32_t>> seen;
     std::intptr_t focus_param = 0;
     for (TControl* c : {static_cast<TControl*>(first), static_cast<TControl*>(second)}) {
-        const TWndMethod old = c->WindowProc;
-        c->WindowProc = [&, c, old](TMessage& m) {
+        Hook(c, [&, c](TMessage& m) {
             if (m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100) seen.emplace_back(c, m.Msg);
             if (m.Msg == CM_FOCUSCHANGED && c == first) focus_param = m.LParam;
-            old(m);
-        };
+        });
     }
     auto saw = [&](TControl* c, std::uint32_t msg) {
         return std::find(seen.begin(), seen.end(), std::make_pair(c, msg)) != seen.end();
@@ -158,27 +157,31 @@ TEST_F(UiWindow, NotificationsReachTheHook) {
     EXPECT_EQ(FindControl(second->Handle()), second);
     EXPECT_EQ(GetParent(second->Handle()), form_->Handle());
 
-    form_->MenuChanged();
+    // What only the windows held survives a new window for the form and all inside it.
+    auto* memo = Add<TMemo>(100, 5, 100, 60);
+    auto* list = Add<TListBox>(100, 70, 100, 60);
+    memo->Lines()->SetText(L"typed\r\ntext");
+    list->Items()->Add(L"a");
+    list->Items()->Add(L"b");
+    list->SetItemIndex(1);
+    form_->RecreateWnd();
+    EXPECT_EQ(memo->Text(), L"typed\r\ntext");
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 2);
+
     bool menu_changed = false;
-    const TWndMethod old = form_->WindowProc;
-    form_->WindowProc = [&](TMessage& m) {
-        menu_changed |= m.Msg == 0xB015;
-        old(m);
-    };
+    Hook(form_, [&](TMessage& m) { menu_changed |= m.Msg == 0xB015; });
     form_->MenuChanged();
     EXPECT_TRUE(menu_changed);
-    form_->WindowProc = old;
 }
 
 TEST_F(UiWindow, ControlNotificationsAreReflectedToTheChild) {
     auto* button = Add<TButton>(5, 5, 60, 25);
     std::vector<std::pair<std::uint32_t, unsigned>> reflected;
-    const TWndMethod old = button->WindowProc;
-    button->WindowProc = [&](TMessage& m) {
+    Hook(button, [&](TMessage& m) {
         if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400)
             reflected.emplace_back(m.Msg, HIWORD(m.WParam));
-        old(m);
-    };
+    });
     int clicks = 0;
     button->OnClick = [&](TPersistent* sender) {
         EXPECT_EQ(sender, button);
@@ -202,12 +205,10 @@ TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
     // bounces under the X server may add pairs, but enter and leave always alternate.
     std::map<TControl*, std::vector<std::string>> log;
     for (TControl* c : {static_cast<TControl*>(button), static_cast<TControl*>(label)}) {
-        const TWndMethod old = c->WindowProc;
-        c->WindowProc = [&, old, c](TMessage& m) {
+        Hook(c, [&, c](TMessage& m) {
             if (m.Msg == 0xB013) log[c].push_back("enter");
             if (m.Msg == 0xB014) log[c].push_back("leave");
-            old(m);
-        };
+        });
     }
     Pump(std::chrono::milliseconds(100));
     log.clear();
@@ -231,6 +232,31 @@ TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
     }
 }
 
+TEST_F(UiWindow, HintShowsAfterItsPauseAndGoesOnLeaving) {
+    auto* button = Add<TButton>(10, 10, 80, 30);
+    button->SetHint(L"粘贴选中的一条|the long part is not shown");
+    button->SetShowHint(true);
+    app_->SetHintPause(50);
+    form_->Show();
+    SetForegroundWindow(form_->Handle());
+    MoveTo(ui_test::ScreenCentre(*button));
+    THintWindow* hint = app_->HintWindow();
+    ASSERT_TRUE(PumpUntil([&] { return hint->Showing(); }));
+    EXPECT_EQ(hint->Caption(), L"粘贴选中的一条");
+    EXPECT_EQ(WindowClass(hint->Handle()), L"THintWindow");
+    RECT r;
+    GetWindowRect(hint->Handle(), &r);
+    EXPECT_GT(r.top, ui_test::ScreenCentre(*button).y); // below the cursor
+    MoveTo({form_->Left() + form_->Width() + 50, form_->Top() + form_->Height() + 50});
+    ASSERT_TRUE(PumpUntil([&] { return !hint->Showing(); }));
+
+    // Long texts wrap at the width asked for.
+    const RECT wrapped =
+        hint->CalcHintRect(200, std::wstring(300, L'x') + L" " + std::wstring(10, L'y') + L" z");
+    EXPECT_LE(wrapped.right, 200 + 6);
+    EXPECT_GT(wrapped.bottom, hint->CalcHintRect(200, L"z").bottom);
+}
+
 TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
     constexpr UINT kThrow = WM_APP + 5;
     constexpr UINT kAfter = WM_APP + 6;
@@ -251,6 +277,17 @@ TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
     };
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
     EXPECT_EQ(errors_.back(), L"tick");
+}
+
+TEST_F(UiWindow, FailingCreationHandlerIsReportedAndTheFormStays) {
+    auto* form = app_->CreateForm<TForm>();
+    form->RegisterMethod(L"FormCreate", TNotifyEvent([](TPersistent*) {
+                             throw std::runtime_error("无法打开剪贴板");
+                         }));
+    form->LoadDescription("object Form2: TForm\n  OnCreate = FormCreate\n  Caption = 'x'\nend\n");
+    EXPECT_EQ(errors_, std::vector<std::wstring>{L"无法打开剪贴板"});
+    EXPECT_EQ(form->Caption(), L"x");
+    EXPECT_NE(form->Handle(), nullptr);
 }
 
 TEST_F(UiWindow, ReleaseFreesTheFormAfterItsMessages) {
