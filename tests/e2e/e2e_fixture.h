@@ -34,11 +34,22 @@ protected:
             ASSERT_TRUE(pellico_.WaitForCount(++count));
         }
     }
-    // A target the user was working in: in front, and recorded by Pellico's timer.
+    // A target the user was working in: in front, and recorded by Pellico's timer. A window
+    // that has just come up may still be raised by the desktop a moment later, so the target
+    // is put in front again until it stays there.
     std::unique_ptr<collector_test::PasteTarget> Target() {
         auto target = std::make_unique<collector_test::PasteTarget>(
             collector_test::PasteTarget::Kind::plain, pellico_.Main());
-        testing_desktop::Pump(400ms);
+        for (int stable = 0, attempt = 0; stable < 2 && attempt < 20; ++attempt) {
+            testing_desktop::Pump(200ms);
+            if (GetForegroundWindow() == target->get()) {
+                ++stable;
+            } else {
+                stable = 0;
+                SetForegroundWindow(target->get());
+            }
+        }
+        testing_desktop::Pump(200ms);
         return target;
     }
     static bool WaitForText(const collector_test::PasteTarget& target, const std::wstring& text) {
