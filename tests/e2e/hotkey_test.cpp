@@ -7,6 +7,10 @@ namespace {
 TEST_F(PellicoTest, F4PastesTheNextEntryUntilTheLastThenSaysSo) {
     CopyAll({L"a", L"b", L"c"});
     auto target = Target();
+    // Only the keys without modifiers are Pellico's.
+    TapKey(VK_F4, true);
+    testing_desktop::Pump(500ms);
+    EXPECT_EQ(pellico_.Selected(), -1);
     const std::wstring expected[] = {L"a", L"ab", L"abc"};
     for (int i = 0; i < 3; ++i) {
         TapKey(VK_F4);

@@ -139,12 +139,20 @@ std::optional<std::wstring> ClipboardText() {
     return text;
 }
 
-void TapKey(WORD vk) {
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
+void TapKey(WORD vk, bool shift) {
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, DWORD flags) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = flags;
+        in.push_back(i);
+    };
+    if (shift) key(VK_SHIFT, 0);
+    key(vk, 0);
+    key(vk, KEYEVENTF_KEYUP);
+    if (shift) key(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 } // namespace e2e

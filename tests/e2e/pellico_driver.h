@@ -73,7 +73,7 @@ std::optional<std::wstring> ClipboardText();
 // A hidden window of the driver, the opener of its clipboard writes.
 HWND DriverWindow();
 
-// One key pressed and released by real key events.
-void TapKey(WORD vk);
+// One key pressed and released by real key events, with Shift held when asked.
+void TapKey(WORD vk, bool shift = false);
 
 } // namespace e2e
