@@ -57,10 +57,13 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
 
     ui::RegisterComponentClass<TSkinData>();
     ui::RegisterComponentClass<tray::TRxTrayIcon>();
-    // The handlers need the members, so they are looked up between reading and FormCreate.
-    ui::ReadDescription(this, description);
+    LoadDescription(description);
+}
+
+void TForm1::Loaded() {
+    TForm::Loaded();
+    // Every member has been read by now, and FormCreate, which needs them, comes next.
     BindMembers();
-    if (OnCreate) OnCreate(this);
 }
 
 const ui::TClassInfo& TForm1::StaticClass() {

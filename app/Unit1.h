@@ -21,6 +21,7 @@ public:
     TForm1(ui::TComponent* owner, std::string_view description);
     static const ui::TClassInfo& StaticClass();
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    void Loaded() override;
 
     // Members, in declared order; set once the description is read.
     ui::TTimer* Timer1 = nullptr;
