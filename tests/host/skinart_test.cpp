@@ -155,8 +155,7 @@ std::vector<Entry> entries_of(const TQuickIni& ini) {
     return out;
 }
 
-int number(const TQuickIni& ini, const std::string& section, const std::string& key,
-           int fallback) {
+int number(const TQuickIni& ini, const std::string& section, const std::string& key, int fallback) {
     return ini.ReadInteger(section, key, fallback);
 }
 
@@ -274,22 +273,22 @@ TEST(SkinartDefaultSkin, EveryElementExistsAndEveryPictureIsWrittenWholeFrames) 
         "right", "top",    "bottom",      "buttonimage", "border",   "glyphimage"};
     std::set<std::string> named;
     for (const auto& [section, key, value] : entries_of(ini)) {
-            if (!image_keys.count(key) || (section == "colours" && key == "menubar")) continue;
-            SCOPED_TRACE("[" + section + "] " + key + "=" + value);
-            // The engine loads only names ending in ".bmp" exactly; the archive lower-cases.
-            ASSERT_TRUE(value.size() > 4 && value.ends_with(".bmp"));
-            EXPECT_EQ(value, lower(value));
-            named.insert(value);
-            const Expected e = frames_of(ini, section, key);
-            ASSERT_GT(e.frames, 0) << "section not read by the skin engine";
-            std::ifstream file(out / value, std::ios::binary);
-            ASSERT_TRUE(file) << "not written by skinart";
-            std::vector<std::uint8_t> header(26);
-            file.read(reinterpret_cast<char*>(header.data()), 26);
-            const std::uint32_t length = e.stacked ? GetU32(header, 22) : GetU32(header, 18);
-            EXPECT_EQ(length % static_cast<std::uint32_t>(e.frames), 0u)
-                << length << " pixels into " << e.frames << " frames";
-        }
+        if (!image_keys.count(key) || (section == "colours" && key == "menubar")) continue;
+        SCOPED_TRACE("[" + section + "] " + key + "=" + value);
+        // The engine loads only names ending in ".bmp" exactly; the archive lower-cases.
+        ASSERT_TRUE(value.size() > 4 && value.ends_with(".bmp"));
+        EXPECT_EQ(value, lower(value));
+        named.insert(value);
+        const Expected e = frames_of(ini, section, key);
+        ASSERT_GT(e.frames, 0) << "section not read by the skin engine";
+        std::ifstream file(out / value, std::ios::binary);
+        ASSERT_TRUE(file) << "not written by skinart";
+        std::vector<std::uint8_t> header(26);
+        file.read(reinterpret_cast<char*>(header.data()), 26);
+        const std::uint32_t length = e.stacked ? GetU32(header, 22) : GetU32(header, 18);
+        EXPECT_EQ(length % static_cast<std::uint32_t>(e.frames), 0u)
+            << length << " pixels into " << e.frames << " frames";
+    }
     for (const auto& item : std::filesystem::directory_iterator(out))
         EXPECT_TRUE(named.count(item.path().filename().string()))
             << item.path().filename() << " is drawn but no section names it";
