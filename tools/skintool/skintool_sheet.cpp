@@ -3,12 +3,12 @@
 #include "bmp_image.h"
 #include "lzh.h"
 #include "pixel_draw.h"
+#include "pixel_font.h"
 #include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_catalogue.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -18,56 +18,16 @@
 
 namespace {
 
-// A 3 x 5 pixel font: five rows of three, '#' set.
-struct Glyph {
-    char c;
-    const char* rows;
-};
-constexpr Glyph kFont[] = {
-    {'A', ".#.#.#####.##.#"}, {'B', "##.#.###.#.###."}, {'C', ".###..#..#...##"},
-    {'D', "##.#.##.##.###."}, {'E', "####..##.#..###"}, {'F', "####..##.#..#.."},
-    {'G', ".###..#.##.#.##"}, {'H', "#.##.#####.##.#"}, {'I', "###.#..#..#.###"},
-    {'J', "..#..#..##.#.#."}, {'K', "#.##.###.#.##.#"}, {'L', "#..#..#..#..###"},
-    {'M', "#.########.##.#"}, {'N', "##.#.##.##.##.#"}, {'O', ".#.#.##.##.#.#."},
-    {'P', "##.#.###.#..#.."}, {'Q', ".#.#.##.###..##"}, {'R', "##.#.###.#.##.#"},
-    {'S', ".###...#...###."}, {'T', "###.#..#..#..#."}, {'U', "#.##.##.##.####"},
-    {'V', "#.##.##.##.#.#."}, {'W', "#.##.########.#"}, {'X', "#.##.#.#.#.##.#"},
-    {'Y', "#.##.#.#..#..#."}, {'Z', "###..#.#.#..###"}, {'0', "####.##.##.####"},
-    {'1', ".#.##..#..#.###"}, {'2', "##...#.#.#..###"}, {'3', "##...#.#...###."},
-    {'4', "#.##.####..#..#"}, {'5', "####..##...###."}, {'6', ".###..####.####"},
-    {'7', "###..#.#..#..#."}, {'8', "####.#####.####"}, {'9', "####.####..###."},
-    {'.', ".............#."}, {'[', "##.#..#..#..##."}, {']', ".##..#..#..#.##"},
-    {'=', "...###...###..."}, {'-', "......###......"}, {'_', "............###"},
-    {'(', ".#.#..#..#...#."}, {')', ".#...#..#..#.#."}, {':', "....#.....#...."},
-    {'/', "..#..#.#.#..#.."}, {'?', "##...#.#.....#."}, {' ', "..............."},
-};
-
-constexpr int kScale = 2;
-constexpr int kGlyphW = 4 * kScale; // three pixels and a gap
-constexpr int kTextH = 6 * kScale;
+constexpr int kTextH = pixel_font::kHeight + 2;
 constexpr int kGap = 6;
 constexpr TPixel kBackground = 0xE8E8E8;
 constexpr TPixel kInk = 0x202020;
 constexpr TPixel kCellBorder = 0x9090A0;
 
-const char* GlyphRows(char c) {
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (const Glyph& g : kFont) {
-        if (g.c == c) return g.rows;
-    }
-    return GlyphRows('?');
-}
-
 void DrawText(TPixelImage& sheet, int x, int y, std::string_view text) {
-    for (const char c : text) {
-        const std::string_view rows = GlyphRows(c);
-        for (int i = 0; i < 15; ++i) {
-            if (rows[static_cast<std::size_t>(i)] != '#') continue;
-            const int px = x + (i % 3) * kScale, py = y + (i / 3) * kScale;
-            FillRect(sheet, {px, py, px + kScale, py + kScale}, kInk);
-        }
-        x += kGlyphW;
-    }
+    pixel_font::draw(text, [&](int px, int py) {
+        FillRect(sheet, {x + px, y + py, x + px + 1, y + py + 1}, kInk); // clipped to the sheet
+    });
 }
 
 // One row of the sheet: a caption and the frames of one image.
@@ -132,7 +92,7 @@ TPixelImage RenderSheet(const TSkinElements& elements) {
             w += f.Width + 2 + kGap;
             h = std::max(h, f.Height + 2);
         }
-        width = std::max({width, w, static_cast<int>(row.caption.size()) * kGlyphW});
+        width = std::max({width, w, pixel_font::width(row.caption)});
         height += kTextH + h + 2 * kGap;
     }
     // A sheet wider than any screen helps nobody: long strips are cut at the right.
