@@ -17,8 +17,7 @@ std::uint8_t row(char c, int y);
 int width(std::string_view text);
 
 // Calls plot(x, y) for every set pixel of text, relative to its top-left corner.
-template <class Plot>
-void draw(std::string_view text, Plot&& plot) {
+template <class Plot> void draw(std::string_view text, Plot&& plot) {
     int x = 0;
     for (const char c : text) {
         for (int y = 0; y < kHeight; ++y)
