@@ -2,7 +2,6 @@
 #include "skin_data_core.h"
 
 #include "lzh.h"
-#include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_error.h"
 #include "ui/le_bytes.h"
@@ -150,12 +149,9 @@ bool TSkinDataCore::LoadSkin() {
         // A damaged skin is no skin: the elements of the last good one stay.
         return false;
     }
-    std::string iniName;
-    TQuickIni ini;
-    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
     // Built aside and moved in whole, so a failure half-way leaves the old elements.
     TSkinElements fresh;
-    LoadSkinElements(fresh, reader, ini, Inputs);
+    LoadSkinElements(fresh, reader, Inputs);
     elements_ = std::move(fresh);
     skinLoaded_ = true;
     SkinElementsLoaded();

@@ -4,7 +4,6 @@
 #include "lzh.h"
 #include "pixel_draw.h"
 #include "pixel_font.h"
-#include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_catalogue.h"
 
@@ -119,11 +118,8 @@ TPixelImage RenderSheet(const TSkinElements& elements) {
 void WriteSheet(const std::string& in, const std::string& out) {
     TSkinReader reader;
     reader.Open(ReadAll(in));
-    std::string iniName;
-    TQuickIni ini;
-    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
     TSkinElements elements;
-    LoadSkinElements(elements, reader, ini, {});
+    LoadSkinElements(elements, reader, {});
     const std::vector<std::uint8_t> bmp = EncodeBmp24(RenderSheet(elements));
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
