@@ -531,8 +531,7 @@ void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuick
     Loader(e, archive, ini, inputs).Run();
 }
 
-void LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
-                      const TSkinLoadInputs& inputs) {
+void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TSkinLoadInputs& inputs) {
     std::string iniName;
     TQuickIni ini;
     ini.LoadFromStream(archive.ExtractFirstContaining(".ini", iniName));
