@@ -1,16 +1,13 @@
 // skintool sheet: every element of a packed skin on one contact sheet, frame by frame under its
 // field and section name, so a skin author sees at a glance what the program cut from each image.
+#include "skintool_sheet.h"
+
 #include "bmp_image.h"
-#include "lzh.h"
 #include "pixel_draw.h"
 #include "pixel_font.h"
-#include "skin_archive.h"
 #include "skin_catalogue.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,19 +66,6 @@ std::vector<Row> Rows(const TSkinElements& e) {
     return rows;
 }
 
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) throw std::runtime_error("cannot read " + path + ": " + ec.message());
-    if (size > kMaxDecodedSize) throw std::runtime_error(path + " is too large for a skin");
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
-        throw std::runtime_error("cannot read " + path);
-    }
-    return bytes;
-}
-
 TPixelImage RenderSheet(const TSkinElements& elements) {
     const std::vector<Row> rows = Rows(elements);
     int width = 0, height = kGap;
@@ -114,14 +98,8 @@ TPixelImage RenderSheet(const TSkinElements& elements) {
 
 } // namespace
 
-// "skintool sheet IN OUT.bmp".
-void WriteSheet(const std::string& in, const std::string& out) {
-    TSkinReader reader;
-    reader.Open(ReadAll(in));
+std::vector<std::uint8_t> SheetBmp(const TSkinReader& reader) {
     TSkinElements elements;
     LoadSkinElements(elements, reader, {});
-    const std::vector<std::uint8_t> bmp = EncodeBmp24(RenderSheet(elements));
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
-    if (!file.flush()) throw std::runtime_error("cannot write " + out);
+    return EncodeBmp24(RenderSheet(elements));
 }
