@@ -1,7 +1,7 @@
 // Reading and writing the stored form of an icon list.
 #include "icon_list_stream.h"
 
-#include "le_bytes.h"
+#include "ui/le_bytes.h"
 
 namespace tray {
 
@@ -11,10 +11,7 @@ class Reader {
 public:
     explicit Reader(std::span<const std::uint8_t> data) : data_(data) {}
 
-    std::uint32_t U32() {
-        const auto b = Take(4);
-        return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-    }
+    std::uint32_t U32() { return ui::GetU32(Take(4), 0); }
     std::span<const std::uint8_t> Take(std::size_t n) {
         if (n > data_.size() - pos_) throw EIconListFormat("icon list ends early");
         const auto piece = data_.subspan(pos_, n);
@@ -32,9 +29,9 @@ private:
 
 std::vector<std::uint8_t> EncodeIconList(const std::vector<IconBytes>& icons) {
     std::vector<std::uint8_t> out;
-    PutU32(out, static_cast<std::uint32_t>(icons.size()));
+    ui::PutU32(out, static_cast<std::uint32_t>(icons.size()));
     for (const auto& icon : icons) {
-        PutU32(out, static_cast<std::uint32_t>(icon.size()));
+        ui::PutU32(out, static_cast<std::uint32_t>(icon.size()));
         out.insert(out.end(), icon.begin(), icon.end());
     }
     return out;

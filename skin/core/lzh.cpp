@@ -4,6 +4,7 @@
 #include "lzh_bits.h"
 #include "lzh_tree.h"
 #include "skin_error.h"
+#include "ui/le_bytes.h"
 
 #include <algorithm>
 #include <array>
@@ -57,8 +58,7 @@ std::vector<std::uint8_t> TLZH::Decode(std::uint32_t S, std::span<const std::uin
 std::vector<std::uint8_t> LzhDecodeContainer(std::span<const std::uint8_t> container,
                                              std::uint32_t limit) {
     if (container.size() < 4) throw ElzhException("LZH : Stream too short for its size field");
-    const std::uint32_t S = container[0] | (container[1] << 8) | (container[2] << 16) |
-                            (static_cast<std::uint32_t>(container[3]) << 24);
+    const std::uint32_t S = ui::GetU32(container, 0);
     return TLZH::Decode(S, container.subspan(4), limit);
 }
 
@@ -69,9 +69,8 @@ std::vector<std::uint8_t> LzhEncodeContainer(std::span<const std::uint8_t> data)
                             " bytes");
     }
     const auto S = static_cast<std::uint32_t>(data.size());
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(S), static_cast<std::uint8_t>(S >> 8),
-                                  static_cast<std::uint8_t>(S >> 16),
-                                  static_cast<std::uint8_t>(S >> 24)};
+    std::vector<std::uint8_t> out;
+    ui::PutU32(out, S);
     const std::vector<std::uint8_t> bits = TLZH::Encode(data);
     out.insert(out.end(), bits.begin(), bits.end());
     return out;

@@ -4,6 +4,7 @@
 #include "lzh.h"
 #include "skin_error.h"
 #include "skin_text.h"
+#include "ui/le_bytes.h"
 
 #include <array>
 #include <utility>
@@ -13,15 +14,8 @@ namespace {
 constexpr std::size_t kHeaderSize = 16;
 constexpr std::uint32_t kWrittenVersion = 20000;
 
-std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
-           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
-}
-
-void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
+using ui::GetU32;
+using ui::PutU32;
 
 // Lines end at CR LF, a lone CR or a lone LF; a final line break adds no empty line. Stops after
 // `most` + 1 lines: a list of millions of empty names must not cost millions of strings.
@@ -59,11 +53,11 @@ void TSkinReader::Open(std::span<const std::uint8_t> compressed) {
 void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     const std::span<const std::uint8_t> bytes(archive);
     if (bytes.size() < kHeaderSize) Fail("too short for its header");
-    const std::uint32_t version = ReadU32(bytes, 0);
+    const std::uint32_t version = GetU32(bytes, 0);
     const int block = SkinArchiveBlockSize(version);
     if (block < 0) throw EOlderSkinFile();
 
-    const std::uint32_t nameListSize = ReadU32(bytes, 4);
+    const std::uint32_t nameListSize = GetU32(bytes, 4);
     const std::size_t namesAt = kHeaderSize + static_cast<std::size_t>(block);
     if (namesAt > bytes.size() || nameListSize > bytes.size() - namesAt) {
         Fail("the name list runs past the end of the data");
@@ -84,7 +78,7 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     std::vector<std::uint64_t> offsets;
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        sizes.push_back(ReadU32(bytes, sizesAt + 4 * i));
+        sizes.push_back(GetU32(bytes, sizesAt + 4 * i));
         offsets.push_back(total);
         total += sizes.back();
     }
@@ -145,12 +139,12 @@ std::vector<std::uint8_t> PackSkinArchive(std::span<const SkinArchiveEntry> entr
         Fail("the entries are larger than " + std::to_string(kMaxDecodedSize) + " bytes");
 
     std::vector<std::uint8_t> out;
-    AppendU32(out, kWrittenVersion);
-    AppendU32(out, static_cast<std::uint32_t>(nameList.size()));
+    PutU32(out, kWrittenVersion);
+    PutU32(out, static_cast<std::uint32_t>(nameList.size()));
     out.resize(kHeaderSize, 0);
     out.insert(out.end(), nameList.begin(), nameList.end());
     for (const SkinArchiveEntry& entry : entries) {
-        AppendU32(out, static_cast<std::uint32_t>(entry.data.size()));
+        PutU32(out, static_cast<std::uint32_t>(entry.data.size()));
     }
     for (const SkinArchiveEntry& entry : entries) {
         out.insert(out.end(), entry.data.begin(), entry.data.end());

@@ -531,6 +531,13 @@ void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuick
     Loader(e, archive, ini, inputs).Run();
 }
 
+void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TSkinLoadInputs& inputs) {
+    std::string iniName;
+    TQuickIni ini;
+    ini.LoadFromStream(archive.ExtractFirstContaining(".ini", iniName));
+    LoadSkinElements(e, archive, ini, inputs);
+}
+
 TPixelImage LoadSkinImage(const TSkinReader& archive, std::string_view value,
                           std::int64_t* pixelBudget) {
     const std::size_t slash = value.find_last_of("\\/:");

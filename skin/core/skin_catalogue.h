@@ -100,6 +100,10 @@ struct TSkinElements {
 void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
                       const TSkinLoadInputs& inputs);
 
+// The same for a whole skin archive: its description is the first entry whose name contains
+// ".ini" (none gives an empty description).
+void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TSkinLoadInputs& inputs);
+
 // The image a key value names: its file-name part, which must end in ".bmp" exactly, looked up
 // in the archive and decoded. Empty for anything else, and for an image larger than what is left
 // of `pixelBudget` (which it then uses up) when one is given.

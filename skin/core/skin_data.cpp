@@ -80,14 +80,9 @@ PropInfo String(std::wstring name, std::function<std::string(TSkinData&)> get,
     return p;
 }
 
+// Events of the core or of the component itself, all set on the component.
 template <typename F, typename Owner> PropInfo Event(std::wstring name, F Owner::*field) {
-    PropInfo p;
-    p.name = std::move(name);
-    p.kind = PropKind::Event;
-    p.set_event = [field](TPersistent& o, const std::any& h) {
-        Self(o).*field = std::any_cast<F>(h);
-    };
-    return p;
+    return ui::props::Event<TSkinData, F>(std::move(name), field);
 }
 
 // Skin3rd seen as the class library's string list ("Skin3rd.Strings" in descriptions); the

@@ -2,9 +2,9 @@
 #include "skin_data_core.h"
 
 #include "lzh.h"
-#include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_error.h"
+#include "ui/le_bytes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -116,8 +116,7 @@ void TSkinDataCore::ReadSkinStream(std::span<const std::uint8_t> data) {
         skinStream_.clear();
         return;
     }
-    const auto n = static_cast<std::int32_t>(data[0] | (data[1] << 8) | (data[2] << 16) |
-                                             (std::uint32_t{data[3]} << 24));
+    const auto n = static_cast<std::int32_t>(ui::GetU32(data, 0));
     if (n <= 0) return;
     // A length past the stored bytes is a damaged description: no skin rather than a guess.
     if (static_cast<std::uint64_t>(n) > data.size() - 4) {
@@ -150,12 +149,9 @@ bool TSkinDataCore::LoadSkin() {
         // A damaged skin is no skin: the elements of the last good one stay.
         return false;
     }
-    std::string iniName;
-    TQuickIni ini;
-    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
     // Built aside and moved in whole, so a failure half-way leaves the old elements.
     TSkinElements fresh;
-    LoadSkinElements(fresh, reader, ini, Inputs);
+    LoadSkinElements(fresh, reader, Inputs);
     elements_ = std::move(fresh);
     skinLoaded_ = true;
     SkinElementsLoaded();

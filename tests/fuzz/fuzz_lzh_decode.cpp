@@ -1,6 +1,7 @@
 // Any bytes as a compressed skin stream: decoded or refused, never read or written out of bounds.
 #include "lzh.h"
 #include "skin_error.h"
+#include "ui/le_bytes.h"
 
 #include <cstdlib>
 
@@ -9,8 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::uint32_t kLimit = 1u << 16;
     try {
         const std::vector<std::uint8_t> out = LzhDecodeContainer({data, size}, kLimit);
-        const std::uint32_t declared = data[0] | (data[1] << 8) | (data[2] << 16) |
-                                       (static_cast<std::uint32_t>(data[3]) << 24);
+        const std::uint32_t declared = ui::GetU32({data, size}, 0);
         if (out.size() != declared) std::abort();
     } catch (const ElzhException&) {
     }

@@ -3,7 +3,6 @@
 // get through the compression first: 0 the whole load from a compressed skin stream, 1 a
 // decompressed archive into elements, 2 one bitmap file.
 #include "bmp_image.h"
-#include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_catalogue.h"
 #include "skin_data_core.h"
@@ -35,11 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const ESkinError&) {
             return 0;
         }
-        std::string name;
-        TQuickIni ini;
-        ini.LoadFromStream(reader.ExtractFirstContaining(".ini", name));
         TSkinElements elements;
-        LoadSkinElements(elements, reader, ini, {});
+        LoadSkinElements(elements, reader, {});
         break;
     }
     default:

@@ -1,5 +1,6 @@
 // The bitmap decoder: every pixel format a skin image may come in, and damaged headers.
 #include "bmp_image.h"
+#include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put16(Bytes& b, std::uint32_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(Bytes& b, std::uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
-
 // A file with an info header: `palette` entries as 0x00RRGGBB, then `rows` as stored.
 Bytes InfoBmp(std::int32_t w, std::int32_t h, int bits, const std::vector<std::uint32_t>& palette,
               const Bytes& rows, std::uint32_t compression = 0,
@@ -27,24 +19,24 @@ Bytes InfoBmp(std::int32_t w, std::int32_t h, int bits, const std::vector<std::u
     Bytes b = {'B', 'M'};
     const std::uint32_t off =
         14 + 40 + 4 * static_cast<std::uint32_t>(masks.size() + palette.size());
-    Put32(b, off + static_cast<std::uint32_t>(rows.size()));
-    Put32(b, 0);
-    Put32(b, off);
-    Put32(b, 40);
-    Put32(b, static_cast<std::uint32_t>(w));
-    Put32(b, static_cast<std::uint32_t>(h));
-    Put16(b, 1);
-    Put16(b, static_cast<std::uint32_t>(bits));
-    Put32(b, compression);
-    Put32(b, static_cast<std::uint32_t>(rows.size()));
-    Put32(b, 0);
-    Put32(b, 0);
-    Put32(b, static_cast<std::uint32_t>(palette.size()));
-    Put32(b, 0);
+    ui::PutU32(b, off + static_cast<std::uint32_t>(rows.size()));
+    ui::PutU32(b, 0);
+    ui::PutU32(b, off);
+    ui::PutU32(b, 40);
+    ui::PutU32(b, static_cast<std::uint32_t>(w));
+    ui::PutU32(b, static_cast<std::uint32_t>(h));
+    ui::PutU16(b, 1);
+    ui::PutU16(b, static_cast<std::uint32_t>(bits));
+    ui::PutU32(b, compression);
+    ui::PutU32(b, static_cast<std::uint32_t>(rows.size()));
+    ui::PutU32(b, 0);
+    ui::PutU32(b, 0);
+    ui::PutU32(b, static_cast<std::uint32_t>(palette.size()));
+    ui::PutU32(b, 0);
     for (std::uint32_t m : masks)
-        Put32(b, m);
+        ui::PutU32(b, m);
     for (std::uint32_t p : palette)
-        Put32(b, p);
+        ui::PutU32(b, p);
     b.insert(b.end(), rows.begin(), rows.end());
     return b;
 }

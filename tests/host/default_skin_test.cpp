@@ -2,7 +2,6 @@
 // its frame count, the caption buttons and check and radio strips are cut as drawn, and the
 // combo box is composed. Catches a picture the art leaves out or a key the ini misspells.
 #include "lzh.h"
-#include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_catalogue.h"
 #include "test_data.h"
@@ -31,11 +30,8 @@ TSkinElements LoadDefaultSkin(const TempDir& dir, const TSkinLoadInputs& inputs)
     }
     TSkinReader reader;
     reader.Open(LzhEncodeContainer(PackSkinArchive(entries)));
-    std::string iniName;
-    TQuickIni ini;
-    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
     TSkinElements e;
-    LoadSkinElements(e, reader, ini, inputs);
+    LoadSkinElements(e, reader, inputs);
     return e;
 }
 

@@ -4,6 +4,7 @@
 #include "skin_archive.h"
 #include "skin_error.h"
 #include "test_data.h"
+#include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,7 @@
 
 namespace {
 
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
+using ui::PutU32;
 
 // An archive written field by field, so tests can also write wrong fields.
 struct RawArchive {

@@ -4,6 +4,7 @@
 #include "skin_fixture.h"
 
 #include "image_ops.h"
+#include "quick_ini.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "skin_fixture.h"
 
 #include "skin_archive.h"
+#include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -83,9 +84,8 @@ Skin SmallSkin(TColor face) {
 // The "SkinStream" property value of a compressed skin: its length, then its bytes.
 std::vector<std::uint8_t> Property(const std::vector<std::uint8_t>& stream) {
     const auto n = static_cast<std::uint32_t>(stream.size());
-    std::vector<std::uint8_t> out = {
-        static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-        static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+    std::vector<std::uint8_t> out;
+    ui::PutU32(out, n);
     out.insert(out.end(), stream.begin(), stream.end());
     return out;
 }

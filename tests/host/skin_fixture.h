@@ -5,7 +5,6 @@
 #include "bmp_image.h"
 #include "lzh.h"
 #include "pixel_image.h"
-#include "quick_ini.h"
 #include "skin_archive.h"
 #include "skin_catalogue.h"
 
@@ -54,11 +53,8 @@ struct Skin {
 inline TSkinElements Load(const Skin& skin, const TSkinLoadInputs& inputs = {}) {
     TSkinReader reader;
     reader.Open(skin.Pack());
-    std::string iniName;
-    TQuickIni ini;
-    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
     TSkinElements elements;
-    LoadSkinElements(elements, reader, ini, inputs);
+    LoadSkinElements(elements, reader, inputs);
     return elements;
 }
 

@@ -3,7 +3,10 @@
 // picture named is written, and each picture divides evenly into its state frames.
 #include "art.h"
 #include "bmp.h"
+#include "bmp_image.h"
 #include "ico.h"
+#include "quick_ini.h"
+#include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +26,8 @@ namespace {
 using skinart::Image;
 using skinart::Rgba;
 
-std::uint32_t u16(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b.at(at) | b.at(at + 1) << 8;
-}
-std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return u16(b, at) | u16(b, at + 2) << 16;
-}
+using ui::GetU16;
+using ui::GetU32;
 
 TEST(SkinartBmp, HeaderSizesAndRowPaddingForEveryWidthModulo4) {
     for (int width : {1, 2, 3, 4, 5}) {
@@ -38,15 +37,15 @@ TEST(SkinartBmp, HeaderSizesAndRowPaddingForEveryWidthModulo4) {
         ASSERT_EQ(bytes.size(), 54 + 3 * stride);
         EXPECT_EQ(bytes[0], 'B');
         EXPECT_EQ(bytes[1], 'M');
-        EXPECT_EQ(u32(bytes, 2), bytes.size());
-        EXPECT_EQ(u32(bytes, 10), 54u); // pixel data offset
-        EXPECT_EQ(u32(bytes, 14), 40u); // info header size
-        EXPECT_EQ(u32(bytes, 18), static_cast<std::uint32_t>(width));
-        EXPECT_EQ(u32(bytes, 22), 3u); // positive height: bottom-up rows
-        EXPECT_EQ(u16(bytes, 26), 1u);
-        EXPECT_EQ(u16(bytes, 28), 24u);
-        EXPECT_EQ(u32(bytes, 30), 0u); // uncompressed
-        EXPECT_EQ(u32(bytes, 34), 3 * stride);
+        EXPECT_EQ(GetU32(bytes, 2), bytes.size());
+        EXPECT_EQ(GetU32(bytes, 10), 54u); // pixel data offset
+        EXPECT_EQ(GetU32(bytes, 14), 40u); // info header size
+        EXPECT_EQ(GetU32(bytes, 18), static_cast<std::uint32_t>(width));
+        EXPECT_EQ(GetU32(bytes, 22), 3u); // positive height: bottom-up rows
+        EXPECT_EQ(GetU16(bytes, 26), 1u);
+        EXPECT_EQ(GetU16(bytes, 28), 24u);
+        EXPECT_EQ(GetU32(bytes, 30), 0u); // uncompressed
+        EXPECT_EQ(GetU32(bytes, 34), 3 * stride);
         for (std::size_t row = 0; row < 3; ++row)
             for (std::size_t pad = static_cast<std::size_t>(width) * 3; pad < stride; ++pad)
                 EXPECT_EQ(bytes[54 + row * stride + pad], 0) << "row " << row;
@@ -63,11 +62,11 @@ TEST(SkinartBmp, BottomRowFirstInBgrOrderAndTransparentPixelsBecomeMagenta) {
     const std::vector<std::uint8_t> top(bytes.begin() + 62, bytes.begin() + 68);
     EXPECT_EQ(top, (std::vector<std::uint8_t>{30, 20, 10, 30, 20, 10}));
 
-    const auto back = skinart::decode_bmp(bytes);
+    const auto back = DecodeBmp(bytes);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->at(0, 1), (Rgba{200, 100, 50, 255}));
+    EXPECT_EQ(back->At(0, 1), 0xC86432u); // red 200, green 100, blue 50
     std::vector<std::uint8_t> truncated(bytes.begin(), bytes.end() - 1);
-    EXPECT_FALSE(skinart::decode_bmp(truncated));
+    EXPECT_FALSE(DecodeBmp(truncated));
 }
 
 TEST(SkinartIco, DirectoryHoldsTheEightSizesWith32BitImagesAlphaAndMask) {
@@ -76,9 +75,9 @@ TEST(SkinartIco, DirectoryHoldsTheEightSizesWith32BitImagesAlphaAndMask) {
         images.push_back(skinart::icon_image(size));
     const auto bytes = skinart::encode_ico(images);
     ASSERT_GE(bytes.size(), 6u + 8 * 16);
-    EXPECT_EQ(u16(bytes, 0), 0u);
-    EXPECT_EQ(u16(bytes, 2), 1u); // icon
-    ASSERT_EQ(u16(bytes, 4), 8u);
+    EXPECT_EQ(GetU16(bytes, 0), 0u);
+    EXPECT_EQ(GetU16(bytes, 2), 1u); // icon
+    ASSERT_EQ(GetU16(bytes, 4), 8u);
     std::size_t expected_offset = 6 + 8 * 16;
     const int sizes[] = {128, 96, 72, 64, 48, 32, 24, 16};
     for (std::size_t i = 0; i < 8; ++i) {
@@ -87,19 +86,19 @@ TEST(SkinartIco, DirectoryHoldsTheEightSizesWith32BitImagesAlphaAndMask) {
         const auto side = static_cast<std::uint32_t>(sizes[i]);
         EXPECT_EQ(bytes[e], side);
         EXPECT_EQ(bytes[e + 1], side);
-        EXPECT_EQ(u16(bytes, e + 4), 1u);  // planes
-        EXPECT_EQ(u16(bytes, e + 6), 32u); // bits per pixel
-        const std::uint32_t size = u32(bytes, e + 8), offset = u32(bytes, e + 12);
+        EXPECT_EQ(GetU16(bytes, e + 4), 1u);  // planes
+        EXPECT_EQ(GetU16(bytes, e + 6), 32u); // bits per pixel
+        const std::uint32_t size = GetU32(bytes, e + 8), offset = GetU32(bytes, e + 12);
         const std::uint32_t mask_row = (side + 31) / 32 * 4;
         EXPECT_EQ(size, 40 + side * side * 4 + mask_row * side);
         ASSERT_EQ(offset, expected_offset);
         ASSERT_LE(offset + size, bytes.size());
         expected_offset += size;
 
-        EXPECT_EQ(u32(bytes, offset), 40u);
-        EXPECT_EQ(u32(bytes, offset + 4), side);
-        EXPECT_EQ(u32(bytes, offset + 8), 2 * side); // colour and mask rows
-        EXPECT_EQ(u16(bytes, offset + 14), 32u);
+        EXPECT_EQ(GetU32(bytes, offset), 40u);
+        EXPECT_EQ(GetU32(bytes, offset + 4), side);
+        EXPECT_EQ(GetU32(bytes, offset + 8), 2 * side); // colour and mask rows
+        EXPECT_EQ(GetU16(bytes, offset + 14), 32u);
 
         // The icon has soft, see-through corners: the top-left pixel (last colour row)
         // is transparent in alpha and in the AND mask, the centre is opaque.
@@ -113,9 +112,6 @@ TEST(SkinartIco, DirectoryHoldsTheEightSizesWith32BitImagesAlphaAndMask) {
     EXPECT_EQ(expected_offset, bytes.size());
 }
 
-// The skin ini, read the simple way: first section of a name wins, first key wins.
-using Ini = std::map<std::string, std::map<std::string, std::string>>;
-
 std::string lower(std::string s) {
     for (char& c : s)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -123,32 +119,44 @@ std::string lower(std::string s) {
 }
 
 std::string trim(const std::string& s) {
-    const auto b = s.find_first_not_of(" \t\r");
-    return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+    const auto b = s.find_first_not_of(" \t");
+    return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
-Ini read_ini(const std::string& path) {
-    std::ifstream in(path);
-    Ini ini;
-    std::string line, section;
-    while (std::getline(in, line)) {
-        line = trim(line);
-        if (line.empty() || line[0] == ';') continue;
-        if (line.front() == '[' && line.back() == ']') {
-            section = lower(line.substr(1, line.size() - 2));
-            ini[section];
-        } else if (const auto eq = line.find('='); eq != std::string::npos) {
-            ini[section].try_emplace(lower(trim(line.substr(0, eq))), trim(line.substr(eq + 1)));
-        }
-    }
+TQuickIni read_ini(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    TQuickIni ini;
+    ini.LoadFromStream(text.str());
     return ini;
 }
 
-int number(const Ini& ini, const std::string& section, const std::string& key, int fallback) {
-    const auto s = ini.find(section);
-    if (s == ini.end()) return fallback;
-    const auto k = s->second.find(key);
-    return k == s->second.end() || k->second.empty() ? fallback : std::stoi(k->second);
+// Every section and key of the ini once, lower-cased, with the value the skin engine reads.
+struct Entry {
+    std::string section, key, value;
+};
+
+std::vector<Entry> entries_of(const TQuickIni& ini) {
+    std::vector<Entry> out;
+    std::set<std::pair<std::string, std::string>> seen;
+    std::string section;
+    for (const std::string& line : ini.Lines()) {
+        if (line.front() == '[') {
+            section = lower(trim(line.substr(1, line.find(']') - 1)));
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        std::string key = lower(trim(line.substr(0, eq)));
+        if (seen.insert({section, key}).second)
+            out.push_back({section, key, ini.ReadString(section, key, "")});
+    }
+    return out;
+}
+
+int number(const TQuickIni& ini, const std::string& section, const std::string& key, int fallback) {
+    return ini.ReadInteger(section, key, fallback);
 }
 
 struct Expected {
@@ -157,7 +165,7 @@ struct Expected {
 };
 
 // How many state frames the skin engine cuts each named picture into.
-Expected frames_of(const Ini& ini, const std::string& section, const std::string& key) {
+Expected frames_of(const TQuickIni& ini, const std::string& section, const std::string& key) {
     static const std::map<std::string, int> fixed = {{"groupboxedge", 2},
                                                      {"groupbox", 1},
                                                      {"tabs", 5},
@@ -209,7 +217,7 @@ TEST(SkinartDefaultSkin, EveryElementExistsAndEveryPictureIsWrittenWholeFrames) 
         std::filesystem::temp_directory_path() / ("skinart_test_" + std::to_string(::getpid()));
     std::filesystem::remove_all(out);
     ASSERT_EQ(std::system((std::string(SKINART_EXE) + " skin " + out.string()).c_str()), 0);
-    const Ini ini = read_ini(PELLICO_SKIN_INI);
+    const TQuickIni ini = read_ini(PELLICO_SKIN_INI);
 
     for (const char* section : {"personality",
                                 "fonts",
@@ -253,35 +261,34 @@ TEST(SkinartDefaultSkin, EveryElementExistsAndEveryPictureIsWrittenWholeFrames) 
                                 "groupboxedge",
                                 "titlebarskin",
                                 "customcolors"})
-        EXPECT_TRUE(ini.count(section)) << "missing [" << section << "]";
+        EXPECT_GE(ini.SectionLine(section), 0) << "missing [" << section << "]";
     for (const char* key :
          {"windowtext", "titletextactive", "titletextnoactive", "buttonface", "buttontext",
           "buttonhilight", "buttonlight", "buttonshadow", "buttondkshadow", "hilighttext",
           "hilight", "menubar", "menubartext", "menutext", "menu", "scrollbar"})
-        EXPECT_TRUE(ini.at("colours").count(key)) << "missing colour " << key;
+        EXPECT_NE(ini.ReadString("colours", key, ""), "") << "missing colour " << key;
 
     const std::set<std::string> image_keys = {
         "image", "bitmap", "checkbutton", "radiobutton", "textback", "menubar",   "left",
         "right", "top",    "bottom",      "buttonimage", "border",   "glyphimage"};
     std::set<std::string> named;
-    for (const auto& [section, keys] : ini)
-        for (const auto& [key, value] : keys) {
-            if (!image_keys.count(key) || (section == "colours" && key == "menubar")) continue;
-            SCOPED_TRACE("[" + section + "] " + key + "=" + value);
-            // The engine loads only names ending in ".bmp" exactly; the archive lower-cases.
-            ASSERT_TRUE(value.size() > 4 && value.ends_with(".bmp"));
-            EXPECT_EQ(value, lower(value));
-            named.insert(value);
-            const Expected e = frames_of(ini, section, key);
-            ASSERT_GT(e.frames, 0) << "section not read by the skin engine";
-            std::ifstream file(out / value, std::ios::binary);
-            ASSERT_TRUE(file) << "not written by skinart";
-            std::vector<std::uint8_t> header(26);
-            file.read(reinterpret_cast<char*>(header.data()), 26);
-            const std::uint32_t length = e.stacked ? u32(header, 22) : u32(header, 18);
-            EXPECT_EQ(length % static_cast<std::uint32_t>(e.frames), 0u)
-                << length << " pixels into " << e.frames << " frames";
-        }
+    for (const auto& [section, key, value] : entries_of(ini)) {
+        if (!image_keys.count(key) || (section == "colours" && key == "menubar")) continue;
+        SCOPED_TRACE("[" + section + "] " + key + "=" + value);
+        // The engine loads only names ending in ".bmp" exactly; the archive lower-cases.
+        ASSERT_TRUE(value.size() > 4 && value.ends_with(".bmp"));
+        EXPECT_EQ(value, lower(value));
+        named.insert(value);
+        const Expected e = frames_of(ini, section, key);
+        ASSERT_GT(e.frames, 0) << "section not read by the skin engine";
+        std::ifstream file(out / value, std::ios::binary);
+        ASSERT_TRUE(file) << "not written by skinart";
+        std::vector<std::uint8_t> header(26);
+        file.read(reinterpret_cast<char*>(header.data()), 26);
+        const std::uint32_t length = e.stacked ? GetU32(header, 22) : GetU32(header, 18);
+        EXPECT_EQ(length % static_cast<std::uint32_t>(e.frames), 0u)
+            << length << " pixels into " << e.frames << " frames";
+    }
     for (const auto& item : std::filesystem::directory_iterator(out))
         EXPECT_TRUE(named.count(item.path().filename().string()))
             << item.path().filename() << " is drawn but no section names it";

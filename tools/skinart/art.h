@@ -9,13 +9,11 @@
 
 namespace skinart {
 
-// One picture file: its name, its pixels, and how its state frames are laid out (for the
-// contact sheet; the skin's ini tells the engine).
+// One picture file: its name and its pixels (the skin's ini tells the engine how many state
+// frames it holds).
 struct Picture {
     std::string file;
     Image image;
-    int frames = 1;
-    bool stacked = false; // frames one above the other instead of side by side
 };
 
 // Frames of equal size joined side by side, or stacked.

@@ -1,4 +1,5 @@
-// 24-bit Windows bitmap files: the format every skin image and bitmap resource is stored in.
+// Generated pictures as 24-bit Windows bitmap files, the format every skin image and bitmap
+// resource is stored in, through the skin engine's bitmap reader and writer.
 #pragma once
 
 #include "image.h"
@@ -14,9 +15,7 @@ namespace skinart {
 std::vector<std::uint8_t> encode_bmp(const Image& img);
 bool write_bmp(const std::string& path, const Image& img);
 
-// Reads an uncompressed 24- or 32-bit bitmap (either row order) as opaque pixels;
-// anything else, or a truncated file, gives nothing.
-std::optional<Image> decode_bmp(const std::vector<std::uint8_t>& bytes);
+// A bitmap file as opaque pixels; nothing for a file the skin engine would not read either.
 std::optional<Image> read_bmp(const std::string& path);
 
 // Whole-file helpers shared by the writers.

@@ -30,8 +30,7 @@ Picture push_buttons() {
                   push_button(pal::accent_dark, pal::accent_soft, pal::accent_light),
                   push_button(pal::border_light, {242, 243, 246}, {242, 243, 246}),
                   push_button(pal::accent, pal::white, pal::accent_light),
-                  push_button(pal::accent, pal::white, {230, 234, 240}, pal::accent_soft, true)}),
-            5};
+                  push_button(pal::accent, pal::white, {230, 234, 240}, pal::accent_soft, true)})};
 }
 
 // Check and radio boxes, 13 pixels square.
@@ -77,7 +76,7 @@ Picture check_strip() {
         look.mark = i == 3 ? pal::border_light : kBoxOn[i].fill;
         frames.push_back(check_box(look, 2));
     }
-    return {"check.bmp", join(frames), 12};
+    return {"check.bmp", join(frames)};
 }
 
 Image radio_box(const BoxLook& look, bool dot) {
@@ -97,7 +96,7 @@ Picture radio_strip() {
         frames.push_back(radio_box(look, false));
     for (const BoxLook& look : kBoxOn)
         frames.push_back(radio_box(look, true));
-    return {"radio.bmp", join(frames), 8};
+    return {"radio.bmp", join(frames)};
 }
 
 // Scroll bars: 17-pixel arrow buttons and grips, one track strip and one thumb strip per
@@ -178,9 +177,9 @@ std::vector<Picture> scroll_pictures() {
     for (const Rgb& c : kThumb)
         thumbs.push_back(thumb(c));
     return {
-        {"scrollbar.bmp", join(frames), 23},     {"vscroll.bmp", join(track), 4},
-        {"hscroll.bmp", join(turned(track)), 4}, {"vthumb.bmp", join(thumbs), 3},
-        {"hthumb.bmp", join(turned(thumbs)), 3},
+        {"scrollbar.bmp", join(frames)},      {"vscroll.bmp", join(track)},
+        {"hscroll.bmp", join(turned(track))}, {"vthumb.bmp", join(thumbs)},
+        {"hthumb.bmp", join(turned(thumbs))},
     };
 }
 
@@ -221,18 +220,14 @@ std::vector<Picture> combo_pictures() {
     return {
         {"sunkedge.bmp",
          join({sunk_edge(pal::border, pal::window), sunk_edge(pal::accent_dark, pal::window),
-               sunk_edge(pal::border_light, {244, 245, 247}), sunk_edge(pal::accent, pal::window)}),
-         4},
-        {"combobutton.bmp",
-         join({combo_button(pal::separator, {}, false),
-               combo_button(pal::accent_soft, pal::accent_soft, true),
-               combo_button({228, 231, 236}, {}, false),
-               combo_button(pal::accent_soft, pal::accent_light, true)}),
-         4},
-        {"extraimages.bmp",
-         join({extra_glyph(pal::glyph), extra_glyph(pal::accent_dark), extra_glyph({186, 192, 202}),
-               extra_glyph(pal::accent), grip}),
-         5},
+               sunk_edge(pal::border_light, {244, 245, 247}),
+               sunk_edge(pal::accent, pal::window)})},
+        {"combobutton.bmp", join({combo_button(pal::separator, {}, false),
+                                  combo_button(pal::accent_soft, pal::accent_soft, true),
+                                  combo_button({228, 231, 236}, {}, false),
+                                  combo_button(pal::accent_soft, pal::accent_light, true)})},
+        {"extraimages.bmp", join({extra_glyph(pal::glyph), extra_glyph(pal::accent_dark),
+                                  extra_glyph({186, 192, 202}), extra_glyph(pal::accent), grip})},
     };
 }
 
@@ -294,19 +289,17 @@ std::vector<Picture> value_bar_pictures() {
     fill_rect(chunk, {0, 0, 7, 10}, pal::accent);
     hline(chunk, 0, 6, 0, pal::accent_hot);
     return {
-        {"progress.bmp",
-         join({progress_part({176, 184, 197}, {222, 226, 233}, {234, 237, 242}),
-               progress_part(pal::accent_dark, pal::accent_hot, pal::accent)}),
-         2},
-        {"progresschunk.bmp", chunk, 1},
-        {"thumbhorz.bmp", join(horz), 5},
-        {"thumbvert.bmp", join(turned(horz)), 5},
-        {"thumbdown.bmp", join(down), 5},
-        {"thumbup.bmp", join(up), 5},
-        {"thumbright.bmp", join(right), 5},
-        {"thumbleft.bmp", join(left), 5},
-        {"track.bmp", track_channel(false), 1},
-        {"trackvert.bmp", track_channel(true), 1},
+        {"progress.bmp", join({progress_part({176, 184, 197}, {222, 226, 233}, {234, 237, 242}),
+                               progress_part(pal::accent_dark, pal::accent_hot, pal::accent)})},
+        {"progresschunk.bmp", chunk},
+        {"thumbhorz.bmp", join(horz)},
+        {"thumbvert.bmp", join(turned(horz))},
+        {"thumbdown.bmp", join(down)},
+        {"thumbup.bmp", join(up)},
+        {"thumbright.bmp", join(right)},
+        {"thumbleft.bmp", join(left)},
+        {"track.bmp", track_channel(false)},
+        {"trackvert.bmp", track_channel(true)},
     };
 }
 
@@ -338,10 +331,10 @@ std::vector<Picture> updown_pictures() {
             glyphs.push_back(second ? flip_v(g) : g);
         }
     return {
-        {"updownvert.bmp", join(halves), 8},
-        {"updownvertglyph.bmp", join(glyphs), 8},
-        {"updownhorz.bmp", join(turned(halves)), 8},
-        {"updownhorzglyph.bmp", join(turned(glyphs)), 8},
+        {"updownvert.bmp", join(halves)},
+        {"updownvertglyph.bmp", join(glyphs)},
+        {"updownhorz.bmp", join(turned(halves))},
+        {"updownhorzglyph.bmp", join(turned(glyphs))},
     };
 }
 

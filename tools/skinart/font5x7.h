@@ -1,13 +1,14 @@
-// A tiny 5x7 pixel font for ASCII labels on review pictures (contact sheet, window mock).
+// ASCII labels on review pictures (the window mock) in the tools' 5x7 pixel font.
 #pragma once
 
 #include "image.h"
+#include "pixel_font.h"
 
 #include <string_view>
 
 namespace skinart {
 
-inline constexpr int kGlyphAdvance = 6, kGlyphHeight = 7;
+inline constexpr int kGlyphAdvance = pixel_font::kAdvance, kGlyphHeight = pixel_font::kHeight;
 
 // Characters without a glyph are drawn as '?'; scale repeats every font pixel.
 void draw_text(Image& img, int x, int y, std::string_view text, Rgb colour, int scale = 1);

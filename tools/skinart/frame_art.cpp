@@ -94,12 +94,10 @@ Image caption_button(const Pattern& glyph, Look look, bool danger) {
 
 Picture caption_strip(const std::string& file, const Pattern& glyph, bool danger = false) {
     // Cells in the engine's order: 1 normal, 2 pressed, 3 hot, 4 disabled or inactive.
-    return {file,
-            join({caption_button(glyph, Look::normal, danger),
-                  caption_button(glyph, Look::pressed, danger),
-                  caption_button(glyph, Look::hot, danger),
-                  caption_button(glyph, Look::disabled, danger)}),
-            4};
+    return {file, join({caption_button(glyph, Look::normal, danger),
+                        caption_button(glyph, Look::pressed, danger),
+                        caption_button(glyph, Look::hot, danger),
+                        caption_button(glyph, Look::disabled, danger)})};
 }
 
 // MDI child buttons sit in the menu bar on the face colour: dark glyphs, accent plates.
@@ -123,13 +121,13 @@ Picture mdi_strip() {
     for (const Pattern* glyph : {&kMinimise, &kRestore, &kClose})
         for (Look look : {Look::normal, Look::pressed, Look::hot, Look::hot})
             cells.push_back(mdi_button(*glyph, look));
-    return {"mdi.bmp", join(cells), 12};
+    return {"mdi.bmp", join(cells)};
 }
 
 Picture menu_bar() {
     Image img(20, 20, Rgba{pal::face.r, pal::face.g, pal::face.b, 255});
     hline(img, 0, 19, 19, pal::separator);
-    return {"menubar.bmp", join({img, img}, true), 2, true};
+    return {"menubar.bmp", join({img, img}, true)};
 }
 
 } // namespace
@@ -151,11 +149,11 @@ std::vector<Picture> frame_pictures() {
         return join({active.crop(x, y, w, h), inactive.crop(x, y, w, h)}, stacked);
     };
     return {
-        {"left.bmp", cut(0, 0, s, kFrameH, false), 2},
-        {"right.bmp", cut(kFrameW - s, 0, s, kFrameH, false), 2},
-        {"top.bmp", cut(s, 0, mid, geo::title, true), 2, true},
-        {"bottom.bmp", cut(s, kFrameH - s, mid, s, true), 2, true},
-        {"textback.bmp", join({text_back(kActive), text_back(kInactive)}, true), 2, true},
+        {"left.bmp", cut(0, 0, s, kFrameH, false)},
+        {"right.bmp", cut(kFrameW - s, 0, s, kFrameH, false)},
+        {"top.bmp", cut(s, 0, mid, geo::title, true)},
+        {"bottom.bmp", cut(s, kFrameH - s, mid, s, true)},
+        {"textback.bmp", join({text_back(kActive), text_back(kInactive)}, true)},
         caption_strip("close.bmp", kClose, true),
         caption_strip("maximize.bmp", kMaximise),
         caption_strip("minimize.bmp", kMinimise),

@@ -2,13 +2,17 @@
 #include "ico.h"
 
 #include "bmp.h"
-#include "le.h"
+
+#include "ui/le_bytes.h"
 
 #include <stdexcept>
 
 namespace skinart {
 
 namespace {
+
+using ui::PutU16;
+using ui::PutU32;
 
 constexpr std::uint32_t kDirHeader = 6, kDirEntry = 16, kInfoHeader = 40;
 
@@ -24,17 +28,17 @@ std::uint32_t image_bytes(const Image& img) {
 
 void put_image(std::vector<std::uint8_t>& out, const Image& img) {
     const int w = img.width(), h = img.height();
-    le::put32(out, kInfoHeader);
-    le::put32(out, static_cast<std::uint32_t>(w));
-    le::put32(out, static_cast<std::uint32_t>(2 * h)); // colour rows and mask rows
-    le::put16(out, 1);
-    le::put16(out, 32);
-    le::put32(out, 0);
-    le::put32(out, image_bytes(img) - kInfoHeader);
-    le::put32(out, 0);
-    le::put32(out, 0);
-    le::put32(out, 0);
-    le::put32(out, 0);
+    PutU32(out, kInfoHeader);
+    PutU32(out, static_cast<std::uint32_t>(w));
+    PutU32(out, static_cast<std::uint32_t>(2 * h)); // colour rows and mask rows
+    PutU16(out, 1);
+    PutU16(out, 32);
+    PutU32(out, 0);
+    PutU32(out, image_bytes(img) - kInfoHeader);
+    PutU32(out, 0);
+    PutU32(out, 0);
+    PutU32(out, 0);
+    PutU32(out, 0);
     for (int y = h - 1; y >= 0; --y)
         for (int x = 0; x < w; ++x) {
             const Rgba p = img.at(x, y);
@@ -58,9 +62,9 @@ std::vector<std::uint8_t> encode_ico(const std::vector<Image>& images) {
         if (img.width() != img.height() || img.width() < 1 || img.width() > 256)
             throw std::invalid_argument("icon pictures must be square, 1 to 256 pixels");
     std::vector<std::uint8_t> out;
-    le::put16(out, 0);
-    le::put16(out, 1); // icon, not cursor
-    le::put16(out, static_cast<std::uint32_t>(images.size()));
+    PutU16(out, 0);
+    PutU16(out, 1); // icon, not cursor
+    PutU16(out, static_cast<std::uint32_t>(images.size()));
     auto offset = static_cast<std::uint32_t>(kDirHeader + kDirEntry * images.size());
     for (const Image& img : images) {
         const auto side = static_cast<std::uint8_t>(img.width() == 256 ? 0 : img.width());
@@ -68,10 +72,10 @@ std::vector<std::uint8_t> encode_ico(const std::vector<Image>& images) {
         out.push_back(side);
         out.push_back(0); // no palette
         out.push_back(0);
-        le::put16(out, 1);
-        le::put16(out, 32);
-        le::put32(out, image_bytes(img));
-        le::put32(out, offset);
+        PutU16(out, 1);
+        PutU16(out, 32);
+        PutU32(out, image_bytes(img));
+        PutU32(out, offset);
         offset += image_bytes(img);
     }
     for (const Image& img : images)

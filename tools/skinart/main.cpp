@@ -1,5 +1,5 @@
 // skinart: writes the default skin's pictures, the program's bitmap resources and icon, and
-// review pictures of a skin (contact sheet, window mock).
+// a mock of the main window drawn from a skin directory for review.
 #include "art.h"
 #include "bmp.h"
 #include "ico.h"
@@ -16,7 +16,6 @@ int usage() {
     std::fputs("usage: skinart skin OUTDIR\n"
                "       skinart resources OUTDIR\n"
                "       skinart icon OUT.ico\n"
-               "       skinart sheet SKINDIR OUT.bmp\n"
                "       skinart mock SKINDIR OUT.bmp\n",
                stderr);
     return 2;
@@ -54,8 +53,6 @@ int main(int argc, char** argv) {
             images.push_back(skinart::icon_image(size));
         return skinart::write_ico(args[1], images) ? 0 : fail("cannot write " + args[1]);
     }
-    if (args.size() == 3 && args[0] == "sheet")
-        return write_review(skinart::contact_sheet(args[1]), args[2]);
     if (args.size() == 3 && args[0] == "mock")
         return write_review(skinart::window_mock(args[1]), args[2]);
     return usage();

@@ -6,7 +6,8 @@
 #include "bmp.h"
 #include "draw.h"
 #include "font5x7.h"
-#include "ini.h"
+
+#include "quick_ini.h"
 
 #include <algorithm>
 #include <vector>
@@ -63,24 +64,26 @@ void nine_grid(Image& dst, Rect d, const Image& cell, Margins m, bool trans) {
 
 class Skin {
 public:
-    Skin(std::string dir, std::string_view ini_text) : dir_(std::move(dir)), ini_(ini_text) {}
+    Skin(std::string dir, std::string_view ini_text) : dir_(std::move(dir)) {
+        ini_.LoadFromStream(ini_text);
+    }
 
     Strip strip(std::string_view section, std::string_view key, int frames,
                 bool stacked = false) const {
-        const std::string file = ini_.text(section, key);
+        const std::string file = ini_.ReadString(section, key, "");
         auto img = file.empty() ? std::nullopt : read_bmp(dir_ + "/" + file);
         return {img ? std::move(*img) : Image{}, frames, stacked};
     }
     Margins margins(std::string_view section) const {
-        return {ini_.number(section, "LeftWidth", 0), ini_.number(section, "TopHeight", 0),
-                ini_.number(section, "RightWidth", 0), ini_.number(section, "BottomHeight", 0)};
+        return {number(section, "LeftWidth", 0), number(section, "TopHeight", 0),
+                number(section, "RightWidth", 0), number(section, "BottomHeight", 0)};
     }
     int number(std::string_view section, std::string_view key, int fallback) const {
-        return ini_.number(section, key, fallback);
+        return ini_.ReadInteger(section, key, fallback);
     }
     // A colour value: up to three numbers separated by anything else.
     Rgb colour(std::string_view key, Rgb fallback) const {
-        const std::string v = ini_.text("Colours", key);
+        const std::string v = ini_.ReadString("Colours", key, "");
         if (v.empty()) return fallback;
         int parts[3] = {0, 0, 0}, count = 0, pending = -1;
         for (char c : v + " ") {
@@ -97,7 +100,7 @@ public:
 
 private:
     std::string dir_;
-    IniLookup ini_;
+    TQuickIni ini_;
 };
 
 void text_in(Image& img, Rect r, std::string_view s, Rgb c) {

@@ -40,15 +40,13 @@ std::vector<Picture> tab_pictures() {
     Image pane2 = solid(16, 16, pal::face);
     frame_rect(pane2, {0, 0, 16, 16}, pal::border);
     return {
-        {"tabs.bmp",
-         join({tab(pal::face_dark, {218, 223, 230}, pal::border, false, {}),
-               tab(pal::face, pal::face, pal::border, true, pal::accent),
-               tab({236, 238, 241}, {236, 238, 241}, pal::border_light, false, {}),
-               tab(pal::accent_light, pal::face_dark, pal::border, false, {}),
-               tab(pal::face, pal::face, pal::border, true, pal::border)}),
-         5},
-        {"tabborder.bmp", pane, 1},
-        {"tabpane.bmp", pane2, 1},
+        {"tabs.bmp", join({tab(pal::face_dark, {218, 223, 230}, pal::border, false, {}),
+                           tab(pal::face, pal::face, pal::border, true, pal::accent),
+                           tab({236, 238, 241}, {236, 238, 241}, pal::border_light, false, {}),
+                           tab(pal::accent_light, pal::face_dark, pal::border, false, {}),
+                           tab(pal::face, pal::face, pal::border, true, pal::border)})},
+        {"tabborder.bmp", pane},
+        {"tabpane.bmp", pane2},
     };
 }
 
@@ -119,31 +117,28 @@ Image group_edge(Rgb edge) {
 
 std::vector<Picture> panel_pictures() {
     std::vector<Picture> out = tab_pictures();
-    out.push_back({"headerbar.bmp",
-                   join({header_item(pal::white, {238, 241, 245}, pal::border_light),
-                         header_item({246, 250, 255}, pal::accent_light, pal::accent_soft),
-                         header_item(pal::accent_soft, pal::accent_light, pal::accent),
-                         header_item({244, 245, 247}, {244, 245, 247}, pal::separator),
-                         header_item(pal::white, {238, 241, 245}, pal::accent)}),
-                   5});
+    out.push_back(
+        {"headerbar.bmp", join({header_item(pal::white, {238, 241, 245}, pal::border_light),
+                                header_item({246, 250, 255}, pal::accent_light, pal::accent_soft),
+                                header_item(pal::accent_soft, pal::accent_light, pal::accent),
+                                header_item({244, 245, 247}, {244, 245, 247}, pal::separator),
+                                header_item(pal::white, {238, 241, 245}, pal::accent)})});
     out.push_back({"menuitem.bmp",
-                   join({menu_item(1), menu_item(2), menu_item(3), menu_item(4), menu_item(5)}),
-                   5});
-    out.push_back({"menubackground.bmp", menu_background(), 1});
-    out.push_back({"statusbar.bmp", join(status_edges()), 3});
+                   join({menu_item(1), menu_item(2), menu_item(3), menu_item(4), menu_item(5)})});
+    out.push_back({"menubackground.bmp", menu_background()});
+    out.push_back({"statusbar.bmp", join(status_edges())});
     out.push_back(
         {"toolbars.bmp",
          join({toolbar_button({}, {}, false),
                toolbar_button(pal::accent_dark, pal::accent_soft, true),
                toolbar_button({}, {}, false), toolbar_button(pal::accent, pal::accent_light, true),
-               toolbar_button(pal::accent_soft, pal::accent_light, true)}),
-         5});
+               toolbar_button(pal::accent_soft, pal::accent_light, true)})});
     Image label(24, 18);
     fill_rounded(label, {0, 0, 24, 18}, 3.0, pal::face_dark);
     flatten(label, pal::face);
-    out.push_back({"groupbox.bmp", label, 1});
+    out.push_back({"groupbox.bmp", label});
     out.push_back(
-        {"groupboxedge.bmp", join({group_edge(pal::border), group_edge(pal::border_light)}), 2});
+        {"groupboxedge.bmp", join({group_edge(pal::border), group_edge(pal::border_light)})});
     return out;
 }
 

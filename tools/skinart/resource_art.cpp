@@ -48,9 +48,9 @@ std::vector<Picture> skin_pictures() {
 
 std::vector<Picture> resource_pictures() {
     return {
-        {"MORVALEMENU.bmp", menu_glyphs(), static_cast<int>(std::size(kMenuGlyphs))},
-        {"TRACK.bmp", track_channel(false), 1},
-        {"TRACKVERT.bmp", track_channel(true), 1},
+        {"MORVALEMENU.bmp", menu_glyphs()},
+        {"TRACK.bmp", track_channel(false)},
+        {"TRACKVERT.bmp", track_channel(true)},
     };
 }
 

@@ -1,5 +1,5 @@
-// Review pictures of a skin directory: a contact sheet of every bitmap and a mock of the
-// program's main window composed from the skin's pieces.
+// Review picture of a skin directory: a mock of the program's main window composed from the
+// skin's pieces. (skintool sheet shows every element of a packed skin frame by frame.)
 #pragma once
 
 #include "image.h"
@@ -8,10 +8,6 @@
 #include <string>
 
 namespace skinart {
-
-// Every .bmp of the directory, sorted by name, with its name and size written under it
-// and the frame boundaries of the pictures this generator knows marked in red.
-std::optional<Image> contact_sheet(const std::string& skin_dir);
 
 // The main window (263 x 354 client, dialog frame, caption, three buttons, check box,
 // combo box, list box with a vertical scroll bar) drawn from the skin's images and the

@@ -6,6 +6,7 @@
 #include "skin_archive.h"
 #include "skin_error.h"
 #include "skin_text.h"
+#include "skintool_sheet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-
-void WriteSheet(const std::string& in, const std::string& out);
 
 namespace {
 
@@ -136,7 +135,7 @@ int Run(const std::vector<std::string>& args) {
     } else if (args[0] == "unpack") {
         Unpack(args[1], args[2]);
     } else if (args[0] == "sheet") {
-        WriteSheet(args[1], args[2]); // skintool_sheet.cpp
+        WriteFile(args[2], SheetBmp(OpenArchive(args[1])));
     } else {
         return 2;
     }

@@ -1,73 +1,29 @@
 // skintool sheet: every element of a packed skin on one contact sheet, frame by frame under its
 // field and section name, so a skin author sees at a glance what the program cut from each image.
+#include "skintool_sheet.h"
+
 #include "bmp_image.h"
-#include "lzh.h"
 #include "pixel_draw.h"
-#include "quick_ini.h"
-#include "skin_archive.h"
+#include "pixel_font.h"
 #include "skin_catalogue.h"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// A 3 x 5 pixel font: five rows of three, '#' set.
-struct Glyph {
-    char c;
-    const char* rows;
-};
-constexpr Glyph kFont[] = {
-    {'A', ".#.#.#####.##.#"}, {'B', "##.#.###.#.###."}, {'C', ".###..#..#...##"},
-    {'D', "##.#.##.##.###."}, {'E', "####..##.#..###"}, {'F', "####..##.#..#.."},
-    {'G', ".###..#.##.#.##"}, {'H', "#.##.#####.##.#"}, {'I', "###.#..#..#.###"},
-    {'J', "..#..#..##.#.#."}, {'K', "#.##.###.#.##.#"}, {'L', "#..#..#..#..###"},
-    {'M', "#.########.##.#"}, {'N', "##.#.##.##.##.#"}, {'O', ".#.#.##.##.#.#."},
-    {'P', "##.#.###.#..#.."}, {'Q', ".#.#.##.###..##"}, {'R', "##.#.###.#.##.#"},
-    {'S', ".###...#...###."}, {'T', "###.#..#..#..#."}, {'U', "#.##.##.##.####"},
-    {'V', "#.##.##.##.#.#."}, {'W', "#.##.########.#"}, {'X', "#.##.#.#.#.##.#"},
-    {'Y', "#.##.#.#..#..#."}, {'Z', "###..#.#.#..###"}, {'0', "####.##.##.####"},
-    {'1', ".#.##..#..#.###"}, {'2', "##...#.#.#..###"}, {'3', "##...#.#...###."},
-    {'4', "#.##.####..#..#"}, {'5', "####..##...###."}, {'6', ".###..####.####"},
-    {'7', "###..#.#..#..#."}, {'8', "####.#####.####"}, {'9', "####.####..###."},
-    {'.', ".............#."}, {'[', "##.#..#..#..##."}, {']', ".##..#..#..#.##"},
-    {'=', "...###...###..."}, {'-', "......###......"}, {'_', "............###"},
-    {'(', ".#.#..#..#...#."}, {')', ".#...#..#..#.#."}, {':', "....#.....#...."},
-    {'/', "..#..#.#.#..#.."}, {'?', "##...#.#.....#."}, {' ', "..............."},
-};
-
-constexpr int kScale = 2;
-constexpr int kGlyphW = 4 * kScale; // three pixels and a gap
-constexpr int kTextH = 6 * kScale;
+constexpr int kTextH = pixel_font::kHeight + 2;
 constexpr int kGap = 6;
 constexpr TPixel kBackground = 0xE8E8E8;
 constexpr TPixel kInk = 0x202020;
 constexpr TPixel kCellBorder = 0x9090A0;
 
-const char* GlyphRows(char c) {
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (const Glyph& g : kFont) {
-        if (g.c == c) return g.rows;
-    }
-    return GlyphRows('?');
-}
-
 void DrawText(TPixelImage& sheet, int x, int y, std::string_view text) {
-    for (const char c : text) {
-        const std::string_view rows = GlyphRows(c);
-        for (int i = 0; i < 15; ++i) {
-            if (rows[static_cast<std::size_t>(i)] != '#') continue;
-            const int px = x + (i % 3) * kScale, py = y + (i / 3) * kScale;
-            FillRect(sheet, {px, py, px + kScale, py + kScale}, kInk);
-        }
-        x += kGlyphW;
-    }
+    pixel_font::draw(text, [&](int px, int py) {
+        FillRect(sheet, {x + px, y + py, x + px + 1, y + py + 1}, kInk); // clipped to the sheet
+    });
 }
 
 // One row of the sheet: a caption and the frames of one image.
@@ -110,19 +66,6 @@ std::vector<Row> Rows(const TSkinElements& e) {
     return rows;
 }
 
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) throw std::runtime_error("cannot read " + path + ": " + ec.message());
-    if (size > kMaxDecodedSize) throw std::runtime_error(path + " is too large for a skin");
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
-        throw std::runtime_error("cannot read " + path);
-    }
-    return bytes;
-}
-
 TPixelImage RenderSheet(const TSkinElements& elements) {
     const std::vector<Row> rows = Rows(elements);
     int width = 0, height = kGap;
@@ -132,7 +75,7 @@ TPixelImage RenderSheet(const TSkinElements& elements) {
             w += f.Width + 2 + kGap;
             h = std::max(h, f.Height + 2);
         }
-        width = std::max({width, w, static_cast<int>(row.caption.size()) * kGlyphW});
+        width = std::max({width, w, pixel_font::width(row.caption)});
         height += kTextH + h + 2 * kGap;
     }
     // A sheet wider than any screen helps nobody: long strips are cut at the right.
@@ -155,17 +98,8 @@ TPixelImage RenderSheet(const TSkinElements& elements) {
 
 } // namespace
 
-// "skintool sheet IN OUT.bmp".
-void WriteSheet(const std::string& in, const std::string& out) {
-    TSkinReader reader;
-    reader.Open(ReadAll(in));
-    std::string iniName;
-    TQuickIni ini;
-    ini.LoadFromStream(reader.ExtractFirstContaining(".ini", iniName));
+std::vector<std::uint8_t> SheetBmp(const TSkinReader& reader) {
     TSkinElements elements;
-    LoadSkinElements(elements, reader, ini, {});
-    const std::vector<std::uint8_t> bmp = EncodeBmp24(RenderSheet(elements));
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
-    if (!file.flush()) throw std::runtime_error("cannot write " + out);
+    LoadSkinElements(elements, reader, {});
+    return EncodeBmp24(RenderSheet(elements));
 }

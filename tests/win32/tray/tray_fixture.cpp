@@ -1,14 +1,14 @@
 // The test icons, built byte by byte as an icon file lays them out.
 #include "tray_fixture.h"
 
-#include "le_bytes.h"
+#include "ui/le_bytes.h"
 
 namespace tray_test {
 
 namespace {
 
-using tray::PutU16;
-using tray::PutU32;
+using ui::PutU16;
+using ui::PutU32;
 
 // A DIB of `size` pixels square as an icon stores it: header with the doubled height, the
 // colour rows bottom-up, then the AND mask (all opaque).
