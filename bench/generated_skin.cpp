@@ -33,14 +33,14 @@ constexpr ImageSpec kImages[] = {
     {"glyphs.bmp", 8, 16, 10, false},     {"mdi.bmp", 1, 144, 16, false},
 };
 
-std::vector<std::uint8_t> Image(const ImageSpec& spec, int scale, int seed) {
-    const int w = scale > 0 ? spec.width : std::max(1, spec.width / 10);
-    const int h = scale > 0 ? spec.height : std::max(1, spec.height / 10);
-    TPixelImage image(spec.stacked ? w : w * spec.frames, spec.stacked ? h * spec.frames : h);
+std::vector<std::uint8_t> Image(const ImageSpec& shape, int scale, int seed) {
+    const int w = scale > 0 ? shape.width : std::max(1, shape.width / 10);
+    const int h = scale > 0 ? shape.height : std::max(1, shape.height / 10);
+    TPixelImage image(shape.stacked ? w : w * shape.frames, shape.stacked ? h * shape.frames : h);
     for (int y = 0; y < image.Height; ++y) {
         for (int x = 0; x < image.Width; ++x) {
-            const int fx = spec.stacked ? x : x % w, fy = spec.stacked ? y % h : y;
-            const int frame = spec.stacked ? y / h : x / w;
+            const int fx = shape.stacked ? x : x % w, fy = shape.stacked ? y % h : y;
+            const int frame = shape.stacked ? y / h : x / w;
             const bool corner = (fx < 2 || fx >= w - 2) && (fy < 2 || fy >= h - 2);
             const bool edge = fx == 0 || fy == 0 || fx == w - 1 || fy == h - 1;
             // Rows of one colour with a darker rim, as drawn skins mostly are.
@@ -270,7 +270,7 @@ std::vector<SkinArchiveEntry> GeneratedSkin(int scale) {
         ini += "; padding for a description of real size\r\n";
     std::vector<SkinArchiveEntry> entries = {{"skin.ini", {ini.begin(), ini.end()}}};
     int seed = 0;
-    for (const ImageSpec& spec : kImages)
-        entries.push_back({spec.name, Image(spec, scale, ++seed)});
+    for (const ImageSpec& shape : kImages)
+        entries.push_back({shape.name, Image(shape, scale, ++seed)});
     return entries;
 }
