@@ -8,6 +8,7 @@
 #include "kivDialogs.h"
 #include "paste.h"
 #include "placement.h"
+#include "skin_catalogue.h"
 #include "ui/application.h"
 #include "ui/form_binding.h"
 
@@ -53,6 +54,16 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
         m.Result = m.WParam == 0
                        ? static_cast<std::intptr_t>(capture_ticks_ * 1'000'000 / frequency.QuadPart)
                        : captures_;
+    });
+    OnMessage(RegisterWindowMessageW(kSkinLoadQuery), [this](ui::TMessage& m) {
+        if (m.WParam == 0) {
+            m.Result = static_cast<std::intptr_t>(SkinData1->StreamLoadMicroseconds);
+            return;
+        }
+        std::size_t bytes = 0;
+        for (const TNamedElement& n : ListSkinElements(SkinData1->Elements()))
+            bytes += n.Element->Image.Pixels.size() * sizeof(n.Element->Image.Pixels[0]);
+        m.Result = static_cast<std::intptr_t>(bytes);
     });
 
     ui::RegisterComponentClass<TSkinData>();

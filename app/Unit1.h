@@ -56,6 +56,9 @@ public:
     // A registered message by this name asks how long WMDrawClipboard has taken so far:
     // wParam 0 gives the microseconds, 1 the number of notifications. For the benchmark.
     static constexpr wchar_t kCaptureTimeQuery[] = L"Pellico.CaptureTime";
+    // And this one about the embedded skin: wParam 0 gives the microseconds its load at start-up
+    // took, 1 the bytes of pixels its elements hold.
+    static constexpr wchar_t kSkinLoadQuery[] = L"Pellico.SkinLoadTime";
 
 private:
     template <class T> T* Member(const wchar_t* name);

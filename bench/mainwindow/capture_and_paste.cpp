@@ -1,28 +1,20 @@
 // The running program measured from outside: how soon an outside copy shows in the list and
 // how much of that is Pellico's own handler, its private memory, the capture of one large
 // text, and "全部粘贴" over growing lists.
+#include "measure.h"
 #include "pellico_driver.h"
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-double Now() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / frequency;
-}
+using bench::Now;
+using bench::Percentile;
+using bench::PrivateMiB;
 
 LRESULT Count(HWND list) {
     return SendMessageW(list, LB_GETCOUNT, 0, 0);
@@ -41,32 +33,10 @@ double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text) {
     return Now() - start;
 }
 
-// Committed private memory of the process: its address space walked region by region (Wine
-// reports no private usage for other processes through the memory counters).
-double PrivateMiB(DWORD process_id) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
-    std::uint64_t bytes = 0;
-    MEMORY_BASIC_INFORMATION info{};
-    for (std::uintptr_t at = 0;
-         VirtualQueryEx(process, reinterpret_cast<void*>(at), &info, sizeof(info)) == sizeof(info);
-         at += info.RegionSize) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) bytes += info.RegionSize;
-        if (at + info.RegionSize < at) break;
-    }
-    CloseHandle(process);
-    return static_cast<double>(bytes) / (1024.0 * 1024.0);
-}
-
 std::wstring KiBEntry(int n) {
     std::wstring text = L"entry " + std::to_wstring(n) + L" ";
     text.resize(1024, L'.');
     return text;
-}
-
-double Percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    const auto i = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[i];
 }
 
 } // namespace

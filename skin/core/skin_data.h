@@ -47,6 +47,8 @@ public:
     HBRUSH FaceBrush() const { return faceBrush_.get(); }
     int MaxWidth = 0;
     int MaxHeight = 0;
+    // How long reading "SkinStream" took, its skin decoded and built: for the start-up benchmark.
+    std::int64_t StreamLoadMicroseconds = 0;
     // Cleared by the form skinner while it passes one message on.
     std::uint8_t FramePaintingEnabled = 1;
 
