@@ -1,6 +1,8 @@
 // BMP decoding and ICO directory reading with bounds checks.
 #include "image_format.h"
 
+#include "le_bytes.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
@@ -9,16 +11,15 @@ namespace ui {
 
 namespace {
 
+// The shared readers, with the bounds check they leave to their caller.
 std::uint32_t U16(std::span<const std::uint8_t> d, std::size_t at) {
     if (at + 2 > d.size()) throw EInvalidGraphic("Bitmap image is not valid");
-    return static_cast<std::uint32_t>(d[at] | (d[at + 1] << 8));
+    return GetU16(d, at);
 }
 
 std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t at) {
     if (at + 4 > d.size()) throw EInvalidGraphic("Bitmap image is not valid");
-    return static_cast<std::uint32_t>(d[at]) | (static_cast<std::uint32_t>(d[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(d[at + 2]) << 16) |
-           (static_cast<std::uint32_t>(d[at + 3]) << 24);
+    return GetU32(d, at);
 }
 
 int Shift(std::uint32_t mask) {
