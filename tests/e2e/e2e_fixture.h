@@ -37,9 +37,9 @@ protected:
     // A target the user was working in: in front, and recorded by Pellico's timer. A window
     // that has just come up may still be raised by the desktop a moment later, so the target
     // is put in front again until it stays there.
-    std::unique_ptr<collector_test::PasteTarget> Target() {
-        auto target = std::make_unique<collector_test::PasteTarget>(
-            collector_test::PasteTarget::Kind::plain, pellico_.Main());
+    std::unique_ptr<collector_test::PasteTarget> Target(
+        collector_test::PasteTarget::Kind kind = collector_test::PasteTarget::Kind::plain) {
+        auto target = std::make_unique<collector_test::PasteTarget>(kind, pellico_.Main());
         for (int stable = 0, attempt = 0; stable < 2 && attempt < 20; ++attempt) {
             testing_desktop::Pump(200ms);
             if (GetForegroundWindow() == target->get()) {
