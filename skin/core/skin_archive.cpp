@@ -95,18 +95,26 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     contents_ = contents;
 }
 
+std::span<const std::uint8_t> TSkinReader::EntryBytes(std::size_t index) const {
+    return std::span(archive_).subspan(contents_ + offsets_.at(index), sizes_[index]);
+}
+
 std::vector<std::uint8_t> TSkinReader::ExtractAt(std::size_t index) const {
-    const auto first =
-        archive_.begin() + static_cast<std::ptrdiff_t>(contents_ + offsets_.at(index));
-    return {first, first + sizes_[index]};
+    const std::span<const std::uint8_t> bytes = EntryBytes(index);
+    return {bytes.begin(), bytes.end()};
+}
+
+std::optional<std::size_t> TSkinReader::IndexOf(std::string_view name) const {
+    const std::string wanted = AsciiLower(name);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == wanted) return i;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::uint8_t> TSkinReader::Extract(std::string_view name) const {
-    const std::string wanted = AsciiLower(name);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == wanted) return ExtractAt(i);
-    }
-    return {};
+    const std::optional<std::size_t> index = IndexOf(name);
+    return index ? ExtractAt(*index) : std::vector<std::uint8_t>{};
 }
 
 std::vector<std::uint8_t> TSkinReader::ExtractFirstContaining(std::string_view text,

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,11 @@ public:
 
     // The bytes of the entry whose name equals `name` after lower-casing; empty when none does.
     std::vector<std::uint8_t> Extract(std::string_view name) const;
+
+    // The first entry whose name equals `name` after lower-casing, nullopt when none does; and
+    // an entry's bytes where the archive holds them.
+    std::optional<std::size_t> IndexOf(std::string_view name) const;
+    std::span<const std::uint8_t> EntryBytes(std::size_t index) const;
 
     // The bytes of the first entry whose name contains `text` as given (names are lower case, so
     // upper-case text finds nothing); its name goes to `foundName` (cleared when none matches).
