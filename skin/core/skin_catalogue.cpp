@@ -67,10 +67,12 @@ private:
     TPixelImage Image(std::string_view section, std::string_view key) {
         return images_.Get(Str(section, key));
     }
+    // A colour key; `given` tells whether the section has the key at all, so a key written
+    // with an empty value counts as given while its colour is the default.
     TColor Colour(std::string_view section, std::string_view key, TColor def,
                   bool* given = nullptr) const {
         const std::string text = Str(section, key);
-        if (given) *given = !text.empty();
+        if (given) *given = ini_.HasKey(section, key);
         return text.empty() ? def : ParseColourValue(text);
     }
 
@@ -477,6 +479,8 @@ private:
         if (!e_.SunkEdge) {
             if (button) {
                 arrow->Image = button->Image;
+                // The face colour is a system colour unless the skin gives one: its index bytes
+                // would paint the key pixels near black, so it is resolved first.
                 ReplaceKeyColor(arrow->Image, ColorToRGB(e_.Colors[kButtonFace]));
                 arrow->Frame = button->Frame;
             }
@@ -503,7 +507,9 @@ private:
     }
 
     void BuildToolbarBackground() {
-        const TColor frame = ColorToRGB(e_.Colors[kFrameColor]);
+        // The saturation is measured on the slot's own bytes: a system colour (a frame colour
+        // taken from an unset ButtonFace) measures as dark and takes the lightened bottom.
+        const TColor frame = e_.Colors[kFrameColor];
         TColor bottom = Blend(RGBColor(128, 128, 128), frame, 150);
         if (const int s = Saturation(frame); s > 110) {
             bottom = Blend(frame, clWhite, (5625 - 25 * s) / 140 + 50);

@@ -384,6 +384,13 @@ TEST(SkinCatalogue, ColourSlotsTakeTheirDefaultsAndMenubarFollowsButtonFace) {
     s.ini = "[Colours]\nButtonFace=1 2 3\nMenubar=9 9 9\n";
     EXPECT_EQ(Load(s).Colors[kMenubar], RGBColor(9, 9, 9));
 
+    // A key written without a value is given; its colour is still the default.
+    s.ini = "[Colours]\nButtonFace=\n[Buttons]\nPressedColour2=\n";
+    e = Load(s);
+    EXPECT_TRUE(e.ColorGiven[kButtonFace]);
+    EXPECT_EQ(e.Colors[kButtonFace], clBtnFace);
+    EXPECT_TRUE(e.Buttons.HasPressedColour2);
+    EXPECT_EQ(e.Buttons.PressedColour2, clBtnText);
 }
 
 TEST(SkinCatalogue, SectionAndCustomColoursAndSkinName) {
@@ -608,6 +615,33 @@ TEST(SkinCatalogue, ComboArrowWithoutSunkEdgeIsTheButtonOnTheFaceColour) {
     EXPECT_EQ(e.ComboArrow->Image.At(0, 0), PixelFromColor(RGBColor(10, 20, 30)));
     EXPECT_EQ(e.ComboArrow->Image.At(1, 0), PixelFromColor(RGBColor(254, 0, 255)));
     EXPECT_EQ(e.ComboArrow->Image.At(2, 0), button.At(2, 0));
+}
+
+// System colours as a test machine might have them: every one light grey.
+std::uint32_t GreySystemColours(int) {
+    return 0xC0C0C0;
+}
+
+TEST(SkinCatalogue, SystemFaceColourIsResolvedForTheComboArrowOnly) {
+    SetSysColorSource(GreySystemColours);
+    Skin s;
+    s.ini = "[ComboButton]\nImage=button.bmp\n";
+    TPixelImage button = Strip(2, 4, 6, 6);
+    button.At(0, 0) = kKey;
+    s.Image("button.bmp", button);
+    const TSkinElements e = Load(s);
+    SetSysColorSource(nullptr);
+    ASSERT_EQ(e.Colors[kButtonFace], clBtnFace);
+    // The key pixels show the face colour, not the bytes of its system colour index.
+    EXPECT_EQ(e.ComboArrow->Image.At(0, 0), 0xC0C0C0u);
+    // The toolbar's saturation test reads the frame colour's own bytes: a system colour
+    // measures as dark (200), so the bottom is the face lightened, not 15 % grey on it.
+    ASSERT_EQ(Saturation(clBtnFace), 200);
+    const TColor grey = RGBColor(0xC0, 0xC0, 0xC0);
+    const TColor top = Blend(grey, clWhite, 150);
+    const TColor bottom = Blend(grey, clWhite, (5625 - 25 * 200) / 140 + 50);
+    EXPECT_EQ(e.ToolbarBackground->Image.At(0, 39),
+              PixelFromColor(ComputeRamp(40, top, bottom).back()));
 }
 
 TEST(SkinCatalogue, FrameColourAndToolbarBackground) {
