@@ -6,7 +6,9 @@
 #include "skin_text.h"
 #include "ui/le_bytes.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -88,7 +90,13 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     }
 
     version_ = version;
+    std::vector<std::size_t> byName(names.size());
+    std::iota(byName.begin(), byName.end(), std::size_t{0});
+    std::stable_sort(byName.begin(), byName.end(),
+                     [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+
     names_ = std::move(names);
+    byName_ = std::move(byName);
     sizes_ = std::move(sizes);
     offsets_ = std::move(offsets);
     archive_ = std::move(archive);
@@ -106,10 +114,11 @@ std::vector<std::uint8_t> TSkinReader::ExtractAt(std::size_t index) const {
 
 std::optional<std::size_t> TSkinReader::IndexOf(std::string_view name) const {
     const std::string wanted = AsciiLower(name);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == wanted) return i;
-    }
-    return std::nullopt;
+    const auto found = std::lower_bound(
+        byName_.begin(), byName_.end(), wanted,
+        [this](std::size_t index, const std::string& w) { return names_[index] < w; });
+    if (found == byName_.end() || names_[*found] != wanted) return std::nullopt;
+    return *found;
 }
 
 std::vector<std::uint8_t> TSkinReader::Extract(std::string_view name) const {
