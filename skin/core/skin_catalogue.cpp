@@ -9,6 +9,7 @@
 #include "skin_text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 
 namespace {
@@ -526,8 +527,14 @@ private:
 
 } // namespace
 
+std::uint64_t NextElementsSerial() {
+    static std::atomic<std::uint64_t> next{1};
+    return next++;
+}
+
 void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
                       const TSkinLoadInputs& inputs) {
+    e.Serial = NextElementsSerial();
     Loader(e, archive, ini, inputs).Run();
 }
 
