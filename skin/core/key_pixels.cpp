@@ -22,7 +22,7 @@ void KeyMaskRow(std::span<const TPixel> row, TColor key, std::span<std::uint8_t>
     std::fill(bits.begin(), bits.end(), std::uint8_t{0});
     const TPixel k = PixelFromColor(key);
     for (std::size_t x = 0; x < row.size(); ++x) {
-        if ((row[x] & 0xFFFFFF) != k) bits[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        if ((row[x] & 0xFFFFFF) == k) bits[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
     }
 }
 

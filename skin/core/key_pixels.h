@@ -28,8 +28,8 @@ inline constexpr int MaskStride(int width) {
     return (width + 31) / 32 * 4;
 }
 
-// One row of a one-bit mask, most significant bit first: bit set where the pixel's colour is not
-// exactly `key` (the pixels a masked copy takes), clear where it is. `bits` holds
+// One row of a one-bit mask, most significant bit first: bit set where the pixel's colour is
+// exactly `key` (where a keyed copy leaves its target alone), clear where it is not. `bits` holds
 // MaskStride(row.size()) bytes; padding bits stay clear.
 void KeyMaskRow(std::span<const TPixel> row, TColor key, std::span<std::uint8_t> bits);
 

@@ -1,5 +1,5 @@
 // Scope guards for the paired GDI calls the skin painters make: a memory DC they own, an object
-// selected into a DC for a while, a saved DC state.
+// selected into a DC for a while, a saved DC state, text and background colours set for a while.
 #pragma once
 
 #include <windows.h>
@@ -61,4 +61,22 @@ public:
 private:
     HDC dc_;
     int saved_;
+};
+
+// The text and background colours of `dc` set now and put back at the end.
+class TDcColours {
+public:
+    TDcColours(HDC dc, COLORREF text, COLORREF background)
+        : dc_(dc), text_(SetTextColor(dc, text)), background_(SetBkColor(dc, background)) {}
+    TDcColours(const TDcColours&) = delete;
+    TDcColours& operator=(const TDcColours&) = delete;
+    ~TDcColours() {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, background_);
+    }
+
+private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF background_;
 };

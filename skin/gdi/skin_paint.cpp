@@ -1,15 +1,12 @@
 // The drawing primitives on device contexts.
 #include "skin_paint.h"
 
-#include "ui/graphics.h"
+#include "work_surfaces.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-// Where the mask is set the source is copied; elsewhere the destination stays.
-constexpr DWORD kMaskedCopy = MAKEROP4(SRCCOPY, 0x00AA0029);
 
 TPixelRect Bounds(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -38,6 +35,7 @@ void CopyPiece(HDC target, HDC source, const TPiece& p) {
     }
 }
 
+// Copies the pieces from `strip` onto `target` (a surface of the painters' own) in order.
 void DrawPieces(HDC target, const TStripBitmap& strip, const std::vector<TPiece>& pieces) {
     const HDC source = strip.Colour().Dc();
     for (const TPiece& piece : pieces) {
@@ -49,60 +47,79 @@ void DrawPieces(HDC target, const TStripBitmap& strip, const std::vector<TPiece>
     }
 }
 
-// A width x height bitmap with the pieces copied onto it.
-TDib Render(int width, int height, const TStripBitmap& strip, const std::vector<TPiece>& pieces) {
-    TDib surface(width, height);
-    if (!surface.Empty() && !strip.Empty()) DrawPieces(surface.Dc(), strip, pieces);
-    return surface;
-}
-
 // The cell of a strip, empty for a frame out of range or an empty strip.
 TPixelRect Cell(const TStripBitmap& strip, int frames, int frame, bool stacked) {
     return StripCell(strip.Width(), strip.Height(), frames, frame, stacked);
 }
 
-// A rendered bitmap copied to the top-left corner of `target`, the key left out when
-// `transparent`.
-void Present(HDC dc, const RECT& target, const TDib& rendered, bool transparent) {
-    if (rendered.Empty()) return;
-    if (transparent) {
-        TransparentBlit(dc, target, rendered, kKeyColor);
-    } else {
-        BitBlt(dc, target.left, target.top, rendered.Width(), rendered.Height(), rendered.Dc(), 0,
-               0, SRCCOPY);
+// Copies w x h of `picture` from (sx, sy) to (x, y) of `dc`, leaving `dc` as it is where `mask`
+// (in the picture's coordinates) is white: the picture XOR-ed in, the mask AND-ed (white keeps,
+// black clears), the picture XOR-ed out again. On a memory DC this happens in place; for a DC on
+// the screen it happens on a copy of its pixels, so the steps in between are never seen.
+void KeyedCopy(HDC dc, int x, int y, int w, int h, HDC picture, HDC mask, int sx, int sy) {
+    if (GetObjectType(dc) != OBJ_MEMDC) {
+        const TDib& backdrop = WorkDib(TWorkSurface::Backdrop, w, h);
+        BitBlt(backdrop.Dc(), 0, 0, w, h, dc, x, y, SRCCOPY);
+        KeyedCopy(backdrop.Dc(), 0, 0, w, h, picture, mask, sx, sy);
+        BitBlt(dc, x, y, w, h, backdrop.Dc(), 0, 0, SRCCOPY);
+        return;
     }
+    // A one-bit source lands as the text colour for 0 and the background colour for 1.
+    const TDcColours colours(dc, RGB(0, 0, 0), RGB(255, 255, 255));
+    BitBlt(dc, x, y, w, h, picture, sx, sy, SRCINVERT);
+    BitBlt(dc, x, y, w, h, mask, sx, sy, SRCAND);
+    BitBlt(dc, x, y, w, h, picture, sx, sy, SRCINVERT);
 }
 
-// The cell of a strip copied unscaled to (x, y), with the strip's own key mask when
+// The top-left w x h of `picture` copied to (x, y) of `dc`, without its magenta when
 // `transparent`.
-void CopyCell(HDC dc, int x, int y, const TStripBitmap& strip, TPixelRect cell, bool transparent) {
-    if (transparent) {
-        MaskBlt(dc, x, y, Width(cell), Height(cell), strip.Colour().Dc(), cell.Left, cell.Top,
-                strip.Mask(), cell.Left, cell.Top, kMaskedCopy);
-    } else {
-        BitBlt(dc, x, y, Width(cell), Height(cell), strip.Colour().Dc(), cell.Left, cell.Top,
-               SRCCOPY);
+void Present(HDC dc, int x, int y, int w, int h, const TDib& picture, bool transparent) {
+    if (!transparent) {
+        BitBlt(dc, x, y, w, h, picture.Dc(), 0, 0, SRCCOPY);
+        return;
     }
+    TKeyMask& mask = WorkMask(w, h);
+    mask.Fill(picture, w, h, kKeyColor);
+    KeyedCopy(dc, x, y, w, h, picture.Dc(), mask.Dc(), 0, 0);
 }
 
-// Lays the cell out over the size of `target` with `layout(width, height, cell)`, renders the
-// pieces and copies the result there. Nothing for an empty target or cell.
+// Lays the cell out over the size of `target` with `layout(width, height, cell)`, composes the
+// pieces on the work surface and copies the result to the target. Nothing for an empty target
+// or cell.
 template <typename Layout>
 void DrawLaidOut(HDC dc, const RECT& target, const TStripBitmap& strip, TPixelRect cell,
                  bool transparent, Layout layout) {
     const TPixelRect t = Bounds(target);
     if (Empty(t) || Empty(cell)) return;
     const int w = Width(t), h = Height(t);
-    Present(dc, target, Render(w, h, strip, layout(w, h, cell)), transparent);
+    const TDib& picture = WorkDib(TWorkSurface::Picture, w, h);
+    // What the pieces leave uncovered is black, as on a new bitmap.
+    PatBlt(picture.Dc(), 0, 0, w, h, BLACKNESS);
+    DrawPieces(picture.Dc(), strip, layout(w, h, cell));
+    Present(dc, t.Left, t.Top, w, h, picture, transparent);
+}
+
+// The cell of a strip copied unscaled to (x, y), without its magenta when `transparent`.
+void CopyCell(HDC dc, int x, int y, const TStripBitmap& strip, TPixelRect cell, bool transparent) {
+    const int w = Width(cell), h = Height(cell);
+    if (transparent) {
+        KeyedCopy(dc, x, y, w, h, strip.Colour().Dc(), strip.Mask().Dc(), cell.Left, cell.Top);
+    } else {
+        BitBlt(dc, x, y, w, h, strip.Colour().Dc(), cell.Left, cell.Top, SRCCOPY);
+    }
 }
 
 } // namespace
 
 TDib RenderNineGrid(int width, int height, const TStripBitmap& strip, TMargins margins,
                     bool stacked, bool tile, int frames, int frame) {
-    return Render(
-        width, height, strip,
-        NineGridPieces(width, height, Cell(strip, frames, frame, stacked), margins, tile));
+    TDib surface(width, height);
+    if (!surface.Empty()) {
+        DrawPieces(
+            surface.Dc(), strip,
+            NineGridPieces(width, height, Cell(strip, frames, frame, stacked), margins, tile));
+    }
+    return surface;
 }
 
 void DrawElementFrame(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,
@@ -162,6 +179,7 @@ void TransparentBlit(HDC dc, const RECT& target, const TDib& picture, TColor key
     const int w = std::min<int>(target.right - target.left, picture.Width());
     const int h = std::min<int>(target.bottom - target.top, picture.Height());
     if (w <= 0 || h <= 0) return;
-    const ui::GdiHandle<HBITMAP> mask = KeyMask(picture, key);
-    MaskBlt(dc, target.left, target.top, w, h, picture.Dc(), 0, 0, mask.get(), 0, 0, kMaskedCopy);
+    TKeyMask& mask = WorkMask(w, h);
+    mask.Fill(picture, w, h, key);
+    KeyedCopy(dc, target.left, target.top, w, h, picture.Dc(), mask.Dc(), 0, 0);
 }

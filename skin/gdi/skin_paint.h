@@ -2,7 +2,12 @@
 // strip and fitted into a rectangle (nine-grid, three slices, a cell stretched or centred), tiles,
 // and copies that leave the magenta key colour out. Where the pieces go is strip_layout.h; every
 // stretched copy is made between the painters' own DIB sections, so it follows the stretch rule
-// the pixel composition follows, and the result reaches the target DC unscaled.
+// the pixel composition follows, and the result reaches the target DC unscaled. Pictures are
+// composed on work surfaces kept from one paint to the next, so a paint creates no bitmaps.
+//
+// A copy that leaves the key colour out is three plain copies through a one-bit mask (XOR the
+// picture in, AND the mask, XOR it out), in place on a memory DC and on a copy of the pixels for
+// a DC on the screen, so no step in between is ever seen.
 //
 // Strips are the bitmaps of skin pictures (TSkinBitmaps::Of, or a TStripBitmap of one's own);
 // frames are numbered from 1, and a frame number out of range draws nothing.

@@ -11,14 +11,14 @@ constexpr TPixel M = PixelFromColor(RGBColor(255, 0, 255)); // the key
 constexpr TPixel N = PixelFromColor(RGBColor(255, 1, 255)); // one above it in green
 constexpr TPixel O = PixelFromColor(RGBColor(20, 30, 40));  // any other colour
 
-TEST(KeyPixels, MaskBitsAreSetWhereThePictureIsNotExactlyTheKey) {
+TEST(KeyPixels, MaskBitsAreSetWhereThePictureIsExactlyTheKey) {
     // Eleven pixels: two bytes of bits, padded to a whole DWORD.
     const std::vector<TPixel> row = {O, M, N, M, O, O, 0xFF000000 | M, M, O, M, O};
     std::vector<std::uint8_t> bits(static_cast<std::size_t>(MaskStride(11)), 0xEE);
     ASSERT_EQ(bits.size(), 4u);
     KeyMaskRow(row, kKeyColor, bits);
-    // 1 0 1 0 1 1 0 0 | 1 0 1 (padding 0)
-    EXPECT_EQ(bits, (std::vector<std::uint8_t>{0xAC, 0xA0, 0x00, 0x00}));
+    // 0 1 0 1 0 0 1 1 | 0 1 0 (padding 0)
+    EXPECT_EQ(bits, (std::vector<std::uint8_t>{0x53, 0x40, 0x00, 0x00}));
     EXPECT_EQ(MaskStride(32), 4);
     EXPECT_EQ(MaskStride(33), 8);
 }

@@ -62,19 +62,20 @@ TEST(SkinBitmaps, APictureOfNoElementIsRefused) {
     EXPECT_THROW(bitmaps.Of(other), std::invalid_argument);
 }
 
-TEST(SkinBitmaps, KeyMaskIsSetWhereThePictureIsNotMagenta) {
+TEST(SkinBitmaps, KeyMaskIsWhiteWhereThePictureIsMagenta) {
     TPixelImage picture = Strip(1, 1, 35, 2);
     picture.At(0, 0) = picture.At(33, 1) = PixelFromColor(kKeyColor);
     const TStripBitmap bitmap(picture);
     BITMAP info{};
-    ASSERT_TRUE(GetObjectW(bitmap.Mask(), sizeof info, &info));
+    ASSERT_TRUE(GetObjectW(bitmap.Mask().Handle(), sizeof info, &info));
     ASSERT_EQ(info.bmBitsPixel, 1);
     const auto* bits = static_cast<const std::uint8_t*>(info.bmBits);
     const int stride = info.bmWidthBytes;
     EXPECT_EQ(stride, 8);
-    EXPECT_EQ(bits[0], 0x7F);          // row 0: the first pixel is key
-    EXPECT_EQ(bits[4], 0xE0);          // pixels 32 to 34 set, the padding clear
-    EXPECT_EQ(bits[stride + 4], 0xA0); // row 1: pixel 33 is key
+    GdiFlush();
+    EXPECT_EQ(bits[0], 0x80);          // row 0: the first pixel is key
+    EXPECT_EQ(bits[4], 0x00);          // pixels 32 to 34 are not
+    EXPECT_EQ(bits[stride + 4], 0x40); // row 1: pixel 33 is
 }
 
 } // namespace

@@ -223,6 +223,35 @@ TEST(SkinPaint, NothingForEmptyRectanglesOrFramesOutOfRange) {
     EXPECT_TRUE(surface.Pixels() == background);
 }
 
+TEST(SkinPaint, KeyedCopiesOntoAWindowAsOntoABitmap) {
+    // A window DC is no memory DC: the copy is made on a copy of its pixels and put back.
+    const HWND window =
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40,
+                        40, 90, 60, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(window);
+    UpdateWindow(window);
+    const HDC dc = GetDC(window);
+    const TPixelImage background = Background(90, 60);
+    const TDib backgroundDib(background);
+    const TPixelImage strip = Picture(56, 9, true);
+    const TStripBitmap bitmap(strip);
+    const auto paint = [&](HDC target) {
+        BitBlt(target, 0, 0, 90, 60, backgroundDib.Dc(), 0, 0, SRCCOPY);
+        DrawElementFrame(target, {3, 4, 70, 30}, bitmap, false, false, true, 4, 2, {2, 2, 2, 2});
+        DrawCell(target, {5, 40, 19, 49}, bitmap, true, 4, 3);
+        TransparentBlit(target, {30, 35, 80, 55}, TDib(strip), kKeyColor);
+    };
+    paint(dc);
+    const TPixelImage onWindow = ReadPixels(dc, {0, 0, 90, 60});
+    ReleaseDC(window, dc);
+    DestroyWindow(window);
+    TDib bitmapTarget(90, 60);
+    paint(bitmapTarget.Dc());
+    EXPECT_TRUE(onWindow == bitmapTarget.Pixels())
+        << FirstDifference(onWindow, bitmapTarget.Pixels());
+    EXPECT_NE(onWindow, background);
+}
+
 TEST(SkinPaint, ReadPixelsFromAWindow) {
     const HWND window =
         CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40,
