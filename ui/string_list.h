@@ -47,6 +47,9 @@ private:
     std::vector<std::wstring> items_;
 };
 
+// Throws std::out_of_range unless 0 <= index < count: every list reports a bad index alike.
+void CheckListIndex(int index, int count);
+
 // Splits text into lines the way string lists do.
 std::vector<std::wstring> SplitLines(std::wstring_view text);
 
