@@ -22,11 +22,11 @@ function(pellico_host_test name)
 endfunction()
 
 # pellico_win32_test(NAME SOURCES... LIBS ... [LABEL e2e]): a GoogleTest executable run
-# under Wine inside the test desktop (one CTest test per executable: every Wine start costs).
+# under Wine (either Windows tree) inside the test desktop (one CTest test per executable: every Wine start costs).
 function(pellico_win32_test name)
     cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
     if(NOT T_LABEL)
-        set(T_LABEL win32)
+        set(T_LABEL windows)
     endif()
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)

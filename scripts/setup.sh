@@ -3,8 +3,11 @@
 # everything is there it returns at once.
 set -euo pipefail
 
-packages=(cmake make g++ googletest g++-mingw-w64-i686 wine wine32 xvfb xauth xdotool x11-utils
-          imagemagick locales fonts-wqy-microhei clang libclang-rt-14-dev valgrind)
+# Both MinGW compilers and both Wines: the product is 32-bit, and the 64-bit tree runs the
+# Windows-side tests on kernels that cannot run 32-bit programs.
+packages=(cmake make g++ googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64
+          xvfb xauth xdotool x11-utils imagemagick locales fonts-wqy-microhei clang
+          libclang-rt-14-dev valgrind)
 
 sudo=""
 if [ "$(id -u)" != 0 ]; then sudo="sudo"; fi

@@ -8,7 +8,9 @@
 #   test-desktop.sh prefix BUILD_DIR   only make the prefix (for a run on the user's display),
 #                                      write BUILD_DIR/desktop/prefix.env
 #
-# The prefix lives in BUILD_DIR/wineprefix and is initialised once per build tree.
+# The prefix lives in BUILD_DIR/wineprefix and is initialised once per build tree. Its
+# architecture is the tree's (BUILD_DIR/wine-arch, written by CMake): a win32 prefix run by
+# `wine` for the 32-bit tree, a win64 prefix run by wine64 for the 64-bit one.
 set -euo pipefail
 
 cmd=${1:?usage: test-desktop.sh start|stop|shot|prefix BUILD_DIR [NAME]}
@@ -17,9 +19,28 @@ state="$build/desktop"
 envfile="$state/env"
 mkdir -p "$state"
 
+arch=$(cat "$build/wine-arch" 2>/dev/null || echo win32)
+case "$arch" in
+win32) WINE=wine ;;
+win64)
+    WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
+    # Debian's `wine` picks wine32 whenever it is installed, even where it cannot run;
+    # programs that Wine itself starts must come up under wine64 too.
+    export WINELOADER=$WINE
+    ;;
+*) echo "test-desktop: unknown Wine architecture '$arch' in $build/wine-arch" >&2; exit 1 ;;
+esac
+export WINE
+
 desktop_env() {
-    export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+    export WINEPREFIX="$build/wineprefix" WINEARCH=$arch WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+}
+
+# The variables a shell needs to run this tree's programs in its prefix.
+prefix_vars() {
+    echo "export WINEPREFIX=$WINEPREFIX WINEARCH=$arch WINE=$WINE${WINELOADER:+ WINELOADER=$WINELOADER}"
+    echo 'export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8'
 }
 
 free_display() {
@@ -37,7 +58,7 @@ init_prefix() {
     if [ -f "$WINEPREFIX/.pellico-ready" ]; then return; fi
     echo "test-desktop: initialising the Wine prefix (once per build tree)"
     rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    "$WINE" wineboot.exe -i >/dev/null 2>&1
     wineserver -w
     local reg="$state/desktop.reg"
     # A default virtual desktop for every process, and the CJK font standing in for SimSun.
@@ -63,7 +84,7 @@ REGEDIT4
 "Decorated"="N"
 REG
     iconv -f UTF-8 -t UTF-16LE "$reg" | { printf '\xff\xfe'; cat; } >"$reg.u16"
-    wine regedit /S "$(echo "Z:$reg.u16" | tr / '\\')" >/dev/null 2>&1
+    "$WINE" regedit.exe /S "$(echo "Z:$reg.u16" | tr / '\\')" >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.pellico-ready"
 }
@@ -80,25 +101,20 @@ start() {
     init_prefix
     # The desktop process stays for the whole run; the wineserver stays with it.
     wineserver -p </dev/null >/dev/null 2>&1
-    (setsid wine explorer.exe /desktop=Default,1280x800 </dev/null >"$state/explorer.log" 2>&1 &)
+    (setsid "$WINE" explorer.exe /desktop=Default,1280x800 </dev/null >"$state/explorer.log" 2>&1 &)
     # Wait until the desktop window with its taskbar exists.
     for _ in $(seq 100); do
         xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop' && break
         sleep 0.1
     done
-    cat >"$envfile" <<ENV
-export DISPLAY=:$n
-export WINEPREFIX=$WINEPREFIX
-export WINEARCH=win32
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8
-export LC_ALL=zh_CN.UTF-8
-export PELLICO_SHOTS=$build/screenshots
-XVFB_PID=$xpid
-ENV
+    {
+        echo "export DISPLAY=:$n"
+        prefix_vars
+        echo "export PELLICO_SHOTS=$build/screenshots"
+        echo "XVFB_PID=$xpid"
+    } >"$envfile"
     mkdir -p "$build/screenshots"
-    echo "test-desktop: display :$n, prefix $WINEPREFIX"
+    echo "test-desktop: display :$n, $arch prefix $WINEPREFIX"
 }
 
 stop_quiet() {
@@ -114,10 +130,7 @@ start) start ;;
 prefix)
     desktop_env
     init_prefix
-    cat >"$state/prefix.env" <<ENV
-export WINEPREFIX=$WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-ENV
+    prefix_vars >"$state/prefix.env"
     ;;
 stop) [ -f "$envfile" ] && stop_quiet; echo "test-desktop: stopped" ;;
 shot)

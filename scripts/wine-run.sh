@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# CTest's emulator for the win32 tree: runs a Windows program under Wine inside the test
-# desktop that scripts/test-desktop.sh started for this build tree.
+# CTest's emulator for the Windows trees: runs a Windows program under the tree's Wine (wine
+# for win32, wine64 for win64) inside the test desktop that scripts/test-desktop.sh started
+# for this build tree.
 set -euo pipefail
 exe=${1:?usage: wine-run.sh PROGRAM.exe [ARGS...]}
 dir=$(cd "$(dirname "$exe")" && pwd)
@@ -15,4 +16,4 @@ fi
 # Windows programs see the screenshot folder as a drive path.
 PELLICO_SHOTS="Z:$(echo "$PELLICO_SHOTS" | tr / '\\')"
 export PELLICO_SHOTS
-exec wine "$@"
+exec "$WINE" "$@"

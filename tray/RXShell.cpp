@@ -17,7 +17,11 @@ constexpr wchar_t kWindowClass[] = L"TRxTrayIconWindow";
 // The animation thread asks for the next frame with this; wParam tells which thread asked.
 constexpr UINT kFrameMessage = WM_APP;
 
-static_assert(sizeof(HWND) == 4 && sizeof(HICON) == 4, "the record keeps 32-bit handles");
+static_assert(sizeof(NotifyIconRecord::hWnd) == sizeof(HWND), "the record keeps whole handles");
+
+std::uintptr_t HandleValue(const void* handle) {
+    return reinterpret_cast<std::uintptr_t>(handle);
+}
 
 // The shell broadcasts this when the taskbar comes (back): every icon must be added again.
 UINT TaskbarCreatedMessage() {
@@ -68,9 +72,9 @@ void RegisterWindowClass(WNDPROC procedure) {
 } // namespace
 
 bool RealShellNotify(DWORD message, const NotifyIconRecord& record) {
-    // The record is the first, 88-byte layout of NOTIFYICONDATAA; cbSize tells the shell so.
+    // The record is the first layout of NOTIFYICONDATAA; cbSize tells the shell so.
+    static_assert(sizeof(NotifyIconRecord) == NOTIFYICONDATAA_V1_SIZE);
     NOTIFYICONDATAA data{};
-    static_assert(sizeof(data) >= sizeof(record));
     std::memcpy(&data, &record, sizeof(record));
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
@@ -88,8 +92,7 @@ TRxTrayIcon::TRxTrayIcon(ui::TComponent* owner)
                               nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) throw std::runtime_error("Cannot create the tray window");
     // Even before the first add, a removal must name our window and nothing else.
-    record_ = MakeNotifyRecord(
-        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_)), kNoIcon, {});
+    record_ = MakeNotifyRecord(HandleValue(window_), kNoIcon, {});
 }
 
 TRxTrayIcon::~TRxTrayIcon() {
@@ -228,12 +231,8 @@ ui::TIcon* TRxTrayIcon::CurrentIcon() const {
 
 void TRxTrayIcon::FillNotifyData() {
     const ui::TIcon* icon = CurrentIcon();
-    const std::uint32_t handle =
-        Usable(icon) ? static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon->Handle()))
-                     : kNoIcon;
-    record_ =
-        MakeNotifyRecord(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_)),
-                         handle, FitTip(ShortHint(hint_), AnsiEncode));
+    const std::uintptr_t handle = Usable(icon) ? HandleValue(icon->Handle()) : kNoIcon;
+    record_ = MakeNotifyRecord(HandleValue(window_), handle, FitTip(ShortHint(hint_), AnsiEncode));
 }
 
 void TRxTrayIcon::AddTrayIcon() {

@@ -114,9 +114,10 @@ CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, unsi
     return out;
 }
 
-NotifyIconRecord MakeNotifyRecord(std::uint32_t window, std::uint32_t icon, std::string_view tip) {
-    NotifyIconRecord r{};
-    r.cbSize = sizeof(NotifyIconRecord);
+template <class Handle>
+BasicNotifyIconRecord<Handle> MakeNotifyRecord(Handle window, Handle icon, std::string_view tip) {
+    BasicNotifyIconRecord<Handle> r{};
+    r.cbSize = sizeof(r);
     r.hWnd = window;
     r.uID = 0;
     r.uFlags = kNotifyFlags;
@@ -125,5 +126,8 @@ NotifyIconRecord MakeNotifyRecord(std::uint32_t window, std::uint32_t icon, std:
     std::memcpy(r.szTip, tip.data(), std::min(tip.size(), kTipBytes));
     return r;
 }
+
+template NotifyIconRecord32 MakeNotifyRecord(std::uint32_t, std::uint32_t, std::string_view);
+template NotifyIconRecord64 MakeNotifyRecord(std::uint64_t, std::uint64_t, std::string_view);
 
 } // namespace tray

@@ -72,24 +72,35 @@ struct CallbackOutcome {
 // WM_* mouse message number), `shift` the keyboard part of the shift state.
 CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, unsigned shift);
 
-// The shell's notification record in its first, 88-byte layout (NOTIFYICONDATAA as every
-// shell version accepts it). Handles are 32-bit values in this layout.
-struct NotifyIconRecord {
+// The shell's notification record in its first layout (NOTIFYICONDATAA as every shell
+// version accepts it), with handles as wide as the program's: 88 bytes in a 32-bit program,
+// 104 in a 64-bit one (the handles then sit on 8-byte boundaries). cbSize is the record's own
+// size, which tells the shell which layout it got.
+template <class Handle> struct BasicNotifyIconRecord {
     std::uint32_t cbSize;
-    std::uint32_t hWnd;
+    Handle hWnd;
     std::uint32_t uID;
     std::uint32_t uFlags;
     std::uint32_t uCallbackMessage;
-    std::uint32_t hIcon;
+    Handle hIcon;
     char szTip[64];
 };
-static_assert(sizeof(NotifyIconRecord) == 88);
+using NotifyIconRecord32 = BasicNotifyIconRecord<std::uint32_t>;
+using NotifyIconRecord64 = BasicNotifyIconRecord<std::uint64_t>;
+static_assert(sizeof(NotifyIconRecord32) == 88);
+static_assert(sizeof(NotifyIconRecord64) == 104);
 
-inline constexpr std::uint32_t kNoIcon = 0xFFFFFFFF;
+// The layout of this build.
+using NotifyIconRecord = BasicNotifyIconRecord<std::uintptr_t>;
+
+// "No icon": a handle with every bit set (0xFFFFFFFF in the 32-bit layout).
+template <class Handle> inline constexpr Handle kNoIconHandle = static_cast<Handle>(~Handle{0});
+inline constexpr std::uintptr_t kNoIcon = kNoIconHandle<std::uintptr_t>;
 inline constexpr std::uint32_t kNotifyFlags = 7; // message, icon and tip are valid
 
-// The record for our window, the icon handle (kNoIcon when there is none) and the tip bytes
-// (cut to 63 when longer; always zero-terminated).
-NotifyIconRecord MakeNotifyRecord(std::uint32_t window, std::uint32_t icon, std::string_view tip);
+// The record for our window, the icon handle (kNoIconHandle when there is none) and the tip
+// bytes (cut to 63 when longer; always zero-terminated).
+template <class Handle>
+BasicNotifyIconRecord<Handle> MakeNotifyRecord(Handle window, Handle icon, std::string_view tip);
 
 } // namespace tray

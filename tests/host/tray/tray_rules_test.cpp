@@ -165,15 +165,36 @@ TEST(TrayCallbackTable, ClickSequences) {
     EXPECT_EQ(Fire({0x207, 0x208}), (Fired{{MouseDown, M}, {MouseUp, M}}));
 }
 
-TEST(TrayNotifyRecord, LayoutAndValues) {
-    EXPECT_EQ(offsetof(NotifyIconRecord, hWnd), 4u);
-    EXPECT_EQ(offsetof(NotifyIconRecord, uID), 8u);
-    EXPECT_EQ(offsetof(NotifyIconRecord, uFlags), 12u);
-    EXPECT_EQ(offsetof(NotifyIconRecord, uCallbackMessage), 16u);
-    EXPECT_EQ(offsetof(NotifyIconRecord, hIcon), 20u);
-    EXPECT_EQ(offsetof(NotifyIconRecord, szTip), 24u);
+// Both layouts the shell accepts as the first version: 32-bit handles (88 bytes) and 64-bit
+// handles on 8-byte boundaries (104 bytes).
+TEST(TrayNotifyRecord, LayoutPerHandleWidth) {
+    struct Offsets {
+        std::size_t hWnd, uID, uFlags, uCallbackMessage, hIcon, szTip, size;
+    };
+    const Offsets narrow{offsetof(NotifyIconRecord32, hWnd),
+                         offsetof(NotifyIconRecord32, uID),
+                         offsetof(NotifyIconRecord32, uFlags),
+                         offsetof(NotifyIconRecord32, uCallbackMessage),
+                         offsetof(NotifyIconRecord32, hIcon),
+                         offsetof(NotifyIconRecord32, szTip),
+                         sizeof(NotifyIconRecord32)};
+    const Offsets wide{offsetof(NotifyIconRecord64, hWnd),
+                       offsetof(NotifyIconRecord64, uID),
+                       offsetof(NotifyIconRecord64, uFlags),
+                       offsetof(NotifyIconRecord64, uCallbackMessage),
+                       offsetof(NotifyIconRecord64, hIcon),
+                       offsetof(NotifyIconRecord64, szTip),
+                       sizeof(NotifyIconRecord64)};
+    const auto tie = [](const Offsets& o) {
+        return std::vector<std::size_t>{o.hWnd,  o.uID,   o.uFlags, o.uCallbackMessage,
+                                        o.hIcon, o.szTip, o.size};
+    };
+    EXPECT_EQ(tie(narrow), (std::vector<std::size_t>{4, 8, 12, 16, 20, 24, 88}));
+    EXPECT_EQ(tie(wide), (std::vector<std::size_t>{8, 16, 20, 24, 32, 40, 104}));
+}
 
-    const NotifyIconRecord r = MakeNotifyRecord(0x10022, 0x3344, "tip");
+TEST(TrayNotifyRecord, Values) {
+    const NotifyIconRecord32 r = MakeNotifyRecord<std::uint32_t>(0x10022, 0x3344, "tip");
     EXPECT_EQ(r.cbSize, 88u);
     EXPECT_EQ(r.hWnd, 0x10022u);
     EXPECT_EQ(r.uID, 0u);
@@ -183,9 +204,18 @@ TEST(TrayNotifyRecord, LayoutAndValues) {
     EXPECT_EQ(std::string(r.szTip), "tip");
 
     // No icon, and a tip that arrives too long: 63 bytes and the terminating zero.
-    const NotifyIconRecord none = MakeNotifyRecord(1, kNoIcon, std::string(80, 'y'));
+    const NotifyIconRecord32 none =
+        MakeNotifyRecord(std::uint32_t{1}, kNoIconHandle<std::uint32_t>, std::string(80, 'y'));
     EXPECT_EQ(none.hIcon, 0xFFFFFFFFu);
     EXPECT_EQ(std::string(none.szTip), std::string(63, 'y'));
+
+    // The 64-bit record keeps whole handles and names its own size.
+    const NotifyIconRecord64 w =
+        MakeNotifyRecord<std::uint64_t>(0x1'0000'0022, kNoIconHandle<std::uint64_t>, "tip");
+    EXPECT_EQ(w.cbSize, 104u);
+    EXPECT_EQ(w.hWnd, 0x1'0000'0022u);
+    EXPECT_EQ(w.hIcon, ~std::uint64_t{0});
+    EXPECT_EQ(std::string(w.szTip), "tip");
 }
 
 } // namespace

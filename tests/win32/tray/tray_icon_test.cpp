@@ -115,7 +115,7 @@ TEST_F(TrayIcon, DescriptionShowsTheIconWithItsTooltip) {
     EXPECT_EQ(tray_->PopupMenu(), nullptr);
 
     const NotifyIconRecord& r = tray_->NotifyData();
-    EXPECT_EQ(r.cbSize, 88u);
+    EXPECT_EQ(r.cbSize, NOTIFYICONDATAA_V1_SIZE);
     EXPECT_EQ(r.hWnd, reinterpret_cast<std::uintptr_t>(tray_->Handle()));
     EXPECT_EQ(r.uFlags, 7u);
     EXPECT_EQ(r.uCallbackMessage, 0xB054u);
@@ -126,7 +126,7 @@ TEST_F(TrayIcon, DescriptionShowsTheIconWithItsTooltip) {
 
     // The shell has it: a modify for our window and id succeeds, and its tooltip is ours.
     NOTIFYICONDATAA probe{};
-    probe.cbSize = 88;
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
     probe.hWnd = tray_->Handle();
     probe.uFlags = NIF_TIP;
     lstrcpyA(probe.szTip, r.szTip);
@@ -266,7 +266,7 @@ TEST_F(TrayIcon, BackAfterTheShellRestarts) {
     Record();
     // A restarted shell knows no icons: forget ours behind the component's back.
     NOTIFYICONDATAA gone{};
-    gone.cbSize = 88;
+    gone.cbSize = NOTIFYICONDATAA_V1_SIZE;
     gone.hWnd = tray_->Handle();
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
     ASSERT_FALSE(FindShownIcon(kTip));
@@ -315,7 +315,7 @@ TEST_F(TrayIcon, DestroyingRemovesTheIcon) {
     EXPECT_EQ(calls_.back().second.hWnd, reinterpret_cast<std::uintptr_t>(window));
     EXPECT_FALSE(IsWindow(window));
     NOTIFYICONDATAA probe{};
-    probe.cbSize = 88;
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
     probe.hWnd = window;
     probe.uFlags = NIF_TIP;
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
