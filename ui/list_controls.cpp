@@ -42,6 +42,12 @@ void TListControlItems::Insert(int index, const std::wstring& s) {
     InsertInto(w, index, s);
 }
 
+int TListControlItems::Add(const std::wstring& s) {
+    HWND w = Wnd();
+    if (!w) return kept_.Add(s);
+    return AddTo(w, s);
+}
+
 void TListControlItems::Delete(int index) {
     HWND w = Wnd();
     if (!w) return kept_.Delete(index);
@@ -59,7 +65,7 @@ void TListControlItems::Clear() {
 void TListControlItems::MoveToWindow(HWND wnd) {
     SendMessageW(wnd, m_.reset, 0, 0);
     for (int i = 0; i < kept_.Count(); ++i)
-        InsertInto(wnd, i, kept_.Get(i));
+        AddTo(wnd, kept_.Get(i));
     kept_.Clear();
 }
 
@@ -80,11 +86,24 @@ std::wstring TListControlItems::ItemText(HWND wnd, int index) const {
     return s;
 }
 
+namespace {
+
+// The window answers a negative index when it has no room left for an item.
+int PlacedAt(LRESULT index) {
+    if (index < 0) throw std::bad_alloc();
+    return static_cast<int>(index);
+}
+
+} // namespace
+
 void TListControlItems::InsertInto(HWND wnd, int index, const std::wstring& s) {
-    // The window answers a negative index when it has no room left for the item.
-    if (SendMessageW(wnd, m_.insert, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(s.c_str())) < 0)
-        throw std::bad_alloc();
+    PlacedAt(SendMessageW(wnd, m_.insert, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(s.c_str())));
+}
+
+// One message: appending is what every capture does.
+int TListControlItems::AddTo(HWND wnd, const std::wstring& s) {
+    return PlacedAt(SendMessageW(wnd, m_.add, 0, reinterpret_cast<LPARAM>(s.c_str())));
 }
 
 // ---- shared list control
@@ -139,8 +158,9 @@ void TCustomListControl::SaveWndState() {
 // ---- combo box
 
 TComboBox::TComboBox(TComponent* owner)
-    : TCustomListControl(owner, {CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_SETCURSEL,
-                                 CB_GETCURSEL, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT}) {
+    : TCustomListControl(owner,
+                         {CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+                          CB_SETCURSEL, CB_GETCURSEL, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT}) {
     width_ = 145;
     height_ = 21;
 }
@@ -258,8 +278,9 @@ void TComboBox::WndProc(TMessage& msg) {
 // ---- list box
 
 TListBox::TListBox(TComponent* owner)
-    : TCustomListControl(owner, {LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_SETCURSEL,
-                                 LB_GETCURSEL, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT}) {
+    : TCustomListControl(owner,
+                         {LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
+                          LB_SETCURSEL, LB_GETCURSEL, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT}) {
     width_ = 121;
     height_ = 97;
     item_height_ = 13;

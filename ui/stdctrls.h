@@ -112,7 +112,7 @@ private:
 class TListControlItems : public TStrings {
 public:
     struct Messages {
-        UINT insert, remove, reset, set_sel, get_sel, count, text_length, text;
+        UINT add, insert, remove, reset, set_sel, get_sel, count, text_length, text;
     };
     TListControlItems(TWinControl& control, Messages m) : control_(control), m_(m) {}
     static const TClassInfo& StaticClass();
@@ -122,6 +122,7 @@ public:
     std::wstring Get(int index) const override;
     void Put(int index, const std::wstring& s) override;
     void Insert(int index, const std::wstring& s) override;
+    int Add(const std::wstring& s) override;
     void Delete(int index) override;
     void Clear() override;
     // Hands the kept items to a freshly made window, which holds them from then on.
@@ -134,6 +135,7 @@ private:
     HWND Wnd() const { return control_.HandleAllocated() ? control_.Handle() : nullptr; }
     std::wstring ItemText(HWND wnd, int index) const;
     void InsertInto(HWND wnd, int index, const std::wstring& s);
+    int AddTo(HWND wnd, const std::wstring& s);
     TWinControl& control_;
     Messages m_;
     TStringList kept_;

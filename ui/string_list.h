@@ -19,7 +19,8 @@ public:
     virtual void Insert(int index, const std::wstring& s) = 0;
     virtual void Delete(int index) = 0;
     virtual void Clear();
-    int Add(const std::wstring& s);
+    // Appends; the index it went to.
+    virtual int Add(const std::wstring& s);
     int IndexOf(std::wstring_view s) const;
 
     // Lines joined, each followed by CR LF.

@@ -218,22 +218,24 @@ TEST_F(UiWindow, ListItemsLiveInTheWindowOnceItExists) {
         SendMessageW(c->Handle(), k.add, 0, reinterpret_cast<LPARAM>(L"four"));
         EXPECT_EQ(items.Count(), 3);
         EXPECT_EQ(items.Get(2), L"four");
+        EXPECT_EQ(items.Add(L"five"), 3);
         items.Insert(0, L"zero");
         items.Delete(3);
         c->SetItemIndex(2);
         items.Put(2, L"drei"); // the selected item, replaced, stays selected
-        EXPECT_EQ(in_window(), (std::vector<std::wstring>{L"zero", L"one", L"drei"}));
+        const std::vector<std::wstring> now{L"zero", L"one", L"drei", L"five"};
+        EXPECT_EQ(in_window(), now);
         EXPECT_EQ(c->ItemIndex(), 2);
         for (auto bad : std::vector<std::function<void()>>{
-                 [&] { items.Get(3); }, [&] { items.Get(-1); }, [&] { items.Insert(4, L"x"); },
-                 [&] { items.Delete(3); }, [&] { items.Put(-1, L"x"); }})
+                 [&] { items.Get(4); }, [&] { items.Get(-1); }, [&] { items.Insert(5, L"x"); },
+                 [&] { items.Delete(4); }, [&] { items.Put(-1, L"x"); }})
             EXPECT_THROW(bad(), std::out_of_range);
-        EXPECT_EQ(in_window(), (std::vector<std::wstring>{L"zero", L"one", L"drei"}));
+        EXPECT_EQ(in_window(), now);
 
         HWND old_wnd = c->Handle();
         c->RecreateWnd();
         EXPECT_NE(c->Handle(), old_wnd);
-        EXPECT_EQ(in_window(), (std::vector<std::wstring>{L"zero", L"one", L"drei"}));
+        EXPECT_EQ(in_window(), now);
         EXPECT_EQ(c->ItemIndex(), 2);
 
         items.Clear();
