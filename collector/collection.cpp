@@ -16,13 +16,12 @@ std::optional<std::wstring> Collection::Capture(int probe, ClipboardSource& clip
     auto line = DisplayLine(text);
     if (!line) return std::nullopt;
     entries_.push_back(std::move(text));
-    lines_.push_back(*line);
     return line;
 }
 
 void Collection::Clear() {
-    entries_.clear();
-    lines_.clear();
+    // A long session may have held many texts: give back the list's room too, not just theirs.
+    entries_ = std::vector<std::wstring>();
 }
 
 std::wstring Collection::Joined() const {

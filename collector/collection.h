@@ -1,5 +1,6 @@
-// The collected texts: every outside clipboard text in arrival order, with the line the list
-// shows for each, and the decision of which clipboard changes become entries.
+// The collected texts: every outside clipboard text in arrival order, and the decision of which
+// clipboard changes become entries. Each text is held once: the line the list shows for it is
+// derived from the text when the list takes it, and kept by the list alone.
 #pragma once
 
 #include <cstddef>
@@ -35,8 +36,6 @@ public:
     const std::wstring& Entry(std::size_t i) const { return entries_.at(i); }
     // Every entry, first to last, with nothing between them.
     std::wstring Joined() const;
-    // The list box's items: line i belongs to entry i.
-    const std::vector<std::wstring>& Lines() const { return lines_; }
 
     // Set before each of our own clipboard writes; cleared by the next change that carries
     // text. Our writes are told apart by the clipboard's owner, so the flag no longer decides
@@ -47,7 +46,6 @@ public:
 
 private:
     std::vector<std::wstring> entries_;
-    std::vector<std::wstring> lines_;
     bool suppress_ = false;
 };
 

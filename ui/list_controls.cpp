@@ -1,6 +1,8 @@
-// List boxes and combo boxes: items mirrored into the window, selection, item height.
+// List boxes and combo boxes: items kept in the window, selection, item height.
 #include "prop_builders.h"
 #include "stdctrls.h"
+
+#include <new>
 
 namespace ui {
 
@@ -11,36 +13,97 @@ const TClassInfo& TListControlItems::StaticClass() {
     return info;
 }
 
+int TListControlItems::Count() const {
+    if (HWND w = Wnd()) return static_cast<int>(SendMessageW(w, m_.count, 0, 0));
+    return kept_.Count();
+}
+
+std::wstring TListControlItems::Get(int index) const {
+    HWND w = Wnd();
+    if (!w) return kept_.Get(index);
+    CheckListIndex(index, Count());
+    return ItemText(w, index);
+}
+
 void TListControlItems::Put(int index, const std::wstring& s) {
-    items_.Put(index, s);
-    if (HWND w = Wnd()) {
-        const auto sel = SendMessageW(w, m_.get_sel, 0, 0);
-        SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
-        SendMessageW(w, m_.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.c_str()));
-        SendMessageW(w, m_.set_sel, static_cast<WPARAM>(sel), 0);
-    }
+    HWND w = Wnd();
+    if (!w) return kept_.Put(index, s);
+    CheckListIndex(index, Count());
+    const auto sel = SendMessageW(w, m_.get_sel, 0, 0);
+    SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
+    InsertInto(w, index, s);
+    SendMessageW(w, m_.set_sel, static_cast<WPARAM>(sel), 0);
 }
 
 void TListControlItems::Insert(int index, const std::wstring& s) {
-    items_.Insert(index, s);
-    if (HWND w = Wnd())
-        SendMessageW(w, m_.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.c_str()));
+    HWND w = Wnd();
+    if (!w) return kept_.Insert(index, s);
+    CheckListIndex(index, Count() + 1);
+    InsertInto(w, index, s);
+}
+
+int TListControlItems::Add(const std::wstring& s) {
+    HWND w = Wnd();
+    if (!w) return kept_.Add(s);
+    return AddTo(w, s);
 }
 
 void TListControlItems::Delete(int index) {
-    items_.Delete(index);
-    if (HWND w = Wnd()) SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
+    HWND w = Wnd();
+    if (!w) return kept_.Delete(index);
+    CheckListIndex(index, Count());
+    SendMessageW(w, m_.remove, static_cast<WPARAM>(index), 0);
 }
 
 void TListControlItems::Clear() {
-    items_.Clear();
-    if (HWND w = Wnd()) SendMessageW(w, m_.reset, 0, 0);
+    if (HWND w = Wnd())
+        SendMessageW(w, m_.reset, 0, 0);
+    else
+        kept_.Clear();
 }
 
-void TListControlItems::Fill(HWND wnd) const {
+void TListControlItems::MoveToWindow(HWND wnd) {
     SendMessageW(wnd, m_.reset, 0, 0);
-    for (int i = 0; i < items_.Count(); ++i)
-        SendMessageW(wnd, m_.add, 0, reinterpret_cast<LPARAM>(items_.Get(i).c_str()));
+    for (int i = 0; i < kept_.Count(); ++i)
+        AddTo(wnd, kept_.Get(i));
+    kept_.Clear();
+}
+
+void TListControlItems::MoveFromWindow(HWND wnd) {
+    kept_.Clear();
+    const int count = static_cast<int>(SendMessageW(wnd, m_.count, 0, 0));
+    for (int i = 0; i < count; ++i)
+        kept_.Add(ItemText(wnd, i));
+}
+
+std::wstring TListControlItems::ItemText(HWND wnd, int index) const {
+    const auto length = SendMessageW(wnd, m_.text_length, static_cast<WPARAM>(index), 0);
+    if (length <= 0) return {};
+    std::wstring s(static_cast<std::size_t>(length), L'\0');
+    const auto copied =
+        SendMessageW(wnd, m_.text, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.data()));
+    s.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return s;
+}
+
+namespace {
+
+// The window answers a negative index when it has no room left for an item.
+int PlacedAt(LRESULT index) {
+    if (index < 0) throw std::bad_alloc();
+    return static_cast<int>(index);
+}
+
+} // namespace
+
+void TListControlItems::InsertInto(HWND wnd, int index, const std::wstring& s) {
+    PlacedAt(SendMessageW(wnd, m_.insert, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(s.c_str())));
+}
+
+// One message: appending is what every capture does.
+int TListControlItems::AddTo(HWND wnd, const std::wstring& s) {
+    return PlacedAt(SendMessageW(wnd, m_.add, 0, reinterpret_cast<LPARAM>(s.c_str())));
 }
 
 // ---- shared list control
@@ -81,7 +144,7 @@ void TCustomListControl::SetItemHeight(int v) {
 }
 
 void TCustomListControl::InitializeWnd() {
-    items_->Fill(handle_);
+    items_->MoveToWindow(handle_);
     ApplyItemHeight();
     SendMessageW(handle_, items_->Msgs().set_sel, static_cast<WPARAM>(item_index_), 0);
 }
@@ -89,13 +152,15 @@ void TCustomListControl::InitializeWnd() {
 void TCustomListControl::SaveWndState() {
     TWinControl::SaveWndState();
     item_index_ = static_cast<int>(SendMessageW(handle_, items_->Msgs().get_sel, 0, 0));
+    items_->MoveFromWindow(handle_);
 }
 
 // ---- combo box
 
 TComboBox::TComboBox(TComponent* owner)
-    : TCustomListControl(owner, {CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
-                                 CB_SETCURSEL, CB_GETCURSEL}) {
+    : TCustomListControl(owner,
+                         {CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+                          CB_SETCURSEL, CB_GETCURSEL, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT}) {
     width_ = 145;
     height_ = 21;
 }
@@ -213,8 +278,9 @@ void TComboBox::WndProc(TMessage& msg) {
 // ---- list box
 
 TListBox::TListBox(TComponent* owner)
-    : TCustomListControl(owner, {LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
-                                 LB_SETCURSEL, LB_GETCURSEL}) {
+    : TCustomListControl(owner,
+                         {LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
+                          LB_SETCURSEL, LB_GETCURSEL, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT}) {
     width_ = 121;
     height_ = 97;
     item_height_ = 13;

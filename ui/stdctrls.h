@@ -105,31 +105,40 @@ private:
     TAlignment alignment_ = TAlignment::taRightJustify;
 };
 
-// Item lists of list boxes and combo boxes: kept here and mirrored into the window.
+// Item lists of list boxes and combo boxes. While the window exists it is the one record of
+// the items: every read and write goes to it, so a long list is not held twice. Without a
+// window (not made yet, or between an old window and its replacement) they are kept here and
+// handed to the next window.
 class TListControlItems : public TStrings {
 public:
     struct Messages {
-        UINT add, insert, remove, reset, set_sel, get_sel;
+        UINT add, insert, remove, reset, set_sel, get_sel, count, text_length, text;
     };
     TListControlItems(TWinControl& control, Messages m) : control_(control), m_(m) {}
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
-    int Count() const override { return items_.Count(); }
-    std::wstring Get(int index) const override { return items_.Get(index); }
+    int Count() const override;
+    std::wstring Get(int index) const override;
     void Put(int index, const std::wstring& s) override;
     void Insert(int index, const std::wstring& s) override;
+    int Add(const std::wstring& s) override;
     void Delete(int index) override;
     void Clear() override;
-    // Puts every item into a freshly made window.
-    void Fill(HWND wnd) const;
+    // Hands the kept items to a freshly made window, which holds them from then on.
+    void MoveToWindow(HWND wnd);
+    // Keeps the items of a window that is about to go.
+    void MoveFromWindow(HWND wnd);
     const Messages& Msgs() const { return m_; }
 
 private:
     HWND Wnd() const { return control_.HandleAllocated() ? control_.Handle() : nullptr; }
+    std::wstring ItemText(HWND wnd, int index) const;
+    void InsertInto(HWND wnd, int index, const std::wstring& s);
+    int AddTo(HWND wnd, const std::wstring& s);
     TWinControl& control_;
     Messages m_;
-    TStringList items_;
+    TStringList kept_;
 };
 
 // What list boxes and combo boxes share: items (unsorted, in the order added), the selected

@@ -5,15 +5,6 @@
 
 namespace ui {
 
-namespace {
-
-void CheckIndex(int index, int count) {
-    if (index < 0 || index >= count)
-        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-}
-
-} // namespace
-
 const TClassInfo& TStrings::StaticClass() {
     PropInfo strings;
     strings.name = L"Strings";
@@ -77,6 +68,11 @@ void TStrings::SetLines(const std::vector<std::wstring>& lines) {
         Add(l);
 }
 
+void CheckListIndex(int index, int count) {
+    if (index < 0 || index >= count)
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+}
+
 std::vector<std::wstring> SplitLines(std::wstring_view text) {
     std::vector<std::wstring> out;
     std::size_t start = 0;
@@ -92,27 +88,27 @@ std::vector<std::wstring> SplitLines(std::wstring_view text) {
 }
 
 std::wstring TStringList::Get(int index) const {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     return items_[static_cast<std::size_t>(index)];
 }
 
 void TStringList::Put(int index, const std::wstring& s) {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     items_[static_cast<std::size_t>(index)] = s;
 }
 
 void TStringList::Insert(int index, const std::wstring& s) {
-    CheckIndex(index, Count() + 1);
+    CheckListIndex(index, Count() + 1);
     items_.insert(items_.begin() + index, s);
 }
 
 void TStringList::Delete(int index) {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     items_.erase(items_.begin() + index);
 }
 
 void TStringList::Clear() {
-    items_.clear();
+    items_ = std::vector<std::wstring>(); // the room too: a cleared list may have been long
 }
 
 } // namespace ui

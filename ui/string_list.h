@@ -19,7 +19,8 @@ public:
     virtual void Insert(int index, const std::wstring& s) = 0;
     virtual void Delete(int index) = 0;
     virtual void Clear();
-    int Add(const std::wstring& s);
+    // Appends; the index it went to.
+    virtual int Add(const std::wstring& s);
     int IndexOf(std::wstring_view s) const;
 
     // Lines joined, each followed by CR LF.
@@ -46,6 +47,9 @@ public:
 private:
     std::vector<std::wstring> items_;
 };
+
+// Throws std::out_of_range unless 0 <= index < count: every list reports a bad index alike.
+void CheckListIndex(int index, int count);
 
 // Splits text into lines the way string lists do.
 std::vector<std::wstring> SplitLines(std::wstring_view text);

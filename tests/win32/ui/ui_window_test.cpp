@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -173,6 +174,74 @@ TEST_F(UiWindow, NotificationsReachTheHook) {
     Hook(form_, [&](TMessage& m) { menu_changed |= m.Msg == 0xB015; });
     form_->MenuChanged();
     EXPECT_TRUE(menu_changed);
+}
+
+// List and combo box items are kept by the control until its window exists; from then on the
+// window alone holds them, and they are kept again while a new window replaces the old one.
+TEST_F(UiWindow, ListItemsLiveInTheWindowOnceItExists) {
+    struct Kind {
+        const char* name;
+        std::function<TCustomListControl*()> make;
+        UINT add, count, text;
+    };
+    const Kind kinds[] = {
+        {"list box", [&] { return new TListBox(form_); }, LB_ADDSTRING, LB_GETCOUNT, LB_GETTEXT},
+        {"combo box", [&] { return new TComboBox(form_); }, CB_ADDSTRING, CB_GETCOUNT,
+         CB_GETLBTEXT},
+    };
+    for (const Kind& k : kinds) {
+        SCOPED_TRACE(k.name);
+        TCustomListControl* c = k.make();
+        TStrings& items = *c->Items();
+        auto in_window = [&] {
+            std::vector<std::wstring> out;
+            const auto n = SendMessageW(c->Handle(), k.count, 0, 0);
+            for (WPARAM i = 0; i < static_cast<WPARAM>(n); ++i) {
+                wchar_t text[64] = {};
+                SendMessageW(c->Handle(), k.text, i, reinterpret_cast<LPARAM>(text));
+                out.emplace_back(text);
+            }
+            return out;
+        };
+
+        items.SetText(L"one\r\ntwo\r\nthree");
+        items.Delete(1);
+        c->SetItemIndex(1);
+        EXPECT_THROW(items.Get(2), std::out_of_range);
+        ASSERT_FALSE(c->HandleAllocated());
+        c->SetParent(form_);
+        c->SetBounds(5, 5, 90, 80);
+        EXPECT_EQ(in_window(), (std::vector<std::wstring>{L"one", L"three"}));
+        EXPECT_EQ(c->ItemIndex(), 1);
+
+        // What the window holds is what the items are, however it got there.
+        SendMessageW(c->Handle(), k.add, 0, reinterpret_cast<LPARAM>(L"four"));
+        EXPECT_EQ(items.Count(), 3);
+        EXPECT_EQ(items.Get(2), L"four");
+        EXPECT_EQ(items.Add(L"five"), 3);
+        items.Insert(0, L"zero");
+        items.Delete(3);
+        c->SetItemIndex(2);
+        items.Put(2, L"drei"); // the selected item, replaced, stays selected
+        const std::vector<std::wstring> now{L"zero", L"one", L"drei", L"five"};
+        EXPECT_EQ(in_window(), now);
+        EXPECT_EQ(c->ItemIndex(), 2);
+        for (auto bad : std::vector<std::function<void()>>{
+                 [&] { items.Get(4); }, [&] { items.Get(-1); }, [&] { items.Insert(5, L"x"); },
+                 [&] { items.Delete(4); }, [&] { items.Put(-1, L"x"); }})
+            EXPECT_THROW(bad(), std::out_of_range);
+        EXPECT_EQ(in_window(), now);
+
+        HWND old_wnd = c->Handle();
+        c->RecreateWnd();
+        EXPECT_NE(c->Handle(), old_wnd);
+        EXPECT_EQ(in_window(), now);
+        EXPECT_EQ(c->ItemIndex(), 2);
+
+        items.Clear();
+        EXPECT_EQ(SendMessageW(c->Handle(), k.count, 0, 0), 0);
+        EXPECT_EQ(items.Count(), 0);
+    }
 }
 
 TEST_F(UiWindow, ControlNotificationsAreReflectedToTheChild) {
