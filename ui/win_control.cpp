@@ -642,8 +642,8 @@ bool TWinControl::PaintMessage(TMessage& msg) {
         if (msg.WParam) {
             PaintAll(reinterpret_cast<HDC>(msg.WParam));
         } else {
-            // A painter that throws still ends the paint: the window is valid again and the
-            // error is reported once, not on every WM_PAINT that would follow.
+            // A painter that throws still ends the paint: the window is left valid, its DC
+            // goes back and its caret shows again; the error is reported once.
             const PaintScope paint(handle_);
             PaintAll(paint.dc());
         }

@@ -193,7 +193,7 @@ void TSkinData::Loaded() {
 
 void TSkinData::ShowCaptionHint(const RECT& at, const std::wstring& text) {
     if (!InSet(Options, xoCaptionButtonHint) || hintShowing_) return;
-    if (!hint_) hint_ = std::make_unique<ui::THintWindow>(nullptr);
+    if (!hint_) hint_ = new ui::THintWindow(this);
     RECT r = hint_->CalcHintRect(500, text);
     OffsetRect(&r, at.left, at.top);
     hint_->ActivateHint(r, text);

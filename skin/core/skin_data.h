@@ -70,6 +70,6 @@ protected:
 private:
     std::unique_ptr<ui::TStrings> skin3rdLines_; // Skin3rd as the class library's string list
     ui::GdiHandle<HBRUSH> faceBrush_;
-    std::unique_ptr<ui::THintWindow> hint_;
+    ui::THintWindow* hint_ = nullptr; // owned: made on the first hint, freed with this
     bool hintShowing_ = false;
 };

@@ -57,22 +57,22 @@ private:
         const HDESK desktop =
             OpenDesktopW(name_.c_str(), 0, FALSE, DESKTOP_READOBJECTS | DESKTOP_ENUMERATE);
         if (!desktop) return nullptr;
-        struct Search {
-            bool shown;
-            HWND found;
-        } search{shown, nullptr};
-        EnumDesktopWindows(
-            desktop,
-            [](HWND wnd, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                if (testing_desktop::ClassName(wnd) != L"TForm1") return TRUE;
-                if (s->shown && !(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE)) return TRUE;
-                s->found = wnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{shown, nullptr};
+        EnumDesktopWindows(desktop, MatchMain, reinterpret_cast<LPARAM>(&search));
         CloseDesktop(desktop);
         return search.found;
+    }
+
+    struct Search {
+        bool shown;
+        HWND found;
+    };
+    static BOOL CALLBACK MatchMain(HWND wnd, LPARAM param) {
+        auto* search = reinterpret_cast<Search*>(param);
+        if (testing_desktop::ClassName(wnd) != L"TForm1") return TRUE;
+        if (search->shown && !(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE)) return TRUE;
+        search->found = wnd;
+        return FALSE;
     }
 
     std::wstring name_;
