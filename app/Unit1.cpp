@@ -41,10 +41,11 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
     RegisterMethod(L"Timer1Timer", notify(&TForm1::Timer1Timer));
     RegisterMethod(L"Label1Click", notify(&TForm1::Label1Click));
     RegisterMethod(L"Label2Click", notify(&TForm1::Label2Click));
-    RegisterMethod(
-        L"RxTrayIcon1Click",
-        ui::TMouseEvent([this](ui::TPersistent* sender, ui::TMouseButton button, unsigned shift,
-                               int x, int y) { RxTrayIcon1Click(sender, button, shift, x, y); }));
+    RegisterMethod(L"RxTrayIcon1Click",
+                   ui::TMouseEvent([this](ui::TPersistent* sender, ui::TMouseButton button,
+                                          ui::TShiftState shift, int x, int y) {
+                       RxTrayIcon1Click(sender, button, shift, x, y);
+                   }));
     OnMessage(WM_DRAWCLIPBOARD, [this](ui::TMessage& m) { WMDrawClipboard(m); });
     OnMessage(WM_CHANGECBCHAIN, [this](ui::TMessage& m) { WMChangeCBChain(m); });
     OnMessage(WM_HOTKEY, [this](ui::TMessage& m) { WMHotKey(m); });
@@ -131,6 +132,7 @@ void TForm1::FormCreate(ui::TPersistent*) {
 }
 
 void TForm1::FormClose(ui::TPersistent*, ui::TCloseAction&) {
+    closed_ = true;
     watcher_.reset();
     hotkeys_.reset();
 }
@@ -158,11 +160,11 @@ void TForm1::Timer1Timer(ui::TPersistent*) {
 
 void TForm1::Button1Click(ui::TPersistent*) {
     const int i = ListBox1->ItemIndex();
-    if (i >= 0) collector::PasteEntry(list_, static_cast<std::size_t>(i), target_);
+    if (i >= 0) collector::PasteEntry(list_, static_cast<std::size_t>(i), target_, *effects_);
 }
 
 void TForm1::Button2Click(ui::TPersistent*) {
-    collector::PasteAll(list_, target_);
+    collector::PasteAll(list_, target_, *effects_);
 }
 
 void TForm1::Button3Click(ui::TPersistent*) {
@@ -171,15 +173,15 @@ void TForm1::Button3Click(ui::TPersistent*) {
 }
 
 void TForm1::Label1Click(ui::TPersistent*) {
-    collector::OpenWithShell(kHomePage, L"");
+    collector::OpenWithShell(kHomePage, L"", *effects_);
 }
 
 void TForm1::Label2Click(ui::TPersistent*) {
-    collector::OpenWithShell(kHomePage, L"");
+    collector::OpenWithShell(kHomePage, L"", *effects_);
 }
 
 // Either button: the window is never hidden, so this brings it to the front.
-void TForm1::RxTrayIcon1Click(ui::TPersistent*, ui::TMouseButton, unsigned, int, int) {
+void TForm1::RxTrayIcon1Click(ui::TPersistent*, ui::TMouseButton, ui::TShiftState, int, int) {
     Show();
     SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -196,17 +198,24 @@ void TForm1::WMHotKey(ui::TMessage& Message) {
         const auto next =
             collector::NextPasteIndex(ListBox1->ItemIndex(), ListBox1->Items()->Count());
         if (!next) {
-            collector::ShowTopInfo(kNoMoreEntries);
+            collector::ShowTopInfo(kNoMoreEntries, *effects_);
             return;
         }
         ListBox1->SetItemIndex(*next);
-        collector::PasteEntry(list_, static_cast<std::size_t>(*next), target_);
-        collector::TypeKey(AfterPasteKey());
+        collector::PasteEntry(list_, static_cast<std::size_t>(*next), target_, *effects_);
+        collector::TypeKey(AfterPasteKey(), *effects_);
     } else if (n == 2) { // F5: every entry in turn
-        const int count = ListBox1->Items()->Count();
-        for (int i = 0; i < count; ++i) {
-            ListBox1->SetItemIndex(i);
-            collector::PasteInTurn(list_, static_cast<std::size_t>(i), target_, AfterPasteKey());
-        }
+        PasteEveryEntry();
+    }
+}
+
+void TForm1::PasteEveryEntry() {
+    // Each pause answers messages other programs send us, so "清  空" may be clicked or the
+    // window closed while the run waits: it goes no further than the list reaches now, and not
+    // at all once the window closed.
+    const std::size_t count = list_.Size();
+    for (std::size_t i = 0; i < count && i < list_.Size() && !closed_; ++i) {
+        ListBox1->SetItemIndex(static_cast<int>(i));
+        collector::PasteInTurn(list_, i, target_, AfterPasteKey(), *effects_);
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include "RXShell.h"
 #include "collection.h"
+#include "effects.h"
 #include "kivhotkey.h"
 #include "kivwatchClipbrd.h"
 #include "skin_data.h"
@@ -46,12 +47,15 @@ public:
     void Timer1Timer(ui::TPersistent* Sender);
     void Label1Click(ui::TPersistent* Sender);
     void Label2Click(ui::TPersistent* Sender);
-    void RxTrayIcon1Click(ui::TPersistent* Sender, ui::TMouseButton Button, unsigned Shift, int X,
-                          int Y);
+    void RxTrayIcon1Click(ui::TPersistent* Sender, ui::TMouseButton Button, ui::TShiftState Shift,
+                          int X, int Y);
 
     void WMDrawClipboard(ui::TMessage& Message);
     void WMChangeCBChain(ui::TMessage& Message);
     void WMHotKey(ui::TMessage& Message);
+
+    // Where the window's effects go (the real calls by default); a test records them.
+    void SetEffects(collector::Effects& effects) { effects_ = &effects; }
 
     // A registered message by this name asks how long WMDrawClipboard has taken so far:
     // wParam 0 gives the microseconds, 1 the number of notifications. For the benchmark.
@@ -64,12 +68,16 @@ private:
     template <class T> T* Member(const wchar_t* name);
     void BindMembers();
     std::optional<WORD> AfterPasteKey();
+    void PasteEveryEntry();
 
     // The collector's state lives from FormCreate to FormClose.
     std::unique_ptr<collector::TkivwatchClipbrd> watcher_;
     std::unique_ptr<collector::TKivhotkey> hotkeys_;
     collector::Collection list_;
     HWND target_ = nullptr;
+    collector::Effects* effects_ = &collector::RealEffects();
+    // Set by FormClose: an F5 run that is still going ends.
+    bool closed_ = false;
     // Time spent in WMDrawClipboard, in performance-counter ticks, and its calls.
     std::int64_t capture_ticks_ = 0;
     std::int32_t captures_ = 0;

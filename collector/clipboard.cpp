@@ -6,49 +6,18 @@
 #include <cwchar>
 
 #include "application_window.h"
+#include "ui/win_handles.h"
 
 namespace collector {
 
 namespace {
 
-// Locks a global memory block for the scope; data() is null when the lock failed.
-class GlobalLockGuard {
-public:
-    explicit GlobalLockGuard(HANDLE block) : block_(block), data_(GlobalLock(block)) {}
-    ~GlobalLockGuard() {
-        if (data_) GlobalUnlock(block_);
-    }
-    GlobalLockGuard(const GlobalLockGuard&) = delete;
-    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
-    void* data() const { return data_; }
-
-private:
-    HANDLE block_;
-    void* data_;
-};
-
-// A global memory block that is freed unless the clipboard took it.
-class OwnedBlock {
-public:
-    explicit OwnedBlock(HGLOBAL block) : block_(block) {}
-    ~OwnedBlock() {
-        if (block_) GlobalFree(block_);
-    }
-    OwnedBlock(OwnedBlock&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
-    OwnedBlock& operator=(OwnedBlock&&) = delete;
-    HGLOBAL get() const { return block_; }
-    void release() { block_ = nullptr; }
-
-private:
-    HGLOBAL block_;
-};
-
 // A movable, shareable block holding the text and a terminating zero.
-OwnedBlock TextBlock(std::wstring_view text) {
+ui::OwnedGlobal TextBlock(std::wstring_view text) {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    OwnedBlock block(GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, bytes));
-    if (!block.get()) throw std::bad_alloc();
-    GlobalLockGuard lock(block.get());
+    ui::OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, bytes));
+    if (!block) throw std::bad_alloc();
+    const ui::GlobalLockScope lock(block.get());
     if (!lock.data()) throw std::bad_alloc();
     auto* out = static_cast<wchar_t*>(lock.data());
     std::memcpy(out, text.data(), text.size() * sizeof(wchar_t));
@@ -58,7 +27,7 @@ OwnedBlock TextBlock(std::wstring_view text) {
 
 // Puts the text on the (already open) clipboard as CF_UNICODETEXT.
 bool SetText(std::wstring_view text) {
-    OwnedBlock block = TextBlock(text);
+    ui::OwnedGlobal block = TextBlock(text);
     if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
     block.release();
     return true;
@@ -77,7 +46,7 @@ struct ExclusionFormats {
 std::wstring BlockText(HANDLE block) {
     if (!block) return {};
     const SIZE_T units = GlobalSize(block) / sizeof(wchar_t);
-    GlobalLockGuard lock(block);
+    const ui::GlobalLockScope lock(block);
     if (!lock.data()) return {};
     const auto* text = static_cast<const wchar_t*>(lock.data());
     return std::wstring(text, wcsnlen(text, units));
@@ -116,7 +85,7 @@ std::wstring Clipboard::ReadText() {
 
 void Clipboard::WriteText(std::wstring_view text) {
     ClipboardOpen open(*this);
-    OwnedBlock block = TextBlock(text);
+    ui::OwnedGlobal block = TextBlock(text);
     EmptyClipboard();
     if (!SetClipboardData(CF_UNICODETEXT, block.get())) {
         throw std::runtime_error("SetClipboardData failed");
@@ -208,7 +177,7 @@ bool Clipboard::IsExcluded() {
         ClipboardOpen open(*this);
         const HANDLE block = GetClipboardData(formats.history);
         if (!block || GlobalSize(block) < sizeof(DWORD)) return false;
-        GlobalLockGuard lock(block);
+        const ui::GlobalLockScope lock(block);
         if (!lock.data()) return false;
         DWORD allowed = 0;
         std::memcpy(&allowed, lock.data(), sizeof(allowed));

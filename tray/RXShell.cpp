@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 #include "ui/prop_builders.h"
+#include "ui/text_codec.h"
 
 #include <shellapi.h>
 
@@ -13,7 +14,6 @@ namespace tray {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TRxTrayIconWindow";
 // The animation thread asks for the next frame with this; wParam tells which thread asked.
 constexpr UINT kFrameMessage = WM_APP;
 
@@ -29,23 +29,6 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
-std::string AnsiEncode(std::wstring_view piece) {
-    const int length = static_cast<int>(piece.size());
-    const int size =
-        WideCharToMultiByte(CP_ACP, 0, piece.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, piece.data(), length, out.data(), size, nullptr, nullptr);
-    return out;
-}
-
-unsigned KeyboardShift() {
-    unsigned shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-
 ui::TMouseButton LibraryButton(TrayButton button) {
     switch (button) {
     case TrayButton::Right:
@@ -56,17 +39,6 @@ ui::TMouseButton LibraryButton(TrayButton button) {
         break;
     }
     return ui::TMouseButton::mbLeft;
-}
-
-void RegisterWindowClass(WNDPROC procedure) {
-    static const bool registered = [procedure] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kWindowClass;
-        return RegisterClassW(&wc) != 0;
-    }();
-    if (!registered) throw std::runtime_error("Cannot register the tray window class");
 }
 
 } // namespace
@@ -85,14 +57,17 @@ TRxTrayIcon::TRxTrayIcon(ui::TComponent* owner)
     ConnectIcon();
     icons_->OnChange = [this] { RefreshTrayIcon(); };
     TaskbarCreatedMessage();
-    RegisterWindowClass(&TRxTrayIcon::WindowProc);
     // A top-level window, though never shown: message-only windows miss the shell's
     // "TaskbarCreated" broadcast.
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), this);
-    if (!window_) throw std::runtime_error("Cannot create the tray window");
+    window_ = std::make_unique<ui::TMessageWindow>(
+        ui::TMessageWindowParams{.class_name = L"TRxTrayIconWindow",
+                                 .message_only = false,
+                                 .ex_style = WS_EX_TOOLWINDOW},
+        [this](UINT message, WPARAM wparam, LPARAM lparam) {
+            return WndProc(message, wparam, lparam);
+        });
     // Even before the first add, a removal must name our window and nothing else.
-    record_ = MakeNotifyRecord(HandleValue(window_), kNoIcon, {});
+    record_ = MakeNotifyRecord(HandleValue(Handle()), kNoIcon, {});
 }
 
 TRxTrayIcon::~TRxTrayIcon() {
@@ -102,8 +77,7 @@ TRxTrayIcon::~TRxTrayIcon() {
     icon_->OnChange = nullptr;
     SetAnimated(false);
     RemoveTrayIcon();
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    window_.reset();
 }
 
 const ui::TClassInfo& TRxTrayIcon::StaticClass() {
@@ -172,7 +146,7 @@ void TRxTrayIcon::SetAnimated(bool value) {
     if (ComponentState() & ui::csLoading) return;
     if (value && icons_->Count() > 0) {
         const WPARAM generation = ++thread_generation_;
-        const HWND window = window_;
+        const HWND window = Handle();
         thread_ = std::make_unique<TTimerThread>(
             [this] { return static_cast<unsigned>(interval_.load()); },
             // From the animation thread: ask the UI thread for the next frame, one request
@@ -232,7 +206,9 @@ ui::TIcon* TRxTrayIcon::CurrentIcon() const {
 void TRxTrayIcon::FillNotifyData() {
     const ui::TIcon* icon = CurrentIcon();
     const std::uintptr_t handle = Usable(icon) ? HandleValue(icon->Handle()) : kNoIcon;
-    record_ = MakeNotifyRecord(HandleValue(window_), handle, FitTip(ShortHint(hint_), AnsiEncode));
+    record_ = MakeNotifyRecord(
+        HandleValue(Handle()), handle,
+        FitTip(ShortHint(hint_), [](std::wstring_view piece) { return ui::WideToAnsi(piece); }));
 }
 
 void TRxTrayIcon::AddTrayIcon() {
@@ -279,46 +255,30 @@ void TRxTrayIcon::AdvanceFrame(WPARAM generation) {
 
 // ---- messages and events
 
-LRESULT CALLBACK TRxTrayIcon::WindowProc(HWND wnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TRxTrayIcon*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    // Until CreateWindowExW returns, the component has no window of its own to speak of.
-    if (!self || !self->window_) return DefWindowProcW(wnd, message, wparam, lparam);
-    return self->WndProc(message, wparam, lparam);
-}
-
-LRESULT TRxTrayIcon::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
-    try {
-        if (message == TaskbarCreatedMessage()) {
-            // Remove and add again; an icon switched off stays off.
-            if (active_) {
-                SetActive(false);
-                SetActive(true);
-            }
-            return 0;
+std::optional<LRESULT> TRxTrayIcon::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == TaskbarCreatedMessage()) {
+        // Remove and add again; an icon switched off stays off.
+        if (active_) {
+            SetActive(false);
+            SetActive(true);
         }
-        if (message == kTrayCallbackMessage && enabled_) {
-            HandleCallback(static_cast<std::uint32_t>(lparam));
-            return 0;
-        }
-        if (message == kFrameMessage) {
-            AdvanceFrame(wparam);
-            return 0;
-        }
-    } catch (...) {
-        ui::HandleException(this);
         return 0;
     }
-    return DefWindowProcW(window_, message, wparam, lparam);
+    if (message == kTrayCallbackMessage && enabled_) {
+        HandleCallback(static_cast<std::uint32_t>(lparam));
+        return 0;
+    }
+    if (message == kFrameMessage) {
+        AdvanceFrame(wparam);
+        return 0;
+    }
+    return std::nullopt;
 }
 
 void TRxTrayIcon::HandleCallback(std::uint32_t mouse_message) {
     POINT at{};
     GetCursorPos(&at);
-    const CallbackOutcome outcome = TrayCallback(mouse_message, clicked_, KeyboardShift());
+    const CallbackOutcome outcome = TrayCallback(mouse_message, clicked_, ui::KeyboardShiftState());
     clicked_ = outcome.clicked;
     for (const TrayEvent& e : outcome.events) {
         const ui::TMouseButton button = LibraryButton(e.button);
@@ -347,28 +307,28 @@ void TRxTrayIcon::DblClick() {
     if (OnDblClick) OnDblClick(this);
 }
 
-void TRxTrayIcon::Click(ui::TMouseButton button, unsigned shift, int x, int y) {
+void TRxTrayIcon::Click(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
     if (button == ui::TMouseButton::mbRight && popup_menu_ && popup_menu_->AutoPopup() && active_ &&
         !kDesigning) {
         // The menu only closes on a click elsewhere when our window is in front.
-        SetForegroundWindow(window_);
+        SetForegroundWindow(Handle());
         if (ui::Application) ui::Application->ProcessMessages();
         popup_menu_->Popup(x, y);
-        SetForegroundWindow(window_);
+        SetForegroundWindow(Handle());
         return;
     }
     if (OnClick) OnClick(this, button, shift, x, y);
 }
 
-void TRxTrayIcon::MouseDown(ui::TMouseButton button, unsigned shift, int x, int y) {
+void TRxTrayIcon::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
     if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
 }
 
-void TRxTrayIcon::MouseMove(unsigned shift, int x, int y) {
+void TRxTrayIcon::MouseMove(ui::TShiftState shift, int x, int y) {
     if (OnMouseMove) OnMouseMove(this, shift, x, y);
 }
 
-void TRxTrayIcon::MouseUp(ui::TMouseButton button, unsigned shift, int x, int y) {
+void TRxTrayIcon::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) {
     if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
 }
 

@@ -7,6 +7,7 @@
 #include "tray_rules.h"
 #include "ui/component.h"
 #include "ui/control.h"
+#include "ui/message_window.h"
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tray {
@@ -30,7 +32,8 @@ public:
     virtual bool ClickDefaultItem() = 0;
 };
 
-using TMouseMoveEvent = std::function<void(ui::TPersistent* sender, unsigned shift, int x, int y)>;
+using TMouseMoveEvent =
+    std::function<void(ui::TPersistent* sender, ui::TShiftState shift, int x, int y)>;
 
 // The shell call, replaceable so that a test can watch (or fake) what the shell is told.
 using ShellNotifyCall = std::function<bool(DWORD message, const NotifyIconRecord& record)>;
@@ -70,7 +73,7 @@ public:
     ui::TMouseEvent OnMouseUp;
 
     // The hidden window the shell reports to.
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_->Handle(); }
     // The icon is in the notification area.
     bool Added() const { return added_; }
     // The record as last filled.
@@ -85,10 +88,10 @@ public:
 protected:
     virtual void FillNotifyData();
     virtual void DblClick();
-    virtual void Click(ui::TMouseButton button, unsigned shift, int x, int y);
-    virtual void MouseDown(ui::TMouseButton button, unsigned shift, int x, int y);
-    virtual void MouseMove(unsigned shift, int x, int y);
-    virtual void MouseUp(ui::TMouseButton button, unsigned shift, int x, int y);
+    virtual void Click(ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+    virtual void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+    virtual void MouseMove(ui::TShiftState shift, int x, int y);
+    virtual void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y);
 
 private:
     // There is no form designer in this program: the component always runs for real.
@@ -103,10 +106,9 @@ private:
     void ConnectIcon();
     void HandleCallback(std::uint32_t mouse_message);
     void AdvanceFrame(WPARAM generation);
-    LRESULT WndProc(UINT message, WPARAM wparam, LPARAM lparam);
-    static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wparam, LPARAM lparam);
+    std::optional<LRESULT> WndProc(UINT message, WPARAM wparam, LPARAM lparam);
 
-    HWND window_ = nullptr;
+    std::unique_ptr<ui::TMessageWindow> window_;
     bool active_ = true;
     bool enabled_ = true;
     bool animated_ = false;

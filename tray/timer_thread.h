@@ -2,6 +2,8 @@
 // and over, while it is not paused. The object owns the thread: destroying it stops the thread
 // (waking it from its sleep) and waits for it to end.
 #pragma once
+#include "ui/win_handles.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -34,8 +36,8 @@ private:
     std::function<void()> tick_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> paused_;
-    HANDLE resume_event_ = nullptr; // set while running
-    HANDLE thread_ = nullptr;
+    ui::OwnedHandle resume_event_; // set while running
+    ui::OwnedHandle thread_;
 };
 
 } // namespace tray

@@ -28,7 +28,7 @@ bool IsHighSurrogate(wchar_t c) {
 
 // A release over the icon: a click first when the press happened there too, then the
 // release itself.
-void Release(CallbackOutcome& out, TrayButton button, unsigned bit, unsigned shift) {
+void Release(CallbackOutcome& out, TrayButton button, unsigned bit, TShiftState shift) {
     if (out.clicked & bit) {
         out.clicked &= ~bit;
         out.events.push_back({TrayEventKind::Click, button, shift});
@@ -70,7 +70,7 @@ bool WantShown(bool designing, bool show_design, bool active) {
     return designing ? show_design : active;
 }
 
-CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, unsigned shift) {
+CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, TShiftState shift) {
     CallbackOutcome out{{}, clicked};
     using enum TrayButton;
     using enum TrayEventKind;

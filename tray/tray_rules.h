@@ -1,6 +1,8 @@
 // The rules of the notification-area icon that need no window: the tooltip text, which icon is
 // shown, what a shell mouse notification turns into, and the shell's notification record.
 #pragma once
+#include "ui/shift_state.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -10,16 +12,15 @@
 
 namespace tray {
 
-// Shift state bits of the tray icon's mouse events.
-enum TShiftBits : unsigned {
-    ssShift = 0x01,
-    ssAlt = 0x02,
-    ssCtrl = 0x04,
-    ssLeft = 0x08,
-    ssRight = 0x10,
-    ssMiddle = 0x20,
-    ssDouble = 0x40,
-};
+// The tray icon's mouse events carry the class library's shift states.
+using ui::ssAlt;
+using ui::ssCtrl;
+using ui::ssDouble;
+using ui::ssLeft;
+using ui::ssMiddle;
+using ui::ssRight;
+using ui::ssShift;
+using ui::TShiftState;
 
 // The message the shell sends to our hidden window for mouse activity over the icon.
 inline constexpr std::uint32_t kTrayCallbackMessage = 0xB054;
@@ -56,7 +57,7 @@ enum class TrayEventKind { DblClick, Click, MouseDown, MouseMove, MouseUp };
 struct TrayEvent {
     TrayEventKind kind;
     TrayButton button; // Left for the events that carry no button
-    unsigned shift;
+    TShiftState shift;
     friend bool operator==(const TrayEvent&, const TrayEvent&) = default;
 };
 
@@ -70,7 +71,7 @@ struct CallbackOutcome {
 
 // What one callback notification does: `mouse_message` is the lParam the shell sent (a
 // WM_* mouse message number), `shift` the keyboard part of the shift state.
-CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, unsigned shift);
+CallbackOutcome TrayCallback(std::uint32_t mouse_message, unsigned clicked, TShiftState shift);
 
 // The shell's notification record in its first layout (NOTIFYICONDATAA as every shell
 // version accepts it), with handles as wide as the program's: 88 bytes in a 32-bit program,

@@ -5,6 +5,7 @@
 #include "hint_window.h"
 #include "prop_builders.h"
 #include "stdctrls.h"
+#include "text_codec.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -19,20 +20,10 @@ constexpr wchar_t kClassName[] = L"TApplication";
 constexpr UINT_PTR kHintShowTimer = 1;
 constexpr UINT_PTR kHintHideTimer = 2;
 
-std::wstring Widen(const std::string& s) {
-    if (s.empty()) return {};
-    // Our messages are UTF-8; text that is not is taken in the ANSI code page.
-    UINT cp = CP_UTF8;
-    DWORD flags = MB_ERR_INVALID_CHARS;
-    int n = MultiByteToWideChar(cp, flags, s.data(), static_cast<int>(s.size()), nullptr, 0);
-    if (n <= 0) {
-        cp = CP_ACP;
-        flags = 0;
-        n = MultiByteToWideChar(cp, flags, s.data(), static_cast<int>(s.size()), nullptr, 0);
-    }
-    std::wstring out(static_cast<std::size_t>(std::max(n, 0)), L'\0');
-    MultiByteToWideChar(cp, flags, s.data(), static_cast<int>(s.size()), out.data(), n);
-    return out;
+// Our messages are UTF-8; text that is not is taken in the ANSI code page.
+std::wstring MessageText(const std::string& s) {
+    if (auto wide = Utf8ToWide(s)) return *wide;
+    return AnsiToWide(s);
 }
 
 std::wstring ModuleTitle() {
@@ -52,7 +43,7 @@ std::wstring ExceptionMessage(std::exception_ptr e) {
     try {
         std::rethrow_exception(e);
     } catch (const std::exception& ex) {
-        return Widen(ex.what());
+        return MessageText(ex.what());
     } catch (...) {
         return L"Unknown exception";
     }
@@ -69,36 +60,31 @@ void HandleException(TPersistent* sender) {
 
 TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
     if (Application) throw std::logic_error("There is already an application object");
-    Application = this;
     RegisterStandardClasses();
     ErrorBox = [this](const std::wstring& message) {
-        MessageBoxW(main_form_ && main_form_->HandleAllocated() ? main_form_->Handle() : handle_,
+        MessageBoxW(main_form_ && main_form_->HandleAllocated() ? main_form_->Handle() : Handle(),
                     message.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
     };
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, L"MAINICON");
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassW(&wc);
     // A zero-sized popup with a caption: invisible on screen, but it carries the program's
     // taskbar button and owns every form.
-    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
-    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    handle_ = CreateWindowExW(0, kClassName, title_.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              x, y, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (!handle_) throw std::runtime_error("Could not create the application window");
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_ = std::make_unique<TMessageWindow>(
+        TMessageWindowParams{.class_name = kClassName,
+                             .title = title_,
+                             .message_only = false,
+                             .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
+                                      WS_MINIMIZEBOX,
+                             .x = GetSystemMetrics(SM_CXSCREEN) / 2,
+                             .y = GetSystemMetrics(SM_CYSCREEN) / 2,
+                             .icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON")},
+        [this](UINT msg, WPARAM wp, LPARAM lp) { return WndProc(msg, wp, lp); });
+    Application = this;
 }
 
 TApplication::~TApplication() {
     Destroying();
     CancelHint();
     DestroyComponents(); // the forms, newest first
-    if (handle_) DestroyWindow(handle_);
+    window_.reset();
     Application = nullptr;
 }
 
@@ -118,7 +104,7 @@ const TClassInfo& TApplication::StaticClass() {
 
 void TApplication::SetTitle(const std::wstring& title) {
     title_ = title;
-    SetWindowTextW(handle_, title.c_str());
+    SetWindowTextW(Handle(), title.c_str());
 }
 
 void TApplication::RemoveForm(TForm* f) {
@@ -127,7 +113,7 @@ void TApplication::RemoveForm(TForm* f) {
 }
 
 void TApplication::Run() {
-    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     if (main_form_) main_form_->Show();
     while (!terminated_ && HandleMessage()) {
     }
@@ -199,7 +185,7 @@ void TApplication::HintMouseEnter(TControl* control) {
     if (!show_hint_ || !control->ShowHint() || GetShortHint(control->Hint()).empty()) return;
     hint_control_ = control;
     control->FreeNotification(this);
-    SetTimer(handle_, kHintShowTimer,
+    SetTimer(Handle(), kHintShowTimer,
              static_cast<UINT>(was_showing ? hint_short_pause_ : hint_pause_), nullptr);
 }
 
@@ -208,15 +194,15 @@ void TApplication::HintMouseLeave(TControl* control) {
 }
 
 void TApplication::CancelHint() {
-    KillTimer(handle_, kHintShowTimer);
-    KillTimer(handle_, kHintHideTimer);
+    KillTimer(Handle(), kHintShowTimer);
+    KillTimer(Handle(), kHintHideTimer);
     if (hint_window_) hint_window_->ReleaseHint();
     if (hint_control_) hint_control_->RemoveFreeNotification(this);
     hint_control_ = nullptr;
 }
 
 void TApplication::ShowHintNow() {
-    KillTimer(handle_, kHintShowTimer);
+    KillTimer(Handle(), kHintShowTimer);
     if (!hint_control_) return;
     POINT p;
     GetCursorPos(&p);
@@ -224,7 +210,7 @@ void TApplication::ShowHintNow() {
     // Below the cursor's hot spot, clear of the arrow.
     OffsetRect(&r, p.x, p.y + GetSystemMetrics(SM_CYCURSOR) * 2 / 3);
     hint_window_->ActivateHint(r, GetShortHint(hint_control_->Hint()));
-    SetTimer(handle_, kHintHideTimer, static_cast<UINT>(hint_hide_pause_), nullptr);
+    SetTimer(Handle(), kHintHideTimer, static_cast<UINT>(hint_hide_pause_), nullptr);
 }
 
 bool TApplication::IsDialogMessage(MSG& msg) {
@@ -275,39 +261,31 @@ bool TApplication::IsDialogMessage(MSG& msg) {
     }
 }
 
-LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (app) {
-        try {
-            switch (msg) {
-            case WM_TIMER:
-                if (wp == kHintShowTimer)
-                    app->ShowHintNow();
-                else if (wp == kHintHideTimer)
-                    app->CancelHint();
-                return 0;
-            case WM_ACTIVATEAPP:
-                app->SetActive(wp != 0);
-                return 0;
-            case WM_CLOSE:
-                if (app->main_form_) app->main_form_->Close();
-                return 0;
-            case WM_SYSCOMMAND:
-                if ((wp & 0xFFF0) == SC_RESTORE && app->main_form_) {
-                    ShowWindow(wnd, SW_RESTORE);
-                    app->main_form_->Show();
-                    return 0;
-                }
-                break;
-            default:
-                break;
-            }
-        } catch (...) {
-            app->HandleException(app);
+std::optional<LRESULT> TApplication::WndProc(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+    case WM_TIMER:
+        if (wp == kHintShowTimer)
+            ShowHintNow();
+        else if (wp == kHintHideTimer)
+            CancelHint();
+        return 0;
+    case WM_ACTIVATEAPP:
+        SetActive(wp != 0);
+        return 0;
+    case WM_CLOSE:
+        if (main_form_) main_form_->Close();
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) == SC_RESTORE && main_form_) {
+            ShowWindow(Handle(), SW_RESTORE);
+            main_form_->Show();
             return 0;
         }
+        break;
+    default:
+        break;
     }
-    return DefWindowProcW(wnd, msg, wp, lp);
+    return std::nullopt;
 }
 
 } // namespace ui

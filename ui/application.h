@@ -3,11 +3,14 @@
 // error box for exceptions that escape a message handler.
 #pragma once
 #include "component.h"
+#include "message_window.h"
 
 #include <windows.h>
 
 #include <exception>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +29,7 @@ public:
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
     // The hidden application window (class "TApplication").
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return window_->Handle(); }
     void Initialize() {}
     // Creates a form owned by the application; the first one becomes the main form.
     template <class F> F* CreateForm() {
@@ -88,9 +91,9 @@ private:
     // Keys a form treats as dialog keys (tab, return, escape, arrows) and alt-characters;
     // true when the form used the message.
     bool IsDialogMessage(MSG& msg);
-    static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+    std::optional<LRESULT> WndProc(UINT msg, WPARAM wp, LPARAM lp);
 
-    HWND handle_ = nullptr;
+    std::unique_ptr<TMessageWindow> window_;
     TForm* main_form_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;

@@ -1,6 +1,8 @@
 // Named constants that descriptions write for integer properties: colours, cursors and
-// character sets, with the library's colour encoding (system colours have the top byte 0xFF).
+// character sets.
 #pragma once
+#include "color.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -8,20 +10,25 @@
 
 namespace ui {
 
-using TColor = std::int32_t;
 using TCursor = std::int32_t;
 using IdentTable = std::vector<std::pair<std::wstring, std::int32_t>>;
 
-inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000);
-inline constexpr TColor clBtnFace = clSystemColor | 15;
-inline constexpr TColor clWindow = clSystemColor | 5;
-inline constexpr TColor clWindowText = clSystemColor | 8;
-inline constexpr TColor clBtnText = clSystemColor | 18;
-inline constexpr TColor clNone = 0x1FFFFFFF;
-inline constexpr TColor clDefault = 0x20000000;
-
 inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crNone = -1;
+inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crCross = -3;
+inline constexpr TCursor crIBeam = -4;
+inline constexpr TCursor crSizeNESW = -6;
+inline constexpr TCursor crSizeNS = -7;
+inline constexpr TCursor crSizeNWSE = -8;
+inline constexpr TCursor crSizeWE = -9;
+inline constexpr TCursor crUpArrow = -10;
+inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crNo = -18;
+inline constexpr TCursor crAppStart = -19;
+inline constexpr TCursor crHelp = -20;
 inline constexpr TCursor crHandPoint = -21;
+inline constexpr TCursor crSizeAll = -22;
 
 const IdentTable& ColorIdents();
 const IdentTable& CursorIdents();

@@ -178,11 +178,11 @@ void TControl::Click() {
     if (OnClick && Firing()) OnClick(this);
 }
 
-void TControl::MouseDown(TMouseButton button, unsigned shift, int x, int y) {
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown && Firing()) OnMouseDown(this, button, shift, x, y);
 }
 
-void TControl::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseUp && Firing()) OnMouseUp(this, button, shift, x, y);
 }
 

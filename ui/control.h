@@ -6,6 +6,7 @@
 #include "constants.h"
 #include "graphics.h"
 #include "messages.h"
+#include "shift_state.h"
 
 #include <windows.h>
 
@@ -29,7 +30,7 @@ enum class TBiDiMode {
 };
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 using TMouseEvent =
-    std::function<void(TPersistent* sender, TMouseButton button, unsigned shift, int x, int y)>;
+    std::function<void(TPersistent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
 class TControl : public TComponent {
 public:
@@ -114,8 +115,8 @@ public:
     virtual void Click();
     // The control's mouse-button handling (client coordinates); a skinner that swallows the
     // button message forwards it here.
-    virtual void MouseDown(TMouseButton button, unsigned shift, int x, int y);
-    virtual void MouseUp(TMouseButton button, unsigned shift, int x, int y);
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
 protected:
     friend class TWinControl;

@@ -22,17 +22,16 @@ TForm::~TForm() {
     if (Application) Application->RemoveForm(this);
     DestroyHandle();
     icon_->OnChange = nullptr;
-    if (small_icon_) DestroyIcon(small_icon_);
 }
 
 void TForm::ApplyIcon() {
     if (!handle_ || icon_->Empty()) return;
-    HICON small =
+    OwnedIcon small =
         icon_->HandleForSize(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
     SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
-    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    if (small_icon_) DestroyIcon(small_icon_);
-    small_icon_ = small;
+    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    // The window no longer shows the one it had, so it may go.
+    small_icon_ = std::move(small);
 }
 
 void TForm::BeforeDestruction() {

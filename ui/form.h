@@ -99,7 +99,7 @@ private:
     TWinControl* active_control_ = nullptr;
     bool active_ = false;
     bool destroying_fired_ = false;
-    HICON small_icon_ = nullptr;
+    OwnedIcon small_icon_;
     int client_width_ = -1;
     int client_height_ = -1;
 };

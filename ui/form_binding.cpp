@@ -4,6 +4,7 @@
 #include "form_text_parser.h"
 #include "form_text_tree.h"
 #include "properties.h"
+#include "text_codec.h"
 
 #include <limits>
 #include <map>
@@ -18,39 +19,9 @@ std::map<std::wstring, TComponentFactory>& Registry() {
     return registry;
 }
 
-// Names in a description are ASCII identifiers; anything else is kept code unit by code unit
-// and will simply not match.
+// Names in a description are ASCII identifiers, so always UTF-8.
 std::wstring WideName(const std::string& s) {
-    std::wstring out;
-    for (unsigned char c : s)
-        out += static_cast<wchar_t>(c);
-    return out;
-}
-
-std::string Narrow(std::wstring_view s) {
-    std::string out;
-    for (wchar_t c : s)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
-
-// UTF-16 text to the platform's wide strings (UTF-32 where wchar_t is 32 bits).
-std::wstring WideText(const std::u16string& s) {
-    std::wstring out;
-    if constexpr (sizeof(wchar_t) == 2) {
-        out.assign(s.begin(), s.end());
-    } else {
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            char32_t c = s[i];
-            if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
-                s[i + 1] < 0xE000) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-                ++i;
-            }
-            out += static_cast<wchar_t>(c);
-        }
-    }
-    return out;
+    return Utf8ToWide(s).value_or(std::wstring());
 }
 
 const char* KindName(PropKind k) {
@@ -80,7 +51,7 @@ public:
     void ReadRoot(const form_text::Object& tree) {
         if (LowerCase(WideName(tree.class_name)) != LowerCase(root_->ClassName()))
             throw EDescriptionError(tree.line, "expected an object of class " +
-                                                   Narrow(root_->ClassName()) + ", found " +
+                                                   WideToUtf8(root_->ClassName()) + ", found " +
                                                    tree.class_name);
         root_->SetLoading();
         loaded_.push_back(root_);
@@ -134,7 +105,7 @@ private:
             return;
         }
         const PropRef ref = FindProp(object, path);
-        if (!ref) Fail(p, "no such property in " + Narrow(object->ClassName()));
+        if (!ref) Fail(p, "no such property in " + WideToUtf8(object->ClassName()));
         const PropInfo& info = *ref.info;
         bool ok = false;
         try {
@@ -186,7 +157,7 @@ private:
             return false;
         case PropKind::String:
             if (const auto* s = std::get_if<std::u16string>(&value)) {
-                info.set_string(*ref.object, WideText(*s));
+                info.set_string(*ref.object, Utf16ToWide(*s));
                 return true;
             }
             return false;
@@ -196,7 +167,7 @@ private:
                 for (const auto& item : list->items) {
                     const auto* s = std::get_if<std::u16string>(&item.data);
                     if (!s) Fail(p, "expected a list of strings");
-                    lines.push_back(WideText(*s));
+                    lines.push_back(Utf16ToWide(*s));
                 }
                 info.set_lines(*ref.object, lines);
                 return true;
@@ -244,7 +215,7 @@ private:
         } catch (const std::exception& e) {
             Fail(p, e.what());
         }
-        if (!ok) Fail(p, "no binary data of this name in " + Narrow(object->ClassName()));
+        if (!ok) Fail(p, "no binary data of this name in " + WideToUtf8(object->ClassName()));
     }
 
     TComponent* root_;

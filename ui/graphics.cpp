@@ -9,9 +9,16 @@
 
 namespace ui {
 
-COLORREF ColorToRGB(TColor color) {
-    if (color < 0) return GetSysColor(color & 0xFF);
-    return static_cast<COLORREF>(color) & 0xFFFFFF;
+namespace {
+// System colours come from the system from the moment the library is in the program.
+[[maybe_unused]] const bool sys_colors_installed = [] {
+    SetSysColorSource([](int index) { return static_cast<std::uint32_t>(GetSysColor(index)); });
+    return true;
+}();
+} // namespace
+
+COLORREF ColorRef(TColor color) {
+    return static_cast<COLORREF>(ColorToRGB(color)) & 0xFFFFFF;
 }
 
 // ---- TFont
@@ -130,7 +137,7 @@ void TPen::SetWidth(int w) {
 }
 
 HPEN TPen::Handle() const {
-    if (!handle_) handle_.reset(CreatePen(PS_SOLID, width_, ColorToRGB(color_)));
+    if (!handle_) handle_.reset(CreatePen(PS_SOLID, width_, ColorRef(color_)));
     return handle_.get();
 }
 
@@ -149,7 +156,7 @@ void TBrush::SetClear(bool clear) {
 
 HBRUSH TBrush::Handle() const {
     if (clear_) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    if (!handle_) handle_.reset(CreateSolidBrush(ColorToRGB(color_)));
+    if (!handle_) handle_.reset(CreateSolidBrush(ColorRef(color_)));
     return handle_.get();
 }
 
@@ -178,8 +185,8 @@ void TCanvas::Select() {
     SelectObject(dc_, Font.Handle());
     SelectObject(dc_, Pen.Handle());
     SelectObject(dc_, Brush.Handle());
-    SetTextColor(dc_, ColorToRGB(Font.Color()));
-    SetBkColor(dc_, ColorToRGB(Brush.Color()));
+    SetTextColor(dc_, ColorRef(Font.Color()));
+    SetBkColor(dc_, ColorRef(Brush.Color()));
     SetBkMode(dc_, Brush.Clear() ? TRANSPARENT : OPAQUE);
 }
 
@@ -229,13 +236,8 @@ void TCanvas::StretchDraw(const RECT& r, const TBitmap& bitmap) {
 
 TBitmap::TBitmap() = default;
 
-TBitmap::~TBitmap() {
-    canvas_.reset();
-    if (dc_) {
-        SelectObject(dc_, old_bitmap_);
-        DeleteDC(dc_);
-    }
-}
+// The canvas lets go of the DC first, the DC goes before the bitmap selected into it.
+TBitmap::~TBitmap() = default;
 
 const TClassInfo& TBitmap::StaticClass() {
     static const TClassInfo info(L"TBitmap", &TPersistent::StaticClass());
@@ -261,7 +263,8 @@ int TBitmap::Stride() const {
 }
 
 void TBitmap::Rebuild() {
-    if (dc_) SelectObject(dc_, old_bitmap_);
+    // A bitmap selected into a DC cannot be deleted.
+    if (dc_) SelectObject(dc_.get(), old_bitmap_);
     bitmap_.reset();
     bits_ = nullptr;
     if (width_ > 0 && height_ > 0) {
@@ -280,8 +283,8 @@ void TBitmap::Rebuild() {
     }
     if (dc_) {
         old_bitmap_ =
-            SelectObject(dc_, bitmap_ ? static_cast<HGDIOBJ>(bitmap_.get()) : old_bitmap_);
-        if (canvas_) canvas_->SetHandle(dc_);
+            SelectObject(dc_.get(), bitmap_ ? static_cast<HGDIOBJ>(bitmap_.get()) : old_bitmap_);
+        if (canvas_) canvas_->SetHandle(dc_.get());
     }
 }
 
@@ -293,10 +296,10 @@ std::uint8_t* TBitmap::ScanLine(int y) {
 
 TCanvas& TBitmap::Canvas() {
     if (!dc_) {
-        dc_ = CreateCompatibleDC(nullptr);
-        old_bitmap_ = bitmap_ ? SelectObject(dc_, bitmap_.get()) : nullptr;
+        dc_.reset(CreateCompatibleDC(nullptr));
+        old_bitmap_ = bitmap_ ? SelectObject(dc_.get(), bitmap_.get()) : nullptr;
     }
-    if (!canvas_) canvas_ = std::make_unique<TCanvas>(dc_);
+    if (!canvas_) canvas_ = std::make_unique<TCanvas>(dc_.get());
     return *canvas_;
 }
 
@@ -349,24 +352,20 @@ bool TBitmap::ReadBinary(std::wstring_view name, std::span<const std::uint8_t> d
 
 // ---- TIcon
 
-TIcon::~TIcon() {
-    if (icon_) DestroyIcon(icon_);
-}
-
 const TClassInfo& TIcon::StaticClass() {
     static const TClassInfo info(L"TIcon", &TPersistent::StaticClass());
     return info;
 }
 
-HICON TIcon::HandleForSize(int width, int height) const {
-    if (data_.empty()) return nullptr;
+OwnedIcon TIcon::HandleForSize(int width, int height) const {
+    if (data_.empty()) return {};
     const auto entries = ReadIcoDirectory(data_);
     const int want_w = width ? width : GetSystemMetrics(SM_CXICON);
     const int want_h = height ? height : GetSystemMetrics(SM_CYICON);
     const int i = ChooseIcoEntry(entries, want_w, want_h);
     const auto& e = entries[static_cast<std::size_t>(i)];
-    HICON h = CreateIconFromResourceEx(const_cast<std::uint8_t*>(data_.data() + e.offset), e.size,
-                                       TRUE, 0x00030000, want_w, want_h, LR_DEFAULTCOLOR);
+    OwnedIcon h(CreateIconFromResourceEx(const_cast<std::uint8_t*>(data_.data() + e.offset), e.size,
+                                         TRUE, 0x00030000, want_w, want_h, LR_DEFAULTCOLOR));
     if (!h) throw EInvalidGraphic("Icon image is not valid");
     return h;
 }
@@ -375,15 +374,14 @@ void TIcon::LoadFromBytes(std::span<const std::uint8_t> data, int width, int hei
     std::vector<std::uint8_t> copy(data.begin(), data.end());
     ReadIcoDirectory(copy); // validate before anything changes
     std::swap(data_, copy);
-    HICON h = nullptr;
+    OwnedIcon h;
     try {
         h = HandleForSize(width, height);
     } catch (...) {
         std::swap(data_, copy);
         throw;
     }
-    if (icon_) DestroyIcon(icon_);
-    icon_ = h;
+    icon_ = std::move(h);
     if (OnChange) OnChange();
 }
 
@@ -404,7 +402,7 @@ TImageList::~TImageList() {
 }
 
 int TImageList::AddMasked(const TBitmap& bitmap, TColor mask) {
-    return ImageList_AddMasked(list_, bitmap.Handle(), ColorToRGB(mask));
+    return ImageList_AddMasked(list_, bitmap.Handle(), ColorRef(mask));
 }
 
 void TImageList::Draw(HDC dc, int x, int y, int index) const {

@@ -3,6 +3,7 @@
 #pragma once
 #include "constants.h"
 #include "persistent.h"
+#include "win_handles.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -16,35 +17,8 @@
 
 namespace ui {
 
-// Owns one GDI object (font, pen, brush, bitmap, region) and deletes it.
-template <class H> class GdiHandle {
-public:
-    GdiHandle() = default;
-    explicit GdiHandle(H h) : h_(h) {}
-    GdiHandle(GdiHandle&& o) noexcept : h_(o.release()) {}
-    GdiHandle& operator=(GdiHandle&& o) noexcept {
-        reset(o.release());
-        return *this;
-    }
-    ~GdiHandle() { reset(); }
-    H get() const { return h_; }
-    H release() {
-        H h = h_;
-        h_ = nullptr;
-        return h;
-    }
-    void reset(H h = nullptr) {
-        if (h_) DeleteObject(h_);
-        h_ = h;
-    }
-    explicit operator bool() const { return h_ != nullptr; }
-
-private:
-    H h_ = nullptr;
-};
-
-// The RGB value of a colour, system colours resolved.
-COLORREF ColorToRGB(TColor color);
+// The GDI value of a colour: system colours resolved, nothing but the RGB bytes.
+COLORREF ColorRef(TColor color);
 
 enum TFontStyle : std::uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -146,7 +120,7 @@ public:
     void Draw(int x, int y, const TBitmap& bitmap);
     void StretchDraw(const RECT& r, const TBitmap& bitmap);
     COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
-    void SetPixel(int x, int y, TColor c) { ::SetPixel(dc_, x, y, ColorToRGB(c)); }
+    void SetPixel(int x, int y, TColor c) { ::SetPixel(dc_, x, y, ColorRef(c)); }
 
 private:
     void Select();
@@ -190,7 +164,7 @@ private:
     TPixelFormat format_ = TPixelFormat::pf24bit;
     GdiHandle<HBITMAP> bitmap_;
     std::uint8_t* bits_ = nullptr;
-    HDC dc_ = nullptr;
+    OwnedDC dc_;
     HGDIOBJ old_bitmap_ = nullptr;
     std::unique_ptr<TCanvas> canvas_;
 };
@@ -198,24 +172,23 @@ private:
 class TIcon : public TPersistent {
 public:
     TIcon() = default;
-    ~TIcon() override;
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
     // The bytes of an .ico file; the image nearest to the wanted size is made the handle.
     // Throws EInvalidGraphic for a malformed buffer.
     void LoadFromBytes(std::span<const std::uint8_t> data, int width = 0, int height = 0);
-    // Another handle made from the same bytes at another size (the small caption icon).
-    HICON HandleForSize(int width, int height) const;
-    HICON Handle() const { return icon_; }
-    bool Empty() const { return icon_ == nullptr; }
+    // Another icon made from the same bytes at another size (the small caption icon).
+    OwnedIcon HandleForSize(int width, int height) const;
+    HICON Handle() const { return icon_.get(); }
+    bool Empty() const { return !icon_; }
     std::span<const std::uint8_t> Data() const { return data_; }
     bool ReadBinary(std::wstring_view name, std::span<const std::uint8_t> data) override;
     std::function<void()> OnChange;
 
 private:
     std::vector<std::uint8_t> data_;
-    HICON icon_ = nullptr;
+    OwnedIcon icon_;
 };
 
 class TRegion {

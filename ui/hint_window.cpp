@@ -1,7 +1,9 @@
-// The hint window.
+// The hint window: the application's control hints and the skin's caption-button hints.
 #include "hint_window.h"
 
 #include "application.h"
+
+#include <cstddef>
 
 namespace ui {
 
@@ -16,13 +18,15 @@ std::wstring GetShortHint(const std::wstring& hint) {
 
 THintWindow::THintWindow(TComponent* owner) : TWinControl(owner) {
     visible_ = false;
-    color_ = clSystemColor | COLOR_INFOBK;
+    color_ = clInfoBk;
     parent_font_ = false;
+    // Hints are written in the status-bar font, as the system's own tooltips are. The
+    // structure as it was before the padded border width, which every version accepts.
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
         font_->SetHandleFromLogFont(metrics.lfStatusFont);
-    font_->SetColor(clSystemColor | COLOR_INFOTEXT);
+    font_->SetColor(clInfoText);
 }
 
 const TClassInfo& THintWindow::StaticClass() {
@@ -40,11 +44,12 @@ void THintWindow::CreateParams(TCreateParams& p) {
 
 RECT THintWindow::CalcHintRect(int max_width, const std::wstring& text) {
     RECT r{0, 0, max_width, 0};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font_->Handle());
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, kTextFormat | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    {
+        const WindowDC screen(nullptr);
+        const Selection font(screen.dc(), font_->Handle());
+        DrawTextW(screen.dc(), text.c_str(), static_cast<int>(text.size()), &r,
+                  kTextFormat | DT_CALCRECT);
+    }
     // Room for the border and a margin around the text.
     r.right += 6;
     r.bottom += 2;
@@ -76,11 +81,19 @@ void THintWindow::PaintWindow(HDC dc) {
     RECT r;
     GetClientRect(handle_, &r);
     r.left += 2, r.top += 1;
-    HGDIOBJ old = SelectObject(dc, font_->Handle());
+    const Selection font(dc, font_->Handle());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(font_->Color()));
+    SetTextColor(dc, ColorRef(font_->Color()));
     DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat);
-    SelectObject(dc, old);
+}
+
+void THintWindow::WndProc(TMessage& msg) {
+    // The mouse goes through to whatever is under the hint (the caption button it is about).
+    if (msg.Msg == WM_NCHITTEST) {
+        msg.Result = HTTRANSPARENT;
+        return;
+    }
+    TWinControl::WndProc(msg);
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
-// The hint window: a small top-most popup with a text, used for control hints by the
-// application and for caption-button hints by the skin.
+// The hint window: a small top-most popup with a text, in the system's tooltip colours and
+// status-bar font, used for control hints by the application and for caption-button hints by
+// the skin. It never takes the focus or the mouse.
 #pragma once
 #include "win_control.h"
 
@@ -21,6 +22,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void PaintWindow(HDC dc) override;
+    void WndProc(TMessage& msg) override;
 };
 
 // The part of a hint before its first '|' (what a hint window shows).

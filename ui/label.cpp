@@ -66,14 +66,15 @@ UINT TLabel::DrawFormat() const {
 
 void TLabel::AdjustBounds() {
     if (!auto_size_ || (ComponentState() & csLoading)) return;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font_->Handle());
     RECT r{0, 0, word_wrap_ ? width_ : 0, 0};
-    // An empty label keeps the height of a line.
-    const std::wstring text = text_.empty() ? L" " : text_;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFormat() | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    {
+        const WindowDC screen(nullptr);
+        const Selection font(screen.dc(), font_->Handle());
+        // An empty label keeps the height of a line.
+        const std::wstring text = text_.empty() ? L" " : text_;
+        DrawTextW(screen.dc(), text.c_str(), static_cast<int>(text.size()), &r,
+                  DrawFormat() | DT_CALCRECT);
+    }
     int left = left_;
     const int width = word_wrap_ ? width_ : r.right;
     if (alignment_ == TAlignment::taRightJustify && !word_wrap_) left += width_ - width;
@@ -88,7 +89,7 @@ void TLabel::Paint(TCanvas& canvas) {
     }
     canvas.Brush.SetClear(true);
     if (!enabled_) {
-        canvas.Font.SetColor(clSystemColor | COLOR_GRAYTEXT);
+        canvas.Font.SetColor(clGrayText);
     }
     canvas.DrawText(text_, r, DrawFormat());
 }

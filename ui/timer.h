@@ -1,8 +1,9 @@
 // The timer component: OnTimer every Interval milliseconds while Enabled.
 #pragma once
 #include "component.h"
+#include "message_window.h"
 
-#include <windows.h>
+#include <memory>
 
 namespace ui {
 
@@ -21,8 +22,8 @@ public:
 
 private:
     void Update();
-    static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
-    HWND window_ = nullptr;
+    void Tick();
+    std::unique_ptr<TMessageWindow> window_;
     bool enabled_ = true;
     unsigned interval_ = 1000;
 };

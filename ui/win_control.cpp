@@ -5,6 +5,7 @@
 #include "application.h"
 #include "form.h"
 #include "prop_builders.h"
+#include "text_codec.h"
 
 #include <windowsx.h>
 
@@ -15,7 +16,52 @@ namespace ui {
 
 namespace {
 
-thread_local TWinControl* creating_control = nullptr;
+// Windows this thread is creating through the library, innermost last. A window meets its
+// control object at its first message, and that may come late: a thread hook can make another
+// of our windows in between (before the first one saw anything), and so can a creation handler.
+// So each creation is remembered until CreateWindowEx returns, and a window takes the innermost
+// creation of its class that has no window yet.
+struct PendingBinding {
+    TWinControl* control;
+    std::wstring class_name;
+    bool bound = false;
+};
+thread_local std::vector<PendingBinding> pending_bindings;
+
+class PendingBindingScope {
+public:
+    PendingBindingScope(TWinControl* control, const std::wstring& class_name) : control_(control) {
+        pending_bindings.push_back({control, class_name});
+    }
+    ~PendingBindingScope() {
+        std::erase_if(pending_bindings,
+                      [this](const PendingBinding& p) { return p.control == control_; });
+    }
+    PendingBindingScope(const PendingBindingScope&) = delete;
+    PendingBindingScope& operator=(const PendingBindingScope&) = delete;
+
+private:
+    TWinControl* control_;
+};
+
+std::wstring WindowClassName(HWND wnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(wnd, name, 256);
+    return name;
+}
+
+// The control being created for a window that has none yet, now bound to it.
+TWinControl* TakePendingBinding(HWND wnd) {
+    if (pending_bindings.empty()) return nullptr;
+    const std::wstring class_name = WindowClassName(wnd);
+    for (auto it = pending_bindings.rbegin(); it != pending_bindings.rend(); ++it) {
+        if (it->bound || it->class_name != class_name) continue;
+        it->bound = true;
+        return it->control;
+    }
+    return nullptr;
+}
+
 // The window of ours the cursor was last seen moving in.
 thread_local TWinControl* mouse_window = nullptr;
 // While the cursor is in one of our windows a thread timer watches for it leaving: the
@@ -27,71 +73,40 @@ void StopMouseTimer() {
     mouse_timer = 0;
 }
 
-HCURSOR CursorHandle(TCursor c) {
-    const wchar_t* id = IDC_ARROW;
-    switch (c) {
-    case -3:
-        id = IDC_CROSS;
-        break;
-    case -4:
-        id = IDC_IBEAM;
-        break;
-    case -6:
-        id = IDC_SIZENESW;
-        break;
-    case -7:
-        id = IDC_SIZENS;
-        break;
-    case -8:
-        id = IDC_SIZENWSE;
-        break;
-    case -9:
-        id = IDC_SIZEWE;
-        break;
-    case -10:
-        id = IDC_UPARROW;
-        break;
-    case -11:
-        id = IDC_WAIT;
-        break;
-    case -18:
-        id = IDC_NO;
-        break;
-    case -19:
-        id = IDC_APPSTARTING;
-        break;
-    case -20:
-        id = IDC_HELP;
-        break;
-    case -21:
-        id = IDC_HAND;
-        break;
-    case -22:
-        id = IDC_SIZEALL;
-        break;
-    case -1:
-        return nullptr;
-    default:
-        break;
-    }
-    return LoadCursorW(nullptr, id);
-}
+// The system cursor of each of the library's cursor numbers; crDefault leaves the window's
+// class cursor, crNone hides it.
+struct CursorEntry {
+    TCursor cursor;
+    const wchar_t* id;
+};
+const CursorEntry kCursors[] = {
+    {crArrow, IDC_ARROW},          {crCross, IDC_CROSS},
+    {crIBeam, IDC_IBEAM},          {crSizeNESW, IDC_SIZENESW},
+    {crSizeNS, IDC_SIZENS},        {crSizeNWSE, IDC_SIZENWSE},
+    {crSizeWE, IDC_SIZEWE},        {crUpArrow, IDC_UPARROW},
+    {crHourGlass, IDC_WAIT},       {crNo, IDC_NO},
+    {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
+    {crHandPoint, IDC_HAND},       {crSizeAll, IDC_SIZEALL},
+};
 
-unsigned ShiftState(WPARAM wp) {
-    return static_cast<unsigned>(wp & (MK_SHIFT | MK_CONTROL | MK_LBUTTON | MK_RBUTTON));
+HCURSOR CursorHandle(TCursor c) {
+    if (c == crNone) return nullptr;
+    const wchar_t* id = IDC_ARROW;
+    for (const CursorEntry& e : kCursors)
+        if (e.cursor == c) id = e.id;
+    return LoadCursorW(nullptr, id);
 }
 
 } // namespace
 
 LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* control = static_cast<TWinControl*>(FindControl(wnd));
-    if (!control && creating_control) {
-        control = creating_control;
-        creating_control = nullptr;
+    if (!control) {
+        control = TakePendingBinding(wnd);
+        if (!control) return DefWindowProcW(wnd, msg, wp, lp);
         control->handle_ = wnd;
         SetPropW(wnd, MAKEINTATOM(ControlAtom()), static_cast<TControl*>(control));
     }
-    if (!control) return DefWindowProcW(wnd, msg, wp, lp);
     TMessage m{msg, wp, lp, 0};
     try {
         control->WindowProc(m);
@@ -162,14 +177,21 @@ void TWinControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
     if ((p.style & WS_CHILD) && !p.parent)
-        throw std::runtime_error("Control '" + std::string(Name().begin(), Name().end()) +
-                                 "' has no parent window");
+        throw std::runtime_error("Control '" + WideToUtf8(Name()) + "' has no parent window");
     default_proc_ = RegisterControlClass(p);
-    creating_control = this;
-    HWND wnd =
-        CreateWindowExW(p.ex_style, p.win_class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
-                        p.width, p.height, p.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    creating_control = nullptr;
+    // A child's identifier is its menu handle; a top-level window has no identifier.
+    HMENU id = nullptr;
+    if (p.style & WS_CHILD) {
+        if (control_id_ == 0 && parent_) control_id_ = parent_->FreeChildId();
+        id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control_id_));
+    }
+    HWND wnd = nullptr;
+    {
+        const PendingBindingScope binding(this, p.win_class_name);
+        wnd = CreateWindowExW(p.ex_style, p.win_class_name.c_str(), p.caption.c_str(), p.style, p.x,
+                              p.y, p.width, p.height, p.parent, id, GetModuleHandleW(nullptr),
+                              nullptr);
+    }
     if (!wnd) throw std::runtime_error("Error creating window");
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
     InitializeWnd();
@@ -199,6 +221,9 @@ void TWinControl::RecreateWnd() {
 }
 
 void TWinControl::InsertControl(TControl* c) {
+    // A control coming from another parent keeps its identifier unless a child here has it.
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->control_id_ && ChildWithId(w->control_id_))
+        w->control_id_ = 0;
     controls_.push_back(c);
     c->parent_ = this;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
@@ -223,6 +248,18 @@ void TWinControl::RemoveControl(TControl* c) {
     std::erase(controls_, c);
     c->parent_ = nullptr;
     Invalidate();
+}
+
+TWinControl* TWinControl::ChildWithId(int id) const {
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->control_id_ == id) return w;
+    return nullptr;
+}
+
+int TWinControl::FreeChildId() const {
+    // The lowest number no child has, ours or a window someone else put in ours.
+    for (int id = 1;; ++id)
+        if (!ChildWithId(id) && !(handle_ && GetDlgItem(handle_, id))) return id;
 }
 
 TControl* TWinControl::ControlAtPos(POINT p, bool graphic_only) const {
@@ -386,16 +423,13 @@ void TWinControl::PaintControls(HDC dc) {
     for (TControl* c : controls_) {
         auto* g = dynamic_cast<TGraphicControl*>(c);
         if (!g || !g->Visible()) continue;
-        const int saved = SaveDC(dc);
+        const SavedDC saved(dc);
         RECT r = g->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         SetViewportOrgEx(dc, r.left, r.top, nullptr);
-        {
-            TCanvas canvas(dc);
-            canvas.Font.Assign(*g->Font());
-            g->Paint(canvas);
-        }
-        RestoreDC(dc, saved);
+        TCanvas canvas(dc);
+        canvas.Font.Assign(*g->Font());
+        g->Paint(canvas);
     }
 }
 
@@ -443,7 +477,8 @@ void TWinControl::HandleMouse(TMessage& msg) {
                                     : TMouseButton::mbLeft;
     const bool down =
         msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
-    const unsigned shift = ShiftState(msg.WParam);
+    TShiftState shift = KeysToShiftState(msg.WParam);
+    if (msg.Msg == WM_LBUTTONDBLCLK) shift |= ssDouble;
     if (!target) { // the window's own mouse events
         if (down)
             MouseDown(button, shift, p.x, p.y);
@@ -497,6 +532,14 @@ void TWinControl::LeaveMouse() {
 }
 
 void TWinControl::WndProc(TMessage& msg) {
+    if (ReflectControlMessage(msg) || AnswerCtlColor(msg) || MouseMessage(msg) || PaintMessage(msg))
+        return;
+    StateMessage(msg);
+    TControl::WndProc(msg);
+}
+
+bool TWinControl::ReflectControlMessage(TMessage& msg) {
+    HWND child = nullptr;
     switch (msg.Msg) {
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -505,34 +548,49 @@ void TWinControl::WndProc(TMessage& msg) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
-        if (msg.LParam) return ReflectToChild(msg, reinterpret_cast<HWND>(msg.LParam));
+        child = reinterpret_cast<HWND>(msg.LParam); // none: a menu, an accelerator, a scroll bar
         break;
     case WM_NOTIFY:
-        return ReflectToChild(msg, reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom);
+        child = reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom;
+        break;
     case WM_DRAWITEM: {
-        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
-        if (dis->CtlType != ODT_MENU) return ReflectToChild(msg, dis->hwndItem);
+        const auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
+        if (dis->CtlType != ODT_MENU) child = dis->hwndItem;
         break;
     }
     case WM_MEASUREITEM: {
-        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam);
-        if (mis->CtlType != ODT_MENU)
-            return ReflectToChild(msg, GetDlgItem(handle_, static_cast<int>(mis->CtlID)));
+        // The one message that names its control by identifier only.
+        const auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam);
+        if (mis->CtlType != ODT_MENU) child = GetDlgItem(handle_, static_cast<int>(mis->CtlID));
         break;
     }
+    default:
+        return false;
+    }
+    if (!child) return false;
+    ReflectToChild(msg, child);
+    return true;
+}
+
+bool TWinControl::AnswerCtlColor(TMessage& msg) {
+    switch (msg.Msg) {
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: {
         HDC dc = reinterpret_cast<HDC>(msg.WParam);
-        SetTextColor(dc, ColorToRGB(font_->Color()));
-        SetBkColor(dc, ColorToRGB(color_));
+        SetTextColor(dc, ColorRef(font_->Color()));
+        SetBkColor(dc, ColorRef(color_));
         msg.Result = reinterpret_cast<std::intptr_t>(ColorBrush());
-        return;
+        return true;
     }
-    case WM_SETFOCUS:
-        FocusEntered();
-        break;
+    default:
+        return false;
+    }
+}
+
+bool TWinControl::MouseMessage(TMessage& msg) {
+    switch (msg.Msg) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -540,55 +598,73 @@ void TWinControl::WndProc(TMessage& msg) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
         HandleMouse(msg);
-        break;
+        return false; // the window's own handling follows
     case WM_MOUSELEAVE:
         if (mouse_window == this) {
             mouse_window = nullptr;
             StopMouseTimer();
         }
         LeaveMouse();
-        break;
+        return false;
     case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(msg.WParam) == handle_ && LOWORD(msg.LParam) == HTCLIENT) {
-            POINT p;
-            GetCursorPos(&p);
-            ScreenToClient(handle_, &p);
-            TControl* child = ControlAtPos(p, true);
-            const TCursor c = child && child->Cursor() != crDefault ? child->Cursor() : cursor_;
-            if (c != crDefault) {
-                ::SetCursor(CursorHandle(c));
-                msg.Result = 1;
-                return;
-            }
-        }
-        break;
-    case WM_ERASEBKGND:
-        if (default_proc_ == DefWindowProcW) {
-            RECT r;
-            GetClientRect(handle_, &r);
-            FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ColorBrush());
-            msg.Result = 1;
-            return;
-        }
-        break;
+        return SetCursorFor(msg);
+    default:
+        return false;
+    }
+}
+
+bool TWinControl::SetCursorFor(TMessage& msg) {
+    if (reinterpret_cast<HWND>(msg.WParam) != handle_ || LOWORD(msg.LParam) != HTCLIENT)
+        return false;
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(handle_, &p);
+    TControl* child = ControlAtPos(p, true);
+    const TCursor c = child && child->Cursor() != crDefault ? child->Cursor() : cursor_;
+    if (c == crDefault) return false;
+    ::SetCursor(CursorHandle(c));
+    msg.Result = 1;
+    return true;
+}
+
+bool TWinControl::PaintMessage(TMessage& msg) {
+    // Windows of a system class paint themselves; ours are painted here.
+    if (default_proc_ != DefWindowProcW) return false;
+    switch (msg.Msg) {
+    case WM_ERASEBKGND: {
+        RECT r;
+        GetClientRect(handle_, &r);
+        FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ColorBrush());
+        msg.Result = 1;
+        return true;
+    }
     case WM_PAINT:
-        if (default_proc_ == DefWindowProcW) {
-            PAINTSTRUCT ps;
-            HDC dc = msg.WParam ? reinterpret_cast<HDC>(msg.WParam) : BeginPaint(handle_, &ps);
-            PaintWindow(dc);
-            PaintControls(dc);
-            if (!msg.WParam) EndPaint(handle_, &ps);
-            return;
+        if (msg.WParam) {
+            PaintAll(reinterpret_cast<HDC>(msg.WParam));
+        } else {
+            // A painter that throws still ends the paint: the window is left valid, its DC
+            // goes back and its caret shows again; the error is reported once.
+            const PaintScope paint(handle_);
+            PaintAll(paint.dc());
         }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TWinControl::PaintAll(HDC dc) {
+    PaintWindow(dc);
+    PaintControls(dc);
+}
+
+void TWinControl::StateMessage(TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_SETFOCUS:
+        FocusEntered();
         break;
     case WM_WINDOWPOSCHANGED:
-        if (handle_ && !IsIconic(handle_)) {
-            RECT r;
-            GetWindowRect(handle_, &r);
-            if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
-                MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-            left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
-        }
+        if (handle_ && !IsIconic(handle_)) ReadBounds();
         break;
     case CM_ENABLEDCHANGED:
         if (handle_) EnableWindow(handle_, enabled_);
@@ -608,7 +684,14 @@ void TWinControl::WndProc(TMessage& msg) {
     default:
         break;
     }
-    TControl::WndProc(msg);
+}
+
+void TWinControl::ReadBounds() {
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
+        MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
 }
 
 void TWinControl::DefaultHandler(TMessage& msg) {

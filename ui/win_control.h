@@ -35,6 +35,10 @@ public:
     void DestroyHandle();
     // Destroys and creates the window again (style changes that need a new window).
     void RecreateWnd();
+    // A child window's identifier (GetDlgCtrlID): unique among its siblings, given when its
+    // first window is made and kept by every window after it; 0 before that and for
+    // top-level windows.
+    int ControlId() const { return control_id_; }
 
     const std::vector<TControl*>& Controls() const { return controls_; }
     int ControlCount() const { return static_cast<int>(controls_.size()); }
@@ -102,12 +106,30 @@ protected:
     int stored_tab_order_ = -1;
 
 private:
+    // The concerns of WndProc, each true when it answered the message for good.
+    // Control messages a child sends its parent go back to the child (CN_BASE + message).
+    bool ReflectControlMessage(TMessage& msg);
+    // The colours a reflected WM_CTLCOLOR* asks for: the control's font and colour.
+    bool AnswerCtlColor(TMessage& msg);
+    // Mouse moves, buttons and leaving for the window and its graphic children; the cursor.
+    bool MouseMessage(TMessage& msg);
+    bool SetCursorFor(TMessage& msg);
+    // Erasing and painting a window of our own class (system classes paint themselves).
+    bool PaintMessage(TMessage& msg);
+    void PaintAll(HDC dc);
+    // Focus, bounds, enabled and visible state, recreation.
+    void StateMessage(TMessage& msg);
+    void ReadBounds();
+
+    TWinControl* ChildWithId(int id) const;
+    int FreeChildId() const;
     void UpdateShowing();
     void ReflectToChild(TMessage& msg, HWND child);
     void HandleMouse(TMessage& msg);
     void LeaveMouse();
     static void CALLBACK CheckMouse(HWND, UINT, UINT_PTR, DWORD);
     TBrush brush_;
+    int control_id_ = 0;
     TControl* hot_child_ = nullptr;
     TControl* captured_child_ = nullptr;
 };

@@ -3,6 +3,7 @@
 // embedded skin (it answers "Pellico.SkinLoadTime" with that).
 #include "child_process.h"
 #include "measure.h"
+#include "ui/win_handles.h"
 
 #include <windows.h>
 
@@ -66,17 +67,16 @@ bool Painted(HWND main) {
 std::vector<COLORREF> FormPixels(HWND main) {
     RECT client{};
     GetClientRect(main, &client);
-    HDC screen = GetDC(nullptr);
+    const ui::WindowDC screen(nullptr);
     std::vector<COLORREF> pixels;
     for (int i = 1; i < 8; ++i) {
         for (int j = 1; j < 8; ++j) {
             POINT at{client.right * i / 8, client.bottom * j / 8};
             if (ChildWindowFromPointEx(main, at, CWP_SKIPINVISIBLE) != main) continue;
             ClientToScreen(main, &at);
-            pixels.push_back(GetPixel(screen, at.x, at.y));
+            pixels.push_back(GetPixel(screen.dc(), at.x, at.y));
         }
     }
-    ReleaseDC(nullptr, screen);
     return pixels;
 }
 

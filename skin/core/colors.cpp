@@ -4,21 +4,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace {
-
-SysColorSource sysColorSource = nullptr;
-
-} // namespace
-
-void SetSysColorSource(SysColorSource source) {
-    sysColorSource = source;
-}
-
-TColor ColorToRGB(TColor c) {
-    if (c >= 0) return c;
-    return sysColorSource ? static_cast<TColor>(sysColorSource(c & 0xFF)) : 0;
-}
-
 TColor Blend(TColor c1, TColor c2, int w) {
     c1 = ColorToRGB(c1);
     c2 = ColorToRGB(c2);

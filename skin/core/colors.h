@@ -1,34 +1,22 @@
 // Colour math of the skin engine: blending, the saturation measure and the cache of gradient
-// colour ramps. Colours are 32-bit: red in bits 0-7, green 8-15, blue 16-23; a negative value
-// is a system colour whose low byte is its index.
+// colour ramps, on the class library's colours.
 #pragma once
+
+#include "ui/color.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-using TColor = std::int32_t;
-
-inline constexpr int ColorRed(TColor c) {
-    return c & 0xFF;
-}
-inline constexpr int ColorGreen(TColor c) {
-    return (c >> 8) & 0xFF;
-}
-inline constexpr int ColorBlue(TColor c) {
-    return (c >> 16) & 0xFF;
-}
-inline constexpr TColor RGBColor(int r, int g, int b) {
-    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
-}
-
-// Where system colours come from: the Windows side installs GetSysColor at start-up. Until then
-// (and on the host) every system colour is black.
-using SysColorSource = std::uint32_t (*)(int index);
-void SetSysColorSource(SysColorSource source);
-
-// `c` with a system colour replaced by its current RGB value.
-TColor ColorToRGB(TColor c);
+// The class library's colour type and encoding, shared by every painter.
+using ui::ColorBlue;
+using ui::ColorGreen;
+using ui::ColorRed;
+using ui::ColorToRGB;
+using ui::RGBColor;
+using ui::SetSysColorSource;
+using ui::SysColorSource;
+using ui::TColor;
 
 // Mixes c1 into c2 with weight w: a percentage below 100, per mille from 100 up, so
 // Blend(x, y, 150) is 15 % x and 85 % y. Rounds half up.

@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/prop_builders.h"
+#include "ui/text_codec.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -18,26 +19,6 @@ using ui::TPersistent;
 
 TSkinData& Self(TPersistent& o) {
     return static_cast<TSkinData&>(o);
-}
-
-// The component's strings are ANSI, as skins and class names are; descriptions are wide.
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int n =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-    return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
 }
 
 // An ordinal property (integer, enumeration, boolean or set) through two functions.
@@ -70,13 +51,16 @@ PropInfo Member(std::wstring name, PropKind kind, Field TSkinDataCore::*field,
         [field](TSkinData& d, std::int32_t v) { d.*field = static_cast<Field>(v); });
 }
 
+// The component's strings are ANSI, as skins and class names are; descriptions are wide.
 PropInfo String(std::wstring name, std::function<std::string(TSkinData&)> get,
                 std::function<void(TSkinData&, const std::string&)> set) {
     PropInfo p;
     p.name = std::move(name);
     p.kind = PropKind::String;
-    p.get_string = [get](TPersistent& o) { return Widen(get(Self(o))); };
-    p.set_string = [set](TPersistent& o, const std::wstring& v) { set(Self(o), Narrow(v)); };
+    p.get_string = [get](TPersistent& o) { return ui::AnsiToWide(get(Self(o))); };
+    p.set_string = [set](TPersistent& o, const std::wstring& v) {
+        set(Self(o), ui::WideToAnsi(v));
+    };
     return p;
 }
 
@@ -93,11 +77,11 @@ public:
 
     int Count() const override { return static_cast<int>(data_.Skin3rd().size()); }
     std::wstring Get(int index) const override {
-        return Widen(data_.Skin3rd().at(static_cast<std::size_t>(index)));
+        return ui::AnsiToWide(data_.Skin3rd().at(static_cast<std::size_t>(index)));
     }
     void Insert(int index, const std::wstring& s) override {
         std::vector<std::string> lines = data_.Skin3rd();
-        lines.insert(lines.begin() + std::clamp(index, 0, Count()), Narrow(s));
+        lines.insert(lines.begin() + std::clamp(index, 0, Count()), ui::WideToAnsi(s));
         data_.SetSkin3rd(lines);
     }
     void Delete(int index) override {
@@ -109,7 +93,7 @@ public:
     void SetLines(const std::vector<std::wstring>& lines) override {
         std::vector<std::string> narrow;
         for (const std::wstring& line : lines)
-            narrow.push_back(Narrow(line));
+            narrow.push_back(ui::WideToAnsi(line));
         data_.SetSkin3rd(narrow);
     }
 
@@ -117,10 +101,9 @@ private:
     TSkinDataCore& data_;
 };
 
-// Once, when the module initialises: system colours from the system, the loader's message in a
-// message box (a test may put its own recorder in afterwards).
+// Once, when the module initialises: the loader's message in a message box (a test may put its
+// own recorder in afterwards).
 [[maybe_unused]] const bool windowsDefaults = [] {
-    SetSysColorSource([](int index) { return static_cast<std::uint32_t>(GetSysColor(index)); });
     SetSkinMessageSink(ShowSkinMessageBox);
     return true;
 }();
@@ -210,15 +193,16 @@ void TSkinData::Loaded() {
 
 void TSkinData::ShowCaptionHint(const RECT& at, const std::wstring& text) {
     if (!InSet(Options, xoCaptionButtonHint) || hintShowing_) return;
-    RECT r = hint_.CalcHintRect(500, text);
+    if (!hint_) hint_ = new ui::THintWindow(this);
+    RECT r = hint_->CalcHintRect(500, text);
     OffsetRect(&r, at.left, at.top);
-    hint_.ActivateHint(r, text);
+    hint_->ActivateHint(r, text);
     hintShowing_ = true;
 }
 
 void TSkinData::HideCaptionHint() {
     if (!hintShowing_) return;
-    hint_.Hide();
+    hint_->ReleaseHint();
     hintShowing_ = false;
 }
 
@@ -243,8 +227,7 @@ void TSkinData::BuildAppIcon() {
 }
 
 void TSkinData::SkinElementsLoaded() {
-    faceBrush_.reset(
-        CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Elements().Colors[kButtonFace]))));
+    faceBrush_.reset(CreateSolidBrush(ui::ColorRef(Elements().Colors[kButtonFace])));
 }
 
 TWindowHandle TSkinData::OwnerFormWindow() const {

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "skin_data_core.h"
-#include "skin_hint_window.h"
 
 #include "ui/component.h"
 #include "ui/graphics.h"
+#include "ui/hint_window.h"
 #include "ui/string_list.h"
 
 #include <windows.h>
@@ -55,7 +55,8 @@ public:
     void ShowCaptionHint(const RECT& at, const std::wstring& text);
     void HideCaptionHint();
     bool CaptionHintShowing() const { return hintShowing_; }
-    HWND CaptionHintWindow() const { return hint_.Handle(); }
+    // The hint window, once a hint was shown.
+    HWND CaptionHintWindow() const { return hint_ ? hint_->Handle() : nullptr; }
 
 protected:
     bool InDesign() const override;
@@ -69,6 +70,6 @@ protected:
 private:
     std::unique_ptr<ui::TStrings> skin3rdLines_; // Skin3rd as the class library's string list
     ui::GdiHandle<HBRUSH> faceBrush_;
-    TSkinHintWindow hint_;
+    ui::THintWindow* hint_ = nullptr; // owned: made on the first hint, freed with this
     bool hintShowing_ = false;
 };

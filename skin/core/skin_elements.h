@@ -9,27 +9,24 @@
 #include <cstdint>
 #include <string>
 
-// System colours as the skin stores them (top bit set, low byte the system colour index).
-inline constexpr TColor SystemColor(int index) {
-    return static_cast<TColor>(0x80000000u | static_cast<std::uint32_t>(index));
-}
-inline constexpr TColor clScrollBar = SystemColor(0);
-inline constexpr TColor clMenu = SystemColor(4);
-inline constexpr TColor clMenuText = SystemColor(7);
-inline constexpr TColor clWindowText = SystemColor(8);
-inline constexpr TColor clCaptionText = SystemColor(9);
-inline constexpr TColor clHighlight = SystemColor(13);
-inline constexpr TColor clHighlightText = SystemColor(14);
-inline constexpr TColor clBtnFace = SystemColor(15);
-inline constexpr TColor clBtnShadow = SystemColor(16);
-inline constexpr TColor clBtnText = SystemColor(18);
-inline constexpr TColor clInactiveCaptionText = SystemColor(19);
-inline constexpr TColor clBtnHighlight = SystemColor(20);
-inline constexpr TColor cl3DDkShadow = SystemColor(21);
-inline constexpr TColor clWhite = RGBColor(255, 255, 255);
+// System colours as the skin stores them: the class library's encoding.
+using ui::cl3DDkShadow;
+using ui::clBtnFace;
+using ui::clBtnHighlight;
+using ui::clBtnShadow;
+using ui::clBtnText;
+using ui::clCaptionText;
+using ui::clHighlight;
+using ui::clHighlightText;
+using ui::clInactiveCaptionText;
+using ui::clMenu;
+using ui::clMenuText;
+using ui::clScrollBar;
+using ui::clWhite;
+using ui::clWindowText;
 
 // A title text colour the skin does not give.
-inline constexpr TColor kNoTitleColour = 0x1FFFFFFF;
+inline constexpr TColor kNoTitleColour = ui::clNone;
 
 class TDataSkinObject {
 public:

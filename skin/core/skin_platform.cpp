@@ -3,8 +3,9 @@
 
 #include "bmp_image.h"
 
+#include "ui/win_handles.h"
+
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -36,16 +37,6 @@ private:
 };
 
 const TUser32Module user32;
-
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct GdiDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
 
 } // namespace
 
@@ -102,7 +93,7 @@ TPixelImage WindowIconPixels(HWND window) {
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
     if (!icon) return {};
     const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
-    const std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> sized(
+    const ui::OwnedIcon sized(
         static_cast<HICON>(CopyImage(icon, IMAGE_ICON, w, h, LR_COPYFROMRESOURCE)));
     if (!sized) return {};
 
@@ -114,19 +105,20 @@ TPixelImage WindowIconPixels(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const std::unique_ptr<HDC__, DcDeleter> dc(CreateCompatibleDC(nullptr));
-    const std::unique_ptr<void, GdiDeleter> bitmap(
+    const ui::OwnedDC dc(CreateCompatibleDC(nullptr));
+    const ui::GdiHandle<HBITMAP> bitmap(
         CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dc || !bitmap || !bits) return {};
     TPixelImage image(w, h, 0xFF00FF);
     std::copy(image.Pixels.begin(), image.Pixels.end(), static_cast<TPixel*>(bits));
-    const HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
-    DrawIconEx(dc.get(), 0, 0, sized.get(), w, h, 0, nullptr, DI_NORMAL);
-    GdiFlush();
+    {
+        const ui::Selection selected(dc.get(), bitmap.get());
+        DrawIconEx(dc.get(), 0, 0, sized.get(), w, h, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+    }
     const auto* drawn = static_cast<const TPixel*>(bits);
     for (TPixel& p : image.Pixels)
         p = *drawn++ & 0xFFFFFF;
-    SelectObject(dc.get(), old);
     return image;
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 #include "test_window.h"
+#include "ui/win_handles.h"
 
 namespace e2e {
 
@@ -130,10 +131,9 @@ std::optional<std::wstring> ClipboardText() {
     if (!OpenClipboard(DriverWindow())) return std::nullopt;
     std::optional<std::wstring> text;
     if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* p = static_cast<const wchar_t*>(GlobalLock(block))) {
+        const ui::GlobalLockScope lock(block);
+        if (auto* p = static_cast<const wchar_t*>(lock.data()))
             text = std::wstring(p, wcsnlen(p, GlobalSize(block) / sizeof(wchar_t)));
-            GlobalUnlock(block);
-        }
     }
     CloseClipboard();
     return text;

@@ -1,14 +1,103 @@
-// The main window as the user meets it: placed near the corner of the work area, topmost,
-// fixed size without minimise or maximise, no taskbar button; the viewer chain kept intact;
-// start-up while another program holds the clipboard.
+// The main window as the user meets it: topmost, fixed size without minimise or maximise, no
+// taskbar button, placed near the corner of a 1920 x 1040 work area; the viewer chain kept
+// intact; start-up while another program holds the clipboard.
 #include "e2e_fixture.h"
 
-#include "placement.h"
+#include "ui/win_handles.h"
 
 namespace e2e {
 namespace {
 
-TEST_F(PellicoTest, MainWindowIsTopmostFixedNearTheCornerAndOffTheTaskbar) {
+// Pellico started on a desktop of its own, made by Wine's desktop program at the size asked
+// for and without a taskbar, so the work area is the whole desktop from (0, 0). Its windows
+// are found and closed from here, across desktops.
+class PellicoOnDesktop {
+public:
+    PellicoOnDesktop(const wchar_t* name, const wchar_t* size)
+        : name_(name), desktop_(StartDesktop(name, size)) {}
+    ~PellicoOnDesktop() {
+        // Whatever the test saw: a program left running would hold the test's output open.
+        if (!main_) main_ = FindMain(false);
+        if (main_) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(main_, &pid);
+            const ui::OwnedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid));
+            PostMessageW(main_, WM_CLOSE, 0, 0);
+            if (process && WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0)
+                TerminateProcess(process.get(), 1);
+        }
+        // The desktop program ends once its desktop has no program left.
+        desktop_->WaitForExit();
+    }
+    PellicoOnDesktop(const PellicoOnDesktop&) = delete;
+    PellicoOnDesktop& operator=(const PellicoOnDesktop&) = delete;
+
+    // The main window once it is shown, or none.
+    HWND WaitForMain() {
+        testing_desktop::PumpUntil([&] { return (main_ = FindMain(true)) != nullptr; },
+                                   std::chrono::seconds(30));
+        return main_;
+    }
+
+private:
+    static std::unique_ptr<testing_desktop::Process> StartDesktop(const wchar_t* name,
+                                                                  const wchar_t* size) {
+        const std::wstring key = std::wstring(L"Software\\Wine\\Explorer\\Desktops\\") + name;
+        const DWORD no = 0;
+        RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"EnableShell", REG_DWORD, &no, sizeof(no));
+        return std::make_unique<testing_desktop::Process>(
+            "explorer.exe", std::wstring(L"/desktop=") + name + L"," + size + L" \"" +
+                                testing_desktop::WindowsPath(testing_desktop::PellicoExe()) +
+                                L"\"");
+    }
+
+    // The main window of the program on that desktop (shown, when asked), or none. Seen from
+    // another desktop no window counts as visible, so its style tells.
+    HWND FindMain(bool shown) const {
+        const HDESK desktop =
+            OpenDesktopW(name_.c_str(), 0, FALSE, DESKTOP_READOBJECTS | DESKTOP_ENUMERATE);
+        if (!desktop) return nullptr;
+        Search search{shown, nullptr};
+        EnumDesktopWindows(desktop, MatchMain, reinterpret_cast<LPARAM>(&search));
+        CloseDesktop(desktop);
+        return search.found;
+    }
+
+    struct Search {
+        bool shown;
+        HWND found;
+    };
+    static BOOL CALLBACK MatchMain(HWND wnd, LPARAM param) {
+        auto* search = reinterpret_cast<Search*>(param);
+        if (testing_desktop::ClassName(wnd) != L"TForm1") return TRUE;
+        if (search->shown && !(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE)) return TRUE;
+        search->found = wnd;
+        return FALSE;
+    }
+
+    std::wstring name_;
+    std::unique_ptr<testing_desktop::Process> desktop_;
+    HWND main_ = nullptr;
+};
+
+TEST(Placement, TwentyPixelsInFromTheCornerOfTheWorkArea) {
+    PellicoOnDesktop pellico(L"PellicoPlacement", L"1920x1040");
+    const HWND main = pellico.WaitForMain();
+    ASSERT_NE(main, nullptr);
+    RECT outer{}, client{};
+    GetWindowRect(main, &outer);
+    GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 263);
+    EXPECT_EQ(client.bottom, 354);
+    // A window of 269 x 383 goes to (1631, 637): its right and bottom edges 20 pixels in from
+    // those of the work area. The caption's height is the system's (Wine's makes the window
+    // 379 high), so the edges are pinned, and the top follows from the height.
+    EXPECT_EQ(outer.left, 1631);
+    EXPECT_EQ(outer.right, 1900);
+    EXPECT_EQ(outer.bottom, 1020);
+}
+
+TEST_F(PellicoTest, MainWindowIsTopmostFixedAndOffTheTaskbar) {
     const HWND main = pellico_.Main();
     EXPECT_EQ(testing_desktop::WindowText(main), L"Pellico剪贴板");
     const LONG style = GetWindowLongW(main, GWL_STYLE);
@@ -21,13 +110,6 @@ TEST_F(PellicoTest, MainWindowIsTopmostFixedNearTheCornerAndOffTheTaskbar) {
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, 263);
     EXPECT_EQ(client.bottom, 354);
-    RECT outer{}, work{};
-    GetWindowRect(main, &outer);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const auto at = collector::PlaceNearCorner(work.right - work.left, work.bottom - work.top,
-                                               outer.right - outer.left, outer.bottom - outer.top);
-    EXPECT_EQ(outer.left, at.left);
-    EXPECT_EQ(outer.top, at.top);
 
     // The application window owns the main window and is a tool window: no taskbar button.
     const HWND application = GetWindow(main, GW_OWNER);

@@ -35,7 +35,7 @@ TEST(Blend, WeightsAndRounding) {
 TEST(Blend, SystemColoursAreResolvedFirst) {
     SetSysColorSource([](int index) -> std::uint32_t { return index == 5 ? 0xFFFFFF : 0; });
     EXPECT_EQ(Blend(static_cast<TColor>(0x80000005), kBlack, 50), 0x808080);
-    EXPECT_EQ(ColorToRGB(static_cast<TColor>(0xFF000005)), kWhite);
+    EXPECT_EQ(ColorToRGB(static_cast<TColor>(0x80000005)), kWhite);
     SetSysColorSource(nullptr);
     EXPECT_EQ(ColorToRGB(static_cast<TColor>(0x80000005)), kBlack);
 }

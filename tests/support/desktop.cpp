@@ -1,5 +1,7 @@
 #include "desktop.h"
 
+#include "ui/win_handles.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <vector>
@@ -35,7 +37,8 @@ HWND WaitForWindow(const wchar_t* class_name, const wchar_t* caption,
 std::wstring WindowsPath(const std::string& path) {
     std::wstring out;
     if (!path.empty() && path[0] == '/') out = L"Z:";
-    for (char c : path) out += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    for (char c : path)
+        out += c == '/' ? L'\\' : static_cast<wchar_t>(c);
     return out;
 }
 
@@ -58,8 +61,8 @@ std::wstring SaveScreenshot(const std::wstring& name) {
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);
 
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
+    const ui::WindowDC screen(nullptr);
+    const ui::OwnedDC mem(CreateCompatibleDC(screen.dc()));
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = w;
@@ -67,10 +70,14 @@ std::wstring SaveScreenshot(const std::wstring& name) {
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
+    const ui::GdiHandle<HBITMAP> dib(
+        CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib) return {};
+    {
+        const ui::Selection selected(mem.get(), dib.get());
+        BitBlt(mem.get(), 0, 0, w, h, screen.dc(), 0, 0, SRCCOPY);
+        GdiFlush();
+    }
 
     const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
     const DWORD size = stride * static_cast<DWORD>(h);
@@ -83,11 +90,6 @@ std::wstring SaveScreenshot(const std::wstring& name) {
     out.write(reinterpret_cast<const char*>(&fh), sizeof(fh));
     out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof(bi.bmiHeader));
     out.write(static_cast<const char*>(bits), size);
-
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
     return path;
 }
 

@@ -1,15 +1,20 @@
 // The main window read from the description stored in Pellico.exe: every member with its stored
-// settings, the skin decoded from the embedded stream, the tray icon with its stored icon.
+// settings, the skin decoded from the embedded stream, the tray icon with its stored icon; an
+// F5 run that another program interrupts.
 #include "Unit1.h"
 #include "application_window.h"
 #include "child_process.h"
 #include "desktop.h"
+#include "paste_pause.h"
+#include "test_window.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string_view>
+#include <thread>
 
 namespace {
 
@@ -31,6 +36,7 @@ class MainWindow : public testing::Test {
 protected:
     void SetUp() override {
         app_ = std::make_unique<ui::TApplication>();
+        app_->ErrorBox = [this](const std::wstring& m) { errors_.push_back(m); };
         collector::SetApplicationWindow(app_->Handle());
         const std::string description = StoredDescription();
         ASSERT_FALSE(description.empty());
@@ -43,6 +49,7 @@ protected:
     }
     std::unique_ptr<ui::TApplication> app_;
     TForm1* form_ = nullptr;
+    std::vector<std::wstring> errors_;
 };
 
 TEST_F(MainWindow, WindowAsStored) {
@@ -142,6 +149,73 @@ TEST_F(MainWindow, TrayIconWithItsStoredIconAndHint) {
     EXPECT_FALSE(form_->RxTrayIcon1->Icon()->Empty());
     EXPECT_TRUE(form_->RxTrayIcon1->Added());
     EXPECT_TRUE(static_cast<bool>(form_->RxTrayIcon1->OnClick));
+}
+
+// The effects of an F5 run, recorded. At the first pause between pastes another thread sends
+// the window a message, which the pause answers as the real one would.
+class InterruptedRun final : public collector::Effects {
+public:
+    InterruptedRun(HWND to, UINT message) : to_(to), message_(message) {}
+    std::vector<std::wstring> pasted;
+
+    void WriteClipboard(const std::wstring& text) override { pasted.push_back(text); }
+    void WriteClipboardOnRequest(const std::wstring& text) override { pasted.push_back(text); }
+    void WaitForPaste() override {
+        if (sent_) return;
+        sent_ = true;
+        std::atomic<bool> answered = false;
+        std::thread other([&] {
+            SendMessageW(to_, message_, 0, 0);
+            answered = true;
+        });
+        collector::AnswerSentMessagesUntil([&] { return answered.load(); },
+                                           std::chrono::milliseconds(0), std::chrono::seconds(5));
+        other.join();
+    }
+    void BringToFront(HWND) override {}
+    void KeyEvent(BYTE, BYTE, DWORD) override {}
+    int ShowMessage(HWND, const std::wstring&, const std::wstring&, UINT) override { return IDOK; }
+    INT_PTR OpenShell(HWND, const std::wstring&, const std::wstring&, const std::wstring&,
+                      int) override {
+        return 0;
+    }
+
+private:
+    HWND to_;
+    UINT message_;
+    bool sent_ = false;
+};
+
+TEST_F(MainWindow, F5RunStopsWhereAMessageSentDuringItLeavesTheList) {
+    const collector_test::CleanClipboard clean;
+    collector_test::TestWindow other_program;
+    struct Case {
+        const char* name;
+        HWND to;
+        UINT message;
+        int items_left;
+    } const cases[] = {
+        // "清  空" clicked by another program: the list ends after the first entry.
+        {"clear", form_->Button3->Handle(), BM_CLICK, 0},
+        // The window closed by another program: the run ends with it.
+        {"close", form_->Handle(), WM_CLOSE, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        errors_.clear();
+        for (const wchar_t* text : {L"一", L"二", L"三"})
+            collector_test::PlaceOnClipboard(other_program.get(),
+                                             {{CF_UNICODETEXT, collector_test::WideBytes(text)}});
+        ASSERT_TRUE(testing_desktop::PumpUntil(
+            [&] { return form_->ListBox1->Items()->Count() == 3; }, std::chrono::seconds(5)));
+        InterruptedRun run(c.to, c.message);
+        form_->SetEffects(run);
+        SendMessageW(form_->Handle(), WM_HOTKEY, 2, MAKELPARAM(0, VK_F5));
+        form_->SetEffects(collector::RealEffects());
+        EXPECT_EQ(run.pasted, std::vector<std::wstring>{L"一"});
+        EXPECT_EQ(errors_, std::vector<std::wstring>{});
+        EXPECT_EQ(form_->ListBox1->Items()->Count(), c.items_left);
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "collection.h"
 #include "kivwatchClipbrd.h"
 #include "test_window.h"
+#include "ui/win_handles.h"
 
 using namespace collector;
 using namespace collector_test;
@@ -84,10 +85,12 @@ TEST_F(ClipboardTest, TextRoundTripsIntactAndAnsiProgramsSeeItInTheirCodePage) {
 
     clipboard.WriteText(L"中文");
     ASSERT_TRUE(OpenClipboard(other.get()));
-    const auto* ansi = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
-    ASSERT_NE(ansi, nullptr);
-    EXPECT_STREQ(ansi, "\xD6\xD0\xCE\xC4"); // 中文 in code page 936
-    GlobalUnlock(GetClipboardData(CF_TEXT));
+    {
+        const ui::GlobalLockScope lock(GetClipboardData(CF_TEXT));
+        const auto* ansi = static_cast<const char*>(lock.data());
+        ASSERT_NE(ansi, nullptr);
+        EXPECT_STREQ(ansi, "\xD6\xD0\xCE\xC4"); // 中文 in code page 936
+    }
     CloseClipboard();
 
     // And text an ANSI program wrote reads back as the characters it meant.
@@ -119,11 +122,12 @@ TEST(BlockText, StopsAtTheFirstZeroAndNeverPassesTheBlock) {
         {"one byte", {'a'}, L""},
     };
     for (const auto& c : cases) {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, c.bytes.size());
-        std::memcpy(GlobalLock(block), c.bytes.data(), c.bytes.size());
-        GlobalUnlock(block);
-        EXPECT_EQ(BlockText(block), c.text) << c.name;
-        GlobalFree(block);
+        const ui::OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, c.bytes.size()));
+        {
+            const ui::GlobalLockScope lock(block.get());
+            std::memcpy(lock.data(), c.bytes.data(), c.bytes.size());
+        }
+        EXPECT_EQ(BlockText(block.get()), c.text) << c.name;
     }
     // No block, and a block whose memory is gone (the lock fails): nothing.
     EXPECT_EQ(BlockText(nullptr), L"");

@@ -1,5 +1,7 @@
 #include "test_window.h"
 
+#include "ui/win_handles.h"
+
 #include <cstring>
 #include <string>
 
@@ -75,11 +77,12 @@ void PlaceOnClipboard(HWND opener, const std::vector<Format>& formats) {
             SetClipboardData(CF_BITMAP, CreateBitmap(4, 4, 1, 32, nullptr));
             continue;
         }
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, f.bytes.size());
-        void* data = GlobalLock(block);
-        if (!f.bytes.empty()) std::memcpy(data, f.bytes.data(), f.bytes.size());
-        GlobalUnlock(block);
-        if (!SetClipboardData(f.format, block)) GlobalFree(block);
+        ui::OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, f.bytes.size()));
+        {
+            const ui::GlobalLockScope lock(block.get());
+            if (!f.bytes.empty()) std::memcpy(lock.data(), f.bytes.data(), f.bytes.size());
+        }
+        if (SetClipboardData(f.format, block.get())) block.release();
     }
     CloseClipboard();
 }

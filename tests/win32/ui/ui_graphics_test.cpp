@@ -116,9 +116,8 @@ TEST(UiGraphics, IconTakesTheImageOfTheWantedSize) {
     canvas.SetSize(48, 48);
     DrawIconEx(canvas.Canvas().Handle(), 0, 0, icon.Handle(), 0, 0, 0, nullptr, DI_NORMAL);
     EXPECT_EQ(canvas.Canvas().Pixel(20, 20), RGB(0, 0, 255));
-    HICON small = icon.HandleForSize(16, 16);
-    DrawIconEx(canvas.Canvas().Handle(), 0, 0, small, 0, 0, 0, nullptr, DI_NORMAL);
-    DestroyIcon(small);
+    const OwnedIcon small = icon.HandleForSize(16, 16);
+    DrawIconEx(canvas.Canvas().Handle(), 0, 0, small.get(), 0, 0, 0, nullptr, DI_NORMAL);
     EXPECT_EQ(canvas.Canvas().Pixel(5, 5), RGB(255, 0, 0));
     EXPECT_THROW(icon.LoadFromBytes(Bytes{0, 0, 1, 0, 1, 0}), EInvalidGraphic);
     EXPECT_FALSE(icon.Empty()); // still the icon it had
@@ -162,10 +161,9 @@ TEST(UiGraphics, FormIconGivesTheWindowBothSizes) {
         auto icon = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, which, 0));
         ICONINFO info{};
         if (!icon || !GetIconInfo(icon, &info)) return 0L;
+        const ui::GdiHandle<HBITMAP> color(info.hbmColor), mask(info.hbmMask);
         BITMAP bm{};
-        GetObjectW(info.hbmColor, sizeof(bm), &bm);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
+        GetObjectW(color.get(), sizeof(bm), &bm);
         return bm.bmWidth;
     };
     EXPECT_EQ(icon_size(ICON_BIG), GetSystemMetrics(SM_CXICON));

@@ -7,8 +7,10 @@
 #include "ui_test_app.h"
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -262,6 +264,151 @@ TEST_F(UiWindow, ControlNotificationsAreReflectedToTheChild) {
     EXPECT_EQ(reflected[0], std::make_pair(0xBC00u + WM_COMMAND, unsigned{BN_CLICKED}));
 }
 
+TEST_F(UiWindow, OwnerDrawnChildrenAreMeasuredAndDrawnAsThemselves) {
+    auto* first = Add<TComboBox>(5, 5, 90, 24);
+    auto* second = Add<TComboBox>(100, 5, 90, 24);
+    std::map<TControl*, std::vector<UINT>> measured, drawn;
+    const std::map<TControl*, UINT> heights = {{first, 20}, {second, 31}};
+    for (TComboBox* c : {first, second}) {
+        c->SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+        c->Items()->Add(L"item");
+        c->SetItemIndex(0);
+        // A combo box is measured while its window is being made: the hook is there before.
+        Hook(c, [&, c](TMessage& m) {
+            if (m.Msg == CN_MEASUREITEM) {
+                auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+                measured[c].push_back(mis->CtlID);
+                mis->itemHeight = heights.at(c);
+            } else if (m.Msg == CN_DRAWITEM) {
+                const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+                drawn[c].push_back(dis->CtlID);
+                FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(COLOR_WINDOW));
+                m.Result = TRUE;
+            }
+        });
+    }
+    form_->Show();
+    ASSERT_TRUE(PumpUntil([&] { return !drawn[first].empty() && !drawn[second].empty(); }));
+    for (TComboBox* c : {first, second}) {
+        SCOPED_TRACE(testing::PrintToString(c == first ? "first" : "second"));
+        const UINT id = static_cast<UINT>(GetDlgCtrlID(c->Handle()));
+        EXPECT_NE(id, 0u);
+        EXPECT_EQ(id, static_cast<UINT>(c->ControlId()));
+        ASSERT_FALSE(measured[c].empty());
+        EXPECT_EQ(measured[c], std::vector<UINT>(measured[c].size(), id));
+        EXPECT_EQ(drawn[c], std::vector<UINT>(drawn[c].size(), id));
+        EXPECT_EQ(SendMessageW(c->Handle(), CB_GETITEMHEIGHT, 0, 0), heights.at(c));
+    }
+    EXPECT_NE(first->ControlId(), second->ControlId());
+
+    // A new window for the control keeps its identifier, and is measured as itself again.
+    const int id = second->ControlId();
+    measured.clear();
+    second->RecreateWnd();
+    EXPECT_EQ(GetDlgCtrlID(second->Handle()), id);
+    EXPECT_TRUE(measured[first].empty());
+    EXPECT_FALSE(measured[second].empty());
+    EXPECT_EQ(SendMessageW(second->Handle(), CB_GETITEMHEIGHT, 0, 0), heights.at(second));
+}
+
+TEST_F(UiWindow, CommandsReachTheButtonThatSentThem) {
+    auto* first = Add<TButton>(5, 5, 60, 25);
+    auto* second = Add<TButton>(5, 40, 60, 25);
+    std::vector<std::string> clicks;
+    first->OnClick = [&](TPersistent*) { clicks.push_back("first"); };
+    second->OnClick = [&](TPersistent*) { clicks.push_back("second"); };
+    SendMessageW(second->Handle(), BM_CLICK, 0, 0);
+    // As a skinned button of a foreign window reports a click: its identifier and its window.
+    SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(first->ControlId(), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(first->Handle()));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"second", "first"}));
+    EXPECT_NE(GetDlgCtrlID(first->Handle()), GetDlgCtrlID(second->Handle()));
+}
+
+// A thread hook that makes another control of ours while a window is being created, before
+// that window has seen a single message: as the skin manager's creation hook may.
+HHOOK nested_hook = nullptr;
+std::function<void(HWND)> on_create;
+
+LRESULT CALLBACK CreationHook(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND && on_create) {
+        auto make = std::exchange(on_create, nullptr); // once
+        make(reinterpret_cast<HWND>(wp));
+    }
+    return CallNextHookEx(nested_hook, code, wp, lp);
+}
+
+TEST_F(UiWindow, ControlsMadeWhileAnotherIsBeingMadeKeepTheirOwnWindows) {
+    form_->HandleNeeded();
+    // The hook makes a control of another class, then one of the same class.
+    const std::function<TWinControl*()> makers[] = {
+        [&] { return Add<TEdit>(5, 40, 80, 22); },
+        [&] { return Add<TButton>(5, 70, 80, 22); },
+    };
+    for (const auto& make_inner : makers) {
+        auto* outer = new TButton(form_);
+        TWinControl* inner = nullptr;
+        HWND outer_window = nullptr;
+        on_create = [&](HWND being_created) {
+            outer_window = being_created;
+            inner = make_inner();
+            inner->HandleNeeded();
+        };
+        nested_hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
+        ASSERT_NE(nested_hook, nullptr);
+        outer->SetParent(form_); // makes its window
+        UnhookWindowsHookEx(nested_hook);
+        ASSERT_NE(inner, nullptr);
+        SCOPED_TRACE(testing::PrintToString(inner->ClassName()));
+        ASSERT_TRUE(outer->HandleAllocated());
+        EXPECT_EQ(outer->Handle(), outer_window);
+        EXPECT_NE(outer->Handle(), inner->Handle());
+        EXPECT_EQ(FindControl(outer->Handle()), outer);
+        EXPECT_EQ(FindControl(inner->Handle()), inner);
+        EXPECT_EQ(WindowClass(inner->Handle()), inner->ClassName());
+    }
+
+    // A form that makes a control of its own class while its window is being created.
+    auto* other = app_->CreateForm<TForm1>();
+    TForm1* made = nullptr;
+    other->OnMessage(WM_CREATE, [&](TMessage& m) {
+        made = app_->CreateForm<TForm1>();
+        made->HandleNeeded();
+        other->Inherited(m);
+    });
+    other->HandleNeeded();
+    ASSERT_NE(made, nullptr);
+    EXPECT_NE(other->Handle(), made->Handle());
+    EXPECT_EQ(FindControl(other->Handle()), other);
+    EXPECT_EQ(FindControl(made->Handle()), made);
+}
+
+TEST_F(UiWindow, APainterThatThrowsStillEndsItsPaint) {
+    struct Failing : TGraphicControl {
+        using TGraphicControl::TGraphicControl;
+        int paints = 0;
+        HDC dc = nullptr;
+        void Paint(TCanvas& canvas) override {
+            ++paints;
+            dc = canvas.Handle();
+            throw std::runtime_error("paint failed");
+        }
+    };
+    auto* failing = Add<Failing>(10, 10, 50, 20);
+    form_->Show();
+    UpdateWindow(form_->Handle());
+    ASSERT_TRUE(PumpUntil([&] { return failing->paints > 0; }));
+    Pump(std::chrono::milliseconds(300));
+    // Painted once, reported once; the window is valid again.
+    EXPECT_EQ(failing->paints, 1);
+    EXPECT_EQ(errors_, std::vector<std::wstring>{L"paint failed"});
+    EXPECT_FALSE(GetUpdateRect(form_->Handle(), nullptr, FALSE));
+    // The paint's DC went back to the system's cache: the next one asked for is that DC (a
+    // paint left open keeps it, and every failing paint would take one more).
+    const WindowDC next(form_->Handle());
+    EXPECT_EQ(next.dc(), failing->dc);
+}
+
 TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
     auto* button = Add<TButton>(10, 10, 80, 30);
     auto* label = Add<TLabel>(10, 100, 80, 20);
@@ -299,6 +446,22 @@ TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
         for (std::size_t i = 0; i < heard.size(); ++i)
             EXPECT_EQ(heard[i], i % 2 ? "leave" : "enter");
     }
+}
+
+TEST_F(UiWindow, MouseEventsCarryTheLibrarysShiftState) {
+    std::vector<TShiftState> seen;
+    form_->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState shift, int, int) {
+        seen.push_back(shift);
+    };
+    const LPARAM at = MAKELPARAM(20, 20);
+    SendMessageW(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, at);
+    SendMessageW(form_->Handle(), WM_LBUTTONUP, 0, at);
+    SendMessageW(form_->Handle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, at);
+    SendMessageW(form_->Handle(), WM_RBUTTONUP, 0, at);
+    SendMessageW(form_->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_MBUTTON, at);
+    SendMessageW(form_->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(seen, (std::vector<TShiftState>{ssLeft | ssShift, ssRight | ssCtrl,
+                                              ssLeft | ssMiddle | ssDouble}));
 }
 
 TEST_F(UiWindow, HintShowsAfterItsPauseAndGoesOnLeaving) {

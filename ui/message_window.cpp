@@ -1,0 +1,64 @@
+// Hidden message windows.
+#include "message_window.h"
+
+#include "application.h"
+
+#include <set>
+#include <stdexcept>
+
+namespace ui {
+
+namespace {
+
+void RegisterMessageWindowClass(const TMessageWindowParams& params, WNDPROC procedure) {
+    static std::set<std::wstring> registered;
+    if (registered.contains(params.class_name)) return;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = params.icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = params.class_name.c_str();
+    if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("Could not register a window class");
+    registered.insert(params.class_name);
+}
+
+} // namespace
+
+TMessageWindow::TMessageWindow(const TMessageWindowParams& params, Handler handler)
+    : handler_(std::move(handler)) {
+    RegisterMessageWindowClass(params, &TMessageWindow::WndProc);
+    const HWND wnd = CreateWindowExW(params.ex_style, params.class_name.c_str(),
+                                     params.title.c_str(), params.style, params.x, params.y, 0, 0,
+                                     params.message_only ? HWND_MESSAGE : nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), this);
+    if (!wnd) throw std::runtime_error("Could not create a window");
+    wnd_ = wnd;
+}
+
+TMessageWindow::~TMessageWindow() {
+    // From here on the window's messages (its destruction's included) are the system's.
+    const HWND wnd = wnd_;
+    wnd_ = nullptr;
+    DestroyWindow(wnd);
+}
+
+LRESULT CALLBACK TMessageWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TMessageWindow*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    if (self && self->wnd_ == wnd) {
+        try {
+            if (const auto result = self->handler_(msg, wparam, lparam)) return *result;
+        } catch (...) {
+            HandleException(nullptr);
+            return 0;
+        }
+    }
+    return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+
+} // namespace ui
