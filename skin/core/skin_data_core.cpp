@@ -23,13 +23,6 @@ TSkinMessageSink& MessageSink() {
     return sink;
 }
 
-// The manager schedules switching on, off and re-skinning this long after the request, so a
-// window is skinned once its creation has finished.
-constexpr int kActionDelayMs = 250;
-constexpr int kActionSkinOn = 1;
-constexpr int kActionSkinOff = 2;
-constexpr int kActionReskin = 3;
-
 // A skin file's bytes; nullopt when it is missing, unreadable, or too large to be a skin.
 std::optional<std::vector<std::uint8_t>> ReadSkinFile(const std::string& name) {
     std::error_code ec;
@@ -76,19 +69,21 @@ void TSkinDataCore::SetActive(bool value) {
     TSkinManagerLink* manager = SkinManager(false);
     if (!manager) return;
     if (SkinFormtype == sfMainform) {
+        // A component whose skin did not load never switches skinning on, nor becomes the
+        // manager's pending one.
+        if (value && !skinLoaded_) return;
         manager->SetPendingSkinData(this);
         if (value) {
-            // A component whose skin did not load never switches skinning on.
-            if (!skinLoaded_) return;
-            manager->ScheduleAction(kActionSkinOn, kActionDelayMs);
-            manager->SetState(1);
+            manager->ScheduleAction(TSkinAction::SkinOn, kSkinActionDelayMs);
+            manager->SetState(TSkinManagerState::Running);
         } else {
-            manager->ScheduleAction(kActionSkinOff, kActionDelayMs);
+            manager->ScheduleAction(TSkinAction::SkinOff, kSkinActionDelayMs);
         }
     } else if (SkinFormtype == sfOnlyThisForm) {
         manager->SetPendingSkinData(this);
         if (value && !skinLoaded_) return;
-        manager->ScheduleAction(value ? kActionSkinOn : kActionSkinOff, kActionDelayMs);
+        manager->ScheduleAction(value ? TSkinAction::SkinOn : TSkinAction::SkinOff,
+                                kSkinActionDelayMs);
     }
 }
 
@@ -165,7 +160,9 @@ void TSkinDataCore::ApplySkin() {
     if (!manager) return;
     manager->SetPendingSkinData(this);
     manager->RefreshSkinForms();
-    if (manager->State() == 1) manager->ScheduleAction(kActionReskin, kActionDelayMs);
+    if (manager->State() == TSkinManagerState::Running) {
+        manager->ScheduleAction(TSkinAction::Refresh, kSkinActionDelayMs);
+    }
 }
 
 void TSkinDataCore::Loaded() {
@@ -177,7 +174,7 @@ void TSkinDataCore::Loaded() {
     if (SkinFormtype != sfMainform) {
         if (manager) {
             manager->SetSkinningOn(true);
-            manager->SetState(manager->State() + 1);
+            manager->SetState(CountedIn(manager->State()));
             if (const TWindowHandle owner = OwnerFormWindow(); owner != 0 && active_) {
                 manager->SkinWindow(owner);
             }
@@ -190,7 +187,7 @@ void TSkinDataCore::Loaded() {
         if (!skinLoaded_) {
             active_ = false;
         } else if (manager) {
-            manager->ScheduleAction(kActionSkinOn, kActionDelayMs);
+            manager->ScheduleAction(TSkinAction::SkinOn, kSkinActionDelayMs);
         }
     }
     if (InSet(SkinControls, xcMainMenu)) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "skin_catalogue.h"
+#include "skin_manager_link.h"
 
 #include <cstdint>
 #include <functional>
@@ -74,33 +75,14 @@ inline constexpr const char* kSkinDataVersion = "5.40.07.15";
 // The default "class=kind" lines of Skin3rd.
 const std::vector<std::string>& DefaultSkin3rd();
 
-// Window handles as the portable code carries them.
-using TWindowHandle = std::uintptr_t;
-
-class TSkinDataCore;
-
-// What a skin data component asks of the one skin manager. The manager implements it; until one
-// is plugged in (and on the host) there is none and the component works on its own.
-class TSkinManagerLink {
-public:
-    virtual ~TSkinManagerLink() = default;
-    virtual void RegisterSkinData(TSkinDataCore& data) = 0;
-    virtual void UnregisterSkinData(TSkinDataCore& data) = 0;
-    virtual void InstallHook() = 0;
-    virtual void ScheduleAction(int action, int delayMs) = 0;
-    virtual void RefreshSkinForms() = 0;
-    virtual void SetPendingSkinData(TSkinDataCore* data) = 0;
-    virtual int State() const = 0;
-    virtual void SetState(int state) = 0;
-    virtual void SetSkinningOn(bool on) = 0;
-    virtual bool SkinWindow(TWindowHandle window) = 0;
+// Who may complete the elements of a loaded skin: the manager and the form skinner, which give
+// caption buttons without a picture the window's icon and a single frame. Only they can make
+// the key.
+class TSkinElementsKey {
+    friend class TSkinManage;
+    friend class TWinSkinForm;
+    TSkinElementsKey() = default;
 };
-
-// Where the manager comes from: `create` false asks for the existing one only. The default
-// provider has none.
-using TSkinManagerProvider = std::function<TSkinManagerLink*(bool create)>;
-void SetSkinManagerProvider(TSkinManagerProvider provider);
-TSkinManagerLink* SkinManager(bool create);
 
 // Where user-visible messages of the skin loader go (a message box on Windows); tests record
 // them. The default shows nothing.
@@ -166,6 +148,7 @@ public:
 
     bool SkinLoaded() const { return skinLoaded_; }
     const TSkinElements& Elements() const { return elements_; }
+    TSkinElements& Elements(TSkinElementsKey) { return elements_; }
     // The window the form filter is deciding about.
     TWindowHandle FilterWindow() const { return filterWindow_; }
 

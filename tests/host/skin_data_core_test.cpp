@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <unistd.h>
@@ -25,22 +26,23 @@ using skin_fixture::Strip;
 class RecordingManager : public TSkinManagerLink {
 public:
     std::vector<std::string> calls;
-    int state = 0;
+    TSkinManagerState state = TSkinManagerState::NotStarted;
 
     void RegisterSkinData(TSkinDataCore&) override { calls.push_back("Register"); }
     void UnregisterSkinData(TSkinDataCore&) override { calls.push_back("Unregister"); }
     void InstallHook() override { calls.push_back("InstallHook"); }
-    void ScheduleAction(int action, int delay) override {
-        calls.push_back("Schedule " + std::to_string(action) + " " + std::to_string(delay));
+    void ScheduleAction(TSkinAction action, int delay) override {
+        calls.push_back("Schedule " + std::to_string(static_cast<int>(action)) + " " +
+                        std::to_string(delay));
     }
     void RefreshSkinForms() override { calls.push_back("Refresh"); }
     void SetPendingSkinData(TSkinDataCore* d) override {
         calls.push_back(d ? "Pending" : "Pending none");
     }
-    int State() const override { return state; }
-    void SetState(int s) override {
+    TSkinManagerState State() const override { return state; }
+    void SetState(TSkinManagerState s) override {
         state = s;
-        calls.push_back("State " + std::to_string(s));
+        calls.push_back("State " + std::to_string(static_cast<int>(s)));
     }
     void SetSkinningOn(bool on) override { calls.push_back(on ? "On" : "Off"); }
     bool SkinWindow(TWindowHandle w) override {
@@ -205,7 +207,7 @@ TEST_F(SkinDataCoreTest, SkinFileLoadsAnExistingFileAndAMissingOneChangesNothing
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(other.data()),
                static_cast<std::streamsize>(other.size()));
-    manager.state = 1;
+    manager.state = TSkinManagerState::Running;
     d.SetSkinFile(file.string());
     std::filesystem::remove(file);
     EXPECT_TRUE(d.SkinLoaded());
@@ -257,7 +259,7 @@ protected:
 
 TEST_F(SkinDataCoreTest, LoadedOfAComponentForOneFormSkinsItsFormAtOnce) {
     UseManager();
-    manager.state = 1;
+    manager.state = TSkinManagerState::Running;
     OwnedByForm d;
     d.SkinFormtype = sfOnlyThisForm;
     d.Reading = true;
@@ -271,6 +273,27 @@ TEST_F(SkinDataCoreTest, LoadedOfAComponentForOneFormSkinsItsFormAtOnce) {
     EXPECT_EQ(d.SkinControls, kDefaultSkinControls & ~SetOf<TSkinControls>(xcScrollbar));
 }
 
+TEST_F(SkinDataCoreTest, ComponentsForOneFormCountThemselvesInShortOfShuttingDown) {
+    UseManager();
+    const struct {
+        int before;
+        int after;
+    } cases[] = {{0, 1}, {1, 2}, {2, 3}, {3, 3}, {4, 4}};
+    for (const auto& c : cases) {
+        manager.state = static_cast<TSkinManagerState>(c.before);
+        TSkinDataCore d;
+        d.SkinFormtype = sfDialog;
+        d.Loaded();
+        EXPECT_EQ(static_cast<int>(manager.state), c.after) << c.before;
+    }
+}
+
+// Only the manager and the form skinner may change a loaded skin's elements: anyone else sees
+// them read-only and cannot make the key that opens them.
+static_assert(!std::is_default_constructible_v<TSkinElementsKey>);
+static_assert(
+    std::is_const_v<std::remove_reference_t<decltype(std::declval<TSkinDataCore&>().Elements())>>);
+
 TEST_F(SkinDataCoreTest, ActiveSetterAsksTheManager) {
     UseManager();
     const struct {
@@ -280,7 +303,7 @@ TEST_F(SkinDataCoreTest, ActiveSetterAsksTheManager) {
         std::vector<std::string> calls;
     } cases[] = {
         {sfMainform, true, true, {"Pending", "Schedule 1 250", "State 1"}},
-        {sfMainform, false, true, {"Pending"}},
+        {sfMainform, false, true, {}}, // not even pending without a skin
         {sfMainform, true, false, {"Pending", "Schedule 2 250"}},
         {sfOnlyThisForm, true, true, {"Pending", "Schedule 1 250"}},
         {sfOnlyThisForm, false, true, {"Pending"}},
