@@ -6,6 +6,7 @@
 #include "skin_manager.h"
 #include "skin_messages.h"
 #include "skin_platform.h"
+#include "window_dc.h"
 
 #include "ui/form.h"
 #include "ui/properties.h"
@@ -24,13 +25,10 @@ TPlatformVersion PlatformVersion() {
 
 // The width of `text` in `font`.
 int TextWidth(const ui::TFont& font, const std::wstring& text) {
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font.Handle());
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cx;
+    const TWindowDC screen(nullptr, false);
+    ui::TCanvas canvas(screen.Handle());
+    canvas.Font.Assign(font);
+    return canvas.TextWidth(text);
 }
 
 std::wstring WindowCaption(HWND window) {

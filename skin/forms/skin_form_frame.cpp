@@ -7,33 +7,35 @@
 #include "skin_form.h"
 
 #include "skin_data.h"
+#include "window_dc.h"
+
+#include <optional>
 
 void TWinSkinForm::PaintFrame(HDC dc) {
     if (skinState_ != TFormSkinState::Active && skinState_ != TFormSkinState::Refreshing) return;
     if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) return;
-    HDC target = dc ? dc : GetWindowDC(window_);
-    if (!target) return;
+    std::optional<TWindowDC> own;
+    if (!dc) dc = own.emplace(window_, true).Handle();
+    if (!dc) return;
     RECT outer{};
     GetWindowRect(window_, &outer);
     const int w = outer.right - outer.left, h = outer.bottom - outer.top;
     const TSkinElements& skin = skin_->Elements();
-    if (HBRUSH frame = CreateSolidBrush(
-            static_cast<COLORREF>(ColorToRGB(skin.Colors[active_ ? kHilight : kButtonShadow])))) {
-        const RECT edges[] = {{0, 0, frame_.left, h},
-                              {w - frame_.right, 0, w, h},
-                              {frame_.left, h - frame_.bottom, w - frame_.right, h},
-                              {frame_.left, 0, w - frame_.right, frame_.title}};
-        for (const RECT& r : edges)
-            FillRect(target, &r, frame);
-        DeleteObject(frame);
-    }
+    const ui::GdiHandle<HBRUSH> frame(CreateSolidBrush(
+        static_cast<COLORREF>(ColorToRGB(skin.Colors[active_ ? kHilight : kButtonShadow]))));
+    const RECT edges[] = {{0, 0, frame_.left, h},
+                          {w - frame_.right, 0, w, h},
+                          {frame_.left, h - frame_.bottom, w - frame_.right, h},
+                          {frame_.left, 0, w - frame_.right, frame_.title}};
+    for (const RECT& r : edges)
+        FillRect(dc, &r, frame.get());
     if (menuBarHeight_ > 0) {
         const RECT bar{frame_.left, frame_.title, w - frame_.right, frame_.title + menuBarHeight_};
-        FillRect(target, &bar, skin_->FaceBrush());
+        FillRect(dc, &bar, skin_->FaceBrush());
     }
-    if (!dc) ReleaseDC(window_, target);
 }
 
+// The system owns a region once SetWindowRgn took it: it is never deleted here.
 void TWinSkinForm::BuildRegion() {}
 
 void TWinSkinForm::BuildIconBitmap() {}
