@@ -2,6 +2,7 @@
 #include "generated_skin.h"
 
 #include "bmp_image.h"
+#include "ui/le_bytes.h"
 
 #include <string>
 
@@ -273,4 +274,51 @@ std::vector<SkinArchiveEntry> GeneratedSkin(int scale) {
     for (const ImageSpec& shape : kImages)
         entries.push_back({shape.name, Image(shape, scale, ++seed)});
     return entries;
+}
+
+namespace {
+
+// A one-colour bitmap of 1 bit per pixel: 2 MiB of rows that compress to almost nothing.
+std::vector<std::uint8_t> BlankBitmap(int side) {
+    const auto stride = static_cast<std::uint32_t>((side + 31) / 32 * 4);
+    const std::uint32_t offBits = 14 + 40 + 8;
+    std::vector<std::uint8_t> out = {'B', 'M'};
+    ui::PutU32(out, offBits + stride * static_cast<std::uint32_t>(side));
+    ui::PutU32(out, 0);
+    ui::PutU32(out, offBits);
+    ui::PutU32(out, 40);
+    ui::PutU32(out, static_cast<std::uint32_t>(side));
+    ui::PutU32(out, static_cast<std::uint32_t>(side));
+    ui::PutU16(out, 1);
+    ui::PutU16(out, 1);
+    for (int i = 0; i < 6; ++i)
+        ui::PutU32(out, 0);
+    ui::PutU32(out, 0xC0C0C0); // both palette entries grey
+    ui::PutU32(out, 0xC0C0C0);
+    out.resize(offBits + stride * static_cast<std::size_t>(side), 0);
+    return out;
+}
+
+std::vector<SkinArchiveEntry> WithIni(const std::string& ini) {
+    return {{"skin.ini", {ini.begin(), ini.end()}}};
+}
+
+} // namespace
+
+std::vector<SkinArchiveEntry> LargeImageSkin(int references) {
+    std::string ini;
+    for (int i = 0; i < references; ++i)
+        ini += "[Button" + std::to_string(i) + "]\r\nframe=1\r\nButtonImage=large.bmp\r\n";
+    std::vector<SkinArchiveEntry> entries = WithIni(ini);
+    entries.push_back({"large.bmp", BlankBitmap(4096)});
+    return entries;
+}
+
+std::vector<SkinArchiveEntry> ManySectionsSkin(int sections) {
+    std::string ini;
+    for (int i = 0; i < sections; ++i) {
+        ini += "[Button" + std::to_string(i) +
+               "]\r\nAction=0\r\nAlign=1\r\nXcoord=" + std::to_string(i % 100) + "\r\n";
+    }
+    return WithIni(ini);
 }

@@ -7,3 +7,9 @@
 #include <vector>
 
 std::vector<SkinArchiveEntry> GeneratedSkin(int scale);
+
+// Skins made to cost a careless loader dearly, each some tens of kilobytes packed: one highly
+// compressible 4096 x 4096 bitmap (1 bit per pixel) named by `references` caption-button
+// sections; and `sections` caption-button sections of a few keys each, without images.
+std::vector<SkinArchiveEntry> LargeImageSkin(int references);
+std::vector<SkinArchiveEntry> ManySectionsSkin(int sections);

@@ -19,3 +19,5 @@ build/bench/tools/skintool/skintool pack "$skin" build/bench/default.skn
 "$bench" build/bench/default.skn
 echo "-- the generated skin:"
 "$bench"
+echo "-- skins built to make a load slow:"
+"$bench" --hostile

@@ -3,6 +3,8 @@
 //
 //   bench_skin_model                 the generated skin (33 entries, about 770 KB unpacked)
 //   bench_skin_model FILE            a packed skin file instead
+//   bench_skin_model --hostile       skins built to make a load slow: one large image named by
+//                                    60 sections, and 16,000 sections
 //   bench_skin_model --write FILE    writes the generated skin, packed (--small: tiny images)
 #include "generated_skin.h"
 
@@ -37,6 +39,7 @@ long PeakRssKb() {
 
 struct Times {
     double decompress = 0, open = 0, build = 0;
+    TSkinLoadWork work;
     double Total() const { return decompress + open + build; }
 };
 
@@ -58,7 +61,7 @@ Times LoadOnce(const std::vector<std::uint8_t>& packed, TSkinElements& elements)
     TSkinLoadInputs inputs;
     inputs.Track = TPixelImage(20, 6, 0x808080);
     inputs.TrackVert = TPixelImage(6, 20, 0x808080);
-    LoadSkinElements(elements, reader, ini, inputs);
+    t.work = LoadSkinElements(elements, reader, ini, inputs);
     t.build = Ms(Clock::now() - start);
     return t;
 }
@@ -70,49 +73,61 @@ std::size_t ElementPixels(const TSkinElements& e) {
     return pixels;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    std::vector<std::uint8_t> packed;
-    std::string source = "generated skin";
-    if (!args.empty() && args[0] == "--write" && args.size() >= 2) {
-        const bool small = args.size() == 3 && args[2] == "--small";
-        packed = LzhEncodeContainer(PackSkinArchive(GeneratedSkin(small ? 0 : 1)));
-        std::ofstream(args[1], std::ios::binary)
-            .write(reinterpret_cast<const char*>(packed.data()),
-                   static_cast<std::streamsize>(packed.size()));
-        return 0;
-    }
-    if (!args.empty()) {
-        std::ifstream in(args[0], std::ios::binary);
-        packed.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        source = args[0];
-    } else {
-        packed = LzhEncodeContainer(PackSkinArchive(GeneratedSkin(1)));
-    }
+void Report(const std::string& source, const std::vector<std::uint8_t>& packed, int runs) {
     const std::size_t unpacked = LzhDecodeContainer(packed).size();
     const long rssBefore = PeakRssKb();
-
-    constexpr int kRuns = 20;
-    std::vector<Times> runs;
+    std::vector<Times> times;
     std::size_t elements = 0, pixels = 0;
-    for (int i = 0; i < kRuns; ++i) {
+    for (int i = 0; i < runs; ++i) {
         TSkinElements e;
-        runs.push_back(LoadOnce(packed, e));
+        times.push_back(LoadOnce(packed, e));
         elements = ListSkinElements(e).size();
         pixels = ElementPixels(e);
     }
-    std::sort(runs.begin(), runs.end(),
+    std::sort(times.begin(), times.end(),
               [](const Times& a, const Times& b) { return a.Total() < b.Total(); });
-    const Times& median = runs[kRuns / 2];
+    const Times& median = times[static_cast<std::size_t>(runs / 2)];
     std::printf("skin             %s: %zu bytes packed, %zu unpacked\n", source.c_str(),
                 packed.size(), unpacked);
     std::printf("elements         %zu, %zu pixels (%.1f MiB as 32-bit pixels)\n", elements, pixels,
                 static_cast<double>(pixels) * 4 / (1 << 20));
     std::printf("load (median of %d)  %.2f ms: decompress %.2f, archive+ini %.2f, elements %.2f\n",
-                kRuns, median.Total(), median.decompress, median.open, median.build);
-    std::printf("load (best)      %.2f ms\n", runs.front().Total());
+                runs, median.Total(), median.decompress, median.open, median.build);
+    std::printf("load (best)      %.2f ms\n", times.front().Total());
+    std::printf("work             %d images decoded (%lld pixels), %llu ini lines examined\n",
+                median.work.ImageDecodes, static_cast<long long>(median.work.DecodedPixels),
+                static_cast<unsigned long long>(median.work.IniLinesExamined));
     std::printf("peak RSS         %ld KiB (%ld KiB before loading)\n", PeakRssKb(), rssBefore);
+}
+
+std::vector<std::uint8_t> Pack(const std::vector<SkinArchiveEntry>& entries) {
+    return LzhEncodeContainer(PackSkinArchive(entries));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "--write" && args.size() >= 2) {
+        const bool small = args.size() == 3 && args[2] == "--small";
+        const std::vector<std::uint8_t> packed = Pack(GeneratedSkin(small ? 0 : 1));
+        std::ofstream(args[1], std::ios::binary)
+            .write(reinterpret_cast<const char*>(packed.data()),
+                   static_cast<std::streamsize>(packed.size()));
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--hostile") {
+        // Few runs: a loader that falls for them takes seconds per load.
+        Report("one 4096 x 4096 image named by 60 sections", Pack(LargeImageSkin(60)), 3);
+        std::printf("--\n");
+        Report("16,000 sections", Pack(ManySectionsSkin(16000)), 3);
+        return 0;
+    }
+    if (!args.empty()) {
+        std::ifstream in(args[0], std::ios::binary);
+        Report(args[0], {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}, 20);
+        return 0;
+    }
+    Report("generated skin", Pack(GeneratedSkin(1)), 20);
     return 0;
 }

@@ -9,13 +9,18 @@ namespace {
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 
+std::optional<std::int64_t> Pixels(std::span<const std::uint8_t> data, bool fileHeader) {
+    try {
+        return ui::ReadBmpHeader(data, fileHeader).Pixels();
+    } catch (const ui::EInvalidGraphic&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<TPixelImage> Decode(std::span<const std::uint8_t> data, bool fileHeader) {
     // The size first, before the reader allocates for it.
-    const std::size_t info = fileHeader ? kFileHeaderSize : 0;
-    if (data.size() < info + 12) return std::nullopt;
-    const std::int64_t width = static_cast<std::int32_t>(ui::GetU32(data, info + 4));
-    const std::int64_t height = static_cast<std::int32_t>(ui::GetU32(data, info + 8));
-    if (width * (height < 0 ? -height : height) > kMaxBmpPixels) return std::nullopt;
+    const std::optional<std::int64_t> pixels = Pixels(data, fileHeader);
+    if (!pixels || *pixels > kMaxBmpPixels) return std::nullopt;
     try {
         ui::DecodedImage decoded = ui::DecodeBmp(data, fileHeader);
         TPixelImage image;
@@ -32,6 +37,10 @@ std::optional<TPixelImage> Decode(std::span<const std::uint8_t> data, bool fileH
 }
 
 } // namespace
+
+std::optional<std::int64_t> BmpPixels(std::span<const std::uint8_t> file) {
+    return Pixels(file, true);
+}
 
 std::optional<TPixelImage> DecodeBmp(std::span<const std::uint8_t> file) {
     return Decode(file, true);

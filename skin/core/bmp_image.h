@@ -14,9 +14,13 @@
 // of one bit per pixel could otherwise ask for 32 times the bytes it has.
 inline constexpr std::int64_t kMaxBmpPixels = std::int64_t{16} << 20;
 
-// A bitmap file (1, 4, 8, 16, 24 or 32 bits, bottom-up or top-down, uncompressed or bit
-// fields); nullopt for anything malformed, truncated, run-length compressed or larger than
-// kMaxBmpPixels.
+// The number of pixels a bitmap file's header promises, read without decoding anything;
+// nullopt when the header is malformed.
+std::optional<std::int64_t> BmpPixels(std::span<const std::uint8_t> file);
+
+// A bitmap file as Windows reads it (1, 4, 8, 16, 24 or 32 bits, bottom-up or top-down,
+// uncompressed, bit fields or run-length, info or OS/2 core header); nullopt for anything
+// malformed, truncated or larger than kMaxBmpPixels.
 std::optional<TPixelImage> DecodeBmp(std::span<const std::uint8_t> file);
 
 // The same for a bitmap as resources keep it: without the 14-byte file header.

@@ -4,6 +4,7 @@
 #include "skin_text.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -28,6 +29,7 @@ void TQuickIni::LoadFromStream(std::string_view text) {
     text_.clear();
     lines_.clear();
     sections_.clear();
+    linesExamined_ = 0;
     text = text.substr(0, std::min(text.find('\0'), kMaxTextSize));
     std::size_t at = 0;
     while (at < text.size()) {
@@ -39,9 +41,9 @@ void TQuickIni::LoadFromStream(std::string_view text) {
         line.length = static_cast<std::uint32_t>(trimmed.size());
         line.header = IsHeader(trimmed);
         const std::size_t eq = trimmed.find('=');
-        if (line.header) {
-            sections_.push_back(static_cast<std::uint32_t>(lines_.size()));
-        } else if (eq != std::string_view::npos) {
+        if (line.header) sections_.push_back(static_cast<std::uint32_t>(lines_.size()));
+        if (!sections_.empty()) line.section = static_cast<std::uint32_t>(sections_.size() - 1);
+        if (!line.header && eq != std::string_view::npos) {
             line.keyLength = static_cast<std::uint32_t>(TrimBlanks(trimmed.substr(0, eq)).size());
             const std::string_view value = TrimBlanks(trimmed.substr(eq + 1));
             line.valueBegin = static_cast<std::uint32_t>(value.data() - trimmed.data());
@@ -50,6 +52,27 @@ void TQuickIni::LoadFromStream(std::string_view text) {
         text_ += trimmed;
         lines_.push_back(line);
     }
+    BuildIndexes();
+}
+
+void TQuickIni::BuildIndexes() {
+    // Stable sorts: of two equal names the first in the file comes first, and wins.
+    sectionsByName_.resize(sections_.size());
+    std::iota(sectionsByName_.begin(), sectionsByName_.end(), std::uint32_t{0});
+    std::stable_sort(sectionsByName_.begin(), sectionsByName_.end(),
+                     [this](std::uint32_t a, std::uint32_t b) {
+                         return CompareIgnoringAsciiCase(SectionName(a), SectionName(b)) < 0;
+                     });
+    keyLines_.clear();
+    for (std::uint32_t i = 0; i < lines_.size(); ++i) {
+        if (!lines_[i].header && lines_[i].section != kNoSection) keyLines_.push_back(i);
+    }
+    std::stable_sort(keyLines_.begin(), keyLines_.end(), [this](std::uint32_t a, std::uint32_t b) {
+        const Line& x = lines_[a];
+        const Line& y = lines_[b];
+        if (x.section != y.section) return x.section < y.section;
+        return CompareIgnoringAsciiCase(Key(x), Key(y)) < 0;
+    });
 }
 
 std::string_view TQuickIni::Text(const Line& line) const {
@@ -64,29 +87,54 @@ std::string_view TQuickIni::Value(const Line& line) const {
     return Text(line).substr(line.valueBegin, line.valueLength);
 }
 
+std::string_view TQuickIni::SectionName(std::uint32_t section) const {
+    const std::string_view header = Text(lines_[sections_[section]]);
+    return header.substr(1, header.size() - 2);
+}
+
+std::optional<std::uint32_t> TQuickIni::FindSection(std::string_view name) const {
+    const auto found =
+        std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), name,
+                         [this](std::uint32_t section, std::string_view wanted) {
+                             ++linesExamined_;
+                             return CompareIgnoringAsciiCase(SectionName(section), wanted) < 0;
+                         });
+    if (found == sectionsByName_.end()) return std::nullopt;
+    ++linesExamined_;
+    if (!EqualsIgnoringAsciiCase(SectionName(*found), name)) return std::nullopt;
+    return *found;
+}
+
+const TQuickIni::Line* TQuickIni::FindKey(std::string_view section, std::string_view key) const {
+    const std::optional<std::uint32_t> number = FindSection(section);
+    if (!number) return nullptr;
+    const auto found = std::lower_bound(keyLines_.begin(), keyLines_.end(), key,
+                                        [this, number](std::uint32_t index, auto wanted) {
+                                            ++linesExamined_;
+                                            const Line& line = lines_[index];
+                                            if (line.section != *number)
+                                                return line.section < *number;
+                                            return CompareIgnoringAsciiCase(Key(line), wanted) < 0;
+                                        });
+    if (found == keyLines_.end()) return nullptr;
+    ++linesExamined_;
+    const Line& line = lines_[*found];
+    return line.section == *number && EqualsIgnoringAsciiCase(Key(line), key) ? &line : nullptr;
+}
+
 int TQuickIni::SectionLine(std::string_view section) const {
-    for (std::uint32_t index : sections_) {
-        const std::string_view header = Text(lines_[index]);
-        if (header.size() == section.size() + 2 &&
-            EqualsIgnoringAsciiCase(header.substr(1, section.size()), section)) {
-            return static_cast<int>(index);
-        }
-    }
-    return -1;
+    const std::optional<std::uint32_t> number = FindSection(section);
+    return number ? static_cast<int>(sections_[*number]) : -1;
 }
 
 std::string TQuickIni::ReadString(std::string_view section, std::string_view key,
                                   std::string_view def) const {
-    const int first = SectionLine(section);
-    if (first < 0) return std::string(def);
-    for (std::size_t i = static_cast<std::size_t>(first) + 1; i < lines_.size(); ++i) {
-        const Line& line = lines_[i];
-        if (line.header) break;
-        if (EqualsIgnoringAsciiCase(Key(line), key)) {
-            return std::string(line.valueLength == 0 ? def : Value(line));
-        }
-    }
-    return std::string(def);
+    const Line* line = FindKey(section, key);
+    return std::string(!line || line->valueLength == 0 ? def : Value(*line));
+}
+
+bool TQuickIni::HasKey(std::string_view section, std::string_view key) const {
+    return FindKey(section, key) != nullptr;
 }
 
 std::int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key,

@@ -6,7 +6,9 @@
 #include "skin_text.h"
 #include "ui/le_bytes.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -88,25 +90,40 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     }
 
     version_ = version;
+    std::vector<std::size_t> byName(names.size());
+    std::iota(byName.begin(), byName.end(), std::size_t{0});
+    std::stable_sort(byName.begin(), byName.end(),
+                     [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+
     names_ = std::move(names);
+    byName_ = std::move(byName);
     sizes_ = std::move(sizes);
     offsets_ = std::move(offsets);
     archive_ = std::move(archive);
     contents_ = contents;
 }
 
+std::span<const std::uint8_t> TSkinReader::EntryBytes(std::size_t index) const {
+    return std::span(archive_).subspan(contents_ + offsets_.at(index), sizes_[index]);
+}
+
 std::vector<std::uint8_t> TSkinReader::ExtractAt(std::size_t index) const {
-    const auto first =
-        archive_.begin() + static_cast<std::ptrdiff_t>(contents_ + offsets_.at(index));
-    return {first, first + sizes_[index]};
+    const std::span<const std::uint8_t> bytes = EntryBytes(index);
+    return {bytes.begin(), bytes.end()};
+}
+
+std::optional<std::size_t> TSkinReader::IndexOf(std::string_view name) const {
+    const std::string wanted = AsciiLower(name);
+    const auto found = std::lower_bound(
+        byName_.begin(), byName_.end(), wanted,
+        [this](std::size_t index, const std::string& w) { return names_[index] < w; });
+    if (found == byName_.end() || names_[*found] != wanted) return std::nullopt;
+    return *found;
 }
 
 std::vector<std::uint8_t> TSkinReader::Extract(std::string_view name) const {
-    const std::string wanted = AsciiLower(name);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == wanted) return ExtractAt(i);
-    }
-    return {};
+    const std::optional<std::size_t> index = IndexOf(name);
+    return index ? ExtractAt(*index) : std::vector<std::uint8_t>{};
 }
 
 std::vector<std::uint8_t> TSkinReader::ExtractFirstContaining(std::string_view text,

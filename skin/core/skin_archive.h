@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,12 @@ public:
     // The bytes of the entry whose name equals `name` after lower-casing; empty when none does.
     std::vector<std::uint8_t> Extract(std::string_view name) const;
 
+    // The first entry whose name equals `name` after lower-casing, nullopt when none does (a
+    // look-up in a sorted index: a skin's ini may ask for images many thousand times); and an
+    // entry's bytes where the archive holds them.
+    std::optional<std::size_t> IndexOf(std::string_view name) const;
+    std::span<const std::uint8_t> EntryBytes(std::size_t index) const;
+
     // The bytes of the first entry whose name contains `text` as given (names are lower case, so
     // upper-case text finds nothing); its name goes to `foundName` (cleared when none matches).
     std::vector<std::uint8_t> ExtractFirstContaining(std::string_view text,
@@ -42,6 +49,7 @@ public:
 private:
     std::uint32_t version_ = 0;
     std::vector<std::string> names_;
+    std::vector<std::size_t> byName_; // entry indexes sorted by name, then archive order
     std::vector<std::uint32_t> sizes_;
     std::vector<std::uint64_t> offsets_; // start of each entry within the contents
     std::vector<std::uint8_t> archive_;  // the whole decompressed archive

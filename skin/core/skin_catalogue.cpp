@@ -1,14 +1,15 @@
 // Builds the skin elements from a skin's ini description and archive images.
 #include "skin_catalogue.h"
 
-#include "bmp_image.h"
 #include "image_ops.h"
 #include "pixel_draw.h"
 #include "quick_ini.h"
 #include "skin_archive.h"
+#include "skin_images.h"
 #include "skin_text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 
 namespace {
@@ -36,9 +37,10 @@ class Loader {
 public:
     Loader(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
            const TSkinLoadInputs& inputs)
-        : e_(e), archive_(archive), ini_(ini), inputs_(inputs) {}
+        : e_(e), ini_(ini), inputs_(inputs), images_(archive, inputs.PixelBudget) {}
 
-    void Run() {
+    TSkinLoadWork Run() {
+        const std::uint64_t linesBefore = ini_.LinesExamined();
         LoadColours();
         for (TDataSkinBorder* border :
              {&e_.BorderLeft, &e_.BorderRight, &e_.BorderTop, &e_.BorderBottom}) {
@@ -53,6 +55,7 @@ public:
         BuildComboArrow();
         e_.Colors[kFrameColor] = FrameColour();
         BuildToolbarBackground();
+        return {images_.Decodes(), images_.DecodedPixels(), ini_.LinesExamined() - linesBefore};
     }
 
 private:
@@ -63,12 +66,14 @@ private:
         return ini_.ReadString(section, key, "");
     }
     TPixelImage Image(std::string_view section, std::string_view key) {
-        return LoadSkinImage(archive_, Str(section, key), &pixelBudget_);
+        return images_.Get(Str(section, key));
     }
+    // A colour key; `given` tells whether the section has the key at all, so a key written
+    // with an empty value counts as given while its colour is the default.
     TColor Colour(std::string_view section, std::string_view key, TColor def,
                   bool* given = nullptr) const {
         const std::string text = Str(section, key);
-        if (given) *given = !text.empty();
+        if (given) *given = ini_.HasKey(section, key);
         return text.empty() ? def : ParseColourValue(text);
     }
 
@@ -475,6 +480,8 @@ private:
         if (!e_.SunkEdge) {
             if (button) {
                 arrow->Image = button->Image;
+                // The face colour is a system colour unless the skin gives one: its index bytes
+                // would paint the key pixels near black, so it is resolved first.
                 ReplaceKeyColor(arrow->Image, ColorToRGB(e_.Colors[kButtonFace]));
                 arrow->Frame = button->Frame;
             }
@@ -501,7 +508,9 @@ private:
     }
 
     void BuildToolbarBackground() {
-        const TColor frame = ColorToRGB(e_.Colors[kFrameColor]);
+        // The saturation is measured on the slot's own bytes: a system colour (a frame colour
+        // taken from an unset ButtonFace) measures as dark and takes the lightened bottom.
+        const TColor frame = e_.Colors[kFrameColor];
         TColor bottom = Blend(RGBColor(128, 128, 128), frame, 150);
         if (const int s = Saturation(frame); s > 110) {
             bottom = Blend(frame, clWhite, (5625 - 25 * s) / 140 + 50);
@@ -516,45 +525,30 @@ private:
     }
 
     TSkinElements& e_;
-    const TSkinReader& archive_;
     const TQuickIni& ini_;
     const TSkinLoadInputs& inputs_;
-    // Every section may name the same large image: all images of one load together stay within
-    // what one image may have.
-    std::int64_t pixelBudget_ = kMaxBmpPixels;
+    TSkinImages images_;
 };
 
 } // namespace
 
-void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
-                      const TSkinLoadInputs& inputs) {
-    Loader(e, archive, ini, inputs).Run();
+std::uint64_t NextElementsSerial() {
+    static std::atomic<std::uint64_t> next{1};
+    return next++;
 }
 
-void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TSkinLoadInputs& inputs) {
+TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
+                               const TSkinLoadInputs& inputs) {
+    e.Serial = NextElementsSerial();
+    return Loader(e, archive, ini, inputs).Run();
+}
+
+TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
+                               const TSkinLoadInputs& inputs) {
     std::string iniName;
     TQuickIni ini;
     ini.LoadFromStream(archive.ExtractFirstContaining(".ini", iniName));
-    LoadSkinElements(e, archive, ini, inputs);
-}
-
-TPixelImage LoadSkinImage(const TSkinReader& archive, std::string_view value,
-                          std::int64_t* pixelBudget) {
-    const std::size_t slash = value.find_last_of("\\/:");
-    const std::string_view file = slash == std::string_view::npos ? value : value.substr(slash + 1);
-    const std::size_t dot = file.rfind('.');
-    // The extension is compared as written: "skin.BMP" is not an image of the skin.
-    if (file.empty() || dot == std::string_view::npos || file.substr(dot) != ".bmp") return {};
-    const std::vector<std::uint8_t> bytes = archive.Extract(file);
-    if (bytes.empty()) return {};
-    std::optional<TPixelImage> image = DecodeBmp(bytes);
-    if (!image) return {};
-    if (pixelBudget) {
-        const auto pixels = static_cast<std::int64_t>(image->Pixels.size());
-        if (pixels > *pixelBudget) return {};
-        *pixelBudget -= pixels;
-    }
-    return std::move(*image);
+    return LoadSkinElements(e, archive, ini, inputs);
 }
 
 TColor ParseColourValue(std::string_view text) {

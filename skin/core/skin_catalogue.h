@@ -4,6 +4,7 @@
 // the whole load runs (and is tested and fuzzed) without Windows.
 #pragma once
 
+#include "bmp_image.h"
 #include "skin_elements.h"
 
 #include <array>
@@ -38,15 +39,32 @@ enum TSkinColorSlot : int {
 };
 inline constexpr int kColorSlots = 19;
 
-// What a load needs besides the skin: system metrics and the program's own track bitmaps.
+// What a load needs besides the skin: system metrics, the program's own track bitmaps, and how
+// many pixels all the skin's images of one load may have together (every section may name the
+// same large image).
 struct TSkinLoadInputs {
     int HScrollWidth = 17; // GetSystemMetrics(SM_CXHSCROLL)
     TPixelImage Track;     // bitmap resource "TRACK"
     TPixelImage TrackVert; // bitmap resource "TRACKVERT"
+    std::int64_t PixelBudget = kMaxBmpPixels;
 };
+
+// What one load cost, counted rather than timed: the bitmaps decoded and their pixels, and the
+// lines of the ini description that its look-ups compared.
+struct TSkinLoadWork {
+    int ImageDecodes = 0;
+    std::int64_t DecodedPixels = 0;
+    std::uint64_t IniLinesExamined = 0;
+};
+
+// A number no other set of elements of this process has had: what is made from a set of
+// elements (the painters' GDI bitmaps) compares it to know when a load has replaced them.
+std::uint64_t NextElementsSerial();
 
 // A null pointer is an element the skin does not have; every user tests for it.
 struct TSkinElements {
+    // New with every set of elements and every load into one, moved along with them.
+    std::uint64_t Serial = NextElementsSerial();
     TDataSkinBorder BorderLeft{"Left"};
     TDataSkinBorder BorderRight{"Right"};
     TDataSkinBorder BorderTop{"Top"};
@@ -97,18 +115,13 @@ struct TSkinElements {
 // Fills `e` from the ini description and the images of `archive`, in loading order: colours,
 // window borders, caption buttons, every other element, check and radio frame counts, then the
 // derived elements and the frame colour. Missing sections, keys and images are never errors.
-void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
-                      const TSkinLoadInputs& inputs);
+TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
+                               const TSkinLoadInputs& inputs);
 
 // The same for a whole skin archive: its description is the first entry whose name contains
 // ".ini" (none gives an empty description).
-void LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TSkinLoadInputs& inputs);
-
-// The image a key value names: its file-name part, which must end in ".bmp" exactly, looked up
-// in the archive and decoded. Empty for anything else, and for an image larger than what is left
-// of `pixelBudget` (which it then uses up) when one is given.
-TPixelImage LoadSkinImage(const TSkinReader& archive, std::string_view value,
-                          std::int64_t* pixelBudget = nullptr);
+TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
+                               const TSkinLoadInputs& inputs);
 
 // A colour value: up to three decimal numbers (red, green, blue) separated by anything that is
 // not a digit; a last number counts only after exactly two others; each taken modulo 256.

@@ -20,15 +20,26 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+namespace {
+
+unsigned char LowerByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+} // namespace
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
+    return a.size() == b.size() && CompareIgnoringAsciiCase(a, b) == 0;
+}
+
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = LowerByte(a[i]), y = LowerByte(b[i]);
+        if (x != y) return x < y ? -1 : 1;
     }
-    return true;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 std::string_view NextLine(std::string_view text, std::size_t& at) {

@@ -2,11 +2,11 @@
 // skin change, detach.
 #include "skin_form.h"
 
+#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
 #include "skin_platform.h"
-#include "window_dc.h"
 
 #include "ui/form.h"
 #include "ui/properties.h"
@@ -25,8 +25,8 @@ TPlatformVersion PlatformVersion() {
 
 // The width of `text` in `font`.
 int TextWidth(const ui::TFont& font, const std::wstring& text) {
-    const TWindowDC screen(nullptr, false);
-    ui::TCanvas canvas(screen.Handle());
+    const TWindowDc screen(nullptr, false);
+    ui::TCanvas canvas(screen.get());
     canvas.Font.Assign(font);
     return canvas.TextWidth(text);
 }

@@ -6,16 +6,16 @@
 // place here.
 #include "skin_form.h"
 
+#include "gdi_scope.h"
 #include "skin_data.h"
-#include "window_dc.h"
 
 #include <optional>
 
 void TWinSkinForm::PaintFrame(HDC dc) {
     if (skinState_ != TFormSkinState::Active && skinState_ != TFormSkinState::Refreshing) return;
     if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) return;
-    std::optional<TWindowDC> own;
-    if (!dc) dc = own.emplace(window_, true).Handle();
+    std::optional<TWindowDc> own;
+    if (!dc) dc = own.emplace(window_, true).get();
     if (!dc) return;
     RECT outer{};
     GetWindowRect(window_, &outer);

@@ -41,6 +41,27 @@ Bytes InfoBmp(std::int32_t w, std::int32_t h, int bits, const std::vector<std::u
     return b;
 }
 
+// A file with the 12-byte OS/2 core header: 16-bit sizes, 3-byte palette entries.
+Bytes CoreBmp(std::uint16_t w, std::uint16_t h, int bits, const std::vector<std::uint32_t>& palette,
+              const Bytes& rows) {
+    Bytes b = {'B', 'M'};
+    const auto off = static_cast<std::uint32_t>(14 + 12 + 3 * palette.size());
+    ui::PutU32(b, off + static_cast<std::uint32_t>(rows.size()));
+    ui::PutU32(b, 0);
+    ui::PutU32(b, off);
+    ui::PutU32(b, 12);
+    ui::PutU16(b, w);
+    ui::PutU16(b, h);
+    ui::PutU16(b, 1);
+    ui::PutU16(b, static_cast<std::uint32_t>(bits));
+    for (std::uint32_t p : palette) {
+        ui::PutU16(b, p & 0xFFFF);
+        b.push_back(static_cast<std::uint8_t>(p >> 16));
+    }
+    b.insert(b.end(), rows.begin(), rows.end());
+    return b;
+}
+
 constexpr TPixel kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
 struct FormatCase {
@@ -93,7 +114,23 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"bits16_565_fields",
                    InfoBmp(2, 2, 16, {}, {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0, 0xFF, 0xFF}, 3,
                            {0xF800, 0x07E0, 0x001F}),
-                   {kBlue, kWhite, kRed, kGreen}}),
+                   {kBlue, kWhite, kRed, kGreen}},
+        // Run-length: bottom row blue and green, end of line; top row two reds, end of picture.
+        FormatCase{"rle8",
+                   InfoBmp(2, 2, 8, {kRed, kGreen, kBlue}, {1, 2, 1, 1, 0, 0, 2, 0, 0, 1}, 1),
+                   {kRed, kRed, kBlue, kGreen}},
+        // One run of two nibbles; then three stored nibbles, the third past the right edge.
+        FormatCase{
+            "rle4",
+            InfoBmp(2, 2, 4, {kRed, kGreen, kBlue}, {2, 0x21, 0, 0, 0, 3, 0x01, 0x20, 0, 1}, 2),
+            {kRed, kGreen, kBlue, kGreen}},
+        FormatCase{"core_bits1",
+                   CoreBmp(2, 2, 1, {kRed, kBlue}, {0x80, 0, 0, 0, 0x40, 0, 0, 0}),
+                   {kRed, kBlue, kBlue, kRed}},
+        FormatCase{"core_bits24",
+                   CoreBmp(2, 2, 24, {},
+                           {0, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0}),
+                   {kRed, kBlue, kGreen, kWhite}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BmpImage, EncodedImageDecodesToTheSamePixels) {
@@ -127,7 +164,9 @@ TEST(BmpImage, RejectsDamagedOrUnsupportedFiles) {
         {"zero height", with(22, 0)},
         {"too many pixels", with(18, 0x01000000)},
         {"most negative height", with(22, 0x80000000)},
-        {"run-length", InfoBmp(2, 2, 8, {kRed}, Bytes(8, 0), 1)},
+        {"run-length top-down", InfoBmp(2, -2, 8, {kRed}, {2, 0, 0, 1}, 1)},
+        {"run-length cut short", InfoBmp(2, 2, 8, {kRed}, {0, 4, 0, 0}, 1)},
+        {"run-length of 8-bit indexes in 4 bits", InfoBmp(2, 2, 4, {kRed}, {2, 0, 0, 1}, 1)},
         {"bits per pixel", InfoBmp(2, 2, 7, {}, Bytes(8, 0))},
     };
     for (const auto& c : cases)

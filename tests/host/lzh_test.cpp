@@ -95,6 +95,35 @@ TEST(LzhDecode, FreshTreeDecodesAllZeroAndAllOneBits) {
     EXPECT_EQ(Text(TLZH::Decode(1, std::vector<std::uint8_t>{0xFF, 0xFF})), "s");
 }
 
+std::vector<std::uint8_t> FromHex(std::string_view hex) {
+    std::vector<std::uint8_t> out;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        out.push_back(
+            static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    return out;
+}
+
+// A stream our own tree code did not write: its bits were worked out from the codec's rules by a
+// separate model of the adaptive tree (written from the algorithm's description, sharing nothing
+// with lzh_tree), so a fault that encoder and decoder share shows here. It holds 32,519 symbols:
+// "skin", a match of 8 at distance 3 and "!\n"; then 32,500 'a's, whose code shrinks as their
+// count grows until it is the single bit 1 (the run of FF bytes), while the root count reaches
+// 0x8000 at the 32,455th symbol and the tree is rebuilt with halved counts; then, coded with
+// the rebuilt tree, "Pellico", a match of 3 at distance 6, one of 60 at distance 100 (all 'a's)
+// and "end".
+TEST(LzhDecode, HandBuiltStreamThroughATreeRebuild) {
+    std::vector<std::uint8_t> bits =
+        FromHex("FFFDFEBFA9101EB72DEDBEBD7AEBAEBAD6B5AD6B5AAAAAAAAAAAAAAAAA4924924924924924924924"
+                "9155555555555555555555555555555557FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFC0000000000000000"
+                "0000000000000003");
+    bits.insert(bits.end(), 4022, 0xFF);
+    const std::vector<std::uint8_t> tail = FromHex("DDE7CDFA623F4F8BFA8E03004A462BF4F900");
+    bits.insert(bits.end(), tail.begin(), tail.end());
+    const std::string expected =
+        "skinskinskin!\n" + std::string(32500, 'a') + "PellicoPel" + std::string(60, 'a') + "end";
+    EXPECT_EQ(Text(TLZH::Decode(static_cast<std::uint32_t>(expected.size()), bits)), expected);
+}
+
 TEST(LzhDecode, ZeroSizeProducesNothing) {
     EXPECT_TRUE(TLZH::Decode(0, RandomBytes(16, 1)).empty());
     EXPECT_TRUE(LzhDecodeContainer(std::vector<std::uint8_t>{0, 0, 0, 0}).empty());

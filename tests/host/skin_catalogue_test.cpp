@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -244,16 +246,81 @@ TEST(SkinCatalogue, ImageNamesKeepTheFileNamePartAndNeedALowerCaseBmpExtension) 
     }
 }
 
-TEST(SkinCatalogue, ImagesOfOneLoadShareOnePixelBudget) {
-    Skin s;
-    s.Image("a.bmp", TPixelImage(4, 4));
-    TSkinReader reader;
-    reader.Open(s.Pack());
-    std::int64_t budget = 20;
-    EXPECT_EQ(LoadSkinImage(reader, "a.bmp", &budget).Pixels.size(), 16u);
-    EXPECT_EQ(budget, 4);
-    EXPECT_TRUE(LoadSkinImage(reader, "a.bmp", &budget).Pixels.empty());
-    EXPECT_EQ(budget, 4);
+// Caption-button sections, each naming `image`.
+std::string ButtonSections(int count, const std::string& image) {
+    std::string ini;
+    for (int i = 0; i < count; ++i)
+        ini += "[Button" + std::to_string(i) + "]\nframe=1\nButtonImage=" + image + "\n";
+    return ini;
+}
+
+int ButtonsWithImages(const TSkinElements& e) {
+    return static_cast<int>(std::count_if(e.CaptionButtons.begin(), e.CaptionButtons.end(),
+                                          [](const auto& b) { return !b.Image.Pixels.empty(); }));
+}
+
+TEST(SkinCatalogue, EachImageIsDecodedOnceAndAllShareOnePixelBudget) {
+    // A bitmap whose header promises 5000 x 5000 pixels but that holds one.
+    std::vector<std::uint8_t> huge = EncodeBmp24(TPixelImage(1, 1));
+    huge[18] = 0x88, huge[19] = 0x13, huge[22] = 0x88, huge[23] = 0x13;
+    const struct {
+        const char* image;
+        std::int64_t budget;
+        int decodes;
+        int images;
+    } cases[] = {
+        {"a.bmp", 100, 1, 6}, // 16 pixels each: six fit, one decode serves them all
+        {"a.bmp", 10, 0, 0},  // the header alone tells it cannot fit
+        {"huge.bmp", kMaxBmpPixels, 0, 0},
+        {"bad.bmp", kMaxBmpPixels, 1, 0}, // tried once, never again
+        {"none.bmp", kMaxBmpPixels, 0, 0},
+    };
+    for (const auto& c : cases) {
+        Skin s;
+        s.ini = ButtonSections(8, c.image);
+        s.Image("a.bmp", TPixelImage(4, 4)).Image("huge.bmp", {}).Image("bad.bmp", {4, 4});
+        s.files[1].data = huge;
+        s.files[2].data.resize(60); // a sound header, rows cut short
+        TSkinReader reader;
+        reader.Open(s.Pack());
+        TSkinElements e;
+        TSkinLoadInputs inputs;
+        inputs.PixelBudget = c.budget;
+        const TSkinLoadWork work = LoadSkinElements(e, reader, inputs);
+        EXPECT_EQ(work.ImageDecodes, c.decodes) << c.image << " " << c.budget;
+        EXPECT_EQ(ButtonsWithImages(e), c.images) << c.image << " " << c.budget;
+    }
+}
+
+TEST(SkinCatalogue, IniLookUpsDoNotGrowWithTheNumberOfSections) {
+    // Eight times the sections may cost eight times the look-ups, each a little dearer, but not
+    // sixty-four times the work of comparing every look-up with every section.
+    const auto work = [](const std::string& ini) {
+        TQuickIni parsed;
+        parsed.LoadFromStream(ini);
+        TSkinReader reader;
+        reader.Open(Skin{}.Pack());
+        TSkinElements e;
+        return static_cast<double>(LoadSkinElements(e, reader, parsed, {}).IniLinesExamined);
+    };
+    // Many sections; and many sections of one name after a long first one, whose look-ups all
+    // go to that first section.
+    const auto distinct = [](int n) { return ButtonSections(n, "x.bmp"); };
+    const auto repeated = [](int n) {
+        std::string ini = "[ButtonX]\n";
+        for (int i = 0; i < n; ++i)
+            ini += "Key" + std::to_string(i) + "=1\n";
+        for (int i = 0; i < n; ++i)
+            ini += "[ButtonX]\n";
+        return ini;
+    };
+    for (const auto& make :
+         {std::function<std::string(int)>(distinct), std::function<std::string(int)>(repeated)}) {
+        const double small = work(make(1000));
+        const double large = work(make(8000));
+        EXPECT_GT(small, 0);
+        EXPECT_LT(large / small, 16);
+    }
 }
 
 TEST(SkinCatalogue, ColourValues) {
@@ -316,6 +383,14 @@ TEST(SkinCatalogue, ColourSlotsTakeTheirDefaultsAndMenubarFollowsButtonFace) {
 
     s.ini = "[Colours]\nButtonFace=1 2 3\nMenubar=9 9 9\n";
     EXPECT_EQ(Load(s).Colors[kMenubar], RGBColor(9, 9, 9));
+
+    // A key written without a value is given; its colour is still the default.
+    s.ini = "[Colours]\nButtonFace=\n[Buttons]\nPressedColour2=\n";
+    e = Load(s);
+    EXPECT_TRUE(e.ColorGiven[kButtonFace]);
+    EXPECT_EQ(e.Colors[kButtonFace], clBtnFace);
+    EXPECT_TRUE(e.Buttons.HasPressedColour2);
+    EXPECT_EQ(e.Buttons.PressedColour2, clBtnText);
 }
 
 TEST(SkinCatalogue, SectionAndCustomColoursAndSkinName) {
@@ -540,6 +615,33 @@ TEST(SkinCatalogue, ComboArrowWithoutSunkEdgeIsTheButtonOnTheFaceColour) {
     EXPECT_EQ(e.ComboArrow->Image.At(0, 0), PixelFromColor(RGBColor(10, 20, 30)));
     EXPECT_EQ(e.ComboArrow->Image.At(1, 0), PixelFromColor(RGBColor(254, 0, 255)));
     EXPECT_EQ(e.ComboArrow->Image.At(2, 0), button.At(2, 0));
+}
+
+// System colours as a test machine might have them: every one light grey.
+std::uint32_t GreySystemColours(int) {
+    return 0xC0C0C0;
+}
+
+TEST(SkinCatalogue, SystemFaceColourIsResolvedForTheComboArrowOnly) {
+    SetSysColorSource(GreySystemColours);
+    Skin s;
+    s.ini = "[ComboButton]\nImage=button.bmp\n";
+    TPixelImage button = Strip(2, 4, 6, 6);
+    button.At(0, 0) = kKey;
+    s.Image("button.bmp", button);
+    const TSkinElements e = Load(s);
+    SetSysColorSource(nullptr);
+    ASSERT_EQ(e.Colors[kButtonFace], clBtnFace);
+    // The key pixels show the face colour, not the bytes of its system colour index.
+    EXPECT_EQ(e.ComboArrow->Image.At(0, 0), 0xC0C0C0u);
+    // The toolbar's saturation test reads the frame colour's own bytes: a system colour
+    // measures as dark (200), so the bottom is the face lightened, not 15 % grey on it.
+    ASSERT_EQ(Saturation(clBtnFace), 200);
+    const TColor grey = RGBColor(0xC0, 0xC0, 0xC0);
+    const TColor top = Blend(grey, clWhite, 150);
+    const TColor bottom = Blend(grey, clWhite, (5625 - 25 * 200) / 140 + 50);
+    EXPECT_EQ(e.ToolbarBackground->Image.At(0, 39),
+              PixelFromColor(ComputeRamp(40, top, bottom).back()));
 }
 
 TEST(SkinCatalogue, FrameColourAndToolbarBackground) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <sys/wait.h>
 
 namespace {
@@ -26,16 +27,23 @@ bool Contains(const TPixelImage& image, TColor colour) {
            image.Pixels.end();
 }
 
+// The sheet skintool draws of `skin`; nullopt when it fails.
+std::optional<TPixelImage> SheetOf(const Skin& skin) {
+    TempDir dir;
+    WriteBytes(dir.Path() / "skin.skn", skin.Pack());
+    if (RunSkintool("sheet " + (dir.Path() / "skin.skn").string() + " " +
+                    (dir.Path() / "sheet.bmp").string()) != 0) {
+        return std::nullopt;
+    }
+    return DecodeBmp(ReadBytes(dir.Path() / "sheet.bmp"));
+}
+
 TEST(SkintoolSheet, ShowsEveryFrameOfEveryElement) {
     TempDir dir;
     Skin s;
     s.ini = "[Scrollbar]\nImage=sb.bmp\n[Buttons]\nBitmap=b.bmp\n";
     s.Image("sb.bmp", Strip(1, 23, 6, 6)).Image("b.bmp", Strip(2, 5, 8, 8));
-    WriteBytes(dir.Path() / "skin.skn", s.Pack());
-    ASSERT_EQ(RunSkintool("sheet " + (dir.Path() / "skin.skn").string() + " " +
-                          (dir.Path() / "sheet.bmp").string()),
-              0);
-    const auto sheet = DecodeBmp(ReadBytes(dir.Path() / "sheet.bmp"));
+    const auto sheet = SheetOf(s);
     ASSERT_TRUE(sheet);
     for (int k = 1; k <= 23; ++k)
         EXPECT_TRUE(Contains(*sheet, FrameColour(1, k))) << k;
@@ -46,6 +54,20 @@ TEST(SkintoolSheet, ShowsEveryFrameOfEveryElement) {
     EXPECT_EQ(RunSkintool("sheet " + (dir.Path() / "bad.skn").string() + " " +
                           (dir.Path() / "bad.bmp").string()),
               1);
+}
+
+TEST(SkintoolSheet, FrameCountsAndWidthsFromTheSkinAreBounded) {
+    Skin s;
+    s.ini = "[HorzScrollThumb]\nImage=t.bmp\nFrameCount=2147483647\n"
+            "[Buttons]\nCheckButton=t.bmp\nCheckButtonFrame=1000000000\n"
+            "[Scrollbar]\nImage=wide.bmp\n";
+    s.Image("t.bmp", Strip(1, 3, 4, 4)).Image("wide.bmp", Strip(2, 23, 400, 2));
+    const auto sheet = SheetOf(s);
+    ASSERT_TRUE(sheet);
+    // Cut at the right: the first frames of the 9200-pixel strip are there, the last is not.
+    EXPECT_EQ(sheet->Width, 4096);
+    EXPECT_TRUE(Contains(*sheet, FrameColour(2, 1)));
+    EXPECT_FALSE(Contains(*sheet, FrameColour(2, 23)));
 }
 
 } // namespace

@@ -19,8 +19,13 @@ constexpr int kGap = 6;
 constexpr TPixel kBackground = 0xE8E8E8;
 constexpr TPixel kInk = 0x202020;
 constexpr TPixel kCellBorder = 0x9090A0;
+// A sheet wider or taller than any screen helps nobody, and frame counts and section names come
+// from the skin: rows are cut at the right and the sheet at the bottom.
+constexpr int kMaxWidth = 4096;
+constexpr int kMaxHeight = 16384;
 
 void DrawText(TPixelImage& sheet, int x, int y, std::string_view text) {
+    text = text.substr(0, static_cast<std::size_t>(kMaxWidth / pixel_font::kAdvance));
     pixel_font::draw(text, [&](int px, int py) {
         FillRect(sheet, {x + px, y + py, x + px + 1, y + py + 1}, kInk); // clipped to the sheet
     });
@@ -29,19 +34,31 @@ void DrawText(TPixelImage& sheet, int x, int y, std::string_view text) {
 // One row of the sheet: a caption and the frames of one image.
 struct Row {
     std::string caption;
-    std::vector<TPixelImage> frames;
+    const TPixelImage* image = nullptr;
+    int frames = 1;
+    bool stacked = false;
 };
 
 Row MakeRow(std::string caption, const TPixelImage& image, int frames, bool stacked) {
-    Row row{std::move(caption) + " (" + std::to_string(frames) + ")", {}};
-    if (image.Pixels.empty()) {
-        row.caption += " EMPTY";
-        return row;
-    }
-    for (int k = 1; k <= frames; ++k) {
-        row.frames.push_back(Crop(image, StripCell(image, frames, k, stacked)));
-    }
+    Row row{std::move(caption) + " (" + std::to_string(frames) + ")", &image, frames, stacked};
+    if (image.Pixels.empty()) row.caption += " EMPTY";
     return row;
+}
+
+// The frame cells of a row that are drawn, from the left: those that begin on the sheet, so a
+// count of millions costs no more than a sheet's width of cells.
+std::vector<TPixelRect> DrawnCells(const Row& row) {
+    std::vector<TPixelRect> cells;
+    if (row.image->Pixels.empty()) return cells;
+    for (int k = 1, x = kGap; k <= row.frames && x < kMaxWidth; ++k) {
+        cells.push_back(StripCell(*row.image, row.frames, k, row.stacked));
+        x += cells.back().Right - cells.back().Left + 2 + kGap;
+    }
+    return cells;
+}
+
+int CellHeight(const TPixelRect& cell) {
+    return cell.Bottom - cell.Top + 2;
 }
 
 std::vector<Row> Rows(const TSkinElements& e) {
@@ -68,30 +85,37 @@ std::vector<Row> Rows(const TSkinElements& e) {
 
 TPixelImage RenderSheet(const TSkinElements& elements) {
     const std::vector<Row> rows = Rows(elements);
-    int width = 0, height = kGap;
+    // Laid out first (widths and heights in 64 bits: cells may be huge), then drawn.
+    std::vector<std::vector<TPixelRect>> cells;
+    std::int64_t width = 0, height = kGap;
     for (const Row& row : rows) {
-        int w = 0, h = 0;
-        for (const TPixelImage& f : row.frames) {
-            w += f.Width + 2 + kGap;
-            h = std::max(h, f.Height + 2);
+        if (height >= kMaxHeight) break;
+        cells.push_back(DrawnCells(row));
+        std::int64_t w = kGap, h = 0;
+        for (const TPixelRect& cell : cells.back()) {
+            w += cell.Right - cell.Left + 2 + kGap;
+            h = std::max<std::int64_t>(h, CellHeight(cell));
         }
-        width = std::max({width, w, pixel_font::width(row.caption)});
+        width = std::max({width, w, std::int64_t{pixel_font::width(row.caption)} + kGap});
         height += kTextH + h + 2 * kGap;
     }
-    // A sheet wider than any screen helps nobody: long strips are cut at the right.
-    TPixelImage sheet(std::min(width + 2 * kGap, 4096), std::min(height, 16384), kBackground);
+    TPixelImage sheet(static_cast<int>(std::min<std::int64_t>(width + kGap, kMaxWidth)),
+                      static_cast<int>(std::min<std::int64_t>(height, kMaxHeight)), kBackground);
     int y = kGap;
-    for (const Row& row : rows) {
-        DrawText(sheet, kGap, y, row.caption);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        DrawText(sheet, kGap, y, rows[i].caption);
         y += kTextH + kGap / 2;
         int x = kGap, h = 0;
-        for (const TPixelImage& f : row.frames) {
-            FillRect(sheet, {x, y, x + f.Width + 2, y + f.Height + 2}, kCellBorder);
-            Blit(sheet, x + 1, y + 1, f, false, 0);
-            x += f.Width + 2 + kGap;
-            h = std::max(h, f.Height + 2);
+        for (const TPixelRect& cell : cells[i]) {
+            const int w = cell.Right - cell.Left;
+            const int ch = cell.Bottom - cell.Top;
+            FillRect(sheet, {x, y, x + w + 2, y + ch + 2}, kCellBorder);
+            StretchCopy(sheet, {x + 1, y + 1, x + 1 + w, y + 1 + ch}, *rows[i].image, cell);
+            x += w + 2 + kGap;
+            h = std::max(h, CellHeight(cell));
         }
         y += h + kGap + kGap / 2;
+        if (y >= kMaxHeight) break;
     }
     return sheet;
 }

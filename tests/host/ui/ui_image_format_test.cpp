@@ -81,8 +81,8 @@ TEST(UiImageFormat, RefusesMalformedBitmaps) {
     bad_magic[0] = 'X';
     table.push_back({"magic", bad_magic});
     auto small_header = good;
-    Put32(small_header, 14, 12);
-    table.push_back({"core header", small_header});
+    Put32(small_header, 14, 16);
+    table.push_back({"header between core and info size", small_header});
     auto huge_header = good;
     Put32(huge_header, 14, 0xFFFFFFF0);
     table.push_back({"header size past the end", huge_header});
@@ -94,11 +94,92 @@ TEST(UiImageFormat, RefusesMalformedBitmaps) {
     auto far_pixels = good;
     Put32(far_pixels, 10, 0xFFFFFF00);
     table.push_back({"pixel offset past the end", far_pixels});
-    table.push_back({"run-length", Bmp(2, 2, 8, Bytes(8, 0), Bytes(8, 0), 1)});
+    table.push_back({"compression 4", Bmp(2, 2, 8, Bytes(8, 0), Bytes(8, 0), 4)});
     table.push_back({"odd depth", Bmp(2, 2, 7, {}, Bytes(16, 0))});
     table.push_back({"palette past the end", Bmp(1, 1, 8, {}, {})});
     for (const auto& c : table)
         EXPECT_THROW(DecodeBmp(c.data), EInvalidGraphic) << c.what;
+}
+
+// Run-length pictures, 4 x 3, palette: 0 grey, 1 red, 2 green, 3 blue. Rows are listed top first.
+TEST(UiImageFormat, RunLengthRunsStayInsideThePicture) {
+    const Bytes palette = {0x80, 0x80, 0x80, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};
+    constexpr std::uint32_t G = 0xFF808080, R = 0xFFFF0000, N = 0xFF00FF00, B = 0xFF0000FF;
+    struct Case {
+        const char* what;
+        std::uint32_t compression;
+        Bytes data;
+        std::vector<std::uint32_t> pixels;
+    };
+    const Case cases[] = {
+        {"rows filled by runs and ended",
+         1,
+         {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 0, 4, 1, 2, 3, 1, 0, 1},
+         {R, N, B, R, N, N, B, B, R, R, R, R}},
+        {"a run past the right edge is cut there",
+         1,
+         {9, 3, 0, 1},
+         {G, G, G, G, G, G, G, G, B, B, B, B}},
+        {"delta skips right and up; skipped pixels keep colour 0",
+         1,
+         {1, 1, 0, 2, 2, 1, 1, 2, 0, 2, 9, 9, 1, 3, 0, 1},
+         {G, G, G, G, G, G, G, N, R, G, G, G}},
+        {"data that ends between commands ends the picture",
+         1,
+         {2, 3},
+         {G, G, G, G, G, G, G, G, B, B, G, G}},
+        {"rows past the top are not written",
+         1,
+         {4, 1, 0, 0, 4, 2, 0, 0, 4, 3, 0, 0, 4, 1, 0, 0, 4, 2},
+         {B, B, B, B, N, N, N, N, R, R, R, R}},
+        {"stored run of odd length skips its padding byte",
+         1,
+         {0, 3, 1, 2, 3, 0, 1, 1},
+         {G, G, G, G, G, G, G, G, R, N, B, R}},
+        {"4-bit runs alternate their two indexes",
+         2,
+         {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 0, 1},
+         {G, G, G, G, B, R, N, G, R, N, R, N}},
+    };
+    for (const Case& c : cases) {
+        const int bits = c.compression == 1 ? 8 : 4;
+        const DecodedImage img = DecodeBmp(Bmp(4, 3, bits, palette, c.data, c.compression));
+        EXPECT_EQ(img.pixels, c.pixels) << c.what;
+    }
+    // Commands cut short, and run-length rows stored top-down.
+    const Bytes broken[] = {
+        Bmp(4, 3, 8, palette, {0, 3, 1, 2}, 1),    // stored run past the end
+        Bmp(4, 3, 8, palette, {4, 1, 0, 2, 1}, 1), // delta without its two bytes
+        Bmp(4, 3, 8, palette, {4, 1, 0}, 1),       // half a command
+        Bmp(4, -3, 8, palette, {4, 1, 0, 1}, 1),   // top-down
+        Bmp(4, 3, 4, palette, {4, 1, 0, 1}, 1),    // RLE8 with 4-bit indexes
+    };
+    for (const Bytes& b : broken)
+        EXPECT_THROW(DecodeBmp(b), EInvalidGraphic);
+}
+
+TEST(UiImageFormat, CoreHeaderBitmapsAndPromisedSizes) {
+    // 12-byte header: 16-bit width and height, 3-byte palette entries, rows bottom-up.
+    Bytes core(26, 0);
+    core[0] = 'B', core[1] = 'M';
+    Put32(core, 10, 26 + 6);
+    Put32(core, 14, 12);
+    Put16(core, 18, 3);
+    Put16(core, 20, 2);
+    Put16(core, 22, 1);
+    Put16(core, 24, 1);
+    core.insert(core.end(), {0, 0, 255, 255, 0, 0}); // red, blue
+    core.insert(core.end(), {0xA0, 0, 0, 0, 0x40, 0, 0, 0});
+    const DecodedImage img = DecodeBmp(core);
+    EXPECT_EQ(img.pixels, (std::vector<std::uint32_t>{0xFFFF0000, 0xFF0000FF, 0xFFFF0000,
+                                                      0xFF0000FF, 0xFFFF0000, 0xFF0000FF}));
+    EXPECT_EQ(ReadBmpHeader(core).Pixels(), 6);
+    EXPECT_EQ(ReadBmpHeader(Bytes(core.begin() + 14, core.end()), false).width, 3);
+
+    // A few bytes may promise a large run-length picture; above the limit it is refused before
+    // anything is allocated.
+    EXPECT_EQ(ReadBmpHeader(Bmp(8192, 8192, 8, Bytes(4, 0), {0, 1}, 1)).Pixels(), 8192 * 8192);
+    EXPECT_THROW(ReadBmpHeader(Bmp(16384, 8192, 8, Bytes(4, 0), {0, 1}, 1)), EInvalidGraphic);
 }
 
 TEST(UiImageFormat, PaletteIndexesBeyondTheStoredColoursReadBlack) {
