@@ -1,8 +1,9 @@
 // The main window as the user meets it: topmost, fixed size without minimise or maximise, no
-// taskbar button, placed near the corner of a 1920 x 1040 work area; the viewer chain kept
-// intact; start-up while another program holds the clipboard.
+// taskbar button, placed near the corner of a 1920 x 1040 work area, drawn in the skin's frame;
+// the viewer chain kept intact; start-up while another program holds the clipboard.
 #include "e2e_fixture.h"
 
+#include "skin_messages.h"
 #include "ui/win_handles.h"
 
 namespace e2e {
@@ -101,11 +102,22 @@ TEST_F(PellicoTest, MainWindowIsTopmostFixedAndOffTheTaskbar) {
     const HWND main = pellico_.Main();
     EXPECT_EQ(testing_desktop::WindowText(main), L"Pellico剪贴板");
     const LONG style = GetWindowLongW(main, GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(main, GWL_EXSTYLE);
     EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
 
+    // Skinned once it was first activated: the skin draws the caption and its close button
+    // in place of the system's, in the default skin's frame (4 pixels at the sides and the
+    // bottom, a 26-pixel title).
+    RECT outer{}, work{};
+    EXPECT_TRUE(testing_desktop::PumpUntil(
+        [&] {
+            GetWindowRect(main, &outer);
+            return SendMessageW(main, SM_ISSKINNED, 0, 0) == 1 && outer.right - outer.left == 271;
+        },
+        5s));
+    EXPECT_FALSE(GetWindowLongW(main, GWL_STYLE) & WS_SYSMENU);
     RECT client{};
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, 263);
