@@ -1,29 +1,21 @@
-// Drawing on pixel images the way the skin painters draw on bitmaps: one frame cut from a strip,
+// Drawing on pixel images the way the skin painters draw with GDI: one frame cut from a strip,
 // fitted into a rectangle by its four margins, and copied with or without the magenta key. The
-// element builder composes derived elements with it; the painters share the same geometry.
+// element builder composes derived elements with it; the GDI painters run the same pieces
+// (strip_layout.h) with the same stretch rule (stretch_rule.h), so both give the same pixels.
 #pragma once
 
 #include "pixel_image.h"
+#include "strip_layout.h"
 
-// The four margins of a frame that keep their size when it is fitted into a rectangle.
-struct TMargins {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-};
+#include <vector>
 
-// Frame `frame` (from 1) of a strip of `frames` equal frames, side by side or stacked. Empty when
-// the frame number or count is out of range.
-TPixelRect StripCell(const TPixelImage& strip, int frames, int frame, bool stacked);
-
-// Copies the `src` rectangle of `source` onto the `dst` rectangle of `target`, resized by nearest
-// pixels (the colour-on-colour stretch). Both rectangles are clipped to their images; nothing
-// happens for an empty one.
+// Copies the `src` rectangle of `source` onto the `dst` rectangle of `target`, resized by GDI's
+// colour-on-colour stretch rule. Pixels outside either image are left out; nothing happens for an
+// empty rectangle.
 void StretchCopy(TPixelImage& target, TPixelRect dst, const TPixelImage& source, TPixelRect src);
 
-// Fills `dst` of `target` with copies of the `src` piece of `source` from its top-left corner.
-void TileCopy(TPixelImage& target, TPixelRect dst, const TPixelImage& source, TPixelRect src);
+// Copies each piece from `strip` onto `target`, in order.
+void DrawPieces(TPixelImage& target, const TPixelImage& strip, const std::vector<TPiece>& pieces);
 
 // A width x height image of frame `frame` fitted by the nine-grid rule: corners at their size,
 // edges and middle fitted (the middle tiled when `tile`); margins of a target too narrow or too low

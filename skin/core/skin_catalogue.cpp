@@ -9,6 +9,7 @@
 #include "skin_text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 
 namespace {
@@ -531,8 +532,14 @@ private:
 
 } // namespace
 
+std::uint64_t NextElementsSerial() {
+    static std::atomic<std::uint64_t> next{1};
+    return next++;
+}
+
 TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
                                const TSkinLoadInputs& inputs) {
+    e.Serial = NextElementsSerial();
     return Loader(e, archive, ini, inputs).Run();
 }
 

@@ -57,8 +57,14 @@ struct TSkinLoadWork {
     std::uint64_t IniLinesExamined = 0;
 };
 
+// A number no other set of elements of this process has had: what is made from a set of
+// elements (the painters' GDI bitmaps) compares it to know when a load has replaced them.
+std::uint64_t NextElementsSerial();
+
 // A null pointer is an element the skin does not have; every user tests for it.
 struct TSkinElements {
+    // New with every set of elements and every load into one, moved along with them.
+    std::uint64_t Serial = NextElementsSerial();
     TDataSkinBorder BorderLeft{"Left"};
     TDataSkinBorder BorderRight{"Right"};
     TDataSkinBorder BorderTop{"Top"};

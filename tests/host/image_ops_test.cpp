@@ -1,22 +1,10 @@
 // Image operations checked pixel by pixel on small images.
 #include "image_ops.h"
+#include "numbered_image.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A W x H image whose pixel (x, y) is 0x100 * y + x, so every pixel tells where it came from.
-TPixelImage Numbered(int w, int h) {
-    TPixelImage image(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.At(x, y) = static_cast<TPixel>(0x100 * y + x);
-    return image;
-}
-
-TPixel From(int x, int y) {
-    return static_cast<TPixel>(0x100 * y + x);
-}
 
 TEST(ImageOps, MirrorAndFlip) {
     const TPixelImage image = Numbered(3, 2);

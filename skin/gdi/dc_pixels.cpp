@@ -1,0 +1,11 @@
+// Reading a device context back into pixels.
+#include "dc_pixels.h"
+
+#include "dib.h"
+
+TPixelImage ReadPixels(HDC dc, const RECT& rect) {
+    TDib copy(rect.right - rect.left, rect.bottom - rect.top);
+    if (copy.Empty()) return {};
+    BitBlt(copy.Dc(), 0, 0, copy.Width(), copy.Height(), dc, rect.left, rect.top, SRCCOPY);
+    return copy.Pixels();
+}

@@ -1,0 +1,60 @@
+// The drawing primitives every skinned surface is painted with: a frame cut from a picture
+// strip and fitted into a rectangle (nine-grid, three slices, a cell stretched or centred), tiles,
+// and copies that leave the magenta key colour out. Where the pieces go is strip_layout.h; every
+// stretched copy is made between the painters' own DIB sections, so it follows the stretch rule
+// the pixel composition follows, and the result reaches the target DC unscaled. Pictures are
+// composed on work surfaces kept from one paint to the next, so a paint creates no bitmaps.
+//
+// A copy that leaves the key colour out is three plain copies through a one-bit mask (XOR the
+// picture in, AND the mask, XOR it out), in place on a memory DC and on a copy of the pixels for
+// a DC on the screen, so no step in between is ever seen.
+//
+// Strips are the bitmaps of skin pictures (TSkinBitmaps::Of, or a TStripBitmap of one's own);
+// frames are numbered from 1, and a frame number out of range draws nothing.
+#pragma once
+
+#include "dib.h"
+#include "strip_bitmap.h"
+
+#include "image_ops.h"
+#include "strip_layout.h"
+
+#include <windows.h>
+
+// Frame `frame` of `frames` of `strip` (stacked or side by side) fitted into width x height by
+// the nine-grid rule, the middle tiled when `tile`: a new bitmap owned by the caller.
+TDib RenderNineGrid(int width, int height, const TStripBitmap& strip, TMargins margins,
+                    bool stacked, bool tile, int frames, int frame);
+
+// The element frame painter: the nine-grid rendered to the size of `target` and copied there,
+// leaving the target as it is under the key colour when `transparent`. Nothing for an empty
+// rectangle.
+void DrawElementFrame(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,
+                      bool tile, bool transparent, int frames, int frame, TMargins margins);
+
+// The three-slice draw: the left and right ends (margins.Left and margins.Right) at their width,
+// the middle repeated between them, everything stretched to the target's height.
+void DrawThreeSlice(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,
+                    bool transparent, int frames, int frame, TMargins margins);
+
+// The three-slice stretch: the ends at their width, the middle stretched; a target narrower than
+// the cell gets the whole cell stretched.
+void DrawThreeSliceStretch(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,
+                           int frames, int frame, int left, int right);
+
+// The cell draw: the cell (cells side by side) stretched into `target`.
+void DrawCell(HDC dc, const RECT& target, const TStripBitmap& strip, bool transparent, int frames,
+              int frame);
+
+// The centred cell draw: the cell at its own size, centred in `target` (sticking out of a
+// smaller one).
+void DrawCentredCell(HDC dc, const RECT& target, const TStripBitmap& strip, bool transparent,
+                     int frames, int frame);
+
+// The tile: `source` (cut to the picture) repeated at its size from the top-left corner of
+// `target`, the last column and row cut at its edges. Nothing for an empty source.
+void DrawTile(HDC dc, const RECT& target, const TStripBitmap& picture, TPixelRect source);
+
+// The transparent blit: `picture` copied to the top-left corner of `target` (cut to its size),
+// leaving the target as it is where the picture has the colour `key`.
+void TransparentBlit(HDC dc, const RECT& target, const TDib& picture, TColor key);

@@ -1,0 +1,81 @@
+// The per-load bitmaps of a skin data component's elements: made once per load, made again when
+// a load replaces the elements, left alone by a load that fails.
+#include "image_ops.h"
+#include "skin_bitmaps.h"
+#include "skin_data_core.h"
+#include "skin_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using skin_fixture::Skin;
+using skin_fixture::Strip;
+
+std::vector<std::uint8_t> TwoPictureSkin(int strip) {
+    Skin s;
+    s.ini = "[Personality]\nTop=top.bmp\n[SunkEdge]\nImage=sunk.bmp\n[Buttons]\n"
+            "Bitmap=b.bmp\nCheckButton=c.bmp\n";
+    s.Image("top.bmp", Strip(strip, 2, 6, 4, true));
+    s.Image("sunk.bmp", Strip(strip + 1, 4, 5, 3));
+    s.Image("b.bmp", Strip(strip + 2, 5, 4, 4));
+    s.Image("c.bmp", Strip(strip + 3, 4, 13, 13));
+    return s.Pack();
+}
+
+TEST(SkinBitmaps, OncePerLoadAndAgainAfterTheNextOne) {
+    TSkinDataCore data;
+    data.SetSkinStream(TwoPictureSkin(1));
+    ASSERT_TRUE(data.LoadSkin());
+    const TSkinElements& e = data.Elements();
+    TSkinBitmaps bitmaps(e);
+
+    EXPECT_EQ(bitmaps.Of(e.BorderTop.Image).Colour().Pixels(), e.BorderTop.Image);
+    EXPECT_EQ(bitmaps.Of(e.SunkEdge->Image).Colour().Pixels(), e.SunkEdge->Image);
+    EXPECT_EQ(bitmaps.Of(e.Buttons.CheckImage).Colour().Pixels(), e.Buttons.CheckImage);
+    // Pictures the skin lacks are empty bitmaps, not errors.
+    EXPECT_TRUE(bitmaps.Of(e.BorderLeft.Image).Empty());
+    EXPECT_TRUE(bitmaps.Of(e.Buttons.RadioImage).Empty());
+    EXPECT_EQ(bitmaps.Builds(), 1);
+
+    // Another skin: the fixed element keeps its place, the generic one is a new object.
+    data.SetSkinStream(TwoPictureSkin(5));
+    ASSERT_TRUE(data.LoadSkin());
+    EXPECT_EQ(bitmaps.Of(e.BorderTop.Image).Colour().Pixels(), e.BorderTop.Image);
+    EXPECT_EQ(bitmaps.Of(e.SunkEdge->Image).Colour().Pixels(), e.SunkEdge->Image);
+    EXPECT_EQ(bitmaps.Of(e.Buttons.CheckImage).Colour().Pixels(), e.Buttons.CheckImage);
+    EXPECT_EQ(bitmaps.Builds(), 2);
+
+    // A damaged skin leaves the elements, and so the bitmaps, as they were.
+    data.SetSkinStream({1, 2, 3});
+    EXPECT_FALSE(data.LoadSkin());
+    EXPECT_EQ(bitmaps.Of(e.BorderTop.Image).Colour().Pixels(), e.BorderTop.Image);
+    EXPECT_EQ(bitmaps.Builds(), 2);
+}
+
+TEST(SkinBitmaps, APictureOfNoElementIsRefused) {
+    TSkinElements elements;
+    TSkinBitmaps bitmaps(elements);
+    const TPixelImage other = Strip(1, 1, 2, 2);
+    EXPECT_THROW(bitmaps.Of(other), std::invalid_argument);
+}
+
+TEST(SkinBitmaps, KeyMaskIsWhiteWhereThePictureIsMagenta) {
+    TPixelImage picture = Strip(1, 1, 35, 2);
+    picture.At(0, 0) = picture.At(33, 1) = PixelFromColor(kKeyColor);
+    const TStripBitmap bitmap(picture);
+    BITMAP info{};
+    ASSERT_TRUE(GetObjectW(bitmap.Mask().Handle(), sizeof info, &info));
+    ASSERT_EQ(info.bmBitsPixel, 1);
+    const auto* bits = static_cast<const std::uint8_t*>(info.bmBits);
+    const int stride = info.bmWidthBytes;
+    EXPECT_EQ(stride, 8);
+    GdiFlush();
+    EXPECT_EQ(bits[0], 0x80);          // row 0: the first pixel is key
+    EXPECT_EQ(bits[4], 0x00);          // pixels 32 to 34 are not
+    EXPECT_EQ(bits[stride + 4], 0x40); // row 1: pixel 33 is
+}
+
+} // namespace
