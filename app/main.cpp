@@ -2,6 +2,8 @@
 // description, the message loop.
 #include "Unit1.h"
 #include "application_window.h"
+#include "skin_form.h"
+#include "skin_manager.h"
 #include "ui/application.h"
 
 #include <windows.h>
@@ -22,6 +24,8 @@ std::string_view StoredDescription() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The skin data component of the main window creates the skin manager when it is read.
+    UseFormSkinning();
     try {
         ui::TApplication application;
         collector::SetApplicationWindow(application.Handle());
@@ -38,5 +42,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         ui::HandleException(nullptr);
         return 1;
     }
+    // Once every window is gone: the hook and whatever skinners are left.
+    FreeSkinManage();
     return 0;
 }

@@ -143,6 +143,8 @@ TSkinData::TSkinData(ui::TComponent* owner)
 
 TSkinData::~TSkinData() {
     Destroying();
+    // While the whole component still exists: the manager lets go of the windows it skins.
+    if (TSkinManagerLink* manager = SkinManager(false)) manager->UnregisterSkinData(*this);
 }
 
 const ui::TClassInfo& TSkinData::StaticClass() {

@@ -53,6 +53,22 @@ const TUser32Functions& User32Functions() {
     return user32.Functions();
 }
 
+OSVERSIONINFOW SystemVersion() {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExW(&version);
+#pragma GCC diagnostic pop
+    return version;
+}
+
+std::string WindowClassName(HWND window) {
+    char name[101] = {};
+    const int n = GetClassNameA(window, name, 100);
+    return std::string(name, static_cast<std::size_t>(std::max(n, 0)));
+}
+
 bool SkinGetScrollBarInfo(HWND window, LONG object, SCROLLBARINFO& info) {
     if (!user32.Functions().GetScrollBarInfo) return false;
     info.cbSize = sizeof(info);

@@ -20,6 +20,12 @@ struct TUser32Functions {
 };
 const TUser32Functions& User32Functions();
 
+// The system's version, as GetVersionEx reports it.
+OSVERSIONINFOW SystemVersion();
+
+// A window's class name as the skin's filters compare it: ANSI, at most 100 characters.
+std::string WindowClassName(HWND window);
+
 // GetScrollBarInfo, or false where the system has none.
 bool SkinGetScrollBarInfo(HWND window, LONG object, SCROLLBARINFO& info);
 // Asks for WM_MOUSELEAVE when the mouse leaves `window`; nothing where the system cannot.

@@ -7,6 +7,7 @@
 #include "pixel_image.h"
 #include "skin_archive.h"
 #include "skin_catalogue.h"
+#include "ui/form_text_binary.h"
 
 #include <string>
 #include <vector>
@@ -56,6 +57,16 @@ inline TSkinElements Load(const Skin& skin, const TSkinLoadInputs& inputs = {}) 
     TSkinElements elements;
     LoadSkinElements(elements, reader, inputs);
     return elements;
+}
+
+// "SkinStream = {...}" as a form description stores a compressed skin: its length, then its
+// bytes.
+inline std::string StreamLine(const std::vector<std::uint8_t>& skin) {
+    std::vector<std::uint8_t> property(4 + skin.size());
+    for (int i = 0; i < 4; ++i)
+        property[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(skin.size() >> (8 * i));
+    std::copy(skin.begin(), skin.end(), property.begin() + 4);
+    return "    SkinStream = " + form_text::FormatBinary(property, "      ") + "\n";
 }
 
 } // namespace skin_fixture

@@ -5,7 +5,6 @@
 #include "skin_fixture.h"
 
 #include "ui/form_binding.h"
-#include "ui/form_text_binary.h"
 #include "ui/properties.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +15,7 @@
 namespace {
 
 using skin_fixture::Skin;
+using skin_fixture::StreamLine;
 using skin_fixture::Strip;
 
 // The root a description is read into.
@@ -39,15 +39,6 @@ std::vector<std::uint8_t> SmallSkin(int version = 20000) {
     for (int i = 0; i < 4; ++i)
         archive[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(version >> (8 * i));
     return LzhEncodeContainer(archive);
-}
-
-// "SkinStream = {...}" for a compressed skin: its length, then its bytes.
-std::string StreamLine(const std::vector<std::uint8_t>& skin) {
-    std::vector<std::uint8_t> property(4 + skin.size());
-    for (int i = 0; i < 4; ++i)
-        property[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(skin.size() >> (8 * i));
-    std::copy(skin.begin(), skin.end(), property.begin() + 4);
-    return "    SkinStream = " + form_text::FormatBinary(property, "      ") + "\n";
 }
 
 class SkinDataTest : public testing::Test {

@@ -1,0 +1,29 @@
+// The skin engine's text drawer.
+#include "skin_draw_text.h"
+
+#include "skin_platform.h"
+
+#include <string>
+
+namespace {
+
+// The code page of the ANSI drawing path.
+constexpr UINT kSkinCodePage = CP_ACP;
+
+const bool unicodeDrawing = SystemVersion().dwPlatformId == VER_PLATFORM_WIN32_NT;
+
+} // namespace
+
+bool UnicodeDrawing() {
+    return unicodeDrawing;
+}
+
+int SkinDrawText(HDC dc, std::wstring_view text, RECT& rect, UINT format) {
+    const int length = static_cast<int>(text.size());
+    if (unicodeDrawing) return DrawTextW(dc, text.data(), length, &rect, format);
+    const int n =
+        WideCharToMultiByte(kSkinCodePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(kSkinCodePage, 0, text.data(), length, ansi.data(), n, nullptr, nullptr);
+    return DrawTextA(dc, ansi.c_str(), -1, &rect, format);
+}

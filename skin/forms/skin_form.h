@@ -1,0 +1,183 @@
+// TWinSkinForm: the form skinner of one top-level window (a form of the class library, or a
+// foreign window such as a system dialog). It sits in front of the window's procedure, answers
+// the non-client messages itself and lets everything else through: the client area inside the
+// skin's frame, the hit test over the skinned caption, activation, sizing, the system commands,
+// the start once attached, the resize to the skin's frame and back, MDI frames and children.
+//
+// The pictures come from elsewhere, through the members marked below: the frame painter (frame,
+// title, region, icon), the caption buttons and system menu, the menu bar, and the control
+// discovery. Until those exist their members do the least that keeps the window sound.
+#pragma once
+
+#include "skin_form_rules.h"
+
+#include "control_hook.h"
+#include "skinner_links.h"
+#include "window_subclass.h"
+
+#include "ui/component.h"
+#include "ui/graphics.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+class TSkinData;
+namespace ui {
+class TForm;
+class TTimer;
+} // namespace ui
+
+class TWinSkinForm : public ui::TComponent, public TFormSkinnerLink {
+public:
+    // `owner` is the skinned form, or none for a foreign window.
+    explicit TWinSkinForm(ui::TComponent* owner);
+    ~TWinSkinForm() override;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    // Set by the manager before attaching.
+    void SetWindow(HWND window, HMODULE moduleKey, const std::string& className);
+    // Takes the window over; skipped once subclassed. The form's own WindowProc is hooked too.
+    void AttachForm(TSkinData& skin, ui::TForm& form);
+    void AttachWindow(TSkinData& skin);
+    bool Subclassed() const { return subclass_.Installed(); }
+
+    // What the manager asks.
+    HWND Window() const override { return window_; }
+    HMODULE ModuleKey() const override { return moduleKey_; }
+    TSkinData* SkinData() const override { return skin_; }
+    TFormSkinState SkinState() const override { return skinState_; }
+    void SetSkinState(TFormSkinState state) override { skinState_ = state; }
+    bool IsMdiChild() const override { return formKind_ == TFormKind::MdiChild; }
+    void Detach() override { DetachWindow(true); }
+    void FreeCaptionButtons() override;
+    void UpdateFrameSizes() override;
+    void Refresh() override;
+    void SizeGripCreated(HWND grip) override;
+    void MdiMaximizedChanged(bool maximized) override;
+    void FreeSkinner() override;
+
+    // State the painters and the caption buttons read.
+    TFrameSizes FrameSizes() const { return frame_; }
+    int MenuBarHeight() const { return menuBarHeight_; }
+    TFrameKind FrameKind() const { return frameKind_; }
+    TFormKind FormKind() const { return formKind_; }
+    TWindowState WindowState() const { return windowState_; }
+    bool ActiveFlag() const { return active_; }
+    std::uint8_t CaptionButtonFlags() const { return buttonFlags_; }
+    bool FrameSkinning() const { return frameSkinning_; }
+    bool RightToLeft() const { return rightToLeft_; }
+    bool Sizeable() const { return sizeable_; }
+    bool DialogClass() const { return dialogClass_; }
+    HMENU SystemMenu() const { return systemMenu_; }
+    const ui::TFont& CaptionFont() const { return captionFont_; }
+    // A screen point in frame coordinates (from the window's top-left corner).
+    POINT FramePoint(POINT screen) const;
+
+    // ---- The frame painter's part (painting of the frame and title, the window region).
+    // Paints the skinned frame into `dc`, or into the window's own DC when none is given.
+    void PaintFrame(HDC dc);
+    // Shapes the window with the transparent pixels of the frame pictures.
+    void BuildRegion();
+    // The window's small icon as the caption shows it.
+    void BuildIconBitmap();
+
+    // ---- The caption buttons' and system menu's part.
+    void CreateCaptionButtons();
+    // A non-client mouse message over the caption; false leaves it to the window.
+    bool CaptionMouse(ui::TMessage& msg);
+    // Every tick of the hover timer while the window is active.
+    void HoverTick();
+    void ShowSystemMenu(POINT screen);
+
+private:
+    // SetWindowPos flags that only make the system ask for the frame again.
+    static constexpr UINT kReframe =
+        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+    // Where a message goes next in the window procedure.
+    enum class TStep { Stop, Next, NextHandled };
+
+    void Attach(TSkinData& skin);
+    void DetachWindow(bool full);
+    void WindowProcedure(ui::TMessage& msg);
+    TStep FirstStage(ui::TMessage& msg);
+    TStep SecondStage(ui::TMessage& msg);
+    TStep ThirdStage(ui::TMessage& msg);
+    void FormHook(ui::TMessage& msg);
+    void MdiClientProcedure(ui::TMessage& msg);
+    [[nodiscard]] bool Pass(ui::TMessage& msg) { return subclass_.Pass(msg); }
+    [[nodiscard]] bool SizeHandler(ui::TMessage& msg);
+    [[nodiscard]] bool SystemCommand(ui::TMessage& msg);
+    void Start();
+    void ResizeToSkin(bool fromClientRect);
+    void ReadWindowState();
+    void SetActive(bool active);
+    void AfterSkinning();
+    bool MaximisedMdiChild() const;
+
+    // ---- The menu bar's part.
+    // Makes the skinned menu bar of a window with a native menu; false when there is none.
+    bool AttachMenuBar();
+    // Frees the menu bar; with `restore` the window gets its native menu back.
+    void DetachMenuBar(bool restore);
+    // The native menu changed: the menu bar takes it up.
+    void ReloadMenuBar();
+    // The native menu goes once the menu bar shows it.
+    void RemoveNativeMenu();
+    // Opens the menu-bar item at a screen point, or the one with that accelerator (key 0: the
+    // first); false when none opened.
+    bool OpenMenuBarItemAt(POINT screen);
+    bool OpenMenuBarItemByKey(unsigned key);
+    void OwnerDrawMenus(bool on);
+    // Owner-drawn menu items (WM_DRAWITEM, WM_MEASUREITEM); false leaves them to the window.
+    bool MenuItemMessage(ui::TMessage& msg);
+
+    // ---- The control discovery's part.
+    void AssignControls();
+    void ControlRecreated(HWND control);
+    void ReloadSkinControls();
+    void FreeSkinControls(bool unhook);
+
+    TWindowSubclass subclass_;
+    TWindowSubclass mdiClientSubclass_;
+    TControlHook formHook_;
+    ui::TFont captionFont_;
+    std::unique_ptr<ui::TTimer> hoverTimer_;
+    TSkinData* skin_ = nullptr;
+    ui::TForm* form_ = nullptr;
+    HWND window_ = nullptr;
+    HMODULE moduleKey_ = nullptr;
+    std::string className_;
+    HWND owner_ = nullptr;
+    HWND mdiClient_ = nullptr;
+    HMENU systemMenu_ = nullptr;
+    TFrameSizes frame_;
+    TFrameSize systemExtra_;
+    int menuBarHeight_ = 0;
+    std::int32_t formColor_ = 0;
+    bool started_ = false;
+    bool frameSkinning_ = false;
+    bool hadSystemMenu_ = false;
+    bool menuTracking_ = false;
+    bool rightToLeft_ = false;
+    bool sizeable_ = false;
+    bool isChild_ = false;
+    bool unicode_ = true;
+    bool dialogClass_ = false;
+    bool menuUpdate_ = true;
+    bool active_ = true;
+    TFormKind formKind_ = TFormKind::Normal;
+    TFrameKind frameKind_ = TFrameKind::Sizeable;
+    std::uint8_t buttonFlags_ = 0;
+    TWindowState windowState_ = TWindowState::Normal;
+    TFormSkinState skinState_ = TFormSkinState::NotStarted;
+};
+
+// The manager's factory: a form skinner attached to `window`, or none when it cannot attach.
+TFormSkinnerLink* CreateWinSkinForm(TSkinData& skin, ui::TControl* control, HWND window,
+                                    HMODULE moduleKey, const std::string& className);
+
+// Plugs the skin manager with the form skinners into the skin data components.
+void UseFormSkinning();

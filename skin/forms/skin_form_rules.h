@@ -1,0 +1,109 @@
+// The form skinner's decisions as plain rules: the kinds of frame and form a window has, the
+// caption-button flags, the window state from the messages that change it, the skin's frame
+// sizes, the client area inside the skinned frame, the hit test over the skinned caption, the
+// sizes the window takes on and off the skin, and which stages of the window procedure run.
+#pragma once
+
+#include "skin_catalogue.h"
+#include "skin_manager_rules.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+enum class TFormKind : std::uint8_t { Normal, MdiFrame, MdiChild };
+enum class TFrameKind : std::uint8_t { Sizeable, Single, Captionless, Dialog };
+enum class TWindowState : std::uint8_t { Normal, Maximised, Minimised };
+
+// Caption-button flags, a byte of these bits.
+enum TCaptionButtonFlag : std::uint8_t {
+    cbHasMaximiseBox = 1,
+    cbHasMinimiseBox = 2,
+    cbHasHelp = 4,
+    cbHasSystemMenu = 8,
+    cbKeepStyle = 16, // the window's WS_SYSMENU bit is never touched
+};
+
+// The system's version as the rules need it.
+struct TPlatformVersion {
+    bool nt = true; // the Windows NT family (not 9x)
+    unsigned major = 0;
+    unsigned minor = 0;
+};
+
+struct TFrameSizes {
+    int left = 0;
+    int title = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const TFrameSizes&) const = default;
+};
+
+struct TFrameRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const TFrameRect&) const = default;
+};
+
+struct TFrameSize {
+    int width = 0, height = 0;
+    bool operator==(const TFrameSize&) const = default;
+};
+
+// "#32770" (system dialogs) and "TMessageForm" (the class library's message boxes).
+bool IsDialogClass(std::string_view className);
+
+// Without both caption bits: Captionless; else a sizing border: Sizeable; else a modal frame,
+// the dialog-frame extended style or a dialog class: Dialog; else Single.
+TFrameKind FrameKindOf(std::uint32_t style, std::uint32_t exStyle, std::string_view className);
+
+// Whether the window keeps its WS_SYSMENU bit: an application window on NT 5.0, or an ownerless
+// window that is no MDI child on a system whose minor version is 0 (major above 4).
+bool KeepsStyle(std::uint32_t exStyle, bool hasOwner, bool mdiChild, TPlatformVersion version);
+
+// The caption-button flags of a window; `systemMenuKnown` stands for a system menu handle the
+// skinner already has.
+std::uint8_t CaptionButtonFlags(std::uint32_t style, std::uint32_t exStyle, bool systemMenuKnown,
+                                bool keepStyle);
+
+// The state behind a show command of GetWindowPlacement.
+TWindowState StateFromShowCommand(unsigned showCommand);
+// The state after WM_SIZE of that size type; other types keep `current`.
+TWindowState StateAfterSize(unsigned sizeType, TWindowState current);
+// The state after a system command (WM_SYSCOMMAND's wParam); other commands keep `current`.
+TWindowState StateAfterSysCommand(unsigned command, TWindowState current);
+
+// The skin's frame: the height of one frame of the top picture, the widths of one frame of the
+// side pictures, the height of one frame of the bottom picture; nothing for a captionless frame.
+TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame);
+
+// The client rectangle inside the skinned frame of a window at `window` (either coordinates).
+TFrameRect SkinClientRect(TFrameRect window, TFrameSizes frame, int menuBarHeight);
+// Whether WM_NCCALCSIZE keeps the system's client rectangle: a captionless frame, or an MDI child
+// that is maximised or minimised.
+bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state);
+
+// The hit test over the skinned frame: what the system found outside its own caption and borders
+// (nowhere, or its caption) becomes the caption below the top 3 rows, and the menu bar below the
+// title when there is one. `frameY` counts from the window's top edge.
+int SkinHitTest(int systemResult, int frameY, int titleHeight, int menuBarHeight);
+
+// The window size that puts the skin's frame around a client area of `client`.
+TFrameSize SkinnedWindowSize(TFrameSize client, TFrameSizes frame, int menuBarHeight);
+// How much wider a dialog's window must grow so its caption fits between the title's text shift
+// and right clip (0 when it fits).
+int DialogCaptionWidening(int windowWidth, int textShift, int captionWidth, int textRightClip);
+// The window size back on the system's frame: `window` grown by the system's non-client size
+// and shrunk by the skin's frame.
+TFrameSize SystemFrameWindowSize(TFrameSize window, TFrameSize systemExtra, TFrameSizes frame,
+                                 int menuBarHeight);
+
+// The system command a menu command id stands for (owner-drawn system menus send them as
+// WM_COMMAND), or nullopt.
+std::optional<unsigned> SystemCommandOfMenuId(unsigned id);
+
+// Which stages of the window procedure a message goes through once the first has let it by.
+// The second stage (activation, state, commands) runs for top-level windows and MDI children.
+bool UsesSecondStage(TFormKind form, bool isChild);
+// The third (the non-client messages) once the skinner started, unless a maximised MDI child
+// leaves its frame to the system.
+bool UsesThirdStage(TFormKind form, TWindowState state, TFormSkinState skinState);

@@ -1,0 +1,216 @@
+// The form skinner's rules: frame and form kinds, KeepStyle and the caption-button flags, the
+// window state, the skin's frame sizes, the client area and window sizes around it, the hit test,
+// the system commands of menu items, and the stages of the window procedure.
+#include "skin_form_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint32_t kCaption = 0x00C00000, kBorder = 0x00800000, kDlgFrame = 0x00400000,
+                        kSysMenu = 0x00080000, kThickFrame = 0x00040000, kMinBox = 0x00020000,
+                        kMaxBox = 0x00010000, kModalFrame = 0x80, kPopup = 0x80000000;
+constexpr std::uint32_t kExDlgModalFrame = 1, kExContextHelp = 0x400, kExAppWindow = 0x40000;
+
+TEST(SkinFormRules, FrameKinds) {
+    const struct {
+        std::uint32_t style;
+        std::uint32_t exStyle;
+        const char* cls;
+        TFrameKind kind;
+    } cases[] = {
+        // The main window: a dialog frame with a caption.
+        {kPopup | kCaption | kModalFrame | kSysMenu, kExDlgModalFrame, "TForm1",
+         TFrameKind::Dialog},
+        {kCaption | kThickFrame, 0, "TForm2", TFrameKind::Sizeable},
+        {kCaption | kThickFrame | kModalFrame, 0, "TForm2", TFrameKind::Sizeable},
+        {kCaption, 0, "TForm2", TFrameKind::Single},
+        {kCaption, kExDlgModalFrame, "TForm2", TFrameKind::Dialog},
+        {kCaption, 0, "#32770", TFrameKind::Dialog},
+        {kCaption, 0, "TMessageForm", TFrameKind::Dialog},
+        {kCaption, 0, "TMessageForm2", TFrameKind::Single},
+        {kBorder | kThickFrame, 0, "TForm2", TFrameKind::Captionless},
+        {kDlgFrame | kModalFrame, kExDlgModalFrame, "#32770", TFrameKind::Captionless},
+        {kPopup, 0, "TForm2", TFrameKind::Captionless},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FrameKindOf(c.style, c.exStyle, c.cls), c.kind) << c.cls << " " << c.style;
+    EXPECT_TRUE(IsDialogClass("#32770"));
+    EXPECT_TRUE(IsDialogClass("TMessageForm"));
+    EXPECT_FALSE(IsDialogClass("tmessageform"));
+}
+
+TEST(SkinFormRules, KeepStyle) {
+    const TPlatformVersion nt50{true, 5, 0}, xp{true, 5, 1}, win10{true, 10, 0}, nt4{true, 4, 0},
+        me{false, 4, 90}, nineX5{false, 5, 0};
+    const struct {
+        std::uint32_t exStyle;
+        bool owner;
+        bool mdi;
+        TPlatformVersion version;
+        bool keep;
+    } cases[] = {
+        {kExAppWindow, true, false, nt50, true}, {kExAppWindow, true, true, nt50, true},
+        {kExAppWindow, true, false, xp, false},  {kExAppWindow, true, false, nineX5, false},
+        {0, true, false, nt50, false},           {0, false, false, nt50, true},
+        {0, false, false, win10, true},          {0, false, false, nineX5, true},
+        {0, false, true, nt50, false},           {0, false, false, xp, false},
+        {0, false, false, nt4, false},           {kExAppWindow, false, false, me, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KeepsStyle(c.exStyle, c.owner, c.mdi, c.version), c.keep)
+            << c.exStyle << " " << c.owner << " " << c.mdi << " " << c.version.major << "."
+            << c.version.minor;
+    }
+}
+
+TEST(SkinFormRules, CaptionButtonFlags) {
+    const struct {
+        std::uint32_t style;
+        std::uint32_t exStyle;
+        bool menuKnown;
+        bool keep;
+        std::uint8_t flags;
+    } cases[] = {
+        {kCaption | kSysMenu, 0, false, false, cbHasSystemMenu},
+        {kCaption | kSysMenu | kMinBox | kMaxBox, kExContextHelp, false, true,
+         cbHasSystemMenu | cbHasMinimiseBox | cbHasMaximiseBox | cbHasHelp | cbKeepStyle},
+        {kCaption, 0, true, false, cbHasSystemMenu},
+        {kCaption | kMaxBox, 0, false, false, cbHasMaximiseBox},
+        {kCaption | kMinBox, 0, false, false, cbHasMinimiseBox},
+        {kCaption, 0, false, false, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CaptionButtonFlags(c.style, c.exStyle, c.menuKnown, c.keep), c.flags) << c.style;
+}
+
+TEST(SkinFormRules, WindowState) {
+    using W = TWindowState;
+    const struct {
+        unsigned show;
+        W state;
+    } shows[] = {{0, W::Normal}, {1, W::Normal}, {2, W::Minimised}, {3, W::Maximised},
+                 {4, W::Normal}, {5, W::Normal}, {6, W::Minimised}, {7, W::Minimised},
+                 {8, W::Normal}, {9, W::Normal}};
+    for (const auto& c : shows)
+        EXPECT_EQ(StateFromShowCommand(c.show), c.state) << c.show;
+
+    const struct {
+        unsigned size;
+        W before, after;
+    } sizes[] = {{0, W::Maximised, W::Normal},
+                 {1, W::Normal, W::Minimised},
+                 {2, W::Normal, W::Maximised},
+                 {3, W::Minimised, W::Minimised},
+                 {4, W::Maximised, W::Maximised}};
+    for (const auto& c : sizes)
+        EXPECT_EQ(StateAfterSize(c.size, c.before), c.after) << c.size;
+
+    const struct {
+        unsigned command;
+        W before, after;
+    } commands[] = {{0xF020, W::Normal, W::Minimised},    {0xF030, W::Normal, W::Maximised},
+                    {0xF032, W::Normal, W::Maximised},    {0xF120, W::Maximised, W::Normal},
+                    {0xF060, W::Maximised, W::Maximised}, {0xF100, W::Minimised, W::Minimised}};
+    for (const auto& c : commands)
+        EXPECT_EQ(StateAfterSysCommand(c.command, c.before), c.after) << c.command;
+}
+
+TEST(SkinFormRules, FrameSizesFromOneFrameOfEachPicture) {
+    TSkinElements skin;
+    // Side pictures with two frames side by side, top and bottom ones with two stacked.
+    skin.BorderLeft.Image = TPixelImage(10, 300);
+    skin.BorderLeft.Frame = 2;
+    skin.BorderRight.Image = TPixelImage(12, 300);
+    skin.BorderRight.Frame = 2;
+    skin.BorderTop.Image = TPixelImage(100, 48);
+    skin.BorderTop.Frame = 2;
+    skin.BorderBottom.Image = TPixelImage(100, 21);
+    skin.BorderBottom.Frame = 3;
+    EXPECT_EQ(FrameSizesOf(skin, TFrameKind::Dialog), (TFrameSizes{5, 24, 6, 7}));
+    EXPECT_EQ(FrameSizesOf(skin, TFrameKind::Sizeable), (TFrameSizes{5, 24, 6, 7}));
+    EXPECT_EQ(FrameSizesOf(skin, TFrameKind::Captionless), TFrameSizes{});
+    // A skin without frame pictures has no frame.
+    EXPECT_EQ(FrameSizesOf(TSkinElements{}, TFrameKind::Single), TFrameSizes{});
+}
+
+TEST(SkinFormRules, ClientAreaAndWindowSizesAroundIt) {
+    // The main window on the default skin's frame.
+    const TFrameSizes frame{4, 26, 4, 4};
+    const TFrameSize window = SkinnedWindowSize({263, 354}, frame, 0);
+    EXPECT_EQ(window, (TFrameSize{271, 384}));
+    EXPECT_EQ(SkinClientRect({100, 50, 100 + 271, 50 + 384}, frame, 0),
+              (TFrameRect{104, 76, 104 + 263, 76 + 354}));
+    // A menu bar sits between the title and the client area.
+    const TFrameSizes odd{5, 24, 6, 7};
+    EXPECT_EQ(SkinnedWindowSize({200, 100}, odd, 19), (TFrameSize{211, 150}));
+    EXPECT_EQ(SkinClientRect({0, 0, 211, 150}, odd, 19), (TFrameRect{5, 43, 205, 143}));
+    // Back on the system's frame the client area is the one the skin had.
+    const TFrameSize systemExtra{6, 25};
+    EXPECT_EQ(SystemFrameWindowSize(window, systemExtra, frame, 0), (TFrameSize{269, 379}));
+    EXPECT_EQ(SystemFrameWindowSize({211, 150}, systemExtra, odd, 19), (TFrameSize{206, 125}));
+
+    using F = TFrameKind;
+    using K = TFormKind;
+    using W = TWindowState;
+    EXPECT_TRUE(KeepsSystemClientArea(F::Captionless, K::Normal, W::Normal));
+    EXPECT_FALSE(KeepsSystemClientArea(F::Dialog, K::Normal, W::Maximised));
+    EXPECT_FALSE(KeepsSystemClientArea(F::Sizeable, K::MdiChild, W::Normal));
+    EXPECT_TRUE(KeepsSystemClientArea(F::Sizeable, K::MdiChild, W::Maximised));
+    EXPECT_TRUE(KeepsSystemClientArea(F::Sizeable, K::MdiChild, W::Minimised));
+}
+
+TEST(SkinFormRules, HitTestOverTheSkinnedCaption) {
+    constexpr int nowhere = 0, client = 1, caption = 2, sysMenu = 3, menu = 5, left = 10, top = 12,
+                  close = 20;
+    const struct {
+        int system;
+        int y;
+        int menuBar;
+        int result;
+    } cases[] = {
+        {nowhere, 4, 0, caption},  {caption, 4, 0, caption},   {nowhere, 3, 0, nowhere},
+        {caption, 0, 0, caption},  {nowhere, 25, 0, caption},  {nowhere, 30, 19, menu},
+        {caption, 27, 19, menu},   {nowhere, 26, 19, caption}, {nowhere, 2, 19, nowhere},
+        {client, 30, 0, client},   {left, 10, 0, left},        {top, 1, 0, top},
+        {sysMenu, 10, 0, sysMenu}, {close, 10, 0, close},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SkinHitTest(c.system, c.y, 26, c.menuBar), c.result)
+            << c.system << " at " << c.y << " menu bar " << c.menuBar;
+    }
+}
+
+TEST(SkinFormRules, DialogCaptionWidening) {
+    // TextShift 24, TextRightClip 84.
+    EXPECT_EQ(DialogCaptionWidening(271, 24, 100, 84), 0);
+    EXPECT_EQ(DialogCaptionWidening(208, 24, 100, 84), 0);
+    EXPECT_EQ(DialogCaptionWidening(207, 24, 100, 84), 1);
+    EXPECT_EQ(DialogCaptionWidening(150, 24, 200, 84), 158);
+}
+
+TEST(SkinFormRules, SystemCommandsOfMenuItems) {
+    for (unsigned id : {0xF000u, 0xF010u, 0xF020u, 0xF030u, 0xF040u, 0xF050u, 0xF060u, 0xF120u})
+        EXPECT_EQ(SystemCommandOfMenuId(id), std::optional<unsigned>(id)) << id;
+    for (unsigned id : {0u, 1u, 0xF061u, 0xF100u, 0xF130u, 0xF180u, 0xFF00u})
+        EXPECT_EQ(SystemCommandOfMenuId(id), std::nullopt) << id;
+}
+
+TEST(SkinFormRules, StagesOfTheWindowProcedure) {
+    using K = TFormKind;
+    using W = TWindowState;
+    using S = TFormSkinState;
+    EXPECT_TRUE(UsesSecondStage(K::Normal, false));
+    EXPECT_TRUE(UsesSecondStage(K::MdiFrame, false));
+    EXPECT_FALSE(UsesSecondStage(K::Normal, true));
+    EXPECT_TRUE(UsesSecondStage(K::MdiChild, true));
+
+    EXPECT_TRUE(UsesThirdStage(K::Normal, W::Maximised, S::Active));
+    EXPECT_TRUE(UsesThirdStage(K::Normal, W::Normal, S::Resizing));
+    EXPECT_FALSE(UsesThirdStage(K::Normal, W::Normal, S::NotStarted));
+    EXPECT_TRUE(UsesThirdStage(K::MdiChild, W::Normal, S::Active));
+    EXPECT_TRUE(UsesThirdStage(K::MdiChild, W::Minimised, S::Active));
+    EXPECT_FALSE(UsesThirdStage(K::MdiChild, W::Maximised, S::Active));
+}
+
+} // namespace

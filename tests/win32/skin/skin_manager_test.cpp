@@ -1,0 +1,578 @@
+// The skin manager and the form skinner under Wine: forms read from descriptions with a skin
+// data component are skinned at their first activation and only once; the filters (tag 99,
+// foreign windows, dialogs); the skinned frame around an unchanged client area; the caption
+// drags the window; the deferred actions switch skinning off and on, take up a new skin and
+// re-skin one window; a damaged skin leaves the window as it was; popup menus; MDI frames.
+#include "skin_data.h"
+#include "skin_fixture.h"
+#include "skin_form.h"
+#include "skin_manager.h"
+#include "skin_messages.h"
+
+#include "desktop.h"
+#include "ui/form_binding.h"
+#include "ui/stdctrls.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using skin_fixture::Skin;
+using skin_fixture::StreamLine;
+using skin_fixture::Strip;
+
+// A skin whose frame is `left`, `title`, `right` and `bottom` pixels wide, face colour 10 20 30.
+std::vector<std::uint8_t> FrameSkin(int left = 5, int title = 24, int right = 6, int bottom = 7) {
+    Skin s;
+    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
+            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n"
+            "[Colours]\nButtonFace=10 20 30\n";
+    s.Image("left.bmp", Strip(1, 2, left, 60));
+    s.Image("right.bmp", Strip(2, 2, right, 60));
+    s.Image("top.bmp", Strip(3, 2, 40, title, true));
+    s.Image("bottom.bmp", Strip(4, 2, 40, bottom, true));
+    return s.Pack();
+}
+
+class TSkinTestForm : public ui::TForm {
+public:
+    explicit TSkinTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+        RegisterMethod(L"Button1Click", ui::TNotifyEvent([this](ui::TPersistent*) { ++clicks; }));
+        RegisterMethod(L"FormClose",
+                       ui::TCloseEvent([this](ui::TPersistent*, ui::TCloseAction&) { ++closes; }));
+    }
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TSkinTestForm", &ui::TForm::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    TSkinData* Skin() const { return dynamic_cast<TSkinData*>(FindComponent(L"SkinData1")); }
+
+    int clicks = 0;
+    int closes = 0;
+};
+
+// A dialog template of the given style, without controls.
+std::vector<WORD> DialogTemplate(DWORD style) {
+    std::vector<WORD> t(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    auto* d = reinterpret_cast<DLGTEMPLATE*>(t.data());
+    d->style = style;
+    d->x = 10;
+    d->y = 10;
+    d->cx = 120;
+    d->cy = 80;
+    for (const wchar_t c : std::wstring(L"Dlg"))
+        t.push_back(static_cast<WORD>(c));
+    t.push_back(0);
+    return t;
+}
+
+INT_PTR CALLBACK QuietDialog(HWND, UINT msg, WPARAM, LPARAM) {
+    return msg == WM_INITDIALOG;
+}
+
+// A module that is not this program, for foreign windows.
+HINSTANCE Foreign() {
+    return GetModuleHandleW(L"user32.dll");
+}
+
+class SkinManagerTest : public ui_test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        ui::RegisterComponentClass<TSkinData>();
+        ui::RegisterComponentClass<ui::TButton>();
+        // No message box may stop an unattended run.
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+    }
+    void TearDown() override {
+        for (HWND w : windows_)
+            if (IsWindow(w)) DestroyWindow(w);
+        AppTest::TearDown();
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+
+    // A form like the main window (263 x 354 client area, dialog frame) with a button and a
+    // skin data component holding `skin`.
+    TSkinTestForm* NewForm(const std::string& properties = "",
+                           const std::vector<std::uint8_t>& skin = FrameSkin()) {
+        auto* form = new TSkinTestForm(app_.get());
+        form->LoadDescription("object SkinTestForm: TSkinTestForm\n"
+                              "  Left = 200\n  Top = 150\n"
+                              "  BorderIcons = [biSystemMenu]\n  BorderStyle = bsDialog\n"
+                              "  Caption = 'Skinned'\n  ClientHeight = 354\n  ClientWidth = 263\n"
+                              "  OnClose = FormClose\n" +
+                              properties +
+                              "  object Button1: TButton\n    Left = 9\n    Top = 209\n"
+                              "    Width = 59\n    Height = 38\n    Caption = 'Go'\n"
+                              "    OnClick = Button1Click\n  end\n"
+                              "  object SkinData1: TSkinData\n    Active = True\n" +
+                              StreamLine(skin) + "  end\nend\n");
+        return form;
+    }
+    TSkinManage& Manager() { return *SkinManage(); }
+    TWinSkinForm* Skinner(HWND window) {
+        return SkinManage() ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window))
+                            : nullptr;
+    }
+    bool Skinned(HWND window) {
+        return PumpUntil([&] {
+            const TWinSkinForm* s = Skinner(window);
+            return s && s->SkinState() == TFormSkinState::Active;
+        });
+    }
+    TFrameSize ClientSize(HWND window) {
+        RECT r{};
+        GetClientRect(window, &r);
+        return {r.right, r.bottom};
+    }
+    TFrameSize WindowSize(HWND window) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        return {r.right - r.left, r.bottom - r.top};
+    }
+    // A window of another module, shown and activated.
+    HWND ForeignWindow() {
+        HWND w = CreateWindowExW(0, L"Static", L"Foreign", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                 200, 150, nullptr, nullptr, Foreign(), nullptr);
+        windows_.push_back(w);
+        return w;
+    }
+
+    std::vector<HWND> windows_;
+};
+
+TEST_F(SkinManagerTest, AFormIsSkinnedOnceFromItsFirstActivation) {
+    TSkinTestForm* form = NewForm();
+    // Loaded switched skinning on; with no window activated yet there is nothing to time.
+    ASSERT_TRUE(SkinManage());
+    EXPECT_TRUE(Manager().SkinningOn);
+    EXPECT_EQ(Manager().State(), TSkinManagerState::NotStarted);
+    EXPECT_FALSE(Manager().TimerEnabled());
+    EXPECT_EQ(Manager().SkinDatas().size(), 1u);
+
+    const HWND h = form->Handle();
+    const TFrameSize before = WindowSize(h);
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+    EXPECT_EQ(Manager().State(), TSkinManagerState::Running);
+    EXPECT_EQ(Manager().Forms().size(), 1u);
+    EXPECT_EQ(SendMessageW(h, SM_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(h, kSkinCheckMessage, 0, kSkinCheck), kSkinCheck);
+
+    // The client area stays, the window takes on the skin's frame.
+    TWinSkinForm* skinner = Skinner(h);
+    EXPECT_EQ(skinner->FrameSizes(), (TFrameSizes{5, 24, 6, 7}));
+    EXPECT_EQ(skinner->FrameKind(), TFrameKind::Dialog);
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+    EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}))
+        << "system frame was " << before.width << "x" << before.height;
+    RECT outer{};
+    GetWindowRect(h, &outer);
+    POINT origin{0, 0};
+    ClientToScreen(h, &origin);
+    EXPECT_EQ(origin.x - outer.left, 5);
+    EXPECT_EQ(origin.y - outer.top, 24);
+    EXPECT_EQ(outer.left, 200) << "the window keeps its place";
+    EXPECT_EQ(form->Color(), RGBColor(10, 20, 30));
+    // The system's caption buttons and system menu stay away.
+    Pump(100ms);
+    EXPECT_FALSE(GetWindowLongW(h, GWL_STYLE) & WS_SYSMENU);
+
+    // Activated again, after another window was: nothing new.
+    const HWND other = ForeignWindow();
+    SetActiveWindow(other);
+    Pump(100ms);
+    SetActiveWindow(h);
+    Pump(400ms);
+    EXPECT_EQ(Manager().Forms().size(), 1u);
+    EXPECT_EQ(Skinner(h), skinner);
+    EXPECT_FALSE(Manager().SkinWindow(h));
+    EXPECT_FALSE(Skinner(other)) << "a foreign window that is no dialog";
+
+    // The form still works through the skinner.
+    SendMessageW(dynamic_cast<ui::TButton*>(form->FindComponent(L"Button1"))->Handle(), BM_CLICK, 0,
+                 0);
+    EXPECT_EQ(form->clicks, 1);
+    ui_test::AppTest::Pump(100ms);
+    testing_desktop::SaveScreenshot(L"skin_manager_form");
+}
+
+TEST_F(SkinManagerTest, Tag99IsNeverSkinnedWhateverDisableTagSays) {
+    TSkinTestForm* tagged = NewForm("  Tag = 99\n");
+    tagged->Skin()->DisableTag = 5;
+    tagged->Show();
+    TSkinTestForm* disabled = NewForm("  Tag = 5\n");
+    disabled->Show();
+    ASSERT_TRUE(Skinned(disabled->Handle()));
+    SetActiveWindow(tagged->Handle());
+    Pump(400ms);
+    EXPECT_FALSE(Skinner(tagged->Handle()));
+    EXPECT_EQ(SendMessageW(tagged->Handle(), SM_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(Manager().Forms().size(), 1u);
+}
+
+TEST_F(SkinManagerTest, ForeignDialogsAreSkinnedUnlessStyle0x200) {
+    NewForm();
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    for (const DWORD extra : {DWORD{0}, DWORD{0x200}}) {
+        const std::vector<WORD> t = DialogTemplate(style | extra);
+        HWND dialog = CreateDialogIndirectParamW(
+            Foreign(), reinterpret_cast<const DLGTEMPLATE*>(t.data()), nullptr, QuietDialog, 0);
+        ASSERT_TRUE(dialog);
+        windows_.push_back(dialog);
+        const TFrameSize client = ClientSize(dialog);
+        ShowWindow(dialog, SW_SHOW);
+        SetActiveWindow(dialog);
+        if (extra) {
+            Pump(400ms);
+            EXPECT_FALSE(Skinner(dialog));
+            continue;
+        }
+        ASSERT_TRUE(Skinned(dialog));
+        const TWinSkinForm* skinner = Skinner(dialog);
+        EXPECT_TRUE(skinner->DialogClass());
+        EXPECT_EQ(skinner->FrameKind(), TFrameKind::Dialog);
+        EXPECT_EQ(ClientSize(dialog), client);
+        EXPECT_EQ(WindowSize(dialog), (TFrameSize{client.width + 11, client.height + 31}));
+        // A foreign window's background is the skin's face.
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(dialog);
+        EXPECT_EQ(GetPixel(dc, 10, 10), RGB(10, 20, 30));
+        ReleaseDC(dialog, dc);
+    }
+}
+
+TEST_F(SkinManagerTest, TheSkinnedCaptionDragsTheWindow) {
+    TSkinTestForm* form = NewForm();
+    const HWND h = form->Handle();
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+    RECT r{};
+    GetWindowRect(h, &r);
+    auto hit = [&](int x, int y) {
+        return SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(r.left + x, r.top + y));
+    };
+    EXPECT_EQ(hit(60, 12), HTCAPTION);
+    EXPECT_EQ(hit(60, 4), HTCAPTION);
+    EXPECT_EQ(hit(60, 30), HTCLIENT);
+    EXPECT_NE(hit(60, 2), HTCLIENT);
+
+    SetForegroundWindow(h);
+    const POINT grab{r.left + 60, r.top + 12};
+    MoveTo(grab);
+    INPUT in[3]{};
+    for (INPUT& i : in)
+        i.type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dx = MulDiv(grab.x + 70, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in[1].mi.dy = MulDiv(grab.y + 40, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, in, sizeof(INPUT));
+    EXPECT_TRUE(PumpUntil([&] {
+        RECT now{};
+        GetWindowRect(h, &now);
+        return now.left == r.left + 70 && now.top == r.top + 40;
+    }));
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+}
+
+TEST_F(SkinManagerTest, ADamagedSkinLeavesTheWindowUnskinnedAndWorking) {
+    std::vector<std::uint8_t> damaged = FrameSkin();
+    for (std::uint8_t& b : damaged)
+        b ^= 0x5A;
+    TSkinTestForm* form = NewForm("", damaged);
+    EXPECT_FALSE(form->Skin()->SkinLoaded());
+    EXPECT_FALSE(form->Skin()->Active());
+    const HWND h = form->Handle();
+    const TFrameSize before = WindowSize(h);
+    form->Show();
+    Pump(500ms);
+    EXPECT_TRUE(Manager().Forms().empty());
+    EXPECT_EQ(SendMessageW(h, SM_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(WindowSize(h), before);
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+    EXPECT_TRUE(GetWindowLongW(h, GWL_STYLE) & WS_SYSMENU);
+    SendMessageW(dynamic_cast<ui::TButton*>(form->FindComponent(L"Button1"))->Handle(), BM_CLICK, 0,
+                 0);
+    EXPECT_EQ(form->clicks, 1);
+}
+
+TEST_F(SkinManagerTest, SkinningSwitchedOffAndOnAgain) {
+    TSkinTestForm* form = NewForm();
+    TSkinData* skin = form->Skin();
+    int changed = 0, afterSkin = 0;
+    skin->OnSkinChanged = [&](TSkinDataCore&) { ++changed; };
+    skin->OnAfterSkinForm = [&](TSkinDataCore&, TWindowHandle w, const std::string& name) {
+        EXPECT_EQ(reinterpret_cast<HWND>(w), form->Handle());
+        EXPECT_EQ(name, "TSkinTestForm");
+        ++afterSkin;
+    };
+    const HWND h = form->Handle();
+    const TFrameSize system = WindowSize(h);
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+    EXPECT_EQ(afterSkin, 1);
+
+    skin->SetActive(false);
+    EXPECT_TRUE(Manager().TimerEnabled());
+    EXPECT_EQ(Manager().TimerInterval(), 250u);
+    ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+    EXPECT_TRUE(Manager().Forms().empty());
+    EXPECT_FALSE(Manager().SkinningOn);
+    EXPECT_EQ(Manager().PendingSkinData, nullptr);
+    EXPECT_EQ(SendMessageW(h, SM_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+    EXPECT_EQ(WindowSize(h), system);
+    EXPECT_TRUE(GetWindowLongW(h, GWL_STYLE) & WS_SYSMENU);
+    // A window activated meanwhile stays as it is.
+    SetActiveWindow(ForeignWindow());
+    SetActiveWindow(h);
+    Pump(300ms);
+    EXPECT_TRUE(Manager().Forms().empty());
+
+    skin->SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return changed == 2; }));
+    ASSERT_TRUE(Skinned(h));
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+    EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}));
+    EXPECT_EQ(afterSkin, 2);
+}
+
+TEST_F(SkinManagerTest, ANewSkinIsTakenUpByTheSkinnedForms) {
+    TSkinTestForm* form = NewForm();
+    TSkinData* skin = form->Skin();
+    int changed = 0, afterSkin = 0;
+    skin->OnSkinChanged = [&](TSkinDataCore&) { ++changed; };
+    skin->OnAfterSkinForm = [&](TSkinDataCore&, TWindowHandle, const std::string&) { ++afterSkin; };
+    const HWND h = form->Handle();
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+
+    skin->SetSkinStream(FrameSkin(8, 30, 9, 10));
+    ASSERT_TRUE(skin->LoadSkin());
+    skin->ApplySkin();
+    ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+    EXPECT_EQ(Skinner(h)->FrameSizes(), (TFrameSizes{8, 30, 9, 10}));
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+    EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 17, 354 + 40}));
+    EXPECT_EQ(afterSkin, 2);
+    EXPECT_EQ(Skinner(h)->SkinState(), TFormSkinState::Active);
+}
+
+TEST_F(SkinManagerTest, ReskinningOneWindowMakesAFreshSkinnerAndNoEvent) {
+    TSkinTestForm* form = NewForm();
+    TSkinData* skin = form->Skin();
+    int changed = 0, afterSkin = 0;
+    skin->OnSkinChanged = [&](TSkinDataCore&) { ++changed; };
+    skin->OnAfterSkinForm = [&](TSkinDataCore&, TWindowHandle, const std::string&) { ++afterSkin; };
+    const HWND h = form->Handle();
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+
+    Manager().ReskinWindow = h;
+    Manager().PendingSkinData = skin;
+    Manager().ScheduleAction(TSkinAction::Reskin, 10);
+    ASSERT_TRUE(PumpUntil([&] { return afterSkin == 2; }));
+    ASSERT_TRUE(Skinned(h));
+    EXPECT_EQ(Manager().Forms().size(), 1u);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(Manager().PendingSkinData, skin);
+    EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}));
+}
+
+TEST_F(SkinManagerTest, ASystemCommandFromAMenuItemBecomesASystemCommand) {
+    TSkinTestForm* form = NewForm();
+    const HWND h = form->Handle();
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+    SendMessageW(h, WM_COMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(form->closes, 0) << "posted, not sent";
+    EXPECT_TRUE(PumpUntil([&] { return form->closes == 1; }));
+}
+
+TEST_F(SkinManagerTest, ACaptionlessWindowKeepsItsSize) {
+    TSkinTestForm* form = NewForm("  BorderStyle = bsNone\n");
+    const HWND h = form->Handle();
+    const TFrameSize before = WindowSize(h);
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+    EXPECT_EQ(Skinner(h)->FrameKind(), TFrameKind::Captionless);
+    EXPECT_EQ(Skinner(h)->FrameSizes(), TFrameSizes{});
+    EXPECT_EQ(WindowSize(h), before);
+    EXPECT_EQ(ClientSize(h), before);
+}
+
+TEST_F(SkinManagerTest, TheSkinnerGoesWithItsForm) {
+    TSkinTestForm* form = NewForm();
+    const HWND h = form->Handle();
+    form->Show();
+    ASSERT_TRUE(Skinned(h));
+    form->Release();
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(h); }));
+    EXPECT_TRUE(Manager().Forms().empty());
+}
+
+// Popup-menu skinners, as the menus will make them.
+class TFakePopup final : public TPopupSkinnerLink {
+public:
+    explicit TFakePopup(HWND window, std::vector<TFakePopup*>& alive)
+        : window_(window), alive_(alive) {
+        alive_.push_back(this);
+    }
+    HWND Window() const override { return window_; }
+    void SetFromMenuBar(bool v) override { fromMenuBar = v; }
+    HMENU Menu() const override { return menu_; }
+    void SetMenu(HMENU menu) override { menu_ = menu; }
+    HBITMAP Bitmap() const override { return nullptr; }
+    void FreeSkinner() override {
+        std::erase(alive_, this);
+        delete this;
+    }
+    bool fromMenuBar = false;
+
+private:
+    HWND window_;
+    HMENU menu_ = nullptr;
+    std::vector<TFakePopup*>& alive_;
+};
+
+std::vector<TFakePopup*>* openPopups = nullptr;
+std::size_t seenWhileOpen = 0;
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    seenWhileOpen = openPopups->size();
+    EndMenu();
+}
+
+TEST_F(SkinManagerTest, PopupMenusAreSkinnedWhileTheyExistByTheirFamily) {
+    std::vector<TFakePopup*> alive;
+    std::vector<HWND> made;
+    openPopups = &alive;
+    UseSkinManage(CreateWinSkinForm, [&](TSkinData&, HWND window) -> TPopupSkinnerLink* {
+        made.push_back(window);
+        return new TFakePopup(window, alive);
+    });
+    TSkinTestForm* form = NewForm();
+    form->Show();
+    ASSERT_TRUE(Skinned(form->Handle()));
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"One");
+    auto track = [&] {
+        seenWhileOpen = 0;
+        SetTimer(nullptr, 0, 200, CloseMenu);
+        // Without notifications: the form would name the menu's family itself.
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 300, 300, 0, form->Handle(), nullptr);
+        Pump(100ms);
+    };
+
+    track();
+    EXPECT_EQ(made.size(), 1u);
+    EXPECT_EQ(seenWhileOpen, 1u);
+    EXPECT_TRUE(alive.empty());
+    EXPECT_TRUE(Manager().PopupMenus().empty());
+
+    // A system menu needs the system-menu switch; the family is forgotten once it is closed.
+    TSkinData* skin = form->Skin();
+    skin->SkinControls &= ~SetOf<TSkinControls>(xcSystemMenu);
+    Manager().PopupKind = 2;
+    track();
+    EXPECT_EQ(made.size(), 1u);
+    EXPECT_EQ(Manager().PopupKind, 0);
+
+    skin->SkinControls |= SetOf<TSkinControls>(xcSystemMenu);
+    Manager().PopupKind = 2;
+    Manager().PopupFromMenuBar = true;
+    track();
+    EXPECT_EQ(made.size(), 2u);
+    EXPECT_EQ(seenWhileOpen, 1u);
+    EXPECT_EQ(Manager().PopupKind, 0);
+    EXPECT_FALSE(Manager().PopupFromMenuBar);
+    DestroyMenu(menu);
+    openPopups = nullptr;
+}
+
+LRESULT CALLBACK MdiFrameProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    static HWND client = nullptr;
+    if (msg == WM_CREATE) {
+        CLIENTCREATESTRUCT ccs{};
+        client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE,
+                                 0, 0, 0, 0, wnd, nullptr, GetModuleHandleW(nullptr), &ccs);
+    }
+    return DefFrameProcW(wnd, client, msg, wp, lp);
+}
+
+LRESULT CALLBACK MdiChildProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefMDIChildProcW(wnd, msg, wp, lp);
+}
+
+TEST_F(SkinManagerTest, MdiFramesAndTheirChildren) {
+    static const bool registered = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = MdiFrameProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"SkinTestMdiFrame";
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+        WNDCLASSW child = wc;
+        child.lpfnWndProc = MdiChildProc;
+        child.lpszClassName = L"SkinTestMdiChild";
+        return RegisterClassW(&wc) && RegisterClassW(&child);
+    }();
+    ASSERT_TRUE(registered);
+    NewForm();
+    HWND frame = CreateWindowExW(0, L"SkinTestMdiFrame", L"Frame", WS_OVERLAPPEDWINDOW, 100, 100,
+                                 500, 400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    windows_.push_back(frame);
+    ShowWindow(frame, SW_SHOWNORMAL);
+    ASSERT_TRUE(Skinned(frame));
+    const TWinSkinForm* frameSkinner = Skinner(frame);
+    EXPECT_EQ(frameSkinner->FormKind(), TFormKind::MdiFrame);
+    const HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+    EXPECT_EQ(Manager().MdiClient, client);
+    EXPECT_EQ(frameSkinner->FrameKind(), TFrameKind::Sizeable);
+
+    // A child is skinned as it is created.
+    HWND child = CreateMDIWindowW(L"SkinTestMdiChild", L"Child", WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                                  10, 10, 200, 150, client, GetModuleHandleW(nullptr), 0);
+    ASSERT_TRUE(child);
+    ASSERT_TRUE(Skinned(child));
+    const TWinSkinForm* childSkinner = Skinner(child);
+    EXPECT_TRUE(childSkinner->IsMdiChild());
+    EXPECT_EQ(childSkinner->FormKind(), TFormKind::MdiChild);
+    // It keeps a caption strip of the system's height below the skin's title.
+    const int systemTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    EXPECT_EQ(childSkinner->MenuBarHeight(), std::max(systemTitle - 24, 0));
+    RECT outer{};
+    GetWindowRect(child, &outer);
+    POINT origin{0, 0};
+    ClientToScreen(child, &origin);
+    EXPECT_EQ(origin.x - outer.left, 5);
+    EXPECT_EQ(origin.y - outer.top, 24 + childSkinner->MenuBarHeight());
+
+    // Maximised, the child leaves its frame to the system.
+    SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    Pump(100ms);
+    EXPECT_EQ(childSkinner->WindowState(), TWindowState::Maximised);
+    RECT r{};
+    GetClientRect(client, &r);
+    EXPECT_GE(ClientSize(child).width, r.right) << "the system's maximised client area";
+
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_FALSE(Manager().MdiMaximized);
+    EXPECT_EQ(Manager().Forms().size(), 2u) << "marked, freed at the next purge";
+    Manager().PurgeForms();
+    EXPECT_EQ(Manager().Forms().size(), 1u);
+    EXPECT_EQ(Skinner(frame), frameSkinner);
+}
+
+} // namespace
