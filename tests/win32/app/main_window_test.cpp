@@ -4,6 +4,7 @@
 #include "application_window.h"
 #include "child_process.h"
 #include "desktop.h"
+#include "stored_description.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +13,6 @@
 #include <string_view>
 
 namespace {
-
-// The description as Pellico.exe carries it.
-std::string StoredDescription() {
-    const std::wstring exe = testing_desktop::WindowsPath(testing_desktop::PellicoExe());
-    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!module) return {};
-    std::string text;
-    if (HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10))) {
-        if (const void* bytes = LockResource(LoadResource(module, info)))
-            text.assign(static_cast<const char*>(bytes), SizeofResource(module, info));
-    }
-    FreeLibrary(module);
-    return text;
-}
 
 class MainWindow : public testing::Test {
 protected:
