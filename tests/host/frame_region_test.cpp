@@ -2,6 +2,9 @@
 // without key colour in their edges, with only some edges cutting, and when it is cut again.
 #include "frame_region.h"
 
+#include "image_ops.h"
+#include "strip_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
