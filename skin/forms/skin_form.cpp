@@ -2,6 +2,7 @@
 // skin change, detach.
 #include "skin_form.h"
 
+#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
@@ -25,13 +26,10 @@ TPlatformVersion PlatformVersion() {
 
 // The width of `text` in `font`.
 int TextWidth(const ui::TFont& font, const std::wstring& text) {
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font.Handle());
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cx;
+    const TWindowDc screen(nullptr, false);
+    ui::TCanvas canvas(screen.get());
+    canvas.Font.Assign(font);
+    return canvas.TextWidth(text);
 }
 
 std::wstring WindowCaption(HWND window) {

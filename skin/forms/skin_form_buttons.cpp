@@ -5,6 +5,7 @@
 // the window's state; its items are drawn as plain menu items.
 #include "skin_form.h"
 
+#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
@@ -136,15 +137,14 @@ void TWinSkinForm::PaintCaptionButtons(HDC dc) {
 void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button) {
     const TDataSkinSysButton* e = ElementOf(button);
     if (!e || !button.Visible) return;
-    HDC dc = GetWindowDC(window_);
-    if (!dc) return;
+    const TWindowDc dc(window_, true);
+    if (!dc.get()) return;
     try {
-        DrawCaptionButton(dc, button,
+        DrawCaptionButton(dc.get(), button,
                           PaintOneCell(button.State, button.Enabled, e->Frame, e->Visibility));
     } catch (...) {
         // A button that cannot be drawn stays as it was.
     }
-    ReleaseDC(window_, dc);
 }
 
 TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT frame) const {

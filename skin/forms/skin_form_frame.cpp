@@ -6,6 +6,7 @@
 #include "skin_form.h"
 
 #include "frame_region.h"
+#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
 #include "skin_paint.h"
@@ -15,6 +16,7 @@
 #include "ui/application.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -46,7 +48,8 @@ TSkinBitmaps& TWinSkinForm::Bitmaps() {
 void TWinSkinForm::PaintFrame(HDC dc) {
     if (skinState_ != TFormSkinState::Active && skinState_ != TFormSkinState::Refreshing) return;
     if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild() || !skin_) return;
-    HDC target = dc ? dc : GetWindowDC(window_);
+    std::optional<TWindowDc> own;
+    const HDC target = dc ? dc : own.emplace(window_, true).get();
     if (!target) return;
     try {
         RECT outer{};
@@ -67,7 +70,6 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         // A frame that cannot be painted is left as it is; the window goes on working.
     }
     hot_ = nullptr;
-    if (!dc) ReleaseDC(window_, target);
 }
 
 void TWinSkinForm::PaintEdge(HDC dc, int edge, const RECT& rect) {

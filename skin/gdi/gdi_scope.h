@@ -1,5 +1,6 @@
-// Scope guards for the paired GDI calls the skin painters make: a memory DC they own, an object
-// selected into a DC for a while, a saved DC state, text and background colours set for a while.
+// Scope guards for the paired GDI calls the skin painters make: a memory DC they own, a window's
+// DC borrowed for a while, an object selected into a DC for a while, a saved DC state, text and
+// background colours set for a while.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +26,24 @@ public:
 
 private:
     HDC dc_ = nullptr;
+};
+
+// A window's DC, its client area's or the whole window's with its frame (the screen's for no
+// window), given back at the end.
+class TWindowDc {
+public:
+    TWindowDc(HWND window, bool wholeWindow)
+        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+    TWindowDc(const TWindowDc&) = delete;
+    TWindowDc& operator=(const TWindowDc&) = delete;
+    ~TWindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
 };
 
 // `object` selected into `dc` until the end, when the object it replaced goes back.

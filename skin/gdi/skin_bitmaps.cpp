@@ -6,32 +6,33 @@
 TSkinBitmaps::TSkinBitmaps(const TSkinElements& elements) : elements_(elements) {}
 
 const TStripBitmap& TSkinBitmaps::Of(const TPixelImage& picture) {
-    if (serial_ != elements_.Serial) Build();
+    if (serial_ != elements_.Serial) Forget();
     const auto found = bitmaps_.find(&picture);
     if (found == bitmaps_.end()) {
         throw std::invalid_argument("The picture is not one of the skin's elements");
     }
-    return found->second;
+    if (!found->second) {
+        found->second.emplace(picture);
+        ++made_;
+    }
+    return *found->second;
 }
 
-void TSkinBitmaps::Build() {
-    std::unordered_map<const TPixelImage*, TStripBitmap> bitmaps;
-    const auto add = [&bitmaps](const TPixelImage& picture) {
-        bitmaps.try_emplace(&picture, picture);
-    };
+void TSkinBitmaps::Forget() {
+    // The bitmaps of the elements a load replaced, and the places their pictures were at, go.
+    bitmaps_.clear();
+    made_ = 0;
     for (const TNamedElement& named : ListSkinElements(elements_)) {
         const TDataSkinObject& element = *named.Element;
-        add(element.Image);
+        bitmaps_[&element.Image];
         if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&element)) {
-            add(border->Image2);
+            bitmaps_[&border->Image2];
         }
         if (const auto* button = dynamic_cast<const TDataSkinButton*>(&element)) {
-            add(button->CheckImage);
-            add(button->RadioImage);
+            bitmaps_[&button->CheckImage];
+            bitmaps_[&button->RadioImage];
         }
     }
-    // Only once every bitmap is made: a failure leaves the cache to try again next time.
-    bitmaps_ = std::move(bitmaps);
     serial_ = elements_.Serial;
-    ++builds_;
+    ++loads_;
 }

@@ -1,8 +1,8 @@
-// The GDI side of a skin data component's elements: every element picture (`Image`, and
-// `Image2`, `CheckImage` and `RadioImage` where the element has them) as a DIB section with its
-// key mask, made once per load. Painters ask for a picture's bitmap on every paint; a load that
-// replaces the elements is noticed there and the bitmaps are made again, so painters never need
-// to hear about loads.
+// The GDI side of a skin data component's elements: each element picture (`Image`, and `Image2`,
+// `CheckImage` and `RadioImage` where the element has them) as a DIB section with its key mask,
+// made the first time it is painted after a load and kept until the next one. Painters ask for a
+// picture's bitmap on every paint; a load that replaced the elements is noticed there, so
+// painters never need to hear about loads.
 #pragma once
 
 #include "strip_bitmap.h"
@@ -10,6 +10,7 @@
 #include "skin_catalogue.h"
 
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 
 class TSkinBitmaps {
@@ -19,19 +20,22 @@ public:
     TSkinBitmaps(const TSkinBitmaps&) = delete;
     TSkinBitmaps& operator=(const TSkinBitmaps&) = delete;
 
-    // The bitmap of `picture`, one of the elements' pictures: a look-up, after every bitmap has
-    // been made again when a load has replaced the elements since the last call. An empty picture
-    // gives an empty bitmap. Throws std::invalid_argument for a picture of no element.
+    // The bitmap of `picture`, one of the elements' pictures: a look-up once it is made. An empty
+    // picture gives an empty bitmap. Throws std::invalid_argument for a picture of no element.
     const TStripBitmap& Of(const TPixelImage& picture);
 
-    // How many times the bitmaps have been made (once per load that was painted from).
-    int Builds() const { return builds_; }
+    // How many sets of elements (loads) bitmaps have been made for.
+    int Loads() const { return loads_; }
+    // How many bitmaps have been made for the current elements.
+    int Made() const { return made_; }
 
 private:
-    void Build();
+    void Forget();
 
     const TSkinElements& elements_;
     std::uint64_t serial_ = 0; // no elements have serial 0
-    std::unordered_map<const TPixelImage*, TStripBitmap> bitmaps_;
-    int builds_ = 0;
+    // Every picture of the current elements, with its bitmap once made.
+    std::unordered_map<const TPixelImage*, std::optional<TStripBitmap>> bitmaps_;
+    int loads_ = 0;
+    int made_ = 0;
 };

@@ -3,6 +3,8 @@
 
 #include "work_surfaces.h"
 
+#include "image_ops.h"
+
 #include <algorithm>
 #include <vector>
 

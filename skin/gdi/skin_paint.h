@@ -16,7 +16,7 @@
 #include "dib.h"
 #include "strip_bitmap.h"
 
-#include "image_ops.h"
+#include "colors.h"
 #include "strip_layout.h"
 
 #include <windows.h>

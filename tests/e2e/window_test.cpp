@@ -1,9 +1,10 @@
 // The main window as the user meets it: placed near the corner of the work area, topmost,
-// fixed size without minimise or maximise, no taskbar button; the viewer chain kept intact;
-// start-up while another program holds the clipboard.
+// fixed size without minimise or maximise, no taskbar button, drawn in the skin's frame; the
+// viewer chain kept intact; start-up while another program holds the clipboard.
 #include "e2e_fixture.h"
 
 #include "placement.h"
+#include "skin_messages.h"
 
 namespace e2e {
 namespace {
@@ -12,20 +13,42 @@ TEST_F(PellicoTest, MainWindowIsTopmostFixedNearTheCornerAndOffTheTaskbar) {
     const HWND main = pellico_.Main();
     EXPECT_EQ(testing_desktop::WindowText(main), L"Pellico剪贴板");
     const LONG style = GetWindowLongW(main, GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(main, GWL_EXSTYLE);
     EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
 
+    // Skinned once it was first activated: the skin draws the caption and its close button
+    // in place of the system's, in the default skin's frame (4 pixels at the sides and the
+    // bottom, a 26-pixel title).
+    RECT outer{}, work{};
+    EXPECT_TRUE(testing_desktop::PumpUntil(
+        [&] {
+            GetWindowRect(main, &outer);
+            return SendMessageW(main, SM_ISSKINNED, 0, 0) == 1 && outer.right - outer.left == 271;
+        },
+        5s));
+    EXPECT_FALSE(GetWindowLongW(main, GWL_STYLE) & WS_SYSMENU);
     RECT client{};
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, 263);
     EXPECT_EQ(client.bottom, 354);
-    RECT outer{}, work{};
-    GetWindowRect(main, &outer);
+    EXPECT_EQ(outer.right - outer.left, 263 + 8);
+    EXPECT_EQ(outer.bottom - outer.top, 354 + 30);
+    POINT origin{0, 0};
+    ClientToScreen(main, &origin);
+    EXPECT_EQ(origin.x - outer.left, 4);
+    EXPECT_EQ(origin.y - outer.top, 26);
+
+    // Placed for the system's dialog frame it was created with; the skin's frame grew it in
+    // place.
+    RECT created{0, 0, 263, 354};
+    AdjustWindowRectEx(&created, static_cast<DWORD>(style | WS_SYSMENU), FALSE,
+                       static_cast<DWORD>(exStyle));
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const auto at = collector::PlaceNearCorner(work.right - work.left, work.bottom - work.top,
-                                               outer.right - outer.left, outer.bottom - outer.top);
+    const auto at =
+        collector::PlaceNearCorner(work.right - work.left, work.bottom - work.top,
+                                   created.right - created.left, created.bottom - created.top);
     EXPECT_EQ(outer.left, at.left);
     EXPECT_EQ(outer.top, at.top);
 

@@ -1,5 +1,5 @@
-// The per-load bitmaps of a skin data component's elements: made once per load, made again when
-// a load replaces the elements, left alone by a load that fails.
+// The per-load bitmaps of a skin data component's elements: each made once, when first painted,
+// made again after a load replaced the elements, left alone by a load that fails.
 #include "image_ops.h"
 #include "skin_bitmaps.h"
 #include "skin_data_core.h"
@@ -25,7 +25,7 @@ std::vector<std::uint8_t> TwoPictureSkin(int strip) {
     return s.Pack();
 }
 
-TEST(SkinBitmaps, OncePerLoadAndAgainAfterTheNextOne) {
+TEST(SkinBitmaps, OncePerPictureAndLoad) {
     TSkinDataCore data;
     data.SetSkinStream(TwoPictureSkin(1));
     ASSERT_TRUE(data.LoadSkin());
@@ -38,7 +38,11 @@ TEST(SkinBitmaps, OncePerLoadAndAgainAfterTheNextOne) {
     // Pictures the skin lacks are empty bitmaps, not errors.
     EXPECT_TRUE(bitmaps.Of(e.BorderLeft.Image).Empty());
     EXPECT_TRUE(bitmaps.Of(e.Buttons.RadioImage).Empty());
-    EXPECT_EQ(bitmaps.Builds(), 1);
+    // Painting again makes nothing new.
+    const TStripBitmap* top = &bitmaps.Of(e.BorderTop.Image);
+    EXPECT_EQ(&bitmaps.Of(e.BorderTop.Image), top);
+    EXPECT_EQ(bitmaps.Loads(), 1);
+    EXPECT_EQ(bitmaps.Made(), 5);
 
     // Another skin: the fixed element keeps its place, the generic one is a new object.
     data.SetSkinStream(TwoPictureSkin(5));
@@ -46,13 +50,15 @@ TEST(SkinBitmaps, OncePerLoadAndAgainAfterTheNextOne) {
     EXPECT_EQ(bitmaps.Of(e.BorderTop.Image).Colour().Pixels(), e.BorderTop.Image);
     EXPECT_EQ(bitmaps.Of(e.SunkEdge->Image).Colour().Pixels(), e.SunkEdge->Image);
     EXPECT_EQ(bitmaps.Of(e.Buttons.CheckImage).Colour().Pixels(), e.Buttons.CheckImage);
-    EXPECT_EQ(bitmaps.Builds(), 2);
+    EXPECT_EQ(bitmaps.Loads(), 2);
+    EXPECT_EQ(bitmaps.Made(), 3);
 
     // A damaged skin leaves the elements, and so the bitmaps, as they were.
     data.SetSkinStream({1, 2, 3});
     EXPECT_FALSE(data.LoadSkin());
     EXPECT_EQ(bitmaps.Of(e.BorderTop.Image).Colour().Pixels(), e.BorderTop.Image);
-    EXPECT_EQ(bitmaps.Builds(), 2);
+    EXPECT_EQ(bitmaps.Loads(), 2);
+    EXPECT_EQ(bitmaps.Made(), 3);
 }
 
 TEST(SkinBitmaps, APictureOfNoElementIsRefused) {

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -117,6 +118,19 @@ protected:
                               StreamLine(skin) + "  end\nend\n");
         return form;
     }
+    // A new form, shown, whose skin data counts its events.
+    TSkinTestForm* ShownForm(const std::string& properties = "") {
+        TSkinTestForm* form = NewForm(properties);
+        form->Skin()->OnSkinChanged = [this](TSkinDataCore&) { ++changed_; };
+        form->Skin()->OnAfterSkinForm = [this, form](TSkinDataCore&, TWindowHandle w,
+                                                     const std::string& name) {
+            EXPECT_EQ(reinterpret_cast<HWND>(w), form->Handle());
+            EXPECT_EQ(name, "TSkinTestForm");
+            ++afterSkin_;
+        };
+        form->Show();
+        return form;
+    }
     TSkinManage& Manager() { return *SkinManage(); }
     TWinSkinForm* Skinner(HWND window) {
         return SkinManage() ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window))
@@ -147,6 +161,8 @@ protected:
     }
 
     std::vector<HWND> windows_;
+    int changed_ = 0;   // OnSkinChanged
+    int afterSkin_ = 0; // OnAfterSkinForm
 };
 
 TEST_F(SkinManagerTest, AFormIsSkinnedOnceFromItsFirstActivation) {
@@ -265,23 +281,35 @@ TEST_F(SkinManagerTest, TheSkinnedCaptionDragsTheWindow) {
     EXPECT_EQ(hit(60, 30), HTCLIENT);
     EXPECT_NE(hit(60, 2), HTCLIENT);
 
-    SetForegroundWindow(h);
+    // Real input from another thread: the window moves in a loop of its own meanwhile.
     const POINT grab{r.left + 60, r.top + 12};
     MoveTo(grab);
-    INPUT in[3]{};
-    for (INPUT& i : in)
-        i.type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dx = MulDiv(grab.x + 70, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in[1].mi.dy = MulDiv(grab.y + 40, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, in, sizeof(INPUT));
-    EXPECT_TRUE(PumpUntil([&] {
+    SetForegroundWindow(h);
+    Pump(200ms);
+    ASSERT_EQ(WindowFromPoint(grab), h);
+    std::thread mouse([grab] {
+        auto send = [](DWORD flags, POINT p = {}) {
+            INPUT in{};
+            in.type = INPUT_MOUSE;
+            in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+            in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+            in.mi.dwFlags = flags;
+            SendInput(1, &in, sizeof(INPUT));
+            Sleep(100);
+        };
+        send(MOUSEEVENTF_LEFTDOWN);
+        for (int step = 1; step <= 7; ++step)
+            send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                 {grab.x + 10 * step, grab.y + 40 * step / 7});
+        send(MOUSEEVENTF_LEFTUP);
+    });
+    const bool moved = PumpUntil([&] {
         RECT now{};
         GetWindowRect(h, &now);
         return now.left == r.left + 70 && now.top == r.top + 40;
-    }));
+    });
+    mouse.join();
+    EXPECT_TRUE(moved);
     EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
 }
 
@@ -307,31 +335,26 @@ TEST_F(SkinManagerTest, ADamagedSkinLeavesTheWindowUnskinnedAndWorking) {
 }
 
 TEST_F(SkinManagerTest, SkinningSwitchedOffAndOnAgain) {
-    TSkinTestForm* form = NewForm();
-    TSkinData* skin = form->Skin();
-    int changed = 0, afterSkin = 0;
-    skin->OnSkinChanged = [&](TSkinDataCore&) { ++changed; };
-    skin->OnAfterSkinForm = [&](TSkinDataCore&, TWindowHandle w, const std::string& name) {
-        EXPECT_EQ(reinterpret_cast<HWND>(w), form->Handle());
-        EXPECT_EQ(name, "TSkinTestForm");
-        ++afterSkin;
-    };
+    TSkinTestForm* form = ShownForm();
     const HWND h = form->Handle();
-    const TFrameSize system = WindowSize(h);
-    form->Show();
     ASSERT_TRUE(Skinned(h));
-    EXPECT_EQ(afterSkin, 1);
+    EXPECT_EQ(afterSkin_, 1);
+    TSkinData* skin = form->Skin();
 
     skin->SetActive(false);
     EXPECT_TRUE(Manager().TimerEnabled());
     EXPECT_EQ(Manager().TimerInterval(), 250u);
-    ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return changed_ == 1; }));
     EXPECT_TRUE(Manager().Forms().empty());
     EXPECT_FALSE(Manager().SkinningOn);
     EXPECT_EQ(Manager().PendingSkinData, nullptr);
     EXPECT_EQ(SendMessageW(h, SM_ISSKINNED, 0, 0), 0);
+    // Back on the system's frame around the same client area.
     EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
-    EXPECT_EQ(WindowSize(h), system);
+    RECT system{0, 0, 263, 354};
+    AdjustWindowRectEx(&system, static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE)));
+    EXPECT_EQ(WindowSize(h), (TFrameSize{system.right - system.left, system.bottom - system.top}));
     EXPECT_TRUE(GetWindowLongW(h, GWL_STYLE) & WS_SYSMENU);
     // A window activated meanwhile stays as it is.
     SetActiveWindow(ForeignWindow());
@@ -340,52 +363,43 @@ TEST_F(SkinManagerTest, SkinningSwitchedOffAndOnAgain) {
     EXPECT_TRUE(Manager().Forms().empty());
 
     skin->SetActive(true);
-    ASSERT_TRUE(PumpUntil([&] { return changed == 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return changed_ == 2; }));
     ASSERT_TRUE(Skinned(h));
     EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
     EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}));
-    EXPECT_EQ(afterSkin, 2);
+    EXPECT_EQ(afterSkin_, 2);
 }
 
 TEST_F(SkinManagerTest, ANewSkinIsTakenUpByTheSkinnedForms) {
-    TSkinTestForm* form = NewForm();
-    TSkinData* skin = form->Skin();
-    int changed = 0, afterSkin = 0;
-    skin->OnSkinChanged = [&](TSkinDataCore&) { ++changed; };
-    skin->OnAfterSkinForm = [&](TSkinDataCore&, TWindowHandle, const std::string&) { ++afterSkin; };
+    TSkinTestForm* form = ShownForm();
     const HWND h = form->Handle();
-    form->Show();
     ASSERT_TRUE(Skinned(h));
 
+    TSkinData* skin = form->Skin();
     skin->SetSkinStream(FrameSkin(8, 30, 9, 10));
     ASSERT_TRUE(skin->LoadSkin());
     skin->ApplySkin();
-    ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return changed_ == 1; }));
     EXPECT_EQ(Skinner(h)->FrameSizes(), (TFrameSizes{8, 30, 9, 10}));
     EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
     EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 17, 354 + 40}));
-    EXPECT_EQ(afterSkin, 2);
+    EXPECT_EQ(afterSkin_, 2);
     EXPECT_EQ(Skinner(h)->SkinState(), TFormSkinState::Active);
 }
 
 TEST_F(SkinManagerTest, ReskinningOneWindowMakesAFreshSkinnerAndNoEvent) {
-    TSkinTestForm* form = NewForm();
-    TSkinData* skin = form->Skin();
-    int changed = 0, afterSkin = 0;
-    skin->OnSkinChanged = [&](TSkinDataCore&) { ++changed; };
-    skin->OnAfterSkinForm = [&](TSkinDataCore&, TWindowHandle, const std::string&) { ++afterSkin; };
+    TSkinTestForm* form = ShownForm();
     const HWND h = form->Handle();
-    form->Show();
     ASSERT_TRUE(Skinned(h));
 
     Manager().ReskinWindow = h;
-    Manager().PendingSkinData = skin;
+    Manager().PendingSkinData = form->Skin();
     Manager().ScheduleAction(TSkinAction::Reskin, 10);
-    ASSERT_TRUE(PumpUntil([&] { return afterSkin == 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return afterSkin_ == 2; }));
     ASSERT_TRUE(Skinned(h));
     EXPECT_EQ(Manager().Forms().size(), 1u);
-    EXPECT_EQ(changed, 0);
-    EXPECT_EQ(Manager().PendingSkinData, skin);
+    EXPECT_EQ(changed_, 0);
+    EXPECT_EQ(Manager().PendingSkinData, form->Skin());
     EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}));
 }
 
