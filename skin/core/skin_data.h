@@ -52,6 +52,8 @@ public:
     // Cleared by the form skinner while it passes one message on.
     std::uint8_t FramePaintingEnabled = 1;
 
+    // How long (ms) the mouse has rested on a caption button: its hint shows after a while.
+    int CaptionHintCounter = 0;
     void ShowCaptionHint(const RECT& at, const std::wstring& text);
     void HideCaptionHint();
     bool CaptionHintShowing() const { return hintShowing_; }

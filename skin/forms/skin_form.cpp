@@ -9,6 +9,7 @@
 #include "skin_platform.h"
 
 #include "ui/form.h"
+#include "ui/menus.h"
 #include "ui/properties.h"
 #include "ui/timer.h"
 
@@ -295,6 +296,7 @@ void TWinSkinForm::MdiMaximizedChanged(bool maximized) {
 }
 
 void TWinSkinForm::DetachWindow(bool full) {
+    systemMenuPopup_.reset();
     if (hoverTimer_) hoverTimer_->SetEnabled(false);
     if (!subclass_.Installed()) return;
     const bool destroying = skinState_ == TFormSkinState::Destroying;

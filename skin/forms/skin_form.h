@@ -9,9 +9,13 @@
 // discovery. Until those exist their members do the least that keeps the window sound.
 #pragma once
 
+#include "caption_rules.h"
+#include "nc_object.h"
 #include "skin_form_rules.h"
 
 #include "control_hook.h"
+#include "dib.h"
+#include "skin_bitmaps.h"
 #include "skinner_links.h"
 #include "window_subclass.h"
 
@@ -22,10 +26,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TSkinData;
 namespace ui {
 class TForm;
+class TPopupMenu;
 class TTimer;
 } // namespace ui
 
@@ -83,6 +89,9 @@ public:
     void BuildRegion();
     // The window's small icon as the caption shows it.
     void BuildIconBitmap();
+    // The caption-text rectangle of the last title painted, and how often the region was cut.
+    TFrameRect CaptionRect() const { return captionRect_; }
+    int RegionBuilds() const { return regionBuilds_; }
 
     // ---- The caption buttons' and system menu's part.
     void CreateCaptionButtons();
@@ -91,6 +100,17 @@ public:
     // Every tick of the hover timer while the window is active.
     void HoverTick();
     void ShowSystemMenu(POINT screen);
+    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const {
+        return captionButtons_;
+    }
+    // The skinned system menu last shown (its items as built), or none.
+    const ui::TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
+    // What the caption buttons ask of their window.
+    TNCObject* HotObject() const { return hot_; }
+    void SetHotObject(TNCObject* object) { hot_ = object; }
+    void ResetCaptionHint();
+    void PaintCaptionButton(const TWinSysButton& button);
+    const TDataSkinSysButton* ElementOf(const TWinSysButton& button) const;
 
 private:
     // SetWindowPos flags that only make the system ask for the frame again.
@@ -116,6 +136,27 @@ private:
     void SetActive(bool active);
     void AfterSkinning();
     bool MaximisedMdiChild() const;
+
+    // ---- Frame and title painting.
+    TSkinBitmaps& Bitmaps();
+    void PaintEdge(HDC dc, int edge, const RECT& rect);
+    void PaintTitle(HDC dc, int width, int height);
+    void DrawCaptionText(HDC dc, const RECT& title);
+    std::wstring CaptionText() const;
+    void PaintCaptionIcon(HDC dc, const RECT& bounds);
+
+    // ---- Caption buttons and system menu.
+    void UpdateCaptionButtons();
+    void LayOutCaptionButtons(int windowWidth);
+    void PaintCaptionButtons(HDC dc);
+    void DrawCaptionButton(HDC dc, const TWinSysButton& button, int cell);
+    TWinSysButton* CaptionButtonAt(POINT frame) const;
+    void CaptionButtonClick(const TWinSysButton& button, POINT screen);
+    void MaximiseToggle();
+    void MinimiseToggle();
+    void SendToActiveMdiChild(unsigned command);
+    void RebuildSystemMenu();
+    void HideCaptionHint();
 
     // ---- The menu bar's part.
     // Makes the skinned menu bar of a window with a native menu; false when there is none.
@@ -173,6 +214,25 @@ private:
     std::uint8_t buttonFlags_ = 0;
     TWindowState windowState_ = TWindowState::Normal;
     TFormSkinState skinState_ = TFormSkinState::NotStarted;
+
+    // The painters' state.
+    std::unique_ptr<TSkinBitmaps> bitmaps_;
+    TDib captionBitmap_; // the title composed off-screen
+    TPixelImage iconPixels_;
+    TDib iconBitmap_;
+    TFrameRect captionRect_;
+    TFrameRect textRect_;
+    int rightClipOffset_ = 0;
+    TFrameSize regionSize_;
+    int regionBuilds_ = 0;
+
+    // Caption buttons and the system menu.
+    std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
+    TNCObject* hot_ = nullptr;
+    std::unique_ptr<ui::TPopupMenu> systemMenuPopup_;
+    bool systemMenuOpened_ = false;
+    std::uint32_t systemMenuTime_ = 0;
+    int doubleClickTime_ = static_cast<int>(GetDoubleClickTime());
 };
 
 // The manager's factory: a form skinner attached to `window`, or none when it cannot attach.

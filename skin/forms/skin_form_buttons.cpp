@@ -1,18 +1,389 @@
 // The form skinner's caption buttons and skinned system menu: made from the skin's button
-// elements, tracked under the mouse, clicked.
+// elements, shown and placed for each title painted, tracked under the mouse, clicked.
 //
-// For now there are none: non-client mouse messages go to the window (the caption still drags
-// it) and the system menu is not shown.
+// The system menu is a popup built from the window's own system menu, its items enabled for
+// the window's state; its items are drawn as plain menu items.
 #include "skin_form.h"
 
-void TWinSkinForm::CreateCaptionButtons() {}
+#include "gdi_scope.h"
+#include "skin_data.h"
+#include "skin_manager.h"
+#include "skin_messages.h"
+#include "skin_paint.h"
 
-void TWinSkinForm::FreeCaptionButtons() {}
+#include "ui/application.h"
+#include "ui/menus.h"
+#include "ui/timer.h"
 
-bool TWinSkinForm::CaptionMouse(ui::TMessage&) {
-    return false;
+#include <windowsx.h>
+
+namespace {
+
+// Text buffer for one native system-menu item, in characters.
+constexpr int kMenuTextBuffer = 80;
+// Marks the skinned system menu among the window's popup menus.
+constexpr int kSystemMenuTag = 0x8235;
+
+POINT PointOf(std::intptr_t lp) {
+    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
 }
 
-void TWinSkinForm::HoverTick() {}
+bool HasPicture(const TDataSkinSysButton& e) {
+    return e.Image.Width > 0 && e.Image.Height > 0;
+}
 
-void TWinSkinForm::ShowSystemMenu(POINT) {}
+RECT RectOf(TFrameRect r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+void TWinSkinForm::CreateCaptionButtons() {
+    FreeCaptionButtons();
+    if (!skin_) return;
+    TSkinElements& elements = skin_->Elements(TSkinElementsKey{});
+    bool completed = false;
+    for (std::size_t i = 0; i < elements.CaptionButtons.size(); ++i) {
+        captionButtons_.push_back(std::make_unique<TWinSysButton>(*this, i));
+        TDataSkinSysButton& e = elements.CaptionButtons[i];
+        if (!IsSystemMenuButton(e.Action)) continue;
+        // The system-menu button shows the window's icon, as one frame.
+        BuildIconBitmap();
+        if (!HasPicture(e)) e.Image = iconPixels_;
+        if (skin_->AppIcon.Width == 0) skin_->AppIcon = iconPixels_;
+        e.Frame = 1;
+        completed = true;
+    }
+    // The pictures changed: whatever was made from them is made again.
+    if (completed) elements.Serial = NextElementsSerial();
+}
+
+void TWinSkinForm::FreeCaptionButtons() {
+    hot_ = nullptr;
+    captionButtons_.clear();
+}
+
+const TDataSkinSysButton* TWinSkinForm::ElementOf(const TWinSysButton& button) const {
+    if (!skin_) return nullptr;
+    const auto& elements = skin_->Elements().CaptionButtons;
+    return button.Index() < elements.size() ? &elements[button.Index()] : nullptr;
+}
+
+void TWinSkinForm::UpdateCaptionButtons() {
+    const TSkinManage* manager = SkinManage();
+    TCaptionButtonContext c;
+    c.state = windowState_;
+    c.active = active_;
+    c.flags = buttonFlags_;
+    c.frame = frameKind_;
+    c.dialogClass = dialogClass_;
+    c.mdiChildMaximisedInMenuBar =
+        formKind_ == TFormKind::MdiFrame && manager && manager->MdiMaximized && menuBarHeight_ > 0;
+    const TAskButtonVisible ask = [this](int visibility, int action) {
+        return SendMessageW(window_, SM_BUTTONVISIBLE, static_cast<WPARAM>(visibility), action) > 0;
+    };
+    std::vector<TShownButton> shown;
+    for (const auto& button : captionButtons_) {
+        const TDataSkinSysButton* e = ElementOf(*button);
+        if (!e) {
+            button->Visible = false;
+            continue;
+        }
+        const TCaptionButtonShow show = CaptionButtonShow(*e, c, ask);
+        button->Visible = show.visible;
+        if (show.setsEnabled) button->Enabled = show.enabled;
+        shown.push_back({e->Align, e->Xcoord, show.visible, HasPicture(*e)});
+    }
+    rightClipOffset_ = RightClipOffset(shown);
+}
+
+void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
+    const TSkinElements& elements = skin_->Elements();
+    TCaptionButtonPlace place;
+    place.windowWidth = windowWidth;
+    place.captionLeft = captionRect_.left;
+    place.captionRight = captionRect_.right;
+    place.rightBorder = frame_.right;
+    place.menuBarLeftWidth = elements.MenuBar ? elements.MenuBar->LeftWidth : 0;
+    place.titleHeight = frame_.title;
+    place.menuBarHeight = menuBarHeight_;
+    for (const auto& button : captionButtons_) {
+        const TDataSkinSysButton* e = ElementOf(*button);
+        if (!e || !button->Visible || !HasPicture(*e)) continue;
+        button->Bounds =
+            RectOf(CaptionButtonBounds(*e, e->Image.Width / e->Frame, e->Image.Height, place));
+    }
+}
+
+void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int cell) {
+    const TDataSkinSysButton* e = ElementOf(button);
+    if (!e || !HasPicture(*e)) return;
+    if (IsSystemMenuButton(e->Action)) {
+        PaintCaptionIcon(dc, button.Bounds);
+        return;
+    }
+    DrawCell(dc, button.Bounds, Bitmaps().Of(e->Image), true, e->Frame, cell);
+}
+
+void TWinSkinForm::PaintCaptionButtons(HDC dc) {
+    for (const auto& button : captionButtons_) {
+        const TDataSkinSysButton* e = ElementOf(*button);
+        // Buttons of the menu bar are the menu bar's to paint.
+        if (!e || !button->Visible || e->Visibility == 100) continue;
+        DrawCaptionButton(dc, *button, PaintAllCell(active_, button->Enabled, e->Frame));
+    }
+}
+
+void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button) {
+    const TDataSkinSysButton* e = ElementOf(button);
+    if (!e || !button.Visible) return;
+    const TWindowDc dc(window_, true);
+    if (!dc.get()) return;
+    try {
+        DrawCaptionButton(dc.get(), button,
+                          PaintOneCell(button.State, button.Enabled, e->Frame, e->Visibility));
+    } catch (...) {
+        // A button that cannot be drawn stays as it was.
+    }
+}
+
+TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT frame) const {
+    for (const auto& button : captionButtons_) {
+        const TDataSkinSysButton* e = ElementOf(*button);
+        if (button->Visible && e && e->Action >= 0 && PtInRect(&button->Bounds, frame))
+            return button.get();
+    }
+    return nullptr;
+}
+
+bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
+    const POINT screen = PointOf(m.LParam);
+    TWinSysButton* button = CaptionButtonAt(FramePoint(screen));
+    const auto swallow = [&m] {
+        m.Result = 0;
+        return true;
+    };
+    switch (m.Msg) {
+    case WM_NCMOUSEMOVE:
+        if (!active_) return swallow();
+        if (button) {
+            button->DoMouseMove();
+            return swallow();
+        }
+        if (hot_) {
+            hot_->DoMouseLeave();
+            hot_ = nullptr;
+        }
+        return false;
+    case WM_NCLBUTTONDOWN:
+        HideCaptionHint();
+        if (button) {
+            if (!active_) SetForegroundWindow(window_);
+            button->DoMouseDown();
+            return swallow();
+        }
+        // A maximised window is not dragged by its caption.
+        if (windowState_ == TWindowState::Maximised && active_ && m.WParam == HTCAPTION)
+            m.WParam = HTMENU;
+        return false;
+    case WM_NCLBUTTONUP:
+        HideCaptionHint();
+        if (!button) return false;
+        if (button == hot_) {
+            button->DoMouseUp();
+            CaptionButtonClick(*button, screen);
+        }
+        return swallow();
+    case WM_NCLBUTTONDBLCLK:
+        if (button) {
+            const TDataSkinSysButton* e = ElementOf(*button);
+            if (e && IsSystemMenuButton(e->Action)) {
+                hoverTimer_->SetEnabled(false);
+                PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+            }
+            return swallow();
+        }
+        if (windowState_ == TWindowState::Minimised) {
+            MinimiseToggle();
+            return swallow();
+        }
+        if (windowState_ == TWindowState::Maximised || (buttonFlags_ & cbHasMaximiseBox) != 0) {
+            MaximiseToggle();
+            return swallow();
+        }
+        return false;
+    case WM_NCRBUTTONDOWN:
+        HideCaptionHint();
+        if (m.WParam == HTCAPTION && !IsMdiChild()) {
+            ShowSystemMenu(screen);
+            return swallow();
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen) {
+    const TDataSkinSysButton* e = ElementOf(button);
+    if (!e) return;
+    switch (CaptionClickOf(e->Action)) {
+    case TCaptionClick::Close:
+        if (systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
+            hoverTimer_->SetEnabled(false);
+            PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        break;
+    case TCaptionClick::MaximiseToggle:
+        if (button.Enabled) MaximiseToggle();
+        break;
+    case TCaptionClick::MinimiseToggle:
+        if (button.Enabled) MinimiseToggle();
+        break;
+    case TCaptionClick::SystemMenu:
+        ShowSystemMenu({screen.x + 1, screen.y + 1});
+        break;
+    case TCaptionClick::Help:
+        PostMessageW(window_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        break;
+    case TCaptionClick::MdiMinimise:
+        SendToActiveMdiChild(SC_MINIMIZE);
+        break;
+    case TCaptionClick::MdiRestore:
+        SendToActiveMdiChild(SC_RESTORE);
+        break;
+    case TCaptionClick::MdiClose:
+        SendToActiveMdiChild(SC_CLOSE);
+        break;
+    case TCaptionClick::Custom:
+        PostMessageW(window_, SM_CAPTIONBUTTON, static_cast<WPARAM>(e->Action), 0);
+        break;
+    }
+}
+
+void TWinSkinForm::MaximiseToggle() {
+    if (windowState_ == TWindowState::Maximised) {
+        windowState_ = TWindowState::Normal;
+        PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return;
+    }
+    if (IsMdiChild()) {
+        if (TSkinManage* manager = SkinManage()) manager->SetMdiMaximized(true);
+    }
+    windowState_ = TWindowState::Maximised;
+    PostMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    hot_ = nullptr;
+}
+
+void TWinSkinForm::MinimiseToggle() {
+    if (windowState_ == TWindowState::Minimised) {
+        windowState_ = TWindowState::Normal;
+        PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return;
+    }
+    windowState_ = TWindowState::Minimised;
+    // The taskbar shows the system menu of a minimised window.
+    if (hadSystemMenu_ && !(buttonFlags_ & cbKeepStyle))
+        SetWindowLongW(window_, GWL_STYLE, GetWindowLongW(window_, GWL_STYLE) | WS_SYSMENU);
+    PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TWinSkinForm::SendToActiveMdiChild(unsigned command) {
+    if (formKind_ != TFormKind::MdiFrame || !mdiClient_) return;
+    if (const auto child = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)))
+        SendMessageW(child, WM_SYSCOMMAND, command, 0);
+}
+
+void TWinSkinForm::ResetCaptionHint() {
+    if (!skin_) return;
+    skin_->CaptionHintCounter = 0;
+    skin_->HideCaptionHint();
+}
+
+void TWinSkinForm::HideCaptionHint() {
+    if (skin_) skin_->HideCaptionHint();
+}
+
+void TWinSkinForm::HoverTick() {
+    if (menuTracking_ || !hot_ || !skin_) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!PtInRect(&hot_->Bounds, FramePoint(cursor))) {
+        hot_->DoMouseLeave();
+        hot_ = nullptr;
+        HideCaptionHint();
+        return;
+    }
+    const auto* button = dynamic_cast<const TWinSysButton*>(hot_);
+    const TDataSkinSysButton* e = button ? ElementOf(*button) : nullptr;
+    if (!e || !ui::Application) return;
+    skin_->CaptionHintCounter += static_cast<int>(hoverTimer_->Interval());
+    switch (CaptionHintStep(skin_->CaptionHintCounter, ui::Application->HintPause(),
+                            ui::Application->HintHidePause())) {
+    case THintStep::Show: {
+        const std::wstring_view hint = CaptionButtonHint(e->Action);
+        if (hint.empty()) break;
+        RECT outer{};
+        GetWindowRect(window_, &outer);
+        const RECT at{hot_->Bounds.left + outer.left, cursor.y + 24, 0, 0};
+        // Shown only where the skin's options ask for caption-button hints.
+        skin_->ShowCaptionHint(at, std::wstring(hint));
+        break;
+    }
+    case THintStep::Hide:
+        HideCaptionHint();
+        break;
+    case THintStep::Wait:
+        break;
+    }
+}
+
+void TWinSkinForm::ShowSystemMenu(POINT screen) {
+    TSkinManage* manager = SkinManage();
+    if (manager && manager->ModuleKey) return;
+    const auto now = static_cast<std::uint32_t>(GetTickCount());
+    if (!SystemMenuOpens(now, systemMenuOpened_, systemMenuTime_, doubleClickTime_)) {
+        // The second click of a double click on the caption closes the window.
+        if (hot_) {
+            hoverTimer_->SetEnabled(false);
+            PostMessageW(window_, WM_CLOSE, 0, 0);
+        }
+        return;
+    }
+    if (manager) manager->PopupKind = 2;
+    systemMenuOpened_ = true;
+    systemMenuTime_ = now;
+    RebuildSystemMenu();
+    if (systemMenuPopup_) systemMenuPopup_->Popup(screen.x, screen.y);
+}
+
+void TWinSkinForm::RebuildSystemMenu() {
+    systemMenuPopup_.reset();
+    if (!systemMenu_) systemMenu_ = GetSystemMenu(window_, FALSE);
+    if (!systemMenu_ || !(buttonFlags_ & cbHasSystemMenu)) return;
+    auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
+    popup->SetTag(kSystemMenuTag);
+    const int count = GetMenuItemCount(systemMenu_);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[kMenuTextBuffer] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = kMenuTextBuffer - 1;
+        if (!GetMenuItemInfoW(systemMenu_, static_cast<UINT>(i), TRUE, &info)) continue;
+        const TSystemMenuItemRule rule =
+            SystemMenuItemOf(info.wID, info.fState, windowState_, buttonFlags_);
+        ui::TMenuItem item;
+        item.Caption = text[0] ? std::wstring(text) : std::wstring(L"-");
+        item.Tag = static_cast<std::intptr_t>(info.wID);
+        item.ImageIndex = rule.image;
+        item.Enabled = rule.enabled;
+        item.Checked = rule.checked;
+        item.OnClick = [window = window_](ui::TMenuItem& chosen) {
+            PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(chosen.Tag), 0);
+        };
+        popup->Items.push_back(std::move(item));
+    }
+    systemMenuPopup_ = std::move(popup);
+}

@@ -1,41 +1,209 @@
 // The form skinner's frame painter: the frame edges, the title with its caption, the window
 // region cut from the frame pictures, the caption icon.
 //
-// For now the frame is filled with one colour of the skin (its highlight while active, its
-// button shadow while not) and the window keeps its rectangle; the skin's pictures take their
-// place here.
+// The title is composed off-screen (what the window shows there, the top edge over it, the
+// caption text and the caption buttons) and copied in one blit, so the caption never flickers.
 #include "skin_form.h"
 
+#include "frame_region.h"
 #include "gdi_scope.h"
 #include "skin_data.h"
+#include "skin_draw_text.h"
+#include "skin_paint.h"
+#include "skin_platform.h"
+#include "skin_region.h"
 
+#include "ui/application.h"
+
+#include <memory>
 #include <optional>
+
+namespace {
+
+// Longest caption read from a window that is not Unicode, in bytes.
+constexpr int kAnsiCaptionBuffer = 1000;
+
+TMargins MarginsOf(const TDataSkinObject& e) {
+    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+}
+
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using TIconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+HICON WindowIcon(HWND window) {
+    auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+    return icon;
+}
+
+} // namespace
+
+TSkinBitmaps& TWinSkinForm::Bitmaps() {
+    if (!bitmaps_) bitmaps_ = std::make_unique<TSkinBitmaps>(skin_->Elements());
+    return *bitmaps_;
+}
 
 void TWinSkinForm::PaintFrame(HDC dc) {
     if (skinState_ != TFormSkinState::Active && skinState_ != TFormSkinState::Refreshing) return;
-    if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) return;
+    if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild() || !skin_) return;
     std::optional<TWindowDc> own;
-    if (!dc) dc = own.emplace(window_, true).get();
-    if (!dc) return;
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
-    const TSkinElements& skin = skin_->Elements();
-    const ui::GdiHandle<HBRUSH> frame(CreateSolidBrush(
-        static_cast<COLORREF>(ColorToRGB(skin.Colors[active_ ? kHilight : kButtonShadow]))));
-    const RECT edges[] = {{0, 0, frame_.left, h},
-                          {w - frame_.right, 0, w, h},
-                          {frame_.left, h - frame_.bottom, w - frame_.right, h},
-                          {frame_.left, 0, w - frame_.right, frame_.title}};
-    for (const RECT& r : edges)
-        FillRect(dc, &r, frame.get());
-    if (menuBarHeight_ > 0) {
-        const RECT bar{frame_.left, frame_.title, w - frame_.right, frame_.title + menuBarHeight_};
-        FillRect(dc, &bar, skin_->FaceBrush());
+    const HDC target = dc ? dc : own.emplace(window_, true).get();
+    if (!target) return;
+    try {
+        RECT outer{};
+        GetWindowRect(window_, &outer);
+        const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+        if (windowState_ != TWindowState::Minimised) {
+            PaintEdge(target, 1, {0, 0, frame_.left, h});
+            PaintEdge(target, 2, {w - frame_.right, 0, w, h});
+            PaintEdge(target, 4, {frame_.left, h - frame_.bottom, w - frame_.right, h});
+        }
+        PaintTitle(target, w, h);
+        if (windowState_ != TWindowState::Minimised && menuBarHeight_ > 0) {
+            const RECT bar{frame_.left, frame_.title, w - frame_.right,
+                           frame_.title + menuBarHeight_};
+            FillRect(target, &bar, skin_->FaceBrush());
+        }
+    } catch (...) {
+        // A frame that cannot be painted is left as it is; the window goes on working.
     }
+    hot_ = nullptr;
 }
 
-// The system owns a region once SetWindowRgn took it: it is never deleted here.
-void TWinSkinForm::BuildRegion() {}
+void TWinSkinForm::PaintEdge(HDC dc, int edge, const RECT& rect) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    const TSkinElements& e = skin_->Elements();
+    const TDataSkinBorder& border = edge == 1   ? e.BorderLeft
+                                    : edge == 2 ? e.BorderRight
+                                    : edge == 3 ? e.BorderTop
+                                                : e.BorderBottom;
+    DrawElementFrame(dc, rect, Bitmaps().Of(border.Image), edge >= 3, border.Tile != 1, false,
+                     border.Frame, EdgeFrame(active_, border.Frame), MarginsOf(border));
+}
 
-void TWinSkinForm::BuildIconBitmap() {}
+void TWinSkinForm::PaintTitle(HDC dc, int width, int height) {
+    const bool minimised = windowState_ == TWindowState::Minimised;
+    const int rows = minimised ? height : frame_.title;
+    if (width <= 0 || rows <= 0) return;
+    if (captionBitmap_.Width() != width || captionBitmap_.Height() != rows)
+        captionBitmap_ = TDib(width, rows);
+    const HDC work = captionBitmap_.Dc();
+    RECT top{frame_.left, 0, width - frame_.right, frame_.title};
+    if (minimised) {
+        const RECT all{0, 0, width, rows};
+        FillRect(work, &all, skin_->FaceBrush());
+        top = {0, 0, width, frame_.title};
+    } else {
+        // The corners of the title belong to the side edges, already on the window.
+        BitBlt(work, 0, 0, width, rows, dc, 0, 0, SRCCOPY);
+    }
+    PaintEdge(work, 3, top);
+    UpdateCaptionButtons();
+    DrawCaptionText(work, top);
+    LayOutCaptionButtons(width);
+    PaintCaptionButtons(work);
+    BitBlt(dc, 0, 0, width, rows, work, 0, 0, SRCCOPY);
+    SetBkMode(dc, OPAQUE);
+}
+
+std::wstring TWinSkinForm::CaptionText() const {
+    if (unicode_ && UnicodeDrawing()) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+    char buffer[kAnsiCaptionBuffer] = {};
+    const auto length = static_cast<int>(
+        SendMessageA(window_, WM_GETTEXT, kAnsiCaptionBuffer, reinterpret_cast<LPARAM>(buffer)));
+    std::wstring text(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, buffer, length, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_ACP, 0, buffer, length, text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& title) {
+    const TSkinElements& e = skin_->Elements();
+    const TDataSkinTitle& t = e.Title;
+    const std::wstring text = L" " + CaptionText() + L"  ";
+    const TSelection font(dc, captionFont_.Handle());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(e.Colors[active_ ? kTitleTextActive : kTitleTextNoActive]));
+
+    RECT measured{title.left, title.top, title.left, title.top};
+    SkinDrawText(dc, text, measured, DT_CALCRECT | DT_NOCLIP | DT_NOPREFIX);
+    const auto style = static_cast<std::uint32_t>(GetWindowLongW(window_, GWL_STYLE));
+    TCaptionTextInputs in;
+    in.title = {title.left, title.top, title.right, title.bottom};
+    in.textWidth = measured.right - measured.left;
+    in.textHeight = measured.bottom - measured.top;
+    in.titleHeight = frame_.title;
+    in.alignment = t.TextAlignment;
+    in.textShift = t.LeftWidth;
+    in.textShiftVert = t.TopHeight;
+    in.textRightClip = t.RightWidth;
+    in.backLeft = t.TextBackLeft;
+    in.backRight = t.TextBackRight;
+    in.rightClipOffset = rightClipOffset_;
+    in.rightToLeft = rightToLeft_;
+    in.popup = (style & WS_POPUP) != 0;
+    in.dialog = frameKind_ == TFrameKind::Dialog;
+    const TCaptionTextLayout layout = LayOutCaptionText(in);
+    captionRect_ = layout.caption;
+
+    if (t.Image.Width > 0 && t.Image.Height > 0) {
+        const RECT back{layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
+        DrawThreeSlice(dc, back, Bitmaps().Of(t.Image), true, true, 2, active_ ? 1 : 2,
+                       {t.TextBackLeft, 0, t.TextBackRight, 0});
+    }
+    RECT r{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
+    SkinDrawText(dc, text, r,
+                 DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS |
+                     (rightToLeft_ ? DT_RIGHT | DT_RTLREADING : 0u));
+    textRect_ = layout.text;
+    SetBkMode(dc, oldMode);
+}
+
+void TWinSkinForm::BuildIconBitmap() {
+    iconPixels_ = WindowIconPixels(window_);
+    if (iconPixels_.Width == 0) {
+        // No icon: a picture of nothing but the key colour.
+        iconPixels_ = TPixelImage(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                  PixelFromColor(kKeyColor));
+    }
+    iconBitmap_ = TDib(iconPixels_);
+}
+
+void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
+    const HICON icon = ui::Application ? WindowIcon(ui::Application->Handle()) : nullptr;
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    if (icon) {
+        const TIconHandle sized(
+            static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
+        if (sized) {
+            DrawIconEx(dc, 8, (textRect_.top + textRect_.bottom) / 2 - cy / 2, sized.get(), cx, cy,
+                       0, nullptr, DI_NORMAL);
+            return;
+        }
+    }
+    if (!iconBitmap_.Empty()) TransparentBlit(dc, bounds, iconBitmap_, kKeyColor);
+}
+
+void TWinSkinForm::BuildRegion() {
+    if (!skin_) return;
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const TFrameSize size{outer.right - outer.left, outer.bottom - outer.top};
+    if (!RegionWanted({skinState_, frameSkinning_, formKind_, windowState_, size, regionSize_}))
+        return;
+    const TSkinElements& e = skin_->Elements();
+    if (FrameCutsRegion(e)) regionSize_ = size;
+    ui::TRegion region = RegionFromRects(
+        FrameRegionRects(e, frame_, size, frameKind_ == TFrameKind::Captionless, active_));
+    // The window owns the region from here on, and deletes the one it replaces.
+    if (SetWindowRgn(window_, region.Handle(), TRUE)) region.Release();
+    ++regionBuilds_;
+}

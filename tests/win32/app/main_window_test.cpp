@@ -6,6 +6,7 @@
 #include "child_process.h"
 #include "desktop.h"
 #include "paste_pause.h"
+#include "stored_description.h"
 #include "test_window.h"
 #include "ui/application.h"
 
@@ -17,20 +18,6 @@
 #include <thread>
 
 namespace {
-
-// The description as Pellico.exe carries it.
-std::string StoredDescription() {
-    const std::wstring exe = testing_desktop::WindowsPath(testing_desktop::PellicoExe());
-    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!module) return {};
-    std::string text;
-    if (HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10))) {
-        if (const void* bytes = LockResource(LoadResource(module, info)))
-            text.assign(static_cast<const char*>(bytes), SizeofResource(module, info));
-    }
-    FreeLibrary(module);
-    return text;
-}
 
 class MainWindow : public testing::Test {
 protected:

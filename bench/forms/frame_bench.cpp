@@ -1,0 +1,82 @@
+// The skinned main window's frame measured in-process: one full frame paint (edges, title with
+// caption text and buttons, composed off-screen and copied) and one region build (the edges
+// rendered to the window's size, their key colour cut out, the runs made a GDI region), median
+// and 95th percentile; and the private memory from showing the window until it has painted,
+// with the skin ("skinned") or without it ("bare", the same window and controls).
+#include "Unit1.h"
+#include "application_window.h"
+#include "stored_description.h"
+
+#include "frame_region.h"
+#include "measure.h"
+#include "skin_data.h"
+#include "skin_form.h"
+#include "skin_manager.h"
+#include "skin_region.h"
+#include "ui/application.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kRounds = 200;
+
+void Pump(double ms) {
+    const double end = bench::Now() + ms;
+    MSG msg;
+    while (bench::Now() < end) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(1);
+    }
+}
+
+template <typename Work> void Row(const char* what, Work work) {
+    std::vector<double> samples;
+    for (int i = 0; i < kRounds; ++i) {
+        const double begin = bench::Now();
+        work();
+        samples.push_back(bench::Now() - begin);
+    }
+    std::printf("%-40s %8.3f ms %8.3f ms\n", what, bench::Percentile(samples, 0.5),
+                bench::Percentile(samples, 0.95));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    if (!bare) UseFormSkinning();
+    SetSkinMessageSink([](const std::string&) {});
+    ui::TApplication app;
+    collector::SetApplicationWindow(app.Handle());
+    const double before = bench::PrivateMiB(GetCurrentProcessId());
+    auto* form = new TForm1(&app, StoredDescription());
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    Pump(1500);
+    const double after = bench::PrivateMiB(GetCurrentProcessId());
+    std::printf("%s: private memory of the shown main window %7.2f MiB\n",
+                bare ? "bare" : "skinned", after - before);
+    if (!bare) {
+        auto* skinner = dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form->Handle()));
+        if (!skinner) return 1;
+        RECT r{};
+        GetWindowRect(form->Handle(), &r);
+        const TFrameSize size{r.right - r.left, r.bottom - r.top};
+        const TSkinElements& skin = form->SkinData1->Elements();
+        std::printf("%d rounds                                    median      p95\n", kRounds);
+        Row("full frame paint", [&] { skinner->PaintFrame(nullptr); });
+        Row("region build (rects and GDI region)", [&] {
+            const ui::TRegion region = RegionFromRects(
+                FrameRegionRects(skin, skinner->FrameSizes(), size, false, true));
+        });
+    }
+    ui::TCloseAction action = ui::TCloseAction::caFree;
+    form->FormClose(form, action);
+    return 0;
+}

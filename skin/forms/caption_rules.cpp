@@ -1,0 +1,331 @@
+// The caption's rules.
+#include "caption_rules.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned kScSize = 0xF000, kScMove = 0xF010, kScMinimize = 0xF020, kScMaximize = 0xF030,
+                   kScClose = 0xF060, kScRestore = 0xF120;
+constexpr unsigned kMfsGrayed = 0x3, kMfsChecked = 0x8;
+
+// Dialog frames draw no icon, so their left-aligned caption moves into its place.
+constexpr int kDialogCaptionShift = 16;
+// Room kept between a popup's caption and its caption buttons.
+constexpr int kPopupButtonGap = 5;
+// Right-to-left captions keep off the window's right edge.
+constexpr int kRightToLeftShift = 10;
+
+TFrameRect Offset(TFrameRect r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+bool Has(std::uint8_t flags, TCaptionButtonFlag flag) {
+    return (flags & flag) != 0;
+}
+
+bool Maximised(const TCaptionButtonContext& c) {
+    return c.state == TWindowState::Maximised;
+}
+
+bool DialogNotDialogClass(const TCaptionButtonContext& c) {
+    return c.frame == TFrameKind::Dialog && !c.dialogClass;
+}
+
+} // namespace
+
+TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
+    const int r = in.title.right;
+    TFrameRect t{in.title.left, in.title.top, in.title.left + in.textWidth,
+                 in.title.top + in.textHeight};
+    const int a = t.right + in.backLeft + in.backRight;
+    t.right = a;
+    int x = 0;
+    if (in.rightToLeft) {
+        switch (in.alignment) {
+        case 0:
+            x = r - in.rightClipOffset - a;
+            break;
+        case 1:
+            x = (r - in.rightClipOffset - a) / 2;
+            break;
+        case 2:
+            x = in.textShift;
+            break;
+        default:
+            break;
+        }
+    } else {
+        switch (in.alignment) {
+        case 0:
+            x = in.textShift;
+            break;
+        case 1:
+            x = (r - a) / 2;
+            break;
+        case 2:
+            x = r - in.textRightClip - a;
+            break;
+        default:
+            break;
+        }
+    }
+    t = Offset(t, x, (in.titleHeight - in.textHeight) / 2 + in.textShiftVert / 2);
+    if (in.rightToLeft && x < 1) t.left = in.textShift;
+    if (in.rightToLeft) {
+        t = Offset(t, kRightToLeftShift, 0);
+    } else if (in.popup) {
+        if (in.rightClipOffset > kPopupButtonGap)
+            t.right = std::min(t.right, r - in.rightClipOffset - kPopupButtonGap);
+    } else {
+        t.right = std::min(t.right, r - in.textRightClip);
+    }
+    if (in.dialog && in.alignment == 0) t.left -= kDialogCaptionShift;
+
+    TCaptionTextLayout out;
+    out.caption = t;
+    out.back = {t.left, in.title.top, t.right, in.title.bottom};
+    out.text = {t.left + in.backLeft, t.top, t.right - in.backRight, t.bottom};
+    return out;
+}
+
+bool VisibilityHolds(int visibility, int action, const TCaptionButtonContext& c,
+                     const TAskButtonVisible& ask) {
+    const bool max = Has(c.flags, cbHasMaximiseBox), min = Has(c.flags, cbHasMinimiseBox);
+    switch (visibility) {
+    case 0:
+        return true;
+    case 1:
+        return Maximised(c);
+    case 2:
+        return !Maximised(c);
+    case 3:
+        return c.active;
+    case 4:
+        return !c.active;
+    case 6:
+    case 8:
+        return Has(c.flags, cbHasSystemMenu) && (min || max);
+    case 7:
+        return !max;
+    case 9:
+        return !min;
+    case 10:
+        return Has(c.flags, cbHasHelp) && !min && !max;
+    case 100:
+        return c.mdiChildMaximisedInMenuBar;
+    case 200:
+        return DialogNotDialogClass(c);
+    default:
+        break;
+    }
+    if (visibility >= 201 && visibility <= 999) return true;
+    if (visibility >= 1000 && visibility <= 2000) return ask && ask(visibility, action);
+    return false;
+}
+
+bool Visibility1Holds(int visibility1, const TCaptionButtonContext& c) {
+    const bool max = Has(c.flags, cbHasMaximiseBox), min = Has(c.flags, cbHasMinimiseBox);
+    switch (visibility1) {
+    case 0:
+        return true;
+    case 1:
+        return Maximised(c);
+    case 2:
+        return !Maximised(c);
+    case 3:
+        return c.active;
+    case 4:
+        return !c.active;
+    case 6:
+    case 8:
+        return min || max;
+    case 7:
+        return !max;
+    case 9:
+        return !min;
+    case 10:
+        return Has(c.flags, cbHasHelp);
+    case 100:
+        return c.mdiChildMaximisedInMenuBar;
+    case 200:
+        return DialogNotDialogClass(c);
+    default:
+        return visibility1 >= 201 && visibility1 <= 2000;
+    }
+}
+
+TCaptionButtonShow CaptionButtonShow(const TDataSkinSysButton& b, const TCaptionButtonContext& c,
+                                     const TAskButtonVisible& ask) {
+    TCaptionButtonShow show;
+    show.visible =
+        VisibilityHolds(b.Visibility, b.Action, c, ask) && Visibility1Holds(b.Visibility1, c);
+    const bool systemMenu = Has(c.flags, cbHasSystemMenu);
+    switch (b.Action) {
+    case 0:
+        if (!systemMenu) show.visible = false;
+        break;
+    case 1:
+        show.setsEnabled = true;
+        show.enabled = Has(c.flags, cbHasMaximiseBox) && systemMenu;
+        break;
+    case 2:
+        show.setsEnabled = true;
+        show.enabled = Has(c.flags, cbHasMinimiseBox) && systemMenu;
+        break;
+    case 3:
+    case 11:
+    case 12:
+        if (c.frame == TFrameKind::Dialog) show.visible = false;
+        break;
+    default:
+        break;
+    }
+    return show;
+}
+
+TFrameRect CaptionButtonBounds(const TDataSkinSysButton& b, int cellWidth, int height,
+                               const TCaptionButtonPlace& p) {
+    int x = 0, y = b.Ycoord;
+    switch (b.Align) {
+    case 0:
+        x = b.Xcoord;
+        break;
+    case 1:
+        x = p.windowWidth - b.Xcoord;
+        break;
+    case 2:
+    case 8:
+        x = p.captionLeft - cellWidth - b.Xcoord;
+        break;
+    case 3:
+    case 9:
+        x = p.captionRight + b.Xcoord;
+        break;
+    case 100:
+        x = p.windowWidth - b.Xcoord - p.rightBorder - p.menuBarLeftWidth;
+        y = p.titleHeight + (p.menuBarHeight - height) / 2;
+        break;
+    default:
+        y = 0;
+        break;
+    }
+    return {x, y, x + cellWidth, y + height};
+}
+
+int RightClipOffset(std::span<const TShownButton> buttons) {
+    int offset = 0;
+    for (const TShownButton& b : buttons)
+        if (b.align == 1 && b.visible && b.hasPicture) offset = std::max(offset, b.xcoord);
+    return offset;
+}
+
+int PaintAllCell(bool active, bool enabled, int frames) {
+    return (active && enabled) || frames < kDisabledCell ? 1 : kDisabledCell;
+}
+
+int PaintOneCell(std::int32_t state, bool enabled, int frames, int visibility) {
+    if (!enabled) return frames >= kDisabledCell ? kDisabledCell : 1;
+    if (visibility == 100 && state == ncHot) return kDisabledCell;
+    return state;
+}
+
+bool IsSystemMenuButton(int action) {
+    return action == 3 || action == 11;
+}
+
+TCaptionClick CaptionClickOf(int action) {
+    switch (action) {
+    case 0:
+        return TCaptionClick::Close;
+    case 1:
+    case 22:
+        return TCaptionClick::MaximiseToggle;
+    case 2:
+    case 23:
+        return TCaptionClick::MinimiseToggle;
+    case 3:
+    case 11:
+    case 12:
+        return TCaptionClick::SystemMenu;
+    case 4:
+        return TCaptionClick::Help;
+    case 7:
+    case 60:
+        return TCaptionClick::MdiMinimise;
+    case 8:
+    case 61:
+        return TCaptionClick::MdiRestore;
+    case 9:
+    case 62:
+        return TCaptionClick::MdiClose;
+    default:
+        return TCaptionClick::Custom;
+    }
+}
+
+std::wstring_view CaptionButtonHint(int action) {
+    switch (action) {
+    case 0:
+    case 9:
+    case 62:
+        return L"Close";
+    case 1:
+    case 22:
+        return L"Maximize";
+    case 2:
+    case 7:
+    case 23:
+    case 60:
+        return L"Minimize";
+    case 8:
+    case 61:
+        return L"Restore";
+    default:
+        return {};
+    }
+}
+
+THintStep CaptionHintStep(int counter, int hintPause, int hintHidePause) {
+    const int show = 2 * hintPause;
+    if (counter < show) return THintStep::Wait;
+    return counter < show + hintHidePause ? THintStep::Show : THintStep::Hide;
+}
+
+TSystemMenuItemRule SystemMenuItemOf(unsigned id, unsigned nativeState, TWindowState state,
+                                     std::uint8_t flags) {
+    TSystemMenuItemRule item;
+    // A grayed native item stays grayed, checked or not.
+    item.enabled = (nativeState & kMfsGrayed) != kMfsGrayed;
+    item.checked = (nativeState & kMfsChecked) != 0;
+    switch (id) {
+    case kScSize:
+    case kScMove:
+        item.enabled = state != TWindowState::Maximised;
+        break;
+    case kScMinimize:
+        item.image = 2;
+        item.enabled = state != TWindowState::Minimised && Has(flags, cbHasMinimiseBox);
+        break;
+    case kScMaximize:
+        item.image = 1;
+        item.enabled = state != TWindowState::Maximised && Has(flags, cbHasMaximiseBox);
+        break;
+    case kScClose:
+        item.image = 3;
+        break;
+    case kScRestore:
+        item.image = 0;
+        item.enabled = state != TWindowState::Normal;
+        break;
+    default:
+        break;
+    }
+    return item;
+}
+
+bool SystemMenuOpens(std::uint32_t now, bool openedBefore, std::uint32_t lastOpened,
+                     int doubleClickTime) {
+    if (!openedBefore || doubleClickTime < 0) return true;
+    return now - lastOpened >= static_cast<std::uint32_t>(doubleClickTime);
+}

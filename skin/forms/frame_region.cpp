@@ -1,0 +1,76 @@
+// The window region's rules.
+#include "frame_region.h"
+
+#include "key_pixels.h"
+#include "pixel_draw.h"
+
+namespace {
+
+TMargins MarginsOf(const TDataSkinObject& e) {
+    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+}
+
+// Appends the opaque runs of an edge rendered to width x height at (dx, dy).
+void AddCut(std::vector<TPixelRect>& out, const TDataSkinBorder& border, int width, int height,
+            bool stacked, bool active, int dx, int dy) {
+    const std::vector<TPixelRect> runs = OpaqueRuns(
+        RenderFrameEdge(border, width, height, stacked, active), dx, dy, kFrameRegionKey);
+    out.insert(out.end(), runs.begin(), runs.end());
+}
+
+} // namespace
+
+bool RegionWanted(const TRegionQuery& q) {
+    if (q.skinState == TFormSkinState::Destroyed || !q.frameSkinning) return false;
+    if (q.size.width <= 0 || q.size.height <= 0) return false;
+    const bool mdiChild = q.form == TFormKind::MdiChild;
+    if (mdiChild && q.state != TWindowState::Normal) return false;
+    return mdiChild || q.skinState == TFormSkinState::Refreshing || !(q.size == q.lastSize);
+}
+
+bool FrameCutsRegion(const TSkinElements& skin) {
+    return skin.BorderLeft.Trans == 1 || skin.BorderRight.Trans == 1 || skin.BorderTop.Trans == 1 ||
+           skin.BorderBottom.Trans == 1;
+}
+
+int EdgeFrame(bool active, int frames) {
+    return active || frames <= 1 ? 1 : 2;
+}
+
+TPixelImage RenderFrameEdge(const TDataSkinBorder& border, int width, int height, bool stacked,
+                            bool active) {
+    return RenderNineGrid(width, height, border.Image, MarginsOf(border), stacked, border.Tile != 1,
+                          border.Frame, EdgeFrame(active, border.Frame));
+}
+
+std::vector<TPixelRect> FrameRegionRects(const TSkinElements& skin, TFrameSizes f, TFrameSize size,
+                                         bool captionless, bool active) {
+    const int w = size.width, h = size.height;
+    if (!FrameCutsRegion(skin)) return {{0, 0, w, h}};
+    std::vector<TPixelRect> out{{f.left, f.title, w - f.right, h - f.bottom}};
+    if (captionless) return out;
+    const int middle = w - f.left - f.right;
+    if (skin.BorderLeft.Trans == 1 && h > 1) {
+        AddCut(out, skin.BorderLeft, f.left, h, false, active, 0, 0);
+    } else {
+        out.push_back({0, 0, f.left, h});
+    }
+    if (skin.BorderRight.Trans == 1 && h > 1) {
+        AddCut(out, skin.BorderRight, f.right, h, false, active, w - f.right, 0);
+    } else {
+        out.push_back({w - f.right, 0, w, h});
+    }
+    if (skin.BorderBottom.Trans == 1 && f.bottom >= 2) {
+        AddCut(out, skin.BorderBottom, middle, f.bottom, true, active, f.left, h - f.bottom);
+    } else {
+        out.push_back({f.left, h - f.bottom, w - f.right, h});
+    }
+    if (skin.BorderTop.Trans == 1 && f.title > 1 && middle > 0) {
+        AddCut(out, skin.BorderTop, middle, f.title, true, active, f.left, 0);
+    } else {
+        out.push_back({f.left, 0, w - f.right, f.title});
+    }
+    // Rectangles a narrow window turns inside out cover nothing.
+    std::erase_if(out, [](const TPixelRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; });
+    return out;
+}

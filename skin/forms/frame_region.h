@@ -1,0 +1,38 @@
+// The window region of a skinned frame as plain rules: when it is built again, and the
+// rectangles it is made of, cut from the key-colour pixels of the frame pictures rendered to
+// the window's size (the same pixels the frame painter puts on the screen).
+#pragma once
+
+#include "skin_form_rules.h"
+
+#include "pixel_image.h"
+
+#include <vector>
+
+struct TRegionQuery {
+    TFormSkinState skinState = TFormSkinState::Active;
+    bool frameSkinning = true;
+    TFormKind form = TFormKind::Normal;
+    TWindowState state = TWindowState::Normal;
+    TFrameSize size;     // the window's size now
+    TFrameSize lastSize; // the size the current region was cut for
+};
+
+// Whether the region is made again: not for a window gone, unskinned, empty or an MDI child
+// that is not Normal, and not for the size it already has (unless an MDI child or a new skin).
+bool RegionWanted(const TRegionQuery& q);
+
+// Whether any of the four edges cuts the region with its key colour.
+bool FrameCutsRegion(const TSkinElements& skin);
+
+// The frame of an edge picture a window paints: the first while active or when it has one.
+int EdgeFrame(bool active, int frames);
+
+// The pixels of one frame edge rendered to width x height as it is painted.
+TPixelImage RenderFrameEdge(const TDataSkinBorder& border, int width, int height, bool stacked,
+                            bool active);
+
+// The rectangles of the region of a window of `size` (they may overlap): the inner rectangle and
+// each edge, an edge with its Trans set cut by the key colour of its rendered picture.
+std::vector<TPixelRect> FrameRegionRects(const TSkinElements& skin, TFrameSizes frame,
+                                         TFrameSize size, bool captionless, bool active);
