@@ -86,16 +86,23 @@ TEST(Placement, TwentyPixelsInFromTheCornerOfTheWorkArea) {
     const HWND main = pellico.WaitForMain();
     ASSERT_NE(main, nullptr);
     RECT outer{}, client{};
-    GetWindowRect(main, &outer);
+    ASSERT_TRUE(testing_desktop::PumpUntil(
+        [&] {
+            GetWindowRect(main, &outer);
+            return SendMessageW(main, SM_ISSKINNED, 0, 0) == 1 && outer.right - outer.left == 271;
+        },
+        10s));
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, 263);
     EXPECT_EQ(client.bottom, 354);
-    // A window of 269 x 383 goes to (1631, 637): its right and bottom edges 20 pixels in from
-    // those of the work area. The caption's height is the system's (Wine's makes the window
-    // 379 high), so the edges are pinned, and the top follows from the height.
+    // Created with the system's dialog frame, 269 x 379 under Wine, the window goes to
+    // (1631, 641): its right and bottom edges 20 pixels in from those of the work area. The
+    // skin's frame (4 pixels at the sides and the bottom, a 26-pixel title) then grows it to
+    // 271 x 384 where it stands.
     EXPECT_EQ(outer.left, 1631);
-    EXPECT_EQ(outer.right, 1900);
-    EXPECT_EQ(outer.bottom, 1020);
+    EXPECT_EQ(outer.top, 641);
+    EXPECT_EQ(outer.right, 1902);
+    EXPECT_EQ(outer.bottom, 1025);
 }
 
 TEST_F(PellicoTest, MainWindowIsTopmostFixedAndOffTheTaskbar) {
@@ -110,7 +117,7 @@ TEST_F(PellicoTest, MainWindowIsTopmostFixedAndOffTheTaskbar) {
     // Skinned once it was first activated: the skin draws the caption and its close button
     // in place of the system's, in the default skin's frame (4 pixels at the sides and the
     // bottom, a 26-pixel title).
-    RECT outer{}, work{};
+    RECT outer{};
     EXPECT_TRUE(testing_desktop::PumpUntil(
         [&] {
             GetWindowRect(main, &outer);
