@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
         std::printf("%d rounds                                    median      p95\n", kRounds);
         Row("full frame paint", [&] { skinner->PaintFrame(nullptr); });
         Row("region build (rects and GDI region)", [&] {
-            const ui::TRegion region = RegionFromRects(
-                FrameRegionRects(skin, skinner->FrameSizes(), size, false, true));
+            const ui::TRegion region =
+                RegionFromRects(FrameRegionRects(skin, skinner->FrameSizes(), size, false, true));
         });
     }
     ui::TCloseAction action = ui::TCloseAction::caFree;
