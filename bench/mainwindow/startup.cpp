@@ -1,13 +1,16 @@
 // Start-up of the real Pellico.exe measured from outside, from CreateProcess until the main
-// window is shown and painted, next to the time Pellico itself spends decoding and building its
-// embedded skin (it answers "Pellico.SkinLoadTime" with that).
+// window is shown and has painted in the skin's frame, next to the time Pellico itself spends
+// decoding and building its embedded skin (it answers "Pellico.SkinLoadTime" with that) and next
+// to a bare Win32 window with the same controls, started in turn with it in the same run.
 #include "child_process.h"
 #include "measure.h"
+#include "skin_messages.h"
 #include "ui/win_handles.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -18,8 +21,17 @@ using bench::Percentile;
 constexpr int kStarts = 15;
 constexpr double kGiveUpMs = 20'000;
 
+// A program to start: the class of its main window, and whether that window is done only once
+// the skin has taken it over.
+struct Program {
+    std::string exe;
+    const wchar_t* main_class;
+    bool skinned;
+};
+
 struct Search {
     DWORD pid;
+    const wchar_t* main_class;
     HWND found;
 };
 
@@ -29,14 +41,15 @@ BOOL CALLBACK MatchMain(HWND window, LPARAM param) {
     GetWindowThreadProcessId(window, &owner);
     wchar_t name[32] = {};
     GetClassNameW(window, name, 32);
-    if (owner != s.pid || !IsWindowVisible(window) || lstrcmpW(name, L"TForm1") != 0) return TRUE;
+    if (owner != s.pid || !IsWindowVisible(window) || lstrcmpW(name, s.main_class) != 0)
+        return TRUE;
     s.found = window;
     return FALSE;
 }
 
 // The process's visible main window, or null while there is none.
-HWND VisibleMain(DWORD pid) {
-    Search search{pid, nullptr};
+HWND VisibleMain(DWORD pid, const wchar_t* main_class) {
+    Search search{pid, main_class, nullptr};
     EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -63,6 +76,19 @@ bool Painted(HWND main) {
     return all;
 }
 
+// The skin has taken the window over and grown it to its frame (4 pixels at the sides and the
+// bottom, a 26-pixel title around the 263 x 354 client area): from here on a paint is a skinned
+// one.
+bool InSkinFrame(HWND main) {
+    DWORD_PTR skinned = 0;
+    if (!SendMessageTimeoutW(main, SM_ISSKINNED, 0, 0, SMTO_ABORTIFHUNG, 1000, &skinned) ||
+        skinned != 1)
+        return false;
+    RECT outer{};
+    GetWindowRect(main, &outer);
+    return outer.right - outer.left == 271 && outer.bottom - outer.top == 384;
+}
+
 // Screen pixels of the form's own client area (a grid of points no control window covers).
 std::vector<COLORREF> FormPixels(HWND main) {
     RECT client{};
@@ -82,22 +108,23 @@ std::vector<COLORREF> FormPixels(HWND main) {
 
 struct Start {
     double visible = 0;  // ms from CreateProcess until the main window is visible
-    double painted = 0;  // ms until it has painted
+    double painted = 0;  // ms until it has painted (Pellico: in the skin's frame)
     double skin = 0;     // ms Pellico spent on its skin
     double pixels = 0;   // bytes of pixels the skin's elements hold
     double memory = 0;   // private MiB once painted
     bool settled = true; // the form's pixels were the same a while after "painted"
 };
 
-bool StartOnce(Start& out) {
+bool StartOnce(const Program& program, Start& out) {
     const UINT query = RegisterWindowMessageW(L"Pellico.SkinLoadTime");
     const double begin = Now();
-    testing_desktop::Process pellico(testing_desktop::PellicoExe());
-    if (!pellico.Started()) return false;
+    testing_desktop::Process process(program.exe);
+    if (!process.Started()) return false;
     HWND main = nullptr;
-    while (!main || !Painted(main)) {
+    while (!main || (program.skinned && !InSkinFrame(main)) || !Painted(main)) {
         if (Now() - begin > kGiveUpMs) return false;
-        if (!main && (main = VisibleMain(pellico.Id())) != nullptr) out.visible = Now() - begin;
+        if (!main && (main = VisibleMain(process.Id(), program.main_class)) != nullptr)
+            out.visible = Now() - begin;
         if (!main) Sleep(1);
     }
     out.painted = Now() - begin;
@@ -106,14 +133,16 @@ bool StartOnce(Start& out) {
     const std::vector<COLORREF> first = FormPixels(main);
     Sleep(300);
     out.settled = !first.empty() && FormPixels(main) == first;
-    DWORD_PTR micros = 0, bytes = 0;
-    SendMessageTimeoutW(main, query, 0, 0, SMTO_ABORTIFHUNG, 5000, &micros);
-    SendMessageTimeoutW(main, query, 1, 0, SMTO_ABORTIFHUNG, 5000, &bytes);
-    out.skin = static_cast<double>(micros) / 1000.0;
-    out.pixels = static_cast<double>(bytes);
-    out.memory = bench::PrivateMiB(pellico.Id());
+    if (program.skinned) {
+        DWORD_PTR micros = 0, bytes = 0;
+        SendMessageTimeoutW(main, query, 0, 0, SMTO_ABORTIFHUNG, 5000, &micros);
+        SendMessageTimeoutW(main, query, 1, 0, SMTO_ABORTIFHUNG, 5000, &bytes);
+        out.skin = static_cast<double>(micros) / 1000.0;
+        out.pixels = static_cast<double>(bytes);
+    }
+    out.memory = bench::PrivateMiB(process.Id());
     PostMessageW(main, WM_CLOSE, 0, 0);
-    return pellico.WaitForExit().has_value();
+    return process.WaitForExit().has_value();
 }
 
 std::vector<double> Column(const std::vector<Start>& starts, double Start::*field) {
@@ -126,38 +155,56 @@ std::vector<double> Column(const std::vector<Start>& starts, double Start::*fiel
 } // namespace
 
 int main() {
-    // One start first that is not counted: Wine loads and maps its libraries for the first one.
-    Start warm;
-    if (!StartOnce(warm)) {
-        std::puts("Pellico did not come up");
-        return 1;
-    }
-    std::vector<Start> starts(kStarts);
-    for (Start& s : starts) {
-        if (!StartOnce(s)) {
+    const Program pellico{testing_desktop::PellicoExe(), L"TForm1", true};
+    const Program bare{BARE_WINDOW_EXE, L"BareForm", false};
+    // One start of each first that is not counted: Wine loads and maps its libraries for the
+    // first one. Then the two in turn, so that changes in the machine's load hit both alike.
+    std::vector<Start> pellico_starts(kStarts + 1), bare_starts(kStarts + 1);
+    for (int i = 0; i <= kStarts; ++i) {
+        if (!StartOnce(pellico, pellico_starts[i])) {
             std::puts("Pellico did not come up or did not close");
             return 1;
         }
+        if (!StartOnce(bare, bare_starts[i])) {
+            std::puts("the bare window did not come up or did not close");
+            return 1;
+        }
     }
-    const auto row = [&](const char* what, double Start::*field) {
-        const auto values = Column(starts, field);
-        std::printf("%-38s %8.1f ms %8.1f ms\n", what, Percentile(values, 0.5),
-                    Percentile(values, 0.95));
+    pellico_starts.erase(pellico_starts.begin());
+    bare_starts.erase(bare_starts.begin());
+    const auto median = [](const std::vector<Start>& starts, double Start::*field) {
+        return Percentile(Column(starts, field), 0.5);
     };
-    std::printf("%d starts of Pellico.exe                   median        p95\n", kStarts);
-    row("main window visible", &Start::visible);
-    row("main window painted (whole start-up)", &Start::painted);
-    row("skin: SkinStream read and LoadSkin", &Start::skin);
-    const double share = Percentile(Column(starts, &Start::skin), 0.5) /
-                         Percentile(Column(starts, &Start::painted), 0.5) * 100.0;
+    const auto row = [&](const char* what, const std::vector<Start>& starts, double Start::*field) {
+        std::printf("%-38s %8.1f ms %8.1f ms\n", what, median(starts, field),
+                    Percentile(Column(starts, field), 0.95));
+    };
+    std::printf("%d starts of each, in turn                  median        p95\n", kStarts);
+    row("Pellico: main window visible", pellico_starts, &Start::visible);
+    row("Pellico: first skinned paint done", pellico_starts, &Start::painted);
+    row("bare window: visible", bare_starts, &Start::visible);
+    row("bare window: painted", bare_starts, &Start::painted);
+    std::printf("Pellico / bare window, painted (medians) %6.2f x\n",
+                median(pellico_starts, &Start::painted) / median(bare_starts, &Start::painted));
+    row("skin: SkinStream read and LoadSkin", pellico_starts, &Start::skin);
+    const double share =
+        median(pellico_starts, &Start::skin) / median(pellico_starts, &Start::painted) * 100.0;
     std::printf("skin's share of the start-up (medians)  %7.1f %%\n", share);
     std::printf("pixels held by the skin's elements      %7.1f MiB\n",
-                starts.front().pixels / (1024.0 * 1024.0));
-    std::printf("private memory once painted             %7.1f MiB (median)\n",
-                Percentile(Column(starts, &Start::memory), 0.5));
-    int unsettled = 0;
-    for (const Start& s : starts)
-        unsettled += s.settled ? 0 : 1;
-    std::printf("starts whose form still changed after   %5d of %d\n", unsettled, kStarts);
+                pellico_starts.front().pixels / (1024.0 * 1024.0));
+    const double pellico_memory = median(pellico_starts, &Start::memory);
+    const double bare_memory = median(bare_starts, &Start::memory);
+    std::printf("private memory once painted, Pellico    %7.1f MiB (median)\n", pellico_memory);
+    std::printf("private memory once painted, bare       %7.1f MiB (median)\n", bare_memory);
+    std::printf("what Pellico with its skin adds         %7.1f MiB\n",
+                pellico_memory - bare_memory);
+    const auto unsettled = [](const std::vector<Start>& starts) {
+        int count = 0;
+        for (const Start& s : starts)
+            count += s.settled ? 0 : 1;
+        return count;
+    };
+    std::printf("starts whose form still changed after   %5d and %d of %d (Pellico, bare)\n",
+                unsettled(pellico_starts), unsettled(bare_starts), kStarts);
     return 0;
 }
