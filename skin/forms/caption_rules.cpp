@@ -2,6 +2,7 @@
 #include "caption_rules.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -89,10 +90,11 @@ TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
     return out;
 }
 
-bool VisibilityHolds(int visibility, int action, const TCaptionButtonContext& c,
-                     const TAskButtonVisible& ask) {
-    const bool max = Has(c.flags, cbHasMaximiseBox), min = Has(c.flags, cbHasMinimiseBox);
-    switch (visibility) {
+namespace {
+
+// The conditions that both visibility keys read the same way; none for the others.
+std::optional<bool> CommonVisibility(int value, const TCaptionButtonContext& c) {
+    switch (value) {
     case 0:
         return true;
     case 1:
@@ -103,56 +105,40 @@ bool VisibilityHolds(int visibility, int action, const TCaptionButtonContext& c,
         return c.active;
     case 4:
         return !c.active;
-    case 6:
-    case 8:
-        return Has(c.flags, cbHasSystemMenu) && (min || max);
     case 7:
-        return !max;
+        return !Has(c.flags, cbHasMaximiseBox);
     case 9:
-        return !min;
-    case 10:
-        return Has(c.flags, cbHasHelp) && !min && !max;
+        return !Has(c.flags, cbHasMinimiseBox);
     case 100:
         return c.mdiChildMaximisedInMenuBar;
     case 200:
         return DialogNotDialogClass(c);
     default:
-        break;
+        return std::nullopt;
     }
+}
+
+bool HasMinOrMax(const TCaptionButtonContext& c) {
+    return Has(c.flags, cbHasMaximiseBox) || Has(c.flags, cbHasMinimiseBox);
+}
+
+} // namespace
+
+bool VisibilityHolds(int visibility, int action, const TCaptionButtonContext& c,
+                     const TAskButtonVisible& ask) {
+    if (const auto common = CommonVisibility(visibility, c)) return *common;
+    if (visibility == 6 || visibility == 8) return Has(c.flags, cbHasSystemMenu) && HasMinOrMax(c);
+    if (visibility == 10) return Has(c.flags, cbHasHelp) && !HasMinOrMax(c);
     if (visibility >= 201 && visibility <= 999) return true;
     if (visibility >= 1000 && visibility <= 2000) return ask && ask(visibility, action);
     return false;
 }
 
 bool Visibility1Holds(int visibility1, const TCaptionButtonContext& c) {
-    const bool max = Has(c.flags, cbHasMaximiseBox), min = Has(c.flags, cbHasMinimiseBox);
-    switch (visibility1) {
-    case 0:
-        return true;
-    case 1:
-        return Maximised(c);
-    case 2:
-        return !Maximised(c);
-    case 3:
-        return c.active;
-    case 4:
-        return !c.active;
-    case 6:
-    case 8:
-        return min || max;
-    case 7:
-        return !max;
-    case 9:
-        return !min;
-    case 10:
-        return Has(c.flags, cbHasHelp);
-    case 100:
-        return c.mdiChildMaximisedInMenuBar;
-    case 200:
-        return DialogNotDialogClass(c);
-    default:
-        return visibility1 >= 201 && visibility1 <= 2000;
-    }
+    if (const auto common = CommonVisibility(visibility1, c)) return *common;
+    if (visibility1 == 6 || visibility1 == 8) return HasMinOrMax(c);
+    if (visibility1 == 10) return Has(c.flags, cbHasHelp);
+    return visibility1 >= 201 && visibility1 <= 2000;
 }
 
 TCaptionButtonShow CaptionButtonShow(const TDataSkinSysButton& b, const TCaptionButtonContext& c,
