@@ -33,6 +33,36 @@ bool DialogNotDialogClass(const TCaptionButtonContext& c) {
     return c.frame == TFrameKind::Dialog && !c.dialogClass;
 }
 
+// The conditions that both visibility keys read the same way; none for the others.
+std::optional<bool> CommonVisibility(int value, const TCaptionButtonContext& c) {
+    switch (value) {
+    case 0:
+        return true;
+    case 1:
+        return Maximised(c);
+    case 2:
+        return !Maximised(c);
+    case 3:
+        return c.active;
+    case 4:
+        return !c.active;
+    case 7:
+        return !Has(c.flags, cbHasMaximiseBox);
+    case 9:
+        return !Has(c.flags, cbHasMinimiseBox);
+    case 100:
+        return c.mdiChildMaximisedInMenuBar;
+    case 200:
+        return DialogNotDialogClass(c);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool HasMinOrMax(const TCaptionButtonContext& c) {
+    return Has(c.flags, cbHasMaximiseBox) || Has(c.flags, cbHasMinimiseBox);
+}
+
 } // namespace
 
 TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
@@ -89,40 +119,6 @@ TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
     out.text = {t.left + in.backLeft, t.top, t.right - in.backRight, t.bottom};
     return out;
 }
-
-namespace {
-
-// The conditions that both visibility keys read the same way; none for the others.
-std::optional<bool> CommonVisibility(int value, const TCaptionButtonContext& c) {
-    switch (value) {
-    case 0:
-        return true;
-    case 1:
-        return Maximised(c);
-    case 2:
-        return !Maximised(c);
-    case 3:
-        return c.active;
-    case 4:
-        return !c.active;
-    case 7:
-        return !Has(c.flags, cbHasMaximiseBox);
-    case 9:
-        return !Has(c.flags, cbHasMinimiseBox);
-    case 100:
-        return c.mdiChildMaximisedInMenuBar;
-    case 200:
-        return DialogNotDialogClass(c);
-    default:
-        return std::nullopt;
-    }
-}
-
-bool HasMinOrMax(const TCaptionButtonContext& c) {
-    return Has(c.flags, cbHasMaximiseBox) || Has(c.flags, cbHasMinimiseBox);
-}
-
-} // namespace
 
 bool VisibilityHolds(int visibility, int action, const TCaptionButtonContext& c,
                      const TAskButtonVisible& ask) {
