@@ -1,9 +1,19 @@
 // One case per skin control class; kinds without a case are not built.
 #include "skin_control_kinds.h"
 
-TSkinControlPtr MakeSkinControl(const TSkinControlSpec& spec,
-                                [[maybe_unused]] ui::TComponent* owner) {
+#include "skin_button.h"
+#include "skin_check_box.h"
+
+TSkinControlPtr MakeSkinControl(const TSkinControlSpec& spec, ui::TComponent* owner) {
     switch (spec.kind) {
+    case TSkinControlKind::Button:
+        return TSkinControlPtr(new TSkinButton(owner));
+    case TSkinControlKind::MenuButton:
+        return TSkinControlPtr(new TSkinMenuButton(owner));
+    case TSkinControlKind::CheckBox:
+        return TSkinControlPtr(new TSkinCheckBox(owner));
+    case TSkinControlKind::RadioButton:
+        return TSkinControlPtr(new TSkinRadioButton(owner));
     default:
         return nullptr;
     }
