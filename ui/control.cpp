@@ -2,6 +2,8 @@
 // library's notifications.
 #include "control.h"
 
+#include <windowsx.h>
+
 #include "application.h"
 #include "form.h"
 #include "prop_builders.h"
@@ -235,6 +237,51 @@ void TControl::DefaultHandler(TMessage&) {}
 const TClassInfo& TGraphicControl::StaticClass() {
     static const TClassInfo info(L"TGraphicControl", &TControl::StaticClass());
     return info;
+}
+
+void DeliverMouseButton(TControl& control, std::uint32_t msg, std::uintptr_t wparam, POINT p) {
+    const TMouseButton button = (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP)
+                                    ? TMouseButton::mbRight
+                                    : TMouseButton::mbLeft;
+    TShiftState shift = KeysToShiftState(wparam);
+    if (msg == WM_LBUTTONDBLCLK) shift |= ssDouble;
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
+        control.MouseDown(button, shift, p.x, p.y);
+        return;
+    }
+    control.MouseUp(button, shift, p.x, p.y);
+}
+
+void TGraphicControl::WndProc(TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_PAINT: {
+        TCanvas canvas(reinterpret_cast<HDC>(msg.WParam));
+        canvas.Font.Assign(*font_);
+        Paint(canvas);
+        return;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        DeliverMouseButton(*this, msg.Msg, msg.WParam,
+                           {GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)});
+        return;
+    case WM_LBUTTONUP: {
+        // Released over the control (the parent captured the mouse at the press): a click.
+        const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+        DeliverMouseButton(*this, msg.Msg, msg.WParam, p);
+        if (p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_) Click();
+        return;
+    }
+    case CM_ENABLEDCHANGED:
+        // Its look follows the state; no window repaints it.
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    TControl::WndProc(msg);
 }
 
 void TGraphicControl::Invalidate() {

@@ -161,7 +161,15 @@ public:
     // Paints into the parent's canvas, whose origin is moved to this control's corner.
     virtual void Paint(TCanvas& canvas) = 0;
     void Invalidate() override;
+
+protected:
+    // The parent hands it WM_PAINT (wParam: its DC, origin at this control's corner) and the
+    // mouse buttons (client coordinates) through WindowProc, so a hook sees them as a window's.
+    void WndProc(TMessage& msg) override;
 };
+
+// A mouse-button message turned into the control's MouseDown or MouseUp at `p`.
+void DeliverMouseButton(TControl& control, std::uint32_t msg, std::uintptr_t wparam, POINT p);
 
 // The control object that owns a window, read from the window's control-object property.
 TControl* FindControl(HWND wnd);

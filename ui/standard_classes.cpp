@@ -1,6 +1,6 @@
 // The classes a description may name without the program registering them itself.
+#include "extctrls.h"
 #include "form_binding.h"
-#include "stdctrls.h"
 #include "timer.h"
 
 namespace ui {
@@ -9,6 +9,10 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TLabel>();
     RegisterComponentClass<TButton>();
     RegisterComponentClass<TCheckBox>();
+    RegisterComponentClass<TRadioButton>();
+    RegisterComponentClass<TRadioGroup>();
+    RegisterComponentClass<TBitBtn>();
+    RegisterComponentClass<TSpeedButton>();
     RegisterComponentClass<TComboBox>();
     RegisterComponentClass<TListBox>();
     RegisterComponentClass<TMemo>();

@@ -68,9 +68,10 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& msg) override;
     void Clicked() override { Click(); }
+    // Shows the button as the form's default one (or not).
+    virtual void ShowDefault(bool v);
 
 private:
-    void ShowDefault(bool v);
     bool default_ = false;
     bool cancel_ = false;
 };

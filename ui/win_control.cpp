@@ -427,9 +427,7 @@ void TWinControl::PaintControls(HDC dc) {
         RECT r = g->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         SetViewportOrgEx(dc, r.left, r.top, nullptr);
-        TCanvas canvas(dc);
-        canvas.Font.Assign(*g->Font());
-        g->Paint(canvas);
+        g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     }
 }
 
@@ -472,33 +470,22 @@ void TWinControl::HandleMouse(TMessage& msg) {
         }
         return;
     }
-    const TMouseButton button = (msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_RBUTTONUP)
-                                    ? TMouseButton::mbRight
-                                    : TMouseButton::mbLeft;
     const bool down =
         msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
-    TShiftState shift = KeysToShiftState(msg.WParam);
-    if (msg.Msg == WM_LBUTTONDBLCLK) shift |= ssDouble;
     if (!target) { // the window's own mouse events
-        if (down)
-            MouseDown(button, shift, p.x, p.y);
-        else
-            MouseUp(button, shift, p.x, p.y);
+        DeliverMouseButton(*this, msg.Msg, msg.WParam, p);
         return;
     }
     if (!target->Enabled()) return;
-    const POINT local{p.x - target->Left(), p.y - target->Top()};
     if (down) {
         captured_child_ = target;
         SetCapture(handle_);
-        target->MouseDown(button, shift, local.x, local.y);
     } else {
         captured_child_ = nullptr;
         if (GetCapture() == handle_) ReleaseCapture();
-        target->MouseUp(button, shift, local.x, local.y);
-        RECT r = target->BoundsRect();
-        if (button == TMouseButton::mbLeft && PtInRect(&r, p)) target->Click();
     }
+    // A graphic child hears of the button through its own message hook, as a window would.
+    target->Perform(msg.Msg, msg.WParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
 }
 
 void CALLBACK TWinControl::CheckMouse(HWND, UINT, UINT_PTR, DWORD) {

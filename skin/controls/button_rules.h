@@ -1,10 +1,13 @@
 // What a skinned push button shows: which frame of the skin's five-frame `Buttons` strip for the
-// button's state, which colour its caption takes, and where caption and glyph go. Plain values
+// button's state, which colour its caption takes, and where the caption and a menu button's
+// arrow go (glyphs go where the class library's glyph layout puts them). Plain values
 // in, plain values out, so every rule is checked on the host.
 #pragma once
 
 #include "pixel_image.h"
 #include "skin_elements.h"
+
+#include "ui/glyph_layout.h"
 
 #include <string>
 #include <string_view>
@@ -50,41 +53,16 @@ TColor ButtonTextColour(const TDataSkinButton& buttons, TColor font, int frame, 
 // middle down.
 TPixelRect CentredText(int width, int height, int w, int h);
 
-struct TSize2 {
-    int Width = 0;
-    int Height = 0;
-    bool operator==(const TSize2&) const = default;
-};
-
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-enum class TTextAlign { Left, Right, Centre };
-
-struct TGlyphLayoutInput {
-    TSize2 Client; // the button
-    TSize2 Glyph;  // 0 x 0 without a glyph
-    TSize2 Text;   // the measured caption, 0 x 0 when empty
-    TButtonLayout Layout = TButtonLayout::blGlyphLeft;
-    int Margin = -1;      // -1: centre glyph and caption together
-    int Spacing = 4;      // -1: spread what room is left
-    bool Centred = false; // the control's alignment asks for the pair centred whatever the margin
-};
-
-struct TGlyphPlacement {
-    TPixelRect Glyph;
-    TPixelRect Text;
-    TTextAlign Align = TTextAlign::Left;
-    bool operator==(const TGlyphPlacement&) const = default;
-};
-
-// The box the caption of a glyph button is measured in: the button less 2 on every side, less
-// the glyph and 2 more along the layout's axis.
-TPixelRect GlyphTextBox(TSize2 client, TSize2 glyph, TButtonLayout layout);
-
-// Glyph and caption of a glyph button, side by side along the layout's axis and each centred
-// across it.
-TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in);
+using ui::GlyphTextBox;
+using ui::PlaceGlyphAndText;
+using ui::TButtonLayout;
+using ui::TGlyphLayoutInput;
+using ui::TGlyphPlacement;
+using ui::TGlyphRect;
+using ui::TGlyphSize;
+using ui::TTextAlign;
 
 // A menu button's drop-down arrow: 8 x 3 pixels right of the caption.
-inline constexpr TSize2 kMenuArrow{8, 3};
+inline constexpr TGlyphSize kMenuArrow{8, 3};
 // Caption and arrow of a menu button, a quarter of the free room as margin and as spacing.
-TGlyphPlacement PlaceMenuButton(TSize2 client, TSize2 text);
+TGlyphPlacement PlaceMenuButton(TGlyphSize client, TGlyphSize text);

@@ -5,6 +5,7 @@
 
 #include "dib.h"
 #include "skin_bitmaps.h"
+#include "strip_layout.h"
 
 #include "skin_data.h"
 

@@ -24,7 +24,8 @@ bool PaintsOwnPress(const std::wstring& className) {
     return name.starts_with(L"trz") || name.starts_with(L"tel");
 }
 
-RECT ToRect(const TPixelRect& r) {
+// A rectangle of the rules (TPixelRect, ui::TGlyphRect) as GDI takes it.
+template <class R> RECT ToRect(const R& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
@@ -162,7 +163,7 @@ int TSkinButton::StateFrame() {
 }
 
 void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
-    if (!skin || skin->Elements().Buttons.Image.Empty()) return;
+    if (!skin || skin->Elements().Buttons.Image.Pixels.empty()) return;
     PaintFace(dc, rect, StateFrame(), true, true);
 }
 

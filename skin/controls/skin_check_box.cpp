@@ -30,7 +30,7 @@ void TSkinCheckControl::AttachControl(TSkinControlHost* host, TSkinData* skinDat
     TSkinControl::AttachControl(host, skinData, takeColour, sharedCanvas);
     variant = 0;
     if (!control) return;
-    variant = skin && !Strip().Empty() ? 1 : 0;
+    variant = skin && !Strip().Pixels.empty() ? 1 : 0;
     transparent_ = control->Tag() == 5555 || (skin && HasOption(*skin, xoTransparent));
 }
 
@@ -68,7 +68,7 @@ void TSkinCheckControl::AfterMessage(ui::TMessage& msg) {
 }
 
 void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
-    if (!skin || Strip().Empty()) {
+    if (!skin || Strip().Pixels.empty()) {
         variant = 0;
         return;
     }

@@ -1,5 +1,5 @@
-// Push button rules: the frame for every state, the caption's lines, colour and place, and glyph
-// and caption side by side in each layout.
+// Push button rules: the frame for every state, the caption's lines, colour and place, and a
+// menu button's arrow.
 #include "button_rules.h"
 
 #include <gtest/gtest.h>
@@ -99,63 +99,11 @@ TEST(ButtonRules, CentredTextSitsOnePixelAboveTheMiddle) {
     EXPECT_EQ(CentredText(10, 10, 20, 4), (TPixelRect{-5, 2, 15, 6}));
 }
 
-TEST(ButtonRules, GlyphLayouts) {
-    using L = TButtonLayout;
-    using A = TTextAlign;
-    const TSize2 client{100, 30}, glyph{16, 16}, text{40, 13};
-    struct Row {
-        const char* what;
-        TGlyphLayoutInput in;
-        TGlyphPlacement expected;
-    };
-    const Row rows[] = {
-        {"left, margin and spacing given",
-         {client, glyph, text, L::blGlyphLeft, 5, 4, false},
-         {{5, 7, 21, 23}, {25, 9, 65, 22}, A::Left}},
-        {"right",
-         {client, glyph, text, L::blGlyphRight, 5, 4, false},
-         {{79, 7, 95, 23}, {35, 9, 75, 22}, A::Right}},
-        {"left, centred pair (margin -1)",
-         {client, glyph, text, L::blGlyphLeft, -1, 4, false},
-         {{20, 7, 36, 23}, {40, 9, 80, 22}, A::Left}},
-        {"alignment centre overrides the margin",
-         {client, glyph, text, L::blGlyphLeft, 5, 4, true},
-         {{20, 7, 36, 23}, {40, 9, 80, 22}, A::Left}},
-        {"margin and spacing both spread",
-         {client, glyph, text, L::blGlyphLeft, -1, -1, false},
-         {{14, 7, 30, 23}, {44, 9, 84, 22}, A::Left}},
-        {"margin given, spacing spread",
-         {client, glyph, text, L::blGlyphLeft, 2, -1, false},
-         {{2, 7, 18, 23}, {39, 9, 79, 22}, A::Left}},
-        {"no caption: the glyph alone is centred",
-         {client, glyph, {}, L::blGlyphLeft, -1, 4, false},
-         {{42, 7, 58, 23}, {58, 15, 58, 15}, A::Left}},
-        {"no glyph: the caption alone is centred",
-         {client, {}, text, L::blGlyphLeft, -1, 4, false},
-         {{30, 15, 30, 15}, {30, 9, 70, 22}, A::Left}},
-        {"top",
-         {{60, 60}, glyph, text, L::blGlyphTop, 3, 2, false},
-         {{22, 3, 38, 19}, {10, 21, 50, 34}, A::Centre}},
-        {"bottom",
-         {{60, 60}, glyph, text, L::blGlyphBottom, 3, 2, false},
-         {{22, 41, 38, 57}, {10, 26, 50, 39}, A::Centre}},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(PlaceGlyphAndText(r.in), r.expected) << r.what;
-}
-
-TEST(ButtonRules, GlyphTextBoxLeavesRoomForTheGlyph) {
-    EXPECT_EQ(GlyphTextBox({100, 30}, {16, 16}, TButtonLayout::blGlyphLeft),
-              (TPixelRect{2, 2, 80, 28}));
-    EXPECT_EQ(GlyphTextBox({100, 60}, {16, 16}, TButtonLayout::blGlyphBottom),
-              (TPixelRect{2, 2, 98, 40}));
-}
-
 TEST(ButtonRules, MenuButtonArrowRightOfTheCaption) {
     // Free room 100 - 8 - 40 = 52: a quarter as margin and as spacing.
     const TGlyphPlacement p = PlaceMenuButton({100, 25}, {40, 13});
-    EXPECT_EQ(p.Glyph, (TPixelRect{79, 11, 87, 14}));
-    EXPECT_EQ(p.Text, (TPixelRect{26, 6, 66, 19}));
+    EXPECT_EQ(p.Glyph, (TGlyphRect{79, 11, 87, 14}));
+    EXPECT_EQ(p.Text, (TGlyphRect{26, 6, 66, 19}));
 }
 
 } // namespace
