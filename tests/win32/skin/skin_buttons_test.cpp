@@ -1,0 +1,466 @@
+// Skinned push, glyph, speed, check and radio buttons on a test form under Wine: every state
+// painted from the skin's strips (each frame a colour of its own, so a pixel tells the frame),
+// hot and pressed following the real mouse, clicks only on a release over the button, Space on
+// a focused button, and skinning switched off (the plain look, the same messages) and on again.
+#include "skin_bit_button.h"
+#include "skin_check_box.h"
+#include "skin_control_kinds.h"
+#include "skin_data.h"
+#include "skin_fixture.h"
+#include "skin_form.h"
+#include "skin_manager.h"
+#include "skin_messages.h"
+
+#include "desktop.h"
+#include "ui/extctrls.h"
+#include "ui/form_binding.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using skin_fixture::FrameColour;
+using skin_fixture::Skin;
+using skin_fixture::StreamLine;
+using skin_fixture::Strip;
+
+constexpr int kButtonStrip = 5, kCheckStrip = 6, kRadioStrip = 7;
+
+// A frame as the other skinner tests have it, and buttons, check boxes and radio buttons whose
+// every frame is a solid colour of its own: 5 button frames, 4 check frames, 8 radio frames.
+std::vector<std::uint8_t> ButtonSkin() {
+    Skin s;
+    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
+            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n"
+            "[Buttons]\nBitmap=button.bmp\nCheckButton=check.bmp\nRadioButton=radio.bmp\n"
+            "CheckButtonFrame=4\nRadioButtonFrame=8\n"
+            "[Colours]\nButtonFace=10 20 30\n";
+    s.Image("left.bmp", Strip(1, 2, 5, 60));
+    s.Image("right.bmp", Strip(2, 2, 6, 60));
+    s.Image("top.bmp", Strip(3, 2, 40, 24, true));
+    s.Image("bottom.bmp", Strip(4, 2, 40, 7, true));
+    s.Image("button.bmp", Strip(kButtonStrip, 5, 12, 12));
+    s.Image("check.bmp", Strip(kCheckStrip, 4, 13, 13));
+    s.Image("radio.bmp", Strip(kRadioStrip, 8, 13, 13));
+    return s.Pack();
+}
+
+class TButtonTestForm : public ui::TForm {
+public:
+    explicit TButtonTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+        RegisterMethod(L"Clicked", ui::TNotifyEvent([this](ui::TPersistent* sender) {
+                           clicks.push_back(dynamic_cast<ui::TComponent*>(sender)->Name());
+                       }));
+    }
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TButtonTestForm", &ui::TForm::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    template <class T> T* Get(const wchar_t* name) const {
+        return dynamic_cast<T*>(FindComponent(name));
+    }
+    std::vector<std::wstring> clicks;
+};
+
+const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
+  Left = 200
+  Top = 150
+  BorderIcons = [biSystemMenu]
+  BorderStyle = bsDialog
+  Caption = 'Buttons'
+  ClientHeight = 260
+  ClientWidth = 300
+  object Button1: TButton
+    Left = 10
+    Top = 10
+    Width = 80
+    Height = 30
+    Caption = 'OK'
+    Default = True
+    OnClick = Clicked
+  end
+  object Button2: TButton
+    Left = 100
+    Top = 10
+    Width = 80
+    Height = 40
+    Caption = 'Two||lines'
+    OnClick = Clicked
+  end
+  object Button3: TButton
+    Left = 190
+    Top = 10
+    Width = 80
+    Height = 30
+    Caption = 'Off'
+    Enabled = False
+  end
+  object BitBtn1: TBitBtn
+    Left = 10
+    Top = 60
+    Width = 100
+    Height = 34
+    Caption = 'Glyph'
+    Margin = 6
+    Spacing = 4
+    OnClick = Clicked
+  end
+  object SpeedButton1: TSpeedButton
+    Left = 120
+    Top = 60
+    Width = 70
+    Height = 30
+    Caption = 'Speed'
+    OnClick = Clicked
+  end
+  object CheckBox1: TCheckBox
+    Left = 10
+    Top = 110
+    Width = 120
+    Height = 17
+    Caption = 'Unchecked'
+    OnClick = Clicked
+  end
+  object CheckBox2: TCheckBox
+    Left = 10
+    Top = 130
+    Width = 120
+    Height = 17
+    Caption = 'Checked'
+    Checked = True
+  end
+  object CheckBox3: TCheckBox
+    Left = 10
+    Top = 150
+    Width = 120
+    Height = 17
+    Caption = 'Grayed'
+    AllowGrayed = True
+    State = cbGrayed
+  end
+  object CheckBox4: TCheckBox
+    Left = 10
+    Top = 170
+    Width = 120
+    Height = 17
+    Caption = 'Checked, off'
+    Checked = True
+    Enabled = False
+  end
+  object RadioButton1: TRadioButton
+    Left = 150
+    Top = 110
+    Width = 120
+    Height = 17
+    Caption = 'One'
+    Checked = True
+  end
+  object RadioButton2: TRadioButton
+    Left = 150
+    Top = 130
+    Width = 120
+    Height = 17
+    Caption = 'Two'
+  end
+  object RadioButton3: TRadioButton
+    Left = 150
+    Top = 150
+    Width = 120
+    Height = 17
+    Caption = 'Off'
+    Enabled = False
+  end
+  object RadioGroup1: TRadioGroup
+    Left = 150
+    Top = 175
+    Width = 130
+    Height = 70
+    Caption = 'Group'
+    ItemIndex = 1
+    Items.Strings = (
+      'Left'
+      'Right')
+  end
+)";
+
+class SkinButtonsTest : public ui_test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        ui::RegisterStandardClasses();
+        ui::RegisterComponentClass<TSkinData>();
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+        form_ = new TButtonTestForm(app_.get());
+        form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
+                               "    Active = True\n" + StreamLine(ButtonSkin()) + "  end\nend\n");
+        // A glyph of two pictures (the bottom-left pixel is the transparent colour).
+        ui::TBitmap* glyph = Get<ui::TBitBtn>(L"BitBtn1")->Glyph();
+        glyph->SetSize(32, 16);
+        ui::TCanvas& c = glyph->Canvas();
+        c.Brush.SetColor(RGBColor(255, 0, 255));
+        c.FillRect({0, 0, 32, 16});
+        c.Brush.SetColor(kGlyphColour);
+        c.FillRect({2, 2, 14, 14});
+        Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
+        form_->Show();
+        SetForegroundWindow(form_->Handle());
+        ASSERT_TRUE(PumpUntil([&] {
+            skinner_ =
+                SkinManage()
+                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
+                    : nullptr;
+            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
+        }));
+        AttachAll();
+        ParkMouse();
+        Pump(200ms);
+    }
+    void TearDown() override {
+        AppTest::TearDown();
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+
+    // Each control with the skin control the discovery gives its kind.
+    void AttachAll() {
+        const std::pair<const wchar_t*, TSkinControlKind> kinds[] = {
+            {L"Button1", TSkinControlKind::Button},
+            {L"Button2", TSkinControlKind::Button},
+            {L"Button3", TSkinControlKind::Button},
+            {L"BitBtn1", TSkinControlKind::BitButton},
+            {L"SpeedButton1", TSkinControlKind::SpeedButton},
+            {L"CheckBox1", TSkinControlKind::CheckBox},
+            {L"CheckBox2", TSkinControlKind::CheckBox},
+            {L"CheckBox3", TSkinControlKind::CheckBox},
+            {L"CheckBox4", TSkinControlKind::CheckBox},
+            {L"RadioButton1", TSkinControlKind::RadioButton},
+            {L"RadioButton2", TSkinControlKind::RadioButton},
+            {L"RadioButton3", TSkinControlKind::RadioButton},
+        };
+        for (const auto& [name, kind] : kinds)
+            Attach(Get<ui::TControl>(name), kind);
+        auto* group = Get<ui::TRadioGroup>(L"RadioGroup1");
+        for (int i = 0; i < group->Items()->Count(); ++i)
+            Attach(group->Button(i), TSkinControlKind::RadioButton);
+    }
+    void Attach(ui::TControl* control, TSkinControlKind kind) {
+        TSkinControlPtr made = MakeSkinControl({.kind = kind}, control);
+        ASSERT_TRUE(made) << static_cast<int>(kind);
+        made.release()->AttachControl(skinner_, form_->Get<TSkinData>(L"SkinData1"), false,
+                                      nullptr);
+        control->Invalidate();
+    }
+
+    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
+    // The pixel at (x, y) of a control as the screen shows it.
+    static COLORREF Pixel(ui::TControl& c, int x, int y) {
+        POINT p{c.Left() + x, c.Top() + y};
+        ClientToScreen(c.Parent()->Handle(), &p);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+    static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
+    static COLORREF Check(int frame) { return ui::ColorRef(FrameColour(kCheckStrip, frame)); }
+    static COLORREF Radio(int frame) { return ui::ColorRef(FrameColour(kRadioStrip, frame)); }
+    // The frame a button shows at its corner, where no caption goes.
+    static COLORREF Corner(ui::TControl& c) { return Pixel(c, 3, 3); }
+    // The middle of a check box's or radio button's box (at the left edge).
+    static COLORREF Box(ui::TControl& c) { return Pixel(c, 6, c.Height() / 2); }
+    void Settle() { Pump(150ms); }
+    // The mouse somewhere on the desktop away from the form.
+    void ParkMouse() { MoveTo({900, 700}); }
+    static POINT Centre(ui::TControl& c) { return ui_test::ScreenCentre(c); }
+    static void MouseButton(DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = flags;
+        SendInput(1, &in, sizeof(in));
+    }
+    static void Key(WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &in, sizeof(in));
+    }
+
+    static constexpr ui::TColor kGlyphColour = 0x2080E0;
+    TButtonTestForm* form_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+};
+
+TEST_F(SkinButtonsTest, EveryStateIsPaintedFromTheSkin) {
+    auto& ok = *Get<ui::TButton>(L"Button1");
+    auto& two = *Get<ui::TButton>(L"Button2");
+    auto& off = *Get<ui::TButton>(L"Button3");
+    two.SetFocus();
+    Settle();
+    struct Row {
+        const char* what;
+        ui::TControl& control;
+        COLORREF expected;
+    };
+    const Row rows[] = {
+        {"default button without focus", ok, Button(5)},
+        {"focused button", two, Button(5)},
+        {"disabled button", off, Button(3)},
+        {"glyph button", *Get<ui::TControl>(L"BitBtn1"), Button(1)},
+        {"speed button", *Get<ui::TControl>(L"SpeedButton1"), Button(1)},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(Corner(r.control), r.expected) << r.what;
+    const Row boxes[] = {
+        {"unchecked", *Get<ui::TControl>(L"CheckBox1"), Check(1)},
+        {"checked", *Get<ui::TControl>(L"CheckBox2"), Check(2)},
+        {"grayed", *Get<ui::TControl>(L"CheckBox3"), Check(4)},
+        {"checked and disabled", *Get<ui::TControl>(L"CheckBox4"), Check(4)},
+        {"radio checked (8 frames)", *Get<ui::TControl>(L"RadioButton1"), Radio(5)},
+        {"radio unchecked", *Get<ui::TControl>(L"RadioButton2"), Radio(1)},
+        {"radio disabled", *Get<ui::TControl>(L"RadioButton3"), Radio(4)},
+        {"radio group's unchosen", *Get<ui::TRadioGroup>(L"RadioGroup1")->Button(0), Radio(1)},
+        {"radio group's choice", *Get<ui::TRadioGroup>(L"RadioGroup1")->Button(1), Radio(5)},
+    };
+    for (const Row& r : boxes)
+        EXPECT_EQ(Box(r.control), r.expected) << r.what;
+
+    // The caption is drawn on the frame, in the font's colour.
+    auto& bit = *Get<ui::TControl>(L"BitBtn1");
+    EXPECT_EQ(Pixel(bit, 6 + 8, bit.Height() / 2), ui::ColorRef(kGlyphColour)) << "glyph";
+    EXPECT_EQ(Pixel(bit, 6 + 1, 9 + 1), Button(1)) << "the glyph's key colour left out";
+    testing_desktop::SaveScreenshot(L"skin_buttons_form");
+}
+
+TEST_F(SkinButtonsTest, ACheckBoxShowsItsNewStateAtOnce) {
+    auto& box = *Get<ui::TCheckBox>(L"CheckBox1");
+    ClickAt(Centre(box));
+    EXPECT_TRUE(box.Checked());
+    EXPECT_EQ(Box(box), Check(2));
+    box.SetChecked(false);
+    Settle();
+    EXPECT_EQ(Box(box), Check(1));
+    box.SetEnabled(false);
+    Settle();
+    EXPECT_EQ(Box(box), Check(3));
+
+    auto& two = *Get<ui::TRadioButton>(L"RadioButton2");
+    ClickAt(Centre(two));
+    EXPECT_EQ(Box(two), Radio(5));
+    EXPECT_EQ(Box(*Get<ui::TControl>(L"RadioButton1")), Radio(1)) << "its neighbour let go";
+}
+
+TEST_F(SkinButtonsTest, HotAndPressedFollowTheMouseAndOnlyAReleaseOverTheButtonClicks) {
+    auto& ok = *Get<ui::TButton>(L"Button1");
+    auto* skin = dynamic_cast<TSkinButton*>(skinner_->SkinControls().front());
+    ASSERT_TRUE(skin && skin->Control() == &ok);
+    const POINT inside = Centre(ok);
+    const POINT outside{inside.x, inside.y + 80};
+
+    MoveTo(inside);
+    EXPECT_TRUE(skin->Hot());
+    EXPECT_EQ(Corner(ok), Button(4)) << "hot";
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    EXPECT_TRUE(skin->Pressed());
+    EXPECT_EQ(Corner(ok), Button(2)) << "pressed";
+    testing_desktop::SaveScreenshot(L"skin_buttons_pressed");
+
+    // Out with the button held: no longer pressed; released there: no click.
+    MoveTo(outside);
+    EXPECT_TRUE(PumpUntil([&] { return !skin->Hot(); }));
+    EXPECT_EQ(Corner(ok), Button(5)) << "the focused default again";
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_TRUE(form_->clicks.empty());
+
+    // Pressed, out and back in with the button held, released over it: one click.
+    MoveTo(inside);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    MoveTo(outside);
+    EXPECT_TRUE(PumpUntil([&] { return !skin->Pressed(); }));
+    MoveTo(inside);
+    EXPECT_TRUE(skin->Pressed());
+    EXPECT_EQ(Corner(ok), Button(2)) << "pressed again";
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(form_->clicks, std::vector<std::wstring>{L"Button1"});
+    EXPECT_EQ(Corner(ok), Button(4)) << "hot after the click";
+
+    ParkMouse();
+    EXPECT_TRUE(PumpUntil([&] { return !skin->Hot(); }));
+    EXPECT_EQ(Corner(ok), Button(5));
+}
+
+TEST_F(SkinButtonsTest, TheSpeedButtonTracksTheMouseThroughItsParent) {
+    auto& speed = *Get<ui::TSpeedButton>(L"SpeedButton1");
+    MoveTo(Centre(speed));
+    EXPECT_TRUE(PumpUntil([&] { return Corner(speed) == Button(4); })) << "hot";
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    EXPECT_EQ(Corner(speed), Button(2)) << "pressed";
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(form_->clicks, std::vector<std::wstring>{L"SpeedButton1"});
+    EXPECT_EQ(Corner(speed), Button(4));
+
+    // Released away from it: the parent had captured the mouse, so no click.
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    MoveTo({Centre(speed).x, Centre(speed).y + 90});
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(form_->clicks.size(), 1u);
+    EXPECT_TRUE(PumpUntil([&] { return Corner(speed) == Button(1); }));
+
+    speed.SetDown(true);
+    Settle();
+    EXPECT_EQ(Corner(speed), Button(2)) << "held down";
+}
+
+TEST_F(SkinButtonsTest, SpaceOnAFocusedButtonPressesAndClicksIt) {
+    auto& two = *Get<ui::TButton>(L"Button2");
+    two.SetFocus();
+    Settle();
+    Key(VK_SPACE, false);
+    Settle();
+    EXPECT_EQ(Corner(two), Button(2));
+    Key(VK_SPACE, true);
+    Settle();
+    EXPECT_EQ(Corner(two), Button(5));
+    EXPECT_EQ(form_->clicks, std::vector<std::wstring>{L"Button2"});
+}
+
+TEST_F(SkinButtonsTest, SkinningOffGivesThePlainLookAndTheSameMessages) {
+    auto& ok = *Get<ui::TButton>(L"Button1");
+    auto& box = *Get<ui::TCheckBox>(L"CheckBox1");
+    for (ui::TControl* c : {static_cast<ui::TControl*>(&ok), static_cast<ui::TControl*>(&box)})
+        SendMessageW(static_cast<ui::TWinControl*>(c)->Handle(), SM_SKINACTIVE, 0, 0);
+    ok.Invalidate();
+    box.Invalidate();
+    Settle();
+    EXPECT_NE(Corner(ok), Button(5));
+    EXPECT_NE(Box(box), Check(1));
+    // The standard button clicks by itself now.
+    ClickAt(Centre(ok));
+    EXPECT_EQ(form_->clicks, std::vector<std::wstring>{L"Button1"});
+    ClickAt(Centre(box));
+    EXPECT_TRUE(box.Checked());
+    ParkMouse();
+
+    SendMessageW(ok.Handle(), SM_SKINACTIVE, 1, 0);
+    SendMessageW(box.Handle(), SM_SKINACTIVE, 1, 0);
+    Settle();
+    EXPECT_EQ(Corner(ok), Button(5));
+    EXPECT_EQ(Box(box), Check(2));
+}
+
+} // namespace
