@@ -136,7 +136,7 @@ void TSkinSpeedButton::DrawSkin(HDC dc, const RECT& rect) {
         focused = false;
         caption = StrProp(L"Caption");
         const int frame = SpeedButtonFrame(Pressed(), Hot(), enabledLook, Down());
-        const bool drawFrame = EnumProp(L"Flat") != L"true" || Pressed() || Hot() || Down();
+        const bool drawFrame = EnumProp(L"Flat") != L"true" || Pressed() || Hot();
         PaintFace(dc, rect, frame, drawFrame, false);
     } catch (...) {
         painting_ = false;
