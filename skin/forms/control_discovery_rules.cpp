@@ -21,13 +21,6 @@ constexpr std::size_t kKindMax = 50;
 constexpr std::uint32_t kHScroll = 0x00100000;
 constexpr std::uint32_t kVScroll = 0x00200000;
 
-std::wstring UpperCase(std::wstring_view text) {
-    std::wstring out(text);
-    for (wchar_t& c : out)
-        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-    return out;
-}
-
 bool OneOf(std::wstring_view name, std::initializer_list<std::wstring_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -88,6 +81,13 @@ TControlDecision Nothing() {
 }
 
 } // namespace
+
+std::wstring UpperClassName(std::wstring_view className) {
+    std::wstring out(className);
+    for (wchar_t& c : out)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return out;
+}
 
 const std::wstring& TControlFacts::ClassName() const {
     static const std::wstring none;
@@ -196,7 +196,7 @@ bool ScrollBearing(const TControlFacts& c) {
 }
 
 TControlDecision ClassRuleDecision(const TControlFacts& c, TDiscoverySwitches sw) {
-    const std::wstring n = UpperCase(c.ClassName());
+    const std::wstring n = UpperClassName(c.ClassName());
     TSteps d;
     if (c.Is(L"TCustomTabControl") && sw.OnWithTabs(xcTab)) {
         if (!c.Is(L"TPageControl")) return d.Skin(Spec(K::Tab, false, 2));
@@ -270,13 +270,14 @@ TControlDecision DecideControl(const TControlFacts& control,
     if (const auto kind = Skin3rdKind(skin3rd, control.ClassName()))
         return Skin3rdDecision(*kind, control, switches);
     // Controls of other libraries that look after their own looks.
-    if (OneOf(UpperCase(control.ClassName()), {L"TDBCOMBOBOXEH", L"TFRDESIGNERPAGE", L"TFRPBOX"}))
+    if (OneOf(UpperClassName(control.ClassName()),
+              {L"TDBCOMBOBOXEH", L"TFRDESIGNERPAGE", L"TFRPBOX"}))
         return Nothing();
     return ClassRuleDecision(control, switches);
 }
 
 TSkinControlSpec ChildSpec(TChildRule rule, const TControlFacts& child) {
-    const bool otherLibrary = UpperCase(child.ClassName()).find(L"TRZ") != std::wstring::npos;
+    const bool otherLibrary = UpperClassName(child.ClassName()).find(L"TRZ") != std::wstring::npos;
     switch (rule) {
     case TChildRule::RadioGroupItem:
         return otherLibrary ? Spec(K::ObjImage, true, 2) : Spec(K::RadioButton);

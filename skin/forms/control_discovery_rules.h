@@ -82,6 +82,10 @@ struct TControlDecision {
     bool operator==(const TControlDecision&) const = default;
 };
 
+// A class name as the class rules compare it, and as the skin data component's OnSkinControl
+// event is given it: ASCII upper-cased.
+std::wstring UpperClassName(std::wstring_view className);
+
 // A control whose Tag disables skinning passes the Tag to its children when it is a radio or
 // check group (their buttons would otherwise be skinned one by one).
 bool DisableTagReachesChildren(std::wstring_view className);
