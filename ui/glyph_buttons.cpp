@@ -30,9 +30,10 @@ void DrawEmbossed(HDC dc, HDC source, int sx, int w, int h, COLORREF key, int x,
     const Selection pictureSelection(pictureDc.get(), picture.get());
     const RECT all{0, 0, w, h};
     FillRect(pictureDc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
-    SetTextColor(pictureDc.get(), RGB(0, 0, 0));
-    SetBkColor(pictureDc.get(), RGB(255, 255, 255));
-    // 0x00E20746: the brush where the mask is black, the picture kept where it is white.
+    // The mask comes in as white on the shape and black elsewhere, and 0x00E20746 puts the brush
+    // where its source is white and keeps the picture where it is black.
+    SetTextColor(pictureDc.get(), RGB(255, 255, 255));
+    SetBkColor(pictureDc.get(), RGB(0, 0, 0));
     constexpr DWORD kBrushThroughMask = 0x00E20746;
     {
         const Selection brush(pictureDc.get(), GetSysColorBrush(COLOR_BTNHIGHLIGHT));

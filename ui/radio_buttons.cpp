@@ -84,7 +84,9 @@ TRadioGroup::TRadioGroup(TComponent* owner)
 
 const TClassInfo& TRadioGroup::StaticClass() {
     using C = TRadioGroup;
-    static const TClassInfo info(L"TRadioGroup", &TWinControl::StaticClass(),
+    // "Is a TCustomRadioGroup" holds as well, though the library needs no class of that name.
+    static const TClassInfo kind(L"TCustomRadioGroup", &TWinControl::StaticClass());
+    static const TClassInfo info(L"TRadioGroup", &kind,
                                  {
                                      props::Object(L"Items", &C::Items),
                                      props::Integer(L"ItemIndex", &C::ItemIndex, &C::SetItemIndex),

@@ -125,6 +125,10 @@ void TSkinButton::AfterMessage(ui::TMessage& msg) {
         }
         break;
     case WM_MOUSELEAVE:
+    // The class library's own report: it comes when the system's does not (the system tracks
+    // one window at a time, and the form under the cursor asks too), and from the form when
+    // it stops being active.
+    case ui::CM_MOUSELEAVE:
         SetMouseBit(kHot, false);
         SetMouseBit(kPressed, false);
         Refresh();

@@ -2,9 +2,9 @@
 // painted from the skin's strips (each frame a colour of its own, so a pixel tells the frame),
 // hot and pressed following the real mouse, clicks only on a release over the button, Space on
 // a focused button, and skinning switched off (the plain look, the same messages) and on again.
+#include "dc_pixels.h"
 #include "skin_bit_button.h"
 #include "skin_check_box.h"
-#include "skin_control_kinds.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,17 @@ std::vector<std::uint8_t> ButtonSkin() {
     s.Image("radio.bmp", Strip(kRadioStrip, 8, 13, 13));
     return s.Pack();
 }
+
+// A push button of a class the skin's class-name table maps to the menu button's skin control.
+class TMenuButton : public ui::TButton {
+public:
+    using ui::TButton::TButton;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TMenuButton", &ui::TButton::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+};
 
 class TButtonTestForm : public ui::TForm {
 public:
@@ -100,6 +112,20 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
     Height = 30
     Caption = 'Off'
     Enabled = False
+  end
+  object Button4: TMenuButton
+    Left = 190
+    Top = 60
+    Width = 80
+    Height = 30
+  end
+  object Button5: TButton
+    Left = 190
+    Top = 100
+    Width = 80
+    Height = 30
+    Caption = 'Plain'
+    Tag = 99
   end
   object BitBtn1: TBitBtn
     Left = 10
@@ -195,11 +221,14 @@ protected:
         AppTest::SetUp();
         ui::RegisterStandardClasses();
         ui::RegisterComponentClass<TSkinData>();
+        ui::RegisterComponentClass<TMenuButton>();
         SetSkinMessageSink([](const std::string&) {});
         UseFormSkinning();
         form_ = new TButtonTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
-                               "    Active = True\n" + StreamLine(ButtonSkin()) + "  end\nend\n");
+                               "    Active = True\n" +
+                               "    Skin3rd.Strings = (\n      'TMenuButton=menubtn')\n" +
+                               StreamLine(ButtonSkin()) + "  end\nend\n");
         // A glyph of two pictures (the bottom-left pixel is the transparent colour).
         ui::TBitmap* glyph = Get<ui::TBitBtn>(L"BitBtn1")->Glyph();
         glyph->SetSize(32, 16);
@@ -218,7 +247,6 @@ protected:
                     : nullptr;
             return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
         }));
-        AttachAll();
         ParkMouse();
         Pump(200ms);
     }
@@ -228,36 +256,12 @@ protected:
         SetSkinMessageSink(nullptr);
     }
 
-    // Each control with the skin control the discovery gives its kind.
-    void AttachAll() {
-        const std::pair<const wchar_t*, TSkinControlKind> kinds[] = {
-            {L"Button1", TSkinControlKind::Button},
-            {L"Button2", TSkinControlKind::Button},
-            {L"Button3", TSkinControlKind::Button},
-            {L"BitBtn1", TSkinControlKind::BitButton},
-            {L"SpeedButton1", TSkinControlKind::SpeedButton},
-            {L"CheckBox1", TSkinControlKind::CheckBox},
-            {L"CheckBox2", TSkinControlKind::CheckBox},
-            {L"CheckBox3", TSkinControlKind::CheckBox},
-            {L"CheckBox4", TSkinControlKind::CheckBox},
-            {L"RadioButton1", TSkinControlKind::RadioButton},
-            {L"RadioButton2", TSkinControlKind::RadioButton},
-            {L"RadioButton3", TSkinControlKind::RadioButton},
-        };
-        for (const auto& [name, kind] : kinds)
-            Attach(Get<ui::TControl>(name), kind);
-        auto* group = Get<ui::TRadioGroup>(L"RadioGroup1");
-        for (int i = 0; i < group->Items()->Count(); ++i)
-            Attach(group->Button(i), TSkinControlKind::RadioButton);
+    // The skin control the form gave `control`, or none.
+    TSkinControl* SkinOf(const ui::TControl& control) const {
+        for (TSkinControl* c : skinner_->SkinControls())
+            if (c->Control() == &control) return c;
+        return nullptr;
     }
-    void Attach(ui::TControl* control, TSkinControlKind kind) {
-        TSkinControlPtr made = MakeSkinControl({.kind = kind}, control);
-        ASSERT_TRUE(made) << static_cast<int>(kind);
-        made.release()->AttachControl(skinner_, form_->Get<TSkinData>(L"SkinData1"), false,
-                                      nullptr);
-        control->Invalidate();
-    }
-
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     // The pixel at (x, y) of a control as the screen shows it.
     static COLORREF Pixel(ui::TControl& c, int x, int y) {
@@ -297,6 +301,35 @@ protected:
     TButtonTestForm* form_ = nullptr;
     TWinSkinForm* skinner_ = nullptr;
 };
+
+TEST_F(SkinButtonsTest, EachButtonGetsItsSkinControlAndATaggedOneStaysPlain) {
+    struct Row {
+        const wchar_t* name;
+        const ui::TClassInfo* cls; // none: left alone
+    };
+    const Row rows[] = {
+        {L"Button1", &TSkinButton::StaticClass()},
+        {L"Button4", &TSkinMenuButton::StaticClass()},
+        {L"Button5", nullptr},
+        {L"BitBtn1", &TSkinBitButton::StaticClass()},
+        {L"SpeedButton1", &TSkinSpeedButton::StaticClass()},
+        {L"CheckBox1", &TSkinCheckBox::StaticClass()},
+        {L"RadioButton1", &TSkinRadioButton::StaticClass()},
+    };
+    for (const Row& r : rows) {
+        const TSkinControl* c = SkinOf(*Get<ui::TControl>(r.name));
+        EXPECT_EQ(c ? &c->ClassType() : nullptr, r.cls) << testing::PrintToString(r.name);
+    }
+    auto* group = Get<ui::TRadioGroup>(L"RadioGroup1");
+    for (int i = 0; i < group->Items()->Count(); ++i) {
+        const TSkinControl* c = SkinOf(*group->Button(i));
+        EXPECT_TRUE(c && &c->ClassType() == &TSkinRadioButton::StaticClass()) << i;
+    }
+    // The tagged button keeps the system's look.
+    auto& plain = *Get<ui::TButton>(L"Button5");
+    EXPECT_EQ(SendMessageW(plain.Handle(), SM_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(Corner(plain), GetSysColor(COLOR_BTNFACE));
+}
 
 TEST_F(SkinButtonsTest, EveryStateIsPaintedFromTheSkin) {
     auto& ok = *Get<ui::TButton>(L"Button1");
@@ -359,8 +392,8 @@ TEST_F(SkinButtonsTest, ACheckBoxShowsItsNewStateAtOnce) {
 
 TEST_F(SkinButtonsTest, HotAndPressedFollowTheMouseAndOnlyAReleaseOverTheButtonClicks) {
     auto& ok = *Get<ui::TButton>(L"Button1");
-    auto* skin = dynamic_cast<TSkinButton*>(skinner_->SkinControls().front());
-    ASSERT_TRUE(skin && skin->Control() == &ok);
+    auto* skin = dynamic_cast<TSkinButton*>(SkinOf(ok));
+    ASSERT_TRUE(skin);
     const POINT inside = Centre(ok);
     const POINT outside{inside.x, inside.y + 80};
 
@@ -461,6 +494,40 @@ TEST_F(SkinButtonsTest, SkinningOffGivesThePlainLookAndTheSameMessages) {
     Settle();
     EXPECT_EQ(Corner(ok), Button(5));
     EXPECT_EQ(Box(box), Check(2));
+}
+
+TEST_F(SkinButtonsTest, TheMenuButtonsArrowAndTheFocusRectangleOption) {
+    // No caption: the arrow (8 x 3) a quarter of the free room from the right edge, centred
+    // down, its tip's row in the middle of the three.
+    auto& menu = *Get<ui::TButton>(L"Button4");
+    const int quarter = (80 - 8) / 4, x = 80 - quarter - 8 + 4, y = (30 - 3 + 1) / 2 + 1;
+    EXPECT_EQ(Pixel(menu, x, y), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(Pixel(menu, x + 4, y), Button(1)) << "the arrow is no wider than 7 pixels";
+    menu.SetEnabled(false);
+    Settle();
+    EXPECT_EQ(Pixel(menu, x, y), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(Corner(menu), Button(3));
+
+    // How many pixels of the focused button are not its frame: the caption and the focus
+    // rectangle, or the caption alone when the skin asks for no focus rectangles.
+    auto& two = *Get<ui::TButton>(L"Button2");
+    two.SetFocus();
+    Settle();
+    auto marked = [&] {
+        RECT r{};
+        GetWindowRect(two.Handle(), &r);
+        HDC screen = GetDC(nullptr);
+        const TPixelImage shot = ReadPixels(screen, r);
+        ReleaseDC(nullptr, screen);
+        const TPixel frame = PixelFromColor(FrameColour(kButtonStrip, 5));
+        return std::count_if(shot.Pixels.begin(), shot.Pixels.end(),
+                             [&](TPixel p) { return (p & 0xFFFFFF) != frame; });
+    };
+    const auto withFocusRect = marked();
+    form_->Get<TSkinData>(L"SkinData1")->Options |= static_cast<TSkinOptions>(1u << xoNoFocusRect);
+    two.Invalidate();
+    Settle();
+    EXPECT_LT(marked(), withFocusRect - 40);
 }
 
 } // namespace
