@@ -229,14 +229,8 @@ protected:
                                "    Active = True\n" +
                                "    Skin3rd.Strings = (\n      'TMenuButton=menubtn')\n" +
                                StreamLine(ButtonSkin()) + "  end\nend\n");
-        // A glyph of two pictures (the bottom-left pixel is the transparent colour).
-        ui::TBitmap* glyph = Get<ui::TBitBtn>(L"BitBtn1")->Glyph();
-        glyph->SetSize(32, 16);
-        ui::TCanvas& c = glyph->Canvas();
-        c.Brush.SetColor(RGBColor(255, 0, 255));
-        c.FillRect({0, 0, 32, 16});
-        c.Brush.SetColor(kGlyphColour);
-        c.FillRect({2, 2, 14, 14});
+        // A glyph of two pictures.
+        ui_test::SquareGlyphs(*Get<ui::TBitBtn>(L"BitBtn1")->Glyph(), 2, kGlyphColour);
         Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
         form_->Show();
         SetForegroundWindow(form_->Handle());
@@ -263,15 +257,7 @@ protected:
         return nullptr;
     }
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
-    // The pixel at (x, y) of a control as the screen shows it.
-    static COLORREF Pixel(ui::TControl& c, int x, int y) {
-        POINT p{c.Left() + x, c.Top() + y};
-        ClientToScreen(c.Parent()->Handle(), &p);
-        HDC screen = GetDC(nullptr);
-        const COLORREF colour = GetPixel(screen, p.x, p.y);
-        ReleaseDC(nullptr, screen);
-        return colour;
-    }
+    static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
     static COLORREF Check(int frame) { return ui::ColorRef(FrameColour(kCheckStrip, frame)); }
     static COLORREF Radio(int frame) { return ui::ColorRef(FrameColour(kRadioStrip, frame)); }

@@ -35,24 +35,10 @@ protected:
         SetForegroundWindow(form_->Handle());
         Pump(300ms);
     }
-    // A strip of `count` 16 x 16 glyphs, each a square of `colour` on the key colour.
     static void MakeGlyph(TBitmap& glyph, int count) {
-        glyph.SetSize(16 * count, 16);
-        TCanvas& c = glyph.Canvas();
-        c.Brush.SetColor(kKey);
-        c.FillRect({0, 0, 16 * count, 16});
-        c.Brush.SetColor(kGlyph);
-        for (int i = 0; i < count; ++i)
-            c.FillRect({16 * i + 2, 2, 16 * i + 14, 14});
+        ui_test::SquareGlyphs(glyph, count, kGlyph);
     }
-    static COLORREF Pixel(TControl& c, int x, int y) {
-        POINT p{c.Left() + x, c.Top() + y};
-        ClientToScreen(c.Parent()->Handle(), &p);
-        HDC screen = GetDC(nullptr);
-        const COLORREF colour = GetPixel(screen, p.x, p.y);
-        ReleaseDC(nullptr, screen);
-        return colour;
-    }
+    static COLORREF Pixel(TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
 
     TForm* form_ = nullptr;
     std::vector<TControl*> clicks_;

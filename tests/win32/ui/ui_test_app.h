@@ -123,4 +123,26 @@ inline POINT ScreenCentre(ui::TControl& c) {
     return p;
 }
 
+// The pixel at (x, y) of a control (windowed or not) as the screen shows it.
+inline COLORREF ScreenPixel(ui::TControl& c, int x, int y) {
+    POINT p{c.Left() + x, c.Top() + y};
+    ClientToScreen(c.Parent()->Handle(), &p);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// A glyph strip of `count` 16 x 16 pictures, each a 12 x 12 square of `colour` on magenta (the
+// strip's bottom-left pixel, so the transparent colour).
+inline void SquareGlyphs(ui::TBitmap& glyph, int count, ui::TColor colour) {
+    glyph.SetSize(16 * count, 16);
+    ui::TCanvas& c = glyph.Canvas();
+    c.Brush.SetColor(0xFF00FF);
+    c.FillRect({0, 0, 16 * count, 16});
+    c.Brush.SetColor(colour);
+    for (int i = 0; i < count; ++i)
+        c.FillRect({16 * i + 2, 2, 16 * i + 14, 14});
+}
+
 } // namespace ui_test
