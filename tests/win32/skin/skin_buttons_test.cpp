@@ -114,14 +114,14 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
     Enabled = False
   end
   object Button4: TMenuButton
-    Left = 190
+    Left = 205
     Top = 60
     Width = 80
     Height = 30
   end
   object Button5: TButton
-    Left = 190
-    Top = 100
+    Left = 10
+    Top = 200
     Width = 80
     Height = 30
     Caption = 'Plain'
