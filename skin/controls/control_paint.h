@@ -36,6 +36,11 @@ private:
     TDib dib_;
 };
 
+// A rectangle of the rules (TPixelRect, ui::TGlyphRect) as GDI takes it.
+template <class R> RECT ToRect(const R& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
 // The margins of an element, which keep their size when a frame is fitted.
 inline TMargins MarginsOf(const TDataSkinObject& e) {
     return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};

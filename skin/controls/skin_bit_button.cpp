@@ -7,10 +7,6 @@
 
 namespace {
 
-template <class R> RECT ToRect(const R& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
 TButtonLayout LayoutOf(const std::wstring& identifier) {
     if (identifier == L"blglyphright") return TButtonLayout::blGlyphRight;
     if (identifier == L"blglyphtop") return TButtonLayout::blGlyphTop;

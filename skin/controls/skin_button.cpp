@@ -24,11 +24,6 @@ bool PaintsOwnPress(const std::wstring& className) {
     return name.starts_with(L"trz") || name.starts_with(L"tel");
 }
 
-// A rectangle of the rules (TPixelRect, ui::TGlyphRect) as GDI takes it.
-template <class R> RECT ToRect(const R& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
 } // namespace
 
 TSkinButton::TSkinButton(ui::TComponent* owner) : TSkinControl(owner) {}

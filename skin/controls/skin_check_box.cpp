@@ -90,7 +90,7 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
     } else {
         FillSkinColour(face, all);
     }
-    const RECT box{place.Box.Left, place.Box.Top, place.Box.Right, place.Box.Bottom};
+    const RECT box = ToRect(place.Box);
     DrawCell(face, box, pictures_.Of(*skin, strip), true, frames, frame);
 
     caption = control ? StrProp(L"Caption") : WindowText();
@@ -105,7 +105,7 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
     SetBkMode(face, TRANSPARENT);
     // The caption's own format; right-to-left reading is added by the text drawer.
     const UINT format = place.TextRight ? DT_RIGHT : 0;
-    RECT text{place.Text.Left, place.Text.Top, place.Text.Right, place.Text.Bottom};
+    RECT text = ToRect(place.Text);
     RECT measured = text;
     DrawSkinText(face, caption, measured,
                  format | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);

@@ -516,4 +516,32 @@ TEST_F(SkinButtonsTest, TheMenuButtonsArrowAndTheFocusRectangleOption) {
     EXPECT_LT(marked(), withFocusRect - 40);
 }
 
+TEST_F(SkinButtonsTest, ABareButtonWindowClicksThroughItsParent) {
+    // A system button the class library knows nothing of, as foreign dialogs have them.
+    const HWND bare = CreateWindowExW(0, L"BUTTON", L"Bare", WS_CHILD | WS_VISIBLE, 100, 225, 80,
+                                      30, form_->Handle(), reinterpret_cast<HMENU>(77),
+                                      GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(bare);
+    auto* skin = new TSkinButton(nullptr);
+    skin->AttachWindow(bare, form_->Get<TSkinData>(L"SkinData1"), skinner_, nullptr);
+    std::vector<std::pair<WPARAM, LPARAM>> commands;
+    Hook(form_, [&](ui::TMessage& m) {
+        if (m.Msg == WM_COMMAND) commands.emplace_back(m.WParam, m.LParam);
+    });
+    Settle();
+    RECT r{};
+    GetWindowRect(bare, &r);
+    HDC screen = GetDC(nullptr);
+    const COLORREF corner = GetPixel(screen, r.left + 3, r.top + 3);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(corner, Button(1));
+
+    ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    // Posted by the skin control alone: the button never saw its press, so it sends nothing.
+    EXPECT_EQ(commands,
+              (std::vector<std::pair<WPARAM, LPARAM>>{{77, reinterpret_cast<LPARAM>(bare)}}));
+    ui::Free(skin);
+    DestroyWindow(bare);
+}
+
 } // namespace
