@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,6 +23,11 @@ using namespace std::chrono_literals;
 constexpr ui::TColor kSkinRed = 0x0000FF; // what the test companion paints
 constexpr UINT kProbe = WM_APP + 10;      // a message nobody answers
 constexpr UINT kThrow = WM_APP + 11;      // the test companion fails on it
+constexpr UINT kFreeIt = WM_APP + 12;     // the control frees its companion on it
+
+// What the test companions saw after the control's own handling, kept where a freed companion
+// would still write.
+std::vector<UINT> afterSeen;
 
 // A companion that paints the whole control red before the control paints itself, and counts
 // what it sees.
@@ -36,6 +42,10 @@ public:
             return false;
         }
         return TSkinControl::BeforeMessage(m);
+    }
+    void AfterMessage(ui::TMessage& m) override {
+        afterSeen.push_back(m.Msg);
+        TSkinControl::AfterMessage(m);
     }
     void DrawSkin(HDC dc, const RECT& rect) override {
         ++draws;
@@ -180,6 +190,21 @@ TEST_F(SkinControlTest, GoesWithItsControl) {
     hooks_.clear(); // the recorder goes with the control
     ui::Free(button_);
     EXPECT_TRUE(host_.registered.empty());
+}
+
+TEST_F(SkinControlTest, FreedWhileTheControlHandlesItsMessage) {
+    // Behind the companion, as the control's own handling.
+    TTestSkinControl* c = nullptr;
+    Hook(button_, [&c](ui::TMessage& m) {
+        if (m.Msg == kFreeIt && c) ui::Free(std::exchange(c, nullptr));
+    });
+    c = Attach();
+    afterSeen.clear();
+    SendMessageW(button_->Handle(), kFreeIt, 0, 0);
+    EXPECT_EQ(c, nullptr);
+    EXPECT_TRUE(afterSeen.empty()) << "a freed companion went on with the message";
+    EXPECT_TRUE(host_.registered.empty());
+    EXPECT_EQ(SendMessageW(button_->Handle(), SM_ISSKINNED, 0, 0), 0);
 }
 
 TEST_F(SkinControlTest, FailuresOfTheSkinnerAreDropped) {
