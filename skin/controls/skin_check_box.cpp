@@ -54,6 +54,9 @@ bool TSkinCheckControl::BeforeMessage(ui::TMessage& msg) {
 void TSkinCheckControl::AfterMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
     case BM_SETCHECK:
+    // The system's button draws its pushed state itself, the moment it changes (Space held):
+    // the skinned look goes straight back over it.
+    case BM_SETSTATE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:

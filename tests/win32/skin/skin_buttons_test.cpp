@@ -366,9 +366,17 @@ TEST_F(SkinButtonsTest, ACheckBoxShowsItsNewStateAtOnce) {
     box.SetChecked(false);
     Settle();
     EXPECT_EQ(Box(box), Check(1));
+    // Space: the box keeps its skinned look while the key is down, and checks on its release.
+    box.SetFocus();
+    Key(VK_SPACE, false);
+    Settle();
+    EXPECT_EQ(Box(box), Check(1));
+    Key(VK_SPACE, true);
+    Settle();
+    EXPECT_EQ(Box(box), Check(2));
     box.SetEnabled(false);
     Settle();
-    EXPECT_EQ(Box(box), Check(3));
+    EXPECT_EQ(Box(box), Check(4));
 
     auto& two = *Get<ui::TRadioButton>(L"RadioButton2");
     ClickAt(Centre(two));
