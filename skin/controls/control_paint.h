@@ -46,6 +46,9 @@ inline TMargins MarginsOf(const TDataSkinObject& e) {
     return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
 }
 
+// A control with this Tag looks transparent: its parent's background shows under its skin.
+inline constexpr int kTransparentTag = 5555;
+
 // The option bit of the skin.
 inline bool HasOption(const TSkinData& skin, TSkinOption option) {
     return (skin.Options >> option) & 1;

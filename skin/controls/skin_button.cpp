@@ -17,8 +17,7 @@
 
 namespace {
 
-// Controls of these families paint their own pushed look from their mouse-down, which must
-// not reach them a second time.
+// Button families (variant 1) whose own mouse-down handling the companion leaves alone.
 bool PaintsOwnPress(const std::wstring& className) {
     const std::wstring name = ui::LowerCase(className);
     return name.starts_with(L"trz") || name.starts_with(L"tel");
@@ -34,7 +33,8 @@ const ui::TClassInfo& TSkinButton::StaticClass() {
 }
 
 void TSkinButton::ReadTransparent() {
-    transparent_ = (control && control->Tag() == 5555) || (skin && HasOption(*skin, xoTransparent));
+    transparent_ =
+        (control && control->Tag() == kTransparentTag) || (skin && HasOption(*skin, xoTransparent));
 }
 
 void TSkinButton::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,

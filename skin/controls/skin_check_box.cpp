@@ -13,8 +13,7 @@
 
 namespace {
 
-// The class library's notification 0xB0D0, which data-aware check boxes send when their value
-// changed.
+// The class library's notification 0xB0D0: the box repaints after it, as after a click.
 constexpr std::uint32_t kDataChanged = 0xB0D0;
 
 } // namespace
@@ -31,7 +30,7 @@ void TSkinCheckControl::AttachControl(TSkinControlHost* host, TSkinData* skinDat
     variant = 0;
     if (!control) return;
     variant = skin && !Strip().Pixels.empty() ? 1 : 0;
-    transparent_ = control->Tag() == 5555 || (skin && HasOption(*skin, xoTransparent));
+    transparent_ = control->Tag() == kTransparentTag || (skin && HasOption(*skin, xoTransparent));
 }
 
 bool TSkinCheckControl::BeforeMessage(ui::TMessage& msg) {
