@@ -7,6 +7,7 @@
 #include "skin_paint.h"
 #include "skin_platform.h"
 
+#include "ui/application.h"
 #include "ui/properties.h"
 #include "ui/win_control.h"
 #include "ui/win_handles.h"
@@ -139,8 +140,14 @@ void TSkinButton::AfterMessage(ui::TMessage& msg) {
 }
 
 void TSkinButton::Click() {
-    if (control) {
-        control->Click();
+    if (ui::TControl* target = control) {
+        // The click runs the program's own handler: what that throws is the program's error,
+        // reported as any handler's is, not a failure of the skinner to be dropped.
+        try {
+            target->Click();
+        } catch (...) {
+            ui::HandleException(target);
+        }
         return;
     }
     std::string className = WindowClassName(handle);

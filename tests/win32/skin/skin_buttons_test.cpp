@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -425,6 +426,13 @@ TEST_F(SkinButtonsTest, HotAndPressedFollowTheMouseAndOnlyAReleaseOverTheButtonC
     ParkMouse();
     EXPECT_TRUE(PumpUntil([&] { return !skin->Hot(); }));
     EXPECT_EQ(Corner(ok), Button(5));
+}
+
+TEST_F(SkinButtonsTest, AFailingClickHandlerReachesTheErrorBox) {
+    auto& ok = *Get<ui::TButton>(L"Button1");
+    ok.OnClick = [](ui::TPersistent*) { throw std::runtime_error("the handler failed"); };
+    ClickAt(Centre(ok));
+    EXPECT_EQ(errors_, std::vector<std::wstring>{L"the handler failed"});
 }
 
 TEST_F(SkinButtonsTest, TheSpeedButtonTracksTheMouseThroughItsParent) {
