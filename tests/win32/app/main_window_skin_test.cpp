@@ -1,8 +1,10 @@
 // The main window drawn by its skin: the skin's frame around the client area, a region cut by
 // the frame pictures' key colour, the frame and caption buttons on the screen pixel for pixel
-// as the skin's pictures give them (active and inactive), the close button closing the window,
-// and the skinned system menu from a right click on the caption and from Alt+Space. Screenshots
-// of the active and inactive window are saved for people to look at.
+// as the skin's pictures give them (active and inactive), a caption button drawn hot under the
+// mouse and normal again once it leaves, no caption-button hints, the close button closing the
+// window, the skinned system menu from a right click on the caption and from Alt+Space, a double
+// right click on the caption, and the fixed system menu's commands. Screenshots of the active
+// and inactive window are saved for people to look at.
 #include "Unit1.h"
 #include "application_window.h"
 #include "stored_description.h"
@@ -121,16 +123,41 @@ protected:
         int shown = 0;
         for (const auto& b : skinner_->CaptionButtons()) {
             if (!b->Visible) continue;
-            const TDataSkinSysButton* element = skinner_->ElementOf(*b);
-            const int cell = PaintAllCell(active, b->Enabled, element->Frame);
-            const TPixelImage picture =
-                Crop(element->Image, StripCell(element->Image, element->Frame, cell, false));
-            EXPECT_EQ(Compare(shot, picture, b->Bounds.left, b->Bounds.top,
-                              "button " + std::to_string(element->Action)),
-                      "");
+            const int cell = PaintAllCell(active, b->Enabled, skinner_->ElementOf(*b)->Frame);
+            EXPECT_EQ(ButtonShows(shot, *b, cell), "");
             ++shown;
         }
         EXPECT_EQ(shown, 3);
+    }
+
+    // The cell of a caption button's strip where the shot shows the button; the first
+    // mismatch, or "".
+    std::string ButtonShows(const TPixelImage& shot, const TWinSysButton& b, int cell) const {
+        const TDataSkinSysButton* element = skinner_->ElementOf(b);
+        const TPixelImage picture =
+            Crop(element->Image, StripCell(element->Image, element->Frame, cell, false));
+        return Compare(shot, picture, b.Bounds.left, b.Bounds.top,
+                       "button " + std::to_string(element->Action) + " cell " +
+                           std::to_string(cell));
+    }
+
+    // The visible caption button with this Action.
+    const TWinSysButton* ButtonOf(int action) const {
+        for (const auto& b : skinner_->CaptionButtons())
+            if (b->Visible && skinner_->ElementOf(*b)->Action == action) return b.get();
+        return nullptr;
+    }
+    // A screen point inside a caption button, (dx, dy) from its centre.
+    POINT OnButton(const TWinSysButton& b, int dx = 0, int dy = 0) const {
+        const RECT r = WindowRect();
+        return {r.left + (b.Bounds.left + b.Bounds.right) / 2 + dx,
+                r.top + (b.Bounds.top + b.Bounds.bottom) / 2 + dy};
+    }
+    // A point of the caption's text, away from the buttons.
+    POINT OnTitle() const {
+        const RECT r = WindowRect();
+        const TFrameRect c = skinner_->CaptionRect();
+        return {r.left + (c.left + c.right) / 2, r.top + 13};
     }
 
     // Runs `inside` from a timer while the system menu is open (a menu's loop runs timers),
@@ -223,22 +250,86 @@ TEST_F(SkinnedMainWindow, PaintedFromTheSkinActiveAndInactive) {
 
 TEST_F(SkinnedMainWindow, CloseButtonCloses) {
     CountCloses();
-    const RECT r = WindowRect();
-    const TWinSysButton* close = nullptr;
-    for (const auto& b : skinner_->CaptionButtons())
-        if (b->Visible && skinner_->ElementOf(*b)->Action == 0) close = b.get();
+    const TWinSysButton* close = ButtonOf(0);
+    const TWinSysButton* minimise = ButtonOf(2);
     ASSERT_NE(close, nullptr);
+    ASSERT_NE(minimise, nullptr);
     // Minimise is disabled: a click on it does nothing.
-    for (const auto& b : skinner_->CaptionButtons()) {
-        if (!b->Visible || skinner_->ElementOf(*b)->Action != 2) continue;
-        ClickAt({r.left + (b->Bounds.left + b->Bounds.right) / 2,
-                 r.top + (b->Bounds.top + b->Bounds.bottom) / 2});
-    }
+    ClickAt(OnButton(*minimise));
     EXPECT_FALSE(IsIconic(window_));
     EXPECT_EQ(closes_, 0);
-    ClickAt({r.left + (close->Bounds.left + close->Bounds.right) / 2,
-             r.top + (close->Bounds.top + close->Bounds.bottom) / 2});
+    ClickAt(OnButton(*close));
     EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }));
+}
+
+TEST_F(SkinnedMainWindow, CloseButtonHotUnderTheMouseAndNormalOnceItLeaves) {
+    const TWinSysButton* close = ButtonOf(0);
+    ASSERT_NE(close, nullptr);
+    const TDataSkinSysButton& element = *skinner_->ElementOf(*close);
+    ASSERT_NE(Crop(element.Image, StripCell(element.Image, element.Frame, ncHot, false)),
+              Crop(element.Image, StripCell(element.Image, element.Frame, ncNormal, false)))
+        << "the hot cell looks like the normal one: the test would see nothing";
+    const RECT r = WindowRect();
+    const struct {
+        const char* away;
+        POINT at;
+    } cases[] = {
+        // Another part of the caption: the mouse's next move over the frame leaves the button.
+        {"to the title", OnTitle()},
+        // The client area sends no non-client move: the hover timer sees the mouse gone.
+        {"into the client area", {r.left + 130, r.top + 200}},
+    };
+    for (const auto& c : cases) {
+        MoveTo(OnButton(*close));
+        ASSERT_TRUE(PumpUntil([&] { return skinner_->HotObject() == close; }, 2s)) << c.away;
+        EXPECT_EQ(close->State, ncHot);
+        EXPECT_EQ(ButtonShows(Screen(), *close, ncHot), "") << c.away;
+        MoveTo(c.at);
+        EXPECT_TRUE(PumpUntil([&] { return skinner_->HotObject() == nullptr; }, 2s)) << c.away;
+        EXPECT_EQ(close->State, ncNormal) << c.away;
+        EXPECT_EQ(ButtonShows(Screen(), *close, ncNormal), "") << c.away;
+    }
+}
+
+// Visible hint windows of this thread, with their texts.
+std::vector<std::wstring> VisibleHints() {
+    std::vector<std::wstring> hints;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) {
+            wchar_t name[64] = {};
+            GetClassNameW(w, name, 64);
+            if (IsWindowVisible(w) && std::wstring(name) == L"THintWindow")
+                reinterpret_cast<std::vector<std::wstring>*>(p)->push_back(
+                    testing_desktop::WindowText(w));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&hints));
+    return hints;
+}
+
+TEST_F(SkinnedMainWindow, NoCaptionButtonHints) {
+    const TWinSysButton* close = ButtonOf(0);
+    ASSERT_NE(close, nullptr);
+    // Hovered past the point where a hint would show (twice the hint pause), well before it
+    // would hide again.
+    const auto pastThePause = std::chrono::milliseconds(2 * app_->HintPause() + 600);
+    ASSERT_LT(pastThePause.count(), 2 * app_->HintPause() + app_->HintHidePause());
+    MoveTo(OnButton(*close));
+    ASSERT_EQ(skinner_->HotObject(), close);
+    Pump(pastThePause);
+    EXPECT_EQ(skinner_->HotObject(), close);
+    EXPECT_EQ(VisibleHints(), std::vector<std::wstring>{});
+
+    // The same hover shows one where the skin asks for caption-button hints, so the look above
+    // would have seen it.
+    MoveTo(OnTitle());
+    form_->SkinData1->Options |= SetOf<TSkinOptions>(xoCaptionButtonHint);
+    MoveTo(OnButton(*close));
+    Pump(pastThePause);
+    EXPECT_EQ(VisibleHints(), std::vector<std::wstring>{L"Close"});
+    MoveTo(OnTitle());
+    EXPECT_TRUE(PumpUntil([] { return VisibleHints().empty(); }, 2s));
 }
 
 TEST_F(SkinnedMainWindow, SystemMenuFromTheCaptionAndAltSpace) {
@@ -299,6 +390,115 @@ TEST_F(SkinnedMainWindow, SystemMenuFromTheCaptionAndAltSpace) {
             PostMessageW(window_, WM_KEYDOWN, VK_RETURN, 0);
         }));
     EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }));
+}
+
+// Counts the menus this thread enters (the skinned system menu and any other) while it lives,
+// and ends one still open after two seconds, so a test that leaves one open fails instead of
+// waiting in it.
+class MenuLoops {
+public:
+    MenuLoops()
+        : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Count, nullptr, GetCurrentThreadId())),
+          timer_(SetTimer(nullptr, 0, 2000, EndOpenMenu)) {
+        entered_ = 0;
+        forcedEnds_ = 0;
+        open_ = false;
+    }
+    ~MenuLoops() {
+        KillTimer(nullptr, timer_);
+        UnhookWindowsHookEx(hook_);
+    }
+    MenuLoops(const MenuLoops&) = delete;
+    MenuLoops& operator=(const MenuLoops&) = delete;
+    int Entered() const { return entered_; }
+    int ForcedEnds() const { return forcedEnds_; }
+
+private:
+    static LRESULT CALLBACK Count(int code, WPARAM wp, LPARAM lp) {
+        if (code == HC_ACTION) {
+            const UINT msg = reinterpret_cast<const CWPSTRUCT*>(lp)->message;
+            if (msg == WM_ENTERMENULOOP) {
+                ++entered_;
+                open_ = true;
+            }
+            if (msg == WM_EXITMENULOOP) open_ = false;
+        }
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+        if (!open_) return;
+        ++forcedEnds_;
+        EndMenu();
+    }
+    static inline int entered_ = 0;
+    static inline int forcedEnds_ = 0;
+    static inline bool open_ = false;
+    HHOOK hook_;
+    UINT_PTR timer_;
+};
+
+TEST_F(SkinnedMainWindow, DoubleRightClickOnTheCaption) {
+    CountCloses();
+    ASSERT_NE(ButtonOf(0), nullptr);
+    const struct {
+        const char* what;
+        POINT at;
+        int closes;
+    } cases[] = {
+        // Over the caption's text no caption object is under the mouse: the window stays.
+        {"over the title", OnTitle(), 0},
+        // Over a caption button the second click closes the window.
+        {"over the close button", OnButton(*ButtonOf(0), 2, 2), 1},
+    };
+    for (const auto& c : cases) {
+        closes_ = 0;
+        MoveTo(c.at);
+        MenuLoops menus;
+        // The second click a few pixels up and left: the menu opened by the first hangs down
+        // and to the side from the first click's point, so the second lands on the caption.
+        INPUT in[5]{};
+        for (INPUT& i : in)
+            i.type = INPUT_MOUSE;
+        in[0].mi.dwFlags = in[3].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        in[1].mi.dwFlags = in[4].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        in[2].mi.dx = MulDiv(c.at.x - 3, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        in[2].mi.dy = MulDiv(c.at.y - 3, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        in[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(5, in, sizeof(INPUT));
+        Pump(std::chrono::milliseconds(GetDoubleClickTime() + 500));
+        EXPECT_EQ(menus.Entered(), 1) << c.what;
+        EXPECT_EQ(menus.ForcedEnds(), 0) << c.what << ": the second click left the menu open";
+        EXPECT_EQ(closes_, c.closes) << c.what;
+        EXPECT_TRUE(IsWindowVisible(window_)) << c.what;
+        // Apart from the next case's clicks.
+        Pump(std::chrono::milliseconds(GetDoubleClickTime() + 50));
+    }
+}
+
+TEST_F(SkinnedMainWindow, FixedSystemMenuCommands) {
+    // This system reads the window's own system menu; the fixed list's commands are run here
+    // as its items would run them, on a window with both boxes listed.
+    ASSERT_EQ(FixedSystemMenu({true, 10, 0}, skinner_->CaptionButtonFlags()), std::nullopt);
+    CountCloses();
+    const auto items =
+        FixedSystemMenu({true, 4, 0}, cbHasSystemMenu | cbHasMaximiseBox | cbHasMinimiseBox);
+    ASSERT_TRUE(items);
+    const auto run = [&](TFixedMenuClick click) {
+        for (const TFixedMenuItem& item : *items)
+            if (item.click == click) skinner_->FixedSystemMenuClick(item.click);
+        Pump(300ms);
+    };
+    run(TFixedMenuClick::MaximiseToggle);
+    EXPECT_TRUE(PumpUntil([&] { return IsZoomed(window_) != FALSE; }, 2s));
+    run(TFixedMenuClick::Restore);
+    EXPECT_TRUE(PumpUntil([&] { return !IsZoomed(window_); }, 2s));
+    run(TFixedMenuClick::MinimiseToggle);
+    EXPECT_TRUE(PumpUntil([&] { return IsIconic(window_) != FALSE; }, 2s));
+    run(TFixedMenuClick::MinimiseToggle);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(window_); }, 2s));
+    EXPECT_EQ(closes_, 0);
+    run(TFixedMenuClick::Close);
+    EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }, 2s));
 }
 
 } // namespace
