@@ -284,6 +284,7 @@ TEST_F(SkinnedMainWindow, CloseButtonHotUnderTheMouseAndNormalOnceItLeaves) {
         ASSERT_TRUE(PumpUntil([&] { return skinner_->HotObject() == close; }, 2s)) << c.away;
         EXPECT_EQ(close->State, ncHot);
         EXPECT_EQ(ButtonShows(Screen(), *close, ncHot), "") << c.away;
+        testing_desktop::SaveScreenshot(L"skinned_main_close_hot");
         MoveTo(c.at);
         EXPECT_TRUE(PumpUntil([&] { return skinner_->HotObject() == nullptr; }, 2s)) << c.away;
         EXPECT_EQ(close->State, ncNormal) << c.away;
