@@ -292,20 +292,19 @@ TEST_F(SkinnedMainWindow, CloseButtonHotUnderTheMouseAndNormalOnceItLeaves) {
     }
 }
 
+BOOL CALLBACK CollectVisibleHint(HWND w, LPARAM hints) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    if (IsWindowVisible(w) && std::wstring(name) == L"THintWindow")
+        reinterpret_cast<std::vector<std::wstring>*>(hints)->push_back(
+            testing_desktop::WindowText(w));
+    return TRUE;
+}
+
 // Visible hint windows of this thread, with their texts.
 std::vector<std::wstring> VisibleHints() {
     std::vector<std::wstring> hints;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) {
-            wchar_t name[64] = {};
-            GetClassNameW(w, name, 64);
-            if (IsWindowVisible(w) && std::wstring(name) == L"THintWindow")
-                reinterpret_cast<std::vector<std::wstring>*>(p)->push_back(
-                    testing_desktop::WindowText(w));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&hints));
+    EnumThreadWindows(GetCurrentThreadId(), CollectVisibleHint, reinterpret_cast<LPARAM>(&hints));
     return hints;
 }
 
