@@ -525,75 +525,76 @@ TEST_F(SkinnedMainWindow, FixedSystemMenuCommands) {
     EXPECT_EQ(closes_, 0);
     run(TFixedMenuClick::Close);
     EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }, 2s));
+}
 
-    // The main window's push buttons and check box as their skin controls draw them.
-    class SkinnedMainWindowButtons : public SkinnedMainWindow {
-    protected:
-        void SetUp() override {
-            SkinnedMainWindow::SetUp();
-            MoveTo({20, 20});
-            Pump(300ms);
-        }
-        TPixel Face() const { return PixelFromColor(ui::ColorToRGB(Skin().Colors[kButtonFace])); }
-        // Frame `frame` of the skin's button strip fitted to the button on the skin colour, keyed
-        // from 3 pixels in, where caption and focus rectangle may go, so only the edges of the
-        // button are compared.
-        TPixelImage ButtonEdges(ui::TControl& b, int frame) const {
-            const TDataSkinButton& e = Skin().Buttons;
-            TPixelImage face(b.Width(), b.Height(), Face());
-            Blit(face, 0, 0,
-                 RenderNineGrid(b.Width(), b.Height(), e.Image,
-                                {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight}, false,
-                                e.Tile == 1, e.Frame, frame),
-                 e.Trans == 1, kKey);
-            FillRect(face, {3, 3, b.Width() - 3, b.Height() - 3}, kKey);
-            return face;
-        }
-        std::string ExpectButton(ui::TWinControl& b, int frame, const std::string& what) {
-            return Compare(ScreenOf(b.Handle()), ButtonEdges(b, frame), 0, 0, what);
-        }
-        // The check box's cell for `frame` at the left edge, vertically centred.
-        std::string ExpectCheck(ui::TWinControl& c, int frame, const std::string& what) {
-            const TDataSkinButton& e = Skin().Buttons;
-            const TPixelImage cell =
-                Crop(e.CheckImage, StripCell(e.CheckImage, e.CheckFrames, frame, false));
-            return Compare(ScreenOf(c.Handle()), cell, 0, (c.Height() - cell.Height) / 2, what);
-        }
-    };
-
-    TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
-        ASSERT_EQ(Skin().Buttons.CheckFrames, 12);
-        form_->Button2->SetFocus();
-        Pump(200ms);
-        EXPECT_EQ(ExpectButton(*form_->Button1, 1, "Button1 normal"), "");
-        EXPECT_EQ(ExpectButton(*form_->Button2, 5, "Button2 focused"), "");
-        EXPECT_EQ(ExpectButton(*form_->Button3, 1, "Button3 normal"), "");
-        EXPECT_EQ(ExpectCheck(*form_->CheckBox1, 1, "unchecked"), "");
-        form_->CheckBox1->SetChecked(true);
-        Pump(200ms);
-        EXPECT_EQ(ExpectCheck(*form_->CheckBox1, 5, "checked, 12 frames"), "");
-        form_->CheckBox1->SetEnabled(false);
-        Pump(200ms);
-        EXPECT_EQ(ExpectCheck(*form_->CheckBox1, 8, "checked and disabled"), "");
-        form_->CheckBox1->SetEnabled(true);
-        form_->CheckBox1->SetChecked(false);
-
-        // "清  空" hot, then pressed; let go away from it, so the list is not cleared.
-        ui::TButton& clear = *form_->Button3;
-        MoveTo(ui_test::ScreenCentre(clear));
-        EXPECT_TRUE(PumpUntil([&] { return ExpectButton(clear, 4, "hot").empty(); }));
-        testing_desktop::SaveScreenshot(L"main_window_button_hot");
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        SendInput(1, &in, sizeof(in));
-        EXPECT_TRUE(PumpUntil([&] { return ExpectButton(clear, 2, "pressed").empty(); }));
-        testing_desktop::SaveScreenshot(L"main_window_button_pressed");
+// The main window's push buttons and check box as their skin controls draw them.
+class SkinnedMainWindowButtons : public SkinnedMainWindow {
+protected:
+    void SetUp() override {
+        SkinnedMainWindow::SetUp();
         MoveTo({20, 20});
-        in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &in, sizeof(in));
-        EXPECT_TRUE(
-            PumpUntil([&] { return ExpectButton(clear, 5, "focused after the press").empty(); }));
+        Pump(300ms);
     }
+    TPixel Face() const { return PixelFromColor(ui::ColorToRGB(Skin().Colors[kButtonFace])); }
+    // Frame `frame` of the skin's button strip fitted to the button on the skin colour, keyed
+    // from 3 pixels in, where caption and focus rectangle may go, so only the edges of the
+    // button are compared.
+    TPixelImage ButtonEdges(ui::TControl& b, int frame) const {
+        const TDataSkinButton& e = Skin().Buttons;
+        TPixelImage face(b.Width(), b.Height(), Face());
+        Blit(face, 0, 0,
+             RenderNineGrid(b.Width(), b.Height(), e.Image,
+                            {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight}, false,
+                            e.Tile == 1, e.Frame, frame),
+             e.Trans == 1, kKey);
+        FillRect(face, {3, 3, b.Width() - 3, b.Height() - 3}, kKey);
+        return face;
+    }
+    std::string ExpectButton(ui::TWinControl& b, int frame, const std::string& what) {
+        return Compare(ScreenOf(b.Handle()), ButtonEdges(b, frame), 0, 0, what);
+    }
+    // The check box's cell for `frame` at the left edge, vertically centred.
+    std::string ExpectCheck(ui::TWinControl& c, int frame, const std::string& what) {
+        const TDataSkinButton& e = Skin().Buttons;
+        const TPixelImage cell =
+            Crop(e.CheckImage, StripCell(e.CheckImage, e.CheckFrames, frame, false));
+        return Compare(ScreenOf(c.Handle()), cell, 0, (c.Height() - cell.Height) / 2, what);
+    }
+};
+
+TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
+    ASSERT_EQ(Skin().Buttons.CheckFrames, 12);
+    form_->Button2->SetFocus();
+    Pump(200ms);
+    EXPECT_EQ(ExpectButton(*form_->Button1, 1, "Button1 normal"), "");
+    EXPECT_EQ(ExpectButton(*form_->Button2, 5, "Button2 focused"), "");
+    EXPECT_EQ(ExpectButton(*form_->Button3, 1, "Button3 normal"), "");
+    EXPECT_EQ(ExpectCheck(*form_->CheckBox1, 1, "unchecked"), "");
+    form_->CheckBox1->SetChecked(true);
+    Pump(200ms);
+    EXPECT_EQ(ExpectCheck(*form_->CheckBox1, 5, "checked, 12 frames"), "");
+    form_->CheckBox1->SetEnabled(false);
+    Pump(200ms);
+    EXPECT_EQ(ExpectCheck(*form_->CheckBox1, 8, "checked and disabled"), "");
+    form_->CheckBox1->SetEnabled(true);
+    form_->CheckBox1->SetChecked(false);
+
+    // "清  空" hot, then pressed; let go away from it, so the list is not cleared.
+    ui::TButton& clear = *form_->Button3;
+    MoveTo(ui_test::ScreenCentre(clear));
+    EXPECT_TRUE(PumpUntil([&] { return ExpectButton(clear, 4, "hot").empty(); }));
+    testing_desktop::SaveScreenshot(L"main_window_button_hot");
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &in, sizeof(in));
+    EXPECT_TRUE(PumpUntil([&] { return ExpectButton(clear, 2, "pressed").empty(); }));
+    testing_desktop::SaveScreenshot(L"main_window_button_pressed");
+    MoveTo({20, 20});
+    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(in));
+    EXPECT_TRUE(
+        PumpUntil([&] { return ExpectButton(clear, 5, "focused after the press").empty(); }));
+}
 
 } // namespace
