@@ -1,5 +1,6 @@
 // The classes a description may name without the program registering them itself.
 #include "form_binding.h"
+#include "scroll_bar.h"
 #include "stdctrls.h"
 #include "timer.h"
 
@@ -13,6 +14,7 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TListBox>();
     RegisterComponentClass<TMemo>();
     RegisterComponentClass<TEdit>();
+    RegisterComponentClass<TScrollBar>();
     RegisterComponentClass<TTimer>();
 }
 
