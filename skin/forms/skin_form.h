@@ -16,6 +16,7 @@
 #include "control_hook.h"
 #include "dib.h"
 #include "skin_bitmaps.h"
+#include "skin_control_host.h"
 #include "skinner_links.h"
 #include "window_subclass.h"
 
@@ -35,7 +36,7 @@ class TPopupMenu;
 class TTimer;
 } // namespace ui
 
-class TWinSkinForm : public ui::TComponent, public TFormSkinnerLink {
+class TWinSkinForm : public ui::TComponent, public TFormSkinnerLink, public TSkinControlHost {
 public:
     // `owner` is the skinned form, or none for a foreign window.
     explicit TWinSkinForm(ui::TComponent* owner);
@@ -111,6 +112,14 @@ public:
     void ResetCaptionHint();
     void PaintCaptionButton(const TWinSysButton& button);
     const TDataSkinSysButton* ElementOf(const TWinSysButton& button) const;
+
+    // ---- The skin controls' part.
+    void RegisterSkinControl(TSkinControl& control) override;
+    void UnregisterSkinControl(TSkinControl& control) override;
+    HWND HostWindow() const override { return window_; }
+    void MouseOverControl(TSkinControl* control) override { mouseControl_ = control; }
+    // The skin controls of the window, in the order they attached.
+    const std::vector<TSkinControl*>& SkinControls() const { return skinControls_; }
 
 private:
     // SetWindowPos flags that only make the system ask for the frame again.
@@ -230,6 +239,12 @@ private:
     std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
     TNCObject* hot_ = nullptr;
     std::unique_ptr<ui::TPopupMenu> systemMenuPopup_;
+
+    // The skin controls, owned: freed with this object (or earlier by their controls, when
+    // they unregister themselves). The canvas they share; the one that last had the mouse.
+    std::vector<TSkinControl*> skinControls_;
+    ui::TCanvas controlCanvas_;
+    TSkinControl* mouseControl_ = nullptr;
     bool systemMenuOpened_ = false;
     std::uint32_t systemMenuTime_ = 0;
     int doubleClickTime_ = static_cast<int>(GetDoubleClickTime());

@@ -1,0 +1,65 @@
+#include "skin_control_kind.h"
+
+std::string_view SkinControlClassName(TSkinControlKind kind) {
+    switch (kind) {
+    case TSkinControlKind::None:
+        return "";
+    case TSkinControlKind::Button:
+        return "TSkinButton";
+    case TSkinControlKind::BitButton:
+        return "TSkinBitButton";
+    case TSkinControlKind::SpeedButton:
+        return "TSkinSpeedButton";
+    case TSkinControlKind::MenuButton:
+        return "TSkinMenuButton";
+    case TSkinControlKind::CheckBox:
+        return "TSkinCheckBox";
+    case TSkinControlKind::RadioButton:
+        return "TSkinRadioButton";
+    case TSkinControlKind::ComboBox:
+        return "TSkinComBox";
+    case TSkinControlKind::Edit:
+        return "TSkinEdit";
+    case TSkinControlKind::Scrollbar:
+        return "TSkinScrollbar";
+    case TSkinControlKind::ListView:
+        return "TSkinListView";
+    case TSkinControlKind::ScControl:
+        return "TSkinScControl";
+    case TSkinControlKind::Sizer:
+        return "TSkinSizer";
+    case TSkinControlKind::GroupBox:
+        return "TSkinGroupBox";
+    case TSkinControlKind::Box:
+        return "TSkinBox";
+    case TSkinControlKind::BoxH:
+        return "TSkinBoxH";
+    case TSkinControlKind::Tab:
+        return "TSkinTab";
+    case TSkinControlKind::TabBtn:
+        return "TSkinTabBtn";
+    case TSkinControlKind::Tab31:
+        return "TSkinTab31";
+    case TSkinControlKind::TabSheet:
+        return "TSkinTabSheet";
+    case TSkinControlKind::AdvPage:
+        return "TSkinAdvPage";
+    case TSkinControlKind::Progress:
+        return "TSkinProgress";
+    case TSkinControlKind::TrackBar:
+        return "TSkinTrackBar";
+    case TSkinControlKind::UpDown:
+        return "TSkinUpDown";
+    case TSkinControlKind::StatusBar:
+        return "TSkinStatusBar";
+    case TSkinControlKind::Header:
+        return "TSkinHeader";
+    case TSkinControlKind::DateTime:
+        return "TSkinDateTime";
+    case TSkinControlKind::MP:
+        return "TSkinMP";
+    case TSkinControlKind::ObjImage:
+        return "TSkinObjImage";
+    }
+    return "";
+}
