@@ -1,0 +1,20 @@
+// Pictures and off-screen surfaces of the control skinners.
+#include "control_paint.h"
+
+const TStripBitmap& TControlPictures::Of(const TSkinData& skin, const TPixelImage& picture) {
+    if (!bitmaps_ || skin_ != &skin) {
+        bitmaps_ = std::make_unique<TSkinBitmaps>(skin.Elements());
+        skin_ = &skin;
+    }
+    return bitmaps_->Of(picture);
+}
+
+HDC TOffscreen::Prepare(int width, int height) {
+    if (dib_.Width() != width || dib_.Height() != height) dib_ = TDib(width, height);
+    return dib_.Dc();
+}
+
+void TOffscreen::CopyTo(HDC dc, const RECT& target) const {
+    if (dib_.Empty()) return;
+    BitBlt(dc, target.left, target.top, dib_.Width(), dib_.Height(), dib_.Dc(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,47 @@
+// What the control skinners paint with: the skin's pictures as GDI bitmaps, and an off-screen
+// bitmap the size of the control, so a look made of several pieces (frame, glyph, caption, focus
+// rectangle) reaches the screen in one copy and nothing flickers while the mouse moves over it.
+#pragma once
+
+#include "dib.h"
+#include "skin_bitmaps.h"
+
+#include "skin_data.h"
+#include "strip_layout.h"
+
+#include <windows.h>
+
+#include <memory>
+
+// The pictures of one skin data component as GDI bitmaps, made when first painted and kept until
+// the skin is replaced (TSkinBitmaps notices that itself).
+class TControlPictures {
+public:
+    const TStripBitmap& Of(const TSkinData& skin, const TPixelImage& picture);
+
+private:
+    const TSkinData* skin_ = nullptr;
+    std::unique_ptr<TSkinBitmaps> bitmaps_;
+};
+
+// An off-screen picture of the control: made again only when the control's size changed.
+class TOffscreen {
+public:
+    // The DC of a width x height surface (its pixels as the last paint left them).
+    HDC Prepare(int width, int height);
+    // Copies the whole surface to `target` at its top-left corner.
+    void CopyTo(HDC dc, const RECT& target) const;
+
+private:
+    TDib dib_;
+};
+
+// The margins of an element, which keep their size when a frame is fitted.
+inline TMargins MarginsOf(const TDataSkinObject& e) {
+    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+}
+
+// The option bit of the skin.
+inline bool HasOption(const TSkinData& skin, TSkinOption option) {
+    return (skin.Options >> option) & 1;
+}
