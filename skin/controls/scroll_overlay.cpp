@@ -57,7 +57,7 @@ LRESULT CALLBACK TWScrollbar::WindowProc(HWND window, UINT msg, WPARAM wp, LPARA
         return DefWindowProcW(window, msg, wp, lp);
     }
     try {
-        return self->Proc(msg, wp, lp);
+        return self->Proc(window, msg, wp, lp);
     } catch (...) {
         // A skinner drops what its own handling throws; the window goes on.
         return 0;
@@ -139,11 +139,11 @@ int TWScrollbar::HitTest(POINT p) const {
     return ScrollHitTest(axis_, AlongAxis(p));
 }
 
-void TWScrollbar::Paint(HDC dc) {
+void TWScrollbar::Paint(HWND window, HDC dc) {
     TBar bar;
     if (!owner_.SkinActive() || !SkinHasScrollBars(skin_) || !ReadBar(bar) || bar.invisible) return;
     RECT client{};
-    GetClientRect(window_.get(), &client);
+    GetClientRect(window, &client);
     const int width = bar.screen.right - bar.screen.left;
     const int height = bar.screen.bottom - bar.screen.top;
     if (width > client.right || height > client.bottom) return;
@@ -206,21 +206,21 @@ void TWScrollbar::Release(LPARAM at) {
     }
 }
 
-LRESULT TWScrollbar::Proc(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
         // The paint covers every pixel; erasing first would flash the background.
         return 1;
     case WM_PAINT: {
-        const ui::PaintScope paint(window_.get());
-        Paint(paint.dc());
+        const ui::PaintScope paint(window);
+        Paint(window, paint.dc());
         return 0;
     }
     case WM_MOUSEMOVE: {
-        DefWindowProcW(window_.get(), msg, wp, lp);
+        DefWindowProcW(window, msg, wp, lp);
         const int part = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (part != hitPart_) SetHitPart(part);
-        SkinTrackMouseLeave(window_.get());
+        SkinTrackMouseLeave(window);
         return 0;
     }
     case WM_MOUSELEAVE:
@@ -234,6 +234,6 @@ LRESULT TWScrollbar::Proc(UINT msg, WPARAM wp, LPARAM lp) {
         Release(lp);
         return 0;
     default:
-        return DefWindowProcW(window_.get(), msg, wp, lp);
+        return DefWindowProcW(window, msg, wp, lp);
     }
 }

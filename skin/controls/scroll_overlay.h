@@ -57,10 +57,11 @@ private:
     int HitTest(POINT p) const;
     // Along the axis of a point.
     int AlongAxis(POINT p) const { return vertical_ ? p.y : p.x; }
-    void Paint(HDC dc);
+    void Paint(HWND window, HDC dc);
     void Press(LPARAM at);
     void Release(LPARAM at);
-    LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
+    // `window` is ours, also while it is being made (before CreateWindowEx hands it over).
+    LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinControl& owner_;

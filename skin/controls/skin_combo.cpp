@@ -29,6 +29,8 @@ TSkinComBox::TSkinComBox(ui::TComponent* owner)
           if (!editSubclass_.Pass(msg)) return;
           if (msg.Msg == WM_PAINT)
               PaintWindow(nullptr);
+          else if (msg.Msg == WM_MOUSEMOVE)
+              SetHot(false); // the edit field never lies under the button
           else
               TrackPress(msg.Msg);
       }) {}
@@ -82,8 +84,7 @@ void TSkinComBox::AttachParts(bool lists) {
             dropList_->FreeNotification(this);
             dropList_->AttachWindow(info_.hwndList, skin, form, canvas);
         }
-        // A wide window's edit field tells the combo of its clicks itself.
-        if (!unicodeWindow) HookEdit();
+        HookEdit();
         return;
     }
     if (!ReadComboInfo()) return;
@@ -100,7 +101,9 @@ void TSkinComBox::AttachParts(bool lists) {
 
 void TSkinComBox::HookEdit() {
     editChild_ = GetTopWindow(handle);
-    if (editChild_) editSubclass_.Install(editChild_, false);
+    // Its mouse moves never reach the combo, so only the edit can tell the mouse left the
+    // button for the text.
+    if (editChild_) editSubclass_.Install(editChild_, IsWindowUnicode(editChild_) != FALSE);
 }
 
 void TSkinComBox::Unhook() {
