@@ -102,8 +102,10 @@ TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {
 
 const TClassInfo& TCheckBox::StaticClass() {
     using C = TCheckBox;
+    // "Is a TCustomCheckBox" holds as well, though the library needs no class of that name.
+    static const TClassInfo kind(L"TCustomCheckBox", &TButtonControl::StaticClass());
     static const TClassInfo info(
-        L"TCheckBox", &TButtonControl::StaticClass(),
+        L"TCheckBox", &kind,
         {
             props::Boolean(L"Checked", &C::Checked, &C::SetChecked),
             props::Enum(L"State", {L"cbUnchecked", L"cbChecked", L"cbGrayed"}, &C::State,

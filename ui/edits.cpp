@@ -140,8 +140,10 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), lines_(std::make_unique<TM
 
 const TClassInfo& TMemo::StaticClass() {
     using C = TMemo;
+    // "Is a TCustomMemo" holds as well, though the library needs no class of that name.
+    static const TClassInfo kind(L"TCustomMemo", &TCustomEdit::StaticClass());
     static const TClassInfo info(
-        L"TMemo", &TCustomEdit::StaticClass(),
+        L"TMemo", &kind,
         {
             props::Object(L"Lines", &C::Lines),
             props::Enum(L"ScrollBars", {L"ssNone", L"ssHorizontal", L"ssVertical", L"ssBoth"},

@@ -47,8 +47,10 @@ void TForm::BeforeDestruction() {
 
 const TClassInfo& TForm::StaticClass() {
     using C = TForm;
+    // "Is a TCustomForm" holds as well, though the library needs no class of that name.
+    static const TClassInfo kind(L"TCustomForm", &TWinControl::StaticClass());
     static const TClassInfo info(
-        L"TForm", &TWinControl::StaticClass(),
+        L"TForm", &kind,
         {
             props::Enum(L"BorderStyle",
                         {L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow",

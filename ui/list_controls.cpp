@@ -167,8 +167,10 @@ TComboBox::TComboBox(TComponent* owner)
 
 const TClassInfo& TComboBox::StaticClass() {
     using C = TComboBox;
+    // "Is a TCustomComboBox" holds as well, though the library needs no class of that name.
+    static const TClassInfo kind(L"TCustomComboBox", &TCustomListControl::StaticClass());
     static const TClassInfo info(
-        L"TComboBox", &TCustomListControl::StaticClass(),
+        L"TComboBox", &kind,
         {
             props::Enum(L"Style",
                         {L"csDropDown", L"csSimple", L"csDropDownList", L"csOwnerDrawFixed",
@@ -287,7 +289,9 @@ TListBox::TListBox(TComponent* owner)
 }
 
 const TClassInfo& TListBox::StaticClass() {
-    static const TClassInfo info(L"TListBox", &TCustomListControl::StaticClass());
+    // "Is a TCustomListBox" holds as well, though the library needs no class of that name.
+    static const TClassInfo kind(L"TCustomListBox", &TCustomListControl::StaticClass());
+    static const TClassInfo info(L"TListBox", &kind);
     return info;
 }
 

@@ -3,6 +3,7 @@
 #include "skin_form.h"
 
 #include "gdi_scope.h"
+#include "skin_control.h"
 #include "skin_data.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
@@ -50,6 +51,7 @@ TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
 TWinSkinForm::~TWinSkinForm() {
     Destroying();
     DetachWindow(false);
+    FreeSkinControls(false);
     FreeCaptionButtons();
     if (TSkinManage* manager = SkinManage()) manager->RemoveForm(*this);
 }
@@ -174,6 +176,14 @@ bool TWinSkinForm::MaximisedMdiChild() const {
 void TWinSkinForm::SetActive(bool active) {
     active_ = active;
     if (hoverTimer_) hoverTimer_->SetEnabled(active);
+    if (active || !mouseControl_) return;
+    // The window stops tracking the mouse: the control under it would keep its hot look.
+    TSkinControl* left = std::exchange(mouseControl_, nullptr);
+    if (ui::TControl* control = left->Control()) {
+        control->Perform(ui::CM_MOUSELEAVE);
+    } else if (left->Handle()) {
+        SendMessageW(left->Handle(), ui::CM_MOUSELEAVE, 0, 0);
+    }
 }
 
 POINT TWinSkinForm::FramePoint(POINT screen) const {

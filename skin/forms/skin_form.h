@@ -13,10 +13,12 @@
 #include "nc_object.h"
 #include "skin_form_rules.h"
 
+#include "control_discovery_rules.h"
 #include "control_hook.h"
 #include "dib.h"
 #include "skin_bitmaps.h"
 #include "skin_control_host.h"
+#include "skin_control_kinds.h"
 #include "skinner_links.h"
 #include "window_subclass.h"
 
@@ -34,6 +36,7 @@ namespace ui {
 class TForm;
 class TPopupMenu;
 class TTimer;
+class TWinControl;
 } // namespace ui
 
 class TWinSkinForm : public ui::TComponent, public TFormSkinnerLink, public TSkinControlHost {
@@ -120,6 +123,15 @@ public:
     void MouseOverControl(TSkinControl* control) override { mouseControl_ = control; }
     // The skin controls of the window, in the order they attached.
     const std::vector<TSkinControl*>& SkinControls() const { return skinControls_; }
+    // What the discovery gave each control and child window, whether or not its class exists.
+    struct TControlAssignment {
+        ui::TControl* control = nullptr; // none for a bare window
+        HWND window = nullptr;           // none for a control without a window
+        TSkinControlKind kind = TSkinControlKind::None;
+    };
+    const std::vector<TControlAssignment>& ControlAssignments() const { return assignments_; }
+    // The kind given to that window; None when it got nothing.
+    TSkinControlKind AssignedKind(HWND window) const;
 
 private:
     // SetWindowPos flags that only make the system ask for the frame again.
@@ -188,7 +200,21 @@ private:
     void AssignControls();
     void ControlRecreated(HWND control);
     void ReloadSkinControls();
-    void FreeSkinControls(bool unhook);
+    // With `restore` the controls, which live on, get their own colours back.
+    void FreeSkinControls(bool restore);
+    TDiscoverySwitches Switches() const;
+    TSkinControl* SkinControlOf(HWND window) const;
+    bool IsSkinned(ui::TControl& control) const;
+    void AssignControl(ui::TControl& control);
+    void AssignChildren(ui::TWinControl& parent);
+    void CarryOut(const TControlDecision& decision, ui::TControl& control);
+    void SkinControl(const TSkinControlSpec& spec, ui::TControl& control);
+    // The child windows of a window without class-library controls.
+    void AssignWindowChildren(HWND parent);
+    void SkinChildWindow(const TSkinControlSpec& spec, HWND window);
+    void Remember(ui::TControl* control, HWND window, TSkinControlKind kind);
+    // A made skin control stays when it registered with this form.
+    void Keep(TSkinControlPtr made);
 
     TWindowSubclass subclass_;
     TWindowSubclass mdiClientSubclass_;
@@ -243,6 +269,7 @@ private:
     // The skin controls, owned: freed with this object (or earlier by their controls, when
     // they unregister themselves). The canvas they share; the one that last had the mouse.
     std::vector<TSkinControl*> skinControls_;
+    std::vector<TControlAssignment> assignments_;
     ui::TCanvas controlCanvas_;
     TSkinControl* mouseControl_ = nullptr;
     bool systemMenuOpened_ = false;

@@ -3,9 +3,7 @@
 // as the skin's pictures give them (active and inactive), the close button closing the window,
 // and the skinned system menu from a right click on the caption and from Alt+Space. Screenshots
 // of the active and inactive window are saved for people to look at.
-#include "Unit1.h"
-#include "application_window.h"
-#include "stored_description.h"
+#include "skinned_main_window.h"
 
 #include "dc_pixels.h"
 #include "frame_region.h"
@@ -28,34 +26,12 @@ using namespace std::chrono_literals;
 
 constexpr TPixel kKey = PixelFromColor(kKeyColor);
 
-class SkinnedMainWindow : public ui_test::AppTest {
+class SkinnedMainWindow : public SkinnedMainWindowTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
-        collector::SetApplicationWindow(app_->Handle());
-        const std::string description = StoredDescription();
-        ASSERT_FALSE(description.empty());
-        form_ = new TForm1(app_.get(), description);
-        window_ = form_->Handle();
-        form_->Show();
-        SetForegroundWindow(window_);
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ = SkinManage()
-                           ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window_))
-                           : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active &&
-                   skinner_->ActiveFlag();
-        }));
+        SkinnedMainWindowTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(ShowSkinned());
         Pump(300ms);
-    }
-    void TearDown() override {
-        ui::TCloseAction action = ui::TCloseAction::caFree;
-        form_->FormClose(form_, action);
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
     }
 
     RECT WindowRect() const {
@@ -167,9 +143,6 @@ protected:
         });
     }
 
-    TForm1* form_ = nullptr;
-    HWND window_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
     int closes_ = 0;
 };
 

@@ -58,6 +58,17 @@ public:
     int closes = 0;
 };
 
+// A radio group of another library, as far as its class name tells.
+class TOtherRadioGroup : public ui::TWinControl {
+public:
+    using ui::TWinControl::TWinControl;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TOtherRadioGroup", &ui::TWinControl::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+};
+
 // A dialog template of the given style, without controls.
 std::vector<WORD> DialogTemplate(DWORD style) {
     std::vector<WORD> t(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
@@ -88,6 +99,7 @@ protected:
         AppTest::SetUp();
         ui::RegisterComponentClass<TSkinData>();
         ui::RegisterComponentClass<ui::TButton>();
+        ui::RegisterComponentClass<TOtherRadioGroup>();
         // No message box may stop an unattended run.
         SetSkinMessageSink([](const std::string&) {});
         UseFormSkinning();
@@ -264,6 +276,66 @@ TEST_F(SkinManagerTest, ForeignDialogsAreSkinnedUnlessStyle0x200) {
         EXPECT_EQ(GetPixel(dc, 10, 10), RGB(10, 20, 30));
         ReleaseDC(dialog, dc);
     }
+}
+
+TEST_F(SkinManagerTest, ADisabledGroupTakesItsButtonsAlong) {
+    TSkinTestForm* form =
+        NewForm("  object Group1: TOtherRadioGroup\n"
+                "    Left = 10\n    Top = 10\n    Width = 120\n    Height = 80\n"
+                "    Tag = 99\n"
+                "    object Button2: TButton\n"
+                "      Left = 5\n      Top = 5\n      Width = 60\n      Height = 24\n"
+                "    end\n"
+                "  end\n");
+    form->Show();
+    ASSERT_TRUE(Skinned(form->Handle()));
+    const TWinSkinForm* skinner = Skinner(form->Handle());
+    auto* inside = dynamic_cast<ui::TButton*>(form->FindComponent(L"Button2"));
+    auto* outside = dynamic_cast<ui::TButton*>(form->FindComponent(L"Button1"));
+    EXPECT_EQ(inside->Tag(), 99);
+    EXPECT_EQ(skinner->AssignedKind(inside->Handle()), TSkinControlKind::None);
+    EXPECT_EQ(skinner->AssignedKind(outside->Handle()), TSkinControlKind::Button);
+}
+
+TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
+    NewForm();
+    const std::vector<WORD> t = DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    HWND dialog = CreateDialogIndirectParamW(
+        Foreign(), reinterpret_cast<const DLGTEMPLATE*>(t.data()), nullptr, QuietDialog, 0);
+    ASSERT_TRUE(dialog);
+    windows_.push_back(dialog);
+    using K = TSkinControlKind;
+    const struct {
+        const wchar_t* cls;
+        DWORD style;
+        K kind;
+    } children[] = {
+        {L"Button", BS_PUSHBUTTON, K::Button},
+        {L"Button", BS_AUTOCHECKBOX, K::CheckBox},
+        {L"Button", BS_AUTORADIOBUTTON, K::RadioButton},
+        {L"Button", BS_GROUPBOX, K::None},
+        {L"Button", BS_OWNERDRAW, K::None},
+        {L"Button", BS_COMMANDLINK, K::None},
+        {L"ComboBox", CBS_SIMPLE, K::None},
+        {L"ComboBox", CBS_DROPDOWNLIST, K::ComboBox},
+        {L"Edit", WS_BORDER, K::Edit},
+        {L"Static", SS_LEFT, K::None},
+    };
+    std::vector<HWND> made;
+    int y = 0;
+    for (const auto& c : children) {
+        made.push_back(CreateWindowExW(0, c.cls, L"x", WS_CHILD | WS_VISIBLE | c.style, 5, y, 80,
+                                       20, dialog, nullptr, Foreign(), nullptr));
+        ASSERT_TRUE(made.back());
+        y += 22;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    SetActiveWindow(dialog);
+    ASSERT_TRUE(Skinned(dialog));
+    const TWinSkinForm* skinner = Skinner(dialog);
+    for (std::size_t i = 0; i < made.size(); ++i)
+        EXPECT_EQ(skinner->AssignedKind(made[i]), children[i].kind)
+            << i << ": " << std::hex << children[i].style;
 }
 
 TEST_F(SkinManagerTest, TheSkinnedCaptionDragsTheWindow) {

@@ -1,0 +1,342 @@
+// The decisions of the control discovery.
+#include "control_discovery_rules.h"
+
+#include "skin_text.h"
+
+#include "ui/persistent.h"
+#include "ui/text_codec.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+using K = TSkinControlKind;
+using A = TDiscoveryAction;
+
+// Longest kind a Skin3rd line gives.
+constexpr std::size_t kKindMax = 50;
+
+// Window styles the rules read (the values of <windows.h>).
+constexpr std::uint32_t kHScroll = 0x00100000;
+constexpr std::uint32_t kVScroll = 0x00200000;
+
+bool OneOf(std::wstring_view name, std::initializer_list<std::wstring_view> names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TSkinControlSpec Spec(K kind, bool ownsColor = false, int variant = 0) {
+    TSkinControlSpec spec;
+    spec.kind = kind;
+    spec.ownsColor = ownsColor;
+    spec.variant = variant;
+    return spec;
+}
+
+TSkinControlSpec ScrollHost(K kind = K::Scrollbar, int variant = 0) {
+    TSkinControlSpec spec = Spec(kind, false, variant);
+    spec.attach = TSkinAttach::ScrollHost;
+    return spec;
+}
+
+TSkinControlSpec WindowSpec(K kind) {
+    TSkinControlSpec spec = Spec(kind);
+    spec.attach = TSkinAttach::Window;
+    return spec;
+}
+
+// Decisions built a step at a time, in the order the rules give them.
+struct TSteps {
+    TControlDecision decision;
+    TSteps& Skin(TSkinControlSpec spec) {
+        decision.steps.push_back({A::Skin, std::move(spec)});
+        return *this;
+    }
+    TSteps& Do(A action) {
+        decision.steps.push_back({action});
+        return *this;
+    }
+    TSteps& Children(TChildRule rule) {
+        TDiscoveryStep step{A::SkinChildren};
+        step.childRule = rule;
+        decision.steps.push_back(step);
+        return *this;
+    }
+    TSteps& Set(std::wstring property, std::wstring value) {
+        TDiscoveryStep step{A::SetProperty};
+        step.property = std::move(property);
+        step.value = std::move(value);
+        decision.steps.push_back(step);
+        return *this;
+    }
+    TSteps& FirstChild(TSkinControlSpec spec) {
+        decision.steps.push_back({A::SkinFirstChild, std::move(spec)});
+        return *this;
+    }
+    operator TControlDecision() const { return decision; }
+};
+
+TControlDecision Nothing() {
+    return {};
+}
+
+} // namespace
+
+std::wstring UpperClassName(std::wstring_view className) {
+    std::wstring out(className);
+    for (wchar_t& c : out)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return out;
+}
+
+const std::wstring& TControlFacts::ClassName() const {
+    static const std::wstring none;
+    return ancestry.empty() ? none : ancestry.front();
+}
+
+bool TControlFacts::Is(std::wstring_view cls) const {
+    return std::find(ancestry.begin(), ancestry.end(), cls) != ancestry.end();
+}
+
+bool DisableTagReachesChildren(std::wstring_view className) {
+    const std::wstring lower = ui::LowerCase(className);
+    return lower.find(L"radiogroup") != std::wstring::npos ||
+           lower.find(L"checkgroup") != std::wstring::npos;
+}
+
+std::optional<std::string> Skin3rdKind(const std::vector<std::string>& lines,
+                                       std::wstring_view className) {
+    const std::string prefix = AsciiLower(ui::WideToUtf8(className)) + "=";
+    for (const std::string& line : lines) {
+        const std::string lower = AsciiLower(line);
+        if (lower.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::size_t equals = lower.find('=');
+        return lower.substr(equals + 1, kKindMax);
+    }
+    return std::nullopt;
+}
+
+TControlDecision Skin3rdDecision(std::string_view kind, const TControlFacts& control,
+                                 TDiscoverySwitches sw) {
+    TSteps d;
+    if (kind == "combobox") {
+        if (sw.On(xcCombo)) d.Skin(Spec(K::ComboBox));
+    } else if (kind == "comboboxex") {
+        if (sw.On(xcCombo)) {
+            TSkinControlSpec spec = Spec(K::ComboBox);
+            spec.extended = true;
+            d.Skin(spec);
+        }
+    } else if (kind == "edit") {
+        if (sw.On(xcEdit) && control.bordered) d.Skin(Spec(K::Edit));
+    } else if (kind == "radiobutton") {
+        if (sw.On(xcRadioButton)) d.Skin(Spec(K::RadioButton));
+    } else if (kind == "panel") {
+        if (sw.On(xcPanel)) d.Set(L"Transparent", L"True").Skin(Spec(K::Box, true));
+    } else if (kind == "trackbar") {
+        if (sw.On(xcButton)) d.Set(L"Transparent", L"True").Skin(Spec(K::TrackBar));
+    } else if (kind == "button") {
+        if (sw.On(xcButton)) d.Skin(Spec(K::Button));
+    } else if (kind == "datetimepicker") {
+        if (sw.On(xcCombo)) d.Skin(Spec(K::DateTime));
+    } else if (kind == "mediaplayer") {
+        if (sw.On(xcButton)) d.Skin(Spec(K::MP));
+    } else if (kind == "bitbtn") {
+        // A drop-down button of that library draws an arrow of its own.
+        const bool dropDown = ui::LowerCase(control.ClassName()) == L"tcxbutton" &&
+                              control.kindProperty == L"cxbkdropdownbutton";
+        if (sw.On(xcButton)) d.Skin(Spec(dropDown ? K::MenuButton : K::BitButton));
+    } else if (kind == "pngbitbtn" || kind == "pngspeedbutton") {
+        if (sw.On(xcButton)) {
+            TSkinControlSpec spec = Spec(kind == "pngbitbtn" ? K::BitButton : K::SpeedButton);
+            spec.glyphProperty = L"PngImage";
+            d.Skin(spec);
+        }
+    } else if (kind == "menubtn") {
+        if (sw.On(xcButton)) d.Skin(Spec(K::MenuButton));
+    } else if (kind == "speedbutton") {
+        if (sw.On(xcSpeedButton)) d.Skin(Spec(K::SpeedButton));
+    } else if (kind == "tab") {
+        if (sw.OnWithTabs(xcTab)) d.Skin(Spec(K::Tab));
+    } else if (kind == "progress") {
+        if (sw.On(xcProgress)) d.Skin(Spec(K::Progress));
+    } else if (kind == "scrollbar") {
+        if (sw.On(xcScrollbar)) d.Skin(ScrollHost()).Do(A::AssignChildren);
+    } else if (kind == "singlescrollbar") {
+        if (sw.On(xcScrollbar)) d.Skin(ScrollHost(K::Scrollbar, 1));
+    } else if (kind == "embedscrollbar") {
+        if (sw.On(xcScrollbar)) d.Children(TChildRule::EmbeddedScroll);
+    } else if (kind == "container") {
+        d.Do(A::AssignChildren);
+    } else if (kind == "groupbox") {
+        if (sw.On(xcGroupBox)) d.Skin(Spec(K::GroupBox, true));
+    } else if (kind == "advpagecontrol") {
+        if (sw.On(xcTab)) d.Skin(Spec(K::AdvPage, true, 4));
+    } else if (kind == "radiogroup") {
+        if (sw.On(xcGroupBox)) {
+            if (sw.On(xcRadioButton)) d.Children(TChildRule::RadioGroupItem);
+            d.Skin(Spec(K::GroupBox, true));
+        }
+    } else if (kind == "checkgroup") {
+        if (sw.On(xcPanel)) {
+            if (sw.On(xcRadioButton)) d.Children(TChildRule::CheckGroupItem);
+            if (sw.On(xcGroupBox)) d.Skin(Spec(K::GroupBox, true));
+        }
+    } else if (kind == "checkbox") {
+        if (sw.On(xcCheckBox)) d.Skin(Spec(K::CheckBox));
+    }
+    // "nil" and kinds not in the table: the class stays as it is.
+    return d;
+}
+
+bool ScrollBearing(const TControlFacts& c) {
+    if (!c.windowed) return false;
+    return (c.style & (kHScroll | kVScroll)) != 0 || c.Is(L"TCustomListBox") ||
+           c.Is(L"TCustomMemo") || c.Is(L"TCustomTreeView") || c.Is(L"TScrollBox");
+}
+
+TControlDecision ClassRuleDecision(const TControlFacts& c, TDiscoverySwitches sw) {
+    const std::wstring n = UpperClassName(c.ClassName());
+    TSteps d;
+    if (c.Is(L"TCustomTabControl") && sw.OnWithTabs(xcTab)) {
+        if (!c.Is(L"TPageControl")) return d.Skin(Spec(K::Tab, false, 2));
+        return d.Skin(Spec(c.styleProperty != L"tstabs" ? K::TabBtn : K::Tab));
+    }
+    if (c.Is(L"TToolButton") && sw.On(xcMainMenu)) return d.Do(A::DropDownMenuHooks);
+    if (c.Is(L"TCoolBar") && sw.On(xcToolbar)) return d.Do(A::CoolBarBands);
+    if (n == L"TTABSET" && sw.OnWithTabs(xcTab)) return d.Skin(Spec(K::Tab31));
+    if (c.Is(L"TTabSheet") && sw.OnWithTabs(xcTab)) return d.Skin(Spec(K::TabSheet));
+    if (n == L"TTABBEDNOTEBOOK" && sw.OnWithTabs(xcTab)) return d.Skin(Spec(K::Tab));
+    if (n == L"TMVCPANEL") return d.Do(A::AssignChildren);
+    if (c.Is(L"THeaderControl") && sw.On(xcPanel)) return d.Skin(Spec(K::Header));
+    if (c.Is(L"TCustomCheckBox") && sw.On(xcCheckBox)) return d.Skin(Spec(K::CheckBox));
+    if (c.Is(L"TTrackBar") && sw.On(xcTrackBar)) return d.Skin(Spec(K::TrackBar));
+    if (OneOf(n, {L"TUPDOWN", L"TSPINBUTTON"}) && sw.On(xcSpin)) return d.Skin(Spec(K::UpDown));
+    if (n == L"TMEDIAPLAYER" && sw.On(xcButton)) return d.Skin(Spec(K::MP));
+    if (c.Is(L"TCustomRadioGroup") && sw.On(xcRadioButton))
+        return d.Children(TChildRule::RadioButton).Skin(Spec(K::GroupBox, true));
+    if (n == L"TDBNAVIGATOR" && sw.On(xcPanel))
+        return d.Skin(Spec(K::Box, true)).Do(A::AssignChildren);
+    if (OneOf(n, {L"TRZDBCHECKBOX", L"TRZCHECKBOX"}) && sw.On(xcCheckBox))
+        return d.Skin(Spec(K::ObjImage, true, 1));
+    if (OneOf(n, {L"TRZRADIOBUTTON", L"TRZDBRADIOBUTTON"}) && sw.On(xcRadioButton))
+        return d.Skin(Spec(K::ObjImage, true, 2));
+    if (OneOf(n, {L"TCXDBCHECKBOX", L"TCXCHECKBOX"}) && sw.On(xcCheckBox))
+        return d.Skin(Spec(K::ObjImage, true, 3));
+    if (c.Is(L"TCustomGroupBox") && sw.On(xcPanel))
+        return d.Do(A::AssignChildren).Skin(Spec(K::GroupBox));
+    if (c.Is(L"TRadioButton") && sw.On(xcRadioButton)) return d.Skin(Spec(K::RadioButton));
+    if (c.Is(L"TToolBar") && sw.On(xcToolbar))
+        return d.Set(L"Flat", L"True").Do(A::ToolBarPainters).Skin(Spec(K::Box));
+    if (c.Is(L"TCustomStatusBar") && sw.On(xcStatusBar)) return d.Skin(Spec(K::StatusBar));
+    if (c.Is(L"TProgressBar") && sw.On(xcProgress)) return d.Skin(Spec(K::Progress));
+    if (c.Is(L"TScrollBar") && sw.On(xcScrollbar)) return d.Skin(Spec(K::ScControl));
+    if (n == L"TTNTCOMBOBOX" && sw.On(xcCombo)) return d.Skin(Spec(K::ComboBox));
+    if (c.Is(L"TCustomComboBox") && sw.On(xcCombo)) return d.Skin(Spec(K::ComboBox));
+    if (c.Is(L"TDateTimePicker") && sw.On(xcEdit)) {
+        const bool edit = c.dateModeProperty == L"dmupdown" || c.kindProperty == L"dtktime";
+        return d.Skin(Spec(edit ? K::Edit : K::DateTime));
+    }
+    if (OneOf(n, {L"TRICHEDIT", L"TWWDBRICHEDIT", L"TDXDBMEMO"}) && sw.On(xcScrollbar))
+        return d.Skin(ScrollHost());
+    if (c.Is(L"TBitBtn")) {
+        // Without its own switch a glyph button stays plain: the push-button rule is not for it.
+        if (sw.On(xcBitBtn)) d.Skin(Spec(K::BitButton));
+        return d;
+    }
+    if (c.Is(L"TSpeedButton") && sw.On(xcSpeedButton)) return d.Skin(Spec(K::SpeedButton));
+    if (c.Is(L"TCustomPanel") && sw.On(xcPanel))
+        return d.Do(A::AssignChildren).Skin(Spec(K::Box, true));
+    if (OneOf(n, {L"TDXTREELIST", L"TDXDBTREELIST", L"TDXDBGRID"}) && sw.On(xcScrollbar))
+        return d.Skin(ScrollHost());
+    if (c.Is(L"TCustomListView") && sw.On(xcScrollbar)) return d.Skin(ScrollHost(K::ListView));
+    if ((c.Is(L"TCustomMemo") || c.Is(L"TCustomGrid") || ScrollBearing(c)) && sw.On(xcScrollbar))
+        return d.Skin(ScrollHost());
+    if (c.Is(L"TButton") && sw.On(xcButton)) return d.Skin(Spec(K::Button));
+    if (c.Is(L"TCustomEdit") && sw.On(xcEdit)) return d.Skin(Spec(K::Edit));
+    if (!OneOf(n, {L"TDCEDIT", L"TDCDBEDIT"})) {
+        if (c.Is(L"TCustomFrame")) return d.Do(A::AssignComponents);
+        if (c.Is(L"TCustomForm")) return d.Skin(Spec(K::Box, true)).Do(A::AssignComponents);
+        return d;
+    }
+    if (c.numButtons == 1 && sw.On(xcCombo)) return d.Skin(Spec(K::ComboBox));
+    if (c.numButtons == 0 && sw.On(xcEdit)) return d.Skin(WindowSpec(K::Edit));
+    return d;
+}
+
+TControlDecision DecideControl(const TControlFacts& control,
+                               const std::vector<std::string>& skin3rd,
+                               TDiscoverySwitches switches) {
+    if (const auto kind = Skin3rdKind(skin3rd, control.ClassName()))
+        return Skin3rdDecision(*kind, control, switches);
+    // Controls of other libraries that look after their own looks.
+    if (OneOf(UpperClassName(control.ClassName()),
+              {L"TDBCOMBOBOXEH", L"TFRDESIGNERPAGE", L"TFRPBOX"}))
+        return Nothing();
+    return ClassRuleDecision(control, switches);
+}
+
+TSkinControlSpec ChildSpec(TChildRule rule, const TControlFacts& child) {
+    const bool otherLibrary = UpperClassName(child.ClassName()).find(L"TRZ") != std::wstring::npos;
+    switch (rule) {
+    case TChildRule::RadioGroupItem:
+        return otherLibrary ? Spec(K::ObjImage, true, 2) : Spec(K::RadioButton);
+    case TChildRule::CheckGroupItem:
+        return otherLibrary ? Spec(K::ObjImage, true, 1) : Spec(K::CheckBox);
+    case TChildRule::RadioButton:
+        return Spec(K::RadioButton);
+    case TChildRule::EmbeddedScroll:
+        if (child.Is(L"TScrollBar")) return Spec(K::ScControl);
+        if (ScrollBearing(child)) return ScrollHost();
+        return {};
+    }
+    return {};
+}
+
+namespace {
+
+// The button styles of a foreign window's button (the type in the low four bits).
+TControlDecision ForeignButton(std::uint32_t s, TDiscoverySwitches sw) {
+    TSteps d;
+    // Owner-drawn buttons, and the split buttons and command links newer systems have, draw
+    // themselves in ways a skinned push, check or radio button would lose.
+    if ((s & 0xB) == 0xB || (s & 0xF) >= 0xC) return d;
+    if ((s & 7) == 7 || (s & 0x80)) return d; // group boxes and bitmap buttons
+    if ((s & 3) == 3 || (s & 2) || (s & 5) == 5) {
+        if (sw.On(xcCheckBox)) d.Skin(WindowSpec(K::CheckBox));
+    } else if ((s & 9) == 9 || (s & 4)) {
+        if (sw.On(xcRadioButton)) d.Skin(WindowSpec(K::RadioButton));
+    } else if (sw.On(xcButton)) {
+        d.Skin(WindowSpec(K::Button));
+    }
+    return d;
+}
+
+} // namespace
+
+TControlDecision DecideForeignWindow(std::wstring_view className, std::uint32_t s,
+                                     TDiscoverySwitches sw) {
+    const std::wstring c = ui::LowerCase(className);
+    TSteps d;
+    if (c == L"button") return ForeignButton(s, sw);
+    if (c == L"combobox") {
+        // A simple combo box has no button to skin.
+        if (sw.On(xcCombo) && (s & 3) != 1) d.Skin(WindowSpec(K::ComboBox));
+        return d;
+    }
+    if (c == L"comboboxex32" && sw.On(xcCombo)) return d.FirstChild(WindowSpec(K::ComboBox));
+    if (c == L"scrollbar" && !(s & 0x10000)) return d.Skin(WindowSpec(K::Sizer));
+    if (c == L"systreeview32") return d;
+    if (c == L"#32770" && !(s & 0x10000)) return d.Do(A::AssignChildren).Skin(WindowSpec(K::BoxH));
+    if (OneOf(c, {L"tpanel", L"ttntpanel.unicodeclass", L"ttntsilentpaintpanel.unicodeclass"}))
+        return d.Do(A::AssignChildren).Do(A::ButtonFaceColour);
+    if (c == L"tcheckbox" && sw.On(xcCheckBox)) return d.Skin(WindowSpec(K::CheckBox));
+    if (c == L"tcombobox" && sw.On(xcCombo)) return d.Skin(WindowSpec(K::ComboBox));
+    if (c == L"tbutton" && sw.On(xcButton)) return d.Skin(WindowSpec(K::Button));
+    if (c == L"tprogressbar") return d.Skin(WindowSpec(K::Progress));
+    if (c == L"tsilentpaintpanel") return d.Do(A::ButtonFaceColour);
+    if (c == L"systabcontrol32" && sw.On(xcTab) && !(s & 0x2000)) return d.Skin(WindowSpec(K::Tab));
+    if (c == L"toolbarwindow32") return d.Skin(WindowSpec(K::BoxH));
+    if (c == L"edit" && sw.On(xcEdit)) return d.Skin(WindowSpec(K::Edit));
+    return d;
+}

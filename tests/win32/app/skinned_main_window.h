@@ -1,0 +1,57 @@
+// The main window made from the description Pellico.exe stores, with the skin engine on: what
+// the tests of the skinned window share.
+#pragma once
+
+#include "Unit1.h"
+#include "application_window.h"
+#include "stored_description.h"
+
+#include "skin_form.h"
+#include "skin_manager.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+class SkinnedMainWindowTest : public ui_test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+        collector::SetApplicationWindow(app_->Handle());
+        description_ = StoredDescription();
+        ASSERT_FALSE(description_.empty());
+    }
+    void TearDown() override {
+        if (form_) {
+            ui::TCloseAction action = ui::TCloseAction::caFree;
+            form_->FormClose(form_, action);
+        }
+        AppTest::TearDown();
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+
+    // Makes the window from `description_`, shows it in front and waits until its skinner has
+    // started and the window is active.
+    void ShowSkinned() {
+        form_ = new TForm1(app_.get(), description_);
+        window_ = form_->Handle();
+        form_->Show();
+        SetForegroundWindow(window_);
+        ASSERT_TRUE(PumpUntil([&] {
+            skinner_ = SkinManage()
+                           ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window_))
+                           : nullptr;
+            return skinner_ && skinner_->SkinState() == TFormSkinState::Active &&
+                   skinner_->ActiveFlag();
+        }));
+    }
+
+    std::string description_;
+    TForm1* form_ = nullptr;
+    HWND window_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+};

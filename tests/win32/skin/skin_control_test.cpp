@@ -1,0 +1,295 @@
+// The skinned control base on real windows: a companion takes over a control's messages once,
+// answers the is-skinned question itself, switches skinning off and on, leaves a destroyed
+// window's colour alone and restores what it hooked exactly once; on a bare window it keeps the
+// window's character set and stays safe under a later subclasser.
+#include "skin_control.h"
+#include "skin_data.h"
+#include "skin_messages.h"
+
+#include "ui/stdctrls.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr ui::TColor kSkinRed = 0x0000FF; // what the test companion paints
+constexpr UINT kProbe = WM_APP + 10;      // a message nobody answers
+constexpr UINT kThrow = WM_APP + 11;      // the test companion fails on it
+constexpr UINT kFreeIt = WM_APP + 12;     // the control frees its companion on it
+
+// What the test companions saw after the control's own handling, kept where a freed companion
+// would still write.
+std::vector<UINT> afterSeen;
+
+// A companion that paints the whole control red before the control paints itself, and counts
+// what it sees.
+class TTestSkinControl : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+    bool BeforeMessage(ui::TMessage& m) override {
+        seen.push_back(m.Msg);
+        if (m.Msg == kThrow) throw std::runtime_error("skinner failure");
+        if (m.Msg == WM_PAINT) {
+            PaintClient(m);
+            return false;
+        }
+        return TSkinControl::BeforeMessage(m);
+    }
+    void AfterMessage(ui::TMessage& m) override {
+        afterSeen.push_back(m.Msg);
+        TSkinControl::AfterMessage(m);
+    }
+    void DrawSkin(HDC dc, const RECT& rect) override {
+        ++draws;
+        FillColour(dc, rect, kSkinRed);
+    }
+    std::vector<UINT> seen;
+    int draws = 0;
+};
+
+class TTestHost : public TSkinControlHost {
+public:
+    void RegisterSkinControl(TSkinControl& c) override { registered.push_back(&c); }
+    void UnregisterSkinControl(TSkinControl& c) override { std::erase(registered, &c); }
+    HWND HostWindow() const override { return nullptr; }
+    void MouseOverControl(TSkinControl*) override {}
+    std::vector<TSkinControl*> registered;
+};
+
+class SkinControlTest : public ui_test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        form_ = app_->CreateForm<ui::TForm>();
+        form_->SetBounds(150, 150, 240, 160);
+        button_ = new ui::TButton(form_);
+        button_->SetParent(form_);
+        button_->SetBounds(20, 20, 120, 50);
+        button_->SetCaption(L"Plain");
+        // What reaches the control after the companion.
+        Hook(button_, [this](ui::TMessage& m) { reached_.push_back(m.Msg); });
+        skin_ = std::make_unique<TSkinData>(nullptr);
+        form_->Show();
+        SetForegroundWindow(form_->Handle());
+        Pump(200ms);
+    }
+    void TearDown() override {
+        skin_.reset();
+        AppTest::TearDown();
+    }
+    TTestSkinControl* Attach(bool ownsColor = false) {
+        auto* c = new TTestSkinControl(button_);
+        c->AttachControl(&host_, skin_.get(), ownsColor, nullptr);
+        return c;
+    }
+    bool Reached(UINT msg) const {
+        return std::find(reached_.begin(), reached_.end(), msg) != reached_.end();
+    }
+    COLORREF CentrePixel() {
+        RedrawWindow(button_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Pump(100ms);
+        const POINT p = ui_test::ScreenCentre(*button_);
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return c;
+    }
+
+    ui::TForm* form_ = nullptr;
+    ui::TButton* button_ = nullptr;
+    std::unique_ptr<TSkinData> skin_;
+    TTestHost host_;
+    std::vector<UINT> reached_;
+};
+
+TEST_F(SkinControlTest, SecondAttachChangesNothing) {
+    TTestSkinControl* c = Attach(true);
+    const ui::TColor skinned = button_->Color();
+    TTestHost other;
+    c->AttachControl(&other, skin_.get(), false, nullptr);
+    c->AttachWindow(button_->Handle(), skin_.get(), &other, nullptr);
+    EXPECT_EQ(host_.registered, std::vector<TSkinControl*>{c});
+    EXPECT_TRUE(other.registered.empty());
+    EXPECT_TRUE(c->OwnsColor());
+    EXPECT_EQ(button_->Color(), skinned);
+    // Hooked once: a message passes the companion once.
+    button_->Perform(kProbe);
+    EXPECT_EQ(std::count(c->seen.begin(), c->seen.end(), kProbe), 1);
+    EXPECT_EQ(std::count(reached_.begin(), reached_.end(), kProbe), 1);
+}
+
+TEST_F(SkinControlTest, SkinActiveSwitchesSkinningOffAndOn) {
+    TTestSkinControl* c = Attach();
+    EXPECT_EQ(CentrePixel(), kSkinRed);
+
+    SendMessageW(button_->Handle(), SM_SKINACTIVE, 0, 0);
+    EXPECT_FALSE(c->SkinActive());
+    EXPECT_FALSE(Reached(SM_SKINACTIVE));
+    // Off: messages reach the control untouched and it paints itself.
+    c->seen.clear();
+    SendMessageW(button_->Handle(), kProbe, 0, 0);
+    EXPECT_TRUE(Reached(kProbe));
+    EXPECT_TRUE(c->seen.empty());
+    EXPECT_NE(CentrePixel(), kSkinRed);
+    EXPECT_TRUE(c->seen.empty());
+
+    // On again: repainted at once.
+    const int draws = c->draws;
+    SendMessageW(button_->Handle(), SM_SKINACTIVE, 1, 0);
+    EXPECT_TRUE(c->SkinActive());
+    EXPECT_GT(c->draws, draws);
+    EXPECT_EQ(CentrePixel(), kSkinRed);
+    EXPECT_FALSE(Reached(SM_SKINACTIVE));
+}
+
+TEST_F(SkinControlTest, AnswersIsSkinnedItself) {
+    EXPECT_EQ(SendMessageW(button_->Handle(), SM_ISSKINNED, 0, 0), 0);
+    Attach();
+    reached_.clear();
+    EXPECT_EQ(SendMessageW(button_->Handle(), SM_ISSKINNED, 0, 0), 1);
+    EXPECT_FALSE(Reached(SM_ISSKINNED));
+}
+
+TEST_F(SkinControlTest, DestroyedWindowKeepsTheSkinColour) {
+    TTestSkinControl* c = Attach(true);
+    const ui::TColor skinned = button_->Color();
+    ASSERT_NE(skinned, ui::clBtnFace);
+    button_->DestroyHandle();
+    EXPECT_EQ(c->LifeState(), TSkinControl::kWindowDestroyed);
+    EXPECT_FALSE(c->SkinActive());
+    EXPECT_TRUE(Reached(WM_NCDESTROY));
+    EXPECT_EQ(button_->Color(), skinned);
+    // Freed later, it puts the control's message hook back once: messages pass the control's
+    // own handling once more, and only once.
+    ui::Free(c);
+    EXPECT_TRUE(host_.registered.empty());
+    reached_.clear();
+    button_->Perform(kProbe);
+    EXPECT_EQ(std::count(reached_.begin(), reached_.end(), kProbe), 1);
+    EXPECT_EQ(button_->Color(), skinned);
+}
+
+TEST_F(SkinControlTest, DetachGivesTheColourBack) {
+    TTestSkinControl* c = Attach(true);
+    c->Detach();
+    EXPECT_EQ(button_->Color(), ui::clBtnFace);
+    EXPECT_FALSE(c->SkinActive());
+}
+
+TEST_F(SkinControlTest, GoesWithItsControl) {
+    Attach();
+    ASSERT_EQ(host_.registered.size(), 1u);
+    hooks_.clear(); // the recorder goes with the control
+    ui::Free(button_);
+    EXPECT_TRUE(host_.registered.empty());
+}
+
+TEST_F(SkinControlTest, FreedWhileTheControlHandlesItsMessage) {
+    // Behind the companion, as the control's own handling.
+    TTestSkinControl* c = nullptr;
+    Hook(button_, [&c](ui::TMessage& m) {
+        if (m.Msg == kFreeIt && c) ui::Free(std::exchange(c, nullptr));
+    });
+    c = Attach();
+    afterSeen.clear();
+    SendMessageW(button_->Handle(), kFreeIt, 0, 0);
+    EXPECT_EQ(c, nullptr);
+    EXPECT_TRUE(afterSeen.empty()) << "a freed companion went on with the message";
+    EXPECT_TRUE(host_.registered.empty());
+    EXPECT_EQ(SendMessageW(button_->Handle(), SM_ISSKINNED, 0, 0), 0);
+}
+
+TEST_F(SkinControlTest, FailuresOfTheSkinnerAreDropped) {
+    TTestSkinControl* c = Attach();
+    SendMessageW(button_->Handle(), kThrow, 0, 0);
+    EXPECT_TRUE(errors_.empty());
+    // The control still had its message, and the companion goes on working.
+    EXPECT_TRUE(Reached(kThrow));
+    EXPECT_EQ(SendMessageW(button_->Handle(), SM_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(CentrePixel(), kSkinRed);
+    EXPECT_EQ(c->LifeState(), TSkinControl::kAttached);
+}
+
+// ---- Bare windows.
+
+int ownProbes = 0;
+LRESULT CALLBACK AnsiProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kProbe) ++ownProbes;
+    return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+WNDPROC laterPrevious = nullptr;
+LRESULT CALLBACK LaterProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return CallWindowProcW(laterPrevious, wnd, msg, wp, lp);
+}
+
+class BareWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        static const bool registered = [] {
+            WNDCLASSA wc{};
+            wc.lpfnWndProc = AnsiProc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = "SkinControlAnsiWindow";
+            return RegisterClassA(&wc) != 0;
+        }();
+        ASSERT_TRUE(registered);
+        window_ = CreateWindowExA(0, "SkinControlAnsiWindow", "Bare", WS_OVERLAPPED, 0, 0, 80, 40,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(window_);
+        ownProbes = 0;
+    }
+    void TearDown() override {
+        if (IsWindow(window_)) DestroyWindow(window_);
+    }
+    HWND window_ = nullptr;
+    TTestHost host_;
+};
+
+TEST_F(BareWindowTest, AnAnsiWindowStaysAnsi) {
+    auto* c = new TTestSkinControl(nullptr);
+    c->AttachWindow(window_, nullptr, &host_, nullptr);
+    EXPECT_FALSE(IsWindowUnicode(window_));
+    EXPECT_EQ(c->LifeState(), TSkinControl::kAttached);
+    EXPECT_EQ(SendMessageA(window_, SM_ISSKINNED, 0, 0), 1);
+    SendMessageA(window_, kProbe, 0, 0);
+    EXPECT_EQ(ownProbes, 1);
+    ui::Free(c);
+    EXPECT_EQ(GetWindowLongPtrA(window_, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AnsiProc));
+    EXPECT_EQ(SendMessageA(window_, SM_ISSKINNED, 0, 0), 0);
+}
+
+TEST_F(BareWindowTest, ReleasedUnderALaterSubclasser) {
+    auto* c = new TTestSkinControl(nullptr);
+    c->AttachWindow(window_, nullptr, &host_, nullptr);
+    laterPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterProc)));
+    ui::Free(c);
+    EXPECT_TRUE(host_.registered.empty());
+    // The later subclasser stays in place and the window still gets its messages, no longer
+    // answered by the freed companion.
+    EXPECT_EQ(GetWindowLongPtrW(window_, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(LaterProc));
+    SendMessageW(window_, kProbe, 0, 0);
+    EXPECT_EQ(ownProbes, 1);
+    EXPECT_EQ(SendMessageW(window_, SM_ISSKINNED, 0, 0), 0);
+    EXPECT_TRUE(DestroyWindow(window_));
+}
+
+TEST_F(BareWindowTest, WindowDestroyedFirst) {
+    auto* c = new TTestSkinControl(nullptr);
+    c->AttachWindow(window_, nullptr, &host_, nullptr);
+    EXPECT_TRUE(DestroyWindow(window_));
+    EXPECT_EQ(c->LifeState(), TSkinControl::kWindowDestroyed);
+    ui::Free(c);
+    EXPECT_TRUE(host_.registered.empty());
+}
+
+} // namespace
