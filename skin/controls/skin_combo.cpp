@@ -45,13 +45,6 @@ const ui::TClassInfo& TSkinComBox::StaticClass() {
     return info;
 }
 
-void TSkinComBox::Notification(ui::TComponent* component, ui::TOperation operation) {
-    TSkinControl::Notification(component, operation);
-    if (operation != ui::TOperation::opRemove) return;
-    if (component == dropList_) dropList_ = nullptr;
-    if (component == simpleList_) simpleList_ = nullptr;
-}
-
 bool TSkinComBox::ReadComboInfo() {
     const auto get = User32Functions().GetComboBoxInfo;
     if (!get || !handle) return false;
@@ -81,8 +74,7 @@ void TSkinComBox::AttachParts(bool lists) {
     if ((style_ & 3) != CBS_SIMPLE) {
         if (lists && (style_ & CBS_DROPDOWN) && ReadComboInfo() && info_.hwndList) {
             dropList_ = new TComboxScrollBar(this);
-            dropList_->FreeNotification(this);
-            dropList_->AttachWindow(info_.hwndList, skin, form, canvas);
+            dropList_->AttachWindow(info_.hwndList, skin, nullptr, canvas);
         }
         HookEdit();
         return;
@@ -95,8 +87,7 @@ void TSkinComBox::AttachParts(bool lists) {
         GetParent(listHandle_) == GetDesktopWindow())
         return;
     simpleList_ = new TSkinScrollbarH(this);
-    simpleList_->FreeNotification(this);
-    simpleList_->AttachWindow(listHandle_, skin, form, canvas);
+    simpleList_->AttachWindow(listHandle_, skin, nullptr, canvas);
 }
 
 void TSkinComBox::HookEdit() {
@@ -114,12 +105,10 @@ void TSkinComBox::Unhook() {
 void TSkinComBox::Detach() {
     TSkinControl::Detach();
     Unhook();
-    for (TSkinControl** part : {&simpleList_, &dropList_}) {
-        if (!*part) continue;
-        TSkinControl* going = std::exchange(*part, nullptr);
-        going->Detach();
-        ui::Free(going);
-    }
+    // Detached, not freed: whoever stops skinning may be walking the skin controls. They go
+    // with this object, which owns them.
+    for (TSkinControl* part : {simpleList_, dropList_})
+        if (part) part->Detach();
 }
 
 void TSkinComBox::SetHot(bool hot) {

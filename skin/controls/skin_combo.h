@@ -34,9 +34,6 @@ public:
     TSkinControl* DropDownList() const { return dropList_; }
     TSkinControl* SimpleList() const { return simpleList_; }
 
-protected:
-    void Notification(ui::TComponent* component, ui::TOperation operation) override;
-
 private:
     bool ReadComboInfo();
     // The list companions and the hook on the edit field, as the combo's kind needs them.
@@ -58,8 +55,8 @@ private:
     HWND listHandle_ = nullptr;
     HWND editChild_ = nullptr;
     TWindowSubclass editSubclass_;
-    // Owned by this object; the form may free them first (it frees every skin control it
-    // lists), and we hear of it.
+    // Owned by this object alone: the form does not list them (they skin no control of its),
+    // so they are made, detached and freed with this one.
     TSkinControl* simpleList_ = nullptr;
     TSkinControl* dropList_ = nullptr;
     COMBOBOXINFO info_{};

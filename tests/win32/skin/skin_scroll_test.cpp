@@ -9,6 +9,7 @@
 #include "skin_control_kinds.h"
 #include "skin_fixture.h"
 #include "skin_scrollbar.h"
+#include "skinned_scroll_pixels.h"
 
 #include "dc_pixels.h"
 #include "desktop.h"
@@ -40,8 +41,6 @@ namespace {
 using namespace std::chrono_literals;
 using ui_test::AppTest;
 
-constexpr TPixel kKey = PixelFromColor(kKeyColor);
-
 class TScrollTestForm : public ui::TForm {
 public:
     using ui::TForm::TForm;
@@ -67,63 +66,6 @@ void Button(bool down) {
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     SendInput(1, &in, sizeof(in));
-}
-
-// What the screen shows of a window.
-TPixelImage ScreenOf(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    HDC screen = GetDC(nullptr);
-    TPixelImage pixels = ReadPixels(screen, r);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-TPixel Face(const TSkinElements& e) {
-    return PixelFromColor(ui::ColorToRGB(e.Colors[kButtonFace]));
-}
-
-// The skinned bar composed on pixels from the skin's pictures, the way the painters do on GDI.
-TPixelImage ExpectedBar(const TSkinElements& e, const TScrollLook& look) {
-    TPixelImage bar(look.Width, look.Height, Face(e));
-    const TScrollPaint paint = ScrollPaintLayout(look);
-    auto frame = [&](const TDataSkinObject* element, const TScrollCell& cell, bool tile) {
-        if (!element) return;
-        const TPixelRect t = cell.Target;
-        const TPixelImage piece = RenderNineGrid(
-            t.Right - t.Left, t.Bottom - t.Top, element->Image,
-            {element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
-            false, tile, element->Frame, cell.Frame);
-        Blit(bar, t.Left, t.Top, piece, element->Trans != 0, kKey);
-    };
-    auto strip_cell = [&](const TScrollCell& cell) {
-        const TPixelRect t = cell.Target;
-        TPixelImage piece(t.Right - t.Left, t.Bottom - t.Top, kKey);
-        StretchCopy(piece, {0, 0, piece.Width, piece.Height}, e.Scrollbar->Image,
-                    StripCell(e.Scrollbar->Image, e.Scrollbar->Frame, cell.Frame, false));
-        Blit(bar, t.Left, t.Top, piece, true, kKey);
-    };
-    const TDataSkinObject* track = look.Vertical ? e.VertScroll.get() : e.HorzScroll.get();
-    frame(track, paint.Track, track && track->Tile != 0);
-    strip_cell(paint.FirstArrow);
-    strip_cell(paint.SecondArrow);
-    if (paint.Thumb)
-        frame(look.Vertical ? e.VertScrollThumb.get() : e.HorzScrollThumb.get(), *paint.Thumb,
-              false);
-    if (paint.Grip) strip_cell(*paint.Grip);
-    return bar;
-}
-
-// The first pixel where `shot` differs from `expected`, or "".
-std::string FirstDifference(const TPixelImage& shot, const TPixelImage& expected) {
-    if (shot.Width != expected.Width || shot.Height != expected.Height)
-        return "size " + std::to_string(shot.Width) + "x" + std::to_string(shot.Height) +
-               " against " + std::to_string(expected.Width) + "x" + std::to_string(expected.Height);
-    for (int y = 0; y < shot.Height; ++y)
-        for (int x = 0; x < shot.Width; ++x)
-            if (shot.At(x, y) != expected.At(x, y))
-                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-    return {};
 }
 
 class SkinScroll : public AppTest {
@@ -235,19 +177,8 @@ protected:
             list_->Items()->Add(L"entry " + std::to_wstring(i));
         Pump(300ms);
     }
-    // The look of a window's vertical bar as the system has it now.
     TScrollLook BarLook(HWND window, int hitPart, bool pressed) const {
-        const SCROLLBARINFO info = BarInfo(window, OBJID_VSCROLL);
-        TScrollLook look;
-        look.Width = info.rcScrollBar.right - info.rcScrollBar.left;
-        look.Height = info.rcScrollBar.bottom - info.rcScrollBar.top;
-        look.Arrow = GetSystemMetrics(SM_CXHSCROLL);
-        look.StripSize = Elements().Scrollbar->Image.Height;
-        look.ThumbStart = info.xyThumbTop;
-        look.ThumbEnd = info.xyThumbBottom;
-        look.HitPart = hitPart;
-        look.Pressed = pressed;
-        return look;
+        return VerticalBarLook(window, Elements(), hitPart, pressed);
     }
     TScrollLook ListBarLook(int hitPart, bool pressed) const {
         return BarLook(list_->Handle(), hitPart, pressed);
@@ -553,6 +484,17 @@ TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
     ASSERT_FALSE(codes.empty());
     EXPECT_EQ(codes.back(), SB_ENDSCROLL);
     EXPECT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top);
+}
+
+TEST_F(SkinScroll, ATaggedListBoxKeepsItsOwnScrollBar) {
+    auto* tagged = form_->Find<ui::TListBox>(L"ListBox2");
+    EXPECT_EQ(SendMessageW(tagged->Handle(), SM_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(Companion<TSkinScrollbar>(tagged), nullptr);
+    const SCROLLBARINFO info = BarInfo(tagged->Handle(), OBJID_VSCROLL);
+    ASSERT_FALSE(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    const POINT centre{(info.rcScrollBar.left + info.rcScrollBar.right) / 2,
+                       (info.rcScrollBar.top + info.rcScrollBar.bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(centre), tagged->Handle()) << "nothing lies over its bar";
 }
 
 TEST_F(SkinScroll, Screenshot) {
