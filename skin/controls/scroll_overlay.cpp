@@ -95,7 +95,9 @@ bool TWScrollbar::ReadBar(TBar& bar) const {
 void TWScrollbar::Place() {
     TBar bar;
     if (!window_ || !ReadBar(bar)) return;
-    if (!(GetWindowLongW(host_, GWL_STYLE) & WS_VISIBLE) || bar.invisible || !owner_.SkinActive()) {
+    // Without the skin's arrow strip nothing would be painted: the system's bar shows instead.
+    if (!(GetWindowLongW(host_, GWL_STYLE) & WS_VISIBLE) || bar.invisible || !owner_.SkinActive() ||
+        !SkinHasScrollBars(skin_)) {
         Hide();
         return;
     }
