@@ -497,6 +497,25 @@ TEST_F(SkinScroll, ATaggedListBoxKeepsItsOwnScrollBar) {
     EXPECT_EQ(WindowFromPoint(centre), tagged->Handle()) << "nothing lies over its bar";
 }
 
+TEST_F(SkinScroll, ItsOwnBorderUnlessTheFormDrawsIt) {
+    const TPixel border = PixelFromColor(ui::ColorToRGB(Elements().Colors[kButtonShadow]));
+    const TPixel face = Face(Elements());
+    auto edge = [&](HWND window) {
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        Pump(200ms);
+        const TPixelImage shot = ScreenOf(window);
+        return std::pair{shot.At(0, shot.Height / 2), shot.At(1, shot.Height / 2)};
+    };
+    EXPECT_EQ(edge(list_->Handle()), std::pair(border, face));
+    // Variant 1: the form draws that border itself, the companion leaves the control's own.
+    auto* single = form_->Find<ui::TListBox>(L"ListBox2");
+    TSkinControlPtr made =
+        MakeSkinControl({TSkinControlKind::Scrollbar, TSkinAttach::ScrollHost, false, 1}, single);
+    made->AttachScrollHost(single, form_->Find<TSkinData>(L"SkinData1"), skinner_, nullptr);
+    made_.push_back(std::move(made));
+    EXPECT_NE(edge(single->Handle()).second, face);
+}
+
 TEST_F(SkinScroll, Screenshot) {
     FillList(40);
     form_->Find<ui::TScrollBar>(L"ScrollBar2")->SetPosition(25);
