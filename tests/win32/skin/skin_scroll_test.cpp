@@ -68,6 +68,16 @@ void Button(bool down) {
     SendInput(1, &in, sizeof(in));
 }
 
+// The scroll requests a list receives, recorded in front of everything else.
+struct ListRequests {
+    static inline std::vector<int> codes;
+    static inline WNDPROC previous = nullptr;
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == WM_VSCROLL) codes.push_back(LOWORD(wp));
+        return CallWindowProcW(previous, w, m, wp, lp);
+    }
+};
+
 class SkinScroll : public AppTest {
 protected:
     void SetUp() override {
@@ -187,15 +197,9 @@ protected:
     // `input` on another thread (the tracking waits for the button to come up).
     void WhileTracking(std::function<void()> input, std::function<void()> during,
                        std::chrono::milliseconds at) {
-        static std::function<void()>* pending = nullptr;
         std::function<void()> once = std::move(during);
-        pending = &once;
-        const UINT_PTR timer =
-            SetTimer(nullptr, 0, static_cast<UINT>(at.count()), [](HWND, UINT, UINT_PTR id, DWORD) {
-                KillTimer(nullptr, id);
-                if (pending && *pending) (*pending)();
-                pending = nullptr;
-            });
+        pending_ = &once;
+        const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(at.count()), &RunPending);
         std::atomic<bool> done{false};
         grabber_ = std::thread([&] {
             input();
@@ -205,7 +209,15 @@ protected:
         grabber_.join();
         Pump(300ms);
         KillTimer(nullptr, timer);
-        pending = nullptr;
+        pending_ = nullptr;
+    }
+
+    // What the timer of WhileTracking runs, once.
+    static inline std::function<void()>* pending_ = nullptr;
+    static void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (pending_ && *pending_) (*pending_)();
+        pending_ = nullptr;
     }
 
     TScrollTestForm* form_ = nullptr;
@@ -440,15 +452,10 @@ TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
     ASSERT_TRUE(IsWindowVisible(list));
     ASSERT_NE(Companion<TSkinComBox>(combo_)->DropDownList(), nullptr);
 
-    // The scroll requests the list receives, recorded in front of everything else.
-    static std::vector<int> codes;
-    static WNDPROC previous = nullptr;
+    std::vector<int>& codes = ListRequests::codes;
     codes.clear();
-    previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) {
-            if (m == WM_VSCROLL) codes.push_back(LOWORD(wp));
-            return CallWindowProcW(previous, w, m, wp, lp);
-        })));
+    ListRequests::previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListRequests::Proc)));
     const SCROLLBARINFO bar = BarInfo(list, OBJID_VSCROLL);
     const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
     const int y = bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2;
@@ -476,7 +483,7 @@ TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
             drawn = FirstDifference(shot, ExpectedBar(Elements(), look));
         },
         600ms);
-    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListRequests::previous));
     EXPECT_EQ(drawn, "");
     EXPECT_GT(std::count(codes.begin(), codes.end(), SB_THUMBTRACK), 1) << "scrolls as it moves";
     EXPECT_EQ(std::count(codes.begin(), codes.end(), SB_THUMBPOSITION), 1);
