@@ -12,26 +12,10 @@
 
 namespace {
 
+using bench::CopyAndWait;
 using bench::Now;
 using bench::Percentile;
 using bench::PrivateMiB;
-
-LRESULT Count(HWND list) {
-    return SendMessageW(list, LB_GETCOUNT, 0, 0);
-}
-
-// Copies the text from outside and returns the milliseconds until the list grew by one.
-double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text) {
-    const LRESULT before = Count(pellico.ListBox());
-    const double start = Now();
-    e2e::CopyText(text);
-    while (Count(pellico.ListBox()) == before) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-    }
-    return Now() - start;
-}
 
 std::wstring KiBEntry(int n) {
     std::wstring text = L"entry " + std::to_wstring(n) + L" ";

@@ -1,5 +1,8 @@
-// Clock, percentiles and memory for the main-window benchmarks.
+// Clock, percentiles, memory, paints and copies for the main-window benchmarks.
 #include "measure.h"
+
+#include "pellico_driver.h"
+#include "skin_messages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -35,6 +38,58 @@ double PrivateMiB(DWORD process_id) {
     }
     CloseHandle(process);
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+namespace {
+
+bool NothingToPaint(HWND window) {
+    return !GetUpdateRect(window, nullptr, FALSE);
+}
+
+BOOL CALLBACK ChildPainted(HWND child, LPARAM param) {
+    if (!IsWindowVisible(child) || NothingToPaint(child)) return TRUE;
+    *reinterpret_cast<bool*>(param) = false;
+    return FALSE;
+}
+
+LRESULT Count(HWND list) {
+    return SendMessageW(list, LB_GETCOUNT, 0, 0);
+}
+
+} // namespace
+
+bool Painted(HWND main) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) return false;
+    if (!NothingToPaint(main)) return false;
+    bool all = true;
+    EnumChildWindows(main, ChildPainted, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+bool Skinned(HWND main) {
+    DWORD_PTR skinned = 0;
+    return SendMessageTimeoutW(main, SM_ISSKINNED, 0, 0, SMTO_ABORTIFHUNG, 1000, &skinned) &&
+           skinned == 1;
+}
+
+bool InSkinFrame(HWND main) {
+    if (!Skinned(main)) return false;
+    RECT outer{};
+    GetWindowRect(main, &outer);
+    return outer.right - outer.left == 271 && outer.bottom - outer.top == 384;
+}
+
+double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text) {
+    const LRESULT before = Count(pellico.ListBox());
+    const double start = Now();
+    e2e::CopyText(text);
+    while (Count(pellico.ListBox()) == before) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    return Now() - start;
 }
 
 } // namespace bench

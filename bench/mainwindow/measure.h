@@ -1,9 +1,15 @@
-// What the main-window benchmarks share: a millisecond clock, percentiles of samples and the
-// private memory of another process.
+// What the main-window benchmarks share: a millisecond clock, percentiles of samples, the
+// private memory of another process, whether its window has painted and is in the skin's
+// frame, and the time an outside copy takes to show in Pellico's list.
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
+
+namespace e2e {
+class PellicoDriver;
+}
 
 namespace bench {
 
@@ -16,5 +22,21 @@ double Percentile(std::vector<double> values, double p);
 // Committed private memory of the process: its address space walked region by region (Wine
 // reports no private usage for other processes through the memory counters).
 double PrivateMiB(DWORD process_id);
+
+// Painted: its thread is back in the message loop (it answers a sent WM_NULL, which comes
+// only after the paint messages of what it has shown are due) and neither the window nor any
+// of its controls has an update region left.
+bool Painted(HWND main);
+
+// Whether the window answers SM_ISSKINNED with 1 (an unskinned one answers 0).
+bool Skinned(HWND main);
+
+// The skin has taken Pellico's main window over and grown it to its frame (4 pixels at the
+// sides and the bottom, a 26-pixel title around the 263 x 354 client area): from here on a
+// paint is a skinned one.
+bool InSkinFrame(HWND main);
+
+// Copies the text from outside and returns the milliseconds until Pellico's list grew by one.
+double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text);
 
 } // namespace bench

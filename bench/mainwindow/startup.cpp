@@ -4,7 +4,6 @@
 // to a bare Win32 window with the same controls, started in turn with it in the same run.
 #include "child_process.h"
 #include "measure.h"
-#include "skin_messages.h"
 #include "ui/win_handles.h"
 
 #include <windows.h>
@@ -15,7 +14,9 @@
 
 namespace {
 
+using bench::InSkinFrame;
 using bench::Now;
+using bench::Painted;
 using bench::Percentile;
 
 constexpr int kStarts = 15;
@@ -52,41 +53,6 @@ HWND VisibleMain(DWORD pid, const wchar_t* main_class) {
     Search search{pid, main_class, nullptr};
     EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-bool NothingToPaint(HWND window) {
-    return !GetUpdateRect(window, nullptr, FALSE);
-}
-
-BOOL CALLBACK ChildPainted(HWND child, LPARAM param) {
-    if (!IsWindowVisible(child) || NothingToPaint(child)) return TRUE;
-    *reinterpret_cast<bool*>(param) = false;
-    return FALSE;
-}
-
-// Painted: its thread is back in the message loop (it answers a sent WM_NULL, which comes
-// only after the paint messages of what it has shown are due) and neither the window nor any
-// of its controls has an update region left.
-bool Painted(HWND main) {
-    DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) return false;
-    if (!NothingToPaint(main)) return false;
-    bool all = true;
-    EnumChildWindows(main, ChildPainted, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
-// The skin has taken the window over and grown it to its frame (4 pixels at the sides and the
-// bottom, a 26-pixel title around the 263 x 354 client area): from here on a paint is a skinned
-// one.
-bool InSkinFrame(HWND main) {
-    DWORD_PTR skinned = 0;
-    if (!SendMessageTimeoutW(main, SM_ISSKINNED, 0, 0, SMTO_ABORTIFHUNG, 1000, &skinned) ||
-        skinned != 1)
-        return false;
-    RECT outer{};
-    GetWindowRect(main, &outer);
-    return outer.right - outer.left == 271 && outer.bottom - outer.top == 384;
 }
 
 // Screen pixels of the form's own client area (a grid of points no control window covers).

@@ -311,3 +311,16 @@ bool SystemMenuOpens(std::uint32_t now, bool openedBefore, std::uint32_t lastOpe
     if (!openedBefore || doubleClickTime < 0) return true;
     return now - lastOpened >= static_cast<std::uint32_t>(doubleClickTime);
 }
+
+std::optional<std::vector<TFixedMenuItem>> FixedSystemMenu(TPlatformVersion version,
+                                                           std::uint8_t flags) {
+    if (!version.nt || version.major >= 5) return std::nullopt;
+    std::vector<TFixedMenuItem> items{{L" Restore ", 0, 0, {}, TFixedMenuClick::Restore}};
+    if (Has(flags, cbHasMaximiseBox))
+        items.push_back({L" Maximize ", 1, 1, {}, TFixedMenuClick::MaximiseToggle});
+    if (Has(flags, cbHasMinimiseBox))
+        items.push_back({L" Minimize ", 2, 2, {}, TFixedMenuClick::MinimiseToggle});
+    items.push_back({L"-", 100, -1, {}, TFixedMenuClick::None});
+    items.push_back({L" Close ", 3, 3, L"ALT+F4", TFixedMenuClick::Close});
+    return items;
+}

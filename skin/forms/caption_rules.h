@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // ---- Caption text
 
@@ -143,3 +145,21 @@ TSystemMenuItemRule SystemMenuItemOf(unsigned id, unsigned nativeState, TWindowS
 // (a second click of a double click), unless that time is negative. Tick counts wrap.
 bool SystemMenuOpens(std::uint32_t now, bool openedBefore, std::uint32_t lastOpened,
                      int doubleClickTime);
+
+// What an item of the fixed system menu does when chosen.
+enum class TFixedMenuClick { None, Restore, MaximiseToggle, MinimiseToggle, Close };
+
+struct TFixedMenuItem {
+    std::wstring_view caption; // "-" is a separator
+    int tag = 0;
+    int image = -1; // index into the menu glyphs, -1 for none
+    std::wstring_view shortcut;
+    TFixedMenuClick click = TFixedMenuClick::None;
+    bool operator==(const TFixedMenuItem&) const = default;
+};
+
+// The items of the skinned system menu where it does not read the window's own: Windows NT
+// before version 5 gets a fixed list of restore, the boxes the window has, and close. Elsewhere
+// none: the window's own system menu gives the items.
+std::optional<std::vector<TFixedMenuItem>> FixedSystemMenu(TPlatformVersion version,
+                                                           std::uint8_t flags);

@@ -121,14 +121,14 @@ void TWinSkinForm::Attach(TSkinData& skin) {
         if (InSet(skin.Options, xoMDIChildBorder)) frameSkinning_ = false;
     }
     frameKind_ = FrameKindOf(style, exStyle, className_);
-    const TPlatformVersion version = PlatformVersion();
+    platform_ = PlatformVersion();
     buttonFlags_ =
         ::CaptionButtonFlags(style, exStyle, systemMenu_ != nullptr,
-                             KeepsStyle(exStyle, owner_ != nullptr, IsMdiChild(), version));
+                             KeepsStyle(exStyle, owner_ != nullptr, IsMdiChild(), platform_));
     unicode_ = IsWindowUnicode(window_) != FALSE;
     dialogClass_ = IsDialogClass(className_);
     // The 9x family draws no skinned system menu.
-    if (!version.nt) skin.SkinControls &= ~SetOf<TSkinControls>(xcSystemMenu);
+    if (!platform_.nt) skin.SkinControls &= ~SetOf<TSkinControls>(xcSystemMenu);
 
     if (formKind_ == TFormKind::MdiFrame) {
         menuUpdate_ = skin.MenuUpdate;

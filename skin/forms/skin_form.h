@@ -109,6 +109,8 @@ public:
     }
     // The skinned system menu last shown (its items as built), or none.
     const ui::TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
+    // What an item of the fixed system menu does when chosen.
+    void FixedSystemMenuClick(TFixedMenuClick click);
     // What the caption buttons ask of their window.
     TNCObject* HotObject() const { return hot_; }
     void SetHotObject(TNCObject* object) { hot_ = object; }
@@ -173,6 +175,9 @@ private:
     void DrawCaptionButton(HDC dc, const TWinSysButton& button, int cell);
     TWinSysButton* CaptionButtonAt(POINT frame) const;
     void CaptionButtonClick(const TWinSysButton& button, POINT screen);
+    // Stops the hover timer first: the window is about to go.
+    void StopHoverAndPost(UINT msg, WPARAM wp);
+    void Restore();
     void MaximiseToggle();
     void MinimiseToggle();
     void SendToActiveMdiChild(unsigned command);
@@ -249,6 +254,7 @@ private:
     std::uint8_t buttonFlags_ = 0;
     TWindowState windowState_ = TWindowState::Normal;
     TFormSkinState skinState_ = TFormSkinState::NotStarted;
+    TPlatformVersion platform_;
 
     // The painters' state.
     std::unique_ptr<TSkinBitmaps> bitmaps_;

@@ -2,7 +2,8 @@
 // elements, shown and placed for each title painted, tracked under the mouse, clicked.
 //
 // The system menu is a popup built from the window's own system menu, its items enabled for
-// the window's state; its items are drawn as plain menu items.
+// the window's state, or the fixed list of older systems; its items are drawn as plain menu
+// items.
 #include "skin_form.h"
 
 #include "gdi_scope.h"
@@ -197,10 +198,7 @@ bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
     case WM_NCLBUTTONDBLCLK:
         if (button) {
             const TDataSkinSysButton* e = ElementOf(*button);
-            if (e && IsSystemMenuButton(e->Action)) {
-                hoverTimer_->SetEnabled(false);
-                PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-            }
+            if (e && IsSystemMenuButton(e->Action)) StopHoverAndPost(WM_SYSCOMMAND, SC_CLOSE);
             return swallow();
         }
         if (windowState_ == TWindowState::Minimised) {
@@ -229,10 +227,8 @@ void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen)
     if (!e) return;
     switch (CaptionClickOf(e->Action)) {
     case TCaptionClick::Close:
-        if (systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
-            hoverTimer_->SetEnabled(false);
-            PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
+        if (systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE, MF_BYCOMMAND) != UINT(-1))
+            StopHoverAndPost(WM_SYSCOMMAND, SC_CLOSE);
         break;
     case TCaptionClick::MaximiseToggle:
         if (button.Enabled) MaximiseToggle();
@@ -261,10 +257,19 @@ void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen)
     }
 }
 
+void TWinSkinForm::StopHoverAndPost(UINT msg, WPARAM wp) {
+    hoverTimer_->SetEnabled(false);
+    PostMessageW(window_, msg, wp, 0);
+}
+
+void TWinSkinForm::Restore() {
+    windowState_ = TWindowState::Normal;
+    PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
 void TWinSkinForm::MaximiseToggle() {
     if (windowState_ == TWindowState::Maximised) {
-        windowState_ = TWindowState::Normal;
-        PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+        Restore();
         return;
     }
     if (IsMdiChild()) {
@@ -277,8 +282,7 @@ void TWinSkinForm::MaximiseToggle() {
 
 void TWinSkinForm::MinimiseToggle() {
     if (windowState_ == TWindowState::Minimised) {
-        windowState_ = TWindowState::Normal;
-        PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+        Restore();
         return;
     }
     windowState_ = TWindowState::Minimised;
@@ -344,10 +348,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     const auto now = static_cast<std::uint32_t>(GetTickCount());
     if (!SystemMenuOpens(now, systemMenuOpened_, systemMenuTime_, doubleClickTime_)) {
         // The second click of a double click on the caption closes the window.
-        if (hot_) {
-            hoverTimer_->SetEnabled(false);
-            PostMessageW(window_, WM_CLOSE, 0, 0);
-        }
+        if (hot_) StopHoverAndPost(WM_CLOSE, 0);
         return;
     }
     if (manager) manager->PopupKind = 2;
@@ -359,6 +360,23 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
 
 void TWinSkinForm::RebuildSystemMenu() {
     systemMenuPopup_.reset();
+    if (const auto fixed = FixedSystemMenu(platform_, buttonFlags_)) {
+        auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
+        popup->SetTag(kSystemMenuTag);
+        for (const TFixedMenuItem& fixedItem : *fixed) {
+            ui::TMenuItem item;
+            item.Caption = fixedItem.caption;
+            item.ShortCut = fixedItem.shortcut;
+            item.Tag = fixedItem.tag;
+            item.ImageIndex = fixedItem.image;
+            item.OnClick = [this, click = fixedItem.click](ui::TMenuItem&) {
+                FixedSystemMenuClick(click);
+            };
+            popup->Items.push_back(std::move(item));
+        }
+        systemMenuPopup_ = std::move(popup);
+        return;
+    }
     if (!systemMenu_) systemMenu_ = GetSystemMenu(window_, FALSE);
     if (!systemMenu_ || !(buttonFlags_ & cbHasSystemMenu)) return;
     auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
@@ -386,4 +404,23 @@ void TWinSkinForm::RebuildSystemMenu() {
         popup->Items.push_back(std::move(item));
     }
     systemMenuPopup_ = std::move(popup);
+}
+
+void TWinSkinForm::FixedSystemMenuClick(TFixedMenuClick click) {
+    switch (click) {
+    case TFixedMenuClick::Restore:
+        Restore();
+        break;
+    case TFixedMenuClick::MaximiseToggle:
+        MaximiseToggle();
+        break;
+    case TFixedMenuClick::MinimiseToggle:
+        MinimiseToggle();
+        break;
+    case TFixedMenuClick::Close:
+        StopHoverAndPost(WM_CLOSE, 0);
+        break;
+    case TFixedMenuClick::None:
+        break;
+    }
 }

@@ -9,8 +9,10 @@ namespace e2e {
 using namespace std::chrono_literals;
 using testing_desktop::PumpUntil;
 
-PellicoDriver::PellicoDriver()
-    : process_(std::make_unique<testing_desktop::Process>(testing_desktop::PellicoExe())) {}
+PellicoDriver::PellicoDriver() : PellicoDriver(testing_desktop::PellicoExe()) {}
+
+PellicoDriver::PellicoDriver(const std::string& exe)
+    : process_(std::make_unique<testing_desktop::Process>(exe)) {}
 
 PellicoDriver::~PellicoDriver() {
     if (main_ && IsWindow(main_)) Close();

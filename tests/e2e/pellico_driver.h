@@ -15,7 +15,9 @@ namespace e2e {
 
 class PellicoDriver {
 public:
+    // Starts the Pellico.exe of this build tree, or the program `exe`.
     PellicoDriver();
+    explicit PellicoDriver(const std::string& exe);
     // Closes the program if it is still running.
     ~PellicoDriver();
     PellicoDriver(const PellicoDriver&) = delete;

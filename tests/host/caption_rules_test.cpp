@@ -1,12 +1,20 @@
 // The caption's rules: the caption text's place (alignment, the dialog shift, right-to-left, the
 // right limit that makes long captions end in an ellipsis), which caption buttons show and are
-// enabled, where they sit, which cell they draw, what a click does, hints, and the system menu's
-// enabling table.
+// enabled, where they sit, which cell they draw, what a click does, hints, the system menu's
+// enabling table, and the fixed system menu of older systems.
 #include "caption_rules.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <ostream>
 #include <string>
+#include <vector>
+
+// Failures name the item by its tag.
+void PrintTo(const TFixedMenuItem& item, std::ostream* out) {
+    *out << "item tag " << item.tag;
+}
 
 namespace {
 
@@ -370,6 +378,46 @@ TEST(CaptionRules, SystemMenuItems) {
     EXPECT_TRUE(SystemMenuOpens(1500, true, 1000, 500));
     EXPECT_TRUE(SystemMenuOpens(1001, true, 1000, -1));
     EXPECT_FALSE(SystemMenuOpens(10, true, 0xFFFFFF00u, 500)) << "the tick count wrapped";
+}
+
+TEST(CaptionRules, FixedSystemMenu) {
+    using C = TFixedMenuClick;
+    const TFixedMenuItem restore{L" Restore ", 0, 0, {}, C::Restore};
+    const TFixedMenuItem maximise{L" Maximize ", 1, 1, {}, C::MaximiseToggle};
+    const TFixedMenuItem minimise{L" Minimize ", 2, 2, {}, C::MinimiseToggle};
+    const TFixedMenuItem separator{L"-", 100, -1, {}, C::None};
+    const TFixedMenuItem close{L" Close ", 3, 3, L"ALT+F4", C::Close};
+    const std::uint8_t boxes = cbHasSystemMenu | cbHasMinimiseBox | cbHasMaximiseBox;
+    using Items = std::vector<TFixedMenuItem>;
+    const struct {
+        const char* what;
+        TPlatformVersion version;
+        std::uint8_t flags;
+        std::optional<Items> items;
+    } cases[] = {
+        {"NT 4.0, both boxes",
+         {true, 4, 0},
+         boxes,
+         Items{restore, maximise, minimise, separator, close}},
+        {"NT 4.0, no boxes", {true, 4, 0}, cbHasSystemMenu, Items{restore, separator, close}},
+        {"NT 4.0, maximise box only",
+         {true, 4, 0},
+         cbHasSystemMenu | cbHasMaximiseBox,
+         Items{restore, maximise, separator, close}},
+        {"NT 3.51, minimise box only",
+         {true, 3, 51},
+         cbHasSystemMenu | cbHasMinimiseBox,
+         Items{restore, minimise, separator, close}},
+        {"NT 4.0 without a system menu still lists",
+         {true, 4, 90},
+         0,
+         Items{restore, separator, close}},
+        {"NT 5.0 reads the window's own", {true, 5, 0}, boxes, std::nullopt},
+        {"NT 10", {true, 10, 0}, boxes, std::nullopt},
+        {"the 9x family", {false, 4, 10}, boxes, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FixedSystemMenu(c.version, c.flags), c.items) << c.what;
 }
 
 } // namespace

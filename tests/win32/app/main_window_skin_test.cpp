@@ -1,8 +1,10 @@
 // The main window drawn by its skin: the skin's frame around the client area, a region cut by
 // the frame pictures' key colour, the frame and caption buttons on the screen pixel for pixel
-// as the skin's pictures give them (active and inactive), the close button closing the window,
-// and the skinned system menu from a right click on the caption and from Alt+Space. Screenshots
-// of the active and inactive window are saved for people to look at.
+// as the skin's pictures give them (active and inactive), a caption button drawn hot under the
+// mouse and normal again once it leaves, no caption-button hints, the close button closing the
+// window, the skinned system menu from a right click on the caption and from Alt+Space, a double
+// right click on the caption, and the fixed system menu's commands. Screenshots of the active
+// and inactive window are saved for people to look at.
 #include "skinned_main_window.h"
 
 #include "dc_pixels.h"
@@ -18,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -97,16 +101,41 @@ protected:
         int shown = 0;
         for (const auto& b : skinner_->CaptionButtons()) {
             if (!b->Visible) continue;
-            const TDataSkinSysButton* element = skinner_->ElementOf(*b);
-            const int cell = PaintAllCell(active, b->Enabled, element->Frame);
-            const TPixelImage picture =
-                Crop(element->Image, StripCell(element->Image, element->Frame, cell, false));
-            EXPECT_EQ(Compare(shot, picture, b->Bounds.left, b->Bounds.top,
-                              "button " + std::to_string(element->Action)),
-                      "");
+            const int cell = PaintAllCell(active, b->Enabled, skinner_->ElementOf(*b)->Frame);
+            EXPECT_EQ(ButtonShows(shot, *b, cell), "");
             ++shown;
         }
         EXPECT_EQ(shown, 3);
+    }
+
+    // The cell of a caption button's strip where the shot shows the button; the first
+    // mismatch, or "".
+    std::string ButtonShows(const TPixelImage& shot, const TWinSysButton& b, int cell) const {
+        const TDataSkinSysButton* element = skinner_->ElementOf(b);
+        const TPixelImage picture =
+            Crop(element->Image, StripCell(element->Image, element->Frame, cell, false));
+        return Compare(shot, picture, b.Bounds.left, b.Bounds.top,
+                       "button " + std::to_string(element->Action) + " cell " +
+                           std::to_string(cell));
+    }
+
+    // The visible caption button with this Action.
+    const TWinSysButton* ButtonOf(int action) const {
+        for (const auto& b : skinner_->CaptionButtons())
+            if (b->Visible && skinner_->ElementOf(*b)->Action == action) return b.get();
+        return nullptr;
+    }
+    // A screen point inside a caption button, (dx, dy) from its centre.
+    POINT OnButton(const TWinSysButton& b, int dx = 0, int dy = 0) const {
+        const RECT r = WindowRect();
+        return {r.left + (b.Bounds.left + b.Bounds.right) / 2 + dx,
+                r.top + (b.Bounds.top + b.Bounds.bottom) / 2 + dy};
+    }
+    // A point of the caption's text, away from the buttons.
+    POINT OnTitle() const {
+        const RECT r = WindowRect();
+        const TFrameRect c = skinner_->CaptionRect();
+        return {r.left + (c.left + c.right) / 2, r.top + 13};
     }
 
     // Runs `inside` from a timer while the system menu is open (a menu's loop runs timers),
@@ -196,22 +225,86 @@ TEST_F(SkinnedMainWindow, PaintedFromTheSkinActiveAndInactive) {
 
 TEST_F(SkinnedMainWindow, CloseButtonCloses) {
     CountCloses();
-    const RECT r = WindowRect();
-    const TWinSysButton* close = nullptr;
-    for (const auto& b : skinner_->CaptionButtons())
-        if (b->Visible && skinner_->ElementOf(*b)->Action == 0) close = b.get();
+    const TWinSysButton* close = ButtonOf(0);
+    const TWinSysButton* minimise = ButtonOf(2);
     ASSERT_NE(close, nullptr);
+    ASSERT_NE(minimise, nullptr);
     // Minimise is disabled: a click on it does nothing.
-    for (const auto& b : skinner_->CaptionButtons()) {
-        if (!b->Visible || skinner_->ElementOf(*b)->Action != 2) continue;
-        ClickAt({r.left + (b->Bounds.left + b->Bounds.right) / 2,
-                 r.top + (b->Bounds.top + b->Bounds.bottom) / 2});
-    }
+    ClickAt(OnButton(*minimise));
     EXPECT_FALSE(IsIconic(window_));
     EXPECT_EQ(closes_, 0);
-    ClickAt({r.left + (close->Bounds.left + close->Bounds.right) / 2,
-             r.top + (close->Bounds.top + close->Bounds.bottom) / 2});
+    ClickAt(OnButton(*close));
     EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }));
+}
+
+TEST_F(SkinnedMainWindow, CloseButtonHotUnderTheMouseAndNormalOnceItLeaves) {
+    const TWinSysButton* close = ButtonOf(0);
+    ASSERT_NE(close, nullptr);
+    const TDataSkinSysButton& element = *skinner_->ElementOf(*close);
+    ASSERT_NE(Crop(element.Image, StripCell(element.Image, element.Frame, ncHot, false)),
+              Crop(element.Image, StripCell(element.Image, element.Frame, ncNormal, false)))
+        << "the hot cell looks like the normal one: the test would see nothing";
+    const RECT r = WindowRect();
+    const struct {
+        const char* away;
+        POINT at;
+    } cases[] = {
+        // Another part of the caption: the mouse's next move over the frame leaves the button.
+        {"to the title", OnTitle()},
+        // The client area sends no non-client move: the hover timer sees the mouse gone.
+        {"into the client area", {r.left + 130, r.top + 200}},
+    };
+    for (const auto& c : cases) {
+        MoveTo(OnButton(*close));
+        ASSERT_TRUE(PumpUntil([&] { return skinner_->HotObject() == close; }, 2s)) << c.away;
+        EXPECT_EQ(close->State, ncHot);
+        EXPECT_EQ(ButtonShows(Screen(), *close, ncHot), "") << c.away;
+        testing_desktop::SaveScreenshot(L"skinned_main_close_hot");
+        MoveTo(c.at);
+        EXPECT_TRUE(PumpUntil([&] { return skinner_->HotObject() == nullptr; }, 2s)) << c.away;
+        EXPECT_EQ(close->State, ncNormal) << c.away;
+        EXPECT_EQ(ButtonShows(Screen(), *close, ncNormal), "") << c.away;
+    }
+}
+
+BOOL CALLBACK CollectVisibleHint(HWND w, LPARAM hints) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    if (IsWindowVisible(w) && std::wstring(name) == L"THintWindow")
+        reinterpret_cast<std::vector<std::wstring>*>(hints)->push_back(
+            testing_desktop::WindowText(w));
+    return TRUE;
+}
+
+// Visible hint windows of this thread, with their texts.
+std::vector<std::wstring> VisibleHints() {
+    std::vector<std::wstring> hints;
+    EnumThreadWindows(GetCurrentThreadId(), CollectVisibleHint, reinterpret_cast<LPARAM>(&hints));
+    return hints;
+}
+
+TEST_F(SkinnedMainWindow, NoCaptionButtonHints) {
+    const TWinSysButton* close = ButtonOf(0);
+    ASSERT_NE(close, nullptr);
+    // Hovered past the point where a hint would show (twice the hint pause), well before it
+    // would hide again.
+    const auto pastThePause = std::chrono::milliseconds(2 * app_->HintPause() + 600);
+    ASSERT_LT(pastThePause.count(), 2 * app_->HintPause() + app_->HintHidePause());
+    MoveTo(OnButton(*close));
+    ASSERT_EQ(skinner_->HotObject(), close);
+    Pump(pastThePause);
+    EXPECT_EQ(skinner_->HotObject(), close);
+    EXPECT_EQ(VisibleHints(), std::vector<std::wstring>{});
+
+    // The same hover shows one where the skin asks for caption-button hints, so the look above
+    // would have seen it.
+    MoveTo(OnTitle());
+    form_->SkinData1->Options |= SetOf<TSkinOptions>(xoCaptionButtonHint);
+    MoveTo(OnButton(*close));
+    Pump(pastThePause);
+    EXPECT_EQ(VisibleHints(), std::vector<std::wstring>{L"Close"});
+    MoveTo(OnTitle());
+    EXPECT_TRUE(PumpUntil([] { return VisibleHints().empty(); }, 2s));
 }
 
 TEST_F(SkinnedMainWindow, SystemMenuFromTheCaptionAndAltSpace) {
@@ -272,6 +365,163 @@ TEST_F(SkinnedMainWindow, SystemMenuFromTheCaptionAndAltSpace) {
             PostMessageW(window_, WM_KEYDOWN, VK_RETURN, 0);
         }));
     EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }));
+}
+
+// A double right click from a right click already sent: the second click is made from inside
+// the menu the first one opened (a menu's loop runs timers), a few pixels above it and to the
+// left of the first, so that it lands on the caption next to the menu. The cursor is moved there
+// and the click sent only once the cursor has stayed put, as the X server can put it back for a
+// moment with a late motion event. Counts the menus this thread enters meanwhile, and ends one
+// still open after four seconds, so a test that leaves one open fails instead of waiting in it.
+class SecondRightClick {
+public:
+    SecondRightClick()
+        : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Count, nullptr, GetCurrentThreadId())),
+          step_(SetTimer(nullptr, 0, 20, Step)), end_(SetTimer(nullptr, 0, 4000, EndOpenMenu)) {
+        entered_ = forcedEnds_ = stable_ = 0;
+        open_ = sent_ = false;
+        target_.reset();
+    }
+    ~SecondRightClick() {
+        KillTimer(nullptr, end_);
+        KillTimer(nullptr, step_);
+        UnhookWindowsHookEx(hook_);
+    }
+    SecondRightClick(const SecondRightClick&) = delete;
+    SecondRightClick& operator=(const SecondRightClick&) = delete;
+    int Entered() const { return entered_; }
+    int ForcedEnds() const { return forcedEnds_; }
+    bool Sent() const { return sent_; }
+
+private:
+    static LRESULT CALLBACK Count(int code, WPARAM wp, LPARAM lp) {
+        if (code == HC_ACTION) {
+            const UINT msg = reinterpret_cast<const CWPSTRUCT*>(lp)->message;
+            if (msg == WM_ENTERMENULOOP) {
+                ++entered_;
+                open_ = true;
+            }
+            if (msg == WM_EXITMENULOOP) open_ = false;
+        }
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+    // Whether the cursor has been at `p` for the last few steps.
+    static bool SettledAt(POINT p) {
+        POINT at{};
+        GetCursorPos(&at);
+        const bool there = std::abs(at.x - p.x) <= 1 && std::abs(at.y - p.y) <= 1;
+        stable_ = there ? stable_ + 1 : 0;
+        if (!there) ui_test::MoveMouse(p);
+        return stable_ >= 3;
+    }
+    static void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD) {
+        if (sent_ || !open_) return;
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return;
+        if (!target_) {
+            RECT r{};
+            GetWindowRect(menu, &r);
+            POINT first{};
+            GetCursorPos(&first);
+            target_ = POINT{first.x - 3, r.top - 3};
+            stable_ = 0;
+        }
+        if (!SettledAt(*target_)) return;
+        INPUT in[2]{};
+        in[0].type = in[1].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, in, sizeof(INPUT));
+        sent_ = true;
+    }
+    static void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+        if (!open_) return;
+        ++forcedEnds_;
+        EndMenu();
+    }
+    static inline int entered_ = 0;
+    static inline int forcedEnds_ = 0;
+    static inline int stable_ = 0;
+    static inline bool open_ = false;
+    static inline bool sent_ = false;
+    static inline std::optional<POINT> target_;
+    HHOOK hook_;
+    UINT_PTR step_;
+    UINT_PTR end_;
+};
+
+// The main window with a double-click time long enough for the second click to be placed with
+// care under a loaded machine; the skinner reads it when it is made.
+class SkinnedMainWindowSlowDoubleClick : public SkinnedMainWindow {
+protected:
+    void SetUp() override {
+        SetDoubleClickTime(2000);
+        SkinnedMainWindow::SetUp();
+    }
+    void TearDown() override {
+        SkinnedMainWindow::TearDown();
+        SetDoubleClickTime(saved_);
+    }
+    const UINT saved_ = GetDoubleClickTime();
+};
+
+TEST_F(SkinnedMainWindowSlowDoubleClick, DoubleRightClickOnTheCaption) {
+    CountCloses();
+    ASSERT_NE(ButtonOf(0), nullptr);
+    const struct {
+        const char* what;
+        POINT at;
+        int closes;
+    } cases[] = {
+        // Over the caption's text no caption object is under the mouse: the window stays.
+        {"over the title", OnTitle(), 0},
+        // Over a caption button the second click closes the window.
+        {"over the close button", OnButton(*ButtonOf(0), 2, 2), 1},
+    };
+    for (const auto& c : cases) {
+        closes_ = 0;
+        MoveTo(c.at);
+        SecondRightClick second;
+        INPUT in[2]{};
+        in[0].type = in[1].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, in, sizeof(INPUT));
+        EXPECT_TRUE(PumpUntil([&] { return second.Sent(); })) << c.what;
+        Pump(500ms);
+        EXPECT_EQ(second.Entered(), 1) << c.what;
+        EXPECT_EQ(second.ForcedEnds(), 0) << c.what << ": the second click left the menu open";
+        EXPECT_EQ(closes_, c.closes) << c.what;
+        EXPECT_TRUE(IsWindowVisible(window_)) << c.what;
+        // Apart from the next case's clicks.
+        Pump(std::chrono::milliseconds(GetDoubleClickTime() + 50));
+    }
+}
+
+TEST_F(SkinnedMainWindow, FixedSystemMenuCommands) {
+    // This system reads the window's own system menu; the fixed list's commands are run here
+    // as its items would run them, on a window with both boxes listed.
+    ASSERT_EQ(FixedSystemMenu({true, 10, 0}, skinner_->CaptionButtonFlags()), std::nullopt);
+    CountCloses();
+    const auto items =
+        FixedSystemMenu({true, 4, 0}, cbHasSystemMenu | cbHasMaximiseBox | cbHasMinimiseBox);
+    ASSERT_TRUE(items);
+    const auto run = [&](TFixedMenuClick click) {
+        for (const TFixedMenuItem& item : *items)
+            if (item.click == click) skinner_->FixedSystemMenuClick(item.click);
+        Pump(300ms);
+    };
+    run(TFixedMenuClick::MaximiseToggle);
+    EXPECT_TRUE(PumpUntil([&] { return IsZoomed(window_) != FALSE; }, 2s));
+    run(TFixedMenuClick::Restore);
+    EXPECT_TRUE(PumpUntil([&] { return !IsZoomed(window_); }, 2s));
+    run(TFixedMenuClick::MinimiseToggle);
+    EXPECT_TRUE(PumpUntil([&] { return IsIconic(window_) != FALSE; }, 2s));
+    run(TFixedMenuClick::MinimiseToggle);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(window_); }, 2s));
+    EXPECT_EQ(closes_, 0);
+    run(TFixedMenuClick::Close);
+    EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }, 2s));
 }
 
 } // namespace

@@ -18,6 +18,9 @@ class SkinnedMainWindowTest : public ui_test::AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
+        // The mouse away from where the window comes up: a test before may have left it over a
+        // caption button or a control, which would then come up hot.
+        MoveTo({10, 10});
         SetSkinMessageSink([](const std::string&) {});
         UseFormSkinning();
         collector::SetApplicationWindow(app_->Handle());

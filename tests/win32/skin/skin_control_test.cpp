@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -265,6 +266,23 @@ TEST_F(BareWindowTest, AnAnsiWindowStaysAnsi) {
     ui::Free(c);
     EXPECT_EQ(GetWindowLongPtrA(window_, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(AnsiProc));
     EXPECT_EQ(SendMessageA(window_, SM_ISSKINNED, 0, 0), 0);
+}
+
+TEST_F(BareWindowTest, AWideWindowKeepsTextOutsideTheAnsiCodePage) {
+    const HWND wide = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPED, 0, 0, 80, 40, nullptr,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(wide);
+    auto* c = new TTestSkinControl(nullptr);
+    c->AttachWindow(wide, nullptr, &host_, nullptr);
+    EXPECT_TRUE(IsWindowUnicode(wide));
+    // Thai and Devanagari: no ANSI code page of the test desktop has them.
+    const std::wstring text = L"\u0E01\u0915";
+    SendMessageW(wide, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    wchar_t back[8]{};
+    GetWindowTextW(wide, back, 8);
+    EXPECT_EQ(std::wstring(back), text);
+    ui::Free(c);
+    DestroyWindow(wide);
 }
 
 TEST_F(BareWindowTest, ReleasedUnderALaterSubclasser) {

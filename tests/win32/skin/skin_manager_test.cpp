@@ -3,6 +3,7 @@
 // foreign windows, dialogs); the skinned frame around an unchanged client area; the caption
 // drags the window; the deferred actions switch skinning off and on, take up a new skin and
 // re-skin one window; a damaged skin leaves the window as it was; popup menus; MDI frames.
+#include "skin_control.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -295,6 +296,28 @@ TEST_F(SkinManagerTest, ADisabledGroupTakesItsButtonsAlong) {
     EXPECT_EQ(inside->Tag(), 99);
     EXPECT_EQ(skinner->AssignedKind(inside->Handle()), TSkinControlKind::None);
     EXPECT_EQ(skinner->AssignedKind(outside->Handle()), TSkinControlKind::Button);
+}
+
+TEST_F(SkinManagerTest, TheSkinDataMayChooseAControlsSkinner) {
+    TSkinTestForm* form = NewForm();
+    auto* button = dynamic_cast<ui::TButton*>(form->FindComponent(L"Button1"));
+    TSkinControl* chosen = nullptr;
+    form->Skin()->OnSkinControl = [&](ui::TComponent*, TSkinData*, ui::TControl*,
+                                      ui::TControl* control, const std::wstring& cls,
+                                      ui::TComponent*& result) {
+        if (cls != L"TBUTTON") return;
+        chosen = new TSkinControl(control);
+        result = chosen;
+    };
+    form->Show();
+    ASSERT_TRUE(Skinned(form->Handle()));
+    const TWinSkinForm* skinner = Skinner(form->Handle());
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(skinner->SkinControls(), std::vector<TSkinControl*>{chosen});
+    EXPECT_TRUE(chosen->Attached());
+    EXPECT_EQ(SendMessageW(button->Handle(), SM_ISSKINNED, 0, 0), 1);
+    // The rules were not asked.
+    EXPECT_EQ(skinner->AssignedKind(button->Handle()), TSkinControlKind::None);
 }
 
 TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
