@@ -1,6 +1,8 @@
 // The classes a description may name without the program registering them itself.
 #include "extctrls.h"
 #include "form_binding.h"
+#include "scroll_bar.h"
+#include "stdctrls.h"
 #include "timer.h"
 
 namespace ui {
@@ -17,6 +19,7 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TListBox>();
     RegisterComponentClass<TMemo>();
     RegisterComponentClass<TEdit>();
+    RegisterComponentClass<TScrollBar>();
     RegisterComponentClass<TTimer>();
 }
 

@@ -52,6 +52,9 @@ struct Global {
 struct Kernel {
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
+struct Window {
+    void operator()(HWND h) const { DestroyWindow(h); }
+};
 } // namespace handle_closers
 
 // A font, pen, brush, bitmap or region of our own.
@@ -64,6 +67,8 @@ using OwnedDC = UniqueHandle<HDC, handle_closers::MemoryDC>;
 using OwnedGlobal = UniqueHandle<HGLOBAL, handle_closers::Global>;
 // A kernel object: thread, event, process.
 using OwnedHandle = UniqueHandle<HANDLE, handle_closers::Kernel>;
+// A window of our own that is not a control of the class library (a skinner's helper window).
+using OwnedWindow = UniqueHandle<HWND, handle_closers::Window>;
 
 // BeginPaint ... EndPaint.
 class PaintScope {

@@ -1,0 +1,241 @@
+// The overlay over a scroll bar: placement, hit test, presses handed to the host, painting.
+#include "scroll_overlay.h"
+
+#include "scroll_paint.h"
+#include "skin_control.h"
+
+#include "skin_platform.h"
+
+#include <windowsx.h>
+
+namespace {
+
+constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
+
+void RegisterOverlayClass(WNDPROC proc) {
+    static const bool registered = [proc] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        // Double clicks arrive as presses: each one is a press on the real bar.
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kOverlayClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures,
+                         TKind kind, HWND host, bool vertical)
+    : owner_(owner), skin_(skin), pictures_(pictures), host_(host), kind_(kind),
+      vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
+      arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
+    RegisterOverlayClass(&TWScrollbar::WindowProc);
+    window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
+                                  0, 0, 0, 0, GetParent(host), nullptr, GetModuleHandleW(nullptr),
+                                  this));
+}
+
+TWScrollbar::~TWScrollbar() {
+    *alive_ = false;
+    // No message of the window's last ones reaches a half-gone overlay.
+    if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK TWScrollbar::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || msg == WM_NCDESTROY) {
+        if (self) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, msg, wp, lp);
+    }
+    try {
+        return self->Proc(window, msg, wp, lp);
+    } catch (...) {
+        // A skinner drops what its own handling throws; the window goes on.
+        return 0;
+    }
+}
+
+bool TWScrollbar::ReadBar(TBar& bar) const {
+    if (kind_ == kScrollBarControl) {
+        RECT client{};
+        if (!GetClientRect(host_, &client)) return false;
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_ALL;
+        if (!GetScrollInfo(host_, SB_CTL, &si)) return false;
+        MapWindowPoints(host_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        bar.screen = client;
+        const int length = vertical_ ? client.bottom - client.top : client.right - client.left;
+        bar.axis = ScrollControlAxis(length, arrow_,
+                                     {si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos});
+        bar.enabled = IsWindowEnabled(host_) != FALSE;
+        return true;
+    }
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!SkinGetScrollBarInfo(host_, vertical_ ? OBJID_VSCROLL : OBJID_HSCROLL, info)) return false;
+    bar.screen = info.rcScrollBar;
+    const RECT& r = info.rcScrollBar;
+    bar.axis = {vertical_ ? r.bottom - r.top : r.right - r.left, arrow_, info.xyThumbTop,
+                info.xyThumbBottom};
+    bar.invisible = (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0;
+    bar.enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+    return true;
+}
+
+void TWScrollbar::Place() {
+    TBar bar;
+    if (!window_ || !ReadBar(bar)) return;
+    // Without the skin's arrow strip nothing would be painted: the system's bar shows instead.
+    if (!(GetWindowLongW(host_, GWL_STYLE) & WS_VISIBLE) || bar.invisible || !owner_.SkinActive() ||
+        !SkinHasScrollBars(skin_)) {
+        Hide();
+        return;
+    }
+    axis_ = bar.axis;
+    origin_ = {bar.screen.left, bar.screen.top};
+    rect_ = bar.screen;
+    MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&rect_), 2);
+    POINT at = origin_;
+    ScreenToClient(GetParent(window_.get()), &at);
+    const int width = bar.screen.right - bar.screen.left;
+    const int height = bar.screen.bottom - bar.screen.top;
+    ShowWindow(window_.get(), SW_SHOWNA);
+    shown_ = true;
+    // Directly above the host, so it covers the host's bar and nothing else covers it.
+    HWND above = GetWindow(host_, GW_HWNDPREV);
+    UINT flags = SWP_NOACTIVATE;
+    if (above == window_.get()) flags |= SWP_NOZORDER;
+    SetWindowPos(window_.get(), above ? above : HWND_TOP, at.x, at.y, width, height, flags);
+    MoveWindow(window_.get(), at.x, at.y, width, height, TRUE);
+}
+
+void TWScrollbar::Hide() {
+    if (window_) ShowWindow(window_.get(), SW_HIDE);
+    shown_ = false;
+}
+
+void TWScrollbar::Invalidate() {
+    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void TWScrollbar::Enable(bool enabled) {
+    if (window_) EnableWindow(window_.get(), enabled);
+}
+
+void TWScrollbar::SetHitPart(int part) {
+    hitPart_ = part;
+    Invalidate();
+}
+
+int TWScrollbar::HitTest(POINT p) const {
+    return ScrollHitTest(axis_, AlongAxis(p));
+}
+
+void TWScrollbar::Paint(HWND window, HDC dc) {
+    TBar bar;
+    if (!owner_.SkinActive() || !SkinHasScrollBars(skin_) || !ReadBar(bar) || bar.invisible) return;
+    RECT client{};
+    GetClientRect(window, &client);
+    const int width = bar.screen.right - bar.screen.left;
+    const int height = bar.screen.bottom - bar.screen.top;
+    if (width > client.right || height > client.bottom) return;
+    axis_ = bar.axis;
+    TScrollLook look{vertical_,        width,          height,      arrow_,   0,
+                     axis_.ThumbStart, axis_.ThumbEnd, bar.enabled, hitPart_, pressed_};
+    look.StripSize = skin_.Elements().Scrollbar->Image.Height;
+    // While the system tracks a dragged thumb, the thumb is drawn under the mouse.
+    if (pressed_ && hitPart_ == kScrollThumb && kind_ != kScrollBarControl) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        TScrollAxis pressed = axis_;
+        pressed.ThumbStart = thumbStartAtPress_;
+        pressed.ThumbEnd = thumbStartAtPress_ + (axis_.ThumbEnd - axis_.ThumbStart);
+        look.ThumbStart = DraggedThumbStart(pressed, thumbStartAtPress_,
+                                            AlongAxis(cursor) - AlongAxis(pressPoint_));
+        look.ThumbEnd = look.ThumbStart + (axis_.ThumbEnd - axis_.ThumbStart);
+    }
+    PaintSkinScrollBar(dc, {0, 0}, skin_, pictures_, surface_, look);
+}
+
+void TWScrollbar::Press(LPARAM at) {
+    GetCursorPos(&pressPoint_);
+    TBar bar;
+    if (ReadBar(bar)) {
+        axis_ = bar.axis;
+        origin_ = {bar.screen.left, bar.screen.top};
+    }
+    thumbStartAtPress_ = axis_.ThumbStart;
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    hitPart_ = HitTest(p);
+    pressed_ = true;
+    Invalidate();
+    ReleaseCapture();
+    // The system's tracking runs inside this call until the button is released; whatever the
+    // host does meanwhile may free us.
+    const std::shared_ptr<bool> alive = alive_;
+    if (kind_ == kScrollBarControl) {
+        SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    } else {
+        SendMessageW(host_, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
+                     MAKELPARAM(p.x + origin_.x, p.y + origin_.y));
+    }
+    if (!*alive) return;
+    pressed_ = false;
+    ReleaseCapture();
+    Invalidate();
+}
+
+void TWScrollbar::Release(LPARAM at) {
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    pressed_ = false;
+    ReleaseCapture();
+    if (kind_ == kScrollBarControl) {
+        PostMessageW(host_, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        Invalidate();
+    } else {
+        PostMessageW(host_, WM_NCLBUTTONUP, vertical_ ? HTVSCROLL : HTHSCROLL,
+                     MAKELPARAM(p.x + origin_.x, p.y + origin_.y));
+    }
+}
+
+LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        // The paint covers every pixel; erasing first would flash the background.
+        return 1;
+    case WM_PAINT: {
+        const ui::PaintScope paint(window);
+        Paint(window, paint.dc());
+        return 0;
+    }
+    case WM_MOUSEMOVE: {
+        DefWindowProcW(window, msg, wp, lp);
+        const int part = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        if (part != hitPart_) SetHitPart(part);
+        SkinTrackMouseLeave(window);
+        return 0;
+    }
+    case WM_MOUSELEAVE:
+        if (!pressed_) SetHitPart(kScrollPartNone);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press(lp);
+        return 0;
+    case WM_LBUTTONUP:
+        Release(lp);
+        return 0;
+    default:
+        return DefWindowProcW(window, msg, wp, lp);
+    }
+}

@@ -1,0 +1,41 @@
+// The skinned scroll bar's look, composed off screen.
+#include "scroll_paint.h"
+
+#include "skin_paint.h"
+
+#include "ui/color.h"
+#include "ui/win_handles.h"
+
+bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TControlPictures& pictures,
+                        TOffscreen& surface, const TScrollLook& look) {
+    const TSkinElements& e = skin.Elements();
+    if (!e.Scrollbar || look.Width <= 0 || look.Height <= 0) return false;
+    HDC off = surface.Prepare(look.Width, look.Height);
+    if (!off) return false;
+
+    const RECT whole{0, 0, look.Width, look.Height};
+    const ui::GdiHandle<HBRUSH> face(
+        CreateSolidBrush(ui::ColorRef(ui::ColorToRGB(e.Colors[kButtonFace]))));
+    FillRect(off, &whole, face.get());
+
+    const TScrollPaint paint = ScrollPaintLayout(look);
+    if (const TDataSkinObject* track = look.Vertical ? e.VertScroll.get() : e.HorzScroll.get())
+        DrawElementFrame(off, ToRect(paint.Track.Target), pictures.Of(skin, track->Image), false,
+                         track->Tile != 0, track->Trans != 0, track->Frame, paint.Track.Frame,
+                         MarginsOf(*track));
+    const TStripBitmap& strip = pictures.Of(skin, e.Scrollbar->Image);
+    const int frames = e.Scrollbar->Frame;
+    DrawCell(off, ToRect(paint.FirstArrow.Target), strip, true, frames, paint.FirstArrow.Frame);
+    DrawCell(off, ToRect(paint.SecondArrow.Target), strip, true, frames, paint.SecondArrow.Frame);
+    const TDataSkinObject* thumb =
+        look.Vertical ? e.VertScrollThumb.get() : e.HorzScrollThumb.get();
+    if (paint.Thumb && thumb)
+        DrawElementFrame(off, ToRect(paint.Thumb->Target), pictures.Of(skin, thumb->Image), false,
+                         false, thumb->Trans != 0, thumb->Frame, paint.Thumb->Frame,
+                         MarginsOf(*thumb));
+    if (paint.Grip)
+        DrawCell(off, ToRect(paint.Grip->Target), strip, true, frames, paint.Grip->Frame);
+
+    surface.CopyTo(dc, {at.x, at.y, at.x + look.Width, at.y + look.Height});
+    return true;
+}

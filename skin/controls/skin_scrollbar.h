@@ -1,0 +1,86 @@
+// The companions of controls with scroll bars: TSkinScrollbar for a class-library control with
+// window scroll bars (list boxes, memos, grids ...), TSkinScrollbarH for a bare window with
+// them (the list of a simple combo box), TSkinScControl for a scroll-bar control. Each lays
+// overlays over the bars (scroll_overlay.h) and keeps them placed, shown and painted as the
+// control changes; while skinning is off the overlays are hidden and the system's bars show.
+#pragma once
+
+#include "control_paint.h"
+#include "scroll_overlay_pair.h"
+#include "skin_control.h"
+
+#include "control_hook.h"
+#include "window_subclass.h"
+
+#include <memory>
+
+class TSkinScrollbar : public TSkinControl {
+public:
+    explicit TSkinScrollbar(ui::TComponent* owner);
+    ~TSkinScrollbar() override;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    void AttachScrollHost(ui::TControl* control, TSkinData* skin, TSkinControlHost* form,
+                          ui::TCanvas* canvas) override;
+    void Detach() override;
+    bool BeforeMessage(ui::TMessage& msg) override;
+    void AfterMessage(ui::TMessage& msg) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+    void SkinChanged() override;
+
+    const TScrollOverlayPair& Overlays() const { return overlays_; }
+
+private:
+    // The border in place of the control's own: the border colour outside, the skin colour in.
+    void DrawBorder(HDC dc) const;
+    void SkinActivityChanged();
+
+    bool frameBorder_ = false;
+    TControlPictures pictures_;
+    TScrollOverlayPair overlays_;
+    // In front of the companion's own hook: hears skinning go off, which the overlays must
+    // follow (the control's own bars are to show then).
+    TControlHook activity_;
+};
+
+class TSkinScrollbarH : public TSkinControl {
+public:
+    explicit TSkinScrollbarH(ui::TComponent* owner);
+    ~TSkinScrollbarH() override;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    void AttachWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
+                      ui::TCanvas* canvas) override;
+    void AfterMessage(ui::TMessage& msg) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+
+    const TScrollOverlayPair& Overlays() const { return overlays_; }
+
+private:
+    TControlPictures pictures_;
+    TScrollOverlayPair overlays_;
+    TWindowSubclass activity_;
+};
+
+class TSkinScControl : public TSkinControl {
+public:
+    explicit TSkinScControl(ui::TComponent* owner);
+    ~TSkinScControl() override;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    void AttachControl(TSkinControlHost* form, TSkinData* skin, bool ownsColor,
+                       ui::TCanvas* canvas) override;
+    void Detach() override;
+    void AfterMessage(ui::TMessage& msg) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+
+    TWScrollbar* Overlay() const { return overlay_.get(); }
+
+private:
+    TControlPictures pictures_;
+    std::unique_ptr<TWScrollbar> overlay_;
+    TControlHook activity_;
+};

@@ -1,0 +1,534 @@
+// Skinned scroll bars and combo boxes under Wine, on a skinned test form with a list box,
+// scroll-bar controls and combo boxes: the overlays placed over the bars and painted pixel for
+// pixel as the skin's pictures give them, presses handed back to the controls (arrows that
+// repeat while held, the thumb dragged), the combo's hot button, the drop-down list's own thumb
+// drag, skinning switched off and on. A screenshot of the form is saved for people to look at.
+#include "combo_list_scrollbar.h"
+#include "scroll_rules.h"
+#include "skin_combo.h"
+#include "skin_control_kinds.h"
+#include "skin_fixture.h"
+#include "skin_scrollbar.h"
+#include "skinned_scroll_pixels.h"
+
+#include "dc_pixels.h"
+#include "desktop.h"
+#include "image_ops.h"
+#include "pixel_draw.h"
+#include "skin_data.h"
+#include "skin_form.h"
+#include "skin_manager.h"
+#include "skin_messages.h"
+#include "ui/color.h"
+#include "ui/form_binding.h"
+#include "ui/scroll_bar.h"
+#include "ui/stdctrls.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using ui_test::AppTest;
+
+class TScrollTestForm : public ui::TForm {
+public:
+    using ui::TForm::TForm;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TScrollTestForm", &ui::TForm::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    template <class T> T* Find(const wchar_t* name) const {
+        return dynamic_cast<T*>(FindComponent(name));
+    }
+};
+
+std::vector<std::uint8_t> DefaultSkin() {
+    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A left button going down or up with real input.
+void Button(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(in));
+}
+
+// The scroll requests a list receives, recorded in front of everything else.
+struct ListRequests {
+    static inline std::vector<int> codes;
+    static inline WNDPROC previous = nullptr;
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == WM_VSCROLL) codes.push_back(LOWORD(wp));
+        return CallWindowProcW(previous, w, m, wp, lp);
+    }
+};
+
+class SkinScroll : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        ui::RegisterComponentClass<TSkinData>();
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+        const std::vector<std::uint8_t> skin = DefaultSkin();
+        ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
+        form_ = new TScrollTestForm(app_.get());
+        form_->LoadDescription(
+            "object ScrollTestForm: TScrollTestForm\n"
+            "  Left = 200\n  Top = 120\n"
+            "  BorderIcons = [biSystemMenu]\n  BorderStyle = bsDialog\n"
+            "  Caption = 'Scroll bars'\n  ClientHeight = 260\n  ClientWidth = 330\n"
+            "  object ListBox1: TListBox\n    Left = 8\n    Top = 8\n    Width = 150\n"
+            "    Height = 120\n  end\n"
+            "  object ScrollBar1: TScrollBar\n    Left = 170\n    Top = 8\n    Width = 17\n"
+            "    Height = 150\n    Kind = sbVertical\n    Max = 99\n    PageSize = 10\n"
+            "    LargeChange = 10\n  end\n"
+            "  object ScrollBar2: TScrollBar\n    Left = 8\n    Top = 140\n    Width = 150\n"
+            "    Height = 17\n    Max = 50\n  end\n"
+            "  object ScrollBar3: TScrollBar\n    Left = 200\n    Top = 8\n    Width = 17\n"
+            "    Height = 150\n    Kind = sbVertical\n    Enabled = False\n  end\n"
+            "  object ComboBox1: TComboBox\n    Left = 8\n    Top = 170\n    Width = 150\n"
+            "    Height = 24\n  end\n"
+            "  object ComboBox2: TComboBox\n    Left = 8\n    Top = 205\n    Width = 150\n"
+            "    Height = 24\n    Enabled = False\n  end\n"
+            "  object ListBox2: TListBox\n    Tag = 99\n    Left = 230\n    Top = 8\n"
+            "    Width = 90\n    Height = 120\n  end\n"
+            "  object SkinData1: TSkinData\n    Active = True\n" +
+            skin_fixture::StreamLine(skin) + "  end\nend\n");
+        list_ = form_->Find<ui::TListBox>(L"ListBox1");
+        combo_ = form_->Find<ui::TComboBox>(L"ComboBox1");
+        for (int i = 0; i < 5; ++i)
+            list_->Items()->Add(L"entry " + std::to_wstring(i));
+        for (int i = 0; i < 30; ++i)
+            combo_->Items()->Add(L"choice " + std::to_wstring(i));
+        for (int i = 0; i < 30; ++i)
+            form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
+        form_->Show();
+        SetForegroundWindow(form_->Handle());
+        ASSERT_TRUE(PumpUntil([&] {
+            skinner_ =
+                SkinManage()
+                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
+                    : nullptr;
+            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
+        }));
+        Pump(300ms);
+        // The form's own walk gives its controls their skin controls; what it has not taken
+        // (yet) is attached here the same way.
+        Skin(list_, TSkinControlKind::Scrollbar, TSkinAttach::ScrollHost);
+        for (const wchar_t* name : {L"ScrollBar1", L"ScrollBar2", L"ScrollBar3"})
+            Skin(form_->Find<ui::TControl>(name), TSkinControlKind::ScControl,
+                 TSkinAttach::Control);
+        Skin(combo_, TSkinControlKind::ComboBox, TSkinAttach::Control);
+        Skin(form_->Find<ui::TControl>(L"ComboBox2"), TSkinControlKind::ComboBox,
+             TSkinAttach::Control);
+        Pump(300ms);
+    }
+    void TearDown() override {
+        if (grabber_.joinable()) grabber_.join();
+        for (auto& made : made_)
+            made.release();  // owned by their controls, freed with them
+        AppTest::TearDown(); // the form goes with the application
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+
+    void Skin(ui::TControl* control, TSkinControlKind kind, TSkinAttach attach) {
+        auto* windowed = dynamic_cast<ui::TWinControl*>(control);
+        if (SendMessageW(windowed->Handle(), SM_ISSKINNED, 0, 0) == 1) return;
+        TSkinControlPtr made = MakeSkinControl({kind, attach}, control);
+        ASSERT_TRUE(made);
+        TSkinData* skin = form_->Find<TSkinData>(L"SkinData1");
+        if (attach == TSkinAttach::ScrollHost)
+            made->AttachScrollHost(control, skin, skinner_, nullptr);
+        else
+            made->AttachControl(skinner_, skin, false, nullptr);
+        made_.push_back(std::move(made));
+    }
+    template <class T> T* Companion(ui::TControl* control) const {
+        for (ui::TComponent* c : control->Components())
+            if (auto* found = dynamic_cast<T*>(c)) return found;
+        return nullptr;
+    }
+    const TSkinElements& Elements() const {
+        return form_->Find<TSkinData>(L"SkinData1")->Elements();
+    }
+    static SCROLLBARINFO BarInfo(HWND window, LONG object) {
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof(info);
+        GetScrollBarInfo(window, object, &info);
+        return info;
+    }
+    // A screen point of a window's client area.
+    static POINT OnScreen(HWND window, POINT p) {
+        ClientToScreen(window, &p);
+        return p;
+    }
+    int TopIndex() const {
+        return static_cast<int>(SendMessageW(list_->Handle(), LB_GETTOPINDEX, 0, 0));
+    }
+    void FillList(int count) {
+        for (int i = list_->Items()->Count(); i < count; ++i)
+            list_->Items()->Add(L"entry " + std::to_wstring(i));
+        Pump(300ms);
+    }
+    TScrollLook BarLook(HWND window, int hitPart, bool pressed) const {
+        return VerticalBarLook(window, Elements(), hitPart, pressed);
+    }
+    TScrollLook ListBarLook(int hitPart, bool pressed) const {
+        return BarLook(list_->Handle(), hitPart, pressed);
+    }
+    // Runs `during` on this thread's timer while the system's tracking holds the thread, and
+    // `input` on another thread (the tracking waits for the button to come up).
+    void WhileTracking(std::function<void()> input, std::function<void()> during,
+                       std::chrono::milliseconds at) {
+        std::function<void()> once = std::move(during);
+        pending_ = &once;
+        const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(at.count()), &RunPending);
+        std::atomic<bool> done{false};
+        grabber_ = std::thread([&] {
+            input();
+            done = true;
+        });
+        PumpUntil([&] { return done.load(); }, 10s);
+        grabber_.join();
+        Pump(300ms);
+        KillTimer(nullptr, timer);
+        pending_ = nullptr;
+    }
+
+    // What the timer of WhileTracking runs, once.
+    static inline std::function<void()>* pending_ = nullptr;
+    static void CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (pending_ && *pending_) (*pending_)();
+        pending_ = nullptr;
+    }
+
+    TScrollTestForm* form_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+    ui::TListBox* list_ = nullptr;
+    ui::TComboBox* combo_ = nullptr;
+    std::vector<TSkinControlPtr> made_;
+    std::thread grabber_;
+};
+
+TEST_F(SkinScroll, ListBoxOverlayAppearsWithTheFirstScrollBarAndShowsTheSkin) {
+    auto* skinned = Companion<TSkinScrollbar>(list_);
+    ASSERT_NE(skinned, nullptr);
+    TWScrollbar* overlay = skinned->Overlays().Vertical();
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_FALSE(overlay->Shown()) << "five entries need no scroll bar";
+
+    FillList(40);
+    ASSERT_TRUE(PumpUntil([&] { return overlay->Shown(); }, 3s));
+    const SCROLLBARINFO info = BarInfo(list_->Handle(), OBJID_VSCROLL);
+    RECT placed{};
+    GetWindowRect(overlay->Window(), &placed);
+    EXPECT_TRUE(EqualRect(&placed, &info.rcScrollBar));
+    EXPECT_TRUE(IsWindowVisible(overlay->Window()));
+    EXPECT_EQ(GetWindow(list_->Handle(), GW_HWNDPREV), overlay->Window()) << "directly above";
+
+    MoveTo(OnScreen(form_->Handle(), {300, 250})); // away from the bar: nothing hot
+    Pump(200ms);
+    EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()),
+                              ExpectedBar(Elements(), ListBarLook(kScrollPartNone, false))),
+              "");
+}
+
+TEST_F(SkinScroll, ArrowPressScrollsThroughTheListsOwnTrackingAndRepeatsWhileHeld) {
+    FillList(60);
+    auto* skinned = Companion<TSkinScrollbar>(list_);
+    TWScrollbar* overlay = skinned->Overlays().Vertical();
+    ASSERT_TRUE(PumpUntil([&] { return overlay->Shown(); }, 3s));
+    std::vector<int> codes;
+    Hook(list_, [&](ui::TMessage& m) {
+        if (m.Msg == WM_VSCROLL) codes.push_back(LOWORD(m.WParam));
+    });
+    RECT bar{};
+    GetWindowRect(overlay->Window(), &bar);
+    const POINT down_arrow{(bar.left + bar.right) / 2, bar.bottom - 5};
+
+    // One click: one line.
+    const int top = TopIndex();
+    ClickAt(down_arrow);
+    EXPECT_EQ(TopIndex(), top + 1);
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.front(), SB_LINEDOWN);
+    EXPECT_EQ(codes.back(), SB_ENDSCROLL);
+
+    // Held: the system repeats, and the arrow shows pressed until the button comes up.
+    MoveTo(down_arrow);
+    codes.clear();
+    std::string pressed_look = "not seen";
+    WhileTracking([] { Button(true), Sleep(1200), Button(false); },
+                  [&] {
+                      pressed_look = FirstDifference(
+                          ScreenOf(overlay->Window()),
+                          ExpectedBar(Elements(), ListBarLook(kScrollSecondArrow, true)));
+                  },
+                  800ms);
+    EXPECT_EQ(pressed_look, "");
+    EXPECT_GE(std::count(codes.begin(), codes.end(), SB_LINEDOWN), 3);
+    EXPECT_GE(TopIndex(), top + 4);
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.back(), SB_ENDSCROLL);
+    // Released: the arrow under the mouse is hot, no longer pressed.
+    Pump(200ms);
+    EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()),
+                              ExpectedBar(Elements(), ListBarLook(kScrollSecondArrow, false))),
+              "");
+}
+
+TEST_F(SkinScroll, DraggedThumbFollowsTheMouseAndStaysAnArrowFromTheEnds) {
+    FillList(60);
+    TWScrollbar* overlay = Companion<TSkinScrollbar>(list_)->Overlays().Vertical();
+    ASSERT_TRUE(PumpUntil([&] { return overlay->Shown(); }, 3s));
+    RECT bar{};
+    GetWindowRect(overlay->Window(), &bar);
+    const SCROLLBARINFO before = BarInfo(list_->Handle(), OBJID_VSCROLL);
+    const int x = (bar.left + bar.right) / 2;
+    const POINT thumb{x, bar.top + (before.xyThumbTop + before.xyThumbBottom) / 2};
+    MoveTo(thumb);
+    // The mouse goes past the bottom (not so far that the system gives the thumb up): the thumb
+    // is drawn an arrow away from the end.
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const int length = before.xyThumbBottom - before.xyThumbTop;
+    std::string dragged_look = "not seen";
+    WhileTracking(
+        [&] {
+            Button(true);
+            Sleep(200);
+            for (int dy = 10; dy <= 100; dy += 10) {
+                ui_test::MoveMouse({x, thumb.y + dy});
+                Sleep(40);
+            }
+            Sleep(700);
+            Button(false);
+        },
+        [&] {
+            TScrollLook look = ListBarLook(kScrollThumb, true);
+            look.ThumbStart = look.Height - arrow - length;
+            look.ThumbEnd = look.Height - arrow;
+            dragged_look =
+                FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look));
+        },
+        1100ms);
+    EXPECT_EQ(dragged_look, "");
+    // Scrolled to the end by the list's own tracking.
+    const SCROLLBARINFO after = BarInfo(list_->Handle(), OBJID_VSCROLL);
+    EXPECT_EQ(after.xyThumbBottom, (bar.bottom - bar.top) - arrow);
+}
+
+TEST_F(SkinScroll, ScrollBarControlsShowTheSkinAndTakePresses) {
+    auto* bar = form_->Find<ui::TScrollBar>(L"ScrollBar1");
+    auto* disabled = form_->Find<ui::TScrollBar>(L"ScrollBar3");
+    TWScrollbar* overlay = Companion<TSkinScControl>(bar)->Overlay();
+    TWScrollbar* disabled_overlay = Companion<TSkinScControl>(disabled)->Overlay();
+    ASSERT_TRUE(overlay && disabled_overlay);
+    ASSERT_TRUE(overlay->Shown());
+    RECT placed{}, control{};
+    GetWindowRect(overlay->Window(), &placed);
+    GetWindowRect(bar->Handle(), &control);
+    EXPECT_TRUE(EqualRect(&placed, &control));
+
+    bar->SetPosition(20);
+    Pump(200ms);
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    auto look_of = [&](ui::TScrollBar* b, bool enabled) {
+        const TScrollAxis axis = ScrollControlAxis(
+            b->Height(), arrow, {b->Min(), b->Max(), b->PageSize(), b->Position()});
+        TScrollLook look;
+        look.Width = b->Width();
+        look.Height = b->Height();
+        look.Arrow = arrow;
+        look.StripSize = Elements().Scrollbar->Image.Height;
+        look.ThumbStart = axis.ThumbStart;
+        look.ThumbEnd = axis.ThumbEnd;
+        look.Enabled = enabled;
+        return look;
+    };
+    MoveTo(OnScreen(form_->Handle(), {300, 250}));
+    Pump(200ms);
+    EXPECT_EQ(
+        FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look_of(bar, true))),
+        "");
+    // Disabled: the track's disabled frame and no thumb.
+    EXPECT_EQ(FirstDifference(ScreenOf(disabled_overlay->Window()),
+                              ExpectedBar(Elements(), look_of(disabled, false))),
+              "");
+
+    // A click on the overlay's arrow is a click on the control's arrow.
+    ClickAt({(control.left + control.right) / 2, control.bottom - 4});
+    EXPECT_EQ(bar->Position(), 21);
+    ClickAt({(control.left + control.right) / 2, control.bottom - arrow - 3});
+    EXPECT_EQ(bar->Position(), 31) << "a press on the track pages";
+}
+
+TEST_F(SkinScroll, SkinningOffGivesThePlainLookAndTheSameMessages) {
+    FillList(40);
+    TWScrollbar* overlay = Companion<TSkinScrollbar>(list_)->Overlays().Vertical();
+    ASSERT_TRUE(PumpUntil([&] { return overlay->Shown(); }, 3s));
+    HWND window = list_->Handle();
+    EXPECT_EQ(SendMessageW(window, SM_ISSKINNED, 0, 0), 1);
+
+    SendMessageW(window, SM_SKINACTIVE, 0, 0);
+    Pump(200ms);
+    EXPECT_FALSE(IsWindowVisible(overlay->Window())) << "the system's own bar shows";
+    EXPECT_EQ(SendMessageW(window, SM_ISSKINNED, 0, 0), 0) << "the control hears it unchanged";
+    EXPECT_EQ(SendMessageW(window, LB_GETCOUNT, 0, 0), 40);
+    const int top = TopIndex();
+    const SCROLLBARINFO info = BarInfo(window, OBJID_VSCROLL);
+    ClickAt({(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.bottom - 4});
+    EXPECT_EQ(TopIndex(), top + 1) << "the system's bar scrolls by itself";
+
+    SendMessageW(window, SM_SKINACTIVE, 1, 0);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(overlay->Window()) != FALSE; }, 3s));
+    EXPECT_EQ(SendMessageW(window, SM_ISSKINNED, 0, 0), 1);
+}
+
+TEST_F(SkinScroll, ComboButtonTurnsHotUnderTheMouse) {
+    auto* skinned = Companion<TSkinComBox>(combo_);
+    auto* disabled = Companion<TSkinComBox>(form_->Find<ui::TControl>(L"ComboBox2"));
+    ASSERT_TRUE(skinned && disabled);
+    const RECT button = skinned->ButtonRect();
+    ASSERT_FALSE(IsRectEmpty(&button));
+    HWND box = combo_->Handle();
+    MoveTo(OnScreen(box, {10, 10})); // the text area
+    EXPECT_FALSE(skinned->Hot());
+    MoveTo(OnScreen(box, {(button.left + button.right) / 2, (button.top + button.bottom) / 2}));
+    EXPECT_TRUE(PumpUntil([&] { return skinned->Hot(); }, 2s));
+    // The whole box from the skin's composed combo picture, its hot frame.
+    const TDataSkinBorder& picture = *Elements().ComboButton;
+    RECT r{};
+    GetWindowRect(box, &r);
+    const TPixelImage expected = RenderNineGrid(
+        r.right - r.left, r.bottom - r.top, picture.Image,
+        {picture.LeftWidth, picture.TopHeight, picture.RightWidth, picture.BottomHeight}, false,
+        false, picture.Frame, kComboHot);
+    const TPixelImage shot = ScreenOf(box);
+    std::string difference;
+    for (int y = 0; y < shot.Height && difference.empty(); ++y)
+        for (int x = 0; x < shot.Width; ++x)
+            if (expected.At(x, y) != kKey && expected.At(x, y) != shot.At(x, y)) {
+                difference = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+                break;
+            }
+    EXPECT_EQ(difference, "");
+    MoveTo(OnScreen(box, {10, 10}));
+    EXPECT_TRUE(PumpUntil([&] { return !skinned->Hot(); }, 2s));
+
+    // A disabled box never turns hot.
+    HWND off = form_->Find<ui::TWinControl>(L"ComboBox2")->Handle();
+    const RECT off_button = disabled->ButtonRect();
+    MoveTo(OnScreen(off, {(off_button.left + off_button.right) / 2, 10}));
+    Pump(300ms);
+    EXPECT_FALSE(disabled->Hot());
+}
+
+TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
+    HWND box = combo_->Handle();
+    combo_->SetDroppedDown(true);
+    Pump(300ms);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    HWND list = info.hwndList;
+    ASSERT_TRUE(IsWindowVisible(list));
+    ASSERT_NE(Companion<TSkinComBox>(combo_)->DropDownList(), nullptr);
+
+    std::vector<int>& codes = ListRequests::codes;
+    codes.clear();
+    ListRequests::previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListRequests::Proc)));
+    const SCROLLBARINFO bar = BarInfo(list, OBJID_VSCROLL);
+    const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+    const int y = bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2;
+    MoveTo({x, y});
+    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    std::string drawn = "not seen";
+    WhileTracking(
+        [&] {
+            Button(true);
+            Sleep(200);
+            for (int dy = 5; dy <= 60; dy += 5) {
+                ui_test::MoveMouse({x, y + dy});
+                Sleep(40);
+            }
+            Sleep(300);
+            Button(false);
+        },
+        [&] {
+            // Painted into the list's frame as the overlays paint, the thumb pressed.
+            const SCROLLBARINFO now = BarInfo(list, OBJID_VSCROLL);
+            HDC screen = GetDC(nullptr);
+            const TPixelImage shot = ReadPixels(screen, now.rcScrollBar);
+            ReleaseDC(nullptr, screen);
+            const TScrollLook look = BarLook(list, kScrollThumb, true);
+            drawn = FirstDifference(shot, ExpectedBar(Elements(), look));
+        },
+        600ms);
+    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListRequests::previous));
+    EXPECT_EQ(drawn, "");
+    EXPECT_GT(std::count(codes.begin(), codes.end(), SB_THUMBTRACK), 1) << "scrolls as it moves";
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), SB_THUMBPOSITION), 1);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), SB_ENDSCROLL), 1);
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.back(), SB_ENDSCROLL);
+    EXPECT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top);
+}
+
+TEST_F(SkinScroll, ATaggedListBoxKeepsItsOwnScrollBar) {
+    auto* tagged = form_->Find<ui::TListBox>(L"ListBox2");
+    EXPECT_EQ(SendMessageW(tagged->Handle(), SM_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(Companion<TSkinScrollbar>(tagged), nullptr);
+    const SCROLLBARINFO info = BarInfo(tagged->Handle(), OBJID_VSCROLL);
+    ASSERT_FALSE(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    const POINT centre{(info.rcScrollBar.left + info.rcScrollBar.right) / 2,
+                       (info.rcScrollBar.top + info.rcScrollBar.bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(centre), tagged->Handle()) << "nothing lies over its bar";
+}
+
+TEST_F(SkinScroll, ItsOwnBorderUnlessTheFormDrawsIt) {
+    const TPixel border = PixelFromColor(ui::ColorToRGB(Elements().Colors[kButtonShadow]));
+    const TPixel face = Face(Elements());
+    auto edge = [&](HWND window) {
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        Pump(200ms);
+        const TPixelImage shot = ScreenOf(window);
+        return std::pair{shot.At(0, shot.Height / 2), shot.At(1, shot.Height / 2)};
+    };
+    EXPECT_EQ(edge(list_->Handle()), std::pair(border, face));
+    // Variant 1: the form draws that border itself, the companion leaves the control's own.
+    auto* single = form_->Find<ui::TListBox>(L"ListBox2");
+    TSkinControlPtr made =
+        MakeSkinControl({TSkinControlKind::Scrollbar, TSkinAttach::ScrollHost, false, 1}, single);
+    made->AttachScrollHost(single, form_->Find<TSkinData>(L"SkinData1"), skinner_, nullptr);
+    made_.push_back(std::move(made));
+    EXPECT_NE(edge(single->Handle()).second, face);
+}
+
+TEST_F(SkinScroll, Screenshot) {
+    FillList(40);
+    form_->Find<ui::TScrollBar>(L"ScrollBar2")->SetPosition(25);
+    MoveTo(OnScreen(form_->Handle(), {300, 250}));
+    Pump(500ms);
+    testing_desktop::SaveScreenshot(L"skin_scroll_test_form");
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// What the skinned scroll bars should look like on the screen, composed on pixels from the
+// skin's pictures the way the painters compose on GDI, and what the screen shows: the tests of
+// the scroll-bar overlays compare the two.
+#pragma once
+
+#include "scroll_rules.h"
+
+#include "dc_pixels.h"
+#include "image_ops.h"
+#include "pixel_draw.h"
+#include "skin_catalogue.h"
+#include "ui/color.h"
+
+#include <windows.h>
+
+#include <string>
+
+inline constexpr TPixel kKey = PixelFromColor(kKeyColor);
+
+// What the screen shows of a window.
+inline TPixelImage ScreenOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    TPixelImage pixels = ReadPixels(screen, r);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+inline TPixel Face(const TSkinElements& e) {
+    return PixelFromColor(ui::ColorToRGB(e.Colors[kButtonFace]));
+}
+
+// The skinned bar composed on pixels from the skin's pictures, the way the painters do on GDI.
+inline TPixelImage ExpectedBar(const TSkinElements& e, const TScrollLook& look) {
+    TPixelImage bar(look.Width, look.Height, Face(e));
+    const TScrollPaint paint = ScrollPaintLayout(look);
+    auto frame = [&](const TDataSkinObject* element, const TScrollCell& cell, bool tile) {
+        if (!element) return;
+        const TPixelRect t = cell.Target;
+        const TPixelImage piece = RenderNineGrid(
+            t.Right - t.Left, t.Bottom - t.Top, element->Image,
+            {element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
+            false, tile, element->Frame, cell.Frame);
+        Blit(bar, t.Left, t.Top, piece, element->Trans != 0, kKey);
+    };
+    auto strip_cell = [&](const TScrollCell& cell) {
+        const TPixelRect t = cell.Target;
+        TPixelImage piece(t.Right - t.Left, t.Bottom - t.Top, kKey);
+        StretchCopy(piece, {0, 0, piece.Width, piece.Height}, e.Scrollbar->Image,
+                    StripCell(e.Scrollbar->Image, e.Scrollbar->Frame, cell.Frame, false));
+        Blit(bar, t.Left, t.Top, piece, true, kKey);
+    };
+    const TDataSkinObject* track = look.Vertical ? e.VertScroll.get() : e.HorzScroll.get();
+    frame(track, paint.Track, track && track->Tile != 0);
+    strip_cell(paint.FirstArrow);
+    strip_cell(paint.SecondArrow);
+    if (paint.Thumb)
+        frame(look.Vertical ? e.VertScrollThumb.get() : e.HorzScrollThumb.get(), *paint.Thumb,
+              false);
+    if (paint.Grip) strip_cell(*paint.Grip);
+    return bar;
+}
+
+// The first pixel where `shot` differs from `expected`, or "".
+inline std::string FirstDifference(const TPixelImage& shot, const TPixelImage& expected) {
+    if (shot.Width != expected.Width || shot.Height != expected.Height)
+        return "size " + std::to_string(shot.Width) + "x" + std::to_string(shot.Height) +
+               " against " + std::to_string(expected.Width) + "x" + std::to_string(expected.Height);
+    for (int y = 0; y < shot.Height; ++y)
+        for (int x = 0; x < shot.Width; ++x)
+            if (shot.At(x, y) != expected.At(x, y))
+                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return {};
+}
+
+// The look of a window's vertical bar as the system has it now.
+inline TScrollLook VerticalBarLook(HWND window, const TSkinElements& e, int hitPart, bool pressed) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    GetScrollBarInfo(window, OBJID_VSCROLL, &info);
+    TScrollLook look;
+    look.Width = info.rcScrollBar.right - info.rcScrollBar.left;
+    look.Height = info.rcScrollBar.bottom - info.rcScrollBar.top;
+    look.Arrow = GetSystemMetrics(SM_CXHSCROLL);
+    look.StripSize = e.Scrollbar->Image.Height;
+    look.ThumbStart = info.xyThumbTop;
+    look.ThumbEnd = info.xyThumbBottom;
+    look.HitPart = hitPart;
+    look.Pressed = pressed;
+    return look;
+}
