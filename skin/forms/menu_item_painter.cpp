@@ -6,6 +6,7 @@
 
 #include "dib.h"
 #include "gdi_scope.h"
+#include "kept_surface.h"
 #include "skin_bitmaps.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
@@ -25,6 +26,12 @@ TMargins MarginsOf(const TDataSkinObject& e) {
 
 RECT RectOf(TFrameRect r) {
     return {r.left, r.top, r.right, r.bottom};
+}
+
+// Where items are composed, one after another.
+TDib& ItemSurface(int width, int height) {
+    static thread_local TDib surface;
+    return KeptSurface(surface, width, height);
 }
 
 void Fill(HDC dc, const RECT& r, TColor color) {
@@ -127,8 +134,7 @@ void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList*
     const int h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
     const TSkinElements& e = skin.Elements();
-    TDib work(w, h);
-    const HDC wdc = work.Dc();
+    const HDC wdc = ItemSurface(w, h).Dc();
     const RECT all{0, 0, w, h};
     const bool separator = item.caption == L"-";
     if (!e.MenuItem) {

@@ -8,6 +8,8 @@
 #include "skin_popup_menu.h"
 
 #include "gdi_scope.h"
+#include "kept_surface.h"
+#include "skin_bitmaps.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
 #include "skin_manager.h"
@@ -16,6 +18,8 @@
 
 #include "ui/win_handles.h"
 
+#include <memory>
+
 namespace {
 
 // Width of the popup window's frame, which the skin draws.
@@ -23,11 +27,29 @@ constexpr int kBorder = 3;
 // The system's own: the menu a popup window shows.
 constexpr UINT kGetMenu = 0x01E1; // MN_GETHMENU
 
+// Where a menu is printed before it is copied to the screen.
+const TDib& PaintSurface(int width, int height) {
+    static thread_local TDib surface;
+    return KeptSurface(surface, width, height);
+}
+
+// The bitmaps of the skin's pictures, made once for all the menus of a skin rather than for
+// each menu shown (they notice a new load themselves).
+TSkinBitmaps& BitmapsOf(const TSkinData& skin) {
+    static thread_local const TSkinData* owner = nullptr;
+    static thread_local std::unique_ptr<TSkinBitmaps> bitmaps;
+    if (owner != &skin || !bitmaps) {
+        bitmaps = std::make_unique<TSkinBitmaps>(skin.Elements());
+        owner = &skin;
+    }
+    return *bitmaps;
+}
+
 } // namespace
 
 TWinSkinPopMenu::TWinSkinPopMenu(TSkinData& skin, HWND window, int level)
     : subclass_([this](ui::TMessage& m) { Procedure(m); }), skin_(skin), window_(window),
-      level_(level), bitmaps_(skin.Elements()) {}
+      level_(level) {}
 
 bool TWinSkinPopMenu::Attach() {
     // Menu windows take the ANSI calls: the system's menu class is registered both ways.
@@ -67,7 +89,7 @@ bool TWinSkinPopMenu::RenderBackground() {
     const int h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
     if (background_.Width() != w || background_.Height() != h)
-        background_ = RenderNineGrid(w, h, bitmaps_.Of(e.Image),
+        background_ = RenderNineGrid(w, h, BitmapsOf(skin_).Of(e.Image),
                                      {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight},
                                      false, e.Tile == 1, 1, 1);
     return !background_.Empty();
@@ -134,7 +156,7 @@ void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
         const ui::PaintScope paint(window_);
         RECT client{};
         GetClientRect(window_, &client);
-        TDib work(client.right, client.bottom);
+        const TDib& work = PaintSurface(client.right, client.bottom);
         if (work.Empty()) return;
         ui::TMessage print{WM_PRINTCLIENT, 0, PRF_CLIENT, 0};
         PrintClient(print, work.Dc());

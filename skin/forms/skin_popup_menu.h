@@ -5,7 +5,6 @@
 #pragma once
 
 #include "dib.h"
-#include "skin_bitmaps.h"
 #include "skinner_links.h"
 #include "window_subclass.h"
 
@@ -48,7 +47,6 @@ private:
     int level_;
     mutable HMENU menu_ = nullptr;
     bool fromMenuBar_ = false;
-    TSkinBitmaps bitmaps_;
     TDib background_;
 };
 

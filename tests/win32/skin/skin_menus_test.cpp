@@ -227,10 +227,14 @@ TEST_F(SkinnedMenus, TheMouseOpensAMenuDrawnFromTheSkin) {
     RECT popupRect{};
     std::vector<RECT> items;
     TPixel corner = 0, selected = 0, normal = 0;
+    const auto firstSelected = [this] {
+        return (GetMenuState(menu_->Items[kFile].Handle(), 0, MF_BYPOSITION) & MF_HILITE) != 0;
+    };
     ASSERT_TRUE(RunSteps(
-        {{[] { return OpenAt(kFile); },
+        {// The menu opens with its first item selected; the next tick finds it painted so.
+         {[&] { return OpenAt(kFile) && firstSelected(); }, [] {}},
+         {[] { return true; },
           [&] {
-              Sleep(200);
               const HWND popup = MenuWindows().front();
               GetWindowRect(popup, &popupRect);
               const HMENU file = menu_->Items[kFile].Handle();
