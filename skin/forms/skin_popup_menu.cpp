@@ -47,9 +47,8 @@ TSkinBitmaps& BitmapsOf(const TSkinData& skin) {
 
 } // namespace
 
-TWinSkinPopMenu::TWinSkinPopMenu(TSkinData& skin, HWND window, int level)
-    : subclass_([this](ui::TMessage& m) { Procedure(m); }), skin_(skin), window_(window),
-      level_(level) {}
+TWinSkinPopMenu::TWinSkinPopMenu(TSkinData& skin, HWND window)
+    : subclass_([this](ui::TMessage& m) { Procedure(m); }), skin_(skin), window_(window) {}
 
 bool TWinSkinPopMenu::Attach() {
     // Menu windows take the ANSI calls: the system's menu class is registered both ways.
@@ -171,9 +170,7 @@ void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
 }
 
 TPopupSkinnerLink* CreateWinSkinPopMenu(TSkinData& skin, HWND window) {
-    const TSkinManage* manager = SkinManage();
-    const int level = manager ? static_cast<int>(manager->PopupMenus().size()) : 0;
-    auto* popup = new TWinSkinPopMenu(skin, window, level);
+    auto* popup = new TWinSkinPopMenu(skin, window);
     if (popup->Attach()) return popup;
     popup->FreeSkinner();
     return nullptr;

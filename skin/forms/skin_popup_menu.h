@@ -14,8 +14,7 @@ class TSkinData;
 
 class TWinSkinPopMenu final : public TPopupSkinnerLink {
 public:
-    // `level` 0 is a top-level popup, deeper ones are submenus.
-    TWinSkinPopMenu(TSkinData& skin, HWND window, int level);
+    TWinSkinPopMenu(TSkinData& skin, HWND window);
     TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
     TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
     // Subclasses the window; false when the system refuses.
@@ -23,8 +22,6 @@ public:
 
     HWND Window() const override { return window_; }
     void SetFromMenuBar(bool fromMenuBar) override { fromMenuBar_ = fromMenuBar; }
-    bool FromMenuBar() const { return fromMenuBar_; }
-    int Level() const { return level_; }
     // The menu the window shows: as bound by the item painter, else as the window tells.
     HMENU Menu() const override;
     void SetMenu(HMENU menu) override { menu_ = menu; }
@@ -44,7 +41,6 @@ private:
     TWindowSubclass subclass_;
     TSkinData& skin_;
     HWND window_;
-    int level_;
     mutable HMENU menu_ = nullptr;
     bool fromMenuBar_ = false;
     TDib background_;
