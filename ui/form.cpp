@@ -3,6 +3,7 @@
 
 #include "application.h"
 #include "form_binding.h"
+#include "menus.h"
 #include "prop_builders.h"
 #include "stdctrls.h"
 
@@ -172,6 +173,8 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::InitializeWnd() {
     // A size set as a client size keeps the client size whatever the frame turned out to be.
+    // The menu bar first: it takes its height from the client area.
+    if (menu_) ::SetMenu(handle_, menu_->MenuBar());
     if (client_width_ >= 0) SetClientWidth(client_width_);
     if (client_height_ >= 0) SetClientHeight(client_height_);
     ApplyIcon();
@@ -200,6 +203,34 @@ void TForm::SetActiveControl(TWinControl* c) {
 void TForm::Notification(TComponent* c, TOperation op) {
     TWinControl::Notification(c, op);
     if (op == TOperation::opRemove && c == active_control_) active_control_ = nullptr;
+    if (op == TOperation::opRemove && c == menu_) SetMenu(nullptr);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu_ == menu) return;
+    if (menu_) menu_->RemoveFreeNotification(this);
+    menu_ = menu;
+    if (menu_) menu_->FreeNotification(this);
+    if (handle_) {
+        ::SetMenu(handle_, menu_ ? menu_->MenuBar() : nullptr);
+        MenuChanged();
+    }
+}
+
+bool TForm::MenuMessage(TMessage& msg) {
+    if (!menu_) return false;
+    switch (msg.Msg) {
+    case WM_COMMAND:
+        // From a menu: no control, notification code 0.
+        return msg.LParam == 0 && HIWORD(msg.WParam) == 0 &&
+               menu_->DispatchCommand(LOWORD(msg.WParam));
+    case WM_MEASUREITEM:
+        return menu_->DispatchMeasure(*reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam));
+    case WM_DRAWITEM:
+        return menu_->DispatchDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(msg.LParam));
+    default:
+        return false;
+    }
 }
 
 void TForm::FocusControl(TWinControl* c) {
@@ -294,6 +325,10 @@ bool TForm::DialogKey(WPARAM key) {
 }
 
 void TForm::WndProc(TMessage& msg) {
+    if (MenuMessage(msg)) {
+        msg.Result = 1;
+        return;
+    }
     switch (msg.Msg) {
     case WM_CLOSE:
         Close();

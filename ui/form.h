@@ -7,6 +7,8 @@
 
 namespace ui {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -59,6 +61,9 @@ public:
     void Close();
     // Frees the form once the messages in flight are handled.
     void Release();
+    // The form's menu bar, or none; its commands and owner-drawn items go to it.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
     // Tells the form (and whoever hooks it) that its menu changed.
     void MenuChanged() { Perform(CM_MENUCHANGED); }
 
@@ -84,6 +89,8 @@ protected:
 
 private:
     bool DialogKey(WPARAM key);
+    // A command or an owner-drawn item of the menu bar; false for anything else.
+    bool MenuMessage(TMessage& msg);
     TControl* FindButton(bool default_button);
     // What the frame adds to the client size: from the window once it exists, else from
     // the styles it will have.
@@ -97,6 +104,7 @@ private:
     bool key_preview_ = false;
     std::unique_ptr<TIcon> icon_;
     TWinControl* active_control_ = nullptr;
+    TMainMenu* menu_ = nullptr;
     bool active_ = false;
     bool destroying_fired_ = false;
     OwnedIcon small_icon_;

@@ -1,54 +1,205 @@
-// Popup menus on native menus made for each showing.
+// Menus on native menus made for each showing (popups) or kept while the form shows them (menu
+// bars).
 #include "menus.h"
 
 #include "application.h"
-
-#include <memory>
+#include "graphics.h"
+#include "message_window.h"
 
 namespace ui {
 
 namespace {
 
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
+// Command ids of every menu of the process, from 1 up (0 is what TrackPopupMenu returns for no
+// choice) and below the system commands, which an owner-drawn system menu sends as WM_COMMAND.
+UINT NextCommand() {
+    static UINT next = 0;
+    next = next % 0xEFFF + 1;
+    return next;
+}
+
+// Gap between a caption and its shortcut text.
+constexpr int kShortCutGap = 15;
+
+TMenuItem* FindIn(std::vector<TMenuItem>& items, const std::function<bool(TMenuItem&)>& match) {
+    for (TMenuItem& item : items) {
+        if (match(item)) return &item;
+        if (TMenuItem* found = FindIn(item.Items, match)) return found;
+    }
+    return nullptr;
+}
 
 } // namespace
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
+SIZE MeasureMenuItem(HDC dc, const TMenuItem& item, const TImageList* images) {
+    // A separator is a thin line.
+    if (item.IsSeparator()) return {0, 8};
+    int width = MenuTextWidth(dc, item.Caption) + (images ? images->Width() : 0);
+    if (!item.ShortCut.empty()) width += kShortCutGap + MenuTextWidth(dc, item.ShortCut);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    const int height = std::max<int>(tm.tmHeight + 6, images ? images->Height() + 4 : 0);
+    return {width, height};
+}
+
+HFONT MenuFont() {
+    static const GdiHandle<HFONT> font = [] {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof(metrics);
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        return GdiHandle<HFONT>(CreateFontIndirectW(&metrics.lfMenuFont));
+    }();
+    return font.get();
+}
+
+int MenuTextWidth(HDC dc, const std::wstring& caption) {
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
+              DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
+    return r.right - r.left;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner) {}
+
+TMenu::~TMenu() {
+    FreeNative();
+}
+
+const TClassInfo& TMenu::StaticClass() {
+    static const TClassInfo info(L"TMenu", &TComponent::StaticClass());
+    return info;
+}
+
+TMenuItem* TMenu::FindItem(UINT command) {
+    if (command == 0) return nullptr;
+    return FindIn(Items, [command](TMenuItem& i) { return i.command_ == command; });
+}
+
+TMenuItem* TMenu::FindItemByHandle(HMENU submenu) {
+    if (!submenu) return nullptr;
+    return FindIn(Items, [submenu](TMenuItem& i) { return i.handle_ == submenu; });
+}
+
+bool TMenu::DispatchCommand(UINT command) {
+    TMenuItem* item = FindItem(command);
+    if (!item) return false;
+    if (item->OnClick) item->OnClick(*item);
+    return true;
+}
+
+bool TMenu::DispatchMeasure(MEASUREITEMSTRUCT& m) {
+    if (m.CtlType != ODT_MENU) return false;
+    TMenuItem* item = FindItem(m.itemID);
+    if (!item || !item->OnDrawItem) return false;
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, MenuFont());
+    const SIZE size = MeasureMenuItem(dc, *item, Images);
+    int width = size.cx;
+    int height = size.cy;
+    if (item->OnMeasureItem) item->OnMeasureItem(*item, dc, width, height);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    m.itemWidth = static_cast<UINT>(std::max(width, 0));
+    m.itemHeight = static_cast<UINT>(std::max(height, 1));
+    return true;
+}
+
+bool TMenu::DispatchDraw(const DRAWITEMSTRUCT& d) {
+    if (d.CtlType != ODT_MENU) return false;
+    TMenuItem* item = FindItem(d.itemID);
+    if (!item || !item->OnDrawItem) return false;
+    item->OnDrawItem(*item, {d.hDC, d.rcItem, (d.itemState & ODS_SELECTED) != 0,
+                             reinterpret_cast<HMENU>(d.hwndItem)});
+    return true;
+}
+
+HMENU TMenu::Build(bool menuBar) {
+    FreeNative();
+    menu_ = menuBar ? CreateMenu() : CreatePopupMenu();
+    if (menu_) Fill(menu_, Items);
+    return menu_;
+}
+
+void TMenu::Fill(HMENU menu, std::vector<TMenuItem>& items) {
+    for (TMenuItem& item : items) {
+        item.command_ = NextCommand();
+        item.handle_ = nullptr;
+        if (!item.Visible) continue;
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+        info.wID = item.command_;
+        info.fState = (item.Enabled ? 0u : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0u) |
+                      (item.Default ? MFS_DEFAULT : 0u);
+        const std::wstring text =
+            item.ShortCut.empty() ? item.Caption : item.Caption + L'\t' + item.ShortCut;
+        info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+        if (item.IsSeparator()) info.fType |= MFT_SEPARATOR;
+        // An owner-drawn item keeps its text: the menu's keyboard and other readers use it.
+        if (OwnerDraw && item.OnDrawItem) info.fType |= MFT_OWNERDRAW;
+        if (!item.Items.empty()) {
+            item.handle_ = CreatePopupMenu();
+            Fill(item.handle_, item.Items);
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = item.handle_;
+        }
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+    }
+}
+
+void TMenu::FreeNative() {
+    // Submenus go with their menu.
+    if (menu_) DestroyMenu(menu_);
+    menu_ = nullptr;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
+
+const TClassInfo& TMainMenu::StaticClass() {
+    static const TClassInfo info(L"TMainMenu", &TMenu::StaticClass());
+    return info;
+}
+
+HMENU TMainMenu::MenuBar() {
+    return Handle() ? Handle() : Build(true);
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+
+TPopupMenu::~TPopupMenu() = default;
 
 const TClassInfo& TPopupMenu::StaticClass() {
-    static const TClassInfo info(L"TPopupMenu", &TComponent::StaticClass());
+    static const TClassInfo info(L"TPopupMenu", &TMenu::StaticClass());
     return info;
 }
 
 int TPopupMenu::Popup(int x, int y) {
-    const std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter> menu(CreatePopupMenu());
-    if (!menu) return -1;
-    for (std::size_t i = 0; i < Items.size(); ++i) {
-        const TMenuItem& item = Items[i];
-        // Command ids count from 1: 0 is what TrackPopupMenu returns for no choice.
-        const auto id = static_cast<UINT_PTR>(i + 1);
-        if (item.Caption == L"-") {
-            AppendMenuW(menu.get(), MF_SEPARATOR, id, nullptr);
-            continue;
-        }
-        const std::wstring text =
-            item.ShortCut.empty() ? item.Caption : item.Caption + L'\t' + item.ShortCut;
-        AppendMenuW(menu.get(),
-                    MF_STRING | (item.Enabled ? 0u : MF_GRAYED) | (item.Checked ? MF_CHECKED : 0u),
-                    id, text.c_str());
+    if (!window_) {
+        TMessageWindowParams params;
+        params.class_name = L"TPopupList";
+        // Menus are owned by a real (never shown) window, not a message-only one.
+        params.message_only = false;
+        window_ = std::make_unique<TMessageWindow>(
+            params, [this](UINT msg, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+                if (msg == WM_MEASUREITEM &&
+                    DispatchMeasure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
+                    return TRUE;
+                if (msg == WM_DRAWITEM && DispatchDraw(*reinterpret_cast<DRAWITEMSTRUCT*>(lp)))
+                    return TRUE;
+                return std::nullopt;
+            });
     }
-    const HWND owner = Application ? Application->Handle() : GetActiveWindow();
-    menu_ = menu.get();
-    const int chosen = static_cast<int>(
-        TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                       x, y, 0, owner, nullptr));
-    menu_ = nullptr;
-    if (chosen <= 0 || static_cast<std::size_t>(chosen) > Items.size()) return -1;
-    TMenuItem& item = Items[static_cast<std::size_t>(chosen - 1)];
-    if (item.OnClick) item.OnClick(item);
-    return chosen - 1;
+    const HMENU menu = Build(false);
+    if (!menu) return -1;
+    const auto chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
+                       0, window_->Handle(), nullptr));
+    int index = -1;
+    for (std::size_t i = 0; i < Items.size(); ++i)
+        if (chosen != 0 && Items[i].Command() == chosen) index = static_cast<int>(i);
+    FreeNative();
+    if (TMenuItem* item = FindItem(chosen); item && item->OnClick) item->OnClick(*item);
+    return index;
 }
 
 } // namespace ui

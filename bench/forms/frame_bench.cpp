@@ -26,18 +26,6 @@ namespace {
 
 constexpr int kRounds = 200;
 
-void Pump(double ms) {
-    const double end = bench::Now() + ms;
-    MSG msg;
-    while (bench::Now() < end) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(1);
-    }
-}
-
 template <typename Work> void Row(const char* what, Work work) {
     std::vector<double> samples;
     for (int i = 0; i < kRounds; ++i) {
@@ -61,7 +49,7 @@ int main(int argc, char** argv) {
     auto* form = new TForm1(&app, StoredDescription());
     form->Show();
     SetForegroundWindow(form->Handle());
-    Pump(1500);
+    bench::PumpFor(1500);
     const double after = bench::PrivateMiB(GetCurrentProcessId());
     std::printf("%s: private memory of the shown main window %7.2f MiB\n",
                 bare ? "bare" : "skinned", after - before);

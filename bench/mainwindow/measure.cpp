@@ -80,6 +80,18 @@ bool InSkinFrame(HWND main) {
     return outer.right - outer.left == 271 && outer.bottom - outer.top == 384;
 }
 
+void PumpFor(double ms) {
+    const double end = Now() + ms;
+    MSG msg;
+    while (Now() < end) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(1);
+    }
+}
+
 double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text) {
     const LRESULT before = Count(pellico.ListBox());
     const double start = Now();

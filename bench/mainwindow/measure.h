@@ -16,6 +16,9 @@ namespace bench {
 // Milliseconds from the performance counter.
 double Now();
 
+// Handles this thread's messages for `ms` milliseconds.
+void PumpFor(double ms);
+
 // The value at fraction `p` (0 to 1) of the sorted samples, the nearest rank; `values` not empty.
 double Percentile(std::vector<double> values, double p);
 

@@ -425,6 +425,8 @@ void TSkinManage::MarkPopupMenus() {
 }
 
 void TSkinManage::BindPopupMenu(HMENU menu) {
+    // A menu already bound stays with its window.
+    if (!menu || PopupMenuOf(menu)) return;
     for (auto it = popupMenus_.rbegin(); it != popupMenus_.rend(); ++it) {
         if (!(*it)->Menu()) {
             (*it)->SetMenu(menu);
@@ -433,9 +435,10 @@ void TSkinManage::BindPopupMenu(HMENU menu) {
     }
 }
 
-HBITMAP TSkinManage::PopupMenuBitmap(HMENU menu) const {
+const TPopupSkinnerLink* TSkinManage::PopupMenuOf(HMENU menu) const {
+    if (!menu) return nullptr;
     for (const TPopupSkinnerLink* popup : popupMenus_)
-        if (popup->Menu() == menu) return popup->Bitmap();
+        if (popup->Menu() == menu) return popup;
     return nullptr;
 }
 

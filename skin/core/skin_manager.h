@@ -62,7 +62,8 @@ public:
     void MarkPopupMenus();
     // Gives the menu handle to the newest popup skinner that has none.
     void BindPopupMenu(HMENU menu);
-    HBITMAP PopupMenuBitmap(HMENU menu) const;
+    // The popup skinner bound to that menu handle, or none.
+    const TPopupSkinnerLink* PopupMenuOf(HMENU menu) const;
     // The timer's handler.
     void RunPendingAction();
 

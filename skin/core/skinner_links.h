@@ -50,8 +50,11 @@ public:
     virtual void SetFromMenuBar(bool fromMenuBar) = 0;
     virtual HMENU Menu() const = 0;
     virtual void SetMenu(HMENU menu) = 0;
-    // The off-screen picture of the menu.
-    virtual HBITMAP Bitmap() const = 0;
+    // The memory DC holding the off-screen picture of the whole menu window (its skinned
+    // background), or none before it was first painted.
+    virtual HDC Background() const = 0;
+    // Where the window's client area (the items' coordinates) starts in that picture.
+    virtual POINT ClientOffset() const = 0;
     // Restores the window and frees the skinner.
     virtual void FreeSkinner() = 0;
 

@@ -8,6 +8,7 @@
 #include "skin_manager.h"
 #include "skin_messages.h"
 #include "skin_platform.h"
+#include "skin_popup_menu.h"
 
 #include "ui/form.h"
 #include "ui/menus.h"
@@ -354,5 +355,5 @@ TFormSkinnerLink* CreateWinSkinForm(TSkinData& skin, ui::TControl* control, HWND
 }
 
 void UseFormSkinning() {
-    UseSkinManage(CreateWinSkinForm, nullptr);
+    UseSkinManage(CreateWinSkinForm, CreateWinSkinPopMenu);
 }

@@ -12,6 +12,7 @@
 #include "caption_rules.h"
 #include "nc_object.h"
 #include "skin_form_rules.h"
+#include "skin_menu_bar.h"
 
 #include "control_discovery_rules.h"
 #include "control_hook.h"
@@ -28,15 +29,19 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class TSkinData;
 namespace ui {
 class TForm;
+class TImageList;
 class TPopupMenu;
 class TTimer;
 class TWinControl;
+struct TMenuItem;
+struct TMenuItemDraw;
 } // namespace ui
 
 class TWinSkinForm : public ui::TComponent, public TFormSkinnerLink, public TSkinControlHost {
@@ -96,6 +101,16 @@ public:
     // The caption-text rectangle of the last title painted, and how often the region was cut.
     TFrameRect CaptionRect() const { return captionRect_; }
     int RegionBuilds() const { return regionBuilds_; }
+
+    // ---- The menu bar's part.
+    // The skinned menu bar, or none.
+    const TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+    // Opens the menu of bar button `index`; true when a menu was tracked.
+    bool OpenMenuBarItem(std::size_t index);
+    // Clicks bar button `index` as the mouse would, through the message queue.
+    void SimulateMenuBarClick(std::size_t index);
+    // The bar button whose menu is open (any window's), or none.
+    static std::optional<std::size_t> OpenMenuBarIndex();
 
     // ---- The caption buttons' and system menu's part.
     void CreateCaptionButtons();
@@ -182,6 +197,8 @@ private:
     void MinimiseToggle();
     void SendToActiveMdiChild(unsigned command);
     void RebuildSystemMenu();
+    // An empty skinned system menu: owner-drawn with the skin's menu glyphs.
+    std::unique_ptr<ui::TPopupMenu> NewSystemMenuPopup();
     void HideCaptionHint();
 
     // ---- The menu bar's part.
@@ -198,8 +215,26 @@ private:
     bool OpenMenuBarItemAt(POINT screen);
     bool OpenMenuBarItemByKey(unsigned key);
     void OwnerDrawMenus(bool on);
+    // Gives every item of `items` (submenus included) the menu item painter and the skin's
+    // measure: the popup item measure, or the bar item measure for a main menu's submenus.
+    void SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TImageList* images,
+                       bool barMeasure);
+    // The menu item painter on a class-library item.
+    void DrawMenuItem(const ui::TMenuItem& item, const ui::TMenuItemDraw& draw,
+                      const ui::TImageList* images);
     // Owner-drawn menu items (WM_DRAWITEM, WM_MEASUREITEM); false leaves them to the window.
     bool MenuItemMessage(ui::TMessage& msg);
+    bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
+    bool DrawNativeMenuItem(const DRAWITEMSTRUCT& draw);
+    // The menu bar strip of a frame painted into `dc`.
+    void PaintMenuBar(HDC dc, const RECT& bar, int windowWidth);
+    // Marks the items of a menu-bar submenu owner-drawn, all but those the system draws.
+    void MarkOwnerDraw(HMENU menu);
+    // What the message-filter hook sees while a menu-bar menu is open.
+    static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wp, LPARAM lp);
+    void MenuFilterMessage(MSG& msg);
+    // WM_MENUSELECT while a menu-bar menu is open: where the keyboard is in it.
+    void MenuSelected(WPARAM wp, LPARAM lp);
 
     // ---- The control discovery's part.
     void AssignControls();
@@ -278,6 +313,13 @@ private:
     std::vector<TControlAssignment> assignments_;
     ui::TCanvas controlCanvas_;
     TSkinControl* mouseControl_ = nullptr;
+    // The menu bar and the submenu it tracks.
+    std::unique_ptr<TWinSkinMenu> menuBar_;
+    HMENU trackedPopup_ = nullptr;
+    struct {
+        HMENU menu = nullptr;    // the menu of the selected item
+        bool hasSubmenu = false; // the selected item opens one
+    } menuSelection_;
     bool systemMenuOpened_ = false;
     std::uint32_t systemMenuTime_ = 0;
     int doubleClickTime_ = static_cast<int>(GetDoubleClickTime());

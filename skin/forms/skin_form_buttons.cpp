@@ -2,8 +2,8 @@
 // elements, shown and placed for each title painted, tracked under the mouse, clicked.
 //
 // The system menu is a popup built from the window's own system menu, its items enabled for
-// the window's state, or the fixed list of older systems; its items are drawn as plain menu
-// items.
+// the window's state, or the fixed list of older systems; its items are drawn by the menu item
+// painter with the skin's menu glyphs.
 #include "skin_form.h"
 
 #include "gdi_scope.h"
@@ -159,7 +159,10 @@ TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT frame) const {
 
 bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
     const POINT screen = PointOf(m.LParam);
-    TWinSysButton* button = CaptionButtonAt(FramePoint(screen));
+    const POINT frame = FramePoint(screen);
+    TWinSysButton* button = CaptionButtonAt(frame);
+    TMenuBtn* barButton = button || !menuBar_ ? nullptr : menuBar_->HitTest(frame);
+    TNCObject* object = button ? static_cast<TNCObject*>(button) : barButton;
     const auto swallow = [&m] {
         m.Result = 0;
         return true;
@@ -167,8 +170,8 @@ bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
     switch (m.Msg) {
     case WM_NCMOUSEMOVE:
         if (!active_) return swallow();
-        if (button) {
-            button->DoMouseMove();
+        if (object) {
+            object->DoMouseMove();
             return swallow();
         }
         if (hot_) {
@@ -178,9 +181,11 @@ bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
         return false;
     case WM_NCLBUTTONDOWN:
         HideCaptionHint();
-        if (button) {
+        if (object) {
             if (!active_) SetForegroundWindow(window_);
-            button->DoMouseDown();
+            object->DoMouseDown();
+            // The bar button stays hot while its menu is open.
+            if (barButton) OpenMenuBarItem(barButton->Index());
             return swallow();
         }
         // A maximised window is not dragged by its caption.
@@ -189,15 +194,15 @@ bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
         return false;
     case WM_NCLBUTTONUP:
         HideCaptionHint();
-        if (!button) return false;
-        if (button == hot_) {
+        if (!object) return false;
+        if (button && button == hot_) {
             button->DoMouseUp();
             CaptionButtonClick(*button, screen);
         }
         return swallow();
     case WM_NCLBUTTONDBLCLK:
-        if (button) {
-            const TDataSkinSysButton* e = ElementOf(*button);
+        if (object) {
+            const TDataSkinSysButton* e = button ? ElementOf(*button) : nullptr;
             if (e && IsSystemMenuButton(e->Action)) StopHoverAndPost(WM_SYSCOMMAND, SC_CLOSE);
             return swallow();
         }
@@ -361,8 +366,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
 void TWinSkinForm::RebuildSystemMenu() {
     systemMenuPopup_.reset();
     if (const auto fixed = FixedSystemMenu(platform_, buttonFlags_)) {
-        auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
-        popup->SetTag(kSystemMenuTag);
+        auto popup = NewSystemMenuPopup();
         for (const TFixedMenuItem& fixedItem : *fixed) {
             ui::TMenuItem item;
             item.Caption = fixedItem.caption;
@@ -374,13 +378,13 @@ void TWinSkinForm::RebuildSystemMenu() {
             };
             popup->Items.push_back(std::move(item));
         }
+        SkinMenuItems(popup->Items, popup->Images, false);
         systemMenuPopup_ = std::move(popup);
         return;
     }
     if (!systemMenu_) systemMenu_ = GetSystemMenu(window_, FALSE);
     if (!systemMenu_ || !(buttonFlags_ & cbHasSystemMenu)) return;
-    auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
-    popup->SetTag(kSystemMenuTag);
+    auto popup = NewSystemMenuPopup();
     const int count = GetMenuItemCount(systemMenu_);
     for (int i = 0; i < count; ++i) {
         wchar_t text[kMenuTextBuffer] = {};
@@ -403,7 +407,16 @@ void TWinSkinForm::RebuildSystemMenu() {
         };
         popup->Items.push_back(std::move(item));
     }
+    SkinMenuItems(popup->Items, popup->Images, false);
     systemMenuPopup_ = std::move(popup);
+}
+
+std::unique_ptr<ui::TPopupMenu> TWinSkinForm::NewSystemMenuPopup() {
+    auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
+    popup->SetTag(kSystemMenuTag);
+    popup->OwnerDraw = true;
+    popup->Images = &skin_->MenuGlyphs;
+    return popup;
 }
 
 void TWinSkinForm::FixedSystemMenuClick(TFixedMenuClick click) {

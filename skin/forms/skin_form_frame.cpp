@@ -64,7 +64,11 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         if (windowState_ != TWindowState::Minimised && menuBarHeight_ > 0) {
             const RECT bar{frame_.left, frame_.title, w - frame_.right,
                            frame_.title + menuBarHeight_};
-            FillRect(target, &bar, skin_->FaceBrush());
+            if (menuBar_) {
+                PaintMenuBar(target, bar, w);
+            } else {
+                FillRect(target, &bar, skin_->FaceBrush());
+            }
         }
     } catch (...) {
         // A frame that cannot be painted is left as it is; the window goes on working.

@@ -8,6 +8,7 @@
 #include "skinned_main_window.h"
 
 #include "dc_pixels.h"
+#include "dib.h"
 #include "frame_region.h"
 #include "image_ops.h"
 #include "pixel_draw.h"
@@ -30,6 +31,15 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr TPixel kKey = PixelFromColor(kKeyColor);
+
+// A right click where the mouse is.
+void RightClick() {
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
 
 class SkinnedMainWindow : public SkinnedMainWindowTest {
 protected:
@@ -319,11 +329,7 @@ TEST_F(SkinnedMainWindow, SystemMenuFromTheCaptionAndAltSpace) {
     ASSERT_TRUE(WhileSystemMenuOpen(
         [&] {
             MoveTo(caption);
-            INPUT in[2]{};
-            in[0].type = in[1].type = INPUT_MOUSE;
-            in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-            in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-            SendInput(2, in, sizeof(INPUT));
+            RightClick();
         },
         [&](const ui::TPopupMenu& popup) {
             for (const ui::TMenuItem& item : popup.Items)
@@ -430,11 +436,7 @@ private:
             stable_ = 0;
         }
         if (!SettledAt(*target_)) return;
-        INPUT in[2]{};
-        in[0].type = in[1].type = INPUT_MOUSE;
-        in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-        in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-        SendInput(2, in, sizeof(INPUT));
+        RightClick();
         sent_ = true;
     }
     static void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
@@ -485,11 +487,7 @@ TEST_F(SkinnedMainWindowSlowDoubleClick, DoubleRightClickOnTheCaption) {
         closes_ = 0;
         MoveTo(c.at);
         SecondRightClick second;
-        INPUT in[2]{};
-        in[0].type = in[1].type = INPUT_MOUSE;
-        in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-        in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-        SendInput(2, in, sizeof(INPUT));
+        RightClick();
         EXPECT_TRUE(PumpUntil([&] { return second.Sent(); })) << c.what;
         Pump(500ms);
         EXPECT_EQ(second.Entered(), 1) << c.what;
@@ -499,6 +497,112 @@ TEST_F(SkinnedMainWindowSlowDoubleClick, DoubleRightClickOnTheCaption) {
         // Apart from the next case's clicks.
         Pump(std::chrono::milliseconds(GetDoubleClickTime() + 50));
     }
+}
+
+// The popup window's pixels on the screen and where its items are.
+struct TShownMenu {
+    TPixelImage pixels;
+    RECT window{};
+    std::vector<RECT> items; // screen coordinates
+};
+
+TShownMenu ShownMenu(HMENU menu) {
+    TShownMenu shown;
+    const HWND popup = FindWindowW(L"#32768", nullptr);
+    if (!popup) return shown;
+    GetWindowRect(popup, &shown.window);
+    HDC screen = GetDC(nullptr);
+    shown.pixels = ReadPixels(screen, shown.window);
+    ReleaseDC(nullptr, screen);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        RECT r{};
+        GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r);
+        shown.items.push_back(r);
+    }
+    return shown;
+}
+
+TEST_F(SkinnedMainWindow, SystemMenuDrawnFromTheSkin) {
+    const TDataSkinObject* background = Skin().MenuBackground.get();
+    const TDataSkinObject* itemStrip = Skin().MenuItem.get();
+    ASSERT_NE(background, nullptr);
+    ASSERT_NE(itemStrip, nullptr);
+    const ui::TImageList& glyphs = form_->SkinData1->MenuGlyphs;
+    ASSERT_GE(glyphs.Count(), 4) << "the program's menu glyphs";
+    TShownMenu shown;
+    std::vector<ui::TMenuItem> items;
+    const RECT r = WindowRect();
+    ASSERT_TRUE(WhileSystemMenuOpen(
+        [&] {
+            MoveTo({r.left + 150, r.top + 13});
+            RightClick();
+        },
+        [&](const ui::TPopupMenu& popup) {
+            // Painted once the menu's loop has run a while.
+            MSG m;
+            for (int i = 0; i < 20; ++i) {
+                while (PeekMessageW(&m, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+                    DispatchMessageW(&m);
+                Sleep(10);
+            }
+            shown = ShownMenu(popup.Handle());
+            items = popup.Items;
+            testing_desktop::SaveScreenshot(L"skinned_main_system_menu");
+            EndMenu();
+        }));
+    ASSERT_EQ(shown.items.size(), items.size());
+    ASSERT_GT(shown.pixels.Width, 0);
+
+    // The frame: the MenuBackground picture's fixed corners, as they are.
+    const int w = shown.pixels.Width, h = shown.pixels.Height;
+    const TPixelImage& bg = background->Image;
+    EXPECT_EQ(Compare(shown.pixels, Crop(bg, {0, 0, background->LeftWidth, background->TopHeight}),
+                      0, 0, "top-left corner of the menu"),
+              "");
+    EXPECT_EQ(Compare(shown.pixels,
+                      Crop(bg, {bg.Width - background->RightWidth,
+                                bg.Height - background->BottomHeight, bg.Width, bg.Height}),
+                      w - background->RightWidth, h - background->BottomHeight,
+                      "bottom-right corner of the menu"),
+              "");
+
+    // The glyphs of restore, maximise, minimise and close, 16 x 16 in the glyph column.
+    int glyphsSeen = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].ImageIndex < 0) continue;
+        TDib expected(16, 16);
+        const RECT all{0, 0, 16, 16};
+        const ui::GdiHandle<HBRUSH> key(CreateSolidBrush(RGB(255, 0, 255)));
+        FillRect(expected.Dc(), &all, key.get());
+        glyphs.Draw(expected.Dc(), 0, 0, items[i].ImageIndex);
+        TPixelImage glyph = expected.Pixels();
+        // A disabled item shows its glyph greyed: only the enabled ones compare as they are.
+        if (!items[i].Enabled) continue;
+        const RECT& ir = shown.items[i];
+        const int x = ir.left - shown.window.left + 1 + itemStrip->LeftWidth;
+        const int y = ir.top - shown.window.top + (ir.bottom - ir.top - 16) / 2;
+        EXPECT_EQ(
+            Compare(shown.pixels, glyph, x, y, "glyph " + std::to_string(items[i].ImageIndex)), "");
+        ++glyphsSeen;
+    }
+    EXPECT_GE(glyphsSeen, 1) << "close is enabled and has a glyph";
+
+    // Items that are not selected: the item strip's normal cell fills their middle, left of the
+    // text, or, where the cell leaves its key colour out, the menu's background shows.
+    const TPixelImage normalCell = Crop(itemStrip->Image, StripCell(itemStrip->Image, 5, 1, false));
+    TPixel cellMiddle = normalCell.At(normalCell.Width / 2, normalCell.Height / 2) & 0xFFFFFF;
+    if (cellMiddle == kKey) cellMiddle = bg.At(bg.Width / 2, bg.Height / 2) & 0xFFFFFF;
+    int itemsSeen = 0, textItems = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].IsSeparator()) continue;
+        ++textItems;
+        const RECT& ir = shown.items[i];
+        const int y = (ir.top + ir.bottom) / 2 - shown.window.top;
+        // Right of the glyph column and before the text: 16 + 3 from the column's left.
+        const int x = ir.left - shown.window.left + 1 + itemStrip->LeftWidth + 17;
+        if ((shown.pixels.At(x, y) & 0xFFFFFF) == cellMiddle) ++itemsSeen;
+    }
+    EXPECT_EQ(itemsSeen, textItems);
 }
 
 TEST_F(SkinnedMainWindow, FixedSystemMenuCommands) {

@@ -541,7 +541,8 @@ public:
     void SetFromMenuBar(bool v) override { fromMenuBar = v; }
     HMENU Menu() const override { return menu_; }
     void SetMenu(HMENU menu) override { menu_ = menu; }
-    HBITMAP Bitmap() const override { return nullptr; }
+    HDC Background() const override { return nullptr; }
+    POINT ClientOffset() const override { return {}; }
     void FreeSkinner() override {
         std::erase(alive_, this);
         delete this;

@@ -1,0 +1,171 @@
+// The menu item painter. The item is composed off-screen at its size and copied in one blit:
+// the popup window's background under it, the item picture, the glyph and the texts.
+#include "menu_item_painter.h"
+
+#include "menu_rules.h"
+
+#include "dib.h"
+#include "gdi_scope.h"
+#include "kept_surface.h"
+#include "skin_bitmaps.h"
+#include "skin_data.h"
+#include "skin_draw_text.h"
+#include "skin_manager.h"
+#include "skin_paint.h"
+
+#include "ui/menus.h"
+
+namespace {
+
+// The system's check-mark bitmap (OBM_CHECK, an OEM resource).
+constexpr WORD kCheckMark = 32760;
+
+TMargins MarginsOf(const TDataSkinObject& e) {
+    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+}
+
+RECT RectOf(TFrameRect r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// Where items are composed, one after another.
+TDib& ItemSurface(int width, int height) {
+    static thread_local TDib surface;
+    return KeptSurface(surface, width, height);
+}
+
+void Fill(HDC dc, const RECT& r, TColor color) {
+    const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(ui::ColorRef(color)));
+    FillRect(dc, &r, brush.get());
+}
+
+// The part of the popup window's background under the item, or false when the window has
+// none.
+bool CopyPopupBackground(HDC dc, int width, int height, const RECT& item, HMENU menu) {
+    const TSkinManage* manager = SkinManage();
+    const TPopupSkinnerLink* popup = manager ? manager->PopupMenuOf(menu) : nullptr;
+    const HDC background = popup ? popup->Background() : nullptr;
+    if (!background) return false;
+    const POINT offset = popup->ClientOffset();
+    return BitBlt(dc, 0, 0, width, height, background, item.left + offset.x, item.top + offset.y,
+                  SRCCOPY) != FALSE;
+}
+
+// Glyph, check mark, caption and shortcut.
+void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenuItemLook& item,
+                      HDC dc, const RECT& r) {
+    const TSkinElements& e = skin.Elements();
+    const int leftWidth = e.MenuItem ? e.MenuItem->LeftWidth : 0;
+    const bool hasImage = images && item.imageIndex >= 0 && item.imageIndex < images->Count();
+    const TMenuItemLayout layout =
+        LayOutMenuItem({r.left, r.top, r.right, r.bottom}, leftWidth, images ? images->Width() : 0,
+                       item.checked, item.rightToLeft);
+    const RECT box = RectOf(layout.glyph);
+    if (hasImage) {
+        if (item.checked) {
+            Fill(dc, box, clBtnHighlight);
+            RECT edge = box;
+            DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+        }
+        const int x = box.left + (box.right - box.left - images->Width()) / 2;
+        const int y = box.top + (box.bottom - box.top - images->Height()) / 2;
+        if (item.enabled) {
+            images->Draw(dc, x, y, item.imageIndex);
+        } else {
+            ImageList_DrawEx(images->Handle(), item.imageIndex, dc, x, y, 0, 0, CLR_NONE,
+                             ui::ColorRef(clBtnShadow), ILD_TRANSPARENT | ILD_BLEND50);
+        }
+    } else if (item.checked) {
+        const ui::GdiHandle<HBITMAP> check(static_cast<HBITMAP>(
+            LoadImageW(nullptr, MAKEINTRESOURCEW(kCheckMark), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
+        BITMAP bm{};
+        if (check && GetObjectW(check.get(), sizeof(bm), &bm)) {
+            const TMemoryDc source = TMemoryDc::Create();
+            const TSelection selected(source.get(), check.get());
+            const TDcColours colours(dc, ui::ColorRef(clBtnText), RGB(255, 255, 255));
+            // The mark's black pixels take the text colour, its white ones leave the item.
+            BitBlt(dc, box.left + (box.right - box.left - bm.bmWidth) / 2,
+                   box.top + (box.bottom - box.top - bm.bmHeight) / 2, bm.bmWidth, bm.bmHeight,
+                   source.get(), 0, 0, SRCAND);
+        }
+    }
+
+    std::wstring caption = item.caption;
+    if (caption.empty() || caption == L"&") caption += L' ';
+    const ui::GdiHandle<HFONT> bold = [&] {
+        if (!item.isDefault) return ui::GdiHandle<HFONT>();
+        LOGFONTW lf{};
+        GetObjectW(ui::MenuFont(), sizeof(lf), &lf);
+        lf.lfWeight = FW_BOLD;
+        return ui::GdiHandle<HFONT>(CreateFontIndirectW(&lf));
+    }();
+    const TSelection font(dc, bold ? bold.get() : ui::MenuFont());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour =
+        SetTextColor(dc, ui::ColorRef(MenuItemTextColor(e.Colors, item.selected, item.enabled)));
+    const RECT area = RectOf(layout.text);
+    RECT measured = area;
+    const UINT single = DT_EXPANDTABS | DT_SINGLELINE;
+    SkinDrawText(dc, caption, measured, DT_CALCRECT | DT_NOCLIP | single);
+    const int textHeight = measured.bottom - measured.top;
+    RECT text = area;
+    text.top = area.top + (area.bottom - area.top - textHeight) / 2;
+    text.bottom = text.top + textHeight;
+    const int textWidth = measured.right - measured.left;
+    if (item.rightToLeft) {
+        SkinDrawText(dc, caption, text, single | DT_RIGHT | DT_RTLREADING);
+        RECT shortCut{area.left + 10, text.top, area.right - textWidth, text.bottom};
+        if (!item.shortCut.empty())
+            SkinDrawText(dc, item.shortCut, shortCut, single | DT_RTLREADING);
+    } else {
+        SkinDrawText(dc, caption, text, single);
+        RECT shortCut{area.left + textWidth, text.top, area.right - 10, text.bottom};
+        if (!item.shortCut.empty()) SkinDrawText(dc, item.shortCut, shortCut, single | DT_RIGHT);
+    }
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+}
+
+} // namespace
+
+void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList* images,
+                   const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu) {
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return;
+    const TSkinElements& e = skin.Elements();
+    const HDC wdc = ItemSurface(w, h).Dc();
+    const RECT all{0, 0, w, h};
+    const bool separator = item.caption == L"-";
+    if (!e.MenuItem) {
+        Fill(wdc, all, item.selected ? e.Colors[kHilight] : e.Colors[kMenu]);
+        if (separator) {
+            RECT line{0, 4, w, h};
+            DrawEdge(wdc, &line, EDGE_ETCHED, BF_TOP);
+        } else {
+            DrawGlyphAndText(skin, images, item, wdc, all);
+        }
+        BitBlt(dc, rect.left, rect.top, w, h, wdc, 0, 0, SRCCOPY);
+        return;
+    }
+    if (TSkinManage* manager = SkinManage()) {
+        manager->MarkPopupMenus();
+        manager->BindPopupMenu(menu);
+    }
+    if (!CopyPopupBackground(wdc, w, h, rect, menu)) Fill(wdc, all, e.Colors[kMenu]);
+    const TDataSkinObject& strip = *e.MenuItem;
+    const TStripBitmap& picture = bitmaps.Of(strip.Image);
+    if (!separator) {
+        DrawElementFrame(wdc, all, picture, false, strip.Tile == 1, strip.Trans != 0,
+                         kMenuItemCells, MenuItemCell(item.selected), MarginsOf(strip));
+        DrawGlyphAndText(skin, images, item, wdc, all);
+    } else {
+        // The separator cell at its height: on the item's bottom when taller, else centred.
+        const int cellHeight = picture.Height();
+        const int top = cellHeight > h ? h - cellHeight : (h - cellHeight) / 2;
+        DrawElementFrame(wdc, {0, top, w, top + cellHeight}, picture, false, false, true,
+                         kMenuItemCells, kMenuItemSeparatorCell,
+                         {strip.LeftWidth, 0, strip.RightWidth, 0});
+    }
+    BitBlt(dc, rect.left, rect.top, w, h, wdc, 0, 0, SRCCOPY);
+}

@@ -1,0 +1,32 @@
+// The menu item painter: one owner-drawn menu item (popup menus, the menu bar's menus, the
+// skinned system menu) drawn from the skin's MenuItem strip over the popup window's skinned
+// background, with its glyph, check mark, caption and shortcut text; without a MenuItem element,
+// plainly in the skin's menu colours.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class TSkinData;
+class TSkinBitmaps;
+namespace ui {
+class TImageList;
+}
+
+// What one item shows.
+struct TMenuItemLook {
+    std::wstring caption; // "-" is a separator
+    std::wstring shortCut;
+    int imageIndex = -1;
+    bool enabled = true;
+    bool checked = false;
+    bool isDefault = false;
+    bool selected = false;
+    bool rightToLeft = false;
+};
+
+// Draws `item` into `rect` of `dc`; `menu` is the native menu the item sits in (its popup
+// window's background shows through), `images` the glyphs or none.
+void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList* images,
+                   const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu);

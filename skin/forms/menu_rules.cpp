@@ -1,0 +1,146 @@
+// The menus' rules.
+#include "menu_rules.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace {
+
+// Virtual-key codes of the arrows (the rules build without <windows.h>).
+constexpr unsigned kKeyLeft = 0x25;
+constexpr unsigned kKeyRight = 0x27;
+// Native ids from here on are the system's (system commands, MDI windows) or unknown to the
+// class library; below it the system draws what the library does not know.
+constexpr unsigned kFirstForeignId = 4096;
+
+bool Opens(const TBarItem& item) {
+    return item.visible && !item.empty;
+}
+
+} // namespace
+
+TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight) {
+    return {frame.left, frame.title, windowWidth - frame.right, frame.title + menuBarHeight};
+}
+
+std::vector<TFrameRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
+                                      const std::vector<TBarItem>& items) {
+    const int barWidth = in.bar.right - in.bar.left;
+    int start = 6;
+    if (in.hasMenuBarElement) {
+        start = in.rightToLeft ? in.rightWidth + 8 : in.leftWidth + 4;
+        if (start >= barWidth) start = 12;
+    }
+    const int top = in.bar.top;
+    const int bottom = in.bar.bottom - 1;
+    std::vector<TFrameRect> bounds;
+    bounds.reserve(items.size());
+    int x = in.rightToLeft ? in.bar.right - start : in.bar.left + start;
+    for (const TBarItem& item : items) {
+        if (!item.visible) {
+            bounds.push_back({});
+            continue;
+        }
+        const int width = item.empty ? 0 : item.captionWidth + 10;
+        if (in.rightToLeft) {
+            bounds.push_back({x - width, top, x, bottom});
+            x -= width;
+        } else {
+            bounds.push_back({x, top, x + width, bottom});
+            x += width;
+        }
+    }
+    return bounds;
+}
+
+std::optional<std::size_t> MenuBarHit(const std::vector<TFrameRect>& bounds,
+                                      const std::vector<TBarItem>& items, int x, int y) {
+    for (std::size_t i = 0; i < bounds.size() && i < items.size(); ++i) {
+        const TFrameRect& b = bounds[i];
+        if (!items[i].empty && x >= b.left && x < b.right && y >= b.top && y < b.bottom) return i;
+    }
+    return std::nullopt;
+}
+
+wchar_t AcceleratorOf(std::wstring_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        if (caption[i + 1] != L'&') return static_cast<wchar_t>(std::towupper(caption[i + 1]));
+        ++i;
+    }
+    return 0;
+}
+
+std::optional<std::size_t> MenuBarAccelerator(const std::vector<TBarItem>& items, wchar_t key) {
+    if (key == 0) return std::nullopt;
+    const auto upper = static_cast<wchar_t>(std::towupper(key));
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].enabled && items[i].visible && items[i].accelerator == upper) return i;
+    return std::nullopt;
+}
+
+TBarMove BarMoveOf(unsigned key, bool nestedSubmenuOpen, bool selectedHasSubmenu) {
+    if (key == kKeyLeft && !nestedSubmenuOpen) return TBarMove::Previous;
+    if (key == kKeyRight && !selectedHasSubmenu) return TBarMove::Next;
+    return TBarMove::None;
+}
+
+std::size_t BarItemAfter(const std::vector<TBarItem>& items, std::size_t open, TBarMove move) {
+    const std::size_t n = items.size();
+    if (move == TBarMove::None || n == 0 || open >= n) return open;
+    std::size_t i = open;
+    for (std::size_t step = 1; step < n; ++step) {
+        i = move == TBarMove::Next ? (i + 1) % n : (i + n - 1) % n;
+        if (Opens(items[i])) return i;
+    }
+    return open;
+}
+
+int PopupItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages) {
+    return (hasMenuItemElement ? menuItemLeftWidth : 0) + 12 + (hasImages ? 0 : 23);
+}
+
+int BarItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages) {
+    return (hasMenuItemElement ? menuItemLeftWidth : 0) + 10 + (hasImages ? 0 : 25);
+}
+
+TNativeItemSize NativeItemSize(int textWidth, int textHeight, bool textEmpty,
+                               bool hasMenuItemElement, int menuItemLeftWidth, bool nt) {
+    TNativeItemSize size;
+    size.width = textWidth + 26 + (hasMenuItemElement ? menuItemLeftWidth : 0);
+    size.height = textEmpty ? 8 : textHeight + 4;
+    if (!nt) size.height += 4;
+    return size;
+}
+
+bool SystemDrawnItemId(unsigned id) {
+    return id >= 1 && id < kFirstForeignId;
+}
+
+int MenuItemCell(bool selected) {
+    return selected ? 4 : 1;
+}
+
+TColor MenuItemTextColor(const std::array<TColor, kColorSlots>& colors, bool selected,
+                         bool enabled) {
+    if (!enabled)
+        return colors[kButtonShadow] == colors[kMenuText] ? clBtnShadow : colors[kButtonShadow];
+    return selected ? colors[kHilightText] : colors[kMenuText];
+}
+
+TMenuItemLayout LayOutMenuItem(TFrameRect item, int menuItemLeftWidth, int imageWidth, bool checked,
+                               bool rightToLeft) {
+    int box = imageWidth > 0 ? imageWidth : 16;
+    if (checked) box = std::max(box, 16);
+    TMenuItemLayout layout;
+    if (rightToLeft) {
+        const int right = item.right - 1 - menuItemLeftWidth;
+        layout.glyph = {right - box, item.top, right, item.bottom};
+        layout.text = {item.left + 1, item.top, layout.glyph.left - 3, item.bottom};
+    } else {
+        const int left = item.left + 1 + menuItemLeftWidth;
+        layout.glyph = {left, item.top, left + box, item.bottom};
+        layout.text = {layout.glyph.right + 3, item.top, item.right - 1, item.bottom};
+    }
+    return layout;
+}

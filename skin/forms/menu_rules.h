@@ -1,0 +1,90 @@
+// The menus' decisions as plain rules: where the menu bar's buttons go, which one a point or an
+// accelerator opens, where the keyboard moves along the bar, how much wider and taller the skin
+// makes a menu item, which cells of the item strip an item shows and in which colour its text is.
+#pragma once
+
+#include "skin_form_rules.h"
+
+#include "skin_catalogue.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// One top-level item of the bar as the layout sees it.
+struct TBarItem {
+    int captionWidth = 0; // measured with the menu font
+    bool empty = false;   // no caption: no width, never hit
+    bool visible = true;
+    bool enabled = true;
+    wchar_t accelerator = 0; // 0: none
+};
+
+struct TMenuBarLayoutInputs {
+    TFrameRect bar; // window coordinates
+    bool hasMenuBarElement = false;
+    int leftWidth = 0; // the MenuBar element's margins
+    int rightWidth = 0;
+    bool rightToLeft = false;
+};
+
+// The bar between the side edges, under the title.
+TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight);
+
+// Each item's bounds (window coordinates), left to right (right to left for right-to-left
+// menus) from the bar's start; hidden items get empty bounds.
+std::vector<TFrameRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
+                                      const std::vector<TBarItem>& items);
+
+// The first item under the point with a caption; none.
+std::optional<std::size_t> MenuBarHit(const std::vector<TFrameRect>& bounds,
+                                      const std::vector<TBarItem>& items, int x, int y);
+
+// The character after a single "&" ("&&" is a plain "&"), upper-cased; 0 when none.
+wchar_t AcceleratorOf(std::wstring_view caption);
+// The first enabled, visible item with that accelerator (either case).
+std::optional<std::size_t> MenuBarAccelerator(const std::vector<TBarItem>& items, wchar_t key);
+
+// Keyboard moves along the bar while one of its menus is open.
+enum class TBarMove { None, Previous, Next };
+// Left goes to the previous item unless a nested submenu is open (Left closes that); Right to
+// the next unless the selected item has a submenu (Right opens it). Other keys stay.
+TBarMove BarMoveOf(unsigned key, bool nestedSubmenuOpen, bool selectedHasSubmenu);
+// The item the move lands on, wrapping at both ends and passing items that cannot open (hidden
+// or without caption); `open` when no other can.
+std::size_t BarItemAfter(const std::vector<TBarItem>& items, std::size_t open, TBarMove move);
+
+// How much wider the skin makes a popup item and a menu-bar submenu item than the class
+// library measures it: room for the item picture's left end and the glyph column.
+int PopupItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages);
+int BarItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages);
+
+// The size of a native item the class library does not know, from its text's extent.
+struct TNativeItemSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const TNativeItemSize&) const = default;
+};
+TNativeItemSize NativeItemSize(int textWidth, int textHeight, bool textEmpty,
+                               bool hasMenuItemElement, int menuItemLeftWidth, bool nt);
+
+// Native item ids the system draws when the class library does not know them.
+bool SystemDrawnItemId(unsigned id);
+
+// Cells of the five-cell MenuItem strip.
+inline constexpr int kMenuItemCells = 5;
+inline constexpr int kMenuItemSeparatorCell = 2;
+int MenuItemCell(bool selected);
+
+// The colour of an item's text: highlighted when selected, greyed when disabled (the system's
+// shadow colour when the skin's shadow equals its menu text, which would not show it).
+TColor MenuItemTextColor(const std::array<TColor, kColorSlots>& colors, bool selected,
+                         bool enabled);
+
+// Where an item's glyph and text go inside the item rectangle.
+struct TMenuItemLayout {
+    TFrameRect glyph; // the glyph column
+    TFrameRect text;  // caption and shortcut
+};
+TMenuItemLayout LayOutMenuItem(TFrameRect item, int menuItemLeftWidth, int imageWidth, bool checked,
+                               bool rightToLeft);

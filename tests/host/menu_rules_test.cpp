@@ -1,0 +1,190 @@
+// The menus' rules: the bar's layout (the skin's start, right-to-left, hidden items and an empty
+// top-level caption), hits and accelerators, the keyboard's moves along the bar with their wrap,
+// the skin's item measures, and the item's cells, colours and layout.
+#include "menu_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+void PrintTo(const TFrameRect& r, std::ostream* out) {
+    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+namespace {
+
+// "&File", "" (an empty top-level caption), a hidden "&View", "&Help".
+std::vector<TBarItem> BarItems() {
+    return {{30, false, true, true, L'F'},
+            {0, true, true, true, 0},
+            {40, false, false, true, L'V'},
+            {25, false, true, true, L'H'}};
+}
+
+TEST(MenuRules, BarLayout) {
+    const TFrameRect bar = MenuBarRect(271, {4, 26, 4, 4}, 19);
+    EXPECT_EQ(bar, (TFrameRect{4, 26, 267, 45}));
+    const struct {
+        const char* what;
+        bool element;
+        int leftWidth, rightWidth;
+        bool rtl;
+        std::vector<TFrameRect> want;
+    } cases[] = {
+        {"no MenuBar element: from 6",
+         false,
+         9,
+         9,
+         false,
+         {{10, 26, 50, 44}, {50, 26, 50, 44}, {}, {50, 26, 85, 44}}},
+        {"the element's left end + 4",
+         true,
+         8,
+         3,
+         false,
+         {{16, 26, 56, 44}, {56, 26, 56, 44}, {}, {56, 26, 91, 44}}},
+        {"right to left: from the right end, the element's right end + 8",
+         true,
+         8,
+         3,
+         true,
+         {{216, 26, 256, 44}, {216, 26, 216, 44}, {}, {181, 26, 216, 44}}},
+        {"a start past the bar: 12",
+         true,
+         400,
+         3,
+         false,
+         {{16, 26, 56, 44}, {56, 26, 56, 44}, {}, {56, 26, 91, 44}}},
+    };
+    for (const auto& c : cases) {
+        TMenuBarLayoutInputs in{bar, c.element, c.leftWidth, c.rightWidth, c.rtl};
+        EXPECT_EQ(LayOutMenuBar(in, BarItems()), c.want) << c.what;
+    }
+}
+
+TEST(MenuRules, HitsAndAccelerators) {
+    const std::vector<TBarItem> items = BarItems();
+    const std::vector<TFrameRect> bounds =
+        LayOutMenuBar({{4, 26, 267, 45}, false, 0, 0, false}, items);
+    const struct {
+        int x, y;
+        std::optional<std::size_t> want;
+    } hits[] = {
+        {10, 30, 0}, {49, 43, 0},  {50, 30, 3}, // the empty caption at x 50 has no width
+        {84, 30, 3}, {85, 30, {}}, {20, 44, {}}, {20, 25, {}},
+    };
+    for (const auto& h : hits)
+        EXPECT_EQ(MenuBarHit(bounds, items, h.x, h.y), h.want) << h.x << ", " << h.y;
+
+    const struct {
+        const wchar_t* caption;
+        wchar_t want;
+    } accelerators[] = {
+        {L"&File", L'F'}, {L"e&xit", L'X'}, {L"Save && &quit", L'Q'},
+        {L"A&&B", 0},     {L"end&", 0},     {L"none", 0},
+    };
+    for (const auto& a : accelerators)
+        EXPECT_EQ(AcceleratorOf(a.caption), a.want);
+
+    std::vector<TBarItem> disabled = items;
+    disabled[0].enabled = false;
+    EXPECT_EQ(MenuBarAccelerator(items, L'f'), 0u);
+    EXPECT_EQ(MenuBarAccelerator(items, L'H'), 3u);
+    EXPECT_EQ(MenuBarAccelerator(items, L'V'), std::nullopt) << "hidden";
+    EXPECT_EQ(MenuBarAccelerator(disabled, L'F'), std::nullopt) << "disabled";
+    EXPECT_EQ(MenuBarAccelerator(items, 0), std::nullopt);
+}
+
+TEST(MenuRules, KeyboardAlongTheBar) {
+    constexpr unsigned left = 0x25, right = 0x27, down = 0x28;
+    const struct {
+        unsigned key;
+        bool nested, hasSubmenu;
+        TBarMove want;
+    } moves[] = {
+        {left, false, false, TBarMove::Previous}, {left, true, false, TBarMove::None},
+        {left, false, true, TBarMove::Previous},  {right, false, false, TBarMove::Next},
+        {right, false, true, TBarMove::None},     {right, true, false, TBarMove::Next},
+        {down, false, false, TBarMove::None},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(BarMoveOf(m.key, m.nested, m.hasSubmenu), m.want)
+            << m.key << " " << m.nested << m.hasSubmenu;
+
+    // Items 1 (empty) and 2 (hidden) cannot open: the moves pass them and wrap.
+    const std::vector<TBarItem> items = BarItems();
+    const struct {
+        std::size_t open;
+        TBarMove move;
+        std::size_t want;
+    } steps[] = {
+        {0, TBarMove::Next, 3},     {3, TBarMove::Next, 0}, {0, TBarMove::Previous, 3},
+        {3, TBarMove::Previous, 0}, {0, TBarMove::None, 0}, {9, TBarMove::Next, 9},
+    };
+    for (const auto& s : steps)
+        EXPECT_EQ(BarItemAfter(items, s.open, s.move), s.want) << s.open;
+    EXPECT_EQ(BarItemAfter({{30, false, true, true, 0}}, 0, TBarMove::Next), 0u) << "alone";
+}
+
+TEST(MenuRules, ItemMeasures) {
+    EXPECT_EQ(PopupItemExtraWidth(true, 5, true), 17);
+    EXPECT_EQ(PopupItemExtraWidth(true, 5, false), 40);
+    EXPECT_EQ(PopupItemExtraWidth(false, 5, true), 12);
+    EXPECT_EQ(BarItemExtraWidth(true, 5, true), 15);
+    EXPECT_EQ(BarItemExtraWidth(false, 5, false), 35);
+
+    const struct {
+        int width, height;
+        bool empty, element, nt;
+        TNativeItemSize want;
+    } natives[] = {
+        {50, 16, false, true, true, {81, 20}},
+        {50, 16, false, false, true, {76, 20}},
+        {0, 16, true, true, true, {31, 8}},
+        {50, 16, false, true, false, {81, 24}},
+    };
+    for (const auto& n : natives)
+        EXPECT_EQ(NativeItemSize(n.width, n.height, n.empty, n.element, 5, n.nt), n.want);
+
+    EXPECT_FALSE(SystemDrawnItemId(0));
+    EXPECT_TRUE(SystemDrawnItemId(1));
+    EXPECT_TRUE(SystemDrawnItemId(4095));
+    EXPECT_FALSE(SystemDrawnItemId(4096));
+    EXPECT_FALSE(SystemDrawnItemId(0xF060)) << "SC_CLOSE";
+}
+
+TEST(MenuRules, ItemLooks) {
+    EXPECT_EQ(MenuItemCell(true), 4);
+    EXPECT_EQ(MenuItemCell(false), 1);
+
+    std::array<TColor, kColorSlots> colors{};
+    colors[kMenuText] = 0x000001;
+    colors[kHilightText] = 0x000002;
+    colors[kButtonShadow] = 0x000003;
+    EXPECT_EQ(MenuItemTextColor(colors, false, true), 0x000001);
+    EXPECT_EQ(MenuItemTextColor(colors, true, true), 0x000002);
+    EXPECT_EQ(MenuItemTextColor(colors, true, false), 0x000003);
+    colors[kButtonShadow] = colors[kMenuText];
+    EXPECT_EQ(MenuItemTextColor(colors, false, false), clBtnShadow) << "shadow would not show";
+
+    const struct {
+        int imageWidth;
+        bool checked, rtl;
+        TMenuItemLayout want;
+    } layouts[] = {
+        {16, false, false, {{10, 3, 26, 23}, {29, 3, 149, 23}}},
+        {0, false, false, {{10, 3, 26, 23}, {29, 3, 149, 23}}},
+        {12, true, false, {{10, 3, 26, 23}, {29, 3, 149, 23}}},
+        {20, false, false, {{10, 3, 30, 23}, {33, 3, 149, 23}}},
+        {16, false, true, {{127, 3, 143, 23}, {4, 3, 124, 23}}},
+    };
+    for (const auto& l : layouts) {
+        const TMenuItemLayout got =
+            LayOutMenuItem({3, 3, 150, 23}, 6, l.imageWidth, l.checked, l.rtl);
+        EXPECT_EQ(got.glyph, l.want.glyph) << l.imageWidth << l.checked << l.rtl;
+        EXPECT_EQ(got.text, l.want.text) << l.imageWidth << l.checked << l.rtl;
+    }
+}
+
+} // namespace

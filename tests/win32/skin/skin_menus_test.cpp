@@ -1,0 +1,367 @@
+// Skinned menus under Wine, on a test form with a main menu: the menu bar drawn in place of the
+// native one, a menu opened by the mouse with its window and items drawn from the skin, the
+// keyboard moving along the bar (the wrap at both ends, Right opening a submenu), a bar item
+// without submenu that only sends its command, item ids the class library does not know left to
+// the system, and a popup menu tagged to be left alone.
+#include "skin_data.h"
+#include "skin_fixture.h"
+#include "skin_form.h"
+#include "skin_manager.h"
+
+#include "dc_pixels.h"
+#include "desktop.h"
+#include "ui/form_binding.h"
+#include "ui/menus.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using skin_fixture::FrameColour;
+using skin_fixture::Skin;
+using skin_fixture::StreamLine;
+using skin_fixture::Strip;
+
+// Strip numbers of the menu pictures, for their colours.
+constexpr int kBarStrip = 7, kItemStrip = 8, kBackgroundStrip = 9;
+
+std::vector<std::uint8_t> MenuSkin() {
+    Skin s;
+    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
+            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n"
+            "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=2\nTileRightMenu=2\n"
+            "[MenuItem]\nImage=menuitem.bmp\n"
+            "[MenuBackground]\nImage=menuback.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
+            "BottomHeight=3\n"
+            "[Colours]\nButtonFace=10 20 30\nMenuBarText=0 0 0\nMenuText=0 0 0\n";
+    s.Image("left.bmp", Strip(1, 2, 5, 60));
+    s.Image("right.bmp", Strip(2, 2, 6, 60));
+    s.Image("top.bmp", Strip(3, 2, 40, 24, true));
+    s.Image("bottom.bmp", Strip(4, 2, 40, 7, true));
+    s.Image("menubar.bmp", Strip(kBarStrip, 2, 20, 19, true));
+    s.Image("menuitem.bmp", Strip(kItemStrip, 5, 10, 20));
+    s.Image("menuback.bmp", Strip(kBackgroundStrip, 1, 12, 12));
+    return s.Pack();
+}
+
+class TMenuTestForm : public ui::TForm {
+public:
+    using ui::TForm::TForm;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TMenuTestForm", &ui::TForm::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    TSkinData* Skin() const { return dynamic_cast<TSkinData*>(FindComponent(L"SkinData1")); }
+};
+
+ui::TMenuItem Item(const std::wstring& caption, std::vector<ui::TMenuItem> children = {},
+                   std::function<void(ui::TMenuItem&)> click = nullptr) {
+    ui::TMenuItem item;
+    item.Caption = caption;
+    item.Items = std::move(children);
+    item.OnClick = std::move(click);
+    return item;
+}
+
+// The bar: File (a menu), an item without caption, Go (no menu), Edit (a menu with a submenu).
+enum Bar : std::size_t { kFile, kEmpty, kGo, kEdit };
+
+// The menu windows on the screen, topmost first.
+std::vector<HWND> MenuWindows() {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32768", nullptr))
+        if (IsWindowVisible(w)) found.push_back(w);
+    return found;
+}
+
+TPixel ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return PixelFromColor(static_cast<TColor>(c)) & 0xFFFFFF;
+}
+
+TPixel Colour(int strip, int frame) {
+    return PixelFromColor(FrameColour(strip, frame)) & 0xFFFFFF;
+}
+
+// Steps run one after another from a timer, which a menu's loop keeps running: each waits for
+// its condition, then acts.
+struct TStep {
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+std::vector<TStep>* steps = nullptr;
+std::size_t stepAt = 0;
+void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (!steps || stepAt >= steps->size()) return;
+    TStep& step = (*steps)[stepAt];
+    if (!step.ready()) return;
+    ++stepAt;
+    step.act();
+}
+
+class SkinnedMenus : public ui_test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        ui::RegisterComponentClass<TSkinData>();
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+        MoveTo({5, 5});
+    }
+    void TearDown() override {
+        steps = nullptr;
+        AppTest::TearDown();
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+
+    // The test form with its main menu and two popup menus (the second tagged 99), skinned;
+    // `controls` added to the skin's controls before it is.
+    void MakeForm(TSkinControls controls = 0) {
+        form_ = new TMenuTestForm(app_.get());
+        form_->LoadDescription("object MenuTestForm: TMenuTestForm\n  Left = 200\n  Top = 150\n"
+                               "  BorderIcons = [biSystemMenu]\n  BorderStyle = bsDialog\n"
+                               "  Caption = 'Menus'\n  ClientHeight = 200\n  ClientWidth = 300\n"
+                               "  object SkinData1: TSkinData\n    Active = True\n" +
+                               StreamLine(MenuSkin()) + "  end\nend\n");
+        form_->Skin()->SkinControls |= controls;
+        auto* menu = new ui::TMainMenu(form_);
+        const auto count = [](int& n) { return [&n](ui::TMenuItem&) { ++n; }; };
+        menu->Items = {
+            Item(L"&File", {Item(L"&Open", {}, count(opens_)), Item(L"-"), Item(L"E&xit")}),
+            Item(L""),
+            Item(L"&Go", {}, count(goes_)),
+            Item(L"&Edit", {Item(L"&Copy"), Item(L"&More", {Item(L"Deep")})}),
+        };
+        form_->SetMenu(menu);
+        menu_ = menu;
+        for (int tag : {0, 99}) {
+            auto* popup = new ui::TPopupMenu(form_);
+            popup->SetTag(tag);
+            popup->Items = {Item(L"One"), Item(L"Two")};
+        }
+        form_->Show();
+        window_ = form_->Handle();
+        SetForegroundWindow(window_);
+        ASSERT_TRUE(PumpUntil([&] {
+            skinner_ = SkinManage()
+                           ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window_))
+                           : nullptr;
+            return skinner_ && skinner_->SkinState() == TFormSkinState::Active &&
+                   skinner_->ActiveFlag();
+        }));
+        Pump(300ms);
+        ASSERT_NE(skinner_->MenuBar(), nullptr);
+    }
+
+    // A screen point inside bar button `index`.
+    POINT OnBarButton(std::size_t index) const {
+        RECT r{};
+        GetWindowRect(window_, &r);
+        const RECT& b = skinner_->MenuBar()->Buttons()[index]->Bounds;
+        return {r.left + (b.left + b.right) / 2, r.top + (b.top + b.bottom) / 2};
+    }
+
+    // Runs `run` until every step has run or the time is up; ends a menu left open.
+    bool RunSteps(std::vector<TStep> list, const std::function<void()>& start) {
+        steps = &list;
+        stepAt = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, RunStep);
+        start();
+        const bool done = PumpUntil([&] { return stepAt >= list.size(); }, 10s);
+        if (!done) EndMenu();
+        KillTimer(nullptr, timer);
+        Pump(200ms);
+        steps = nullptr;
+        return done;
+    }
+
+    static bool OpenAt(std::size_t index) {
+        return TWinSkinForm::OpenMenuBarIndex() == index && !MenuWindows().empty();
+    }
+
+    TMenuTestForm* form_ = nullptr;
+    ui::TMainMenu* menu_ = nullptr;
+    HWND window_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+    int opens_ = 0;
+    int goes_ = 0;
+};
+
+TEST_F(SkinnedMenus, TheBarInPlaceOfTheNativeMenu) {
+    MakeForm();
+    EXPECT_EQ(GetMenu(window_), nullptr);
+    const auto& buttons = skinner_->MenuBar()->Buttons();
+    ASSERT_EQ(buttons.size(), 4u);
+    std::vector<std::wstring> captions;
+    for (const auto& b : buttons)
+        captions.push_back(b->Caption);
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"&File", L"", L"&Go", L"&Edit"}));
+    // The empty caption takes no room.
+    EXPECT_EQ(buttons[kEmpty]->Bounds.left, buttons[kEmpty]->Bounds.right);
+    EXPECT_EQ(buttons[kGo]->Bounds.left, buttons[kFile]->Bounds.right);
+    // The client area starts under the bar.
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    EXPECT_EQ(origin.y - outer.top, 24 + GetSystemMetrics(SM_CYMENU));
+    // The bar's picture (active frame) right of the last button.
+    const RECT& last = buttons[kEdit]->Bounds;
+    EXPECT_EQ(ScreenPixel(outer.left + last.right + 20, outer.top + last.top + 5),
+              Colour(kBarStrip, 1));
+}
+
+TEST_F(SkinnedMenus, TheMouseOpensAMenuDrawnFromTheSkin) {
+    MakeForm();
+    RECT popupRect{};
+    std::vector<RECT> items;
+    TPixel corner = 0, selected = 0, normal = 0;
+    const auto firstSelected = [this] {
+        return (GetMenuState(menu_->Items[kFile].Handle(), 0, MF_BYPOSITION) & MF_HILITE) != 0;
+    };
+    ASSERT_TRUE(RunSteps(
+        {// The menu opens with its first item selected; the next tick finds it painted so.
+         {[&] { return OpenAt(kFile) && firstSelected(); }, [] {}},
+         {[] { return true; },
+          [&] {
+              const HWND popup = MenuWindows().front();
+              GetWindowRect(popup, &popupRect);
+              const HMENU file = menu_->Items[kFile].Handle();
+              for (int i = 0; i < GetMenuItemCount(file); ++i) {
+                  RECT r{};
+                  GetMenuItemRect(nullptr, file, static_cast<UINT>(i), &r);
+                  items.push_back(r);
+              }
+              corner = ScreenPixel(popupRect.left + 1, popupRect.top + 1);
+              // The first item is selected as the menu opens; the last is not.
+              selected = ScreenPixel(items[0].right - 3, (items[0].top + items[0].bottom) / 2);
+              normal = ScreenPixel(items[2].right - 3, (items[2].top + items[2].bottom) / 2);
+              testing_desktop::SaveScreenshot(L"skinned_menus_file_open");
+              EndMenu();
+          }}},
+        [&] { ClickAt(OnBarButton(kFile)); }));
+    EXPECT_EQ(corner, Colour(kBackgroundStrip, 1));
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(selected, Colour(kItemStrip, 4));
+    EXPECT_EQ(normal, Colour(kItemStrip, 1));
+    EXPECT_EQ(TWinSkinForm::OpenMenuBarIndex(), std::nullopt);
+    EXPECT_TRUE(PumpUntil([] { return SkinManage()->PopupMenus().empty(); }));
+}
+
+TEST_F(SkinnedMenus, TheKeyboardMovesAlongTheBar) {
+    MakeForm();
+    const auto key = [this](WPARAM vk) {
+        // Time for the menu to show before the key.
+        Sleep(150);
+        PostMessageW(window_, WM_KEYDOWN, vk, 0);
+    };
+    // Once the menu of bar button `at` is open, the keys.
+    const auto press = [&](std::size_t at, std::vector<WPARAM> keys) {
+        return TStep{[at] { return OpenAt(at); },
+                     [key, keys] {
+                         for (WPARAM vk : keys)
+                             key(vk);
+                     }};
+    };
+    std::size_t deepest = 0;
+    ASSERT_TRUE(RunSteps(
+        {
+            // Alt+F opened File; Left wraps to the last button.
+            press(kFile, {VK_LEFT}),
+            // Right on an item without submenu wraps to the first button.
+            press(kEdit, {VK_RIGHT}),
+            press(kFile, {VK_LEFT}),
+            // Right on an item with a submenu opens the submenu and stays on the bar button.
+            press(kEdit, {VK_DOWN, VK_RIGHT}),
+            {[] { return MenuWindows().size() == 2; },
+             [&] {
+                 deepest = MenuWindows().size();
+                 EXPECT_EQ(TWinSkinForm::OpenMenuBarIndex(), kEdit);
+                 EndMenu();
+             }},
+        },
+        [] {
+            INPUT in[4]{};
+            const WORD keys[] = {VK_MENU, 'F', 'F', VK_MENU};
+            for (int i = 0; i < 4; ++i) {
+                in[i].type = INPUT_KEYBOARD;
+                in[i].ki.wVk = keys[i];
+                in[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+            }
+            SendInput(4, in, sizeof(INPUT));
+        }))
+        << "stopped at step " << stepAt;
+    EXPECT_EQ(deepest, 2u);
+    EXPECT_EQ(goes_, 0) << "no move landed on Go";
+}
+
+TEST_F(SkinnedMenus, ABarItemWithoutSubmenuOnlySendsItsCommand) {
+    MakeForm();
+    bool menuSeen = false;
+    ClickAt(OnBarButton(kGo));
+    EXPECT_TRUE(PumpUntil([&] {
+        menuSeen = menuSeen || !MenuWindows().empty();
+        return goes_ == 1;
+    }));
+    Pump(300ms);
+    EXPECT_EQ(goes_, 1);
+    EXPECT_FALSE(menuSeen);
+    EXPECT_EQ(opens_, 0);
+}
+
+TEST_F(SkinnedMenus, ItemIdsTheLibraryDoesNotKnowAreDrawnByTheSystem) {
+    MakeForm();
+    const HMENU edit = menu_->Items[kEdit].Handle();
+    ASSERT_NE(edit, nullptr);
+    // A native item in the system's range and one above it.
+    AppendMenuW(edit, MF_STRING, 4000, L"Native");
+    AppendMenuW(edit, MF_STRING, 20000, L"Foreign");
+    const auto ownerDrawn = [edit](UINT id) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(edit, id, FALSE, &info);
+        return (info.fType & MFT_OWNERDRAW) != 0;
+    };
+    const UINT copy = menu_->Items[kEdit].Items[0].Command();
+    bool copyDrawn = false, nativeDrawn = true, foreignDrawn = false;
+    ASSERT_TRUE(RunSteps({{[] { return OpenAt(kEdit); },
+                           [&] {
+                               copyDrawn = ownerDrawn(copy);
+                               nativeDrawn = ownerDrawn(4000);
+                               foreignDrawn = ownerDrawn(20000);
+                               Sleep(200);
+                               testing_desktop::SaveScreenshot(L"skinned_menus_edit_open");
+                               EndMenu();
+                           }}},
+                         [&] { ClickAt(OnBarButton(kEdit)); }));
+    EXPECT_TRUE(copyDrawn);
+    EXPECT_FALSE(nativeDrawn);
+    EXPECT_TRUE(foreignDrawn);
+}
+
+TEST_F(SkinnedMenus, APopupTaggedToBeLeftAloneIsNotOwnerDrawn) {
+    MakeForm(SetOf<TSkinControls>(xcMenuItem));
+    std::vector<ui::TPopupMenu*> popups;
+    for (ui::TComponent* c : form_->Components())
+        if (auto* p = dynamic_cast<ui::TPopupMenu*>(c)) popups.push_back(p);
+    ASSERT_EQ(popups.size(), 2u);
+    EXPECT_TRUE(popups[0]->OwnerDraw);
+    EXPECT_TRUE(popups[0]->Items[0].OnDrawItem);
+    EXPECT_EQ(popups[1]->Tag(), 99);
+    EXPECT_FALSE(popups[1]->OwnerDraw);
+    EXPECT_FALSE(popups[1]->Items[0].OnDrawItem);
+}
+
+} // namespace
