@@ -47,7 +47,7 @@ std::string_view SkinControlClassName(TSkinControlKind kind);
 enum class TSkinAttach : std::uint8_t { Control, Window, ScrollHost };
 
 // One skin control to make: its class and what it is told before and at attach.
-struct TSkinControlSpec {
+struct TSkinControlOrder {
     TSkinControlKind kind = TSkinControlKind::None;
     TSkinAttach attach = TSkinAttach::Control;
     // The control's Color is replaced by the skin colour while skinned.
@@ -59,5 +59,5 @@ struct TSkinControlSpec {
     // The property a glyph button reads its picture from; empty: its usual one.
     std::wstring glyphProperty;
 
-    bool operator==(const TSkinControlSpec&) const = default;
+    bool operator==(const TSkinControlOrder&) const = default;
 };

@@ -9,43 +9,43 @@
 
 namespace {
 
-template <class T> T* Make(const TSkinControlSpec& spec, ui::TComponent* owner) {
+template <class T> T* Make(const TSkinControlOrder& order, ui::TComponent* owner) {
     T* made = new T(owner);
-    made->SetVariant(spec.variant);
+    made->SetVariant(order.variant);
     return made;
 }
 
 } // namespace
 
-TSkinControlPtr MakeSkinControl(const TSkinControlSpec& spec, ui::TComponent* owner) {
-    switch (spec.kind) {
+TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* owner) {
+    switch (order.kind) {
     case TSkinControlKind::Button:
-        return TSkinControlPtr(Make<TSkinButton>(spec, owner));
+        return TSkinControlPtr(Make<TSkinButton>(order, owner));
     case TSkinControlKind::BitButton: {
-        auto* button = Make<TSkinBitButton>(spec, owner);
-        button->SetGlyphProperty(spec.glyphProperty);
+        auto* button = Make<TSkinBitButton>(order, owner);
+        button->SetGlyphProperty(order.glyphProperty);
         return TSkinControlPtr(button);
     }
     case TSkinControlKind::SpeedButton: {
-        auto* button = Make<TSkinSpeedButton>(spec, owner);
-        button->SetGlyphProperty(spec.glyphProperty);
+        auto* button = Make<TSkinSpeedButton>(order, owner);
+        button->SetGlyphProperty(order.glyphProperty);
         return TSkinControlPtr(button);
     }
     case TSkinControlKind::MenuButton:
-        return TSkinControlPtr(Make<TSkinMenuButton>(spec, owner));
+        return TSkinControlPtr(Make<TSkinMenuButton>(order, owner));
     case TSkinControlKind::CheckBox:
-        return TSkinControlPtr(Make<TSkinCheckBox>(spec, owner));
+        return TSkinControlPtr(Make<TSkinCheckBox>(order, owner));
     case TSkinControlKind::RadioButton:
-        return TSkinControlPtr(Make<TSkinRadioButton>(spec, owner));
+        return TSkinControlPtr(Make<TSkinRadioButton>(order, owner));
     case TSkinControlKind::Scrollbar:
-        return TSkinControlPtr(Make<TSkinScrollbar>(spec, owner));
+        return TSkinControlPtr(Make<TSkinScrollbar>(order, owner));
     case TSkinControlKind::ScControl:
-        return TSkinControlPtr(Make<TSkinScControl>(spec, owner));
+        return TSkinControlPtr(Make<TSkinScControl>(order, owner));
     case TSkinControlKind::Sizer:
-        return TSkinControlPtr(Make<TSkinSizer>(spec, owner));
+        return TSkinControlPtr(Make<TSkinSizer>(order, owner));
     case TSkinControlKind::ComboBox: {
-        auto* combo = Make<TSkinComBox>(spec, owner);
-        combo->SetExtended(spec.extended);
+        auto* combo = Make<TSkinComBox>(order, owner);
+        combo->SetExtended(order.extended);
         return TSkinControlPtr(combo);
     }
     default:

@@ -13,6 +13,6 @@ struct TSkinControlFree {
 };
 using TSkinControlPtr = std::unique_ptr<TSkinControl, TSkinControlFree>;
 
-// A new, unattached skin control of the spec's class owned by `owner` (the control it skins, or
+// A new, unattached skin control of the order's class owned by `owner` (the control it skins, or
 // none for a bare window); none when that class is not available.
-TSkinControlPtr MakeSkinControl(const TSkinControlSpec& spec, ui::TComponent* owner);
+TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* owner);

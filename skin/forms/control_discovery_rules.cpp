@@ -25,31 +25,31 @@ bool OneOf(std::wstring_view name, std::initializer_list<std::wstring_view> name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-TSkinControlSpec Spec(K kind, bool ownsColor = false, int variant = 0) {
-    TSkinControlSpec spec;
-    spec.kind = kind;
-    spec.ownsColor = ownsColor;
-    spec.variant = variant;
-    return spec;
+TSkinControlOrder Order(K kind, bool ownsColor = false, int variant = 0) {
+    TSkinControlOrder order;
+    order.kind = kind;
+    order.ownsColor = ownsColor;
+    order.variant = variant;
+    return order;
 }
 
-TSkinControlSpec ScrollHost(K kind = K::Scrollbar, int variant = 0) {
-    TSkinControlSpec spec = Spec(kind, false, variant);
-    spec.attach = TSkinAttach::ScrollHost;
-    return spec;
+TSkinControlOrder ScrollHost(K kind = K::Scrollbar, int variant = 0) {
+    TSkinControlOrder order = Order(kind, false, variant);
+    order.attach = TSkinAttach::ScrollHost;
+    return order;
 }
 
-TSkinControlSpec WindowSpec(K kind) {
-    TSkinControlSpec spec = Spec(kind);
-    spec.attach = TSkinAttach::Window;
-    return spec;
+TSkinControlOrder WindowOrder(K kind) {
+    TSkinControlOrder order = Order(kind);
+    order.attach = TSkinAttach::Window;
+    return order;
 }
 
 // Decisions built a step at a time, in the order the rules give them.
 struct TSteps {
     TControlDecision decision;
-    TSteps& Skin(TSkinControlSpec spec) {
-        decision.steps.push_back({A::Skin, std::move(spec)});
+    TSteps& Skin(TSkinControlOrder order) {
+        decision.steps.push_back({A::Skin, std::move(order)});
         return *this;
     }
     TSteps& Do(A action) {
@@ -69,8 +69,8 @@ struct TSteps {
         decision.steps.push_back(step);
         return *this;
     }
-    TSteps& FirstChild(TSkinControlSpec spec) {
-        decision.steps.push_back({A::SkinFirstChild, std::move(spec)});
+    TSteps& FirstChild(TSkinControlOrder order) {
+        decision.steps.push_back({A::SkinFirstChild, std::move(order)});
         return *this;
     }
     operator TControlDecision() const { return decision; }
@@ -120,46 +120,46 @@ TControlDecision Skin3rdDecision(std::string_view kind, const TControlFacts& con
                                  TDiscoverySwitches sw) {
     TSteps d;
     if (kind == "combobox") {
-        if (sw.On(xcCombo)) d.Skin(Spec(K::ComboBox));
+        if (sw.On(xcCombo)) d.Skin(Order(K::ComboBox));
     } else if (kind == "comboboxex") {
         if (sw.On(xcCombo)) {
-            TSkinControlSpec spec = Spec(K::ComboBox);
-            spec.extended = true;
-            d.Skin(spec);
+            TSkinControlOrder order = Order(K::ComboBox);
+            order.extended = true;
+            d.Skin(order);
         }
     } else if (kind == "edit") {
-        if (sw.On(xcEdit) && control.bordered) d.Skin(Spec(K::Edit));
+        if (sw.On(xcEdit) && control.bordered) d.Skin(Order(K::Edit));
     } else if (kind == "radiobutton") {
-        if (sw.On(xcRadioButton)) d.Skin(Spec(K::RadioButton));
+        if (sw.On(xcRadioButton)) d.Skin(Order(K::RadioButton));
     } else if (kind == "panel") {
-        if (sw.On(xcPanel)) d.Set(L"Transparent", L"True").Skin(Spec(K::Box, true));
+        if (sw.On(xcPanel)) d.Set(L"Transparent", L"True").Skin(Order(K::Box, true));
     } else if (kind == "trackbar") {
-        if (sw.On(xcButton)) d.Set(L"Transparent", L"True").Skin(Spec(K::TrackBar));
+        if (sw.On(xcButton)) d.Set(L"Transparent", L"True").Skin(Order(K::TrackBar));
     } else if (kind == "button") {
-        if (sw.On(xcButton)) d.Skin(Spec(K::Button));
+        if (sw.On(xcButton)) d.Skin(Order(K::Button));
     } else if (kind == "datetimepicker") {
-        if (sw.On(xcCombo)) d.Skin(Spec(K::DateTime));
+        if (sw.On(xcCombo)) d.Skin(Order(K::DateTime));
     } else if (kind == "mediaplayer") {
-        if (sw.On(xcButton)) d.Skin(Spec(K::MP));
+        if (sw.On(xcButton)) d.Skin(Order(K::MP));
     } else if (kind == "bitbtn") {
         // A drop-down button of that library draws an arrow of its own.
         const bool dropDown = ui::LowerCase(control.ClassName()) == L"tcxbutton" &&
                               control.kindProperty == L"cxbkdropdownbutton";
-        if (sw.On(xcButton)) d.Skin(Spec(dropDown ? K::MenuButton : K::BitButton));
+        if (sw.On(xcButton)) d.Skin(Order(dropDown ? K::MenuButton : K::BitButton));
     } else if (kind == "pngbitbtn" || kind == "pngspeedbutton") {
         if (sw.On(xcButton)) {
-            TSkinControlSpec spec = Spec(kind == "pngbitbtn" ? K::BitButton : K::SpeedButton);
-            spec.glyphProperty = L"PngImage";
-            d.Skin(spec);
+            TSkinControlOrder order = Order(kind == "pngbitbtn" ? K::BitButton : K::SpeedButton);
+            order.glyphProperty = L"PngImage";
+            d.Skin(order);
         }
     } else if (kind == "menubtn") {
-        if (sw.On(xcButton)) d.Skin(Spec(K::MenuButton));
+        if (sw.On(xcButton)) d.Skin(Order(K::MenuButton));
     } else if (kind == "speedbutton") {
-        if (sw.On(xcSpeedButton)) d.Skin(Spec(K::SpeedButton));
+        if (sw.On(xcSpeedButton)) d.Skin(Order(K::SpeedButton));
     } else if (kind == "tab") {
-        if (sw.OnWithTabs(xcTab)) d.Skin(Spec(K::Tab));
+        if (sw.OnWithTabs(xcTab)) d.Skin(Order(K::Tab));
     } else if (kind == "progress") {
-        if (sw.On(xcProgress)) d.Skin(Spec(K::Progress));
+        if (sw.On(xcProgress)) d.Skin(Order(K::Progress));
     } else if (kind == "scrollbar") {
         if (sw.On(xcScrollbar)) d.Skin(ScrollHost()).Do(A::AssignChildren);
     } else if (kind == "singlescrollbar") {
@@ -169,21 +169,21 @@ TControlDecision Skin3rdDecision(std::string_view kind, const TControlFacts& con
     } else if (kind == "container") {
         d.Do(A::AssignChildren);
     } else if (kind == "groupbox") {
-        if (sw.On(xcGroupBox)) d.Skin(Spec(K::GroupBox, true));
+        if (sw.On(xcGroupBox)) d.Skin(Order(K::GroupBox, true));
     } else if (kind == "advpagecontrol") {
-        if (sw.On(xcTab)) d.Skin(Spec(K::AdvPage, true, 4));
+        if (sw.On(xcTab)) d.Skin(Order(K::AdvPage, true, 4));
     } else if (kind == "radiogroup") {
         if (sw.On(xcGroupBox)) {
             if (sw.On(xcRadioButton)) d.Children(TChildRule::RadioGroupItem);
-            d.Skin(Spec(K::GroupBox, true));
+            d.Skin(Order(K::GroupBox, true));
         }
     } else if (kind == "checkgroup") {
         if (sw.On(xcPanel)) {
             if (sw.On(xcRadioButton)) d.Children(TChildRule::CheckGroupItem);
-            if (sw.On(xcGroupBox)) d.Skin(Spec(K::GroupBox, true));
+            if (sw.On(xcGroupBox)) d.Skin(Order(K::GroupBox, true));
         }
     } else if (kind == "checkbox") {
-        if (sw.On(xcCheckBox)) d.Skin(Spec(K::CheckBox));
+        if (sw.On(xcCheckBox)) d.Skin(Order(K::CheckBox));
     }
     // "nil" and kinds not in the table: the class stays as it is.
     return d;
@@ -199,68 +199,68 @@ TControlDecision ClassRuleDecision(const TControlFacts& c, TDiscoverySwitches sw
     const std::wstring n = UpperClassName(c.ClassName());
     TSteps d;
     if (c.Is(L"TCustomTabControl") && sw.OnWithTabs(xcTab)) {
-        if (!c.Is(L"TPageControl")) return d.Skin(Spec(K::Tab, false, 2));
-        return d.Skin(Spec(c.styleProperty != L"tstabs" ? K::TabBtn : K::Tab));
+        if (!c.Is(L"TPageControl")) return d.Skin(Order(K::Tab, false, 2));
+        return d.Skin(Order(c.styleProperty != L"tstabs" ? K::TabBtn : K::Tab));
     }
     if (c.Is(L"TToolButton") && sw.On(xcMainMenu)) return d.Do(A::DropDownMenuHooks);
     if (c.Is(L"TCoolBar") && sw.On(xcToolbar)) return d.Do(A::CoolBarBands);
-    if (n == L"TTABSET" && sw.OnWithTabs(xcTab)) return d.Skin(Spec(K::Tab31));
-    if (c.Is(L"TTabSheet") && sw.OnWithTabs(xcTab)) return d.Skin(Spec(K::TabSheet));
-    if (n == L"TTABBEDNOTEBOOK" && sw.OnWithTabs(xcTab)) return d.Skin(Spec(K::Tab));
+    if (n == L"TTABSET" && sw.OnWithTabs(xcTab)) return d.Skin(Order(K::Tab31));
+    if (c.Is(L"TTabSheet") && sw.OnWithTabs(xcTab)) return d.Skin(Order(K::TabSheet));
+    if (n == L"TTABBEDNOTEBOOK" && sw.OnWithTabs(xcTab)) return d.Skin(Order(K::Tab));
     if (n == L"TMVCPANEL") return d.Do(A::AssignChildren);
-    if (c.Is(L"THeaderControl") && sw.On(xcPanel)) return d.Skin(Spec(K::Header));
-    if (c.Is(L"TCustomCheckBox") && sw.On(xcCheckBox)) return d.Skin(Spec(K::CheckBox));
-    if (c.Is(L"TTrackBar") && sw.On(xcTrackBar)) return d.Skin(Spec(K::TrackBar));
-    if (OneOf(n, {L"TUPDOWN", L"TSPINBUTTON"}) && sw.On(xcSpin)) return d.Skin(Spec(K::UpDown));
-    if (n == L"TMEDIAPLAYER" && sw.On(xcButton)) return d.Skin(Spec(K::MP));
+    if (c.Is(L"THeaderControl") && sw.On(xcPanel)) return d.Skin(Order(K::Header));
+    if (c.Is(L"TCustomCheckBox") && sw.On(xcCheckBox)) return d.Skin(Order(K::CheckBox));
+    if (c.Is(L"TTrackBar") && sw.On(xcTrackBar)) return d.Skin(Order(K::TrackBar));
+    if (OneOf(n, {L"TUPDOWN", L"TSPINBUTTON"}) && sw.On(xcSpin)) return d.Skin(Order(K::UpDown));
+    if (n == L"TMEDIAPLAYER" && sw.On(xcButton)) return d.Skin(Order(K::MP));
     if (c.Is(L"TCustomRadioGroup") && sw.On(xcRadioButton))
-        return d.Children(TChildRule::RadioButton).Skin(Spec(K::GroupBox, true));
+        return d.Children(TChildRule::RadioButton).Skin(Order(K::GroupBox, true));
     if (n == L"TDBNAVIGATOR" && sw.On(xcPanel))
-        return d.Skin(Spec(K::Box, true)).Do(A::AssignChildren);
+        return d.Skin(Order(K::Box, true)).Do(A::AssignChildren);
     if (OneOf(n, {L"TRZDBCHECKBOX", L"TRZCHECKBOX"}) && sw.On(xcCheckBox))
-        return d.Skin(Spec(K::ObjImage, true, 1));
+        return d.Skin(Order(K::ObjImage, true, 1));
     if (OneOf(n, {L"TRZRADIOBUTTON", L"TRZDBRADIOBUTTON"}) && sw.On(xcRadioButton))
-        return d.Skin(Spec(K::ObjImage, true, 2));
+        return d.Skin(Order(K::ObjImage, true, 2));
     if (OneOf(n, {L"TCXDBCHECKBOX", L"TCXCHECKBOX"}) && sw.On(xcCheckBox))
-        return d.Skin(Spec(K::ObjImage, true, 3));
+        return d.Skin(Order(K::ObjImage, true, 3));
     if (c.Is(L"TCustomGroupBox") && sw.On(xcPanel))
-        return d.Do(A::AssignChildren).Skin(Spec(K::GroupBox));
-    if (c.Is(L"TRadioButton") && sw.On(xcRadioButton)) return d.Skin(Spec(K::RadioButton));
+        return d.Do(A::AssignChildren).Skin(Order(K::GroupBox));
+    if (c.Is(L"TRadioButton") && sw.On(xcRadioButton)) return d.Skin(Order(K::RadioButton));
     if (c.Is(L"TToolBar") && sw.On(xcToolbar))
-        return d.Set(L"Flat", L"True").Do(A::ToolBarPainters).Skin(Spec(K::Box));
-    if (c.Is(L"TCustomStatusBar") && sw.On(xcStatusBar)) return d.Skin(Spec(K::StatusBar));
-    if (c.Is(L"TProgressBar") && sw.On(xcProgress)) return d.Skin(Spec(K::Progress));
-    if (c.Is(L"TScrollBar") && sw.On(xcScrollbar)) return d.Skin(Spec(K::ScControl));
-    if (n == L"TTNTCOMBOBOX" && sw.On(xcCombo)) return d.Skin(Spec(K::ComboBox));
-    if (c.Is(L"TCustomComboBox") && sw.On(xcCombo)) return d.Skin(Spec(K::ComboBox));
+        return d.Set(L"Flat", L"True").Do(A::ToolBarPainters).Skin(Order(K::Box));
+    if (c.Is(L"TCustomStatusBar") && sw.On(xcStatusBar)) return d.Skin(Order(K::StatusBar));
+    if (c.Is(L"TProgressBar") && sw.On(xcProgress)) return d.Skin(Order(K::Progress));
+    if (c.Is(L"TScrollBar") && sw.On(xcScrollbar)) return d.Skin(Order(K::ScControl));
+    if (n == L"TTNTCOMBOBOX" && sw.On(xcCombo)) return d.Skin(Order(K::ComboBox));
+    if (c.Is(L"TCustomComboBox") && sw.On(xcCombo)) return d.Skin(Order(K::ComboBox));
     if (c.Is(L"TDateTimePicker") && sw.On(xcEdit)) {
         const bool edit = c.dateModeProperty == L"dmupdown" || c.kindProperty == L"dtktime";
-        return d.Skin(Spec(edit ? K::Edit : K::DateTime));
+        return d.Skin(Order(edit ? K::Edit : K::DateTime));
     }
     if (OneOf(n, {L"TRICHEDIT", L"TWWDBRICHEDIT", L"TDXDBMEMO"}) && sw.On(xcScrollbar))
         return d.Skin(ScrollHost());
     if (c.Is(L"TBitBtn")) {
         // Without its own switch a glyph button stays plain: the push-button rule is not for it.
-        if (sw.On(xcBitBtn)) d.Skin(Spec(K::BitButton));
+        if (sw.On(xcBitBtn)) d.Skin(Order(K::BitButton));
         return d;
     }
-    if (c.Is(L"TSpeedButton") && sw.On(xcSpeedButton)) return d.Skin(Spec(K::SpeedButton));
+    if (c.Is(L"TSpeedButton") && sw.On(xcSpeedButton)) return d.Skin(Order(K::SpeedButton));
     if (c.Is(L"TCustomPanel") && sw.On(xcPanel))
-        return d.Do(A::AssignChildren).Skin(Spec(K::Box, true));
+        return d.Do(A::AssignChildren).Skin(Order(K::Box, true));
     if (OneOf(n, {L"TDXTREELIST", L"TDXDBTREELIST", L"TDXDBGRID"}) && sw.On(xcScrollbar))
         return d.Skin(ScrollHost());
     if (c.Is(L"TCustomListView") && sw.On(xcScrollbar)) return d.Skin(ScrollHost(K::ListView));
     if ((c.Is(L"TCustomMemo") || c.Is(L"TCustomGrid") || ScrollBearing(c)) && sw.On(xcScrollbar))
         return d.Skin(ScrollHost());
-    if (c.Is(L"TButton") && sw.On(xcButton)) return d.Skin(Spec(K::Button));
-    if (c.Is(L"TCustomEdit") && sw.On(xcEdit)) return d.Skin(Spec(K::Edit));
+    if (c.Is(L"TButton") && sw.On(xcButton)) return d.Skin(Order(K::Button));
+    if (c.Is(L"TCustomEdit") && sw.On(xcEdit)) return d.Skin(Order(K::Edit));
     if (!OneOf(n, {L"TDCEDIT", L"TDCDBEDIT"})) {
         if (c.Is(L"TCustomFrame")) return d.Do(A::AssignComponents);
-        if (c.Is(L"TCustomForm")) return d.Skin(Spec(K::Box, true)).Do(A::AssignComponents);
+        if (c.Is(L"TCustomForm")) return d.Skin(Order(K::Box, true)).Do(A::AssignComponents);
         return d;
     }
-    if (c.numButtons == 1 && sw.On(xcCombo)) return d.Skin(Spec(K::ComboBox));
-    if (c.numButtons == 0 && sw.On(xcEdit)) return d.Skin(WindowSpec(K::Edit));
+    if (c.numButtons == 1 && sw.On(xcCombo)) return d.Skin(Order(K::ComboBox));
+    if (c.numButtons == 0 && sw.On(xcEdit)) return d.Skin(WindowOrder(K::Edit));
     return d;
 }
 
@@ -276,17 +276,17 @@ TControlDecision DecideControl(const TControlFacts& control,
     return ClassRuleDecision(control, switches);
 }
 
-TSkinControlSpec ChildSpec(TChildRule rule, const TControlFacts& child) {
+TSkinControlOrder ChildOrder(TChildRule rule, const TControlFacts& child) {
     const bool otherLibrary = UpperClassName(child.ClassName()).find(L"TRZ") != std::wstring::npos;
     switch (rule) {
     case TChildRule::RadioGroupItem:
-        return otherLibrary ? Spec(K::ObjImage, true, 2) : Spec(K::RadioButton);
+        return otherLibrary ? Order(K::ObjImage, true, 2) : Order(K::RadioButton);
     case TChildRule::CheckGroupItem:
-        return otherLibrary ? Spec(K::ObjImage, true, 1) : Spec(K::CheckBox);
+        return otherLibrary ? Order(K::ObjImage, true, 1) : Order(K::CheckBox);
     case TChildRule::RadioButton:
-        return Spec(K::RadioButton);
+        return Order(K::RadioButton);
     case TChildRule::EmbeddedScroll:
-        if (child.Is(L"TScrollBar")) return Spec(K::ScControl);
+        if (child.Is(L"TScrollBar")) return Order(K::ScControl);
         if (ScrollBearing(child)) return ScrollHost();
         return {};
     }
@@ -303,11 +303,11 @@ TControlDecision ForeignButton(std::uint32_t s, TDiscoverySwitches sw) {
     if ((s & 0xB) == 0xB || (s & 0xF) >= 0xC) return d;
     if ((s & 7) == 7 || (s & 0x80)) return d; // group boxes and bitmap buttons
     if ((s & 3) == 3 || (s & 2) || (s & 5) == 5) {
-        if (sw.On(xcCheckBox)) d.Skin(WindowSpec(K::CheckBox));
+        if (sw.On(xcCheckBox)) d.Skin(WindowOrder(K::CheckBox));
     } else if ((s & 9) == 9 || (s & 4)) {
-        if (sw.On(xcRadioButton)) d.Skin(WindowSpec(K::RadioButton));
+        if (sw.On(xcRadioButton)) d.Skin(WindowOrder(K::RadioButton));
     } else if (sw.On(xcButton)) {
-        d.Skin(WindowSpec(K::Button));
+        d.Skin(WindowOrder(K::Button));
     }
     return d;
 }
@@ -321,22 +321,23 @@ TControlDecision DecideForeignWindow(std::wstring_view className, std::uint32_t 
     if (c == L"button") return ForeignButton(s, sw);
     if (c == L"combobox") {
         // A simple combo box has no button to skin.
-        if (sw.On(xcCombo) && (s & 3) != 1) d.Skin(WindowSpec(K::ComboBox));
+        if (sw.On(xcCombo) && (s & 3) != 1) d.Skin(WindowOrder(K::ComboBox));
         return d;
     }
-    if (c == L"comboboxex32" && sw.On(xcCombo)) return d.FirstChild(WindowSpec(K::ComboBox));
-    if (c == L"scrollbar" && !(s & 0x10000)) return d.Skin(WindowSpec(K::Sizer));
+    if (c == L"comboboxex32" && sw.On(xcCombo)) return d.FirstChild(WindowOrder(K::ComboBox));
+    if (c == L"scrollbar" && !(s & 0x10000)) return d.Skin(WindowOrder(K::Sizer));
     if (c == L"systreeview32") return d;
-    if (c == L"#32770" && !(s & 0x10000)) return d.Do(A::AssignChildren).Skin(WindowSpec(K::BoxH));
+    if (c == L"#32770" && !(s & 0x10000)) return d.Do(A::AssignChildren).Skin(WindowOrder(K::BoxH));
     if (OneOf(c, {L"tpanel", L"ttntpanel.unicodeclass", L"ttntsilentpaintpanel.unicodeclass"}))
         return d.Do(A::AssignChildren).Do(A::ButtonFaceColour);
-    if (c == L"tcheckbox" && sw.On(xcCheckBox)) return d.Skin(WindowSpec(K::CheckBox));
-    if (c == L"tcombobox" && sw.On(xcCombo)) return d.Skin(WindowSpec(K::ComboBox));
-    if (c == L"tbutton" && sw.On(xcButton)) return d.Skin(WindowSpec(K::Button));
-    if (c == L"tprogressbar") return d.Skin(WindowSpec(K::Progress));
+    if (c == L"tcheckbox" && sw.On(xcCheckBox)) return d.Skin(WindowOrder(K::CheckBox));
+    if (c == L"tcombobox" && sw.On(xcCombo)) return d.Skin(WindowOrder(K::ComboBox));
+    if (c == L"tbutton" && sw.On(xcButton)) return d.Skin(WindowOrder(K::Button));
+    if (c == L"tprogressbar") return d.Skin(WindowOrder(K::Progress));
     if (c == L"tsilentpaintpanel") return d.Do(A::ButtonFaceColour);
-    if (c == L"systabcontrol32" && sw.On(xcTab) && !(s & 0x2000)) return d.Skin(WindowSpec(K::Tab));
-    if (c == L"toolbarwindow32") return d.Skin(WindowSpec(K::BoxH));
-    if (c == L"edit" && sw.On(xcEdit)) return d.Skin(WindowSpec(K::Edit));
+    if (c == L"systabcontrol32" && sw.On(xcTab) && !(s & 0x2000))
+        return d.Skin(WindowOrder(K::Tab));
+    if (c == L"toolbarwindow32") return d.Skin(WindowOrder(K::BoxH));
+    if (c == L"edit" && sw.On(xcEdit)) return d.Skin(WindowOrder(K::Edit));
     return d;
 }

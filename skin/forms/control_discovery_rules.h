@@ -54,13 +54,13 @@ enum class TChildRule : std::uint8_t {
 
 // One thing to do with a control, in order.
 enum class TDiscoveryAction : std::uint8_t {
-    Skin,             // give the control `spec`
+    Skin,             // give the control `order`
     AssignChildren,   // decide for each child control (each child window of a foreign window)
     SkinChildren,     // give each child what `childRule` says
     AssignComponents, // decide for each component the control owns (frames, embedded forms)
     SetProperty,      // the control's `property` := `value`, by name
     ButtonFaceColour, // the control's colour := ButtonFace
-    SkinFirstChild,   // give the control's first child window `spec`
+    SkinFirstChild,   // give the control's first child window `order`
     // What only tool bars and cool bars of the class library would have.
     DropDownMenuHooks, // the items of the control's drop-down menu are owner-drawn
     CoolBarBands,      // every band's colour := ButtonFace
@@ -69,7 +69,7 @@ enum class TDiscoveryAction : std::uint8_t {
 
 struct TDiscoveryStep {
     TDiscoveryAction action = TDiscoveryAction::Skin;
-    TSkinControlSpec spec;
+    TSkinControlOrder order;
     TChildRule childRule = TChildRule::RadioButton;
     std::wstring property;
     std::wstring value;
@@ -109,7 +109,7 @@ TControlDecision DecideControl(const TControlFacts& control,
                                TDiscoverySwitches switches);
 
 // What one child of a group gets (kind None: nothing).
-TSkinControlSpec ChildSpec(TChildRule rule, const TControlFacts& child);
+TSkinControlOrder ChildOrder(TChildRule rule, const TControlFacts& child);
 
 // A windowed control with scroll bars of its own, or a kind that has them.
 bool ScrollBearing(const TControlFacts& control);

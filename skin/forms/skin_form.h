@@ -248,10 +248,10 @@ private:
     void AssignControl(ui::TControl& control);
     void AssignChildren(ui::TWinControl& parent);
     void CarryOut(const TControlDecision& decision, ui::TControl& control);
-    void SkinControl(const TSkinControlSpec& spec, ui::TControl& control);
+    void SkinControl(const TSkinControlOrder& order, ui::TControl& control);
     // The child windows of a window without class-library controls.
     void AssignWindowChildren(HWND parent);
-    void SkinChildWindow(const TSkinControlSpec& spec, HWND window);
+    void SkinChildWindow(const TSkinControlOrder& order, HWND window);
     void Remember(ui::TControl* control, HWND window, TSkinControlKind kind);
     // A made skin control stays when it registered with this form.
     void Keep(TSkinControlPtr made);

@@ -158,7 +158,7 @@ void TWinSkinForm::CarryOut(const TControlDecision& decision, ui::TControl& cont
     for (const TDiscoveryStep& step : decision.steps) {
         switch (step.action) {
         case TDiscoveryAction::Skin:
-            SkinControl(step.spec, control);
+            SkinControl(step.order, control);
             break;
         case TDiscoveryAction::AssignChildren:
             if (windowed) AssignChildren(*windowed);
@@ -167,8 +167,8 @@ void TWinSkinForm::CarryOut(const TControlDecision& decision, ui::TControl& cont
             if (!windowed) break;
             for (ui::TControl* child : std::vector<ui::TControl*>(windowed->Controls())) {
                 if (child->Tag() == skin_->DisableTag || IsSkinned(*child)) continue;
-                const TSkinControlSpec spec = ChildSpec(step.childRule, FactsOf(*child));
-                if (spec.kind != TSkinControlKind::None) SkinControl(spec, *child);
+                const TSkinControlOrder order = ChildOrder(step.childRule, FactsOf(*child));
+                if (order.kind != TSkinControlKind::None) SkinControl(order, *child);
             }
             break;
         case TDiscoveryAction::AssignComponents:
@@ -188,16 +188,16 @@ void TWinSkinForm::CarryOut(const TControlDecision& decision, ui::TControl& cont
     }
 }
 
-void TWinSkinForm::SkinControl(const TSkinControlSpec& spec, ui::TControl& control) {
+void TWinSkinForm::SkinControl(const TSkinControlOrder& order, ui::TControl& control) {
     auto* windowed = dynamic_cast<ui::TWinControl*>(&control);
     const HWND window = windowed ? windowed->Handle() : nullptr;
-    Remember(&control, window, spec.kind);
-    TSkinControlPtr made = MakeSkinControl(spec, &control);
+    Remember(&control, window, order.kind);
+    TSkinControlPtr made = MakeSkinControl(order, &control);
     if (!made) return;
-    made->SetVariant(spec.variant);
-    switch (spec.attach) {
+    made->SetVariant(order.variant);
+    switch (order.attach) {
     case TSkinAttach::Control:
-        made->AttachControl(this, skin_, spec.ownsColor, &controlCanvas_);
+        made->AttachControl(this, skin_, order.ownsColor, &controlCanvas_);
         break;
     case TSkinAttach::ScrollHost:
         made->AttachScrollHost(&control, skin_, this, &controlCanvas_);
@@ -209,9 +209,9 @@ void TWinSkinForm::SkinControl(const TSkinControlSpec& spec, ui::TControl& contr
     Keep(std::move(made));
 }
 
-void TWinSkinForm::SkinChildWindow(const TSkinControlSpec& spec, HWND window) {
-    Remember(nullptr, window, spec.kind);
-    TSkinControlPtr made = MakeSkinControl(spec, nullptr);
+void TWinSkinForm::SkinChildWindow(const TSkinControlOrder& order, HWND window) {
+    Remember(nullptr, window, order.kind);
+    TSkinControlPtr made = MakeSkinControl(order, nullptr);
     if (!made) return;
     made->AttachWindow(window, skin_, this, &controlCanvas_);
     Keep(std::move(made));
@@ -232,11 +232,11 @@ void TWinSkinForm::AssignWindowChildren(HWND parent) {
         for (const TDiscoveryStep& step : decision.steps) {
             switch (step.action) {
             case TDiscoveryAction::Skin:
-                SkinChildWindow(step.spec, child);
+                SkinChildWindow(step.order, child);
                 break;
             case TDiscoveryAction::SkinFirstChild:
                 if (const HWND first = GetWindow(child, GW_CHILD))
-                    SkinChildWindow(step.spec, first);
+                    SkinChildWindow(step.order, first);
                 break;
             case TDiscoveryAction::AssignChildren:
                 AssignWindowChildren(child);
@@ -258,10 +258,10 @@ void TWinSkinForm::ControlRecreated(HWND control) {
     ui::TControl& wrapped = *old->Control();
     const bool listView = AssignedKind(control) == TSkinControlKind::ListView;
     ui::Free(old);
-    TSkinControlSpec spec;
-    spec.kind = listView ? TSkinControlKind::ListView : TSkinControlKind::Scrollbar;
-    spec.attach = TSkinAttach::ScrollHost;
-    SkinControl(spec, wrapped);
+    TSkinControlOrder order;
+    order.kind = listView ? TSkinControlKind::ListView : TSkinControlKind::Scrollbar;
+    order.attach = TSkinAttach::ScrollHost;
+    SkinControl(order, wrapped);
 }
 
 void TWinSkinForm::ReloadSkinControls() {
@@ -285,8 +285,8 @@ void TWinSkinForm::FreeSkinControls(bool restore) {
 
 void TWinSkinForm::SizeGripCreated(HWND grip) {
     if (!skin_ || SkinControlOf(grip)) return;
-    TSkinControlSpec spec;
-    spec.kind = TSkinControlKind::Sizer;
-    spec.attach = TSkinAttach::Window;
-    SkinChildWindow(spec, grip);
+    TSkinControlOrder order;
+    order.kind = TSkinControlKind::Sizer;
+    order.attach = TSkinAttach::Window;
+    SkinChildWindow(order, grip);
 }

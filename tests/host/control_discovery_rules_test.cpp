@@ -10,7 +10,7 @@
 #include <vector>
 
 // Readable failures.
-void PrintTo(const TSkinControlSpec& s, std::ostream* os) {
+void PrintTo(const TSkinControlOrder& s, std::ostream* os) {
     *os << SkinControlClassName(s.kind) << " attach " << int(s.attach) << " owns " << s.ownsColor
         << " variant " << s.variant << (s.extended ? " extended" : "");
 }
@@ -18,7 +18,7 @@ void PrintTo(const TControlDecision& d, std::ostream* os) {
     *os << "{";
     for (const TDiscoveryStep& s : d.steps) {
         *os << " [action " << int(s.action) << " ";
-        PrintTo(s.spec, os);
+        PrintTo(s.order, os);
         *os << " child " << int(s.childRule) << "]";
     }
     *os << " }";
@@ -66,17 +66,17 @@ const auto kEdit = Classes({L"TEdit", L"TCustomEdit"});
 const auto kBitBtn = Classes({L"TBitBtn", L"TButton", L"TButtonControl"});
 const auto kRadioGroup = Classes({L"TRadioGroup", L"TCustomRadioGroup", L"TCustomGroupBox"});
 
-TSkinControlSpec Spec(K kind, bool ownsColor = false, int variant = 0,
-                      TSkinAttach attach = TSkinAttach::Control) {
-    TSkinControlSpec s;
+TSkinControlOrder Order(K kind, bool ownsColor = false, int variant = 0,
+                        TSkinAttach attach = TSkinAttach::Control) {
+    TSkinControlOrder s;
     s.kind = kind;
     s.ownsColor = ownsColor;
     s.variant = variant;
     s.attach = attach;
     return s;
 }
-TControlDecision Skin(TSkinControlSpec spec) {
-    return {{{A::Skin, spec}}};
+TControlDecision Skin(TSkinControlOrder order) {
+    return {{{A::Skin, order}}};
 }
 TDiscoveryStep Step(A action) {
     return {action};
@@ -93,7 +93,7 @@ TDiscoveryStep Children(TChildRule rule) {
     return s;
 }
 const TControlDecision kNothing{};
-const TSkinControlSpec kScrollHost = Spec(K::Scrollbar, false, 0, TSkinAttach::ScrollHost);
+const TSkinControlOrder kScrollHost = Order(K::Scrollbar, false, 0, TSkinAttach::ScrollHost);
 
 struct ClassCase {
     const char* name;
@@ -124,9 +124,9 @@ TEST(ClassRules, FirstMatchingRuleWithItsSwitchOn) {
 
     const ClassCase cases[] = {
         // The main window's controls.
-        {"button", Facts(kButton), kAll, Skin(Spec(K::Button))},
-        {"check box", Facts(kCheckBox), kAll, Skin(Spec(K::CheckBox))},
-        {"combo box", Facts(kComboBox), kAll, Skin(Spec(K::ComboBox))},
+        {"button", Facts(kButton), kAll, Skin(Order(K::Button))},
+        {"check box", Facts(kCheckBox), kAll, Skin(Order(K::CheckBox))},
+        {"combo box", Facts(kComboBox), kAll, Skin(Order(K::ComboBox))},
         {"list box, scroll-bearing", Facts(kListBox, kVScroll), kAll, Skin(kScrollHost)},
         {"list box without its bar yet", Facts(kListBox), kAll, Skin(kScrollHost)},
         {"memo", Facts(kMemo), kAll, Skin(kScrollHost)},
@@ -134,44 +134,44 @@ TEST(ClassRules, FirstMatchingRuleWithItsSwitchOn) {
         // A switch that is off lets the later rules try.
         {"list box, scroll bars off", Facts(kListBox, kVScroll), Without({xcScrollbar}), kNothing},
         {"memo, scroll bars off: an edit", Facts(kMemo), Without({xcScrollbar}),
-         Skin(Spec(K::Edit))},
+         Skin(Order(K::Edit))},
         {"edit with scroll bars", Facts(kEdit, kVScroll), kAll, Skin(kScrollHost)},
-        {"edit", Facts(kEdit), kAll, Skin(Spec(K::Edit))},
+        {"edit", Facts(kEdit), kAll, Skin(Order(K::Edit))},
         {"button, buttons off", Facts(kButton), Without({xcButton}), kNothing},
         // A glyph button never falls to the push-button rule.
-        {"bit button", Facts(kBitBtn), kAll, Skin(Spec(K::BitButton))},
+        {"bit button", Facts(kBitBtn), kAll, Skin(Order(K::BitButton))},
         {"bit button, its switch off", Facts(kBitBtn), Without({xcBitBtn}), kNothing},
         // The check-box rule comes before the one for that library's check boxes.
         {"other library's check box", Facts(Classes({L"TRzCheckBox", L"TCustomCheckBox"})), kAll,
-         Skin(Spec(K::CheckBox))},
+         Skin(Order(K::CheckBox))},
         {"other library's check box, plain", Facts(Classes({L"TRzCheckBox"})), kAll,
-         Skin(Spec(K::ObjImage, true, 1))},
+         Skin(Order(K::ObjImage, true, 1))},
         {"radio group",
          Facts(kRadioGroup),
          kAll,
-         {{Children(TChildRule::RadioButton), {A::Skin, Spec(K::GroupBox, true)}}}},
+         {{Children(TChildRule::RadioButton), {A::Skin, Order(K::GroupBox, true)}}}},
         {"radio group, radio buttons off: a group box",
          Facts(kRadioGroup),
          Without({xcRadioButton}),
-         {{Step(A::AssignChildren), {A::Skin, Spec(K::GroupBox)}}}},
+         {{Step(A::AssignChildren), {A::Skin, Order(K::GroupBox)}}}},
         {"tab control", Facts(Classes({L"TTabControl", L"TCustomTabControl"})), kAll,
-         Skin(Spec(K::Tab, false, 2))},
-        {"page control of buttons", pageButtons, kAll, Skin(Spec(K::TabBtn))},
-        {"page control of tabs", pageTabs, kAll, Skin(Spec(K::Tab))},
-        {"date picker dropping a calendar", datePicker, kAll, Skin(Spec(K::DateTime))},
-        {"date picker with up-down", upDownPicker, kAll, Skin(Spec(K::Edit))},
-        {"time picker", timePicker, kAll, Skin(Spec(K::Edit))},
+         Skin(Order(K::Tab, false, 2))},
+        {"page control of buttons", pageButtons, kAll, Skin(Order(K::TabBtn))},
+        {"page control of tabs", pageTabs, kAll, Skin(Order(K::Tab))},
+        {"date picker dropping a calendar", datePicker, kAll, Skin(Order(K::DateTime))},
+        {"date picker with up-down", upDownPicker, kAll, Skin(Order(K::Edit))},
+        {"time picker", timePicker, kAll, Skin(Order(K::Edit))},
         {"list view", Facts(Classes({L"TListView", L"TCustomListView"})), kAll,
-         Skin(Spec(K::ListView, false, 0, TSkinAttach::ScrollHost))},
+         Skin(Order(K::ListView, false, 0, TSkinAttach::ScrollHost))},
         {"embedded form",
          Facts(Classes({L"TForm", L"TCustomForm"})),
          kAll,
-         {{{A::Skin, Spec(K::Box, true)}, Step(A::AssignComponents)}}},
+         {{{A::Skin, Order(K::Box, true)}, Step(A::AssignComponents)}}},
         {"frame", Facts(Classes({L"TFrame", L"TCustomFrame"})), kAll,
          TControlDecision{{Step(A::AssignComponents)}}},
-        {"edit with buttons, one", dcEdit1, kAll, Skin(Spec(K::ComboBox))},
+        {"edit with buttons, one", dcEdit1, kAll, Skin(Order(K::ComboBox))},
         {"edit with buttons, none: by window", dcEdit0, kAll,
-         Skin(Spec(K::Edit, false, 0, TSkinAttach::Window))},
+         Skin(Order(K::Edit, false, 0, TSkinAttach::Window))},
         {"edit with buttons, two", dcEdit2, kAll, kNothing},
     };
     for (const ClassCase& c : cases)
@@ -183,7 +183,7 @@ TEST(ClassRules, TabsNeedTheSkinsTabs) {
     const TControlFacts tabs = Facts(Classes({L"TTabControl", L"TCustomTabControl"}));
     EXPECT_EQ(ClassRuleDecision(tabs, {kAll, false}), kNothing);
     EXPECT_EQ(ClassRuleDecision(Facts(Classes({L"TTabSet"})), {kAll, false}), kNothing);
-    EXPECT_EQ(ClassRuleDecision(Facts(Classes({L"TTabSet"})), kOn), Skin(Spec(K::Tab31)));
+    EXPECT_EQ(ClassRuleDecision(Facts(Classes({L"TTabSet"})), kOn), Skin(Order(K::Tab31)));
 }
 
 TEST(Skin3rd, KindOfTheFirstLineNamingTheClass) {
@@ -213,9 +213,9 @@ TEST(Skin3rd, ListedClassesAreSettledByTheTable) {
     plainCx.kindProperty = L"cxbkstandard";
     TControlFacts borderedEdit = Facts(Classes({L"TRzButtonEdit", L"TCustomEdit"}));
     borderedEdit.bordered = true;
-    TSkinControlSpec png = Spec(K::BitButton);
+    TSkinControlOrder png = Order(K::BitButton);
     png.glyphProperty = L"PngImage";
-    TSkinControlSpec extended = Spec(K::ComboBox);
+    TSkinControlOrder extended = Order(K::ComboBox);
     extended.extended = true;
 
     struct Case {
@@ -230,43 +230,44 @@ TEST(Skin3rd, ListedClassesAreSettledByTheTable) {
         {"unknown kind", "TButton=gadget", Facts(kButton), kAll, kNothing},
         {"nil", "TComboBox=nil", Facts(kComboBox), kAll, kNothing},
         {"switch off", "TButton=button", Facts(kButton), Without({xcButton}), kNothing},
-        {"as another kind", "TButton=checkbox", Facts(kButton), kAll, Skin(Spec(K::CheckBox))},
-        {"drop-down button", "tcxbutton=bitbtn", dropDown, kAll, Skin(Spec(K::MenuButton))},
-        {"other button of that class", "tcxbutton=bitbtn", plainCx, kAll, Skin(Spec(K::BitButton))},
+        {"as another kind", "TButton=checkbox", Facts(kButton), kAll, Skin(Order(K::CheckBox))},
+        {"drop-down button", "tcxbutton=bitbtn", dropDown, kAll, Skin(Order(K::MenuButton))},
+        {"other button of that class", "tcxbutton=bitbtn", plainCx, kAll,
+         Skin(Order(K::BitButton))},
         {"picture from PngImage", "TPngBitBtn=pngbitbtn", Facts(Classes({L"TPngBitBtn"})), kAll,
          Skin(png)},
         {"extended combo", "TComboboxex=comboboxex", Facts(Classes({L"TComboboxex"})), kAll,
          Skin(extended)},
         {"edit drawing its own border", "TRzButtonEdit=Edit", borderedEdit, kAll,
-         Skin(Spec(K::Edit))},
+         Skin(Order(K::Edit))},
         {"edit without a border", "TRzButtonEdit=Edit", Facts(Classes({L"TRzButtonEdit"})), kAll,
          kNothing},
         {"panel",
          "TTBDock=Panel",
          Facts(Classes({L"TTBDock"})),
          kAll,
-         {{SetProp(L"Transparent", L"True"), {A::Skin, Spec(K::Box, true)}}}},
+         {{SetProp(L"Transparent", L"True"), {A::Skin, Order(K::Box, true)}}}},
         {"scroll host with children",
          "TAdvMemo=scrollbar",
          Facts(Classes({L"TAdvMemo"})),
          kAll,
          {{{A::Skin, kScrollHost}, Step(A::AssignChildren)}}},
         {"single scroll bar", "TGrid2=singlescrollbar", Facts(Classes({L"TGrid2"})), kAll,
-         Skin(Spec(K::Scrollbar, false, 1, TSkinAttach::ScrollHost))},
+         Skin(Order(K::Scrollbar, false, 1, TSkinAttach::ScrollHost))},
         {"radio group",
          "TRzRadioGroup=Radiogroup",
          Facts(Classes({L"TRzRadioGroup"})),
          kAll,
-         {{Children(TChildRule::RadioGroupItem), {A::Skin, Spec(K::GroupBox, true)}}}},
+         {{Children(TChildRule::RadioGroupItem), {A::Skin, Order(K::GroupBox, true)}}}},
         {"check group",
          "TRzCheckGroup=CheckGroup",
          Facts(Classes({L"TRzCheckGroup"})),
          kAll,
-         {{Children(TChildRule::CheckGroupItem), {A::Skin, Spec(K::GroupBox, true)}}}},
+         {{Children(TChildRule::CheckGroupItem), {A::Skin, Order(K::GroupBox, true)}}}},
         {"check group without panels", "TRzCheckGroup=CheckGroup",
          Facts(Classes({L"TRzCheckGroup"})), Without({xcPanel}), kNothing},
         {"advanced page control", "TAdvPageControl=advpagecontrol",
-         Facts(Classes({L"TAdvPageControl"})), kAll, Skin(Spec(K::AdvPage, true, 4))},
+         Facts(Classes({L"TAdvPageControl"})), kAll, Skin(Order(K::AdvPage, true, 4))},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DecideControl(c.control, {c.line}, {c.switches, true}), c.expected) << c.name;
@@ -280,14 +281,14 @@ TEST(Skin3rd, ControlsThatDrawThemselvesAreLeftAlone) {
 TEST(ChildRules, WhatEachChildOfAGroupGets) {
     const TControlFacts plain = Facts(Classes({L"TRadioButton"}));
     const TControlFacts rz = Facts(Classes({L"TRzRadioButton"}));
-    EXPECT_EQ(ChildSpec(TChildRule::RadioGroupItem, plain), Spec(K::RadioButton));
-    EXPECT_EQ(ChildSpec(TChildRule::RadioGroupItem, rz), Spec(K::ObjImage, true, 2));
-    EXPECT_EQ(ChildSpec(TChildRule::CheckGroupItem, plain), Spec(K::CheckBox));
-    EXPECT_EQ(ChildSpec(TChildRule::CheckGroupItem, rz), Spec(K::ObjImage, true, 1));
-    EXPECT_EQ(ChildSpec(TChildRule::EmbeddedScroll, Facts(Classes({L"TScrollBar"}))),
-              Spec(K::ScControl));
-    EXPECT_EQ(ChildSpec(TChildRule::EmbeddedScroll, Facts(kListBox)), kScrollHost);
-    EXPECT_EQ(ChildSpec(TChildRule::EmbeddedScroll, Facts(kButton)).kind, K::None);
+    EXPECT_EQ(ChildOrder(TChildRule::RadioGroupItem, plain), Order(K::RadioButton));
+    EXPECT_EQ(ChildOrder(TChildRule::RadioGroupItem, rz), Order(K::ObjImage, true, 2));
+    EXPECT_EQ(ChildOrder(TChildRule::CheckGroupItem, plain), Order(K::CheckBox));
+    EXPECT_EQ(ChildOrder(TChildRule::CheckGroupItem, rz), Order(K::ObjImage, true, 1));
+    EXPECT_EQ(ChildOrder(TChildRule::EmbeddedScroll, Facts(Classes({L"TScrollBar"}))),
+              Order(K::ScControl));
+    EXPECT_EQ(ChildOrder(TChildRule::EmbeddedScroll, Facts(kListBox)), kScrollHost);
+    EXPECT_EQ(ChildOrder(TChildRule::EmbeddedScroll, Facts(kButton)).kind, K::None);
 
     EXPECT_TRUE(DisableTagReachesChildren(L"TRadioGroup"));
     EXPECT_TRUE(DisableTagReachesChildren(L"TRzCheckGroup"));
@@ -320,10 +321,10 @@ TEST(ForeignWindows, ButtonsByTheirStyle) {
     };
     for (const Case& c : cases) {
         const TControlDecision d = DecideForeignWindow(L"Button", c.style, kOn);
-        const K got = d.steps.empty() ? K::None : d.steps.front().spec.kind;
+        const K got = d.steps.empty() ? K::None : d.steps.front().order.kind;
         EXPECT_EQ(got, c.kind) << std::hex << c.style;
         if (!d.steps.empty()) {
-            EXPECT_EQ(d.steps.front().spec.attach, TSkinAttach::Window);
+            EXPECT_EQ(d.steps.front().order.attach, TSkinAttach::Window);
         }
     }
     EXPECT_EQ(DecideForeignWindow(L"button", 0x3, {Without({xcCheckBox}), true}), kNothing);
@@ -332,7 +333,7 @@ TEST(ForeignWindows, ButtonsByTheirStyle) {
 }
 
 TEST(ForeignWindows, OtherClasses) {
-    const TSkinControlSpec combo = Spec(K::ComboBox, false, 0, TSkinAttach::Window);
+    const TSkinControlOrder combo = Order(K::ComboBox, false, 0, TSkinAttach::Window);
     struct Case {
         const wchar_t* cls;
         std::uint32_t style;
@@ -343,18 +344,18 @@ TEST(ForeignWindows, OtherClasses) {
         {L"ComboBox", 0x2, Skin(combo)},
         {L"ComboBox", 0x3, Skin(combo)},
         {L"ComboBoxEx32", 0x2, {{{A::SkinFirstChild, combo}}}},
-        {L"ScrollBar", 0x0, Skin(Spec(K::Sizer, false, 0, TSkinAttach::Window))},
+        {L"ScrollBar", 0x0, Skin(Order(K::Sizer, false, 0, TSkinAttach::Window))},
         {L"ScrollBar", 0x10000, kNothing},
         {L"SysTreeView32", 0x0, kNothing},
         {L"#32770",
          0x0,
-         {{Step(A::AssignChildren), {A::Skin, Spec(K::BoxH, false, 0, TSkinAttach::Window)}}}},
+         {{Step(A::AssignChildren), {A::Skin, Order(K::BoxH, false, 0, TSkinAttach::Window)}}}},
         {L"#32770", 0x10000, kNothing},
         {L"TPanel", 0x0, {{Step(A::AssignChildren), Step(A::ButtonFaceColour)}}},
         {L"TSilentPaintPanel", 0x0, {{Step(A::ButtonFaceColour)}}},
-        {L"SysTabControl32", 0x0, Skin(Spec(K::Tab, false, 0, TSkinAttach::Window))},
+        {L"SysTabControl32", 0x0, Skin(Order(K::Tab, false, 0, TSkinAttach::Window))},
         {L"SysTabControl32", 0x2000, kNothing},
-        {L"Edit", 0x0, Skin(Spec(K::Edit, false, 0, TSkinAttach::Window))},
+        {L"Edit", 0x0, Skin(Order(K::Edit, false, 0, TSkinAttach::Window))},
         {L"Static", 0x0, kNothing},
     };
     for (const Case& c : cases)
