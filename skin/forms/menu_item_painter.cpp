@@ -51,7 +51,25 @@ bool CopyPopupBackground(HDC dc, int width, int height, const RECT& item, HMENU 
                   SRCCOPY) != FALSE;
 }
 
-// Glyph, check mark, caption and shortcut.
+// The submenu arrow, a small triangle at the item's far end pointing the way the submenu opens.
+void DrawSubmenuArrow(HDC dc, const RECT& r, bool rightToLeft, TColor color) {
+    constexpr int kHalfHeight = 3, kInset = 6;
+    const int middle = (r.top + r.bottom) / 2;
+    const int tip = rightToLeft ? r.left + kInset : r.right - 1 - kInset;
+    for (int i = 0; i <= kHalfHeight; ++i) {
+        const int x = rightToLeft ? tip + i : tip - i;
+        Fill(dc, {x, middle - i, x + 1, middle + i + 1}, color);
+    }
+}
+
+// Puts the composed item on `dc`.
+void Present(HDC dc, const RECT& rect, HDC composed, const TMenuItemLook& item) {
+    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, composed, 0, 0,
+           SRCCOPY);
+    if (item.hasSubmenu) ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+// Glyph, check mark, caption, shortcut and submenu arrow.
 void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenuItemLook& item,
                       HDC dc, const RECT& r) {
     const TSkinElements& e = skin.Elements();
@@ -122,6 +140,9 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
         RECT shortCut{area.left + textWidth, text.top, area.right - 10, text.bottom};
         if (!item.shortCut.empty()) SkinDrawText(dc, item.shortCut, shortCut, single | DT_RIGHT);
     }
+    if (item.hasSubmenu)
+        DrawSubmenuArrow(dc, r, item.rightToLeft,
+                         MenuItemTextColor(e.Colors, item.selected, item.enabled));
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
 }
@@ -145,7 +166,7 @@ void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList*
         } else {
             DrawGlyphAndText(skin, images, item, wdc, all);
         }
-        BitBlt(dc, rect.left, rect.top, w, h, wdc, 0, 0, SRCCOPY);
+        Present(dc, rect, wdc, item);
         return;
     }
     if (TSkinManage* manager = SkinManage()) {
@@ -167,5 +188,5 @@ void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList*
                          kMenuItemCells, kMenuItemSeparatorCell,
                          {strip.LeftWidth, 0, strip.RightWidth, 0});
     }
-    BitBlt(dc, rect.left, rect.top, w, h, wdc, 0, 0, SRCCOPY);
+    Present(dc, rect, wdc, item);
 }

@@ -24,9 +24,12 @@ struct TMenuItemLook {
     bool isDefault = false;
     bool selected = false;
     bool rightToLeft = false;
+    bool hasSubmenu = false; // shows the submenu arrow
 };
 
 // Draws `item` into `rect` of `dc`; `menu` is the native menu the item sits in (its popup
-// window's background shows through), `images` the glyphs or none.
+// window's background shows through), `images` the glyphs or none. An item with a submenu gets
+// its arrow from here, and the item is then clipped out of `dc`: the system draws its own arrow
+// after an owner-drawn item as a monochrome bitmap in the DC's colours, a box over the skin.
 void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList* images,
                    const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu);

@@ -39,17 +39,18 @@ struct TNativeItem {
     std::wstring text;
     UINT state = 0;
     bool found = false;
+    bool submenu = false;
 };
 TNativeItem NativeItemOf(HMENU menu, UINT id) {
     wchar_t text[kItemTextBuffer] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     // The string as such: an owner-drawn item keeps its text there.
-    info.fMask = MIIM_STRING | MIIM_STATE;
+    info.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
     info.dwTypeData = text;
     info.cch = kItemTextBuffer - 1;
     if (!menu || !GetMenuItemInfoW(menu, id, FALSE, &info)) return {};
-    return {text, info.fState, true};
+    return {text, info.fState, true, info.hSubMenu != nullptr};
 }
 
 void ForEachMenu(ui::TComponent& owner, const std::function<void(ui::TMenu&)>& visit) {
@@ -84,6 +85,7 @@ void TWinSkinForm::DrawMenuItem(const ui::TMenuItem& item, const ui::TMenuItemDr
     look.isDefault = item.Default;
     look.selected = draw.Selected;
     look.rightToLeft = rightToLeft_;
+    look.hasSubmenu = !item.Items.empty();
     PaintMenuItem(*skin_, Bitmaps(), images, look, draw.Dc, draw.Rect, draw.Menu);
 }
 
@@ -191,6 +193,8 @@ bool TWinSkinForm::DrawNativeMenuItem(const DRAWITEMSTRUCT& draw) {
     item.Caption = native.text.empty() ? std::wstring(L"-") : native.text;
     item.Enabled = (native.state & MFS_GRAYED) == 0;
     item.Checked = (native.state & MFS_CHECKED) != 0;
+    // Only that there is a submenu matters to the painter, not what is in it.
+    if (native.submenu) item.Items.emplace_back();
     DrawMenuItem(item, where, nullptr);
     return true;
 }

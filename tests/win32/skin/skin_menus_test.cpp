@@ -10,6 +10,7 @@
 
 #include "dc_pixels.h"
 #include "desktop.h"
+#include "gdi_scope.h"
 #include "ui/form_binding.h"
 #include "ui/menus.h"
 #include "ui_test_app.h"
@@ -349,6 +350,44 @@ TEST_F(SkinnedMenus, ItemIdsTheLibraryDoesNotKnowAreDrawnByTheSystem) {
     EXPECT_TRUE(copyDrawn);
     EXPECT_FALSE(nativeDrawn);
     EXPECT_TRUE(foreignDrawn);
+}
+
+TEST_F(SkinnedMenus, AnItemWithASubmenuShowsAnArrowOnTheSkin) {
+    MakeForm();
+    const HMENU edit = menu_->Items[kEdit].Handle();
+    ASSERT_NE(edit, nullptr);
+    // More, not selected as the menu opens.
+    constexpr UINT kMore = 1;
+    RECT more{};
+    TPixelImage row;
+    ASSERT_TRUE(RunSteps({{[] { return OpenAt(kEdit); },
+                           [&] {
+                               Sleep(200);
+                               GetMenuItemRect(nullptr, edit, kMore, &more);
+                               const TWindowDc screen(nullptr, false);
+                               row = ReadPixels(screen.get(), more);
+                               testing_desktop::SaveScreenshot(L"skinned_menus_submenu_arrow");
+                               EndMenu();
+                           }}},
+                         [&] { ClickAt(OnBarButton(kEdit)); }));
+    ASSERT_GT(row.Width, 40);
+    // The far end of the row, past the caption: the item's picture and the arrow in the text
+    // colour (black in this skin), no box of another colour around it.
+    const TPixel item = Colour(kItemStrip, 1);
+    int arrow = 0, other = 0;
+    for (int y = 0; y < row.Height; ++y) {
+        for (int x = row.Width - 16; x < row.Width; ++x) {
+            const TPixel p = row.At(x, y) & 0xFFFFFF;
+            if (p == 0)
+                ++arrow;
+            else if (p != item)
+                ++other;
+        }
+    }
+    EXPECT_EQ(other, 0);
+    // A small triangle, not a filled box.
+    EXPECT_GE(arrow, 7);
+    EXPECT_LE(arrow, 20);
 }
 
 TEST_F(SkinnedMenus, APopupTaggedToBeLeftAloneIsNotOwnerDrawn) {
