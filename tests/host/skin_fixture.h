@@ -50,6 +50,22 @@ struct Skin {
     }
 };
 
+// A skin whose frame is two solid frames per side (strips 1 to 4), `left`, `title`, `right`
+// and `bottom` pixels wide; `personality` adds keys to its [Personality] section and
+// `sections` the rest of its ini.
+inline Skin FramedSkin(const std::string& personality, const std::string& sections, int left = 5,
+                       int title = 24, int right = 6, int bottom = 7) {
+    Skin s;
+    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
+            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n" +
+            personality + sections;
+    s.Image("left.bmp", Strip(1, 2, left, 60));
+    s.Image("right.bmp", Strip(2, 2, right, 60));
+    s.Image("top.bmp", Strip(3, 2, 40, title, true));
+    s.Image("bottom.bmp", Strip(4, 2, 40, bottom, true));
+    return s;
+}
+
 // The elements of `skin`, loaded as the skin data component loads them.
 inline TSkinElements Load(const Skin& skin, const TSkinLoadInputs& inputs = {}) {
     TSkinReader reader;

@@ -36,16 +36,10 @@ constexpr int kButtonStrip = 5, kCheckStrip = 6, kRadioStrip = 7;
 // A frame as the other skinner tests have it, and buttons, check boxes and radio buttons whose
 // every frame is a solid colour of its own: 5 button frames, 4 check frames, 8 radio frames.
 std::vector<std::uint8_t> ButtonSkin() {
-    Skin s;
-    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
-            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n"
-            "[Buttons]\nBitmap=button.bmp\nCheckButton=check.bmp\nRadioButton=radio.bmp\n"
+    Skin s = skin_fixture::FramedSkin(
+        "", "[Buttons]\nBitmap=button.bmp\nCheckButton=check.bmp\nRadioButton=radio.bmp\n"
             "CheckButtonFrame=4\nRadioButtonFrame=8\n"
-            "[Colours]\nButtonFace=10 20 30\n";
-    s.Image("left.bmp", Strip(1, 2, 5, 60));
-    s.Image("right.bmp", Strip(2, 2, 6, 60));
-    s.Image("top.bmp", Strip(3, 2, 40, 24, true));
-    s.Image("bottom.bmp", Strip(4, 2, 40, 7, true));
+            "[Colours]\nButtonFace=10 20 30\n");
     s.Image("button.bmp", Strip(kButtonStrip, 5, 12, 12));
     s.Image("check.bmp", Strip(kCheckStrip, 4, 13, 13));
     s.Image("radio.bmp", Strip(kRadioStrip, 8, 13, 13));

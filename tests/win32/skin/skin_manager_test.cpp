@@ -30,15 +30,9 @@ using skin_fixture::Strip;
 
 // A skin whose frame is `left`, `title`, `right` and `bottom` pixels wide, face colour 10 20 30.
 std::vector<std::uint8_t> FrameSkin(int left = 5, int title = 24, int right = 6, int bottom = 7) {
-    Skin s;
-    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
-            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n"
-            "[Colours]\nButtonFace=10 20 30\n";
-    s.Image("left.bmp", Strip(1, 2, left, 60));
-    s.Image("right.bmp", Strip(2, 2, right, 60));
-    s.Image("top.bmp", Strip(3, 2, 40, title, true));
-    s.Image("bottom.bmp", Strip(4, 2, 40, bottom, true));
-    return s.Pack();
+    return skin_fixture::FramedSkin("", "[Colours]\nButtonFace=10 20 30\n", left, title, right,
+                                    bottom)
+        .Pack();
 }
 
 class TSkinTestForm : public ui::TForm {

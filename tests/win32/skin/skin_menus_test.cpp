@@ -33,18 +33,12 @@ using skin_fixture::Strip;
 constexpr int kBarStrip = 7, kItemStrip = 8, kBackgroundStrip = 9;
 
 std::vector<std::uint8_t> MenuSkin() {
-    Skin s;
-    s.ini = "[Personality]\nLeft=left.bmp\nRight=right.bmp\nTop=top.bmp\nBottom=bottom.bmp\n"
-            "LeftFrame=2\nRightFrame=2\nTopFrame=2\nBottomFrame=2\n"
-            "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=2\nTileRightMenu=2\n"
-            "[MenuItem]\nImage=menuitem.bmp\n"
-            "[MenuBackground]\nImage=menuback.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
-            "BottomHeight=3\n"
-            "[Colours]\nButtonFace=10 20 30\nMenuBarText=0 0 0\nMenuText=0 0 0\n";
-    s.Image("left.bmp", Strip(1, 2, 5, 60));
-    s.Image("right.bmp", Strip(2, 2, 6, 60));
-    s.Image("top.bmp", Strip(3, 2, 40, 24, true));
-    s.Image("bottom.bmp", Strip(4, 2, 40, 7, true));
+    Skin s = skin_fixture::FramedSkin(
+        "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=2\nTileRightMenu=2\n",
+        "[MenuItem]\nImage=menuitem.bmp\n"
+        "[MenuBackground]\nImage=menuback.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
+        "BottomHeight=3\n"
+        "[Colours]\nButtonFace=10 20 30\nMenuBarText=0 0 0\nMenuText=0 0 0\n");
     s.Image("menubar.bmp", Strip(kBarStrip, 2, 20, 19, true));
     s.Image("menuitem.bmp", Strip(kItemStrip, 5, 10, 20));
     s.Image("menuback.bmp", Strip(kBackgroundStrip, 1, 12, 12));
