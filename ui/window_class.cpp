@@ -2,10 +2,26 @@
 // system class the control wraps so the window keeps the system's behaviour.
 #include "win_control.h"
 
+#include <commctrl.h>
+
 #include <map>
 #include <stdexcept>
 
 namespace ui {
+
+namespace {
+
+// The common controls (progress bars, track bars, tabs, headers, list views, date pickers...)
+// register their classes only when asked; the first control that wraps one asks for all of them.
+bool FindSystemClass(const std::wstring& name, WNDCLASSW& wc) {
+    if (GetClassInfoW(nullptr, name.c_str(), &wc)) return true;
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                              ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
+                                              ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&icc) && GetClassInfoW(nullptr, name.c_str(), &wc);
+}
+
+} // namespace
 
 WNDPROC RegisterControlClass(const TCreateParams& params) {
     static std::map<std::wstring, WNDPROC> registered;
@@ -16,7 +32,7 @@ WNDPROC RegisterControlClass(const TCreateParams& params) {
     WNDCLASSW wc{};
     WNDPROC default_proc = DefWindowProcW;
     if (!params.system_class.empty()) {
-        if (!GetClassInfoW(nullptr, params.system_class.c_str(), &wc))
+        if (!FindSystemClass(params.system_class, wc))
             throw std::runtime_error("Unknown system window class");
         default_proc = wc.lpfnWndProc;
     } else {
