@@ -111,7 +111,10 @@ TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
     } else {
         t.right = std::min(t.right, r - in.textRightClip);
     }
-    if (in.dialog && in.alignment == 0) t.left -= kDialogCaptionShift;
+    // Dialogs have no icon before the text, so it moves into the icon's place, but never out of
+    // the title: with a small TextShift it would start cut off at the window's left edge.
+    if (in.dialog && in.alignment == 0)
+        t.left = std::max(t.left - kDialogCaptionShift, in.title.left);
 
     TCaptionTextLayout out;
     out.caption = t;

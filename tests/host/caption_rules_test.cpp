@@ -46,6 +46,12 @@ TEST(CaptionRules, CaptionTextLayout) {
         {"a dialog frame starts 16 further left",
          with([](auto& in) { in.dialog = true; }),
          {12, 5, 108, 21}},
+        {"... but not out of the title when TextShift is small",
+         with([](auto& in) {
+             in.dialog = true;
+             in.textShift = 6;
+         }),
+         {4, 5, 90, 21}},
         {"centred", with([](auto& in) { in.alignment = 1; }), {97, 5, 177, 21}},
         {"centred dialogs keep their place",
          with([](auto& in) {
