@@ -159,10 +159,15 @@ HWND TGalleryForm::ShowDialog() {
                                              reinterpret_cast<const DLGTEMPLATE*>(words.data()),
                                              Handle(), StandardDialogProc, 0);
         if (!dialog_) return nullptr;
-        // Beside the gallery's controls, over its right-hand side.
-        RECT form{};
+        // Beside the gallery where the screen has room, so the gallery, the dialog and a
+        // message box over the gallery are all in view together.
+        RECT form{}, dialog{};
         GetWindowRect(Handle(), &form);
-        SetWindowPos(dialog_, nullptr, form.right - 380, form.top + 120, 0, 0,
+        GetWindowRect(dialog_, &dialog);
+        const int width = dialog.right - dialog.left;
+        const int x = form.right + 8 + width <= GetSystemMetrics(SM_CXSCREEN) ? form.right + 8
+                                                                              : form.right - width;
+        SetWindowPos(dialog_, nullptr, x, form.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(dialog_, SW_SHOW);

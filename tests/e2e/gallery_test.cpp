@@ -157,6 +157,8 @@ TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
     ASSERT_TRUE(PumpUntil([&] { return Skinned(ok); }, 10s)) << "the dialog's buttons stay plain";
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, 101))) << "check box";
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, 103))) << "radio button";
+    testing_desktop::Pump(300ms);
+    testing_desktop::SaveScreenshot(L"gallery-dialog");
 
     // The message box runs its own loop inside the gallery: posted, not sent.
     PostMessageW(messageButton, BM_CLICK, 0, 0);
@@ -165,6 +167,8 @@ TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
     ASSERT_TRUE(
         PumpUntil([&] { return GetWindowRgn(box, CreateRectRgn(0, 0, 0, 0)) != ERROR; }, 10s))
         << "the message box keeps the system's frame";
+    EXPECT_TRUE(PumpUntil([&] { return Skinned(GetDlgItem(box, IDOK)); }, 10s))
+        << "the message box's button stays plain";
     testing_desktop::Pump(300ms);
     testing_desktop::SaveScreenshot(L"gallery-dialogs");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
