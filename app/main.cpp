@@ -5,23 +5,9 @@
 #include "skin_form.h"
 #include "skin_manager.h"
 #include "ui/application.h"
+#include "ui/resource_data.h"
 
 #include <windows.h>
-
-#include <string_view>
-
-namespace {
-
-// The main window's description, kept as a text resource of the executable.
-std::string_view StoredDescription() {
-    HRSRC info = FindResourceW(nullptr, L"TFORM1", MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL data = info ? LoadResource(nullptr, info) : nullptr;
-    const void* bytes = data ? LockResource(data) : nullptr;
-    if (!bytes) return {};
-    return {static_cast<const char*>(bytes), SizeofResource(nullptr, info)};
-}
-
-} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The skin data component of the main window creates the skin manager when it is read.
@@ -31,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         collector::SetApplicationWindow(application.Handle());
         application.Initialize();
         try {
-            Form1 = new TForm1(&application, StoredDescription());
+            Form1 = new TForm1(&application, ui::RcData(nullptr, L"TFORM1"));
             application.SetMainForm(Form1);
         } catch (...) {
             ui::HandleException(&application);

@@ -1,13 +1,58 @@
 // Clock, percentiles, memory, paints and copies for the main-window benchmarks.
 #include "measure.h"
 
+#include "desktop.h"
 #include "pellico_driver.h"
 #include "skin_messages.h"
+#include "ui/resource_data.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace bench {
+
+namespace {
+
+// The skin data's switch as a stored description has it.
+constexpr std::string_view kSkinData = "object SkinData1: TSkinData";
+constexpr std::string_view kActive = "Active = True";
+constexpr std::string_view kInactive = "Active = False";
+
+// The stored description of the program at `exe` (Windows path), or nothing.
+std::optional<std::string> StoredDescription(const std::wstring& exe, const wchar_t* name) {
+    const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return std::nullopt;
+    std::optional<std::string> text;
+    if (const std::string_view data = ui::RcData(module, name); !data.empty()) text.emplace(data);
+    FreeLibrary(module);
+    return text;
+}
+
+} // namespace
+
+bool WriteUnskinnedCopy(const std::string& exe, const std::string& unskinned,
+                        const wchar_t* description) {
+    const std::wstring from = testing_desktop::WindowsPath(exe);
+    const std::wstring to = testing_desktop::WindowsPath(unskinned);
+    std::optional<std::string> text = StoredDescription(from, description);
+    if (!text) return false;
+    const std::size_t skinData = text->find(kSkinData);
+    const std::size_t active = text->find(kActive, skinData);
+    if (skinData == std::string::npos || active == std::string::npos) return false;
+    text->replace(active, kActive.size(), kInactive);
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) return false;
+    const HANDLE update = BeginUpdateResourceW(to.c_str(), FALSE);
+    if (!update) return false;
+    const bool written = UpdateResourceW(update, MAKEINTRESOURCEW(10), description,
+                                         MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), text->data(),
+                                         static_cast<DWORD>(text->size())) != FALSE;
+    if (!EndUpdateResourceW(update, !written) || !written) return false;
+    // The copy must read as switched off, or the comparison would compare the skin with itself.
+    const std::optional<std::string> check = StoredDescription(to, description);
+    return check && check->find(kInactive, check->find(kSkinData)) != std::string::npos;
+}
 
 double Now() {
     static const double frequency = [] {

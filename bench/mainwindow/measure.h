@@ -13,6 +13,12 @@ class PellicoDriver;
 
 namespace bench {
 
+// Writes `unskinned`: a copy of the program `exe` whose stored description (the RCDATA
+// resource `description`) has its skin data ("SkinData1") switched off. The same program
+// otherwise, so the two differ by the skin alone. False when that cannot be done.
+bool WriteUnskinnedCopy(const std::string& exe, const std::string& unskinned,
+                        const wchar_t* description = L"TFORM1");
+
 // Milliseconds from the performance counter.
 double Now();
 

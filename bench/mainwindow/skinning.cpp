@@ -11,7 +11,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,49 +26,6 @@ constexpr double kGiveUpMs = 20'000;
 
 constexpr UINT kRepaintFlags =
     RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
-
-// The skin data's switch as the main window's description stores it.
-constexpr std::string_view kSkinData = "object SkinData1: TSkinData";
-constexpr std::string_view kActive = "Active = True";
-constexpr std::string_view kInactive = "Active = False";
-
-// The stored description of the program at `exe` (Windows path), or nothing.
-std::optional<std::string> StoredDescription(const std::wstring& exe) {
-    const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!module) return std::nullopt;
-    std::optional<std::string> text;
-    if (const HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10))) { // RT_RCDATA
-        if (const HGLOBAL data = LoadResource(module, info))
-            text.emplace(static_cast<const char*>(LockResource(data)),
-                         SizeofResource(module, info));
-    }
-    FreeLibrary(module);
-    return text;
-}
-
-// Writes `unskinned`: a copy of `pellico` whose skin data is stored switched off. The same
-// program otherwise, so the two differ by the skin alone. False when that cannot be done.
-bool WriteUnskinnedCopy(const std::string& pellico, const std::string& unskinned) {
-    const std::wstring from = testing_desktop::WindowsPath(pellico);
-    const std::wstring to = testing_desktop::WindowsPath(unskinned);
-    std::optional<std::string> description = StoredDescription(from);
-    if (!description) return false;
-    const std::size_t skinData = description->find(kSkinData);
-    const std::size_t active = description->find(kActive, skinData);
-    if (skinData == std::string::npos || active == std::string::npos) return false;
-    description->replace(active, kActive.size(), kInactive);
-    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) return false;
-    const HANDLE update = BeginUpdateResourceW(to.c_str(), FALSE);
-    if (!update) return false;
-    const bool written =
-        UpdateResourceW(update, MAKEINTRESOURCEW(10), L"TFORM1",
-                        MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), description->data(),
-                        static_cast<DWORD>(description->size())) != FALSE;
-    if (!EndUpdateResourceW(update, !written) || !written) return false;
-    // The copy must read as switched off, or the comparison would compare the skin with itself.
-    const std::optional<std::string> check = StoredDescription(to);
-    return check && check->find(kInactive, check->find(kSkinData)) != std::string::npos;
-}
 
 struct Samples {
     std::vector<double> copies;   // ms from an outside copy to the new list item
@@ -118,7 +74,7 @@ void Row(const char* what, const std::vector<double>& skinned,
 
 int main() {
     const std::string pellico = testing_desktop::PellicoExe();
-    if (!WriteUnskinnedCopy(pellico, UNSKINNED_EXE)) {
+    if (!bench::WriteUnskinnedCopy(pellico, UNSKINNED_EXE)) {
         std::puts("could not write the unskinned copy of Pellico.exe");
         return 1;
     }

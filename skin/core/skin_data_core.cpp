@@ -23,21 +23,6 @@ TSkinMessageSink& MessageSink() {
     return sink;
 }
 
-// A skin file's bytes; nullopt when it is missing, unreadable, or too large to be a skin.
-std::optional<std::vector<std::uint8_t>> ReadSkinFile(const std::string& name) {
-    std::error_code ec;
-    const std::filesystem::path path(name);
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxDecodedSize) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 } // namespace
 
 void SetSkinManagerProvider(TSkinManagerProvider provider) {
@@ -87,6 +72,19 @@ void TSkinDataCore::SetActive(bool value) {
     }
 }
 
+std::optional<std::vector<std::uint8_t>> ReadSkinFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxDecodedSize) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 void TSkinDataCore::SetSkinFile(const std::string& name) {
     skinLoaded_ = false;
     skinFile_ = name;
@@ -95,7 +93,7 @@ void TSkinDataCore::SetSkinFile(const std::string& name) {
         if (!name.empty()) skinStream_.clear();
         return;
     }
-    std::optional<std::vector<std::uint8_t>> bytes = ReadSkinFile(name);
+    std::optional<std::vector<std::uint8_t>> bytes = ReadSkinFile(std::filesystem::path(name));
     if (!bytes) return;
     skinStream_ = std::move(*bytes);
     LoadSkin();

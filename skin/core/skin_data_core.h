@@ -8,7 +8,9 @@
 #include "skin_manager_link.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -89,6 +91,9 @@ class TSkinElementsKey {
 using TSkinMessageSink = std::function<void(const std::string& text)>;
 void SetSkinMessageSink(TSkinMessageSink sink);
 void ShowSkinMessage(const std::string& text);
+
+// A skin file's bytes; nullopt when it is missing, unreadable, or too large to be a skin.
+std::optional<std::vector<std::uint8_t>> ReadSkinFile(const std::filesystem::path& path);
 
 class TSkinDataCore {
 public:

@@ -3,6 +3,7 @@
 
 #include "child_process.h"
 #include "desktop.h"
+#include "ui/resource_data.h"
 
 #include <windows.h>
 
@@ -12,11 +13,7 @@ inline std::string StoredDescription() {
     const std::wstring exe = testing_desktop::WindowsPath(testing_desktop::PellicoExe());
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return {};
-    std::string text;
-    if (HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10))) {
-        if (const void* bytes = LockResource(LoadResource(module, info)))
-            text.assign(static_cast<const char*>(bytes), SizeofResource(module, info));
-    }
+    std::string text(ui::RcData(module, L"TFORM1"));
     FreeLibrary(module);
     return text;
 }

@@ -1,0 +1,215 @@
+// The skin gallery as a skin author meets it: started with its own skin, every control on its
+// form dressed by the skin engine, a standard dialog and a message box dressed as well; started
+// with a skin file, which replaces the default at once; started with a damaged file, which is
+// reported and leaves the default in place. Screenshots of each for review.
+#include "child_process.h"
+#include "desktop.h"
+#include "skin_fixture.h"
+#include "skin_messages.h"
+#include "ui/graphics.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_desktop::ClassName;
+using testing_desktop::PumpUntil;
+using testing_desktop::WindowText;
+
+// The gallery, closed at the end of the test whatever happened.
+class Gallery {
+public:
+    explicit Gallery(const std::wstring& args = {}) : process_(GALLERY_EXE, args) {}
+    ~Gallery() {
+        if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
+        if (!process_.WaitForExit(10s)) {
+            const HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, process_.Id());
+            if (p) {
+                TerminateProcess(p, 1);
+                CloseHandle(p);
+            }
+        }
+    }
+    HWND Form() { return form_ = process_.WaitForWindow(L"TGalleryForm"); }
+    DWORD Id() const { return process_.Id(); }
+
+private:
+    testing_desktop::Process process_;
+    HWND form_ = nullptr;
+};
+
+bool Skinned(HWND window) {
+    return SendMessageW(window, SM_ISSKINNED, 0, 0) == 1;
+}
+
+// The visible child windows of `parent` (all depths) whose class is one of the library's.
+std::vector<HWND> LibraryControls(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM out) {
+            const std::wstring cls = ClassName(child);
+            if (IsWindowVisible(child) && cls.size() > 1 && cls[0] == L'T')
+                reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A top-level window of process `pid` with this class and caption, in time.
+HWND WaitForOwnWindow(DWORD pid, const wchar_t* cls, const wchar_t* caption) {
+    HWND found = nullptr;
+    PumpUntil(
+        [&] {
+            found = nullptr;
+            for (HWND w = FindWindowExW(nullptr, nullptr, cls, caption); w && !found;
+                 w = FindWindowExW(nullptr, w, cls, caption)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == pid && IsWindowVisible(w)) found = w;
+            }
+            return found != nullptr;
+        },
+        10s);
+    return found;
+}
+
+HWND ChildWithText(HWND parent, const wchar_t* text) {
+    struct Search {
+        const wchar_t* text;
+        HWND found;
+    } search{text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM p) {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (WindowText(child) != s->text) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::filesystem::path WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+TEST(Gallery, EveryControlOnTheFormIsDressedByTheSkin) {
+    Gallery gallery;
+    const HWND form = gallery.Form();
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(
+        PumpUntil([&] { return GetWindowRgn(form, CreateRectRgn(0, 0, 0, 0)) != ERROR; }, 10s))
+        << "the form's frame is never skinned";
+    const std::vector<HWND> controls = LibraryControls(form);
+    ASSERT_GT(controls.size(), 20u);
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(controls.front()); }, 10s));
+    // Labels have nothing to dress; the skin's own windows (scroll-bar overlays, the picker's
+    // arrow, the media player's button strip) are the dressing.
+    const std::set<std::wstring> notDressed = {L"TLabel", L"TWScrollbar", L"TArrowButton",
+                                               L"TWMediaPlayer"};
+    for (const HWND control : controls) {
+        const std::wstring cls = ClassName(control);
+        if (notDressed.count(cls)) continue;
+        EXPECT_TRUE(Skinned(control)) << std::string(cls.begin(), cls.end());
+    }
+    RedrawWindow(form, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testing_desktop::Pump(300ms);
+    testing_desktop::SaveScreenshot(L"gallery");
+}
+
+TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
+    Gallery gallery;
+    const HWND form = gallery.Form();
+    ASSERT_TRUE(form);
+    const HWND dialogButton = ChildWithText(form, L"Standard dialog...");
+    const HWND messageButton = ChildWithText(form, L"Message box...");
+    ASSERT_TRUE(dialogButton && messageButton);
+
+    PostMessageW(dialogButton, BM_CLICK, 0, 0);
+    const HWND dialog = WaitForOwnWindow(gallery.Id(), L"#32770", L"Standard dialog");
+    ASSERT_TRUE(dialog);
+    const HWND ok = GetDlgItem(dialog, IDOK);
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(ok); }, 10s)) << "the dialog's buttons stay plain";
+    EXPECT_TRUE(Skinned(GetDlgItem(dialog, 101))) << "check box";
+    EXPECT_TRUE(Skinned(GetDlgItem(dialog, 103))) << "radio button";
+    testing_desktop::Pump(300ms);
+    testing_desktop::SaveScreenshot(L"gallery-dialog");
+
+    // The message box runs its own loop inside the gallery: posted, not sent.
+    PostMessageW(messageButton, BM_CLICK, 0, 0);
+    const HWND box = WaitForOwnWindow(gallery.Id(), L"#32770", L"Skin gallery");
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(
+        PumpUntil([&] { return GetWindowRgn(box, CreateRectRgn(0, 0, 0, 0)) != ERROR; }, 10s))
+        << "the message box keeps the system's frame";
+    EXPECT_TRUE(PumpUntil([&] { return Skinned(GetDlgItem(box, IDOK)); }, 10s))
+        << "the message box's button stays plain";
+    testing_desktop::Pump(300ms);
+    testing_desktop::SaveScreenshot(L"gallery-dialogs");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(box) && !IsWindow(dialog); }, 10s));
+}
+
+TEST(Gallery, ASkinFileOnTheCommandLineReplacesTheDefault) {
+    const skin_fixture::Skin skin =
+        skin_fixture::FramedSkin("", "[Colours]\nButtonFace=10 20 30\n");
+    const std::filesystem::path file = WriteFile("gallery-test.skn", skin.Pack());
+    Gallery gallery(L"\"" + file.wstring() + L"\"");
+    const HWND form = gallery.Form();
+    ASSERT_TRUE(form);
+    SetForegroundWindow(form);
+    RECT r{};
+    GetWindowRect(form, &r);
+    // The title bar comes from the file's top strip, active or not.
+    const auto title = [&] { return ScreenPixel(r.left + 30, r.top + 3); };
+    const auto frame = [](int k) { return ui::ColorRef(skin_fixture::FrameColour(3, k)); };
+    EXPECT_TRUE(PumpUntil([&] { return title() == frame(1) || title() == frame(2); }, 10s))
+        << std::hex << title();
+    testing_desktop::SaveScreenshot(L"gallery-skin-file");
+    std::filesystem::remove(file);
+}
+
+TEST(Gallery, ADamagedSkinFileIsReportedAndTheDefaultStays) {
+    const std::filesystem::path file = WriteFile("gallery-damaged.skn", {'n', 'o', 't', ' ', 'a'});
+    Gallery gallery(L"\"" + file.wstring() + L"\"");
+    const HWND box = WaitForOwnWindow(gallery.Id(), L"#32770", L"Skin gallery");
+    ASSERT_TRUE(box) << "no word about the damaged file";
+    const HWND text = GetDlgItem(box, 0xFFFF);
+    EXPECT_NE(WindowText(text).find(L"cannot be shown"), std::wstring::npos) << "message text";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    const HWND form = gallery.Form();
+    ASSERT_TRUE(form);
+    const std::vector<HWND> controls = LibraryControls(form);
+    ASSERT_FALSE(controls.empty());
+    EXPECT_TRUE(PumpUntil([&] { return Skinned(controls.front()); }, 10s))
+        << "the default skin is gone";
+    std::filesystem::remove(file);
+}
+
+} // namespace
