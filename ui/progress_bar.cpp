@@ -5,55 +5,23 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 namespace ui {
 
-TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner) {
+TProgressBar::TProgressBar(TComponent* owner) : TRangeControl(owner, 100) {
     width_ = 150;
     height_ = 16;
 }
 
 const TClassInfo& TProgressBar::StaticClass() {
     using C = TProgressBar;
-    static const TClassInfo info(L"TProgressBar", &TWinControl::StaticClass(),
+    static const TClassInfo info(L"TProgressBar", &TRangeControl::StaticClass(),
                                  {
-                                     props::Integer(L"Min", &C::Min, &C::SetMin),
-                                     props::Integer(L"Max", &C::Max, &C::SetMax),
-                                     props::Integer(L"Position", &C::Position, &C::SetPosition),
                                      props::Enum(L"Orientation", {L"pbHorizontal", L"pbVertical"},
                                                  &C::Orientation, &C::SetOrientation),
                                      props::Boolean(L"Smooth", &C::Smooth, &C::SetSmooth),
                                      props::Integer(L"Step", &C::Step, &C::SetStep),
                                  });
     return info;
-}
-
-int TProgressBar::Clamped(int position) const {
-    // While a description is read the range may still be incomplete: keep what it says.
-    if (ComponentState() & csLoading) return position;
-    return std::clamp(position, min_, std::max(min_, max_));
-}
-
-void TProgressBar::SetMin(int v) {
-    min_ = v;
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
-void TProgressBar::SetMax(int v) {
-    max_ = v;
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
-void TProgressBar::SetPosition(int v) {
-    position_ = Clamped(v);
-    if (handle_) SendMessageW(handle_, PBM_SETPOS, static_cast<WPARAM>(position_), 0);
-}
-
-void TProgressBar::StepBy(int delta) {
-    SetPosition(position_ + delta);
 }
 
 void TProgressBar::SetStep(int v) {
@@ -75,28 +43,24 @@ void TProgressBar::SetSmooth(bool v) {
     if (handle_) RecreateWnd();
 }
 
-void TProgressBar::Loaded() {
-    TWinControl::Loaded();
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
 void TProgressBar::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+    TRangeControl::CreateParams(p);
     p.system_class = PROGRESS_CLASSW;
     if (orientation_ == TProgressBarOrientation::pbVertical) p.style |= PBS_VERTICAL;
     if (smooth_) p.style |= PBS_SMOOTH;
 }
 
 void TProgressBar::InitializeWnd() {
-    ApplyToWindow();
+    TRangeControl::InitializeWnd();
     SendMessageW(handle_, PBM_SETSTEP, static_cast<WPARAM>(step_), 0);
 }
 
-void TProgressBar::ApplyToWindow() {
-    if (!handle_) return;
-    SendMessageW(handle_, PBM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
-    SendMessageW(handle_, PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+void TProgressBar::RangeToWindow() {
+    SendMessageW(handle_, PBM_SETRANGE32, static_cast<WPARAM>(Min()), static_cast<LPARAM>(Max()));
+}
+
+void TProgressBar::PositionToWindow() {
+    SendMessageW(handle_, PBM_SETPOS, static_cast<WPARAM>(Position()), 0);
 }
 
 } // namespace ui

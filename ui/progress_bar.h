@@ -1,25 +1,18 @@
-// The progress bar: a range, a position in it shown as the filled share of the bar, and a step
-// the position advances by.
+// The progress bar: the position shown as the filled share of its range, and a step the
+// position advances by.
 #pragma once
-#include "win_control.h"
+#include "range_control.h"
 
 namespace ui {
 
 enum class TProgressBarOrientation { pbHorizontal, pbVertical };
 
-class TProgressBar : public TWinControl {
+class TProgressBar : public TRangeControl {
 public:
     explicit TProgressBar(TComponent* owner);
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
-    int Min() const { return min_; }
-    void SetMin(int v);
-    int Max() const { return max_; }
-    void SetMax(int v);
-    // Kept between Min and Max.
-    int Position() const { return position_; }
-    void SetPosition(int v);
     TProgressBarOrientation Orientation() const { return orientation_; }
     void SetOrientation(TProgressBarOrientation v);
     // One continuous bar instead of separate blocks.
@@ -27,23 +20,17 @@ public:
     void SetSmooth(bool v);
     int Step() const { return step_; }
     void SetStep(int v);
-    // Advances the position by Step (by `delta`), stopping at Max.
+    // Advances the position by Step (by `delta`), stopping at the end of the range.
     void StepIt() { StepBy(step_); }
-    void StepBy(int delta);
-
-    void Loaded() override;
+    void StepBy(int delta) { SetPosition(Position() + delta); }
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
+    void RangeToWindow() override;
+    void PositionToWindow() override;
 
 private:
-    int Clamped(int position) const;
-    void ApplyToWindow();
-
-    int min_ = 0;
-    int max_ = 100;
-    int position_ = 0;
     int step_ = 10;
     TProgressBarOrientation orientation_ = TProgressBarOrientation::pbHorizontal;
     bool smooth_ = false;

@@ -10,7 +10,7 @@
 
 namespace ui {
 
-TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
+TTrackBar::TTrackBar(TComponent* owner) : TRangeControl(owner, 10) {
     tab_stop_ = true;
     width_ = 150;
     height_ = 45;
@@ -19,11 +19,8 @@ TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
 const TClassInfo& TTrackBar::StaticClass() {
     using C = TTrackBar;
     static const TClassInfo info(
-        L"TTrackBar", &TWinControl::StaticClass(),
+        L"TTrackBar", &TRangeControl::StaticClass(),
         {
-            props::Integer(L"Min", &C::Min, &C::SetMin),
-            props::Integer(L"Max", &C::Max, &C::SetMax),
-            props::Integer(L"Position", &C::Position, &C::SetPosition),
             props::Enum(L"Orientation", {L"trHorizontal", L"trVertical"}, &C::Orientation,
                         &C::SetOrientation),
             props::Integer(L"Frequency", &C::Frequency, &C::SetFrequency),
@@ -31,39 +28,8 @@ const TClassInfo& TTrackBar::StaticClass() {
                         &C::SetTickStyle),
             props::Enum(L"TickMarks", {L"tmBottomRight", L"tmTopLeft", L"tmBoth"}, &C::TickMarks,
                         &C::SetTickMarks),
-            props::Event(L"OnChange", &C::OnChange),
         });
     return info;
-}
-
-int TTrackBar::Clamped(int position) const {
-    // While a description is read the range may still be incomplete: keep what it says.
-    if (ComponentState() & csLoading) return position;
-    return std::clamp(position, min_, std::max(min_, max_));
-}
-
-void TTrackBar::SetMin(int v) {
-    min_ = v;
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
-void TTrackBar::SetMax(int v) {
-    max_ = v;
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
-void TTrackBar::SetPosition(int v) {
-    v = Clamped(v);
-    if (handle_) SendMessageW(handle_, TBM_SETPOS, TRUE, v);
-    PositionChanged(v);
-}
-
-void TTrackBar::PositionChanged(int position) {
-    if (position == position_) return;
-    position_ = position;
-    if (OnChange && Firing()) OnChange(this);
 }
 
 void TTrackBar::SetFrequency(int v) {
@@ -95,14 +61,8 @@ void TTrackBar::StyleChanged() {
     if (handle_) RecreateWnd();
 }
 
-void TTrackBar::Loaded() {
-    TWinControl::Loaded();
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
 void TTrackBar::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+    TRangeControl::CreateParams(p);
     p.system_class = TRACKBAR_CLASSW;
     p.style |= orientation_ == TTrackBarOrientation::trVertical ? TBS_VERT : TBS_HORZ;
     switch (tick_style_) {
@@ -120,15 +80,17 @@ void TTrackBar::CreateParams(TCreateParams& p) {
 }
 
 void TTrackBar::InitializeWnd() {
-    ApplyToWindow();
+    TRangeControl::InitializeWnd();
     SendMessageW(handle_, TBM_SETTICFREQ, static_cast<WPARAM>(frequency_), 0);
 }
 
-void TTrackBar::ApplyToWindow() {
-    if (!handle_) return;
-    SendMessageW(handle_, TBM_SETRANGEMIN, FALSE, min_);
-    SendMessageW(handle_, TBM_SETRANGEMAX, FALSE, max_);
-    SendMessageW(handle_, TBM_SETPOS, TRUE, position_);
+void TTrackBar::RangeToWindow() {
+    SendMessageW(handle_, TBM_SETRANGEMIN, FALSE, Min());
+    SendMessageW(handle_, TBM_SETRANGEMAX, FALSE, Max());
+}
+
+void TTrackBar::PositionToWindow() {
+    SendMessageW(handle_, TBM_SETPOS, TRUE, Position());
 }
 
 void TTrackBar::WndProc(TMessage& msg) {
@@ -138,7 +100,7 @@ void TTrackBar::WndProc(TMessage& msg) {
         msg.Result = 0;
         return;
     }
-    TWinControl::WndProc(msg);
+    TRangeControl::WndProc(msg);
 }
 
 } // namespace ui

@@ -10,7 +10,7 @@
 
 namespace ui {
 
-TUpDown::TUpDown(TComponent* owner) : TWinControl(owner) {
+TUpDown::TUpDown(TComponent* owner) : TRangeControl(owner, 100) {
     width_ = 17;
     height_ = 25;
 }
@@ -18,48 +18,14 @@ TUpDown::TUpDown(TComponent* owner) : TWinControl(owner) {
 const TClassInfo& TUpDown::StaticClass() {
     using C = TUpDown;
     static const TClassInfo info(
-        L"TUpDown", &TWinControl::StaticClass(),
+        L"TUpDown", &TRangeControl::StaticClass(),
         {
-            props::Integer(L"Min", &C::Min, &C::SetMin),
-            props::Integer(L"Max", &C::Max, &C::SetMax),
-            props::Integer(L"Position", &C::Position, &C::SetPosition),
             props::Enum(L"Orientation", {L"udVertical", L"udHorizontal"}, &C::Orientation,
                         &C::SetOrientation),
             props::Integer(L"Increment", &C::Increment, &C::SetIncrement),
             props::Reference(L"Associate", &C::Associate, &C::SetAssociate),
-            props::Event(L"OnChange", &C::OnChange),
         });
     return info;
-}
-
-int TUpDown::Clamped(int position) const {
-    // While a description is read the range may still be incomplete: keep what it says.
-    if (ComponentState() & csLoading) return position;
-    return std::clamp(position, std::min(min_, max_), std::max(min_, max_));
-}
-
-void TUpDown::SetMin(int v) {
-    min_ = v;
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
-void TUpDown::SetMax(int v) {
-    max_ = v;
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
-void TUpDown::SetPosition(int v) {
-    v = Clamped(v);
-    if (handle_) SendMessageW(handle_, UDM_SETPOS32, 0, v);
-    PositionChanged(v);
-}
-
-void TUpDown::PositionChanged(int position) {
-    if (position == position_) return;
-    position_ = position;
-    if (OnChange && Firing()) OnChange(this);
 }
 
 void TUpDown::SetIncrement(int v) {
@@ -85,18 +51,12 @@ void TUpDown::SetAssociate(TWinControl* v) {
 }
 
 void TUpDown::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
+    TRangeControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == associate_) associate_ = nullptr;
 }
 
-void TUpDown::Loaded() {
-    TWinControl::Loaded();
-    position_ = Clamped(position_);
-    ApplyToWindow();
-}
-
 void TUpDown::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+    TRangeControl::CreateParams(p);
     p.system_class = UPDOWN_CLASSW;
     p.style |= UDS_ARROWKEYS;
     if (orientation_ == TUDOrientation::udHorizontal) p.style |= UDS_HORZ;
@@ -106,14 +66,16 @@ void TUpDown::CreateParams(TCreateParams& p) {
 void TUpDown::InitializeWnd() {
     if (associate_)
         SendMessageW(handle_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
-    ApplyToWindow();
+    TRangeControl::InitializeWnd();
     SetIncrement(increment_);
 }
 
-void TUpDown::ApplyToWindow() {
-    if (!handle_) return;
-    SendMessageW(handle_, UDM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
-    SendMessageW(handle_, UDM_SETPOS32, 0, position_);
+void TUpDown::RangeToWindow() {
+    SendMessageW(handle_, UDM_SETRANGE32, static_cast<WPARAM>(Min()), static_cast<LPARAM>(Max()));
+}
+
+void TUpDown::PositionToWindow() {
+    SendMessageW(handle_, UDM_SETPOS32, 0, Position());
 }
 
 void TUpDown::WndProc(TMessage& msg) {
@@ -123,7 +85,7 @@ void TUpDown::WndProc(TMessage& msg) {
         msg.Result = 0;
         return;
     }
-    TWinControl::WndProc(msg);
+    TRangeControl::WndProc(msg);
 }
 
 } // namespace ui

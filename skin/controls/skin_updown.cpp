@@ -31,10 +31,6 @@ const ui::TClassInfo& TSkinUpDown::StaticClass() {
     return info;
 }
 
-void TSkinUpDown::SetMouseBit(std::uint8_t bit, bool on) {
-    mouseState = on ? mouseState | bit : mouseState & ~bit;
-}
-
 bool TSkinUpDown::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
     case WM_PAINT:

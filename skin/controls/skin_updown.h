@@ -28,15 +28,11 @@ public:
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
-    bool Hot() const { return mouseState & kHot; }
-    bool Pressed() const { return mouseState & kPressed; }
-
 private:
     bool HorizontalLayout() const;
     // Which half the cursor is over (0 first, 1 second, -1 neither) for a control drawn in
     // `area` (window coordinates).
     int HalfUnderCursor(const RECT& area) const;
-    void SetMouseBit(std::uint8_t bit, bool on);
     // The half of a skin without the up-down strip.
     void DrawPlainHalf(HDC dc, const RECT& half, int state, bool second, bool horizontal) const;
 

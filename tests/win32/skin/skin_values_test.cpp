@@ -24,6 +24,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ using skin_fixture::StreamLine;
 using skin_fixture::Strip;
 
 constexpr int kProgressStrip = 5, kTrackStrip = 6, kTrackVertStrip = 7, kThumbStrip = 8,
-              kThumbVertStrip = 9, kUpDownStrip = 10, kGlyphStrip = 11;
+              kThumbVertStrip = 9, kUpDownStrip = 10, kGlyphStrip = 11, kChunkStrip = 12;
 const ui::TColor kFace = RGBColor(10, 20, 30), kShadow = RGBColor(200, 100, 50),
                  kDkShadow = RGBColor(5, 60, 90), kText = RGBColor(250, 250, 0);
 
@@ -72,6 +73,17 @@ std::vector<std::uint8_t> ValueSkin() {
     s.Image("thumbv.bmp", Strip(kThumbVertStrip, 5, 21, 11));
     s.Image("updown.bmp", Strip(kUpDownStrip, 8, 16, 12));
     s.Image("glyph.bmp", GlyphStrip(kGlyphStrip, 8));
+    return s.Pack();
+}
+
+// A progress bar of chunks (its `Progress` one frame of style 1, 6 x 8 chunks side by side).
+std::vector<std::uint8_t> ChunkSkin() {
+    Skin s =
+        skin_fixture::FramedSkin("", std::string("[Progress]\nBitmap=progress.bmp\nStyle=1\n"
+                                                 "[Progress.Chunk]\nImage=chunk.bmp\nTile=1\n") +
+                                         kColours);
+    s.Image("progress.bmp", Strip(kProgressStrip, 1, 10, 10));
+    s.Image("chunk.bmp", Strip(kChunkStrip, 1, 6, 8));
     return s.Pack();
 }
 
@@ -460,6 +472,83 @@ TEST_F(SkinValuesTest, ANewSkinMakesTheTrackBarDrawAgainAndGivesTheFocusBack) {
     Settle();
     EXPECT_EQ(seen, (std::vector<UINT>{WM_SETFOCUS, WM_KILLFOCUS}));
     EXPECT_EQ(GetFocus(), Control(L"Edit1").Handle());
+}
+
+TEST_F(SkinValuesTest, AnUpDownInsideAnEditKeepsClearOfItsBorder) {
+    // As an edit's companion attaches one to the up-down it finds among the edit's children.
+    auto& edit = Control(L"Edit1");
+    RECT client{};
+    GetClientRect(edit.Handle(), &client);
+    const HWND window =
+        CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, client.right - 16, 0, 16,
+                        client.bottom, edit.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(window);
+    auto* updown = new TSkinUpDown(nullptr);
+    updown->SetEmbedded(true);
+    updown->AttachWindow(window, Get<TSkinData>(L"SkinData1"), nullptr, nullptr);
+    Settle();
+
+    RECT outer{}, own{};
+    GetWindowRect(edit.Handle(), &outer);
+    GetWindowRect(window, &own);
+    // How far the up-down's drawing keeps from its own top, bottom and right edges.
+    const int top = std::max(0, 3 - static_cast<int>(own.top - outer.top));
+    const int bottom = std::max(0, 3 - static_cast<int>(outer.bottom - own.bottom));
+    const int right = std::max(0, 3 - static_cast<int>(outer.right - own.right));
+    ASSERT_GT(top + bottom + right, 0) << "the edit's border is thinner than 3 pixels";
+    auto at = [&](int x, int y) {
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, own.left + x, own.top + y);
+        ReleaseDC(nullptr, screen);
+        return c;
+    };
+    const int width = own.right - own.left, height = own.bottom - own.top;
+    EXPECT_EQ(at(1, top), Frame(kUpDownStrip, 1)) << "the first row drawn";
+    EXPECT_EQ(at(1, height - bottom - 1), Frame(kUpDownStrip, 5)) << "the last row drawn";
+    const COLORREF white = RGB(255, 255, 255);
+    if (top) {
+        EXPECT_EQ(at(1, top - 1), white) << "above: the edit's white";
+    }
+    if (bottom) {
+        EXPECT_EQ(at(1, height - bottom), white) << "below";
+    }
+    if (right) {
+        EXPECT_EQ(at(width - right, top + 2), white) << "right of it";
+    }
+    EXPECT_EQ(SendMessageW(window, SM_ISSKINNED, 0, 0), 1);
+    ui::Free(updown);
+    DestroyWindow(window);
+}
+
+class SkinValuesChunkTest : public SkinValuesTest {
+protected:
+    void SetUp() override { Start(ChunkSkin()); }
+};
+
+TEST_F(SkinValuesChunkTest, ChunksFillTheShareBetweenTheBorders) {
+    const COLORREF back = Frame(kProgressStrip, 1), chunk = Frame(kChunkStrip, 1);
+    // Chunks 8 high centred down a 20-high bar (rows 6 to 13), from x = 2 to 2 pixels short of
+    // the end.
+    struct Row {
+        const char* what;
+        const wchar_t* name;
+        int x, y;
+        COLORREF expected;
+    };
+    const Row rows[] = {
+        {"at 0: no chunks", L"Progress0", 100, 10, back},
+        {"at max: a chunk in the middle", L"ProgressMax", 100, 10, chunk},
+        {"at max: the first chunk", L"ProgressMax", 2, 10, chunk},
+        {"at max: the last chunk ends inside the border", L"ProgressMax", 197, 10, chunk},
+        {"at max: the border stays", L"ProgressMax", 198, 10, back},
+        {"at max: above the chunks", L"ProgressMax", 100, 5, back},
+        {"0 of -100..100: half", L"ProgressAcrossZero", 95, 10, chunk},
+        {"0 of -100..100: not past half", L"ProgressAcrossZero", 105, 10, back},
+        {"vertical at 25: from the bottom", L"ProgressVertical", 10, 95, chunk},
+        {"vertical at 25: not above a quarter", L"ProgressVertical", 10, 65, back},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
 }
 
 class SkinValuesBareTest : public SkinValuesTest {
