@@ -1,9 +1,12 @@
 // The classes a description may name without the program registering them itself.
 #include "extctrls.h"
 #include "form_binding.h"
+#include "progress_bar.h"
 #include "scroll_bar.h"
 #include "stdctrls.h"
 #include "timer.h"
+#include "track_bar.h"
+#include "up_down.h"
 
 namespace ui {
 
@@ -21,6 +24,9 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TEdit>();
     RegisterComponentClass<TScrollBar>();
     RegisterComponentClass<TTimer>();
+    RegisterComponentClass<TProgressBar>();
+    RegisterComponentClass<TTrackBar>();
+    RegisterComponentClass<TUpDown>();
 }
 
 } // namespace ui

@@ -31,6 +31,8 @@ public:
     HDC Prepare(int width, int height);
     // Copies the whole surface to `target` at its top-left corner.
     void CopyTo(HDC dc, const RECT& target) const;
+    // The surface's pixels, to be turned or mirrored before they are copied.
+    TPixelImage Pixels() const { return dib_.Pixels(); }
 
 private:
     TDib dib_;

@@ -53,10 +53,6 @@ void TSkinButton::AttachWindow(HWND window, TSkinData* skinData, TSkinControlHos
     ReadTransparent();
 }
 
-void TSkinButton::SetMouseBit(std::uint8_t bit, bool on) {
-    mouseState = on ? mouseState | bit : mouseState & ~bit;
-}
-
 bool TSkinButton::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
     case WM_PAINT:

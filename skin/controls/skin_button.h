@@ -23,8 +23,6 @@ public:
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
-    bool Hot() const { return mouseState & kHot; }
-    bool Pressed() const { return mouseState & kPressed; }
     bool Transparent() const { return transparent_; }
 
 protected:
@@ -40,7 +38,6 @@ protected:
     // The button's own click: its control's click event, or WM_COMMAND to the parent of a bare
     // window. Last thing a handler does: the click may free this object.
     void Click();
-    void SetMouseBit(std::uint8_t bit, bool on);
 
     TControlPictures pictures_;
     bool menuButton_ = false; // the skin's normal text colour only on the normal frame

@@ -29,7 +29,6 @@ public:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
     // What tests look at.
-    bool Hot() const { return (mouseState & kHot) != 0; }
     const RECT& ButtonRect() const { return buttonRect_; }
     TSkinControl* DropDownList() const { return dropList_; }
     TSkinControl* SimpleList() const { return simpleList_; }

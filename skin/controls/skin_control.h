@@ -81,6 +81,9 @@ public:
     int Variant() const { return variant; }
     // Set by the form before it attaches the object.
     void SetVariant(int value) { variant = value; }
+    // The mouse is over the control; its left button went down on it and is held.
+    bool Hot() const { return (mouseState & kHot) != 0; }
+    bool Pressed() const { return (mouseState & kPressed) != 0; }
 
     // lifeState values.
     static constexpr int kCreated = 0;
@@ -133,6 +136,10 @@ protected:
     // A mouse-button-down message the companion swallows, handed to the control's own mouse-down
     // handling for the left button.
     void ForwardMouseDown(const ui::TMessage& msg);
+
+    void SetMouseBit(std::uint8_t bit, bool on) {
+        mouseState = on ? mouseState | bit : mouseState & ~bit;
+    }
 
     // ---- State.
     std::uint8_t mouseState = 0;

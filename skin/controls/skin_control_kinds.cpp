@@ -4,8 +4,11 @@
 #include "skin_bit_button.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
+#include "skin_progress.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
+#include "skin_trackbar.h"
+#include "skin_updown.h"
 
 namespace {
 
@@ -48,6 +51,12 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         combo->SetExtended(order.extended);
         return TSkinControlPtr(combo);
     }
+    case TSkinControlKind::Progress:
+        return TSkinControlPtr(Make<TSkinProgress>(order, owner));
+    case TSkinControlKind::TrackBar:
+        return TSkinControlPtr(Make<TSkinTrackBar>(order, owner));
+    case TSkinControlKind::UpDown:
+        return TSkinControlPtr(Make<TSkinUpDown>(order, owner));
     default:
         return nullptr;
     }

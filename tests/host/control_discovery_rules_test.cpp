@@ -173,6 +173,20 @@ TEST(ClassRules, FirstMatchingRuleWithItsSwitchOn) {
         {"edit with buttons, none: by window", dcEdit0, kAll,
          Skin(Order(K::Edit, false, 0, TSkinAttach::Window))},
         {"edit with buttons, two", dcEdit2, kAll, kNothing},
+        // The value controls: track bars and progress bars by ancestry, up-downs by name.
+        {"track bar", Facts(Classes({L"TTrackBar"})), kAll, Skin(Order(K::TrackBar))},
+        {"track bar's descendant", Facts(Classes({L"TZoomBar", L"TTrackBar"})), kAll,
+         Skin(Order(K::TrackBar))},
+        {"track bar, its switch off", Facts(Classes({L"TTrackBar"})), Without({xcTrackBar}),
+         kNothing},
+        {"up-down", Facts(Classes({L"TUpDown"})), kAll, Skin(Order(K::UpDown))},
+        {"spin button", Facts(Classes({L"TSpinButton"})), kAll, Skin(Order(K::UpDown))},
+        {"up-down's descendant: another name", Facts(Classes({L"TMyUpDown", L"TUpDown"})), kAll,
+         kNothing},
+        {"up-down, spin off", Facts(Classes({L"TUpDown"})), Without({xcSpin}), kNothing},
+        {"progress bar", Facts(Classes({L"TProgressBar"})), kAll, Skin(Order(K::Progress))},
+        {"progress bar, its switch off", Facts(Classes({L"TProgressBar"})), Without({xcProgress}),
+         kNothing},
     };
     for (const ClassCase& c : cases)
         EXPECT_EQ(DecideControl(c.control, DefaultSkin3rd(), {c.switches, true}), c.expected)
@@ -242,6 +256,15 @@ TEST(Skin3rd, ListedClassesAreSettledByTheTable) {
          Skin(Order(K::Edit))},
         {"edit without a border", "TRzButtonEdit=Edit", Facts(Classes({L"TRzButtonEdit"})), kAll,
          kNothing},
+        {"track bar by the table",
+         "TMyTrack=TrackBar",
+         Facts(Classes({L"TMyTrack"})),
+         kAll,
+         {{SetProp(L"Transparent", L"True"), {A::Skin, Order(K::TrackBar)}}}},
+        {"track bar by the table goes with the buttons' switch", "TMyTrack=trackbar",
+         Facts(Classes({L"TMyTrack"})), Without({xcButton}), kNothing},
+        {"progress by the table", "TMyGauge=progress", Facts(Classes({L"TMyGauge"})), kAll,
+         Skin(Order(K::Progress))},
         {"panel",
          "TTBDock=Panel",
          Facts(Classes({L"TTBDock"})),
@@ -357,6 +380,8 @@ TEST(ForeignWindows, OtherClasses) {
         {L"SysTabControl32", 0x2000, kNothing},
         {L"Edit", 0x0, Skin(Order(K::Edit, false, 0, TSkinAttach::Window))},
         {L"Static", 0x0, kNothing},
+        {L"TProgressBar", 0x0, Skin(Order(K::Progress, false, 0, TSkinAttach::Window))},
+        {L"msctls_progress32", 0x0, kNothing},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DecideForeignWindow(c.cls, c.style, kOn), c.expected) << c.cls << " " << c.style;

@@ -1,0 +1,122 @@
+// Skinned progress bars: background, fill or chunks, composed off screen.
+#include "skin_progress.h"
+
+#include "value_rules.h"
+
+#include "image_ops.h"
+#include "skin_paint.h"
+
+#include "ui/win_handles.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+// The skin's progress style whose fill is made of chunks.
+constexpr int kChunkStyle = 1;
+
+} // namespace
+
+const ui::TClassInfo& TSkinProgress::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinProgress", &TSkinControl::StaticClass());
+    return info;
+}
+
+bool TSkinProgress::SkinPaints() const {
+    if (!skin) return false;
+    const TSkinElements& e = skin->Elements();
+    if (!e.Progress) return false;
+    // A chunked style without its chunk would show a bar that never fills.
+    return e.Progress->Style != kChunkStyle || e.ProgressChunk != nullptr;
+}
+
+bool TSkinProgress::BeforeMessage(ui::TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_PAINT:
+        if (!SkinPaints()) return TSkinControl::BeforeMessage(msg);
+        if (msg.WParam) {
+            PaintClient(msg);
+        } else {
+            // The whole window: the bar may have an edge of its own, which the skin replaces.
+            const ui::PaintScope paint(handle);
+            PaintWindow(nullptr);
+        }
+        msg.Result = 0;
+        return false;
+    case WM_NCPAINT:
+        if (!SkinPaints()) return TSkinControl::BeforeMessage(msg);
+        PaintWindow(nullptr);
+        msg.Result = 0;
+        return false;
+    case WM_ERASEBKGND:
+        msg.Result = 1;
+        return false;
+    default:
+        return TSkinControl::BeforeMessage(msg);
+    }
+}
+
+void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
+    if (!SkinPaints()) return;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return;
+    if (!(Style() & PBS_VERTICAL)) {
+        DrawBar(offscreen_.Prepare(width, height), width, height);
+        offscreen_.CopyTo(dc, rect);
+        return;
+    }
+    // On its side, then a quarter turn to the left: the start of the bar comes to the bottom.
+    DrawBar(offscreen_.Prepare(height, width), height, width);
+    const TDib upright(RotateLeft(offscreen_.Pixels()));
+    BitBlt(dc, rect.left, rect.top, width, height, upright.Dc(), 0, 0, SRCCOPY);
+}
+
+void TSkinProgress::DrawBar(HDC face, int width, int height) {
+    const TSkinElements& e = skin->Elements();
+    const TDataSkinBorder& bar = *e.Progress;
+    const RECT all{0, 0, width, height};
+    FillSkinColour(face, all);
+    const TStripBitmap& strip = pictures_.Of(*skin, bar.Image);
+    DrawElementFrame(face, all, strip, false, bar.Tile == 1, true, bar.Frame, 1, MarginsOf(bar));
+
+    const int pos = static_cast<int>(SendMessageW(handle, PBM_GETPOS, 0, 0));
+    const int max = static_cast<int>(SendMessageW(handle, PBM_GETRANGE, FALSE, 0));
+    const int min = static_cast<int>(SendMessageW(handle, PBM_GETRANGE, TRUE, 0));
+    if (bar.Style != kChunkStyle) {
+        const int fill = ProgressFillLength(width, pos, min, max);
+        if (fill > 0)
+            DrawElementFrame(face, {0, 0, fill, height}, strip, false, bar.Tile == 1, true,
+                             bar.Frame, 2, MarginsOf(bar));
+        return;
+    }
+
+    const TDataSkinObject& chunk = *e.ProgressChunk;
+    const int frames = std::max(chunk.Frame, 1);
+    const int chunkWidth = chunk.Image.Width / frames;
+    const TChunkLayout layout = ProgressChunkLayout({.Width = width,
+                                                     .Height = height,
+                                                     .Pos = pos,
+                                                     .Min = min,
+                                                     .Max = max,
+                                                     .ChunkWidth = chunkWidth,
+                                                     .ChunkHeight = chunk.Image.Height,
+                                                     .ChunkLeftWidth = chunk.LeftWidth,
+                                                     .Tile = chunk.Tile == 1});
+    const RECT target = ToRect(layout.Target);
+    if (IsRectEmpty(&target)) return;
+    const TStripBitmap& chunks = pictures_.Of(*skin, chunk.Image);
+    if (!layout.Tiled) {
+        DrawElementFrame(face, target, chunks, false, false, true, frames, 1, MarginsOf(chunk));
+        return;
+    }
+    // Side by side at their own size; the last one is cut where the fill ends.
+    const TSavedDc saved(face);
+    IntersectClipRect(face, target.left, target.top, target.right, target.bottom);
+    for (int i = 0; i < layout.Copies; ++i) {
+        const int left = target.left + i * chunkWidth;
+        DrawCell(face, {left, target.top, left + chunkWidth, target.bottom}, chunks, true, frames,
+                 1);
+    }
+}

@@ -1,0 +1,115 @@
+// Skinned track bars: the custom-draw answers, the channel and the thumb.
+#include "skin_trackbar.h"
+
+#include "value_rules.h"
+
+#include "skin_paint.h"
+
+#include "ui/color.h"
+#include "ui/messages.h"
+#include "ui/win_handles.h"
+
+#include <algorithm>
+
+namespace {
+
+TPixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+const ui::TClassInfo& TSkinTrackBar::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinTrackBar", &TSkinControl::StaticClass());
+    return info;
+}
+
+bool TSkinTrackBar::Vertical() const {
+    return (Style() & TBS_VERT) != 0;
+}
+
+const TDataSkinObject* TSkinTrackBar::ChannelPicture() const {
+    if (!skin) return nullptr;
+    // A lying picture drawn along a standing channel would be squeezed across its length.
+    return Vertical() ? skin->Elements().TrackVert.get() : skin->Elements().Track.get();
+}
+
+const TDataSkinObject* TSkinTrackBar::ThumbPicture() const {
+    if (!skin) return nullptr;
+    const TSkinElements& e = skin->Elements();
+    if (Vertical() && e.TrackbarThumbVert) return e.TrackbarThumbVert.get();
+    return e.TrackbarThumbHorz.get();
+}
+
+bool TSkinTrackBar::BeforeMessage(ui::TMessage& msg) {
+    if (msg.Msg != WM_NOTIFY && msg.Msg != ui::CN_NOTIFY) return TSkinControl::BeforeMessage(msg);
+    auto* header = reinterpret_cast<NMHDR*>(msg.LParam);
+    // Only the bar's own drawing: its tooltip reports its custom draw to the bar as well.
+    if (!header || header->code != static_cast<UINT>(NM_CUSTOMDRAW) || header->hwndFrom != handle)
+        return TSkinControl::BeforeMessage(msg);
+    LRESULT answer = 0;
+    if (!CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(msg.LParam), answer)) return true;
+    msg.Result = answer;
+    return false;
+}
+
+bool TSkinTrackBar::CustomDraw(NMCUSTOMDRAW& draw, LRESULT& answer) {
+    const TDataSkinObject* channel = ChannelPicture();
+    const TDataSkinObject* thumb = ThumbPicture();
+    const auto decided =
+        TrackBarCustomDraw(draw.dwDrawStage, static_cast<unsigned>(draw.dwItemSpec),
+                           channel != nullptr, thumb != nullptr);
+    if (!decided) return false;
+    switch (decided->Paint) {
+    case TTrackPaint::Channel:
+        DrawChannel(draw.hdc, *channel);
+        break;
+    case TTrackPaint::Thumb:
+        DrawThumb(draw.hdc, thumb);
+        break;
+    case TTrackPaint::ThumbOutline:
+        DrawThumb(draw.hdc, nullptr);
+        break;
+    case TTrackPaint::Nothing:
+        break;
+    }
+    answer = decided->Answer;
+    return true;
+}
+
+void TSkinTrackBar::DrawChannel(HDC dc, const TDataSkinObject& picture) {
+    RECT reported{};
+    SendMessageW(handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
+    const bool vertical = Vertical();
+    const int frames = std::max(picture.Frame, 1);
+    const int thickness = vertical ? picture.Image.Width / frames : picture.Image.Height;
+    const RECT target = ToRect(
+        TrackPictureRect(TrackChannelRect(ToPixelRect(reported), vertical), thickness, vertical));
+    // Three slices along the channel: the two caps at their size, the middle stretched.
+    const TMargins caps = vertical ? TMargins{0, picture.TopHeight, 0, picture.BottomHeight}
+                                   : TMargins{picture.LeftWidth, 0, picture.RightWidth, 0};
+    DrawElementFrame(dc, target, pictures_.Of(*skin, picture.Image), false, false, true, frames, 1,
+                     caps);
+}
+
+void TSkinTrackBar::DrawThumb(HDC dc, const TDataSkinObject* picture) {
+    RECT thumb{};
+    SendMessageW(handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    if (picture) {
+        DrawCell(dc, thumb, pictures_.Of(*skin, picture->Image), true, picture->Frame, 2);
+        return;
+    }
+    FillSkinColour(dc, thumb);
+    const ui::GdiHandle<HBRUSH> border(CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
+    FrameRect(dc, &thumb, border.get());
+}
+
+void TSkinTrackBar::SkinChanged() {
+    TSkinControl::SkinChanged();
+    // Only where the focus is in this program already: taking it from nowhere would activate
+    // the window while the user works elsewhere.
+    const HWND had = GetFocus();
+    if (!handle || !had || had == handle) return;
+    SetFocus(handle);
+    SetFocus(had);
+}
