@@ -323,7 +323,13 @@ TEST_F(SkinHeadersTest, AHeaderWhoseSkinHasNoHeaderbarKeepsItsStandardLook) {
     auto& plain = *Get<ui::THeaderControl>(L"HeaderControl2");
     ASSERT_FALSE(SkinOf(plain));
     const HWND window = plain.Handle();
+    // Scribbled over first, so a paint that draws nothing shows.
     auto shot = [&] {
+        HDC dc = GetDC(window);
+        RECT all{};
+        GetClientRect(window, &all);
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(window, dc);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         Pump(150ms);
         return ScreenOf(window);
