@@ -315,6 +315,17 @@ TEST_F(SkinHeadersTest, AListViewHasItsHeaderSkinnedAndItsScrollBarsOverlaid) {
     SendMessageW(list.Handle(), SM_SKINACTIVE, 1, 0);
     Pump(200ms);
     EXPECT_EQ(ItemCorner(header, 0), Header(1));
+
+    // A new view makes the window again, and the form a new skinner with the new header.
+    list.SetViewStyle(ui::TViewStyle::vsList);
+    list.SetViewStyle(ui::TViewStyle::vsReport);
+    const HWND again = ListView_GetHeader(list.Handle());
+    ASSERT_TRUE(PumpUntil([&] {
+        auto* now = dynamic_cast<TSkinListView*>(SkinOf(list));
+        return now && now->Header() && now->Header()->Handle() == again;
+    }));
+    Pump(200ms);
+    EXPECT_EQ(ItemCorner(again, 0), Header(1));
 }
 
 TEST_F(SkinHeadersTest, AHeaderWhoseSkinHasNoHeaderbarKeepsItsStandardLook) {
