@@ -172,9 +172,7 @@ protected:
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
+        return SkinControlOf(*skinner_, control);
     }
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     void ParkMouse() { MoveTo({900, 700}); }
