@@ -1,6 +1,8 @@
 // The classes a description may name without the program registering them itself.
 #include "extctrls.h"
 #include "form_binding.h"
+#include "header_control.h"
+#include "list_view.h"
 #include "progress_bar.h"
 #include "scroll_bar.h"
 #include "stdctrls.h"
@@ -27,6 +29,8 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TProgressBar>();
     RegisterComponentClass<TTrackBar>();
     RegisterComponentClass<TUpDown>();
+    RegisterComponentClass<THeaderControl>();
+    RegisterComponentClass<TListView>();
 }
 
 } // namespace ui

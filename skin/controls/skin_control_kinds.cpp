@@ -4,6 +4,8 @@
 #include "skin_bit_button.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
+#include "skin_header.h"
+#include "skin_list_view.h"
 #include "skin_progress.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
@@ -44,6 +46,10 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         return TSkinControlPtr(Make<TSkinScrollbar>(order, owner));
     case TSkinControlKind::ScControl:
         return TSkinControlPtr(Make<TSkinScControl>(order, owner));
+    case TSkinControlKind::Header:
+        return TSkinControlPtr(Make<TSkinHeader>(order, owner));
+    case TSkinControlKind::ListView:
+        return TSkinControlPtr(Make<TSkinListView>(order, owner));
     case TSkinControlKind::Sizer:
         return TSkinControlPtr(Make<TSkinSizer>(order, owner));
     case TSkinControlKind::ComboBox: {

@@ -31,10 +31,13 @@ public:
 
     const TScrollOverlayPair& Overlays() const { return overlays_; }
 
+protected:
+    // Skinning went off or on (SM_SKINACTIVE): the overlays follow.
+    virtual void SkinActivityChanged();
+
 private:
     // The border in place of the control's own: the border colour outside, the skin colour in.
     void DrawBorder(HDC dc) const;
-    void SkinActivityChanged();
 
     bool frameBorder_ = false;
     TControlPictures pictures_;

@@ -1,6 +1,7 @@
 // Small components for the portable class-library tests: one of each property kind, a
 // nested object for property paths, a container that takes children, and binary data.
 #pragma once
+#include "ui/collection.h"
 #include "ui/component.h"
 #include "ui/constants.h"
 #include "ui/prop_builders.h"
@@ -28,6 +29,33 @@ private:
     int width_ = 1;
 };
 
+// An item of a collection: a caption and a width.
+class TBand : public TCollectionItem {
+public:
+    static const TClassInfo& StaticClass() {
+        static const TClassInfo info(
+            L"TBand", &TCollectionItem::StaticClass(),
+            {props::String(L"Caption", &TBand::Caption, &TBand::SetCaption),
+             props::Integer(L"Width", &TBand::Width, &TBand::SetWidth)});
+        return info;
+    }
+    const TClassInfo& ClassType() const override { return StaticClass(); }
+    std::wstring Caption() const { return caption_; }
+    void SetCaption(const std::wstring& v) {
+        caption_ = v;
+        Changed();
+    }
+    int Width() const { return width_; }
+    void SetWidth(int v) {
+        width_ = v;
+        Changed();
+    }
+
+private:
+    std::wstring caption_;
+    int width_ = 50;
+};
+
 enum class TShape { stCircle, stSquare, stRoundRect };
 
 class TWidget : public TComponent {
@@ -48,6 +76,7 @@ public:
                 props::String(L"Caption", &C::Caption, &C::SetCaption),
                 props::Object(L"Pen", &C::Pen),
                 props::Object(L"Items", &C::Items),
+                props::Object(L"Bands", &C::Bands),
                 props::Reference(L"Buddy", &C::Buddy, &C::SetBuddy),
                 props::Event(L"OnClick", &C::OnClick),
             });
@@ -72,6 +101,7 @@ public:
     void SetCaption(const std::wstring& v) { caption_ = v; }
     TPen* Pen() const { return pen_.get(); }
     TStrings* Items() const { return items_.get(); }
+    TOwnedCollection<TBand>* Bands() const { return bands_.get(); }
     TWidget* Buddy() const { return buddy_; }
     void SetBuddy(TWidget* v) { buddy_ = v; }
     TNotifyEvent OnClick;
@@ -79,6 +109,7 @@ public:
     // Where the description reader placed it, and the data it was given.
     TComponent* parent = nullptr;
     std::vector<std::uint8_t> picture;
+    int band_changes = 0;
     int loaded_calls = 0;
     bool loading_seen_in_loaded = false;
 
@@ -104,6 +135,8 @@ private:
     std::wstring caption_;
     std::unique_ptr<TPen> pen_ = std::make_unique<TPen>();
     std::unique_ptr<TStringList> items_ = std::make_unique<TStringList>();
+    std::unique_ptr<TOwnedCollection<TBand>> bands_ =
+        std::make_unique<TOwnedCollection<TBand>>([this] { ++band_changes; });
     TWidget* buddy_ = nullptr;
 };
 

@@ -88,6 +88,31 @@ end
     }
 }
 
+TEST_F(UiFormBinding, ACollectionsStoredItemsReplaceWhatItHeld) {
+    board_.Bands()->Add().SetCaption(L"left over");
+    ReadDescription(&board_, R"(object Board1: TBoard
+  Bands = <
+    item
+      Caption = 'Name'
+      Width = 120
+    end
+    item
+      Caption = 'Size'
+    end>
+end
+)");
+    ASSERT_EQ(board_.Bands()->Count(), 2);
+    EXPECT_EQ((*board_.Bands())[0].Caption(), L"Name");
+    EXPECT_EQ((*board_.Bands())[0].Width(), 120);
+    EXPECT_EQ((*board_.Bands())[1].Caption(), L"Size");
+    EXPECT_EQ((*board_.Bands())[1].Width(), 50) << "a property the item does not store";
+    // The owner heard of the edits of an item too, not only of items coming and going.
+    const int before = board_.band_changes;
+    (*board_.Bands())[1].SetWidth(70);
+    EXPECT_EQ(board_.band_changes, before + 1);
+    EXPECT_THROW((*board_.Bands())[2], std::out_of_range);
+}
+
 TEST_F(UiFormBinding, MalformedDescriptionsFailWithLineAndReason) {
     struct Case {
         const char* text;
@@ -117,6 +142,9 @@ TEST_F(UiFormBinding, MalformedDescriptionsFailWithLineAndReason) {
         {"object B: TBoard\n  Icon.Data = {00}\nend\n",
          "line 2: property Icon.Data: no binary data of this name in TBoard"},
         {"object B: TBoard\n  Picture = {}\nend\n", "line 2: property Picture: empty picture"},
+        {"object B: TBoard\n  Pen = <item end>\nend\n", "line 2: property Pen: not a collection"},
+        {"object B: TBoard\n  Bands = <\n    item\n      Colour = 1\n    end>\nend\n",
+         "line 4: property Colour: no such property in TBand"},
         {"object B: TBoard\n\n  object X: TGadget\n  end\nend\n",
          "line 3: class TGadget not found"},
         {"object B: TBoard\n  object X: TWidget\n  end\n  object X: TWidget\n  end\nend\n",

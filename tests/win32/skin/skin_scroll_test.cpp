@@ -11,6 +11,7 @@
 #include "skin_scrollbar.h"
 #include "skinned_scroll_pixels.h"
 
+#include "active_skinner.h"
 #include "dc_pixels.h"
 #include "desktop.h"
 #include "image_ops.h"
@@ -120,13 +121,8 @@ protected:
             form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
         Pump(300ms);
         // The form's own walk gives its controls their skin controls; what it has not taken
         // (yet) is attached here the same way.
