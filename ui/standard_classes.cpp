@@ -1,8 +1,10 @@
 // The classes a description may name without the program registering them itself.
 #include "extctrls.h"
 #include "form_binding.h"
+#include "page_control.h"
 #include "scroll_bar.h"
 #include "stdctrls.h"
+#include "tab_set.h"
 #include "timer.h"
 
 namespace ui {
@@ -21,6 +23,10 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TEdit>();
     RegisterComponentClass<TScrollBar>();
     RegisterComponentClass<TTimer>();
+    RegisterComponentClass<TTabControl>();
+    RegisterComponentClass<TPageControl>();
+    RegisterComponentClass<TTabSheet>();
+    RegisterComponentClass<TTabSet>();
 }
 
 } // namespace ui
