@@ -31,6 +31,8 @@ public:
     HDC Prepare(int width, int height);
     // Copies the whole surface to `target` at its top-left corner.
     void CopyTo(HDC dc, const RECT& target) const;
+    // The surface itself, for a picture that is turned before it is shown.
+    const TDib& Surface() const { return dib_; }
 
 private:
     TDib dib_;
