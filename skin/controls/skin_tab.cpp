@@ -175,8 +175,12 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
                                                         box.Bottom + band.Top};
         }
         SetTextColor(surface, text);
-        DrawTabFace(surface, ToRect(on), ReadTabItem(handle, i, unicodeWindow), images,
-                    RtlFormat());
+        // Centred on what the band shows of the tab: where the display area reaches into the
+        // tabs, their last rows are the pane's.
+        RECT face = ToRect(on);
+        const RECT shown{0, 0, size.Width, size.Height};
+        IntersectRect(&face, &face, &shown);
+        DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat());
     }
     const RECT target{band.Left, band.Top, band.Right, band.Bottom};
     const TBandTurn turn = BandTurn(side_);

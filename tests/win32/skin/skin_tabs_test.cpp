@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,12 @@ TPixelImage Pane() {
         for (int x = 4; x < 12; ++x)
             image.At(x, y) = PixelFromColor(kPaneInside);
     return image;
+}
+
+std::vector<std::uint8_t> DefaultSkin() {
+    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::uint8_t> TabSkin(bool withTabs) {
@@ -246,12 +254,13 @@ protected:
         FreeSkinManage();
         SetSkinMessageSink(nullptr);
     }
-    void Start(bool withTabs) {
+    void Start(bool withTabs) { Start(TabSkin(withTabs)); }
+    void Start(const std::vector<std::uint8_t>& skin) {
         form_ = new TTabTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" + "    Skin3rd.Strings = (\n" +
-                               "      'TPicturePageControl=advpagecontrol')\n" +
-                               StreamLine(TabSkin(withTabs)) + "  end\nend\n");
+                               "      'TPicturePageControl=advpagecontrol')\n" + StreamLine(skin) +
+                               "  end\nend\n");
         form_->Show();
         SetForegroundWindow(form_->Handle());
         ASSERT_TRUE(PumpUntil([&] {
@@ -480,6 +489,58 @@ TEST_F(SkinTabsTest, PicturePageControlGetsTheTabFramesAndGivesThemBack) {
     EXPECT_TRUE(pages.TabBackGround()->Empty());
     EXPECT_TRUE(pages.TabBackGroundActive()->Empty());
     EXPECT_NE(pages.Color(), kFace);
+}
+
+// A tab control window of no class-library control (as a foreign dialog has them), skinned
+// through its window.
+TEST_F(SkinTabsTest, BareTabWindowIsPaintedFromTheSkin) {
+    Start(true);
+    HWND bare =
+        CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 10, 240,
+                        200, 80, form_->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(bare);
+    SetWindowPos(bare, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (const wchar_t* text : {L"Raw", L"Window"}) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(text);
+        SendMessageW(bare, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(bare, TCM_SETCURSEL, 1, 0);
+    auto* skinData = dynamic_cast<TSkinData*>(form_->FindComponent(L"SkinData1"));
+    ASSERT_TRUE(skinData);
+    std::unique_ptr<TSkinTab> tab(new TSkinTab(nullptr));
+    tab->AttachWindow(bare, skinData, skinner_, nullptr);
+    UpdateWindow(bare);
+    Pump(100ms);
+    auto pixel = [&](int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(bare, &p);
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return c;
+    };
+    RECT r0{}, r1{};
+    SendMessageW(bare, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r0));
+    SendMessageW(bare, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r1));
+    EXPECT_EQ(pixel(r0.left + 2, r0.top + 2), Upper(1));
+    EXPECT_EQ(pixel(r1.left + 2, r1.top + 2), Upper(2));
+    EXPECT_FALSE(tab->CloseBoxes());
+    EXPECT_EQ(SendMessageW(bare, SM_ISSKINNED, 0, 0), 1);
+    tab.reset();
+    DestroyWindow(bare);
+}
+
+// The default skin's tabs, to look at.
+TEST_F(SkinTabsTest, DefaultSkinScreenshot) {
+    const std::vector<std::uint8_t> skin = DefaultSkin();
+    ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
+    Start(skin);
+    Get<ui::TPageControl>(L"PageControl1")->SetActivePageIndex(1);
+    Pump(100ms);
+    EXPECT_NE(SkinOf(*Get<ui::TControl>(L"PageControl1")), nullptr);
+    testing_desktop::SaveScreenshot(L"skin_tabs_default");
 }
 
 TEST_F(SkinTabsTest, WithoutTabsInTheSkinTabsKeepTheirStandardLook) {
