@@ -38,9 +38,9 @@ TEST(TabRules, DisplayRectAndBandOnEverySide) {
         TPixelRect adjusted, display, band;
     };
     const Row rows[] = {
-        {TTabSide::Top, {2, 24, 198, 98}, {-2, 19, 202, 102}, {0, 0, 200, 19}},
+        {TTabSide::Top, {2, 24, 198, 98}, {-2, 19, 202, 101}, {0, 0, 200, 19}},
         {TTabSide::Bottom, {2, 2, 198, 76}, {-2, -1, 202, 81}, {0, 81, 200, 100}},
-        {TTabSide::Left, {24, 2, 198, 98}, {19, -2, 202, 102}, {0, 0, 19, 100}},
+        {TTabSide::Left, {24, 2, 198, 98}, {19, -2, 201, 102}, {0, 0, 19, 100}},
         {TTabSide::Right, {2, 2, 176, 98}, {-1, -2, 181, 102}, {181, 0, 200, 100}},
     };
     for (const Row& r : rows) {
