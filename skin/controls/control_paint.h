@@ -43,6 +43,11 @@ template <class R> RECT ToRect(const R& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
+// A GDI rectangle as the rules take it.
+inline TPixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 // The margins of an element, which keep their size when a frame is fitted.
 inline TMargins MarginsOf(const TDataSkinObject& e) {
     return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};

@@ -25,8 +25,7 @@ void TSkinAdvPage::SkinChanged() {
 
 void TSkinAdvPage::Detach() {
     if (!skinActive) return;
-    // A control whose window is gone is being destroyed: its pictures are left alone.
-    if (lifeState != kWindowDestroyed) AssignPictures(true);
+    AssignPictures(true);
     TSkinControl::Detach();
 }
 

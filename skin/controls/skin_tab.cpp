@@ -14,14 +14,6 @@
 
 #include <windowsx.h>
 
-namespace {
-
-TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-} // namespace
-
 const ui::TClassInfo& TSkinTab::StaticClass() {
     static const ui::TClassInfo info(L"TSkinTab", &TSkinControl::StaticClass());
     return info;

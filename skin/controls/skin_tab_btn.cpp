@@ -9,14 +9,6 @@
 #include "ui/color.h"
 #include "ui/win_handles.h"
 
-namespace {
-
-TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-} // namespace
-
 const ui::TClassInfo& TSkinTabBtn::StaticClass() {
     static const ui::TClassInfo info(L"TSkinTabBtn", &TSkinControl::StaticClass());
     return info;

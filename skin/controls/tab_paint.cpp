@@ -8,12 +8,35 @@
 #include "ui/text_codec.h"
 #include "ui/win_handles.h"
 
-#include <cstring>
-
 namespace {
 
 // The longest tab text read, as the tab control's own painting would show it.
 constexpr int kTabTextMax = 80;
+
+} // namespace
+
+namespace {
+
+// TCM_GETITEMW or TCM_GETITEMA with the item record and characters of its kind.
+template <class Item, class Char>
+bool ReadItem(HWND tab, UINT message, int index, Char (&buffer)[kTabTextMax + 1], Item& item) {
+    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
+    item.pszText = buffer;
+    item.cchTextMax = kTabTextMax;
+    item.iImage = -1;
+    if (!SendMessageW(tab, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
+        return false;
+    // The control may point at a text of its own instead of filling the buffer.
+    if (!item.pszText) item.pszText = buffer;
+    return true;
+}
+
+template <class Char> std::size_t Length(const Char* text) {
+    std::size_t n = 0;
+    while (n < kTabTextMax && text[n])
+        ++n;
+    return n;
+}
 
 } // namespace
 
@@ -22,28 +45,14 @@ TTabItem ReadTabItem(HWND tab, int index, bool unicode) {
     if (unicode) {
         wchar_t buffer[kTabTextMax + 1]{};
         TCITEMW ti{};
-        ti.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
-        ti.pszText = buffer;
-        ti.cchTextMax = kTabTextMax;
-        ti.iImage = -1;
-        if (SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index),
-                         reinterpret_cast<LPARAM>(&ti))) {
-            item.Text.assign(ti.pszText ? ti.pszText : L"",
-                             ti.pszText ? wcsnlen(ti.pszText, kTabTextMax) : 0);
-            item.Image = ti.iImage;
-        }
-        return item;
-    }
-    char buffer[kTabTextMax + 1]{};
-    TCITEMA ti{};
-    ti.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
-    ti.pszText = buffer;
-    ti.cchTextMax = kTabTextMax;
-    ti.iImage = -1;
-    if (SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&ti))) {
-        item.Text = ui::AnsiToWide(std::string_view(
-            ti.pszText ? ti.pszText : "", ti.pszText ? strnlen(ti.pszText, kTabTextMax) : 0));
+        if (!ReadItem(tab, TCM_GETITEMW, index, buffer, ti)) return item;
+        item.Text.assign(ti.pszText, Length(ti.pszText));
+        item.Image = ti.iImage;
+    } else {
+        char buffer[kTabTextMax + 1]{};
+        TCITEMA ti{};
+        if (!ReadItem(tab, TCM_GETITEMA, index, buffer, ti)) return item;
+        item.Text = ui::AnsiToWide(std::string_view(ti.pszText, Length(ti.pszText)));
         item.Image = ti.iImage;
     }
     return item;

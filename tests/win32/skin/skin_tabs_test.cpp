@@ -74,7 +74,9 @@ std::vector<std::uint8_t> DefaultSkin() {
 std::vector<std::uint8_t> TabSkin(bool withTabs) {
     std::string sections = "[Buttons]\nBitmap=button.bmp\n[Colours]\nButtonFace=10 20 30\n";
     if (withTabs)
+        // The upper half of each frame keeps its 8 rows; the lower half is stretched.
         sections += "[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\nStyle=0\nTile=0\nTrans=0\n"
+                    "TopHeight=8\n"
                     "NormalColour2=200,0,0\nMouseOverColour2=0,0,200\n";
     Skin s = skin_fixture::FramedSkin("", sections);
     s.Image("button.bmp", Strip(kButtonStrip, 5, 12, 12));
@@ -362,6 +364,9 @@ TEST_F(SkinTabsTest, BottomTabsAreUpsideDownAndThePaneKeepsItsMargins) {
         const int frame = i == 0 ? 2 : 1;
         EXPECT_EQ(Pixel(pages, r.left + 2, r.top + 4), Lower(frame)) << i;
         EXPECT_EQ(Pixel(pages, r.left + 2, r.bottom - 2), Upper(frame)) << i;
+        // The kept 8 rows are at the bottom now: the margins turned with the picture.
+        EXPECT_EQ(Pixel(pages, r.left + 2, r.bottom - 8), Upper(frame)) << i;
+        EXPECT_EQ(Pixel(pages, r.left + 2, r.bottom - 9), Lower(frame)) << i;
     }
     RECT display = pages.DisplayRect();
     InflateRect(&display, 4, 4);
@@ -530,6 +535,21 @@ TEST_F(SkinTabsTest, BareTabWindowIsPaintedFromTheSkin) {
     EXPECT_EQ(SendMessageW(bare, SM_ISSKINNED, 0, 0), 1);
     tab.reset();
     DestroyWindow(bare);
+}
+
+// A skin without tabs taken up while the control is skinned: the control paints itself again.
+TEST_F(SkinTabsTest, ASkinWithoutTabsLeavesTheControlToItself) {
+    Start(true);
+    auto& pages = *Get<ui::TPageControl>(L"PageControl1");
+    TSkinControl* tab = SkinOf(pages);
+    ASSERT_TRUE(tab);
+    auto* skinData = dynamic_cast<TSkinData*>(form_->FindComponent(L"SkinData1"));
+    skinData->SetSkinStream(TabSkin(false));
+    ASSERT_TRUE(skinData->LoadSkin());
+    tab->SkinChanged();
+    Pump(100ms);
+    const RECT r = TabRect(pages, 1);
+    EXPECT_EQ(Pixel(pages, r.left + 4, r.top + 4), GetSysColor(COLOR_BTNFACE));
 }
 
 // The default skin's tabs, to look at.
