@@ -3,9 +3,11 @@
 #include "form_binding.h"
 #include "header_control.h"
 #include "list_view.h"
+#include "page_control.h"
 #include "progress_bar.h"
 #include "scroll_bar.h"
 #include "stdctrls.h"
+#include "tab_set.h"
 #include "timer.h"
 #include "track_bar.h"
 #include "up_down.h"
@@ -31,6 +33,10 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TUpDown>();
     RegisterComponentClass<THeaderControl>();
     RegisterComponentClass<TListView>();
+    RegisterComponentClass<TTabControl>();
+    RegisterComponentClass<TPageControl>();
+    RegisterComponentClass<TTabSheet>();
+    RegisterComponentClass<TTabSet>();
 }
 
 } // namespace ui

@@ -31,8 +31,8 @@ public:
     HDC Prepare(int width, int height);
     // Copies the whole surface to `target` at its top-left corner.
     void CopyTo(HDC dc, const RECT& target) const;
-    // The surface's pixels, to be turned or mirrored before they are copied.
-    TPixelImage Pixels() const { return dib_.Pixels(); }
+    // The surface itself, for a picture that is turned or mirrored before it is shown.
+    const TDib& Surface() const { return dib_; }
 
 private:
     TDib dib_;
@@ -41,6 +41,11 @@ private:
 // A rectangle of the rules (TPixelRect, ui::TGlyphRect) as GDI takes it.
 template <class R> RECT ToRect(const R& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+// A GDI rectangle as the rules take it.
+inline TPixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 // The margins of an element, which keep their size when a frame is fitted.

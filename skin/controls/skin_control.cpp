@@ -2,6 +2,7 @@
 // the refresh, and the routines every family shares.
 #include "skin_control.h"
 
+#include "control_paint.h"
 #include "skin_control_rules.h"
 
 #include "parent_background.h"
@@ -25,10 +26,6 @@ namespace {
 
 // Longest text read from a window of the 9x family.
 constexpr int kWindowTextMax = 1000;
-
-TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // One case per skin control class; kinds without a case are not built.
 #include "skin_control_kinds.h"
 
+#include "skin_adv_page.h"
 #include "skin_bit_button.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
@@ -9,6 +10,10 @@
 #include "skin_progress.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
+#include "skin_tab.h"
+#include "skin_tab31.h"
+#include "skin_tab_btn.h"
+#include "skin_tab_sheet.h"
 #include "skin_trackbar.h"
 #include "skin_updown.h"
 
@@ -63,6 +68,16 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         return TSkinControlPtr(Make<TSkinTrackBar>(order, owner));
     case TSkinControlKind::UpDown:
         return TSkinControlPtr(Make<TSkinUpDown>(order, owner));
+    case TSkinControlKind::Tab:
+        return TSkinControlPtr(Make<TSkinTab>(order, owner));
+    case TSkinControlKind::TabBtn:
+        return TSkinControlPtr(Make<TSkinTabBtn>(order, owner));
+    case TSkinControlKind::Tab31:
+        return TSkinControlPtr(Make<TSkinTab31>(order, owner));
+    case TSkinControlKind::TabSheet:
+        return TSkinControlPtr(Make<TSkinTabSheet>(order, owner));
+    case TSkinControlKind::AdvPage:
+        return TSkinControlPtr(Make<TSkinAdvPage>(order, owner));
     default:
         return nullptr;
     }

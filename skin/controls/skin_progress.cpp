@@ -69,7 +69,7 @@ void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
     }
     // On its side, then a quarter turn to the left: the start of the bar comes to the bottom.
     DrawBar(offscreen_.Prepare(height, width), height, width);
-    const TDib upright(RotateLeft(offscreen_.Pixels()));
+    const TDib upright(RotateLeft(offscreen_.Surface().Pixels()));
     BitBlt(dc, rect.left, rect.top, width, height, upright.Dc(), 0, 0, SRCCOPY);
 }
 

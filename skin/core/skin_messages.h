@@ -13,6 +13,10 @@ inline constexpr std::uint32_t SM_REDRAWCHILD = 0x3516;
 inline constexpr std::uint32_t SM_RECREATED = 0x3517;
 inline constexpr std::uint32_t SM_MENUBARCLICK = 0x3518;
 inline constexpr std::uint32_t SM_ISSKINNED = 0x3523;
+// A press on a tab's close box asks the tab control's form whether the page may close: wParam is
+// the tab control's window, lParam the tab's index. 0 (what a form that does not answer gives)
+// closes the page.
+inline constexpr std::uint32_t SM_CLOSETAB = 0x3507;
 inline constexpr std::uint32_t SM_PAINTCLIENT = 0xBC4A;
 inline constexpr std::uint32_t SM_PAINTBORDER = 0xBC4B;
 

@@ -96,6 +96,12 @@ TWinSkinForm::TStep TWinSkinForm::FirstStage(ui::TMessage& m) {
         m.Result = 1;
         PostMessageW(window_, kSkinnedNotice, 0, kSkinCheck);
         return TStep::Stop;
+    case SM_CLOSETAB:
+        // Whether a tab's page may close is the form's own say: a handler it binds to the
+        // message answers. Unanswered, the default 0 lets the page close.
+        m.Result = 0;
+        (void)Pass(m);
+        return TStep::Stop;
     default:
         break;
     }

@@ -1,0 +1,26 @@
+// Page controls that draw their tabs from pictures of their own (TabBackGround for a tab,
+// TabBackGroundActive for the active one): the skin gives them frames 1 and 2 of its Tabs strip
+// as those pictures and takes them back (empty pictures) when skinning stops.
+#pragma once
+
+#include "skin_control.h"
+
+class TSkinAdvPage : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    void AttachControl(TSkinControlHost* form, TSkinData* skin, bool ownsColor,
+                       ui::TCanvas* canvas) override;
+    void Detach() override;
+    void SkinChanged() override;
+
+    // The size of the pictures the tabs are given.
+    static constexpr int kPictureWidth = 100;
+    static constexpr int kPictureHeight = 21;
+
+private:
+    // Both pictures from the skin; empty ones when `empty` or the skin has no tabs.
+    void AssignPictures(bool empty);
+};

@@ -1,0 +1,187 @@
+// Skinned tab controls and page controls.
+#include "skin_tab.h"
+
+#include "tab_paint.h"
+
+#include "image_ops.h"
+#include "skin_data.h"
+#include "skin_messages.h"
+#include "skin_paint.h"
+
+#include "ui/color.h"
+#include "ui/page_control.h"
+#include "ui/win_handles.h"
+
+#include <windowsx.h>
+
+const ui::TClassInfo& TSkinTab::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinTab", &TSkinControl::StaticClass());
+    return info;
+}
+
+void TSkinTab::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,
+                             ui::TCanvas* sharedCanvas) {
+    if (attached) return;
+    TSkinControl::AttachControl(host, skinData, takeColour, sharedCanvas);
+    enabledLook = !(Style() & WS_DISABLED);
+    side_ = TabSideFromStyle(Style());
+    closeBoxesOn_ = control && control->Tag() == kCloseBoxTag &&
+                    dynamic_cast<ui::TPageControl*>(control) && side_ == TTabSide::Top;
+    PrepareImages();
+    skinActive = true;
+    unicodeWindow = IsWindowUnicode(handle) != FALSE;
+}
+
+void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TSkinControlHost* host,
+                            ui::TCanvas* sharedCanvas) {
+    if (attached) return;
+    TSkinControl::AttachWindow(window, skinData, host, sharedCanvas);
+    enabledLook = !(Style() & WS_DISABLED);
+    focused = GetFocus() == window;
+    side_ = TabSideFromStyle(Style());
+    PrepareImages();
+    skinActive = true;
+}
+
+void TSkinTab::SkinChanged() {
+    // The pictures first: the base repaints at once.
+    PrepareImages();
+    TSkinControl::SkinChanged();
+}
+
+const TDataSkinBorder* TSkinTab::Tabs() const {
+    return skin ? skin->Elements().Tabs.get() : nullptr;
+}
+
+void TSkinTab::PrepareImages() {
+    const TDataSkinBorder* tabs = Tabs();
+    if (!tabs) {
+        strip_ = {};
+        pane_ = {};
+        return;
+    }
+    strip_ = TStripBitmap(PrepareTabPicture(tabs->Image, side_, false));
+    const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
+    const TPixelImage& pane =
+        tabs->Style == 1 ? (tabPane ? tabPane->Image : TPixelImage{}) : tabs->Image2;
+    pane_ = TStripBitmap(PrepareTabPicture(pane, side_, true));
+}
+
+bool TSkinTab::BeforeMessage(ui::TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_PAINT:
+        // Without the skin's tabs the control paints itself.
+        if (!Tabs()) break;
+        PaintClient(msg);
+        return false;
+    case WM_ERASEBKGND: {
+        if (!Tabs()) break;
+        // What the band and the pane leave uncovered (the control's own background would
+        // show in lines along its edges) takes the colour the band is drawn on.
+        RECT r{};
+        GetClientRect(handle, &r);
+        FillParentColour(reinterpret_cast<HDC>(msg.WParam), r);
+        msg.Result = 1;
+        return false;
+    }
+    case WM_LBUTTONDOWN:
+        if (closeBoxesOn_ && PressCloseBox(msg)) return false;
+        break;
+    default:
+        break;
+    }
+    return TSkinControl::BeforeMessage(msg);
+}
+
+bool TSkinTab::PressCloseBox(const ui::TMessage& msg) {
+    const std::optional<int> hit =
+        CloseBoxHit(closeBoxes_, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    if (!hit) return false;
+    HWND formWindow = form ? form->HostWindow() : nullptr;
+    if (!formWindow) return true;
+    const std::weak_ptr<bool> alive = alive_;
+    const LRESULT answer = SendMessageW(formWindow, SM_CLOSETAB, reinterpret_cast<WPARAM>(handle),
+                                        static_cast<LPARAM>(*hit));
+    // Whoever answered may have freed the page control, and this object with it, or closed
+    // pages itself: only a page that is still there is closed.
+    if (alive.expired() || answer != 0) return true;
+    auto* pages = dynamic_cast<ui::TPageControl*>(control);
+    if (pages && *hit < pages->PageCount()) ui::Free(pages->Pages(*hit));
+    return true;
+}
+
+void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
+    const TDataSkinBorder* tabs = Tabs();
+    if (!tabs || !handle) return;
+    // The style may have changed since the pictures were made (tabs moved to another side).
+    if (TabSideFromStyle(Style()) != side_) {
+        side_ = TabSideFromStyle(Style());
+        PrepareImages();
+    }
+    RECT adjusted = rect;
+    SendMessageW(handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
+    const TPixelRect display = TabDisplayRect(ToPixelRect(adjusted), side_);
+    const int count = static_cast<int>(SendMessageW(handle, TCM_GETITEMCOUNT, 0, 0));
+    closeBoxes_.assign(static_cast<std::size_t>(std::max(count, 0)), TPixelRect{});
+    if (!tabs->Image.Pixels.empty()) DrawBand(dc, *tabs, ToPixelRect(rect), display);
+    if (!pane_.Empty()) {
+        const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
+        const TMargins margins =
+            PaneMargins(tabs->Style, tabPane ? MarginsOf(*tabPane) : TMargins{});
+        DrawElementFrame(dc, ToRect(display), pane_, false, false, false, 1, 1, margins);
+    }
+    if (control && variant == 2)
+        if (auto* windowed = dynamic_cast<ui::TWinControl*>(control)) windowed->PaintControls(dc);
+}
+
+void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, TPixelRect display) {
+    const TPixelRect band = TabBand(whole, display, side_);
+    const TBandSurface size = BandSurface(band, side_);
+    if (size.Width <= 0 || size.Height <= 0) return;
+    HDC surface = band_.Prepare(size.Width, size.Height);
+    FillParentColour(surface, {0, 0, size.Width, size.Height});
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
+    const ui::Selection selectFont(surface, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const int count = static_cast<int>(closeBoxes_.size());
+    const int focus = static_cast<int>(SendMessageW(handle, TCM_GETCURFOCUS, 0, 0));
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(handle, TCM_GETIMAGELIST, 0, 0));
+    // The strip upside down for bottom tabs has its top and bottom margins the other way round.
+    const TMargins margins =
+        side_ == TTabSide::Bottom ? FlippedMargins(MarginsOf(tabs)) : MarginsOf(tabs);
+    for (int i = 0; i < count; ++i) {
+        RECT item{};
+        if (!SendMessageW(handle, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                          reinterpret_cast<LPARAM>(&item)))
+            continue;
+        const TPixelRect on = TabOnBand(ToPixelRect(item), band, side_);
+        const TTabLook look = TabLook(i == focus, tabs.NormalColour2, tabs.MouseOverColour2);
+        DrawElementFrame(surface, ToRect(on), strip_, false, tabs.Tile != 0, tabs.Trans != 0, 5,
+                         look.Frame, margins);
+        const COLORREF text = ui::ColorRef(ui::ColorToRGB(look.Text));
+        if (closeBoxesOn_) {
+            const TPixelRect box = CloseBoxRect(on);
+            DrawCloseBox(surface, box, text);
+            // Close boxes are only on top tabs, whose band starts at the control's corner.
+            closeBoxes_[static_cast<std::size_t>(i)] = {box.Left + band.Left, box.Top + band.Top,
+                                                        box.Right + band.Left,
+                                                        box.Bottom + band.Top};
+        }
+        SetTextColor(surface, text);
+        // Centred on what the band shows of the tab: where the display area reaches into the
+        // tabs, their last rows are the pane's.
+        RECT face = ToRect(on);
+        const RECT shown{0, 0, size.Width, size.Height};
+        IntersectRect(&face, &face, &shown);
+        DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat());
+    }
+    const RECT target{band.Left, band.Top, band.Right, band.Bottom};
+    const TBandTurn turn = BandTurn(side_);
+    if (turn == TBandTurn::None) {
+        band_.CopyTo(dc, target);
+        return;
+    }
+    const TPixelImage pixels = band_.Surface().Pixels();
+    const TDib turned(turn == TBandTurn::Left ? RotateLeft(pixels) : RotateRight(pixels));
+    BitBlt(dc, target.left, target.top, turned.Width(), turned.Height(), turned.Dc(), 0, 0,
+           SRCCOPY);
+}

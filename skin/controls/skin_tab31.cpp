@@ -1,0 +1,82 @@
+// Skinned tab sets.
+#include "skin_tab31.h"
+
+#include "tab_paint.h"
+
+#include "skin_data.h"
+#include "skin_paint.h"
+
+#include "ui/color.h"
+#include "ui/tab_set.h"
+#include "ui/win_handles.h"
+
+const ui::TClassInfo& TSkinTab31::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinTab31", &TSkinControl::StaticClass());
+    return info;
+}
+
+void TSkinTab31::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,
+                               ui::TCanvas* sharedCanvas) {
+    if (attached) return;
+    auto* set = dynamic_cast<ui::TWinControl*>(Owner());
+    if (!set) return;
+    ownsColor = takeColour;
+    AttachWindow(set->Handle(), skinData, host, sharedCanvas);
+    control = set;
+    PrepareImages();
+}
+
+void TSkinTab31::SkinChanged() {
+    PrepareImages();
+    TSkinControl::SkinChanged();
+}
+
+void TSkinTab31::PrepareImages() {
+    const TDataSkinBorder* tabs = skin ? skin->Elements().Tabs.get() : nullptr;
+    strip_ = tabs ? TStripBitmap(PrepareTabPicture(tabs->Image, TTabSide::Bottom, false))
+                  : TStripBitmap();
+}
+
+bool TSkinTab31::BeforeMessage(ui::TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_PAINT:
+        // Painted here, then the tab set's own paint runs into a window already valid.
+        if (!strip_.Empty()) PaintClient(msg);
+        return true;
+    case WM_ERASEBKGND:
+        if (strip_.Empty()) break;
+        msg.Result = 1;
+        return false;
+    default:
+        break;
+    }
+    return TSkinControl::BeforeMessage(msg);
+}
+
+void TSkinTab31::AfterMessage(ui::TMessage& msg) {
+    // The paint is done before the tab set's own.
+    if (msg.Msg == WM_PAINT) return;
+    TSkinControl::AfterMessage(msg);
+}
+
+void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
+    auto* set = dynamic_cast<ui::TTabSet*>(control);
+    const TDataSkinBorder* tabs = skin ? skin->Elements().Tabs.get() : nullptr;
+    if (!set || !tabs || strip_.Empty()) return;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return;
+    HDC face = face_.Prepare(width, height);
+    FillParentColour(face, {0, 0, width, height});
+    const ui::Selection font(face, set->Font()->Handle());
+    const TMargins margins = FlippedMargins(MarginsOf(*tabs));
+    for (int i = 0; i < set->Tabs()->Count(); ++i) {
+        const RECT r = set->TabRect(i);
+        const TTabLook look =
+            TabLook(i == set->TabIndex(), tabs->NormalColour2, tabs->MouseOverColour2);
+        DrawElementFrame(face, r, strip_, false, tabs->Tile != 0, tabs->Trans != 0, 5, look.Frame,
+                         margins);
+        SetTextColor(face, ui::ColorRef(ui::ColorToRGB(look.Text)));
+        DrawTabFace(face, r, {set->Tabs()->Get(i), -1}, nullptr, RtlFormat());
+    }
+    face_.CopyTo(dc, rect);
+}

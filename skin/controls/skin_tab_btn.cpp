@@ -1,0 +1,72 @@
+// Skinned button-style tabs.
+#include "skin_tab_btn.h"
+
+#include "tab_paint.h"
+
+#include "skin_data.h"
+#include "skin_paint.h"
+
+#include "ui/color.h"
+#include "ui/win_handles.h"
+
+const ui::TClassInfo& TSkinTabBtn::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinTabBtn", &TSkinControl::StaticClass());
+    return info;
+}
+
+bool TSkinTabBtn::BeforeMessage(ui::TMessage& msg) {
+    if (!skin || skin->Elements().Buttons.Image.Pixels.empty())
+        return TSkinControl::BeforeMessage(msg);
+    switch (msg.Msg) {
+    case WM_PAINT:
+        PaintClient(msg);
+        return false;
+    case WM_ERASEBKGND: {
+        // Around the pages, the skin colour the buttons stand on rather than the control's own.
+        RECT r{};
+        GetClientRect(handle, &r);
+        FillSkinColour(reinterpret_cast<HDC>(msg.WParam), r);
+        msg.Result = 1;
+        return false;
+    }
+    default:
+        return TSkinControl::BeforeMessage(msg);
+    }
+}
+
+void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
+    if (!skin || !handle) return;
+    const TDataSkinButton& buttons = skin->Elements().Buttons;
+    if (buttons.Image.Pixels.empty()) return;
+    RECT adjusted = rect;
+    SendMessageW(handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
+    const TPixelRect band = ButtonTabBand(ToPixelRect(rect), ToPixelRect(adjusted));
+    const int width = band.Right - band.Left, height = band.Bottom - band.Top;
+    if (width <= 0 || height <= 0) return;
+    HDC surface = band_.Prepare(width, height);
+    FillSkinColour(surface, {0, 0, width, height});
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
+    const ui::Selection selectFont(surface, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const int count = static_cast<int>(SendMessageW(handle, TCM_GETITEMCOUNT, 0, 0));
+    const int focus = static_cast<int>(SendMessageW(handle, TCM_GETCURFOCUS, 0, 0));
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(handle, TCM_GETIMAGELIST, 0, 0));
+    const TStripBitmap& strip = pictures_.Of(*skin, buttons.Image);
+    for (int i = 0; i < count; ++i) {
+        RECT item{};
+        if (!SendMessageW(handle, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                          reinterpret_cast<LPARAM>(&item)))
+            continue;
+        const TPixelRect on = TabOnBand(ToPixelRect(item), band, TTabSide::Top);
+        const TTabLook look = ButtonTabLook(
+            i == focus,
+            buttons.HasNormalColour2 ? std::optional<TColor>(buttons.NormalColour2) : std::nullopt,
+            buttons.HasPressedColour2 ? std::optional<TColor>(buttons.PressedColour2)
+                                      : std::nullopt);
+        DrawElementFrame(surface, ToRect(on), strip, false, buttons.Tile != 0, buttons.Trans != 0,
+                         5, look.Frame, MarginsOf(buttons));
+        SetTextColor(surface, ui::ColorRef(ui::ColorToRGB(look.Text)));
+        DrawTabFace(surface, ToRect(on), ReadTabItem(handle, i, unicodeWindow), images,
+                    RtlFormat());
+    }
+    band_.CopyTo(dc, {band.Left, band.Top, band.Right, band.Bottom});
+}

@@ -1,0 +1,21 @@
+// Button-style tabs of a page control: the band of tabs drawn from the skin's Buttons strip
+// (frame 2 for the focused tab, frame 1 for the others) on the skin colour; there is no pane.
+// Without the Buttons picture the control keeps its standard look.
+#pragma once
+
+#include "control_paint.h"
+#include "skin_control.h"
+
+class TSkinTabBtn : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    bool BeforeMessage(ui::TMessage& msg) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+
+private:
+    TControlPictures pictures_;
+    TOffscreen band_;
+};
