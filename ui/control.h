@@ -173,6 +173,8 @@ void DeliverMouseButton(TControl& control, std::uint32_t msg, std::uintptr_t wpa
 
 // The control object that owns a window, read from the window's control-object property.
 TControl* FindControl(HWND wnd);
+// The name of a window's class ("" for no window).
+std::wstring WindowClassName(HWND wnd);
 // The property's atom ("ControlOfs" + module instance + thread id, 8 hex digits each).
 ATOM ControlAtom();
 std::wstring ControlAtomName();

@@ -44,12 +44,6 @@ private:
     TWinControl* control_;
 };
 
-std::wstring WindowClassName(HWND wnd) {
-    wchar_t name[256] = {};
-    GetClassNameW(wnd, name, 256);
-    return name;
-}
-
 // The control being created for a window that has none yet, now bound to it.
 TWinControl* TakePendingBinding(HWND wnd) {
     if (pending_bindings.empty()) return nullptr;
@@ -98,6 +92,12 @@ HCURSOR CursorHandle(TCursor c) {
 }
 
 } // namespace
+
+std::wstring WindowClassName(HWND wnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(wnd, name, 256);
+    return name;
+}
 
 LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* control = static_cast<TWinControl*>(FindControl(wnd));

@@ -27,6 +27,13 @@ void TSkinAdvPage::Detach() {
     if (!skinActive) return;
     AssignPictures(true);
     TSkinControl::Detach();
+    if (upDown_) upDown_->Detach();
+}
+
+void TSkinAdvPage::DrawSkin(HDC, const RECT&) {
+    if (upDown_ || !handle) return;
+    if (const HWND arrows = FindUpDownChild(handle, false))
+        upDown_ = AttachOwnedUpDown(this, arrows, skin, canvas, false);
 }
 
 void TSkinAdvPage::AssignPictures(bool empty) {

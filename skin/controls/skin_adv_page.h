@@ -4,6 +4,7 @@
 #pragma once
 
 #include "skin_control.h"
+#include "skin_updown.h"
 
 class TSkinAdvPage : public TSkinControl {
 public:
@@ -15,6 +16,8 @@ public:
                        ui::TCanvas* canvas) override;
     void Detach() override;
     void SkinChanged() override;
+    // Draws nothing itself: it skins the control's up-down once the control has one.
+    void DrawSkin(HDC dc, const RECT& rect) override;
 
     // The size of the pictures the tabs are given.
     static constexpr int kPictureWidth = 100;
@@ -23,4 +26,5 @@ public:
 private:
     // Both pictures from the skin; empty ones when `empty` or the skin has no tabs.
     void AssignPictures(bool empty);
+    TSkinUpDown* upDown_ = nullptr; // owned
 };

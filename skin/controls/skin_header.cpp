@@ -20,10 +20,6 @@ namespace {
 // Longest item text read.
 constexpr int kItemTextMax = 200;
 
-TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 UINT AlignFormat(THeaderAlign align) {
     switch (align) {
     case THeaderAlign::Right:

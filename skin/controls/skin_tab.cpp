@@ -28,6 +28,7 @@ void TSkinTab::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool t
     closeBoxesOn_ = control && control->Tag() == kCloseBoxTag &&
                     dynamic_cast<ui::TPageControl*>(control) && side_ == TTabSide::Top;
     PrepareImages();
+    AttachUpDown();
     skinActive = true;
     unicodeWindow = IsWindowUnicode(handle) != FALSE;
 }
@@ -40,7 +41,20 @@ void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TSkinControlHost* 
     focused = GetFocus() == window;
     side_ = TabSideFromStyle(Style());
     PrepareImages();
+    AttachUpDown();
     skinActive = true;
+}
+
+void TSkinTab::AttachUpDown() {
+    if (upDown_ || !handle) return;
+    if (const HWND arrows = FindUpDownChild(handle, false))
+        upDown_ = AttachOwnedUpDown(this, arrows, skin, canvas, false);
+}
+
+void TSkinTab::Detach() {
+    TSkinControl::Detach();
+    // Detached, not freed: whoever stops skinning may be walking the skin controls.
+    if (upDown_) upDown_->Detach();
 }
 
 void TSkinTab::SkinChanged() {
@@ -113,6 +127,7 @@ bool TSkinTab::PressCloseBox(const ui::TMessage& msg) {
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     const TDataSkinBorder* tabs = Tabs();
     if (!tabs || !handle) return;
+    AttachUpDown();
     // The style may have changed since the pictures were made (tabs moved to another side).
     if (TabSideFromStyle(Style()) != side_) {
         side_ = TabSideFromStyle(Style());
@@ -175,6 +190,14 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
         DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat());
     }
     const RECT target{band.Left, band.Top, band.Right, band.Bottom};
+    // The scroll arrows paint themselves over the band.
+    const ui::SavedDC keep(dc);
+    if (upDown_ && IsWindowVisible(upDown_->Handle())) {
+        RECT arrows{};
+        GetWindowRect(upDown_->Handle(), &arrows);
+        MapWindowPoints(nullptr, handle, reinterpret_cast<POINT*>(&arrows), 2);
+        ExcludeClipRect(dc, arrows.left, arrows.top, arrows.right, arrows.bottom);
+    }
     const TBandTurn turn = BandTurn(side_);
     if (turn == TBandTurn::None) {
         band_.CopyTo(dc, target);

@@ -8,6 +8,7 @@
 
 #include "control_paint.h"
 #include "skin_control.h"
+#include "skin_updown.h"
 #include "tab_rules.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ public:
     bool BeforeMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void SkinChanged() override;
+    void Detach() override;
 
     TTabSide Side() const { return side_; }
     bool CloseBoxes() const { return closeBoxesOn_; }
@@ -44,6 +46,9 @@ private:
     // A press in a close box: asks the form and closes the page. False when the press was
     // elsewhere.
     bool PressCloseBox(const ui::TMessage& msg);
+    // The control's scroll arrows, skinned once the control has them (it makes them when its
+    // tabs no longer fit).
+    void AttachUpDown();
 
     std::vector<TPixelRect> closeBoxes_;
     TTabSide side_ = TTabSide::Top;
@@ -51,6 +56,7 @@ private:
     TStripBitmap strip_;
     TStripBitmap pane_;
     TOffscreen band_;
+    TSkinUpDown* upDown_ = nullptr; // owned
     // Gone when this object is: the form's answer may free the control and its companions.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

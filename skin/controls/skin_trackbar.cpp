@@ -11,14 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-
-TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-} // namespace
-
 const ui::TClassInfo& TSkinTrackBar::StaticClass() {
     static const ui::TClassInfo info(L"TSkinTrackBar", &TSkinControl::StaticClass());
     return info;

@@ -7,16 +7,14 @@
 #include "skin_platform.h"
 
 #include "ui/color.h"
+#include "ui/control.h"
 #include "ui/messages.h"
+#include "ui/persistent.h"
 #include "ui/win_handles.h"
 
 #include <commctrl.h>
 
 namespace {
-
-TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 void FillWhite(HDC dc, HWND window) {
     RECT client{};
@@ -160,4 +158,24 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int state, bool second
         const RECT r = ToRect(line);
         FillRect(dc, &r, arrow.get());
     }
+}
+
+HWND FindUpDownChild(HWND parent, bool otherSpinners) {
+    for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring name = ui::LowerCase(ui::WindowClassName(child));
+        if (name == L"msctls_updown32") return child;
+        if (otherSpinners && (name.find(L"spin") != std::wstring::npos ||
+                              name.find(L"updown") != std::wstring::npos))
+            return child;
+    }
+    return nullptr;
+}
+
+TSkinUpDown* AttachOwnedUpDown(TSkinControl* owner, HWND window, TSkinData* skin,
+                               ui::TCanvas* canvas, bool embedded, int horizontal) {
+    auto* upDown = new TSkinUpDown(owner);
+    upDown->SetEmbedded(embedded);
+    upDown->SetHorizontal(horizontal);
+    upDown->AttachWindow(window, skin, nullptr, canvas);
+    return upDown;
 }

@@ -42,3 +42,13 @@ private:
     TControlPictures pictures_;
     TOffscreen offscreen_;
 };
+
+// The first child window of `parent` (in z order) that is an up-down: of class
+// "msctls_updown32", or with `otherSpinners` any class whose lower-cased name contains "spin"
+// or "updown" (the spin buttons some edits carry). None: nullptr.
+HWND FindUpDownChild(HWND parent, bool otherSpinners);
+
+// An up-down skinner for `window`, owned by `owner` (freed with it) and drawn with `skin`; the
+// form does not list it, so the owner detaches it along with itself.
+TSkinUpDown* AttachOwnedUpDown(TSkinControl* owner, HWND window, TSkinData* skin,
+                               ui::TCanvas* canvas, bool embedded, int horizontal = 0);

@@ -17,14 +17,6 @@
 
 namespace {
 
-// Longest window class name read.
-constexpr int kClassNameMax = 100;
-
-std::wstring ClassNameOf(HWND window) {
-    wchar_t name[kClassNameMax]{};
-    return {name, static_cast<std::size_t>(GetClassNameW(window, name, kClassNameMax))};
-}
-
 TControlFacts FactsOf(ui::TControl& control) {
     TControlFacts f;
     for (const ui::TClassInfo* c = &control.ClassType(); c; c = c->Parent())
@@ -228,7 +220,7 @@ void TWinSkinForm::AssignWindowChildren(HWND parent) {
         if (SkinControlOf(child)) continue;
         const auto style = static_cast<std::uint32_t>(GetWindowLongW(child, GWL_STYLE));
         const TControlDecision decision =
-            DecideForeignWindow(ClassNameOf(child), style, Switches());
+            DecideForeignWindow(ui::WindowClassName(child), style, Switches());
         for (const TDiscoveryStep& step : decision.steps) {
             switch (step.action) {
             case TDiscoveryAction::Skin:

@@ -219,6 +219,19 @@ const char* const kForm = R"(object TabTestForm: TTabTestForm
       'Two')
     TabIndex = 1
   end
+  object TabControl3: TTabControl
+    Left = 10
+    Top = 356
+    Width = 160
+    Height = 30
+    Tabs.Strings = (
+      'January'
+      'February'
+      'March'
+      'April'
+      'May')
+    TabIndex = 0
+  end
   object TabSet1: TTabSet
     Left = 350
     Top = 240
@@ -553,6 +566,26 @@ TEST_F(SkinTabsTest, ASkinWithoutTabsLeavesTheControlToItself) {
 }
 
 // The default skin's tabs, to look at.
+TEST_F(SkinTabsTest, TheScrollArrowsOfTabsThatDoNotFitAreSkinned) {
+    Start(true);
+    auto& tabs = *Get<ui::TWinControl>(L"TabControl3");
+    const HWND arrows = FindWindowExW(tabs.Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_TRUE(arrows) << "five tabs in 160 pixels make no scroll arrows";
+    tabs.Invalidate();
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(arrows, SM_ISSKINNED, 0, 0) == 1; }));
+    RedrawWindow(tabs.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(100ms);
+    // The skin has no up-down strip: each half is a box in the skin's face colour, drawn over
+    // the band, not under it.
+    RECT r{};
+    GetWindowRect(arrows, &r);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF inside = GetPixel(screen, r.left + 3, r.top + 3);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(inside, Colour(kFace));
+}
+
 TEST_F(SkinTabsTest, DefaultSkinScreenshot) {
     const std::vector<std::uint8_t> skin = DefaultSkin();
     ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
