@@ -1,6 +1,7 @@
 // Description binding: the tree from the form-text reader becomes components.
 #include "form_binding.h"
 
+#include "collection.h"
 #include "form_text_parser.h"
 #include "form_text_tree.h"
 #include "properties.h"
@@ -97,7 +98,7 @@ private:
         throw EDescriptionError(p.line, "property " + p.name + ": " + what);
     }
 
-    void ReadProperty(TComponent* object, const form_text::Property& p) {
+    void ReadProperty(TPersistent* object, const form_text::Property& p) {
         const std::wstring path = WideName(p.name);
         const auto& value = p.value.data;
         if (const auto* binary = std::get_if<form_text::Binary>(&value)) {
@@ -174,6 +175,10 @@ private:
             }
             return false;
         case PropKind::Object:
+            if (const auto* items = std::get_if<form_text::Collection>(&value)) {
+                ReadCollection(info.get_object(*ref.object), p, *items);
+                return true;
+            }
             // A reference to another member of the root, by name.
             if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
                 if (!info.set_object) Fail(p, "property is read-only");
@@ -199,9 +204,22 @@ private:
         return false;
     }
 
+    // The stored items replace the collection's; each item's properties are read by name.
+    void ReadCollection(TPersistent* object, const form_text::Property& p,
+                        const form_text::Collection& items) {
+        auto* collection = dynamic_cast<TCollection*>(object);
+        if (!collection) Fail(p, "not a collection");
+        collection->Clear();
+        for (const form_text::CollectionItem& item : items.items) {
+            TPersistent* added = collection->AddItem();
+            for (const form_text::Property& property : item.properties)
+                ReadProperty(added, property);
+        }
+    }
+
     // Binary data belongs to the object named by the path before its last step, which reads
     // it itself (Icon.Data: the icon; SkinStream: the component).
-    void ReadBinary(TComponent* object, const form_text::Property& p, const std::wstring& path,
+    void ReadBinary(TPersistent* object, const form_text::Property& p, const std::wstring& path,
                     const std::vector<std::uint8_t>& bytes) {
         TPersistent* owner = object;
         std::wstring name = path;

@@ -1,7 +1,10 @@
 // The classes a description may name without the program registering them itself.
 #include "extctrls.h"
 #include "form_binding.h"
+#include "group_box.h"
+#include "panel.h"
 #include "scroll_bar.h"
+#include "status_bar.h"
 #include "stdctrls.h"
 #include "timer.h"
 
@@ -20,6 +23,9 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TMemo>();
     RegisterComponentClass<TEdit>();
     RegisterComponentClass<TScrollBar>();
+    RegisterComponentClass<TGroupBox>();
+    RegisterComponentClass<TPanel>();
+    RegisterComponentClass<TStatusBar>();
     RegisterComponentClass<TTimer>();
 }
 

@@ -48,6 +48,8 @@ public:
     TControl* ControlAtPos(POINT p, bool graphic_only) const;
     // Sends the message to every child control.
     void Broadcast(TMessage& msg);
+    // Paints the children without a window into `dc` (the client area's), each at its place.
+    void PaintControls(HDC dc);
 
     int TabOrder() const;
     // While a description is read the order is also remembered and the parent's list
@@ -89,7 +91,6 @@ protected:
     // Brush of the control's colour for WM_CTLCOLOR answers and background erase.
     HBRUSH ColorBrush();
     virtual void PaintWindow(HDC dc);
-    void PaintControls(HDC dc);
     // Called for every message when the window is created by the library's window procedure.
     friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
     friend class TApplication;

@@ -2,10 +2,14 @@
 #include "skin_control_kinds.h"
 
 #include "skin_bit_button.h"
+#include "skin_box.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
+#include "skin_edit.h"
+#include "skin_group_box.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
+#include "skin_status_bar.h"
 
 namespace {
 
@@ -48,6 +52,16 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         combo->SetExtended(order.extended);
         return TSkinControlPtr(combo);
     }
+    case TSkinControlKind::Edit:
+        return TSkinControlPtr(Make<TSkinEdit>(order, owner));
+    case TSkinControlKind::GroupBox:
+        return TSkinControlPtr(Make<TSkinGroupBox>(order, owner));
+    case TSkinControlKind::Box:
+        return TSkinControlPtr(Make<TSkinBox>(order, owner));
+    case TSkinControlKind::BoxH:
+        return TSkinControlPtr(Make<TSkinBoxH>(order, owner));
+    case TSkinControlKind::StatusBar:
+        return TSkinControlPtr(Make<TSkinStatusBar>(order, owner));
     default:
         return nullptr;
     }

@@ -1,6 +1,7 @@
 // Small components for the portable class-library tests: one of each property kind, a
 // nested object for property paths, a container that takes children, and binary data.
 #pragma once
+#include "ui/collection.h"
 #include "ui/component.h"
 #include "ui/constants.h"
 #include "ui/prop_builders.h"
@@ -28,6 +29,21 @@ private:
     int width_ = 1;
 };
 
+// A collection of pens, as a control keeps its panels.
+class TPens : public TCollection {
+public:
+    int Count() const override { return static_cast<int>(pens_.size()); }
+    TPersistent* Item(int index) const override {
+        return index >= 0 && index < Count() ? pens_[static_cast<std::size_t>(index)].get()
+                                             : nullptr;
+    }
+    TPersistent* AddItem() override { return pens_.emplace_back(std::make_unique<TPen>()).get(); }
+    void Clear() override { pens_.clear(); }
+
+private:
+    std::vector<std::unique_ptr<TPen>> pens_;
+};
+
 enum class TShape { stCircle, stSquare, stRoundRect };
 
 class TWidget : public TComponent {
@@ -48,6 +64,7 @@ public:
                 props::String(L"Caption", &C::Caption, &C::SetCaption),
                 props::Object(L"Pen", &C::Pen),
                 props::Object(L"Items", &C::Items),
+                props::Object(L"Pens", &C::Pens),
                 props::Reference(L"Buddy", &C::Buddy, &C::SetBuddy),
                 props::Event(L"OnClick", &C::OnClick),
             });
@@ -72,6 +89,7 @@ public:
     void SetCaption(const std::wstring& v) { caption_ = v; }
     TPen* Pen() const { return pen_.get(); }
     TStrings* Items() const { return items_.get(); }
+    TPens* Pens() const { return pens_.get(); }
     TWidget* Buddy() const { return buddy_; }
     void SetBuddy(TWidget* v) { buddy_ = v; }
     TNotifyEvent OnClick;
@@ -104,6 +122,7 @@ private:
     std::wstring caption_;
     std::unique_ptr<TPen> pen_ = std::make_unique<TPen>();
     std::unique_ptr<TStringList> items_ = std::make_unique<TStringList>();
+    std::unique_ptr<TPens> pens_ = std::make_unique<TPens>();
     TWidget* buddy_ = nullptr;
 };
 

@@ -88,6 +88,23 @@ end
     }
 }
 
+TEST_F(UiFormBinding, CollectionItemsReplaceTheOldOnesWithTheirPropertiesByName) {
+    board_.Pens()->AddItem();
+    ReadDescription(&board_, R"(object Board1: TBoard
+  Pens = <
+    item
+      Width = 3
+    end
+    item
+    end>
+end
+)");
+    ASSERT_EQ(board_.Pens()->Count(), 2);
+    EXPECT_EQ(GetOrdProp(board_.Pens()->Item(0), L"Width"), 3);
+    EXPECT_EQ(GetOrdProp(board_.Pens()->Item(1), L"Width"), 1);
+    EXPECT_EQ(board_.Pens()->Item(2), nullptr);
+}
+
 TEST_F(UiFormBinding, MalformedDescriptionsFailWithLineAndReason) {
     struct Case {
         const char* text;
@@ -117,6 +134,10 @@ TEST_F(UiFormBinding, MalformedDescriptionsFailWithLineAndReason) {
         {"object B: TBoard\n  Icon.Data = {00}\nend\n",
          "line 2: property Icon.Data: no binary data of this name in TBoard"},
         {"object B: TBoard\n  Picture = {}\nend\n", "line 2: property Picture: empty picture"},
+        {"object B: TBoard\n  Pens = <item\n  Height = 1\n  end>\nend\n",
+         "line 3: property Height: no such property in TPen"},
+        {"object B: TBoard\n  Pen = <item\n  end>\nend\n",
+         "line 2: property Pen: not a collection"},
         {"object B: TBoard\n\n  object X: TGadget\n  end\nend\n",
          "line 3: class TGadget not found"},
         {"object B: TBoard\n  object X: TWidget\n  end\n  object X: TWidget\n  end\nend\n",
