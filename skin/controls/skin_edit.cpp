@@ -2,6 +2,7 @@
 #include "skin_edit.h"
 
 #include "frame_rules.h"
+#include "gdi_scope.h"
 #include "skin_messages.h"
 
 #include "ui/graphics.h"
@@ -36,11 +37,20 @@ SIZE TSkinEdit::ClientSize() const {
     return {r.right, r.bottom};
 }
 
+bool TSkinEdit::BeforeMessage(ui::TMessage& msg) {
+    if (msg.Msg != WM_PRINT) return TSkinControl::BeforeMessage(msg);
+    const auto dc = reinterpret_cast<HDC>(msg.WParam);
+    {
+        // The edit's print leaves the DC clipped to its text; the border goes around that.
+        const TSavedDc saved(dc);
+        if (!CallDefault(msg)) return false;
+    }
+    PrintBorder(dc);
+    return false;
+}
+
 void TSkinEdit::AfterMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
-    case WM_PRINT:
-        PrintBorder(reinterpret_cast<HDC>(msg.WParam));
-        break;
     case SM_PAINTCLIENT:
         if (msg.LParam == kSkinCheck) PaintOwnClient(msg);
         break;

@@ -291,6 +291,7 @@ TEST_F(SkinFramesTest, AnEditPrintsItsBorderAndPaintsItsClientWhenAsked) {
     SendMessageW(edit.Handle(), WM_PRINT, reinterpret_cast<WPARAM>(dc),
                  PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
     EXPECT_EQ(GetPixel(dc, 0, r.bottom / 2), kBorder);
+    EXPECT_EQ(GetPixel(dc, r.right - 1, r.bottom / 2), kBorder);
 
     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(SendMessageW(edit.Handle(), SM_PAINTCLIENT, reinterpret_cast<WPARAM>(dc), kSkinCheck),
@@ -326,7 +327,7 @@ TEST_F(SkinFramesTest, GroupBoxesShowTheirFrameAndCaptionOnTheSkinColour) {
     int text = 0;
     for (int x = 0; x < label.Width(); ++x)
         for (int dy = 0; dy < label.Height(); ++dy)
-            if (Pixel(label, x, dy) == GetSysColor(COLOR_WINDOWTEXT)) ++text;
+            if (Pixel(label, x, dy) != kFace) ++text;
     EXPECT_GT(text, 5);
 
     auto& radio = *Get<ui::TControl>(L"RadioGroup1");
