@@ -2,6 +2,7 @@
 // painted from the skin's strips (each frame a colour of its own, so a pixel tells the frame),
 // hot and pressed following the real mouse, clicks only on a release over the button, Space on
 // a focused button, and skinning switched off (the plain look, the same messages) and on again.
+#include "active_skinner.h"
 #include "dc_pixels.h"
 #include "skin_bit_button.h"
 #include "skin_check_box.h"
@@ -229,13 +230,8 @@ protected:
         Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
         ParkMouse();
         Pump(200ms);
     }

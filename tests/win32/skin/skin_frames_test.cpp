@@ -2,6 +2,7 @@
 // border lines, the group box's frame and caption, containers on the skin colour, status-bar
 // panels framed by the skin's edges (every frame a colour of its own, so a pixel tells the
 // frame) or by the thin 3-D frame without them, the size grip, owner-drawn panels.
+#include "active_skinner.h"
 #include "skin_box.h"
 #include "skin_control_kinds.h"
 #include "skin_data.h"
@@ -193,13 +194,8 @@ protected:
                                "  end\nend\n");
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
         Pump(300ms);
     }
     TSkinControl* SkinOf(const ui::TControl& control) const {

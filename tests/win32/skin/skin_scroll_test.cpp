@@ -3,6 +3,7 @@
 // pixel as the skin's pictures give them, presses handed back to the controls (arrows that
 // repeat while held, the thumb dragged), the combo's hot button, the drop-down list's own thumb
 // drag, skinning switched off and on. A screenshot of the form is saved for people to look at.
+#include "active_skinner.h"
 #include "combo_list_scrollbar.h"
 #include "scroll_rules.h"
 #include "skin_combo.h"
@@ -120,13 +121,8 @@ protected:
             form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
         Pump(300ms);
         // The form's own walk gives its controls their skin controls; what it has not taken
         // (yet) is attached here the same way.
