@@ -397,6 +397,36 @@ TEST_F(SkinFramesTest, WithoutTheSkinsEdgesPanelsGetAThin3DFrameAndNoGrip) {
     testing_desktop::SaveScreenshot(L"skin_frames_plain_form");
 }
 
+TEST_F(SkinFramesTest, ABareGroupBoxGetsTheRoundFrameOverTheSystemsOwn) {
+    Start(true);
+    const HWND group = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 280,
+                                       90, 100, 70, form_->Handle(), nullptr, nullptr, nullptr);
+    ASSERT_TRUE(group);
+    TSkinControlOrder order;
+    order.kind = TSkinControlKind::GroupBox;
+    order.attach = TSkinAttach::Window;
+    TSkinControlPtr skinned = MakeSkinControl(order, nullptr);
+    ASSERT_TRUE(skinned);
+    skinned->AttachWindow(group, Get<TSkinData>(L"SkinData1"), nullptr, nullptr);
+    EXPECT_EQ(skinned->Variant(), 0) << "painted after the system";
+    RedrawWindow(group, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(100ms);
+    auto pixel = [&](int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(group, &p);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    };
+    EXPECT_EQ(pixel(0, 35), kFace) << "the system's etched line is covered";
+    EXPECT_EQ(pixel(1, 35), kBorder);
+    EXPECT_EQ(pixel(98, 35), kBorder);
+    EXPECT_EQ(pixel(50, 68), kBorder);
+    skinned.reset();
+    DestroyWindow(group);
+}
+
 TEST_F(SkinFramesTest, ABareContainerWindowIsErasedInTheSkinColour) {
     Start(true);
     // A window of a class the discovery gives TSkinBoxH (a dialog inside a foreign window).
