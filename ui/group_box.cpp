@@ -18,9 +18,15 @@ const TClassInfo& TGroupBox::StaticClass() {
     return info;
 }
 
+bool TGroupBox::CaptionRight() const {
+    return bidi_mode_ == TBiDiMode::bdRightToLeft;
+}
+
 void TGroupBox::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.style |= WS_CLIPCHILDREN;
+    // Whoever draws the caption (this box, or a skin) reads its side from the window.
+    if (CaptionRight()) p.ex_style |= WS_EX_RIGHT;
 }
 
 void TGroupBox::PaintWindow(HDC dc) {
@@ -35,19 +41,18 @@ void TGroupBox::PaintWindow(HDC dc) {
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     const std::wstring caption = Caption();
     if (caption.empty()) return;
-    const bool rtl = UseRightToLeftReading();
     RECT text{0, 0, 0, 0};
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_SINGLELINE | DT_CALCRECT);
     const int width = text.right;
-    text = rtl ? RECT{r.right - 8 - width, 0, r.right - 8, metrics.tmHeight}
-               : RECT{8, 0, 8 + width, metrics.tmHeight};
+    text = CaptionRight() ? RECT{r.right - 8 - width, 0, r.right - 8, metrics.tmHeight}
+                          : RECT{8, 0, 8 + width, metrics.tmHeight};
     // The caption's background hides the frame behind it.
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, ColorRef(color_));
     SetTextColor(dc, ColorRef(font_->Color()));
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_SINGLELINE | (rtl ? DT_RTLREADING : 0));
+              DT_SINGLELINE | (UseRightToLeftReading() ? DT_RTLREADING : 0));
 }
 
 } // namespace ui

@@ -1,5 +1,5 @@
 // The group box: a container of the control's colour framed by an etched line, with its caption
-// set into the frame's top edge.
+// set into the frame's top edge, at the right for a right-to-left box.
 #pragma once
 #include "win_control.h"
 
@@ -12,6 +12,7 @@ public:
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
 protected:
+    bool CaptionRight() const;
     void CreateParams(TCreateParams& params) override;
     void PaintWindow(HDC dc) override;
     void TextChanged() override { Invalidate(); }

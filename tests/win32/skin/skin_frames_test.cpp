@@ -118,6 +118,14 @@ const char* const kForm = R"(object FramesTestForm: TFramesTestForm
     Width = 110
     Height = 70
   end
+  object GroupBox3: TGroupBox
+    Left = 270
+    Top = 90
+    Width = 110
+    Height = 70
+    BiDiMode = bdRightToLeft
+    Caption = 'Right'
+  end
   object Panel1: TPanel
     Left = 10
     Top = 90
@@ -311,6 +319,10 @@ TEST_F(SkinFramesTest, GroupBoxesShowTheirFrameAndCaptionOnTheSkinColour) {
         if (Pixel(captioned, x, y) != kBorder) ++covered;
     }
     EXPECT_GT(covered, 10);
+    // A right-to-left box has its caption at the right.
+    auto& right = *Get<ui::TControl>(L"GroupBox3");
+    EXPECT_EQ(Pixel(right, 10, y), kBorder);
+    EXPECT_NE(Pixel(right, right.Width() - 12, y), kBorder);
     for (ui::TControl* box : {&captioned, &empty}) {
         EXPECT_EQ(Pixel(*box, 1, box->Height() / 2), kBorder) << "left side";
         EXPECT_EQ(Pixel(*box, box->Width() - 2, box->Height() / 2), kBorder) << "right side";
@@ -399,8 +411,8 @@ TEST_F(SkinFramesTest, WithoutTheSkinsEdgesPanelsGetAThin3DFrameAndNoGrip) {
 
 TEST_F(SkinFramesTest, ABareGroupBoxGetsTheRoundFrameOverTheSystemsOwn) {
     Start(true);
-    const HWND group = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 280,
-                                       90, 100, 70, form_->Handle(), nullptr, nullptr, nullptr);
+    const HWND group = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 10,
+                                       150, 100, 40, form_->Handle(), nullptr, nullptr, nullptr);
     ASSERT_TRUE(group);
     TSkinControlOrder order;
     order.kind = TSkinControlKind::GroupBox;
@@ -419,10 +431,10 @@ TEST_F(SkinFramesTest, ABareGroupBoxGetsTheRoundFrameOverTheSystemsOwn) {
         ReleaseDC(nullptr, screen);
         return colour;
     };
-    EXPECT_EQ(pixel(0, 35), kFace) << "the system's etched line is covered";
-    EXPECT_EQ(pixel(1, 35), kBorder);
-    EXPECT_EQ(pixel(98, 35), kBorder);
-    EXPECT_EQ(pixel(50, 68), kBorder);
+    EXPECT_EQ(pixel(0, 20), kFace) << "the system's etched line is covered";
+    EXPECT_EQ(pixel(1, 20), kBorder);
+    EXPECT_EQ(pixel(98, 20), kBorder);
+    EXPECT_EQ(pixel(50, 38), kBorder);
     skinned.reset();
     DestroyWindow(group);
 }

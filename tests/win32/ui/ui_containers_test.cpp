@@ -106,6 +106,13 @@ TEST_F(UiContainers, AGroupBoxFramesItsChildrenAndPaintsItsLabels) {
             if (Pixel(*label, x, dy) != GetSysColor(COLOR_BTNFACE)) ++text;
     EXPECT_GT(text, 5) << "the label without a window is painted";
     EXPECT_TRUE(GetWindowLongW(box->Handle(), GWL_STYLE) & WS_CLIPCHILDREN);
+
+    // Right to left: the caption moves to the right, and the window says so.
+    box->SetBiDiMode(TBiDiMode::bdRightToLeft);
+    Pump(100ms);
+    EXPECT_TRUE(GetWindowLongW(box->Handle(), GWL_EXSTYLE) & WS_EX_RIGHT);
+    EXPECT_EQ(Pixel(*box, 12, y), dark);
+    EXPECT_NE(Pixel(*box, box->Width() - 12, y), dark);
 }
 
 TEST_F(UiContainers, StatusBarPanelsReachTheStatusWindow) {
