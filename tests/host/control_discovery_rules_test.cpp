@@ -356,6 +356,7 @@ TEST(ForeignWindows, OtherClasses) {
         {L"SysTabControl32", 0x0, Skin(Order(K::Tab, false, 0, TSkinAttach::Window))},
         {L"SysTabControl32", 0x2000, kNothing},
         {L"Edit", 0x0, Skin(Order(K::Edit, false, 0, TSkinAttach::Window))},
+        {L"ToolbarWindow32", 0x0, Skin(Order(K::BoxH, false, 0, TSkinAttach::Window))},
         {L"Static", 0x0, kNothing},
     };
     for (const Case& c : cases)
