@@ -207,9 +207,7 @@ protected:
         Pump(300ms);
     }
     TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
+        return SkinControlOf(*skinner_, control);
     }
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
