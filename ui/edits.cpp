@@ -18,6 +18,8 @@ const TClassInfo& TCustomEdit::StaticClass() {
                                  {
                                      props::Boolean(L"ReadOnly", &C::ReadOnly, &C::SetReadOnly),
                                      props::Integer(L"MaxLength", &C::MaxLength, &C::SetMaxLength),
+                                     props::Enum(L"BorderStyle", {L"bsNone", L"bsSingle"},
+                                                 &C::BorderStyle, &C::SetBorderStyle),
                                      props::Event(L"OnChange", &C::OnChange),
                                  });
     return info;
@@ -38,12 +40,18 @@ void TCustomEdit::SetMaxLength(int v) {
     if (handle_) SendMessageW(handle_, EM_SETLIMITTEXT, static_cast<WPARAM>(v), 0);
 }
 
+void TCustomEdit::SetBorderStyle(TBorderStyle v) {
+    if (v == border_style_) return;
+    border_style_ = v;
+    if (handle_) RecreateWnd();
+}
+
 void TCustomEdit::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.system_class = L"EDIT";
     p.style |= ES_AUTOHSCROLL;
     if (read_only_) p.style |= ES_READONLY;
-    p.ex_style |= WS_EX_CLIENTEDGE;
+    if (border_style_ == TBorderStyle::bsSingle) p.ex_style |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomEdit::InitializeWnd() {

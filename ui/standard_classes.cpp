@@ -1,11 +1,14 @@
 // The classes a description may name without the program registering them itself.
 #include "extctrls.h"
 #include "form_binding.h"
+#include "group_box.h"
 #include "header_control.h"
 #include "list_view.h"
 #include "page_control.h"
+#include "panel.h"
 #include "progress_bar.h"
 #include "scroll_bar.h"
+#include "status_bar.h"
 #include "stdctrls.h"
 #include "tab_set.h"
 #include "timer.h"
@@ -27,6 +30,9 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TMemo>();
     RegisterComponentClass<TEdit>();
     RegisterComponentClass<TScrollBar>();
+    RegisterComponentClass<TGroupBox>();
+    RegisterComponentClass<TPanel>();
+    RegisterComponentClass<TStatusBar>();
     RegisterComponentClass<TTimer>();
     RegisterComponentClass<TProgressBar>();
     RegisterComponentClass<TTrackBar>();

@@ -215,6 +215,8 @@ protected:
 };
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+// A control's own border: none, or the sunken edge.
+enum class TBorderStyle { bsNone, bsSingle };
 
 class TCustomEdit : public TWinControl {
 public:
@@ -226,6 +228,8 @@ public:
     void SetReadOnly(bool v);
     int MaxLength() const { return max_length_; }
     void SetMaxLength(int v);
+    TBorderStyle BorderStyle() const { return border_style_; }
+    void SetBorderStyle(TBorderStyle v);
     TNotifyEvent OnChange;
 
 protected:
@@ -236,6 +240,7 @@ protected:
 private:
     bool read_only_ = false;
     int max_length_ = 0;
+    TBorderStyle border_style_ = TBorderStyle::bsSingle;
 };
 
 class TEdit : public TCustomEdit {

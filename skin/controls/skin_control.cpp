@@ -53,7 +53,7 @@ void TSkinControl::Register(TSkinControlHost* host) {
     registered_ = true;
 }
 
-void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
+void TSkinControl::TakeControl(TSkinControlHost* host, TSkinData* skinData,
                                ui::TCanvas* sharedCanvas) {
     skin = skinData;
     canvas = sharedCanvas;
@@ -62,8 +62,20 @@ void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
         handle = windowed->Handle();
         unicodeWindow = IsWindowUnicode(handle) != FALSE;
     }
-    if (control) hook_.Install(*control);
     Register(host);
+}
+
+void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
+                               ui::TCanvas* sharedCanvas) {
+    TakeControl(host, skinData, sharedCanvas);
+    if (control) hook_.Install(*control);
+}
+
+void TSkinControl::TakeColour(bool takeColour) {
+    ownsColor = takeColour;
+    if (!control || !ownsColor) return;
+    savedColor = control->Color();
+    control->SetColor(SkinColour(kButtonFace));
 }
 
 void TSkinControl::SubclassBareWindow(HWND window, TSkinData* skinData, TSkinControlHost* host,
@@ -79,12 +91,8 @@ void TSkinControl::SubclassBareWindow(HWND window, TSkinData* skinData, TSkinCon
 void TSkinControl::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,
                                  ui::TCanvas* sharedCanvas) {
     if (attached) return;
-    ownsColor = takeColour;
     HookControl(host, skinData, sharedCanvas);
-    if (control && ownsColor) {
-        savedColor = control->Color();
-        control->SetColor(SkinColour(kButtonFace));
-    }
+    TakeColour(takeColour);
     if (control) control->Invalidate();
     attached = true;
     lifeState = kAttached;

@@ -95,9 +95,13 @@ public:
 
 protected:
     // ---- Attach steps the families reuse.
-    // Stores the form, skin and canvas, takes the owner as the control with its window,
-    // hooks the control's WindowProc and registers with the form.
+    // Stores the form, skin and canvas, takes the owner as the control with its window and
+    // registers with the form.
+    void TakeControl(TSkinControlHost* form, TSkinData* skin, ui::TCanvas* canvas);
+    // TakeControl, and the control's WindowProc hooked.
     void HookControl(TSkinControlHost* form, TSkinData* skin, ui::TCanvas* canvas);
+    // With `takeColour`, the control's Color is kept aside and replaced by the skin colour.
+    void TakeColour(bool takeColour);
     // Stores the window and subclasses it with the wide or ANSI calls; registers with the form.
     void SubclassBareWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                             ui::TCanvas* canvas, bool unicode);

@@ -3,13 +3,17 @@
 
 #include "skin_adv_page.h"
 #include "skin_bit_button.h"
+#include "skin_box.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
+#include "skin_edit.h"
+#include "skin_group_box.h"
 #include "skin_header.h"
 #include "skin_list_view.h"
 #include "skin_progress.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
+#include "skin_status_bar.h"
 #include "skin_tab.h"
 #include "skin_tab31.h"
 #include "skin_tab_btn.h"
@@ -78,6 +82,16 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         return TSkinControlPtr(Make<TSkinTabSheet>(order, owner));
     case TSkinControlKind::AdvPage:
         return TSkinControlPtr(Make<TSkinAdvPage>(order, owner));
+    case TSkinControlKind::Edit:
+        return TSkinControlPtr(Make<TSkinEdit>(order, owner));
+    case TSkinControlKind::GroupBox:
+        return TSkinControlPtr(Make<TSkinGroupBox>(order, owner));
+    case TSkinControlKind::Box:
+        return TSkinControlPtr(Make<TSkinBox>(order, owner));
+    case TSkinControlKind::BoxH:
+        return TSkinControlPtr(Make<TSkinBoxH>(order, owner));
+    case TSkinControlKind::StatusBar:
+        return TSkinControlPtr(Make<TSkinStatusBar>(order, owner));
     default:
         return nullptr;
     }

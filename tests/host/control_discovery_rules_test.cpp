@@ -379,6 +379,7 @@ TEST(ForeignWindows, OtherClasses) {
         {L"SysTabControl32", 0x0, Skin(Order(K::Tab, false, 0, TSkinAttach::Window))},
         {L"SysTabControl32", 0x2000, kNothing},
         {L"Edit", 0x0, Skin(Order(K::Edit, false, 0, TSkinAttach::Window))},
+        {L"ToolbarWindow32", 0x0, Skin(Order(K::BoxH, false, 0, TSkinAttach::Window))},
         {L"Static", 0x0, kNothing},
         {L"TProgressBar", 0x0, Skin(Order(K::Progress, false, 0, TSkinAttach::Window))},
         {L"msctls_progress32", 0x0, kNothing},

@@ -3,6 +3,7 @@
 // pixel as the skin's pictures give them, presses handed back to the controls (arrows that
 // repeat while held, the thumb dragged), the combo's hot button, the drop-down list's own thumb
 // drag, skinning switched off and on. A screenshot of the form is saved for people to look at.
+#include "active_skinner.h"
 #include "combo_list_scrollbar.h"
 #include "scroll_rules.h"
 #include "skin_combo.h"
