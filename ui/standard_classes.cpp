@@ -1,6 +1,8 @@
 // The classes a description may name without the program registering them itself.
+#include "date_time_picker.h"
 #include "extctrls.h"
 #include "form_binding.h"
+#include "media_player.h"
 #include "scroll_bar.h"
 #include "stdctrls.h"
 #include "timer.h"
@@ -21,6 +23,8 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TEdit>();
     RegisterComponentClass<TScrollBar>();
     RegisterComponentClass<TTimer>();
+    RegisterComponentClass<TDateTimePicker>();
+    RegisterComponentClass<TMediaPlayer>();
 }
 
 } // namespace ui

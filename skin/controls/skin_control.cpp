@@ -56,7 +56,7 @@ void TSkinControl::Register(TSkinControlHost* host) {
     registered_ = true;
 }
 
-void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
+void TSkinControl::TakeControl(TSkinControlHost* host, TSkinData* skinData,
                                ui::TCanvas* sharedCanvas) {
     skin = skinData;
     canvas = sharedCanvas;
@@ -65,8 +65,13 @@ void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
         handle = windowed->Handle();
         unicodeWindow = IsWindowUnicode(handle) != FALSE;
     }
-    if (control) hook_.Install(*control);
     Register(host);
+}
+
+void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
+                               ui::TCanvas* sharedCanvas) {
+    TakeControl(host, skinData, sharedCanvas);
+    if (control) hook_.Install(*control);
 }
 
 void TSkinControl::SubclassBareWindow(HWND window, TSkinData* skinData, TSkinControlHost* host,

@@ -95,6 +95,9 @@ protected:
     // Stores the form, skin and canvas, takes the owner as the control with its window,
     // hooks the control's WindowProc and registers with the form.
     void HookControl(TSkinControlHost* form, TSkinData* skin, ui::TCanvas* canvas);
+    // The same without the hook, for a companion that hands the control what it needs once and
+    // hears none of its messages.
+    void TakeControl(TSkinControlHost* form, TSkinData* skin, ui::TCanvas* canvas);
     // Stores the window and subclasses it with the wide or ANSI calls; registers with the form.
     void SubclassBareWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                             ui::TCanvas* canvas, bool unicode);

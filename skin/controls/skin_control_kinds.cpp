@@ -4,6 +4,9 @@
 #include "skin_bit_button.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
+#include "skin_date_time.h"
+#include "skin_media_player.h"
+#include "skin_obj_image.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
 
@@ -48,6 +51,12 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         combo->SetExtended(order.extended);
         return TSkinControlPtr(combo);
     }
+    case TSkinControlKind::DateTime:
+        return TSkinControlPtr(Make<TSkinDateTime>(order, owner));
+    case TSkinControlKind::MP:
+        return TSkinControlPtr(Make<TSkinMP>(order, owner));
+    case TSkinControlKind::ObjImage:
+        return TSkinControlPtr(Make<TSkinObjImage>(order, owner));
     default:
         return nullptr;
     }
