@@ -41,6 +41,13 @@ std::vector<int> Fields(const std::wstring& text, wchar_t separator) {
     return fields;
 }
 
+// Three numbers of two digits at least (the first of `width1` digits) around a separator.
+std::wstring Joined(int a, int width1, int b, int c, wchar_t separator) {
+    wchar_t text[24];
+    std::swprintf(text, 24, L"%0*d%lc%02d%lc%02d", width1, a, separator, b, separator, c);
+    return text;
+}
+
 // The day of the week the system's picker wants filled in (0 Sunday).
 WORD DayOfWeek(int y, int m, int d) {
     static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
@@ -102,9 +109,7 @@ void TDateTimePicker::SetDateTime(const SYSTEMTIME& v) {
 
 std::wstring TDateTimePicker::Date() const {
     const SYSTEMTIME t = DateTime();
-    wchar_t text[16];
-    std::swprintf(text, 16, L"%04u-%02u-%02u", t.wYear, t.wMonth, t.wDay);
-    return text;
+    return Joined(t.wYear, 4, t.wMonth, t.wDay, L'-');
 }
 
 void TDateTimePicker::SetDate(const std::wstring& v) {
@@ -122,9 +127,7 @@ void TDateTimePicker::SetDate(const std::wstring& v) {
 
 std::wstring TDateTimePicker::Time() const {
     const SYSTEMTIME t = DateTime();
-    wchar_t text[16];
-    std::swprintf(text, 16, L"%02u:%02u:%02u", t.wHour, t.wMinute, t.wSecond);
-    return text;
+    return Joined(t.wHour, 2, t.wMinute, t.wSecond, L':');
 }
 
 void TDateTimePicker::SetTime(const std::wstring& v) {

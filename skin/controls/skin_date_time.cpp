@@ -16,21 +16,6 @@ namespace {
 
 constexpr wchar_t kArrowClass[] = L"TArrowButton";
 
-void RegisterArrowClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        // Double clicks arrive as presses: each one opens or closes the calendar.
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kArrowClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-}
-
 } // namespace
 
 // ---- TArrowButton
@@ -38,32 +23,12 @@ void RegisterArrowClass(WNDPROC proc) {
 TArrowButton::TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker)
     : companion_(companion), pickerControl_(pickerControl), picker_(picker),
       arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {
-    RegisterArrowClass(&TArrowButton::WindowProc);
-    window_.reset(CreateWindowExW(0, kArrowClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                  picker, nullptr, GetModuleHandleW(nullptr), this));
+    window_.reset(CreateOwnWindow(this, kArrowClass, 0, WS_CHILD | WS_CLIPSIBLINGS, picker));
 }
 
 TArrowButton::~TArrowButton() {
     // No message of the window's last ones reaches a half-gone button.
-    if (window_ && IsWindow(window_.get())) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
-}
-
-LRESULT CALLBACK TArrowButton::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TArrowButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || msg == WM_NCDESTROY) {
-        if (self) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, msg, wp, lp);
-    }
-    try {
-        return self->Proc(window, msg, wp, lp);
-    } catch (...) {
-        // A skinner drops what its own handling throws; the window goes on.
-        return 0;
-    }
+    ReleaseOwnWindow(window_.get());
 }
 
 bool TArrowButton::LeftSide() const {

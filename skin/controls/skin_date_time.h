@@ -6,6 +6,7 @@
 #pragma once
 
 #include "control_paint.h"
+#include "own_window.h"
 #include "skin_control.h"
 
 #include "ui/win_handles.h"
@@ -37,8 +38,8 @@ private:
     void SetHot(bool hot);
     void Paint(HDC dc);
     void Press(WPARAM keys, LPARAM at);
+    template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinDateTime& companion_;
     ui::TControl* pickerControl_;

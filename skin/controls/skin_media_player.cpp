@@ -17,51 +17,18 @@ namespace {
 
 constexpr wchar_t kOverlayClass[] = L"TWMediaPlayer";
 
-void RegisterOverlayClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kOverlayClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-}
-
 } // namespace
 
 // ---- TWMediaPlayer
 
 TWMediaPlayer::TWMediaPlayer(TSkinMP& companion, HWND player)
     : companion_(companion), player_(player) {
-    RegisterOverlayClass(&TWMediaPlayer::WindowProc);
-    window_.reset(CreateWindowExW(0, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                  GetParent(player), nullptr, GetModuleHandleW(nullptr), this));
+    window_.reset(
+        CreateOwnWindow(this, kOverlayClass, 0, WS_CHILD | WS_CLIPSIBLINGS, GetParent(player)));
 }
 
 TWMediaPlayer::~TWMediaPlayer() {
-    if (window_ && IsWindow(window_.get())) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
-}
-
-LRESULT CALLBACK TWMediaPlayer::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TWMediaPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || msg == WM_NCDESTROY) {
-        if (self) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, msg, wp, lp);
-    }
-    try {
-        return self->Proc(window, msg, wp, lp);
-    } catch (...) {
-        // A skinner drops what its own handling throws; the window goes on.
-        return 0;
-    }
+    ReleaseOwnWindow(window_.get());
 }
 
 void TWMediaPlayer::Place() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "control_paint.h"
+#include "own_window.h"
 #include "skin_control.h"
 
 #include "ui/media_buttons.h"
@@ -42,8 +43,8 @@ private:
     void Release(WPARAM keys, LPARAM at);
     // The press ends without a release over its button: the player drops it too.
     void CancelPress();
+    template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinMP& companion_;
     HWND player_;
