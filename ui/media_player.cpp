@@ -3,7 +3,6 @@
 
 #include "media_glyphs.h"
 #include "prop_builders.h"
-#include "win_handles.h"
 
 namespace ui {
 

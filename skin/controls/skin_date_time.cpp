@@ -4,7 +4,6 @@
 #include "picker_rules.h"
 
 #include "skin_data.h"
-#include "skin_messages.h"
 #include "skin_paint.h"
 
 #include "ui/color.h"
@@ -141,10 +140,7 @@ LRESULT TArrowButton::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 // ---- TSkinDateTime
 
 TSkinDateTime::TSkinDateTime(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this](ui::TMessage& msg) {
-          if (!activity_.CallOld(msg)) return;
-          if (msg.Msg == SM_SKINACTIVE) SkinActivityChanged();
-      }) {}
+    : TSkinControl(owner), activity_([this] { SkinActivityChanged(); }) {}
 
 TSkinDateTime::~TSkinDateTime() {
     Destroying();

@@ -7,6 +7,7 @@
 
 #include "control_paint.h"
 #include "own_window.h"
+#include "skin_activity_hook.h"
 #include "skin_control.h"
 
 #include "ui/win_handles.h"
@@ -78,5 +79,5 @@ private:
     TControlPictures pictures_;
     // In front of the companion's hook: hears skinning switched off, which the base handles
     // before any virtual operation runs.
-    TControlHook activity_;
+    TSkinActivityHook activity_;
 };

@@ -5,7 +5,6 @@
 #include "media_rules.h"
 
 #include "skin_data.h"
-#include "skin_messages.h"
 #include "skin_paint.h"
 
 #include "ui/media_glyphs.h"
@@ -166,10 +165,7 @@ LRESULT TWMediaPlayer::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 // ---- TSkinMP
 
 TSkinMP::TSkinMP(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this](ui::TMessage& msg) {
-          if (!activity_.CallOld(msg)) return;
-          if (msg.Msg == SM_SKINACTIVE) SkinActivityChanged();
-      }) {}
+    : TSkinControl(owner), activity_([this] { SkinActivityChanged(); }) {}
 
 TSkinMP::~TSkinMP() {
     Destroying();

@@ -6,6 +6,7 @@
 
 #include "control_paint.h"
 #include "own_window.h"
+#include "skin_activity_hook.h"
 #include "skin_control.h"
 
 #include "ui/media_buttons.h"
@@ -80,5 +81,5 @@ private:
     std::unique_ptr<TWMediaPlayer> overlay_;
     TControlPictures pictures_;
     // In front of the companion's hook: hears skinning switched off.
-    TControlHook activity_;
+    TSkinActivityHook activity_;
 };
