@@ -26,6 +26,10 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -222,6 +226,7 @@ const char* const kForm = R"(object PickerTestForm: TPickerTestForm
 
 class SkinPickersTest : public ui_test::AppTest {
 protected:
+    virtual std::vector<std::uint8_t> SkinBytes() const { return PickerSkin(); }
     void SetUp() override {
         AppTest::SetUp();
         ui::RegisterStandardClasses();
@@ -236,7 +241,7 @@ protected:
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" +
                                "    Skin3rd.Strings = (\n      'TOtherPicker=datetimepicker')\n" +
-                               StreamLine(PickerSkin()) + "  end\nend\n");
+                               StreamLine(SkinBytes()) + "  end\nend\n");
         form_->Show();
         SetForegroundWindow(form_->Handle());
         ASSERT_TRUE(PumpUntil([&] {
@@ -562,6 +567,27 @@ TEST_F(SkinPickersTest, WithoutTheSkinsPicturesBothKeepTheirOwnLook) {
     // The player's own face.
     EXPECT_EQ(ScreenPixel(ScreenPoint(form_->Handle(), 170 + 25, 120 + 3)),
               GetSysColor(COLOR_BTNFACE));
+}
+
+// The same form under the program's own skin, for people to look at.
+class SkinPickersDefaultSkinTest : public SkinPickersTest {
+protected:
+    std::vector<std::uint8_t> SkinBytes() const override {
+        std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
+                         std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+};
+
+TEST_F(SkinPickersDefaultSkinTest, TheProgramsSkinDrawsArrowAndStrip) {
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
+    ASSERT_TRUE(overlay);
+    EXPECT_TRUE(IsWindowVisible(overlay->Window()));
+    EXPECT_TRUE(IsWindowVisible(ArrowOf(L"DatePicker").Window()));
+    MoveTo(ArrowCentre(L"DatePicker"));
+    EXPECT_TRUE(PumpUntil([&] { return ArrowOf(L"DatePicker").Hot(); }));
+    testing_desktop::SaveScreenshot(L"skin_pickers_default_skin");
 }
 
 } // namespace
