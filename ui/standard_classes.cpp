@@ -1,9 +1,11 @@
 // The classes a description may name without the program registering them itself.
+#include "date_time_picker.h"
 #include "extctrls.h"
 #include "form_binding.h"
 #include "group_box.h"
 #include "header_control.h"
 #include "list_view.h"
+#include "media_player.h"
 #include "page_control.h"
 #include "panel.h"
 #include "progress_bar.h"
@@ -43,6 +45,8 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TPageControl>();
     RegisterComponentClass<TTabSheet>();
     RegisterComponentClass<TTabSet>();
+    RegisterComponentClass<TDateTimePicker>();
+    RegisterComponentClass<TMediaPlayer>();
 }
 
 } // namespace ui

@@ -1,6 +1,8 @@
 // Pictures and off-screen surfaces of the control skinners.
 #include "control_paint.h"
 
+#include "ui/win_handles.h"
+
 const TStripBitmap& TControlPictures::Of(const TSkinData& skin, const TPixelImage& picture) {
     if (!bitmaps_ || skin_ != &skin) {
         bitmaps_ = std::make_unique<TSkinBitmaps>(skin.Elements());
@@ -17,4 +19,13 @@ HDC TOffscreen::Prepare(int width, int height) {
 void TOffscreen::CopyTo(HDC dc, const RECT& target) const {
     if (dib_.Empty()) return;
     BitBlt(dc, target.left, target.top, dib_.Width(), dib_.Height(), dib_.Dc(), 0, 0, SRCCOPY);
+}
+
+void FrameWithWhiteLine(HDC dc, const RECT& r, COLORREF border) {
+    const ui::GdiHandle<HBRUSH> line(CreateSolidBrush(border));
+    const ui::GdiHandle<HBRUSH> white(CreateSolidBrush(RGB(255, 255, 255)));
+    RECT inner = r;
+    FrameRect(dc, &inner, line.get());
+    InflateRect(&inner, -1, -1);
+    FrameRect(dc, &inner, white.get());
 }

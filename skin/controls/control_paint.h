@@ -38,6 +38,10 @@ private:
     TDib dib_;
 };
 
+// The frame of a control whose own border the skin replaces: a one-pixel line in `border` around
+// `r` and a white one inside it.
+void FrameWithWhiteLine(HDC dc, const RECT& r, COLORREF border);
+
 // A rectangle of the rules (TPixelRect, ui::TGlyphRect) as GDI takes it.
 template <class R> RECT ToRect(const R& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};

@@ -1,6 +1,8 @@
 // The overlay over a scroll bar: placement, hit test, presses handed to the host, painting.
 #include "scroll_overlay.h"
 
+#include "own_window.h"
+
 #include "scroll_paint.h"
 #include "skin_control.h"
 
@@ -12,21 +14,6 @@ namespace {
 
 constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
 
-void RegisterOverlayClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        // Double clicks arrive as presses: each one is a press on the real bar.
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kOverlayClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-}
-
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures,
@@ -34,34 +21,14 @@ TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures&
     : owner_(owner), skin_(skin), pictures_(pictures), host_(host), kind_(kind),
       vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
       arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
-    RegisterOverlayClass(&TWScrollbar::WindowProc);
-    window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
-                                  0, 0, 0, 0, GetParent(host), nullptr, GetModuleHandleW(nullptr),
-                                  this));
+    window_.reset(CreateOwnWindow(this, kOverlayClass, WS_EX_TOOLWINDOW, WS_CHILD | WS_CLIPSIBLINGS,
+                                  GetParent(host)));
 }
 
 TWScrollbar::~TWScrollbar() {
     *alive_ = false;
     // No message of the window's last ones reaches a half-gone overlay.
-    if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
-}
-
-LRESULT CALLBACK TWScrollbar::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || msg == WM_NCDESTROY) {
-        if (self) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, msg, wp, lp);
-    }
-    try {
-        return self->Proc(window, msg, wp, lp);
-    } catch (...) {
-        // A skinner drops what its own handling throws; the window goes on.
-        return 0;
-    }
+    ReleaseOwnWindow(window_.get());
 }
 
 bool TWScrollbar::ReadBar(TBar& bar) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "control_paint.h"
+#include "own_window.h"
 #include "scroll_rules.h"
 
 #include "ui/win_handles.h"
@@ -60,9 +61,9 @@ private:
     void Paint(HWND window, HDC dc);
     void Press(LPARAM at);
     void Release(LPARAM at);
+    template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
     // `window` is ours, also while it is being made (before CreateWindowEx hands it over).
     LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinControl& owner_;
     TSkinData& skin_;

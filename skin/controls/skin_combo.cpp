@@ -239,15 +239,8 @@ void TSkinComBox::DrawFlat(HDC off, const RECT& r, int frame, HBRUSH brush) {
 void TSkinComBox::DrawExtended(HDC off, const RECT& r, int frame) {
     RECT client{};
     GetClientRect(handle, &client);
-    if (client.right != r.right || client.bottom != r.bottom) {
-        const ui::GdiHandle<HBRUSH> border(
-            CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
-        const ui::GdiHandle<HBRUSH> white(CreateSolidBrush(RGB(255, 255, 255)));
-        RECT inner = r;
-        FrameRect(off, &inner, border.get());
-        InflateRect(&inner, -1, -1);
-        FrameRect(off, &inner, white.get());
-    }
+    if (client.right != r.right || client.bottom != r.bottom)
+        FrameWithWhiteLine(off, r, ui::ColorRef(SkinColour(kButtonShadow)));
     const TDataSkinObject* arrow = skin->Elements().ComboArrow.get();
     HWND child = GetTopWindow(handle);
     if (!arrow || !child) return;

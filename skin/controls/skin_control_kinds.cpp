@@ -6,10 +6,13 @@
 #include "skin_box.h"
 #include "skin_check_box.h"
 #include "skin_combo.h"
+#include "skin_date_time.h"
 #include "skin_edit.h"
 #include "skin_group_box.h"
 #include "skin_header.h"
 #include "skin_list_view.h"
+#include "skin_media_player.h"
+#include "skin_obj_image.h"
 #include "skin_progress.h"
 #include "skin_scrollbar.h"
 #include "skin_sizer.h"
@@ -92,6 +95,12 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         return TSkinControlPtr(Make<TSkinBoxH>(order, owner));
     case TSkinControlKind::StatusBar:
         return TSkinControlPtr(Make<TSkinStatusBar>(order, owner));
+    case TSkinControlKind::DateTime:
+        return TSkinControlPtr(Make<TSkinDateTime>(order, owner));
+    case TSkinControlKind::MP:
+        return TSkinControlPtr(Make<TSkinMP>(order, owner));
+    case TSkinControlKind::ObjImage:
+        return TSkinControlPtr(Make<TSkinObjImage>(order, owner));
     default:
         return nullptr;
     }

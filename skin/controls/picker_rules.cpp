@@ -1,0 +1,26 @@
+// The skinned drop-down button of a date-time picker.
+#include "picker_rules.h"
+
+namespace {
+
+// The picker's sunken border, on each side.
+constexpr int kBorder = 2;
+constexpr int kHotFrame = 4;
+
+} // namespace
+
+TPixelRect ArrowButtonRect(int pickerWidth, int pickerHeight, int arrowWidth, bool leftSide) {
+    const int left = leftSide ? kBorder : pickerWidth - arrowWidth - 2 * kBorder;
+    return {left, 0, left + arrowWidth, pickerHeight - 2 * kBorder};
+}
+
+int ArrowButtonFrame(bool hot, int frames) {
+    return hot && frames >= kHotFrame ? kHotFrame : 1;
+}
+
+TPickerPoint PickerPressPoint(int x, int y, TPixelRect button, int pickerClientWidth,
+                              bool leftSide) {
+    TPickerPoint p{x + button.Left, y + button.Top};
+    if (leftSide) p.X = pickerClientWidth - 1 - p.X;
+    return p;
+}

@@ -1,0 +1,226 @@
+// The skinned date-time picker: its frame, and the arrow button laid over its drop-down button.
+#include "skin_date_time.h"
+
+#include "picker_rules.h"
+
+#include "skin_data.h"
+#include "skin_paint.h"
+
+#include "ui/color.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace {
+
+constexpr wchar_t kArrowClass[] = L"TArrowButton";
+
+} // namespace
+
+// ---- TArrowButton
+
+TArrowButton::TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker)
+    : companion_(companion), pickerControl_(pickerControl), picker_(picker),
+      arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {
+    window_.reset(CreateOwnWindow(this, kArrowClass, 0, WS_CHILD | WS_CLIPSIBLINGS, picker));
+}
+
+TArrowButton::~TArrowButton() {
+    // No message of the window's last ones reaches a half-gone button.
+    ReleaseOwnWindow(window_.get());
+}
+
+bool TArrowButton::LeftSide() const {
+    return (GetWindowLongW(picker_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
+}
+
+void TArrowButton::Place() {
+    if (!window_) return;
+    RECT outer{};
+    if (!companion_.SkinActive() || !companion_.ArrowStrip() || !GetWindowRect(picker_, &outer)) {
+        Hide();
+        return;
+    }
+    const TPixelRect at = ArrowButtonRect(outer.right - outer.left, outer.bottom - outer.top,
+                                          arrowWidth_, LeftSide());
+    const RECT r = ToRect(at);
+    const bool shown = IsWindowVisible(window_.get()) != FALSE;
+    if (shown && EqualRect(&r, &rect_)) return;
+    rect_ = r;
+    SetWindowPos(window_.get(), HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TArrowButton::Hide() {
+    if (window_) ShowWindow(window_.get(), SW_HIDE);
+}
+
+void TArrowButton::Invalidate() {
+    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void TArrowButton::SetHot(bool hot) {
+    if (hot == Hot()) return;
+    mouseState_ = hot ? static_cast<std::uint8_t>(mouseState_ | kHot)
+                      : static_cast<std::uint8_t>(mouseState_ & ~kHot);
+    Invalidate();
+}
+
+void TArrowButton::Paint(HDC dc) {
+    const TDataSkinObject* strip = companion_.ArrowStrip();
+    RECT all{};
+    GetClientRect(window_.get(), &all);
+    if (!strip || all.right <= 0 || all.bottom <= 0) return;
+    // Composed off screen: no flicker between the fill and the arrow.
+    HDC off = surface_.Prepare(all.right, all.bottom);
+    if (!off) return;
+    companion_.FillSkinColour(off, all);
+    DrawCell(off, all, companion_.pictures_.Of(*companion_.skin, strip->Image), true, strip->Frame,
+             ArrowButtonFrame(Hot(), strip->Frame));
+    surface_.CopyTo(dc, all);
+}
+
+void TArrowButton::Press(WPARAM keys, LPARAM at) {
+    RECT client{};
+    GetClientRect(picker_, &client);
+    const TPickerPoint p = PickerPressPoint(GET_X_LPARAM(at), GET_Y_LPARAM(at),
+                                            {rect_.left, rect_.top, rect_.right, rect_.bottom},
+                                            client.right, LeftSide());
+    // Posted: the picker opens its calendar as for a click on its own button.
+    PostMessageW(picker_, WM_LBUTTONDOWN, keys, MAKELPARAM(p.X, p.Y));
+    PostMessageW(picker_, WM_LBUTTONUP, keys, MAKELPARAM(p.X, p.Y));
+    Invalidate();
+}
+
+LRESULT TArrowButton::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        // The paint covers every pixel.
+        return 1;
+    case WM_PAINT: {
+        const ui::PaintScope paint(window);
+        Paint(paint.dc());
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        // The class library's enter and leave notifications, as its controls hear them.
+        if (!tracking_) {
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, window, 0};
+            tracking_ = TrackMouseEvent(&tme) != FALSE;
+            SendMessageW(window, ui::CM_MOUSEENTER, 0, 0);
+        }
+        return 0;
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        SendMessageW(window, ui::CM_MOUSELEAVE, 0, 0);
+        return 0;
+    case ui::CM_MOUSEENTER: {
+        const bool enabled =
+            pickerControl_ ? pickerControl_->Enabled() : IsWindowEnabled(picker_) != FALSE;
+        if (enabled) SetHot(true);
+        return 0;
+    }
+    case ui::CM_MOUSELEAVE:
+        SetHot(false);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        const LRESULT result = DefWindowProcW(window, msg, wp, lp);
+        Press(wp, lp);
+        return result;
+    }
+    case WM_LBUTTONUP:
+        SetFocus(picker_);
+        return 0;
+    default:
+        return DefWindowProcW(window, msg, wp, lp);
+    }
+}
+
+// ---- TSkinDateTime
+
+TSkinDateTime::TSkinDateTime(ui::TComponent* owner)
+    : TSkinControl(owner), activity_([this] { SkinActivityChanged(); }) {}
+
+TSkinDateTime::~TSkinDateTime() {
+    Destroying();
+    activity_.Release();
+}
+
+const ui::TClassInfo& TSkinDateTime::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinDateTime", &TSkinControl::StaticClass());
+    return info;
+}
+
+const TDataSkinObject* TSkinDateTime::ArrowStrip() const {
+    const TDataSkinObject* arrow = skin ? skin->Elements().ComboArrow.get() : nullptr;
+    return arrow && !arrow->Image.Pixels.empty() ? arrow : nullptr;
+}
+
+void TSkinDateTime::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,
+                                  ui::TCanvas* sharedCanvas) {
+    if (attached) return;
+    TSkinControl::AttachControl(host, skinData, takeColour, sharedCanvas);
+    // A picker with an up-down has no drop-down button to cover; without the strip the picker
+    // keeps its own.
+    if (!control || !handle || !ArrowStrip() || (Style() & DTS_UPDOWN)) return;
+    // The picker paints around the button, not over it.
+    SetWindowLongW(handle, GWL_STYLE, static_cast<LONG>(Style() | WS_CLIPCHILDREN));
+    arrow_ = std::make_unique<TArrowButton>(*this, control, handle);
+    arrow_->Place();
+    activity_.Install(*control);
+}
+
+void TSkinDateTime::SkinActivityChanged() {
+    if (!arrow_) return;
+    if (!SkinActive()) arrow_->Hide();
+    // The picker's own frame and button come back, or go again.
+    RedrawWindow(handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (SkinActive()) {
+        arrow_->Place();
+        arrow_->Invalidate();
+    }
+}
+
+void TSkinDateTime::Detach() {
+    TSkinControl::Detach();
+    if (arrow_) arrow_->Hide();
+}
+
+void TSkinDateTime::AfterMessage(ui::TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_SIZE:
+        if (arrow_) {
+            arrow_->Place();
+            arrow_->Invalidate();
+        }
+        break;
+    case WM_NCPAINT:
+        PaintWindow(nullptr);
+        break;
+    case ui::CM_ENABLEDCHANGED:
+        if (arrow_) arrow_->Invalidate();
+        TSkinControl::AfterMessage(msg);
+        break;
+    default:
+        TSkinControl::AfterMessage(msg);
+        break;
+    }
+}
+
+void TSkinDateTime::DrawSkin(HDC dc, const RECT& rect) {
+    if (!skin) return;
+    if (arrow_) {
+        arrow_->Place();
+        // Over whatever the picker drew there.
+        arrow_->Invalidate();
+    }
+    RECT client{};
+    GetClientRect(handle, &client);
+    const RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    if (client.right != r.right || client.bottom != r.bottom) {
+        RECT at = r;
+        OffsetRect(&at, rect.left, rect.top);
+        FrameWithWhiteLine(dc, at, ui::ColorRef(SkinColour(kButtonShadow)));
+    }
+}

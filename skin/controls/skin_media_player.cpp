@@ -1,0 +1,227 @@
+// The skinned media player: its overlay placed over the player, painted from the skin, and the
+// mouse handed on to the player.
+#include "skin_media_player.h"
+
+#include "media_rules.h"
+
+#include "skin_data.h"
+#include "skin_paint.h"
+
+#include "ui/media_glyphs.h"
+#include "ui/properties.h"
+
+#include <windowsx.h>
+
+namespace {
+
+constexpr wchar_t kOverlayClass[] = L"TWMediaPlayer";
+
+} // namespace
+
+// ---- TWMediaPlayer
+
+TWMediaPlayer::TWMediaPlayer(TSkinMP& companion, HWND player)
+    : companion_(companion), player_(player) {
+    window_.reset(
+        CreateOwnWindow(this, kOverlayClass, 0, WS_CHILD | WS_CLIPSIBLINGS, GetParent(player)));
+}
+
+TWMediaPlayer::~TWMediaPlayer() {
+    ReleaseOwnWindow(window_.get());
+}
+
+void TWMediaPlayer::Place() {
+    if (!window_) return;
+    if (!companion_.SkinActive() || !companion_.HasButtons() ||
+        !(GetWindowLongW(player_, GWL_STYLE) & WS_VISIBLE)) {
+        Hide();
+        return;
+    }
+    RECT r{};
+    GetWindowRect(player_, &r);
+    MapWindowPoints(nullptr, GetParent(window_.get()), reinterpret_cast<POINT*>(&r), 2);
+    // Directly above the player, so it covers the player and nothing else covers it.
+    HWND above = GetWindow(player_, GW_HWNDPREV);
+    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+    if (above == window_.get()) flags |= SWP_NOZORDER;
+    SetWindowPos(window_.get(), above ? above : HWND_TOP, r.left, r.top, r.right - r.left,
+                 r.bottom - r.top, flags);
+}
+
+void TWMediaPlayer::Hide() {
+    if (window_) ShowWindow(window_.get(), SW_HIDE);
+}
+
+void TWMediaPlayer::Invalidate() {
+    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void TWMediaPlayer::ReadButtons() {
+    ui::TControl* player = companion_.control;
+    visible_ = ui::ParseMPButtonSet(ui::GetSetProp(player, L"VisibleButtons"));
+    enabled_ = ui::ParseMPButtonSet(ui::GetSetProp(player, L"EnabledButtons"));
+    colored_ = ui::ParseMPButtonSet(ui::GetSetProp(player, L"ColoredButtons"));
+    RECT client{};
+    GetClientRect(window_.get(), &client);
+    const std::vector<ui::TMPButtonCell> layout = ui::MPButtonLayout(client.right, visible_);
+    // A press stays on its button only while the buttons stay where they were.
+    if (pressed_ && layout != layout_) pressed_ = false;
+    layout_ = layout;
+}
+
+bool TWMediaPlayer::Enabled(ui::TMPBtnType b) const {
+    return (enabled_ & ui::MPButtonBit(b)) && IsWindowEnabled(player_);
+}
+
+void TWMediaPlayer::Paint(HDC dc) {
+    ReadButtons();
+    RECT all{};
+    GetClientRect(window_.get(), &all);
+    if (all.right <= 0 || all.bottom <= 0) return;
+    HDC off = surface_.Prepare(all.right, all.bottom);
+    if (!off) return;
+    // The rest of the width, and the whole of it without a visible button.
+    companion_.FillSkinColour(off, all);
+    const TDataSkinButton& buttons = companion_.skin->Elements().Buttons;
+    const TStripBitmap& strip = companion_.pictures_.Of(*companion_.skin, buttons.Image);
+    for (std::size_t i = 0; i < layout_.size(); ++i) {
+        const ui::TMPButtonCell& cell = layout_[i];
+        const bool down = pressed_ && i == pressedIndex_;
+        const bool enabled = Enabled(cell.Button);
+        const RECT r{cell.Left, 0, cell.Right, all.bottom};
+        DrawElementFrame(off, r, strip, false, buttons.Tile != 0, buttons.Trans != 0, buttons.Frame,
+                         MediaButtonFrame(down, enabled), MarginsOf(buttons));
+        const TPixelRect g = MediaGlyphRect({r.left, r.top, r.right, r.bottom},
+                                            ui::kMediaGlyphWidth, ui::kMediaGlyphHeight, down);
+        ui::DrawMediaGlyph(
+            off, g.Left, g.Top, cell.Button,
+            ui::MediaGlyphLook(enabled, (colored_ & ui::MPButtonBit(cell.Button)) != 0));
+    }
+    surface_.CopyTo(dc, all);
+}
+
+void TWMediaPlayer::Press(WPARAM keys, LPARAM at) {
+    ReadButtons();
+    const int i = ui::MPButtonAt(layout_, GET_X_LPARAM(at));
+    // The overlay lies exactly over the player: the point is the player's too.
+    SendMessageW(player_, WM_LBUTTONDOWN, keys, at);
+    if (i < 0 || !Enabled(layout_[static_cast<std::size_t>(i)].Button)) return;
+    pressedIndex_ = static_cast<std::size_t>(i);
+    pressed_ = true;
+    // The release comes here, whoever took the mouse for the press.
+    SetCapture(window_.get());
+    Invalidate();
+}
+
+void TWMediaPlayer::Release(WPARAM keys, LPARAM at) {
+    if (!pressed_) return;
+    const POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    RECT client{};
+    GetClientRect(window_.get(), &client);
+    const bool over =
+        PtInRect(&client, p) && ui::MPButtonAt(layout_, p.x) == static_cast<int>(pressedIndex_);
+    pressed_ = false;
+    ReleaseCapture();
+    Invalidate();
+    if (over) {
+        SendMessageW(player_, WM_LBUTTONUP, keys, at);
+    } else {
+        SendMessageW(player_, WM_CANCELMODE, 0, 0);
+    }
+}
+
+void TWMediaPlayer::CancelPress() {
+    if (!pressed_) return;
+    pressed_ = false;
+    Invalidate();
+    SendMessageW(player_, WM_CANCELMODE, 0, 0);
+}
+
+LRESULT TWMediaPlayer::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        const ui::PaintScope paint(window);
+        Paint(paint.dc());
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press(wp, lp);
+        return 0;
+    case WM_LBUTTONUP:
+        Release(wp, lp);
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Someone else took the mouse in the middle of a press: no release will come.
+        if (reinterpret_cast<HWND>(lp) != window) CancelPress();
+        return 0;
+    default:
+        return DefWindowProcW(window, msg, wp, lp);
+    }
+}
+
+// ---- TSkinMP
+
+TSkinMP::TSkinMP(ui::TComponent* owner)
+    : TSkinControl(owner), activity_([this] { SkinActivityChanged(); }) {}
+
+TSkinMP::~TSkinMP() {
+    Destroying();
+    activity_.Release();
+}
+
+const ui::TClassInfo& TSkinMP::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinMP", &TSkinControl::StaticClass());
+    return info;
+}
+
+bool TSkinMP::HasButtons() const {
+    return skin && !skin->Elements().Buttons.Image.Pixels.empty();
+}
+
+void TSkinMP::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,
+                            ui::TCanvas* sharedCanvas) {
+    if (attached) return;
+    TSkinControl::AttachControl(host, skinData, takeColour, sharedCanvas);
+    if (!control || !handle || !HasButtons()) return;
+    overlay_ = std::make_unique<TWMediaPlayer>(*this, handle);
+    overlay_->Place();
+    activity_.Install(*control);
+}
+
+void TSkinMP::SkinActivityChanged() {
+    if (!overlay_) return;
+    if (SkinActive()) {
+        overlay_->Place();
+        overlay_->Invalidate();
+    } else {
+        overlay_->Hide();
+    }
+}
+
+void TSkinMP::Detach() {
+    TSkinControl::Detach();
+    if (overlay_) overlay_->Hide();
+}
+
+void TSkinMP::AfterMessage(ui::TMessage& msg) {
+    switch (msg.Msg) {
+    case WM_WINDOWPOSCHANGED:
+    case ui::CM_VISIBLECHANGED:
+        if (overlay_) overlay_->Place();
+        break;
+    case ui::CM_ENABLEDCHANGED:
+        if (overlay_) overlay_->Invalidate();
+        break;
+    default:
+        TSkinControl::AfterMessage(msg);
+        break;
+    }
+}
+
+void TSkinMP::DrawSkin(HDC, const RECT&) {
+    // The player painted itself under the overlay: the overlay shows its buttons as they are now.
+    if (overlay_) overlay_->Invalidate();
+}

@@ -1,0 +1,85 @@
+// TSkinMP: a media player's strip of buttons drawn from the skin's `Buttons` element by
+// TWMediaPlayer, a window of its own laid over the player (which paints its buttons in its own
+// way). The overlay reads the player's set properties at each paint and hands the mouse's presses
+// and releases to the player, so the player performs its own button actions.
+#pragma once
+
+#include "control_paint.h"
+#include "own_window.h"
+#include "skin_activity_hook.h"
+#include "skin_control.h"
+
+#include "ui/media_buttons.h"
+#include "ui/win_handles.h"
+
+#include <memory>
+#include <vector>
+
+class TSkinMP;
+
+class TWMediaPlayer {
+public:
+    // A hidden child of the player's parent; placed over the player by Place.
+    TWMediaPlayer(TSkinMP& companion, HWND player);
+    ~TWMediaPlayer();
+    TWMediaPlayer(const TWMediaPlayer&) = delete;
+    TWMediaPlayer& operator=(const TWMediaPlayer&) = delete;
+
+    // Over the player while it is visible and skinning is on, hidden otherwise.
+    void Place();
+    void Hide();
+    void Invalidate();
+    HWND Window() const { return window_.get(); }
+    // The ordinal of the button held down, or -1.
+    int PressedButton() const {
+        return pressed_ ? static_cast<int>(layout_[pressedIndex_].Button) : -1;
+    }
+
+private:
+    // The player's buttons as its properties say now, laid out over the overlay's width.
+    void ReadButtons();
+    bool Enabled(ui::TMPBtnType b) const;
+    void Paint(HDC dc);
+    void Press(WPARAM keys, LPARAM at);
+    void Release(WPARAM keys, LPARAM at);
+    // The press ends without a release over its button: the player drops it too.
+    void CancelPress();
+    template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+
+    TSkinMP& companion_;
+    HWND player_;
+    ui::TMPButtonSet visible_ = 0, enabled_ = 0, colored_ = 0;
+    std::vector<ui::TMPButtonCell> layout_;
+    std::size_t pressedIndex_ = 0;
+    bool pressed_ = false;
+    TOffscreen surface_;
+    ui::OwnedWindow window_;
+};
+
+class TSkinMP : public TSkinControl {
+public:
+    explicit TSkinMP(ui::TComponent* owner);
+    ~TSkinMP() override;
+    static const ui::TClassInfo& StaticClass();
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+
+    void AttachControl(TSkinControlHost* form, TSkinData* skin, bool ownsColor,
+                       ui::TCanvas* canvas) override;
+    void AfterMessage(ui::TMessage& msg) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+    void Detach() override;
+
+    // None when the skin has no `Buttons` picture: the player keeps its own look.
+    TWMediaPlayer* Overlay() const { return overlay_.get(); }
+
+private:
+    friend class TWMediaPlayer;
+    bool HasButtons() const;
+    void SkinActivityChanged();
+
+    std::unique_ptr<TWMediaPlayer> overlay_;
+    TControlPictures pictures_;
+    // In front of the companion's hook: hears skinning switched off.
+    TSkinActivityHook activity_;
+};

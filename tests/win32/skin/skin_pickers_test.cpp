@@ -1,0 +1,593 @@
+// Skinned date-time pickers, media players and the glyph strips handed to check boxes and radio
+// buttons of another library, on a skinned test form under Wine: the picker's arrow button
+// painted from the skin's combo arrow strip, hot under the real mouse, opening the calendar, at
+// the left of a right-to-left picker; the media player's visible buttons as equal parts of its
+// width painted from the skin's button frames, a press handed to the player as its own click.
+#include "dc_pixels.h"
+#include "skin_data.h"
+#include "skin_date_time.h"
+#include "skin_fixture.h"
+#include "skin_form.h"
+#include "skin_manager.h"
+#include "skin_media_player.h"
+#include "skin_messages.h"
+#include "skin_obj_image.h"
+
+#include "desktop.h"
+#include "ui/date_time_picker.h"
+#include "ui/form_binding.h"
+#include "ui/media_player.h"
+#include "ui/prop_builders.h"
+#include "ui/properties.h"
+#include "ui/stdctrls.h"
+#include "ui_test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using skin_fixture::FrameColour;
+using skin_fixture::Skin;
+using skin_fixture::StreamLine;
+using skin_fixture::Strip;
+
+constexpr int kButtonStrip = 5, kCheckStrip = 6, kRadioStrip = 7, kArrowStrip = 8;
+
+// Buttons (5 frames), check (4) and radio (8) strips and a combo button strip (4 frames, from
+// which the loader derives the combo arrow), every frame a solid colour of its own.
+std::vector<std::uint8_t> PickerSkin() {
+    Skin s = skin_fixture::FramedSkin(
+        "", "[Buttons]\nBitmap=button.bmp\nCheckButton=check.bmp\nRadioButton=radio.bmp\n"
+            "CheckButtonFrame=4\nRadioButtonFrame=8\n"
+            "[ComboButton]\nImage=combo.bmp\n"
+            "[Colours]\nButtonFace=10 20 30\nButtonShadow=90 60 30\n");
+    s.Image("button.bmp", Strip(kButtonStrip, 5, 12, 12));
+    s.Image("check.bmp", Strip(kCheckStrip, 4, 13, 13));
+    s.Image("radio.bmp", Strip(kRadioStrip, 8, 13, 13));
+    s.Image("combo.bmp", Strip(kArrowStrip, 4, 16, 16));
+    return s.Pack();
+}
+
+// A skin with neither button pictures nor a combo button.
+std::vector<std::uint8_t> BareSkin() {
+    return skin_fixture::FramedSkin("", "[Colours]\nButtonFace=10 20 30\n").Pack();
+}
+
+// What a check box or radio button of another library offers the companion: its custom glyphs
+// and the two properties that make it take them up, each write remembered.
+class TPictureProperties : public ui::TPersistent {
+public:
+    static const ui::TClassInfo& StaticClass() {
+        using C = TPictureProperties;
+        static const ui::TClassInfo info(L"TPictureProperties", &ui::TPersistent::StaticClass(),
+                                         {ui::props::Object<C, ui::TBitmap>(L"Glyph", &C::Glyph)});
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    ui::TBitmap* Glyph() const { return glyph_.get(); }
+
+private:
+    std::unique_ptr<ui::TBitmap> glyph_ = std::make_unique<ui::TBitmap>();
+};
+
+class TPictureButton : public ui::TWinControl {
+public:
+    explicit TPictureButton(ui::TComponent* owner) : ui::TWinControl(owner) {
+        width_ = 80;
+        height_ = 17;
+    }
+    static std::vector<ui::PropInfo> Props() {
+        using C = TPictureButton;
+        return {
+            ui::props::Object<C, ui::TBitmap>(L"CustomGlyphs", &C::CustomGlyphs),
+            ui::props::Integer(L"TransparentColor", &C::TransparentColor, &C::SetTransparentColor),
+            ui::props::Boolean(L"UseCustomGlyphs", &C::UseCustomGlyphs, &C::SetUseCustomGlyphs),
+            ui::props::Object<C, TPictureProperties>(L"Properties", &C::Properties),
+        };
+    }
+    ui::TBitmap* CustomGlyphs() const { return glyphs_.get(); }
+    int TransparentColor() const { return transparent_; }
+    void SetTransparentColor(int v) { transparent_ = v; }
+    bool UseCustomGlyphs() const { return writes.empty() ? false : writes.back(); }
+    void SetUseCustomGlyphs(bool v) { writes.push_back(v); }
+    TPictureProperties* Properties() const { return properties_.get(); }
+
+    std::vector<bool> writes; // UseCustomGlyphs, in order
+
+private:
+    std::unique_ptr<ui::TBitmap> glyphs_ = std::make_unique<ui::TBitmap>();
+    std::unique_ptr<TPictureProperties> properties_ = std::make_unique<TPictureProperties>();
+    int transparent_ = 0;
+};
+
+// The same under the class names the class rules know.
+template <const wchar_t* kClassName> class TGlyphButton : public TPictureButton {
+public:
+    using TPictureButton::TPictureButton;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(kClassName, &ui::TWinControl::StaticClass(),
+                                         TPictureButton::Props());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+};
+constexpr wchar_t kRzRadio[] = L"TRzRadioButton";
+constexpr wchar_t kRzCheck[] = L"TRzCheckBox";
+constexpr wchar_t kCxCheck[] = L"TcxCheckBox";
+using TRzRadioButton = TGlyphButton<kRzRadio>;
+using TRzCheckBox = TGlyphButton<kRzCheck>;
+using TcxCheckBox = TGlyphButton<kCxCheck>;
+
+// A picker of a class the skin's class-name table lists as a date-time picker.
+class TOtherPicker : public ui::TDateTimePicker {
+public:
+    using ui::TDateTimePicker::TDateTimePicker;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TOtherPicker", &ui::TDateTimePicker::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+};
+
+class TPickerTestForm : public ui::TForm {
+public:
+    explicit TPickerTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+        RegisterMethod(L"PlayerClick", ui::TMPBtnClick([this](ui::TPersistent*, ui::TMPBtnType b) {
+                           clicks.push_back(b);
+                       }));
+    }
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(L"TPickerTestForm", &ui::TForm::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    std::vector<ui::TMPBtnType> clicks;
+};
+
+const char* const kForm = R"(object PickerTestForm: TPickerTestForm
+  Left = 200
+  Top = 150
+  BorderIcons = [biSystemMenu]
+  BorderStyle = bsDialog
+  Caption = 'Pickers'
+  ClientHeight = 230
+  ClientWidth = 330
+  object DatePicker: TDateTimePicker
+    Left = 10
+    Top = 10
+    Width = 140
+    Height = 24
+    Date = '2026-12-10'
+  end
+  object RtlPicker: TDateTimePicker
+    Left = 170
+    Top = 10
+    Width = 140
+    Height = 24
+    BiDiMode = bdRightToLeft
+    Date = '2026-12-10'
+  end
+  object UpDownPicker: TDateTimePicker
+    Left = 10
+    Top = 44
+    Width = 140
+    Height = 24
+    DateMode = dmUpDown
+  end
+  object TimePicker: TDateTimePicker
+    Left = 170
+    Top = 44
+    Width = 140
+    Height = 24
+    Kind = dtkTime
+  end
+  object ListedPicker: TOtherPicker
+    Left = 10
+    Top = 78
+    Width = 140
+    Height = 24
+    DateMode = dmUpDown
+  end
+  object Player: TMediaPlayer
+    Left = 10
+    Top = 120
+    Width = 150
+    Height = 30
+    VisibleButtons = [btPlay, btStop, btEject]
+    EnabledButtons = [btPlay, btStop]
+    ColoredButtons = [btStop]
+    OnClick = PlayerClick
+  end
+  object RzRadio: TRzRadioButton
+    Left = 10
+    Top = 170
+  end
+  object RzCheck: TRzCheckBox
+    Left = 100
+    Top = 170
+  end
+  object CxCheck: TcxCheckBox
+    Left = 190
+    Top = 170
+  end
+)";
+
+class SkinPickersTest : public ui_test::AppTest {
+protected:
+    virtual std::vector<std::uint8_t> SkinBytes() const { return PickerSkin(); }
+    void SetUp() override {
+        AppTest::SetUp();
+        ui::RegisterStandardClasses();
+        ui::RegisterComponentClass<TSkinData>();
+        ui::RegisterComponentClass<TRzRadioButton>();
+        ui::RegisterComponentClass<TRzCheckBox>();
+        ui::RegisterComponentClass<TcxCheckBox>();
+        ui::RegisterComponentClass<TOtherPicker>();
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+        form_ = new TPickerTestForm(app_.get());
+        form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
+                               "    Active = True\n" +
+                               "    Skin3rd.Strings = (\n      'TOtherPicker=datetimepicker')\n" +
+                               StreamLine(SkinBytes()) + "  end\nend\n");
+        form_->Show();
+        SetForegroundWindow(form_->Handle());
+        ASSERT_TRUE(PumpUntil([&] {
+            skinner_ =
+                SkinManage()
+                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
+                    : nullptr;
+            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
+        }));
+        ParkMouse();
+        Pump(200ms);
+    }
+    void TearDown() override {
+        AppTest::TearDown();
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+
+    TSkinControl* SkinOf(const ui::TControl& control) const {
+        for (TSkinControl* c : skinner_->SkinControls())
+            if (c->Control() == &control) return c;
+        return nullptr;
+    }
+    template <class T> T& Get(const wchar_t* name) const {
+        return *dynamic_cast<T*>(form_->FindComponent(name));
+    }
+    void Settle() { Pump(150ms); }
+    void ParkMouse() { MoveTo({900, 700}); }
+    // A point of a window's client area on the screen, and the pixel the screen shows there.
+    static POINT ScreenPoint(HWND window, int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(window, &p);
+        return p;
+    }
+    static COLORREF ScreenPixel(POINT p) {
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return c;
+    }
+    static COLORREF Arrow(int frame) { return ui::ColorRef(FrameColour(kArrowStrip, frame)); }
+    static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
+    static void MouseButton(DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = flags;
+        SendInput(1, &in, sizeof(in));
+    }
+    TArrowButton& ArrowOf(const wchar_t* picker) {
+        auto* skin = dynamic_cast<TSkinDateTime*>(SkinOf(Get<ui::TControl>(picker)));
+        if (!skin || !skin->Arrow()) throw std::runtime_error("the picker has no arrow button");
+        return *skin->Arrow();
+    }
+    // The centre of a picker's arrow button on the screen.
+    POINT ArrowCentre(const wchar_t* picker) {
+        const RECT r = ArrowOf(picker).Rect();
+        return ScreenPoint(Get<ui::TDateTimePicker>(picker).Handle(), (r.left + r.right) / 2,
+                           (r.top + r.bottom) / 2);
+    }
+    static HWND Calendar(ui::TDateTimePicker& picker) {
+        return reinterpret_cast<HWND>(SendMessageW(picker.Handle(), DTM_GETMONTHCAL, 0, 0));
+    }
+    // A point of the player on the screen.
+    POINT OnPlayer(int x, int y) {
+        auto& player = Get<ui::TMediaPlayer>(L"Player");
+        return ScreenPoint(form_->Handle(), player.Left() + x, player.Top() + y);
+    }
+
+    TPickerTestForm* form_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+};
+
+TEST_F(SkinPickersTest, EachControlGetsItsSkinControl) {
+    struct Row {
+        const wchar_t* name;
+        TSkinControlKind kind;
+        const ui::TClassInfo* cls; // none: no class of that kind on this branch
+    };
+    const Row rows[] = {
+        {L"DatePicker", TSkinControlKind::DateTime, &TSkinDateTime::StaticClass()},
+        {L"RtlPicker", TSkinControlKind::DateTime, &TSkinDateTime::StaticClass()},
+        // Pickers with an up-down, and times, are edits.
+        {L"UpDownPicker", TSkinControlKind::Edit, nullptr},
+        {L"TimePicker", TSkinControlKind::Edit, nullptr},
+        // The class-name table goes before the class rules.
+        {L"ListedPicker", TSkinControlKind::DateTime, &TSkinDateTime::StaticClass()},
+        {L"Player", TSkinControlKind::MP, &TSkinMP::StaticClass()},
+        {L"RzRadio", TSkinControlKind::ObjImage, &TSkinObjImage::StaticClass()},
+        {L"RzCheck", TSkinControlKind::ObjImage, &TSkinObjImage::StaticClass()},
+        {L"CxCheck", TSkinControlKind::ObjImage, &TSkinObjImage::StaticClass()},
+    };
+    for (const Row& r : rows) {
+        auto& control = Get<ui::TWinControl>(r.name);
+        EXPECT_EQ(skinner_->AssignedKind(control.Handle()), r.kind)
+            << testing::PrintToString(r.name);
+        const TSkinControl* c = SkinOf(control);
+        if (r.cls) {
+            EXPECT_EQ(c ? &c->ClassType() : nullptr, r.cls) << testing::PrintToString(r.name);
+        }
+    }
+    // A listed picker with an up-down keeps its own arrows.
+    EXPECT_EQ(dynamic_cast<TSkinDateTime*>(SkinOf(Get<ui::TControl>(L"ListedPicker")))->Arrow(),
+              nullptr);
+}
+
+TEST_F(SkinPickersTest, TheArrowIsPaintedFromTheSkinAndFramesThePicker) {
+    auto& picker = Get<ui::TDateTimePicker>(L"DatePicker");
+    TArrowButton& arrow = ArrowOf(L"DatePicker");
+    RECT client{};
+    GetClientRect(picker.Handle(), &client);
+    const int width = GetSystemMetrics(SM_CXHSCROLL);
+    EXPECT_EQ(arrow.Rect().right, client.right) << "against the right end";
+    EXPECT_EQ(arrow.Rect().right - arrow.Rect().left, width);
+    EXPECT_EQ(arrow.Rect().bottom, client.bottom);
+    EXPECT_NE(GetWindowLongW(picker.Handle(), GWL_STYLE) & WS_CLIPCHILDREN, 0);
+    EXPECT_EQ(GetWindowLongW(arrow.Window(), GWL_STYLE) & WS_TABSTOP, 0);
+    EXPECT_EQ(ScreenPixel(ArrowCentre(L"DatePicker")), Arrow(1));
+    // The frame: a line in the border colour and a white one inside it.
+    RECT outer{};
+    GetWindowRect(picker.Handle(), &outer);
+    EXPECT_EQ(ScreenPixel({outer.left + 20, outer.top}), RGB(90, 60, 30));
+    EXPECT_EQ(ScreenPixel({outer.left + 20, outer.top + 1}), RGB(255, 255, 255));
+    testing_desktop::SaveScreenshot(L"skin_pickers_form");
+}
+
+TEST_F(SkinPickersTest, TheArrowTurnsHotUnderTheMouse) {
+    TArrowButton& arrow = ArrowOf(L"DatePicker");
+    const POINT centre = ArrowCentre(L"DatePicker");
+    MoveTo(centre);
+    EXPECT_TRUE(PumpUntil([&] { return arrow.Hot(); }));
+    Settle();
+    EXPECT_EQ(ScreenPixel(centre), Arrow(4));
+    ParkMouse();
+    EXPECT_TRUE(PumpUntil([&] { return !arrow.Hot(); }));
+    Settle();
+    EXPECT_EQ(ScreenPixel(centre), Arrow(1));
+    // A disabled picker's arrow stays cold.
+    Get<ui::TDateTimePicker>(L"DatePicker").SetEnabled(false);
+    MoveTo(centre);
+    Pump(300ms);
+    EXPECT_FALSE(arrow.Hot());
+}
+
+TEST_F(SkinPickersTest, APressOnTheArrowOpensTheCalendarAndFocusesThePicker) {
+    for (const wchar_t* name : {L"DatePicker", L"RtlPicker"}) {
+        auto& picker = Get<ui::TDateTimePicker>(name);
+        ClickAt(ArrowCentre(name));
+        EXPECT_TRUE(PumpUntil([&] {
+            const HWND calendar = Calendar(picker);
+            return calendar && IsWindowVisible(calendar);
+        })) << testing::PrintToString(name);
+        EXPECT_EQ(GetFocus(), picker.Handle()) << testing::PrintToString(name);
+        testing_desktop::SaveScreenshot(std::wstring(L"skin_pickers_calendar_") + name);
+        // Closed again by a second press on the arrow.
+        ClickAt(ArrowCentre(name));
+        EXPECT_TRUE(PumpUntil([&] {
+            const HWND calendar = Calendar(picker);
+            return !calendar || !IsWindowVisible(calendar);
+        })) << testing::PrintToString(name);
+    }
+}
+
+TEST_F(SkinPickersTest, ARightToLeftPickerHasItsArrowAtTheLeft) {
+    auto& picker = Get<ui::TDateTimePicker>(L"RtlPicker");
+    EXPECT_NE(GetWindowLongW(picker.Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR, 0);
+    const RECT r = ArrowOf(L"RtlPicker").Rect();
+    EXPECT_EQ(r.left, 2);
+    EXPECT_EQ(ScreenPixel(ScreenPoint(picker.Handle(), 4, 10)), Arrow(1));
+    // Resized: still at the left, and the left-to-right one follows its right end.
+    picker.SetWidth(120);
+    auto& ltr = Get<ui::TDateTimePicker>(L"DatePicker");
+    ltr.SetWidth(120);
+    Settle();
+    EXPECT_EQ(ArrowOf(L"RtlPicker").Rect().left, 2);
+    RECT client{};
+    GetClientRect(ltr.Handle(), &client);
+    EXPECT_EQ(ArrowOf(L"DatePicker").Rect().right, client.right);
+    EXPECT_EQ(ScreenPixel(ArrowCentre(L"DatePicker")), Arrow(1));
+}
+
+TEST_F(SkinPickersTest, SkinningOffHidesTheArrowAndTheOverlay) {
+    auto& picker = Get<ui::TDateTimePicker>(L"DatePicker");
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    TArrowButton& arrow = ArrowOf(L"DatePicker");
+    TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
+    ASSERT_TRUE(overlay);
+    SendMessageW(picker.Handle(), SM_SKINACTIVE, 0, 0);
+    SendMessageW(player.Handle(), SM_SKINACTIVE, 0, 0);
+    Settle();
+    EXPECT_FALSE(IsWindowVisible(arrow.Window()));
+    EXPECT_FALSE(IsWindowVisible(overlay->Window()));
+    EXPECT_NE(ScreenPixel(OnPlayer(3, 3)), Button(1)) << "the player's own look";
+    SendMessageW(picker.Handle(), SM_SKINACTIVE, 1, 0);
+    SendMessageW(player.Handle(), SM_SKINACTIVE, 1, 0);
+    Settle();
+    EXPECT_TRUE(IsWindowVisible(arrow.Window()));
+    EXPECT_EQ(ScreenPixel(ArrowCentre(L"DatePicker")), Arrow(1));
+    EXPECT_EQ(ScreenPixel(OnPlayer(3, 3)), Button(1));
+}
+
+TEST_F(SkinPickersTest, ThreeVisibleButtonsAreThreeThirdsOfThePlayer) {
+    struct Row {
+        const char* what;
+        int x, y;
+        COLORREF expected;
+    };
+    const Row rows[] = {
+        {"play, its left edge", 0, 3, Button(1)},
+        {"play, its right edge", 49, 3, Button(1)},
+        {"stop, its left edge", 50, 3, Button(1)},
+        {"stop, its right edge", 99, 26, Button(1)},
+        {"eject (disabled) from the second third on", 100, 3, Button(3)},
+        {"eject, the last column", 149, 26, Button(3)},
+        // Glyphs centred in their thirds: play plain, stop coloured, eject disabled.
+        {"play's glyph", 25, 15, RGB(0, 0, 0)},
+        {"stop's glyph", 75, 15, RGB(208, 0, 0)},
+        {"eject's glyph", 125, 13, RGB(128, 128, 128)},
+        {"olive left out", 75 - 7, 15, Button(1)},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ScreenPixel(OnPlayer(r.x, r.y)), r.expected) << r.what;
+}
+
+TEST_F(SkinPickersTest, APressIsThePlayersOwnClickOnlyWhenReleasedOverItsButton) {
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
+    ASSERT_TRUE(overlay);
+    MoveTo(OnPlayer(75, 15));
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    EXPECT_EQ(overlay->PressedButton(), static_cast<int>(ui::TMPBtnType::btStop));
+    EXPECT_EQ(player.PressedButton(), static_cast<int>(ui::TMPBtnType::btStop)) << "forwarded";
+    EXPECT_EQ(ScreenPixel(OnPlayer(53, 3)), Button(2)) << "pressed";
+    // The glyph moved one pixel right and down: the square's corner is one beyond its place.
+    EXPECT_EQ(ScreenPixel(OnPlayer(80, 20)), RGB(208, 0, 0));
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(form_->clicks, std::vector<ui::TMPBtnType>{ui::TMPBtnType::btStop});
+    EXPECT_EQ(ScreenPixel(OnPlayer(53, 3)), Button(1));
+    EXPECT_EQ(ScreenPixel(OnPlayer(80, 20)), Button(1));
+
+    // Pressed on play, released on stop: no click, and the player lets go of its press.
+    MoveTo(OnPlayer(25, 15));
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    MoveTo(OnPlayer(75, 15));
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(form_->clicks.size(), 1u);
+    EXPECT_EQ(player.PressedButton(), -1);
+    EXPECT_EQ(overlay->PressedButton(), -1);
+
+    // The disabled eject takes no press.
+    ClickAt(OnPlayer(125, 15));
+    EXPECT_EQ(form_->clicks.size(), 1u);
+    EXPECT_EQ(ScreenPixel(OnPlayer(103, 3)), Button(3));
+}
+
+TEST_F(SkinPickersTest, FewerVisibleButtonsAreLaidOutAgain) {
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    ASSERT_TRUE(ui::SetPropValue(&player, L"VisibleButtons", L"[btPause,btEject]"));
+    Settle();
+    EXPECT_EQ(ScreenPixel(OnPlayer(74, 3)), Button(3)) << "pause is not enabled";
+    EXPECT_EQ(ScreenPixel(OnPlayer(75, 3)), Button(3));
+    ASSERT_TRUE(ui::SetPropValue(&player, L"VisibleButtons", L"[]"));
+    Settle();
+    EXPECT_EQ(ScreenPixel(OnPlayer(75, 15)), RGB(10, 20, 30)) << "the skin colour alone";
+}
+
+TEST_F(SkinPickersTest, GlyphStripsAreHandedToControlsThatDrawFromPictures) {
+    const COLORREF key = RGB(255, 0, 255);
+    struct Row {
+        const wchar_t* name;
+        int strip, width;
+        std::vector<int> frames;
+        bool properties; // the strip goes to Properties.Glyph
+    };
+    const Row rows[] = {
+        {L"RzRadio", kRadioStrip, 13, {1, 5, 1, 5, 4, 8}, false},
+        {L"RzCheck", kCheckStrip, 13, {1, 2, 1, 2, 3, 4}, false},
+        {L"CxCheck", kCheckStrip, 13, {1, 2, 1, 2, 3, 4}, true},
+    };
+    for (const Row& r : rows) {
+        auto& c = Get<TPictureButton>(r.name);
+        const std::string what = testing::PrintToString(r.name);
+        ui::TBitmap& picture = r.properties ? *c.Properties()->Glyph() : *c.CustomGlyphs();
+        ASSERT_EQ(picture.Width(), 6 * r.width) << what;
+        ASSERT_EQ(picture.Height(), 13) << what;
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(picture.Canvas().Pixel(r.width * i + 6, 6),
+                      ui::ColorRef(FrameColour(r.strip, r.frames[static_cast<std::size_t>(i)])))
+                << what << " picture " << i;
+        if (r.properties) {
+            EXPECT_TRUE(c.writes.empty()) << what;
+            continue;
+        }
+        EXPECT_EQ(c.TransparentColor(), static_cast<int>(key)) << what;
+        EXPECT_EQ(c.writes, (std::vector<bool>{false, true})) << what;
+        // Registered with the form, but the control's messages are not heard.
+        EXPECT_EQ(SendMessageW(c.Handle(), SM_ISSKINNED, 0, 0), 0) << what;
+    }
+}
+
+TEST_F(SkinPickersTest, WithoutTheSkinsPicturesBothKeepTheirOwnLook) {
+    // A second skin data component, loaded but never switched on, lends its skin.
+    auto* bareSkin = new TSkinData(form_);
+    bareSkin->SetSkinStream(BareSkin());
+    ASSERT_TRUE(bareSkin->LoadSkin());
+    auto& bare = *bareSkin;
+    auto* picker = new ui::TDateTimePicker(form_);
+    picker->SetParent(form_);
+    picker->SetBounds(170, 78, 140, 24);
+    auto* player = new ui::TMediaPlayer(form_);
+    player->SetParent(form_);
+    player->SetBounds(170, 120, 150, 30);
+    auto* pickerSkin = new TSkinDateTime(picker);
+    pickerSkin->AttachControl(skinner_, &bare, false, nullptr);
+    auto* playerSkin = new TSkinMP(player);
+    playerSkin->AttachControl(skinner_, &bare, false, nullptr);
+    Settle();
+    EXPECT_EQ(pickerSkin->Arrow(), nullptr);
+    EXPECT_EQ(playerSkin->Overlay(), nullptr);
+    // The player's own face.
+    EXPECT_EQ(ScreenPixel(ScreenPoint(form_->Handle(), 170 + 25, 120 + 3)),
+              GetSysColor(COLOR_BTNFACE));
+}
+
+// The same form under the program's own skin, for people to look at.
+class SkinPickersDefaultSkinTest : public SkinPickersTest {
+protected:
+    std::vector<std::uint8_t> SkinBytes() const override {
+        std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
+                         std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+};
+
+TEST_F(SkinPickersDefaultSkinTest, TheProgramsSkinDrawsArrowAndStrip) {
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
+    ASSERT_TRUE(overlay);
+    EXPECT_TRUE(IsWindowVisible(overlay->Window()));
+    EXPECT_TRUE(IsWindowVisible(ArrowOf(L"DatePicker").Window()));
+    MoveTo(ArrowCentre(L"DatePicker"));
+    EXPECT_TRUE(PumpUntil([&] { return ArrowOf(L"DatePicker").Hot(); }));
+    testing_desktop::SaveScreenshot(L"skin_pickers_default_skin");
+}
+
+} // namespace
