@@ -3,6 +3,7 @@
 
 #include "frame_rules.h"
 #include "gdi_scope.h"
+#include "skin_data.h"
 #include "skin_messages.h"
 
 #include "ui/graphics.h"
@@ -61,11 +62,24 @@ void TSkinEdit::AfterMessage(ui::TMessage& msg) {
 }
 
 void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
+    AttachUpDown();
     const SIZE window = WindowSize(), client = ClientSize();
     if (!EditHasBorder(window.cx, window.cy, client.cx, client.cy)) return;
     Frame(dc, rect, 0, ui::ColorRef(SkinColour(kButtonShadow)));
     Frame(dc, rect, 1, kWhite);
     Frame(dc, rect, 2, kWhite);
+}
+
+void TSkinEdit::AttachUpDown() {
+    if (upDown_ || !handle || !skin || !InSet(skin->SkinControls, xcSpin)) return;
+    if (const HWND spin = FindUpDownChild(handle, true))
+        upDown_ = AttachOwnedUpDown(this, spin, skin, canvas, true);
+}
+
+void TSkinEdit::Detach() {
+    TSkinControl::Detach();
+    // Detached, not freed: whoever stops skinning may be walking the skin controls.
+    if (upDown_) upDown_->Detach();
 }
 
 void TSkinEdit::PrintBorder(HDC dc) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "skin_control.h"
+#include "skin_updown.h"
 
 class TSkinEdit : public TSkinControl {
 public:
@@ -13,6 +14,7 @@ public:
     bool BeforeMessage(ui::TMessage& msg) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
+    void Detach() override;
 
 private:
     // The window and client sizes of the edit.
@@ -22,4 +24,8 @@ private:
     void PrintBorder(HDC dc);
     // SM_PAINTCLIENT: the edit's own client paint into `dc`.
     void PaintOwnClient(ui::TMessage& msg);
+    // The spin buttons some edits carry inside, skinned once the edit has them.
+    void AttachUpDown();
+
+    TSkinUpDown* upDown_ = nullptr; // owned
 };

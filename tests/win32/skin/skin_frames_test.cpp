@@ -280,6 +280,22 @@ TEST_F(SkinFramesTest, AnEditWithABorderGetsTheBorderLinesOneWithoutKeepsItsLook
     EXPECT_EQ(Pixel(framed, 1, y), kWhite);
 }
 
+TEST_F(SkinFramesTest, SpinButtonsInsideAnEditAreSkinnedWithIt) {
+    Start(true);
+    auto& edit = *Get<ui::TEdit>(L"Edit1");
+    RECT client{};
+    GetClientRect(edit.Handle(), &client);
+    const HWND spin =
+        CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, client.right - 14, 0, 14,
+                        client.bottom, edit.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(spin);
+    EXPECT_NE(SendMessageW(spin, SM_ISSKINNED, 0, 0), 1);
+    // The edit finds them the next time it paints.
+    edit.Invalidate();
+    EXPECT_TRUE(PumpUntil([&] { return SendMessageW(spin, SM_ISSKINNED, 0, 0) == 1; }));
+    DestroyWindow(spin);
+}
+
 TEST_F(SkinFramesTest, AnEditPrintsItsBorderAndPaintsItsClientWhenAsked) {
     Start(true);
     auto& edit = *Get<ui::TEdit>(L"Edit1");
