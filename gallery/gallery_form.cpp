@@ -4,6 +4,7 @@
 #include "skin_file.h"
 #include "ui/form_binding.h"
 #include "ui/menus.h"
+#include "ui/status_bar.h"
 
 #include <commdlg.h>
 
@@ -133,7 +134,13 @@ bool TGalleryForm::OpenSkin(const std::filesystem::path& path) {
     TSkinData* skin = Skin();
     if (!skin) return false;
     const std::optional<std::wstring> failure = LoadSkinFile(*skin, path);
-    if (!failure) return true;
+    if (!failure) {
+        // The status bar names the skin on show.
+        if (auto* bar = dynamic_cast<ui::TStatusBar*>(FindComponent(L"StatusBar1")))
+            if (ui::TStatusPanel* panel = bar->Panels()->Item(1))
+                panel->SetText(path.filename().wstring());
+        return true;
+    }
     const std::wstring text = L"The skin " + path.wstring() + L" cannot be shown: " + *failure;
     MessageBoxW(HandleAllocated() ? Handle() : nullptr, text.c_str(), kTitle,
                 MB_OK | MB_ICONWARNING);

@@ -19,6 +19,8 @@ public:
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
     virtual int Count() const = 0;
+    // The item at `index`, or none outside the collection (for readers by property name).
+    virtual TPersistent* Item(int index) const = 0;
     virtual void Clear() = 0;
     // A new item at the end.
     virtual TPersistent* AddItem() = 0;
@@ -36,22 +38,22 @@ protected:
     }
 
 private:
-    template <class Item> friend class TOwnedCollection;
+    template <class T> friend class TOwnedCollection;
     const std::function<void()>* changed_ = nullptr;
 };
 
 // Items of one class, owned; `changed` runs after each change.
-template <class Item> class TOwnedCollection : public TCollection {
+template <class T> class TOwnedCollection : public TCollection {
 public:
     explicit TOwnedCollection(std::function<void()> changed) : changed_(std::move(changed)) {}
 
     int Count() const override { return static_cast<int>(items_.size()); }
-    Item& operator[](int index) const {
+    T& operator[](int index) const {
         CheckListIndex(index, Count());
         return *items_[static_cast<std::size_t>(index)];
     }
-    Item& Add() {
-        items_.push_back(std::make_unique<Item>());
+    T& Add() {
+        items_.push_back(std::make_unique<T>());
         items_.back()->changed_ = &changed_;
         Changed();
         return *items_.back();
@@ -66,13 +68,17 @@ public:
         Changed();
     }
     TPersistent* AddItem() override { return &Add(); }
+    T* Item(int index) const override {
+        return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)].get()
+                                             : nullptr;
+    }
 
 private:
     void Changed() const {
         if (changed_) changed_();
     }
     std::function<void()> changed_;
-    std::vector<std::unique_ptr<Item>> items_;
+    std::vector<std::unique_ptr<T>> items_;
 };
 
 } // namespace ui

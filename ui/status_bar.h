@@ -48,7 +48,7 @@ class TStatusPanels : public TCollection {
 public:
     explicit TStatusPanels(TStatusBar& bar) : bar_(bar) {}
     int Count() const override { return static_cast<int>(panels_.size()); }
-    TStatusPanel* Item(int index) const;
+    TStatusPanel* Item(int index) const override;
     TPersistent* AddItem() override { return Add(); }
     void Clear() override;
     TStatusPanel* Add();

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -117,35 +119,58 @@ COLORREF ScreenPixel(int x, int y) {
     return c;
 }
 
+// The controls of the page on show are dressed: every library control answers that it is
+// skinned, except those with nothing to dress (labels), the panel, whose skinner only gives it
+// the skin's colour and hears none of its messages, and the skin's own windows (scroll-bar
+// overlays, the picker's arrow, the media player's button strip), which are the dressing.
+void ExpectShownControlsDressed(HWND form) {
+    const std::set<std::wstring> notAsked = {L"TLabel", L"TPanel", L"TWScrollbar", L"TArrowButton",
+                                             L"TWMediaPlayer"};
+    const std::vector<HWND> controls = LibraryControls(form);
+    ASSERT_GT(controls.size(), 10u);
+    for (const HWND control : controls) {
+        const std::wstring cls = ClassName(control);
+        if (notAsked.count(cls)) continue;
+        EXPECT_TRUE(Skinned(control))
+            << std::string(cls.begin(), cls.end()) << " " << GetDlgCtrlID(control);
+    }
+}
+
+// Shows the gallery's second page, as a click on its tab does.
+bool ShowSecondPage(HWND form) {
+    const HWND pages = FindWindowExW(form, nullptr, L"TPageControl", nullptr);
+    if (!pages) return false;
+    SendMessageW(pages, TCM_SETCURFOCUS, 1, 0);
+    return PumpUntil([&] { return IsWindowVisible(ChildWithText(form, L"Standard dialog...")); },
+                     5s);
+}
+
+void Repaint(HWND form) {
+    RedrawWindow(form, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testing_desktop::Pump(300ms);
+}
+
 TEST(Gallery, EveryControlOnTheFormIsDressedByTheSkin) {
     Gallery gallery;
     const HWND form = gallery.Form();
     ASSERT_TRUE(form);
-    ASSERT_TRUE(
-        PumpUntil([&] { return GetWindowRgn(form, CreateRectRgn(0, 0, 0, 0)) != ERROR; }, 10s))
-        << "the form's frame is never skinned";
-    const std::vector<HWND> controls = LibraryControls(form);
-    ASSERT_GT(controls.size(), 20u);
-    ASSERT_TRUE(PumpUntil([&] { return Skinned(controls.front()); }, 10s));
-    // Labels have nothing to dress; the skin's own windows (scroll-bar overlays, the picker's
-    // arrow, the media player's button strip) are the dressing.
-    const std::set<std::wstring> notDressed = {L"TLabel", L"TWScrollbar", L"TArrowButton",
-                                               L"TWMediaPlayer"};
-    for (const HWND control : controls) {
-        const std::wstring cls = ClassName(control);
-        if (notDressed.count(cls)) continue;
-        EXPECT_TRUE(Skinned(control)) << std::string(cls.begin(), cls.end());
-    }
-    RedrawWindow(form, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    testing_desktop::Pump(300ms);
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(form); }, 10s)) << "the form is never skinned";
+    ExpectShownControlsDressed(form);
+    Repaint(form);
     testing_desktop::SaveScreenshot(L"gallery");
+
+    ASSERT_TRUE(ShowSecondPage(form));
+    ExpectShownControlsDressed(form);
+    Repaint(form);
+    testing_desktop::SaveScreenshot(L"gallery-page2");
 }
 
 TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
     Gallery gallery;
     const HWND form = gallery.Form();
     ASSERT_TRUE(form);
+    ASSERT_TRUE(ShowSecondPage(form));
     const HWND dialogButton = ChildWithText(form, L"Standard dialog...");
     const HWND messageButton = ChildWithText(form, L"Message box...");
     ASSERT_TRUE(dialogButton && messageButton);
