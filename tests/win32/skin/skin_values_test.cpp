@@ -211,6 +211,14 @@ const char* const kForm = R"(object ValuesTestForm: TValuesTestForm
   end
 )";
 
+// A point of a control and the colour the screen shows there.
+struct PixelRow {
+    const char* what;
+    const wchar_t* name;
+    int x, y;
+    COLORREF expected;
+};
+
 class SkinValuesTest : public ui_test::AppTest {
 protected:
     void SetUp() override { Start(ValueSkin()); }
@@ -251,6 +259,10 @@ protected:
     ui::TWinControl& Control(const wchar_t* name) const { return *Get<ui::TWinControl>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Colour(ui::TColor c) { return ui::ColorRef(c); }
+    template <std::size_t N> void ExpectPixels(const PixelRow (&rows)[N]) const {
+        for (const PixelRow& r : rows)
+            EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
+    }
     static COLORREF Frame(int strip, int frame) { return Colour(FrameColour(strip, frame)); }
     // A point of a rectangle the control reports about itself, as the screen shows it.
     static COLORREF Centre(ui::TControl& c, const RECT& r) {
@@ -315,13 +327,7 @@ TEST_F(SkinValuesTest, EachControlGetsItsSkinControl) {
 
 TEST_F(SkinValuesTest, ProgressBarsShowTheirShareFromTheSkin) {
     const COLORREF back = Frame(kProgressStrip, 1), fill = Frame(kProgressStrip, 2);
-    struct Row {
-        const char* what;
-        const wchar_t* name;
-        int x, y;
-        COLORREF expected;
-    };
-    const Row rows[] = {
+    const PixelRow rows[] = {
         {"at 0: the background at the start", L"Progress0", 2, 10, back},
         {"at 0: the background at the end", L"Progress0", 197, 10, back},
         {"at max: filled at the start", L"ProgressMax", 2, 10, fill},
@@ -333,8 +339,7 @@ TEST_F(SkinValuesTest, ProgressBarsShowTheirShareFromTheSkin) {
         {"vertical at 25: empty above", L"ProgressVertical", 10, 70, back},
         {"vertical at 25: empty at the top", L"ProgressVertical", 10, 3, back},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
+    ExpectPixels(rows);
 
     // A new position repaints at once.
     Get<ui::TProgressBar>(L"Progress0")->SetPosition(100);
@@ -529,13 +534,7 @@ TEST_F(SkinValuesChunkTest, ChunksFillTheShareBetweenTheBorders) {
     const COLORREF back = Frame(kProgressStrip, 1), chunk = Frame(kChunkStrip, 1);
     // Chunks 8 high centred down a 20-high bar (rows 6 to 13), from x = 2 to 2 pixels short of
     // the end.
-    struct Row {
-        const char* what;
-        const wchar_t* name;
-        int x, y;
-        COLORREF expected;
-    };
-    const Row rows[] = {
+    const PixelRow rows[] = {
         {"at 0: no chunks", L"Progress0", 100, 10, back},
         {"at max: a chunk in the middle", L"ProgressMax", 100, 10, chunk},
         {"at max: the first chunk", L"ProgressMax", 2, 10, chunk},
@@ -547,8 +546,7 @@ TEST_F(SkinValuesChunkTest, ChunksFillTheShareBetweenTheBorders) {
         {"vertical at 25: from the bottom", L"ProgressVertical", 10, 95, chunk},
         {"vertical at 25: not above a quarter", L"ProgressVertical", 10, 65, back},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
+    ExpectPixels(rows);
 }
 
 class SkinValuesBareTest : public SkinValuesTest {
