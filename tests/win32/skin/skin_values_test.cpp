@@ -418,6 +418,7 @@ TEST_F(SkinValuesTest, APressedHalfFollowsTheRealMouse) {
     Settle();
     EXPECT_TRUE(skin->Pressed());
     EXPECT_EQ(corners(), frames(2, 5)) << "upper half pressed";
+    EXPECT_EQ(updown.Position(), 1) << "the arrow still steps";
     testing_desktop::SaveScreenshot(L"skin_values_pressed");
 
     // Held and moved down: the lower half shows the press.
@@ -427,7 +428,6 @@ TEST_F(SkinValuesTest, APressedHalfFollowsTheRealMouse) {
     Settle();
     EXPECT_FALSE(skin->Pressed());
     EXPECT_EQ(corners(), frames(1, 8)) << "hot over the lower half";
-    EXPECT_GT(updown.Position(), 0) << "the arrows still step";
 
     ParkMouse();
     EXPECT_TRUE(PumpUntil([&] { return !skin->Hot(); }));
