@@ -10,6 +10,7 @@
 #include "skin_form.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
+#include "skinned_form.h"
 
 #include "desktop.h"
 #include "ui/extctrls.h"
@@ -229,13 +230,8 @@ protected:
         Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(PumpUntil(
+            [&] { return (skinner_ = skinned_form::ActiveSkinner(form_->Handle())) != nullptr; }));
         ParkMouse();
         Pump(200ms);
     }
@@ -247,9 +243,7 @@ protected:
 
     // The skin control the form gave `control`, or none.
     TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
+        return skinned_form::SkinControlOf(*skinner_, control);
     }
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }

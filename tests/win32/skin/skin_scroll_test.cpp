@@ -19,6 +19,7 @@
 #include "skin_form.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
+#include "skinned_form.h"
 #include "ui/color.h"
 #include "ui/form_binding.h"
 #include "ui/scroll_bar.h"
@@ -120,13 +121,8 @@ protected:
             form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(PumpUntil(
+            [&] { return (skinner_ = skinned_form::ActiveSkinner(form_->Handle())) != nullptr; }));
         Pump(300ms);
         // The form's own walk gives its controls their skin controls; what it has not taken
         // (yet) is attached here the same way.

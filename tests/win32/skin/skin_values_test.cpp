@@ -11,6 +11,7 @@
 #include "skin_progress.h"
 #include "skin_trackbar.h"
 #include "skin_updown.h"
+#include "skinned_form.h"
 #include "value_rules.h"
 
 #include "desktop.h"
@@ -233,13 +234,8 @@ protected:
                                "    Active = True\n" + StreamLine(skin) + "  end\nend\n");
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(PumpUntil(
+            [&] { return (skinner_ = skinned_form::ActiveSkinner(form_->Handle())) != nullptr; }));
         Get<ui::TEdit>(L"Edit1")->SetFocus();
         ParkMouse();
         Pump(200ms);
@@ -251,9 +247,7 @@ protected:
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
+        return skinned_form::SkinControlOf(*skinner_, control);
     }
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     ui::TWinControl& Control(const wchar_t* name) const { return *Get<ui::TWinControl>(name); }
