@@ -26,6 +26,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -86,6 +89,13 @@ std::vector<std::uint8_t> ChunkSkin() {
     s.Image("progress.bmp", Strip(kProgressStrip, 1, 10, 10));
     s.Image("chunk.bmp", Strip(kChunkStrip, 1, 6, 8));
     return s.Pack();
+}
+
+// The program's own skin, as the build packs it.
+std::vector<std::uint8_t> DefaultSkin() {
+    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The same frame and colours without any of the value controls' pictures.
@@ -266,6 +276,14 @@ protected:
     static TPixelImage Shot(ui::TWinControl& c) {
         RECT r{};
         GetWindowRect(c.Handle(), &r);
+        return ScreenShot(r);
+    }
+    // A part of it (client coordinates).
+    static TPixelImage Shot(ui::TWinControl& c, RECT r) {
+        MapWindowPoints(c.Handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return ScreenShot(r);
+    }
+    static TPixelImage ScreenShot(const RECT& r) {
         HDC screen = GetDC(nullptr);
         TPixelImage shot = ReadPixels(screen, r);
         ReleaseDC(nullptr, screen);
@@ -364,6 +382,7 @@ TEST_F(SkinValuesTest, TrackBarsDrawChannelAndThumbFromTheSkin) {
         const int y = vertical ? c.Top + (c.Bottom - c.Top) * 3 / 4 : (c.Top + c.Bottom) / 2;
         EXPECT_EQ(Pixel(bar, x, y), Frame(r.track, 1)) << r.what << ": channel";
         EXPECT_EQ(Centre(bar, thumb), Frame(r.thumb, 2)) << r.what << ": thumb";
+        EXPECT_EQ(Pixel(bar, 1, 1), Colour(kFace)) << r.what << ": background";
     }
 
     // A slide repaints the thumb at its new place.
@@ -549,15 +568,36 @@ protected:
 };
 
 TEST_F(SkinValuesBareTest, WithoutPicturesTrackAndProgressBarsKeepTheirStandardLook) {
-    // The skinned bar looks exactly like its untouched twin with the same values.
+    // The skinned bar looks exactly like its untouched twin with the same values on the skin's
+    // face colour: the standard channel and thumb.
     EXPECT_TRUE(SkinOf(Control(L"TrackBar1")));
-    Get<ui::TTrackBar>(L"TrackBarPlain")->SetPosition(0);
+    auto& plain = *Get<ui::TTrackBar>(L"TrackBarPlain");
+    plain.SetColor(kFace);
+    plain.Invalidate();
     Settle();
-    EXPECT_TRUE(Shot(Control(L"TrackBar1")) == Shot(Control(L"TrackBarPlain")))
-        << "channel and thumb as the system draws them";
+    EXPECT_TRUE(Shot(Control(L"TrackBar1")) == Shot(plain));
+    EXPECT_EQ(Pixel(plain, 2, 2), Colour(kFace)) << "the twin's background";
     EXPECT_TRUE(SkinOf(Control(L"ProgressBare")));
     EXPECT_TRUE(Shot(Control(L"ProgressBare")) == Shot(Control(L"ProgressPlain")));
     testing_desktop::SaveScreenshot(L"skin_values_bare");
+}
+
+class SkinValuesDefaultSkinTest : public SkinValuesTest {
+protected:
+    void SetUp() override {
+        const std::vector<std::uint8_t> skin = DefaultSkin();
+        ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
+        Start(skin);
+    }
+};
+
+TEST_F(SkinValuesDefaultSkinTest, TheProgramsOwnSkinDrawsEveryValueControl) {
+    for (const wchar_t* name : {L"ProgressBare", L"TrackBar1", L"UpDown1", L"UpDownHorizontal"})
+        EXPECT_TRUE(SkinOf(Control(name))) << testing::PrintToString(name);
+    // Drawn from the skin, not as its untouched twin with the same position.
+    EXPECT_FALSE(Shot(Control(L"ProgressBare")) == Shot(Control(L"ProgressPlain")));
+    EXPECT_FALSE(Shot(Control(L"TrackBar1")) == Shot(Control(L"TrackBarPlain")));
+    testing_desktop::SaveScreenshot(L"skin_values_default");
 }
 
 } // namespace
