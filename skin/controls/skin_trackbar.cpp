@@ -3,6 +3,7 @@
 
 #include "value_rules.h"
 
+#include "skin_data.h"
 #include "skin_paint.h"
 
 #include "ui/color.h"
@@ -34,6 +35,13 @@ const TDataSkinObject* TSkinTrackBar::ThumbPicture() const {
 }
 
 bool TSkinTrackBar::BeforeMessage(ui::TMessage& msg) {
+    // The bar fills its background with the brush its parent gives (handed back here): the
+    // skin's face, so the bar does not stand out as a grey box on a skinned window.
+    if (msg.Msg == ui::CN_CTLCOLORSTATIC && skin && skin->FaceBrush()) {
+        SetBkColor(reinterpret_cast<HDC>(msg.WParam), ui::ColorRef(SkinColour(kButtonFace)));
+        msg.Result = reinterpret_cast<LRESULT>(skin->FaceBrush());
+        return false;
+    }
     if (msg.Msg != WM_NOTIFY && msg.Msg != ui::CN_NOTIFY) return TSkinControl::BeforeMessage(msg);
     auto* header = reinterpret_cast<NMHDR*>(msg.LParam);
     // Only the bar's own drawing: its tooltip reports its custom draw to the bar as well.

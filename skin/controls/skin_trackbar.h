@@ -1,7 +1,7 @@
 // Track bars drawn through their own custom-draw notifications: the channel from the skin's
 // `Track` (or, standing, `TRACKVERT`) picture in three slices, the thumb from
-// `Trackbar.ThumbHorz` (`Trackbar.ThumbVert`); the ticks stay the track bar's. A part the skin
-// has no picture for keeps its standard look.
+// `Trackbar.ThumbHorz` (`Trackbar.ThumbVert`); the ticks stay the track bar's, the background
+// is the skin's face colour. A part the skin has no picture for keeps its standard look.
 #pragma once
 
 #include "control_paint.h"

@@ -66,7 +66,7 @@ void TSkinUpDown::AfterMessage(ui::TMessage& msg) {
         GetWindowRect(handle, &r);
         OffsetRect(&r, -r.left, -r.top);
         // Only a change of look repaints, so moving within a half does not flicker.
-        if (Hot() != wasHot || HalfUnderCursor(r) != lastHalf_) PaintWindow(nullptr);
+        if (Hot() != wasHot || HalfUnderCursor(DrawArea(r)) != lastHalf_) PaintWindow(nullptr);
         break;
     }
     case WM_MOUSELEAVE:
@@ -100,15 +100,16 @@ int TSkinUpDown::HalfUnderCursor(const RECT& area) const {
                         p.y - area.top);
 }
 
+RECT TSkinUpDown::DrawArea(const RECT& rect) const {
+    RECT own{}, parent{};
+    if (!embedded_ || !GetWindowRect(handle, &own) || !GetWindowRect(GetParent(handle), &parent))
+        return rect;
+    return ToRect(EmbeddedUpDownRect(ToPixelRect(rect), ToPixelRect(own), ToPixelRect(parent)));
+}
+
 void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
-    RECT area = rect;
-    if (embedded_) {
-        FillWhite(dc, handle);
-        RECT parent{};
-        if (GetWindowRect(GetParent(handle), &parent))
-            area = ToRect(EmbeddedUpDownRect(ToPixelRect(rect), ToPixelRect(windowRect),
-                                             ToPixelRect(parent)));
-    }
+    if (embedded_) FillWhite(dc, handle);
+    const RECT area = DrawArea(rect);
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;
     HDC face = offscreen_.Prepare(width, height);

@@ -30,6 +30,8 @@ public:
 
 private:
     bool HorizontalLayout() const;
+    // Where the halves go in `rect` (the whole window): inside an edit, clear of its border.
+    RECT DrawArea(const RECT& rect) const;
     // Which half the cursor is over (0 first, 1 second, -1 neither) for a control drawn in
     // `area` (window coordinates).
     int HalfUnderCursor(const RECT& area) const;

@@ -2,6 +2,7 @@
 // from the skin's strips (every frame a solid colour of its own, so a pixel tells the frame),
 // the up-down's halves following the real mouse, the line-drawn up-down where the skin has no
 // strip, and the standard track bar and progress bar where it has no pictures for them.
+#include "active_skinner.h"
 #include "dc_pixels.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
@@ -25,6 +26,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -85,6 +89,13 @@ std::vector<std::uint8_t> ChunkSkin() {
     s.Image("progress.bmp", Strip(kProgressStrip, 1, 10, 10));
     s.Image("chunk.bmp", Strip(kChunkStrip, 1, 6, 8));
     return s.Pack();
+}
+
+// The program's own skin, as the build packs it.
+std::vector<std::uint8_t> DefaultSkin() {
+    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The same frame and colours without any of the value controls' pictures.
@@ -211,6 +222,14 @@ const char* const kForm = R"(object ValuesTestForm: TValuesTestForm
   end
 )";
 
+// A point of a control and the colour the screen shows there.
+struct PixelRow {
+    const char* what;
+    const wchar_t* name;
+    int x, y;
+    COLORREF expected;
+};
+
 class SkinValuesTest : public ui_test::AppTest {
 protected:
     void SetUp() override { Start(ValueSkin()); }
@@ -225,13 +244,8 @@ protected:
                                "    Active = True\n" + StreamLine(skin) + "  end\nend\n");
         form_->Show();
         SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        ASSERT_TRUE(
+            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
         Get<ui::TEdit>(L"Edit1")->SetFocus();
         ParkMouse();
         Pump(200ms);
@@ -243,14 +257,16 @@ protected:
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
+        return SkinControlOf(*skinner_, control);
     }
     template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     ui::TWinControl& Control(const wchar_t* name) const { return *Get<ui::TWinControl>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Colour(ui::TColor c) { return ui::ColorRef(c); }
+    template <std::size_t N> void ExpectPixels(const PixelRow (&rows)[N]) const {
+        for (const PixelRow& r : rows)
+            EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
+    }
     static COLORREF Frame(int strip, int frame) { return Colour(FrameColour(strip, frame)); }
     // A point of a rectangle the control reports about itself, as the screen shows it.
     static COLORREF Centre(ui::TControl& c, const RECT& r) {
@@ -260,6 +276,14 @@ protected:
     static TPixelImage Shot(ui::TWinControl& c) {
         RECT r{};
         GetWindowRect(c.Handle(), &r);
+        return ScreenShot(r);
+    }
+    // A part of it (client coordinates).
+    static TPixelImage Shot(ui::TWinControl& c, RECT r) {
+        MapWindowPoints(c.Handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return ScreenShot(r);
+    }
+    static TPixelImage ScreenShot(const RECT& r) {
         HDC screen = GetDC(nullptr);
         TPixelImage shot = ReadPixels(screen, r);
         ReleaseDC(nullptr, screen);
@@ -315,13 +339,7 @@ TEST_F(SkinValuesTest, EachControlGetsItsSkinControl) {
 
 TEST_F(SkinValuesTest, ProgressBarsShowTheirShareFromTheSkin) {
     const COLORREF back = Frame(kProgressStrip, 1), fill = Frame(kProgressStrip, 2);
-    struct Row {
-        const char* what;
-        const wchar_t* name;
-        int x, y;
-        COLORREF expected;
-    };
-    const Row rows[] = {
+    const PixelRow rows[] = {
         {"at 0: the background at the start", L"Progress0", 2, 10, back},
         {"at 0: the background at the end", L"Progress0", 197, 10, back},
         {"at max: filled at the start", L"ProgressMax", 2, 10, fill},
@@ -333,8 +351,7 @@ TEST_F(SkinValuesTest, ProgressBarsShowTheirShareFromTheSkin) {
         {"vertical at 25: empty above", L"ProgressVertical", 10, 70, back},
         {"vertical at 25: empty at the top", L"ProgressVertical", 10, 3, back},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
+    ExpectPixels(rows);
 
     // A new position repaints at once.
     Get<ui::TProgressBar>(L"Progress0")->SetPosition(100);
@@ -365,6 +382,7 @@ TEST_F(SkinValuesTest, TrackBarsDrawChannelAndThumbFromTheSkin) {
         const int y = vertical ? c.Top + (c.Bottom - c.Top) * 3 / 4 : (c.Top + c.Bottom) / 2;
         EXPECT_EQ(Pixel(bar, x, y), Frame(r.track, 1)) << r.what << ": channel";
         EXPECT_EQ(Centre(bar, thumb), Frame(r.thumb, 2)) << r.what << ": thumb";
+        EXPECT_EQ(Pixel(bar, 1, 1), Colour(kFace)) << r.what << ": background";
     }
 
     // A slide repaints the thumb at its new place.
@@ -413,6 +431,7 @@ TEST_F(SkinValuesTest, APressedHalfFollowsTheRealMouse) {
     Settle();
     EXPECT_TRUE(skin->Pressed());
     EXPECT_EQ(corners(), frames(2, 5)) << "upper half pressed";
+    EXPECT_EQ(updown.Position(), 1) << "the arrow still steps";
     testing_desktop::SaveScreenshot(L"skin_values_pressed");
 
     // Held and moved down: the lower half shows the press.
@@ -422,7 +441,6 @@ TEST_F(SkinValuesTest, APressedHalfFollowsTheRealMouse) {
     Settle();
     EXPECT_FALSE(skin->Pressed());
     EXPECT_EQ(corners(), frames(1, 8)) << "hot over the lower half";
-    EXPECT_GT(updown.Position(), 0) << "the arrows still step";
 
     ParkMouse();
     EXPECT_TRUE(PumpUntil([&] { return !skin->Hot(); }));
@@ -529,13 +547,7 @@ TEST_F(SkinValuesChunkTest, ChunksFillTheShareBetweenTheBorders) {
     const COLORREF back = Frame(kProgressStrip, 1), chunk = Frame(kChunkStrip, 1);
     // Chunks 8 high centred down a 20-high bar (rows 6 to 13), from x = 2 to 2 pixels short of
     // the end.
-    struct Row {
-        const char* what;
-        const wchar_t* name;
-        int x, y;
-        COLORREF expected;
-    };
-    const Row rows[] = {
+    const PixelRow rows[] = {
         {"at 0: no chunks", L"Progress0", 100, 10, back},
         {"at max: a chunk in the middle", L"ProgressMax", 100, 10, chunk},
         {"at max: the first chunk", L"ProgressMax", 2, 10, chunk},
@@ -547,8 +559,7 @@ TEST_F(SkinValuesChunkTest, ChunksFillTheShareBetweenTheBorders) {
         {"vertical at 25: from the bottom", L"ProgressVertical", 10, 95, chunk},
         {"vertical at 25: not above a quarter", L"ProgressVertical", 10, 65, back},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
+    ExpectPixels(rows);
 }
 
 class SkinValuesBareTest : public SkinValuesTest {
@@ -557,15 +568,36 @@ protected:
 };
 
 TEST_F(SkinValuesBareTest, WithoutPicturesTrackAndProgressBarsKeepTheirStandardLook) {
-    // The skinned bar looks exactly like its untouched twin with the same values.
+    // The skinned bar looks exactly like its untouched twin with the same values on the skin's
+    // face colour: the standard channel and thumb.
     EXPECT_TRUE(SkinOf(Control(L"TrackBar1")));
-    Get<ui::TTrackBar>(L"TrackBarPlain")->SetPosition(0);
+    auto& plain = *Get<ui::TTrackBar>(L"TrackBarPlain");
+    plain.SetColor(kFace);
+    plain.Invalidate();
     Settle();
-    EXPECT_TRUE(Shot(Control(L"TrackBar1")) == Shot(Control(L"TrackBarPlain")))
-        << "channel and thumb as the system draws them";
+    EXPECT_TRUE(Shot(Control(L"TrackBar1")) == Shot(plain));
+    EXPECT_EQ(Pixel(plain, 2, 2), Colour(kFace)) << "the twin's background";
     EXPECT_TRUE(SkinOf(Control(L"ProgressBare")));
     EXPECT_TRUE(Shot(Control(L"ProgressBare")) == Shot(Control(L"ProgressPlain")));
     testing_desktop::SaveScreenshot(L"skin_values_bare");
+}
+
+class SkinValuesDefaultSkinTest : public SkinValuesTest {
+protected:
+    void SetUp() override {
+        const std::vector<std::uint8_t> skin = DefaultSkin();
+        ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
+        Start(skin);
+    }
+};
+
+TEST_F(SkinValuesDefaultSkinTest, TheProgramsOwnSkinDrawsEveryValueControl) {
+    for (const wchar_t* name : {L"ProgressBare", L"TrackBar1", L"UpDown1", L"UpDownHorizontal"})
+        EXPECT_TRUE(SkinOf(Control(name))) << testing::PrintToString(name);
+    // Drawn from the skin, not as its untouched twin with the same position.
+    EXPECT_FALSE(Shot(Control(L"ProgressBare")) == Shot(Control(L"ProgressPlain")));
+    EXPECT_FALSE(Shot(Control(L"TrackBar1")) == Shot(Control(L"TrackBarPlain")));
+    testing_desktop::SaveScreenshot(L"skin_values_default");
 }
 
 } // namespace
