@@ -14,6 +14,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 const ui::TClassInfo& TSkinTab::StaticClass() {
     static const ui::TClassInfo info(L"TSkinTab", &TSkinControl::StaticClass());
     return info;
@@ -187,6 +189,8 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
         RECT face = ToRect(on);
         const RECT shown{0, 0, size.Width, size.Height};
         IntersectRect(&face, &face, &shown);
+        // With a close box the text keeps to the room left of it.
+        if (closeBoxesOn_) face.right = std::min(face.right, CloseBoxRect(on).Left - 2L);
         DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat());
     }
     const RECT target{band.Left, band.Top, band.Right, band.Bottom};
