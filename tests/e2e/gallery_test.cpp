@@ -54,18 +54,25 @@ bool Skinned(HWND window) {
     return SendMessageW(window, SM_ISSKINNED, 0, 0) == 1;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM out) {
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
+    return TRUE;
+}
+
+// Every child window of `parent`, all depths.
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 // The visible child windows of `parent` (all depths) whose class is one of the library's.
 std::vector<HWND> LibraryControls(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM out) {
-            const std::wstring cls = ClassName(child);
-            if (IsWindowVisible(child) && cls.size() > 1 && cls[0] == L'T')
-                reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    for (const HWND child : Children(parent)) {
+        const std::wstring cls = ClassName(child);
+        if (IsWindowVisible(child) && cls.size() > 1 && cls[0] == L'T') found.push_back(child);
+    }
     return found;
 }
 
@@ -88,20 +95,9 @@ HWND WaitForOwnWindow(DWORD pid, const wchar_t* cls, const wchar_t* caption) {
 }
 
 HWND ChildWithText(HWND parent, const wchar_t* text) {
-    struct Search {
-        const wchar_t* text;
-        HWND found;
-    } search{text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM p) {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (WindowText(child) != s->text) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (const HWND child : Children(parent))
+        if (WindowText(child) == text) return child;
+    return nullptr;
 }
 
 std::filesystem::path WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
