@@ -1,11 +1,9 @@
-// Program entry of the skin gallery: the application, the gallery form from its stored
-// description, the skin file named on the command line (if any), the message loop.
+// Program entry of the skin gallery: the gallery form from its stored description and the skin
+// file named on the command line (if any), run as a skinned program.
 //
 //   SkinGallery.exe [skin file]
 #include "gallery_form.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "ui/application.h"
+#include "skinned_program.h"
 #include "ui/resource_data.h"
 
 #include <shellapi.h>
@@ -25,24 +23,9 @@ std::wstring SkinFileArgument() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    UseFormSkinning();
-    try {
-        ui::TApplication application;
-        application.Initialize();
-        try {
-            auto* form =
-                new gallery::TGalleryForm(&application, ui::RcData(nullptr, L"TGALLERYFORM"));
-            application.SetMainForm(form);
-            if (const std::wstring file = SkinFileArgument(); !file.empty()) form->OpenSkin(file);
-        } catch (...) {
-            ui::HandleException(&application);
-            return 1;
-        }
-        application.Run();
-    } catch (...) {
-        ui::HandleException(nullptr);
-        return 1;
-    }
-    FreeSkinManage();
-    return 0;
+    return RunSkinnedProgram([](ui::TApplication& application) {
+        auto* form = new gallery::TGalleryForm(&application, ui::RcData(nullptr, L"TGALLERYFORM"));
+        application.SetMainForm(form);
+        if (const std::wstring file = SkinFileArgument(); !file.empty()) form->OpenSkin(file);
+    });
 }

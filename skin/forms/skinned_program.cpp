@@ -1,0 +1,25 @@
+#include "skinned_program.h"
+
+#include "skin_form.h"
+#include "skin_manager.h"
+
+int RunSkinnedProgram(const std::function<void(ui::TApplication&)>& start) {
+    // The skin data component of the main form creates the skin manager when it is read.
+    UseFormSkinning();
+    try {
+        ui::TApplication application;
+        application.Initialize();
+        try {
+            start(application);
+        } catch (...) {
+            ui::HandleException(&application);
+            return 1;
+        }
+        application.Run();
+    } catch (...) {
+        ui::HandleException(nullptr);
+        return 1;
+    }
+    FreeSkinManage();
+    return 0;
+}
