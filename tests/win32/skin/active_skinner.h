@@ -1,12 +1,20 @@
-// The form skinner of a window once it skins the window, and the skin control it gave a control,
-// for the tests of skinned forms.
+// What the tests of skinned forms share: the form skinner of a window once it skins the window,
+// the skin control it gave a control, and their fixture.
 #pragma once
 
 #include "skin_control.h"
+#include "skin_data.h"
 #include "skin_form.h"
 #include "skin_manager.h"
+#include "skin_messages.h"
+
+#include "ui/form_binding.h"
+#include "ui/stdctrls.h"
+#include "ui_test_app.h"
 
 #include <windows.h>
+
+#include <string>
 
 // The window's skinner when the manager has one for it and it is active; none before that.
 inline TWinSkinForm* ActiveSkinner(HWND window) {
@@ -21,3 +29,29 @@ inline TSkinControl* SkinControlOf(const TWinSkinForm& skinner, const ui::TContr
         if (c->Control() == &control) return c;
     return nullptr;
 }
+
+// A test of skinned forms: the class library's classes and the skin data registered, the skin
+// engine's messages kept quiet, form skinning on; at the end the manager goes with the forms.
+class SkinnedFormTest : public ui_test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        ui::RegisterStandardClasses();
+        ui::RegisterComponentClass<TSkinData>();
+        SetSkinMessageSink([](const std::string&) {});
+        UseFormSkinning();
+    }
+    void TearDown() override {
+        AppTest::TearDown(); // the forms go with the application
+        FreeSkinManage();
+        SetSkinMessageSink(nullptr);
+    }
+    // Shows `form` in front and waits for its skinner to be active: the skinner, or none in time.
+    TWinSkinForm* ShowSkinned(ui::TForm& form) {
+        form.Show();
+        SetForegroundWindow(form.Handle());
+        TWinSkinForm* skinner = nullptr;
+        PumpUntil([&] { return (skinner = ActiveSkinner(form.Handle())) != nullptr; });
+        return skinner;
+    }
+};

@@ -211,15 +211,11 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
   end
 )";
 
-class SkinButtonsTest : public ui_test::AppTest {
+class SkinButtonsTest : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        ui::RegisterStandardClasses();
-        ui::RegisterComponentClass<TSkinData>();
+        SkinnedFormTest::SetUp();
         ui::RegisterComponentClass<TMenuButton>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
         form_ = new TButtonTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" +
@@ -228,17 +224,10 @@ protected:
         // A glyph of two pictures.
         ui_test::SquareGlyphs(*Get<ui::TBitBtn>(L"BitBtn1")->Glyph(), 2, kGlyphColour);
         Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(
-            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         ParkMouse();
         Pump(200ms);
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {

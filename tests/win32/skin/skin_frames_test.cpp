@@ -183,27 +183,16 @@ const char* const kForm = R"(object FramesTestForm: TFramesTestForm
   end
 )";
 
-class SkinFramesTest : public ui_test::AppTest {
+class SkinFramesTest : public SkinnedFormTest {
 protected:
-    void TearDown() override {
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
-    }
     // The form under the skin with or without status-bar edges and extra images.
     void Start(bool edges) {
-        ui::RegisterStandardClasses();
-        ui::RegisterComponentClass<TSkinData>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
         form_ = new TFramesTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" + StreamLine(FramesSkin(edges)) +
                                "  end\nend\n");
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(
-            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         Pump(300ms);
     }
     TSkinControl* SkinOf(const ui::TControl& control) const {

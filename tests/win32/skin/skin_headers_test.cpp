@@ -139,14 +139,10 @@ const char* const kForm = R"(object HeaderTestForm: THeaderTestForm
   end
 )";
 
-class SkinHeadersTest : public ui_test::AppTest {
+class SkinHeadersTest : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        ui::RegisterStandardClasses();
-        ui::RegisterComponentClass<TSkinData>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
+        SkinnedFormTest::SetUp();
         form_ = new THeaderTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" + StreamLine(HeaderSkin(true).Pack()) +
@@ -158,17 +154,10 @@ protected:
             item.SetCaption(L"entry " + std::to_wstring(i));
             item.SubItems()->Add(std::to_wstring(i * 7));
         }
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(
-            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         ParkMouse();
         Pump(300ms);
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {

@@ -3,6 +3,7 @@
 // painted from the skin's combo arrow strip, hot under the real mouse, opening the calendar, at
 // the left of a right-to-left picker; the media player's visible buttons as equal parts of its
 // width painted from the skin's button frames, a press handed to the player as its own click.
+#include "active_skinner.h"
 #include "dc_pixels.h"
 #include "skin_data.h"
 #include "skin_date_time.h"
@@ -224,40 +225,24 @@ const char* const kForm = R"(object PickerTestForm: TPickerTestForm
   end
 )";
 
-class SkinPickersTest : public ui_test::AppTest {
+class SkinPickersTest : public SkinnedFormTest {
 protected:
     virtual std::vector<std::uint8_t> SkinBytes() const { return PickerSkin(); }
     void SetUp() override {
-        AppTest::SetUp();
-        ui::RegisterStandardClasses();
-        ui::RegisterComponentClass<TSkinData>();
+        SkinnedFormTest::SetUp();
         ui::RegisterComponentClass<TRzRadioButton>();
         ui::RegisterComponentClass<TRzCheckBox>();
         ui::RegisterComponentClass<TcxCheckBox>();
         ui::RegisterComponentClass<TOtherPicker>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
         form_ = new TPickerTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" +
                                "    Skin3rd.Strings = (\n      'TOtherPicker=datetimepicker')\n" +
                                StreamLine(SkinBytes()) + "  end\nend\n");
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         ParkMouse();
         Pump(200ms);
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {

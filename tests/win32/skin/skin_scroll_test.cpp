@@ -80,13 +80,10 @@ struct ListRequests {
     }
 };
 
-class SkinScroll : public AppTest {
+class SkinScroll : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        ui::RegisterComponentClass<TSkinData>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
+        SkinnedFormTest::SetUp();
         const std::vector<std::uint8_t> skin = DefaultSkin();
         ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
         form_ = new TScrollTestForm(app_.get());
@@ -120,10 +117,8 @@ protected:
             combo_->Items()->Add(L"choice " + std::to_wstring(i));
         for (int i = 0; i < 30; ++i)
             form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(
-            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         Pump(300ms);
         // The form's own walk gives its controls their skin controls; what it has not taken
         // (yet) is attached here the same way.
@@ -139,10 +134,8 @@ protected:
     void TearDown() override {
         if (grabber_.joinable()) grabber_.join();
         for (auto& made : made_)
-            made.release();  // owned by their controls, freed with them
-        AppTest::TearDown(); // the form goes with the application
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
+            made.release(); // owned by their controls, freed with them
+        SkinnedFormTest::TearDown();
     }
 
     void Skin(ui::TControl* control, TSkinControlKind kind, TSkinAttach attach) {

@@ -3,6 +3,7 @@
 // halves a colour of their own) so a pixel tells both the frame and whether it is upside down or
 // turned; the pane is a ring around a centre of another colour. Close boxes are pressed with the
 // real mouse.
+#include "active_skinner.h"
 #include "skin_adv_page.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
@@ -254,20 +255,11 @@ const char* const kForm = R"(object TabTestForm: TTabTestForm
   end
 )";
 
-class SkinTabsTest : public ui_test::AppTest {
+class SkinTabsTest : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        ui::RegisterStandardClasses();
-        ui::RegisterComponentClass<TSkinData>();
+        SkinnedFormTest::SetUp();
         ui::RegisterComponentClass<TPicturePageControl>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
     }
     void Start(bool withTabs) { Start(TabSkin(withTabs)); }
     void Start(const std::vector<std::uint8_t>& skin) {
@@ -276,15 +268,8 @@ protected:
                                "    Active = True\n" + "    Skin3rd.Strings = (\n" +
                                "      'TPicturePageControl=advpagecontrol')\n" + StreamLine(skin) +
                                "  end\nend\n");
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(PumpUntil([&] {
-            skinner_ =
-                SkinManage()
-                    ? dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(form_->Handle()))
-                    : nullptr;
-            return skinner_ && skinner_->SkinState() == TFormSkinState::Active;
-        }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         MoveTo({900, 700});
         Pump(200ms);
     }

@@ -230,30 +230,19 @@ struct PixelRow {
     COLORREF expected;
 };
 
-class SkinValuesTest : public ui_test::AppTest {
+class SkinValuesTest : public SkinnedFormTest {
 protected:
     void SetUp() override { Start(ValueSkin()); }
     void Start(const std::vector<std::uint8_t>& skin) {
-        AppTest::SetUp();
-        ui::RegisterStandardClasses();
-        ui::RegisterComponentClass<TSkinData>();
-        SetSkinMessageSink([](const std::string&) {});
-        UseFormSkinning();
+        SkinnedFormTest::SetUp();
         form_ = new TValuesTestForm(app_.get());
         form_->LoadDescription(std::string(kForm) + "  object SkinData1: TSkinData\n" +
                                "    Active = True\n" + StreamLine(skin) + "  end\nend\n");
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        ASSERT_TRUE(
-            PumpUntil([&] { return (skinner_ = ActiveSkinner(form_->Handle())) != nullptr; }));
+        skinner_ = ShowSkinned(*form_);
+        ASSERT_TRUE(skinner_);
         Get<ui::TEdit>(L"Edit1")->SetFocus();
         ParkMouse();
         Pump(200ms);
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        FreeSkinManage();
-        SetSkinMessageSink(nullptr);
     }
 
     TSkinControl* SkinOf(const ui::TControl& control) const {
