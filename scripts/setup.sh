@@ -36,3 +36,6 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
     grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen >/dev/null
 fi
+
+# The product is a 32-bit program: where this kernel cannot run one, an emulator is registered.
+bash "$(dirname "$0")/i386.sh" setup

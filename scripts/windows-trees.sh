@@ -1,11 +1,28 @@
 #!/usr/bin/env bash
-# Which Windows build tree runs the Windows-side programs on this machine: prints win32,
-# win64 or "win32 win64" on stdout and the reason on stderr.
+# Which Windows build trees run what on this machine; the reason goes to stderr.
 #
-# The product is the 32-bit program, so win32 is the choice wherever this kernel runs 32-bit
-# code; some kernels cannot (wine32 then ends with "Exec format error"), and there the 64-bit
-# tree under wine64 stands in. PELLICO_WINDOWS=win32|win64|both forces the choice.
+#   windows-trees.sh          the trees that run the whole Windows-side suite: win32, win64
+#                             or "win32 win64"
+#   windows-trees.sh product  how the product's own tests run: "win32 native",
+#                             "win32 emulated" or "none"
+#
+# The product is the 32-bit program, so win32 runs the suite wherever this kernel runs 32-bit
+# code natively. Where 32-bit code runs only emulated (scripts/i386.sh tells), the suite would
+# take hours, so it runs in win64 under wine64, and the product's own set drives the 32-bit
+# programs of win32 from there. PELLICO_WINDOWS=win32|win64|both forces the suite's trees.
 set -euo pipefail
+cd "$(dirname "$0")"
+
+if [ "${1:-}" = product ]; then
+    i386=$(bash i386.sh how 2>/dev/null)
+    case "$i386" in
+    none) echo none ;;
+    *) echo "win32 $i386" ;;
+    esac
+    exit 0
+fi
+
+i386=$(bash i386.sh how)
 
 case "${PELLICO_WINDOWS:-}" in
 win32 | win64)
@@ -17,14 +34,20 @@ both)
     echo "windows: win32 and win64 (PELLICO_WINDOWS=both)" >&2
     ;;
 "")
-    # wine32's loader is the 32-bit program to try: it runs without a prefix.
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    case "$i386" in
+    native)
         echo win32
-        echo "windows: win32 (this kernel runs 32-bit programs)" >&2
-    else
+        echo "windows: suite in win32 (this kernel runs 32-bit programs)" >&2
+        ;;
+    emulated)
         echo win64
-        echo "windows: win64 (this kernel cannot run 32-bit programs: wine32 does not start)" >&2
-    fi
+        echo "windows: suite in win64 (32-bit programs run only emulated here); product in win32, emulated" >&2
+        ;;
+    *)
+        echo win64
+        echo "windows: suite in win64 (this kernel cannot run 32-bit programs)" >&2
+        ;;
+    esac
     ;;
 *)
     echo "windows: PELLICO_WINDOWS must be win32, win64 or both, not '$PELLICO_WINDOWS'" >&2

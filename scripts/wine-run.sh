@@ -13,6 +13,12 @@ if [ ! -f "$envfile" ]; then
 fi
 # shellcheck disable=SC1090
 . "$envfile"
+# Tests of the product tree's programs (PELLICO_PRODUCT_TREE, driven from this tree) keep
+# their screenshots with that tree.
+if [ -n "${PELLICO_PRODUCT_TREE:-}" ]; then
+    PELLICO_SHOTS=$PELLICO_PRODUCT_TREE/screenshots
+    mkdir -p "$PELLICO_SHOTS"
+fi
 # Windows programs see the screenshot folder as a drive path.
 PELLICO_SHOTS="Z:$(echo "$PELLICO_SHOTS" | tr / '\\')"
 export PELLICO_SHOTS

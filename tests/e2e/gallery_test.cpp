@@ -31,7 +31,7 @@ using testing_desktop::WindowText;
 // The gallery, closed at the end of the test whatever happened.
 class Gallery {
 public:
-    explicit Gallery(const std::wstring& args = {}) : process_(GALLERY_EXE, args) {}
+    explicit Gallery(const std::wstring& args = {}) : process_(testing_desktop::GalleryExe(), args) {}
     ~Gallery() {
         if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
         if (!process_.WaitForExit(10s)) {

@@ -6,6 +6,9 @@
 #include "skin_messages.h"
 #include "ui/win_handles.h"
 
+#include <cstdio>
+#include <fstream>
+
 namespace e2e {
 namespace {
 
@@ -138,6 +141,37 @@ TEST_F(PellicoTest, MainWindowIsTopmostFixedAndOffTheTaskbar) {
     CopyAll({L"第一条", L"second entry"});
     testing_desktop::Pump(500ms);
     testing_desktop::SaveScreenshot(L"e2e_main_window");
+}
+
+// The machine a program's file was built for, from its PE header; 0 when unreadable.
+WORD MachineOfFile(const std::string& exe) {
+    std::ifstream file(testing_desktop::WindowsPath(exe).c_str(), std::ios::binary);
+    IMAGE_DOS_HEADER dos{};
+    IMAGE_FILE_HEADER header{};
+    DWORD signature = 0;
+    if (!file.read(reinterpret_cast<char*>(&dos), sizeof(dos)) || dos.e_magic != IMAGE_DOS_SIGNATURE ||
+        !file.seekg(dos.e_lfanew) || !file.read(reinterpret_cast<char*>(&signature), 4) ||
+        signature != IMAGE_NT_SIGNATURE || !file.read(reinterpret_cast<char*>(&header), sizeof(header)))
+        return 0;
+    return header.Machine;
+}
+
+// The program under test runs as what it was built as: where the tests drive another tree's
+// programs (the 32-bit product from 64-bit tests), this is what shows they really did.
+TEST_F(PellicoTest, RunsAsTheMachineItsFileWasBuiltFor) {
+    const WORD machine = MachineOfFile(testing_desktop::PellicoExe());
+    ASSERT_TRUE(machine == IMAGE_FILE_MACHINE_I386 || machine == IMAGE_FILE_MACHINE_AMD64)
+        << testing_desktop::PellicoExe();
+    const ui::OwnedHandle process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pellico_.ProcessId()));
+    ASSERT_TRUE(process);
+    BOOL wow64 = FALSE;
+    ASSERT_TRUE(IsWow64Process(process.get(), &wow64));
+    // A 32-bit test program runs beside 32-bit programs only.
+    const bool runs32 = sizeof(void*) == 4 || wow64;
+    EXPECT_EQ(runs32, machine == IMAGE_FILE_MACHINE_I386);
+    std::printf("Pellico.exe under test: %s, running as a %d-bit process\n",
+                testing_desktop::PellicoExe().c_str(), runs32 ? 32 : 64);
 }
 
 TEST(ViewerChain, AViewerJoinedBeforePellicoKeepsGettingEveryNotification) {

@@ -2,6 +2,8 @@
 
 #include "desktop.h"
 
+#include <cstdlib>
+
 namespace testing_desktop {
 
 Process::Process(const std::string& exe, const std::wstring& args) {
@@ -67,6 +69,18 @@ HWND Process::WaitForWindow(const wchar_t* class_name, std::chrono::milliseconds
     return search.found;
 }
 
-std::string PellicoExe() { return PELLICO_EXE; }
+namespace {
+
+// A program of the tree under test: PELLICO_PRODUCT_TREE when set (the product tree, whose
+// programs this tree's drivers run), else this tree.
+std::string ProgramOfTree(const char* path_in_tree, const char* own) {
+    const char* tree = std::getenv("PELLICO_PRODUCT_TREE");
+    return tree && *tree ? std::string(tree) + "/" + path_in_tree : own;
+}
+
+} // namespace
+
+std::string PellicoExe() { return ProgramOfTree("app/Pellico.exe", PELLICO_EXE); }
+std::string GalleryExe() { return ProgramOfTree("gallery/SkinGallery.exe", GALLERY_EXE); }
 
 } // namespace testing_desktop

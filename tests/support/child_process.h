@@ -28,7 +28,9 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// The Pellico.exe of this build tree.
+// The Pellico.exe and SkinGallery.exe under test: those of the tree PELLICO_PRODUCT_TREE names
+// (a build tree's folder) when set, else this build tree's.
 std::string PellicoExe();
+std::string GalleryExe();
 
 } // namespace testing_desktop

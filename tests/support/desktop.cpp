@@ -12,8 +12,17 @@ void Pump(std::chrono::milliseconds time) {
     PumpUntil([] { return false; }, time);
 }
 
+int WaitFactor() {
+    static const int factor = [] {
+        const wchar_t* text = _wgetenv(L"PELLICO_WAIT_FACTOR");
+        const int value = text ? _wtoi(text) : 1;
+        return value > 1 ? value : 1;
+    }();
+    return factor;
+}
+
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(timeout.count());
+    const DWORD end = GetTickCount() + static_cast<DWORD>(timeout.count() * WaitFactor());
     for (;;) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

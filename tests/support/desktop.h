@@ -9,10 +9,15 @@
 
 namespace testing_desktop {
 
-// Runs this thread's messages (sent and posted) for the given time.
+// How many times longer than usual every wait of a test lasts: PELLICO_WAIT_FACTOR, read once
+// (set where the programs under test run emulated, many times slower than natively); 1 unset.
+int WaitFactor();
+
+// Runs this thread's messages (sent and posted) for the given time, times the wait factor.
 void Pump(std::chrono::milliseconds time);
 
-// Pumps until `done` holds or the time runs out; returns whether it held.
+// Pumps until `done` holds or the time (times the wait factor) runs out; returns whether it
+// held.
 bool PumpUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
