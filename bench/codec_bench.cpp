@@ -1,14 +1,19 @@
 // Throughput of the LZH codec on a fixed 3 MiB corpus shaped like skins: bitmap rows, ini text,
-// noise and sparse runs. Prints encode and decode speed and the compression ratio.
+// noise and sparse runs, or on the contents of a file. Prints encode and decode speed and the
+// compression ratio.
 //
-//   bench_codec               timed runs (best of several)
-//   bench_codec --decode-once one decode and nothing else timed, for callgrind
+//   bench_codec [--corpus FILE]                     timed runs (best of several)
+//   bench_codec [--corpus FILE] --decode-once       one decode and nothing else, for callgrind
+//   bench_codec [--corpus FILE] --plain-decode-once the same with the plain decoder
 #include "lzh.h"
+#include "plain_lzh.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -80,10 +85,32 @@ template <typename Work> double BestSeconds(int runs, Work work) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::uint8_t> corpus = MakeCorpus();
+    std::vector<std::uint8_t> corpus;
+    const char* file = nullptr;
+    const char* once = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--corpus") == 0 && i + 1 < argc) {
+            file = argv[++i];
+        } else {
+            once = argv[i];
+        }
+    }
+    if (file) {
+        std::ifstream in(file, std::ios::binary);
+        corpus.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (corpus.empty()) {
+            std::fprintf(stderr, "bench_codec: cannot read %s\n", file);
+            return 2;
+        }
+    } else {
+        corpus = MakeCorpus();
+    }
     const std::vector<std::uint8_t> packed = LzhEncodeContainer(corpus);
-    if (argc > 1 && std::strcmp(argv[1], "--decode-once") == 0) {
+    if (once && std::strcmp(once, "--decode-once") == 0) {
         return LzhDecodeContainer(packed) == corpus ? 0 : 1;
+    }
+    if (once && std::strcmp(once, "--plain-decode-once") == 0) {
+        return PlainLzhDecode(packed) == corpus ? 0 : 1;
     }
 
     std::vector<std::uint8_t> decoded;
@@ -94,8 +121,8 @@ int main(int argc, char** argv) {
     }
     const double encodeSeconds = BestSeconds(3, [&] { LzhEncodeContainer(corpus); });
     const double megabytes = static_cast<double>(corpus.size()) / 1e6;
-    std::printf("corpus           %zu bytes (bitmap rows, ini text, noise, sparse runs)\n",
-                corpus.size());
+    std::printf("corpus           %zu bytes (%s)\n", corpus.size(),
+                file ? file : "bitmap rows, ini text, noise, sparse runs");
     std::printf("compressed       %zu bytes, ratio %.3f (%.1f %% of the input)\n", packed.size(),
                 static_cast<double>(corpus.size()) / static_cast<double>(packed.size()),
                 100.0 * static_cast<double>(packed.size()) / static_cast<double>(corpus.size()));

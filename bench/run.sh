@@ -10,14 +10,28 @@ codec)
     cmake -S "$root" -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build/bench -j2 --target bench_codec >/dev/null
     build/bench/bench/bench_codec
+    # English text: Debian's licence texts, about 300 KB on every Debian machine.
+    text=build/bench/english.txt
+    cat /usr/share/common-licenses/* >"$text"
+    build/bench/bench/bench_codec --corpus "$text" | sed -n '2,3p'
     if command -v valgrind >/dev/null; then
-        out=build/bench/callgrind.codec.out
-        valgrind --tool=callgrind --callgrind-out-file="$out" --collect-atstart=no \
-            --toggle-collect='TLZH::Decode*' build/bench/bench/bench_codec --decode-once \
-            2>build/bench/callgrind.codec.log
-        instructions=$(awk '/^(summary|totals):/ {print $2; exit}' "$out")
-        awk -v ir="$instructions" -v n=$((3 << 20)) \
-            'BEGIN {printf "decode           %.1f instructions per output byte (callgrind, %d total)\n", ir / n, ir}'
+        # instructions FUNCTION ARGS...: instructions inside FUNCTION for one decode.
+        instructions() {
+            local function=$1 out=build/bench/callgrind.codec.out
+            shift
+            valgrind --tool=callgrind --callgrind-out-file="$out" --collect-atstart=no \
+                --toggle-collect="$function" build/bench/bench/bench_codec "$@" \
+                2>build/bench/callgrind.codec.log
+            awk '/^(summary|totals):/ {print $2; exit}' "$out"
+        }
+        mixed=$(instructions 'TLZH::Decode*' --decode-once)
+        ours=$(instructions 'TLZH::Decode*' --corpus "$text" --decode-once)
+        plain=$(instructions 'PlainLzhDecode*' --corpus "$text" --plain-decode-once)
+        bytes=$(stat -c %s "$text")
+        awk -v m="$mixed" -v n=$((3 << 20)) -v o="$ours" -v p="$plain" -v b="$bytes" 'BEGIN {
+            printf "decode           %.1f instructions per output byte, mixed corpus (callgrind)\n", m / n
+            printf "decode           %.1f instructions per output byte, English text; the plain decoder %.1f: %.2fx\n", o / b, p / b, o / p
+        }'
     fi
     ;;
 fuzz)

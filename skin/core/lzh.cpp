@@ -7,7 +7,6 @@
 #include "ui/le_bytes.h"
 
 #include <algorithm>
-#include <array>
 #include <new>
 #include <string>
 
@@ -29,28 +28,31 @@ std::vector<std::uint8_t> TLZH::Decode(std::uint32_t S, std::span<const std::uin
 
     HuffmanTree tree;
     BitReader in(bits);
-    // Matches may point before the first byte written: those positions read as spaces.
-    std::array<std::uint8_t, N> ring{};
-    std::fill_n(ring.begin(), N - F, ' ');
-    unsigned r = N - F;
-
+    // The output is the sliding window: a match copies from `distance` bytes back. Matches that
+    // reach back before the first byte read the ring's first contents: spaces, and zeros in the
+    // last F positions, which the first bytes written overwrite.
+    std::uint8_t* const data = out.data();
     std::uint32_t count = 0;
     while (count < S) {
-        const unsigned c = tree.DecodeChar([&in] { return in.GetBit(); });
+        const unsigned c = tree.DecodeChar(in);
         if (c < 256) {
-            out[count++] = static_cast<std::uint8_t>(c);
-            ring[r] = static_cast<std::uint8_t>(c);
-            r = (r + 1) & RING_MASK;
+            data[count++] = static_cast<std::uint8_t>(c);
+            continue;
+        }
+        const std::uint32_t distance = DecodePosition(in) + 1;
+        const std::uint32_t length = std::min<std::uint32_t>(c - 255 + THRESHOLD, S - count);
+        std::uint8_t* to = data + count;
+        if (distance <= count) {
+            const std::uint8_t* from = to - distance;
+            for (std::uint32_t k = 0; k < length; ++k)
+                to[k] = from[k];
         } else {
-            const unsigned from = (r - DecodePosition(in) - 1) & RING_MASK;
-            const unsigned length = c - 255 + THRESHOLD;
-            for (unsigned k = 0; k < length && count < S; ++k) {
-                const std::uint8_t byte = ring[(from + k) & RING_MASK];
-                out[count++] = byte;
-                ring[r] = byte;
-                r = (r + 1) & RING_MASK;
+            for (std::uint32_t k = 0; k < length; ++k) {
+                const std::int64_t back = static_cast<std::int64_t>(count + k) - distance;
+                to[k] = back >= 0 ? data[back] : back >= -(N - F) ? ' ' : 0;
             }
         }
+        count += length;
     }
     return out;
 }

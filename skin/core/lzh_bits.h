@@ -54,39 +54,61 @@ constexpr PositionTables MakePositionTables() {
 inline constexpr PositionTables kPositionTables = MakePositionTables();
 
 // Reads bits most significant first. Past the end of the input every byte reads as 0, which is
-// how streams that were cut short (or carry no padding) have always been decoded.
+// how streams that were cut short (or carry no padding) have always been decoded. The decoder
+// looks at up to 32 bits at once (Fill, Peek, Skip) instead of asking bit by bit.
 class BitReader {
 public:
     explicit BitReader(std::span<const std::uint8_t> input) : input_(input) {}
 
+    // Makes at least 32 bits available to Peek.
+    void Fill() {
+        if (count_ < 32) Refill();
+    }
+    // The pending bits, left-aligned: the next bit of the stream is bit 63.
+    std::uint64_t Peek() const { return buffer_; }
+    // Drops `n` bits (n <= the bits available since the last Fill).
+    void Skip(int n) {
+        buffer_ <<= n;
+        count_ -= n;
+    }
+
     unsigned GetBit() {
-        if (count_ < 1) Refill();
-        const unsigned bit = buffer_ >> 31;
-        buffer_ <<= 1;
-        --count_;
+        Fill();
+        const auto bit = static_cast<unsigned>(buffer_ >> 63);
+        Skip(1);
         return bit;
     }
 
     unsigned GetByte() {
-        if (count_ < 8) Refill();
-        const unsigned byte = buffer_ >> 24;
-        buffer_ <<= 8;
-        count_ -= 8;
+        Fill();
+        const auto byte = static_cast<unsigned>(buffer_ >> 56);
+        Skip(8);
         return byte;
     }
 
 private:
     void Refill() {
-        while (count_ <= 24) {
-            const std::uint32_t byte = position_ < input_.size() ? input_[position_++] : 0;
-            buffer_ |= byte << (24 - count_);
+        // Four bytes at once where the input has them; the tail a byte at a time.
+        if (input_.size() - position_ >= 4) {
+            const std::uint8_t* p = input_.data() + position_;
+            const std::uint64_t word = static_cast<std::uint64_t>(p[0]) << 24 |
+                                       static_cast<std::uint64_t>(p[1]) << 16 |
+                                       static_cast<std::uint64_t>(p[2]) << 8 | p[3];
+            buffer_ |= word << (32 - count_);
+            count_ += 32;
+            position_ += 4;
+            return;
+        }
+        while (count_ <= 56) {
+            const std::uint64_t byte = position_ < input_.size() ? input_[position_++] : 0;
+            buffer_ |= byte << (56 - count_);
             count_ += 8;
         }
     }
 
     std::span<const std::uint8_t> input_;
     std::size_t position_ = 0;
-    std::uint32_t buffer_ = 0; // pending bits, left-aligned
+    std::uint64_t buffer_ = 0; // pending bits, left-aligned
     int count_ = 0;
 };
 
@@ -117,14 +139,17 @@ private:
     int count_ = 0;
 };
 
-// Reads a match position: a byte that selects the upper six bits and the code length, then the
-// remaining low bits.
+// Reads a match position: its first byte selects the upper six bits and the code length, and
+// the code's remaining bits end with the low six bits of the position, so one look at the
+// next 14 bits decodes it.
 inline unsigned DecodePosition(BitReader& in) {
-    unsigned i = in.GetByte();
-    const unsigned c = static_cast<unsigned>(kPositionTables.d_code[i]) << 6;
-    for (int j = kPositionTables.d_len[i] - 2; j > 0; --j)
-        i = (i << 1) + in.GetBit();
-    return c | (i & 0x3F);
+    in.Fill();
+    const std::uint64_t bits = in.Peek();
+    const auto first = static_cast<unsigned>(bits >> 56);
+    const int length = kPositionTables.d_len[first] + 6;
+    in.Skip(length);
+    return static_cast<unsigned>(kPositionTables.d_code[first]) << 6 |
+           (static_cast<unsigned>(bits >> (64 - length)) & 0x3F);
 }
 
 inline void EncodePosition(BitWriter& out, unsigned position) {

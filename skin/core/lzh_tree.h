@@ -19,11 +19,26 @@ public:
     // Counts symbol c once more, rebuilding the tree first when the root count is full.
     void Update(unsigned c);
 
-    // Walks from the root following bits until a leaf; returns its symbol, already counted.
-    template <typename NextBit> unsigned DecodeChar(NextBit&& nextBit) {
+    // Walks from the root following the reader's bits until a leaf; returns its symbol,
+    // already counted. The walk reads a copy of the reader's buffer, which holds at least 32
+    // bits: paths are far shorter (the counts stay below MAX_FREQ, which keeps the tree
+    // shallower than 23 levels), and a longer one is walked again bit by bit.
+    unsigned DecodeChar(BitReader& in) {
+        in.Fill();
+        std::uint64_t bits = in.Peek();
+        int used = 0;
         unsigned c = son[R];
-        while (c < T)
-            c = son[c + nextBit()];
+        while (c < T) {
+            c = son[c + static_cast<unsigned>(bits >> 63)];
+            bits <<= 1;
+            ++used;
+        }
+        if (used <= 32) {
+            in.Skip(used);
+        } else {
+            for (c = son[R]; c < T;)
+                c = son[c + in.GetBit()];
+        }
         c -= T;
         Update(c);
         return c;

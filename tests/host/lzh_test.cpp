@@ -135,6 +135,24 @@ TEST(LzhDecode, MatchBeforeAnyWriteReadsSpaces) {
     EXPECT_EQ(Text(TLZH::Decode(6, bits)), "     x");
 }
 
+TEST(LzhDecode, MatchIntoTheRingsUnwrittenEndReadsZerosThenSpaces) {
+    // Position 4095 is the slot about to be written: the ring's last F slots start as zeros
+    // and the slots before them as spaces. After two literals, a match that starts two slots
+    // before the ring's end reads its last zeros, then wraps round to the spaces.
+    const struct {
+        std::vector<std::uint8_t> bits;
+        std::uint32_t size;
+        std::string text;
+    } rows[] = {
+        {StreamBuilder().Match(5, 4095).Bits(), 5, std::string(5, '\0')},
+        {StreamBuilder().Match(3, 4093).Literal('z').Bits(), 4, std::string(3, '\0') + "z"},
+        {StreamBuilder().Literal('a').Literal('b').Match(6, 4039).Bits(), 8,
+         "ab" + std::string(2, '\0') + "    "},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Text(TLZH::Decode(row.size, row.bits)), row.text);
+}
+
 TEST(LzhDecode, OverlappingMatchRepeatsWhatItJustWrote) {
     const std::vector<std::uint8_t> bits =
         StreamBuilder().Literal('a').Literal('b').Match(7, 1).Bits();
