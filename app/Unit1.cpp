@@ -11,6 +11,7 @@
 #include "skin_catalogue.h"
 #include "ui/application.h"
 #include "ui/form_binding.h"
+#include "ui/startup_marks.h"
 
 #include <stdexcept>
 #include <string>
@@ -65,6 +66,10 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
         for (const TNamedElement& n : ListSkinElements(SkinData1->Elements()))
             bytes += n.Element->Image.Pixels.size() * sizeof(n.Element->Image.Pixels[0]);
         m.Result = static_cast<std::intptr_t>(bytes);
+    });
+    OnMessage(RegisterWindowMessageW(kStartupMarksQuery), [](ui::TMessage& m) {
+        m.Result = static_cast<std::intptr_t>(
+            ui::StartupMarkMicroseconds(static_cast<ui::TStartupMark>(m.WParam)));
     });
 
     ui::RegisterComponentClass<TSkinData>();

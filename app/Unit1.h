@@ -63,6 +63,9 @@ public:
     // And this one about the embedded skin: wParam 0 gives the microseconds its load at start-up
     // took, 1 the bytes of pixels its elements hold.
     static constexpr wchar_t kSkinLoadQuery[] = L"Pellico.SkinLoadTime";
+    // And this one about the start-up: wParam names a mark (ui::TStartupMark); the answer is the
+    // microseconds from the process's creation to it, -1 while it is not reached.
+    static constexpr wchar_t kStartupMarksQuery[] = L"Pellico.StartupMarks";
 
 private:
     template <class T> T* Member(const wchar_t* name);

@@ -5,6 +5,7 @@
 #include "form_binding.h"
 #include "menus.h"
 #include "prop_builders.h"
+#include "startup_marks.h"
 #include "stdctrls.h"
 
 namespace ui {
@@ -380,6 +381,7 @@ void TForm::WndProc(TMessage& msg) {
 
 void TForm::LoadDescription(std::string_view text) {
     ReadDescription(this, text);
+    MarkStartup(TStartupMark::DescriptionRead);
     // A failing creation handler is reported like any handler's error; the form stays.
     try {
         if (OnCreate) OnCreate(this);

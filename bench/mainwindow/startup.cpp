@@ -1,13 +1,17 @@
 // Start-up of the real Pellico.exe measured from outside, from CreateProcess until the main
 // window is shown and has painted in the skin's frame, next to the time Pellico itself spends
 // decoding and building its embedded skin (it answers "Pellico.SkinLoadTime" with that) and next
-// to a bare Win32 window with the same controls, started in turn with it in the same run.
+// to a bare Win32 window with the same controls, started in turn with it in the same run. The
+// time until Pellico's first skinned paint is split at the marks Pellico times itself (it
+// answers "Pellico.StartupMarks" with each).
 #include "child_process.h"
 #include "measure.h"
+#include "ui/startup_marks.h"
 #include "ui/win_handles.h"
 
 #include <windows.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -79,7 +83,20 @@ struct Start {
     double pixels = 0;   // bytes of pixels the skin's elements hold
     double memory = 0;   // private MiB once painted
     bool settled = true; // the form's pixels were the same a while after "painted"
+    // ms from the process's creation to each of Pellico's start-up marks
+    std::array<double, static_cast<std::size_t>(ui::TStartupMark::Count)> marks{};
 };
+
+constexpr const char* kMarkNames[] = {
+    "process created -> entry",
+    "-> description read, skin decoded",
+    "-> main form made",
+    "-> first activation",
+    "-> form skinner made",
+    "-> first skinned frame painted",
+    "-> skinner started (controls, region)",
+};
+static_assert(std::size(kMarkNames) == static_cast<std::size_t>(ui::TStartupMark::Count));
 
 bool StartOnce(const Program& program, Start& out) {
     const UINT query = RegisterWindowMessageW(L"Pellico.SkinLoadTime");
@@ -105,6 +122,12 @@ bool StartOnce(const Program& program, Start& out) {
         SendMessageTimeoutW(main, query, 1, 0, SMTO_ABORTIFHUNG, 5000, &bytes);
         out.skin = static_cast<double>(micros) / 1000.0;
         out.pixels = static_cast<double>(bytes);
+        const UINT marks = RegisterWindowMessageW(L"Pellico.StartupMarks");
+        for (std::size_t i = 0; i < out.marks.size(); ++i) {
+            DWORD_PTR at = 0;
+            SendMessageTimeoutW(main, marks, i, 0, SMTO_ABORTIFHUNG, 5000, &at);
+            out.marks[i] = static_cast<double>(static_cast<LONG_PTR>(at)) / 1000.0;
+        }
     }
     out.memory = bench::PrivateMiB(process.Id());
     PostMessageW(main, WM_CLOSE, 0, 0);
@@ -152,6 +175,21 @@ int main() {
     row("bare window: painted", bare_starts, &Start::painted);
     std::printf("Pellico / bare window, painted (medians) %6.2f x\n",
                 median(pellico_starts, &Start::painted) / median(bare_starts, &Start::painted));
+    std::printf("Pellico's start-up split at its marks      at (median)   step (median)\n");
+    for (std::size_t i = 0; i < std::size(kMarkNames); ++i) {
+        std::vector<double> at, step;
+        for (const Start& s : pellico_starts) {
+            at.push_back(s.marks[i]);
+            step.push_back(s.marks[i] - (i ? s.marks[i - 1] : 0.0));
+        }
+        std::printf("  %-38s %8.1f ms %8.1f ms\n", kMarkNames[i], Percentile(at, 0.5),
+                    Percentile(step, 0.5));
+    }
+    std::vector<double> rest;
+    for (const Start& s : pellico_starts)
+        rest.push_back(s.painted - s.marks.back());
+    std::printf("  %-38s %8.1f ms %8.1f ms\n", "-> seen painted from outside",
+                median(pellico_starts, &Start::painted), Percentile(rest, 0.5));
     row("skin: SkinStream read and LoadSkin", pellico_starts, &Start::skin);
     const double share =
         median(pellico_starts, &Start::skin) / median(pellico_starts, &Start::painted) * 100.0;

@@ -8,6 +8,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/startup_marks.h"
 
 #include <algorithm>
 
@@ -143,6 +144,7 @@ void TSkinManage::CbtEvent(int code, WPARAM wp, LPARAM lp) {
         ReleasePopupMenu(window);
         break;
     case HCBT_ACTIVATE:
+        ui::MarkStartup(ui::TStartupMark::FirstActivation);
         if (state_ == TSkinManagerState::NotStarted) state_ = TSkinManagerState::Running;
         SkinWindow(window);
         break;
@@ -186,6 +188,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     TFormSkinnerLink* form = formSkinners_(*skin, control, window, ModuleKey, facts.className);
     if (!form) return false;
     forms_.push_back(form);
+    ui::MarkStartup(ui::TStartupMark::SkinnerMade);
     PostMessageW(window, SM_SKININIT, 0, kSkinInitParam);
     return true;
 }

@@ -13,6 +13,7 @@
 #include "ui/form.h"
 #include "ui/menus.h"
 #include "ui/properties.h"
+#include "ui/startup_marks.h"
 #include "ui/timer.h"
 
 namespace {
@@ -235,6 +236,7 @@ void TWinSkinForm::Start() {
     AfterSkinning();
     skinState_ = TFormSkinState::Active;
     if (hoverTimer_) hoverTimer_->SetEnabled(true);
+    ui::MarkStartup(ui::TStartupMark::SkinnerStarted);
 }
 
 void TWinSkinForm::ResizeToSkin(bool fromClientRect) {

@@ -8,6 +8,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/startup_marks.h"
 
 #include <windowsx.h>
 
@@ -210,6 +211,7 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
                 if (!Pass(m)) return TStep::Stop;
             } else {
                 PaintFrame(nullptr);
+                if (started_) ui::MarkStartup(ui::TStartupMark::FirstSkinnedPaint);
             }
         }
         m.Result = 0;

@@ -2,8 +2,10 @@
 
 #include "skin_form.h"
 #include "skin_manager.h"
+#include "ui/startup_marks.h"
 
 int RunSkinnedProgram(const std::function<void(ui::TApplication&)>& start) {
+    ui::MarkStartup(ui::TStartupMark::Entry);
     // The skin data component of the main form creates the skin manager when it is read.
     UseFormSkinning();
     try {
@@ -11,6 +13,7 @@ int RunSkinnedProgram(const std::function<void(ui::TApplication&)>& start) {
         application.Initialize();
         try {
             start(application);
+            ui::MarkStartup(ui::TStartupMark::MainFormMade);
         } catch (...) {
             ui::HandleException(&application);
             return 1;
