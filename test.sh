@@ -120,7 +120,7 @@ case " $suite " in
 *" win32 "*) product_note="product in win32, $product_how: its end-to-end tests ran in the suite" ;;
 *)
     if [ "$product" = none ]; then
-        product_note="the product's own tests were skipped: this machine cannot run 32-bit programs (scripts/i386.sh how)"
+        product_note="the product's own tests were skipped: $(bash scripts/i386.sh how 2>&1 >/dev/null | sed 's/^i386: //')"
     else
         driver=win32
         [ "$product_how" = emulated ] && driver=win64
