@@ -168,7 +168,14 @@ protected:
 
 private:
     void Register(TSkinControlHost* host);
+    // The control's visual style goes while the skin paints it and comes back when the skin
+    // lets go (detached, or switched off for the moment).
+    void SetVisualStyleTaken(bool taken);
     TControlHook hook_;
     TWindowSubclass subclass_;
     bool registered_ = false;
+    // The skin paints this window (it was hooked or subclassed), so its visual style is off
+    // while skinning is on.
+    bool paintsWindow_ = false;
+    bool styleTaken_ = false;
 };
