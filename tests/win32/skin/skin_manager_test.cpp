@@ -338,6 +338,7 @@ TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
         {L"ComboBox", CBS_SIMPLE, K::None},
         {L"ComboBox", CBS_DROPDOWNLIST, K::ComboBox},
         {L"Edit", WS_BORDER, K::Edit},
+        {L"ListBox", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, K::ScrollbarH},
         {L"Static", SS_LEFT, K::None},
     };
     std::vector<HWND> made;
