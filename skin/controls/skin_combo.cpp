@@ -155,6 +155,14 @@ void TSkinComBox::AfterMessage(ui::TMessage& msg) {
     case ui::CM_MOUSELEAVE:
         SetHot(false);
         break;
+    case WM_CTLCOLORSTATIC:     // the edit field of a disabled box, on its way to the owner
+    case ui::CN_CTLCOLORSTATIC: // a disabled box without an edit field
+        // A disabled box is filled in the skin's face, not in the system's.
+        if (skin) {
+            SetBkColor(reinterpret_cast<HDC>(msg.WParam), ui::ColorRef(SkinColour(kButtonFace)));
+            msg.Result = reinterpret_cast<LRESULT>(skin->FaceBrush());
+        }
+        break;
     default:
         if (!TrackPress(msg.Msg)) TSkinControl::AfterMessage(msg);
         break;

@@ -267,10 +267,15 @@ void TSkinControl::FillSkinColour(HDC dc, const RECT& rect) const {
     FillColour(dc, rect, SkinColour(kButtonFace));
 }
 
+ui::TColor TSkinControl::InSkin(ui::TColor colour) const {
+    return ui::ColorToRGB(skin ? SkinColourFor(skin->Elements(), colour) : colour);
+}
+
 ui::TColor TSkinControl::ParentColour(ui::TColor fallback) const {
     ui::TControl* parent = control ? control->Parent() : nullptr;
     if (!parent || !ui::IsPublishedProp(parent, L"Color")) return fallback;
-    return ui::GetOrdProp(parent, L"Color");
+    // A parent left in the button face (a page, a panel) stands on the skin's face.
+    return InSkin(ui::GetOrdProp(parent, L"Color"));
 }
 
 void TSkinControl::FillParentColour(HDC dc, const RECT& rect) const {

@@ -489,6 +489,56 @@ TEST_F(SkinScroll, TheComboIsComposedFromItsOwnPaintNotFromWhatCoversIt) {
     EXPECT_TRUE(ScreenOf(box) == shown) << "the box after the window over it has gone";
 }
 
+// Other system colours for a while, as another Windows colour scheme has them.
+class OtherScheme {
+public:
+    OtherScheme(std::vector<int> indexes, std::vector<COLORREF> colours) : indexes_(indexes) {
+        for (const int i : indexes_)
+            saved_.push_back(GetSysColor(i));
+        SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), colours.data());
+    }
+    ~OtherScheme() {
+        SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), saved_.data());
+    }
+
+private:
+    std::vector<int> indexes_;
+    std::vector<COLORREF> saved_;
+};
+
+// The skin gives the colours the system's scheme would: a disabled box is filled in the skin's
+// face and the list that drops down is framed in its border colour, whatever the scheme says.
+TEST_F(SkinScroll, TheDisabledComboAndTheDroppedListKeepTheSkinsColoursOnAnyScheme) {
+    const OtherScheme scheme({COLOR_BTNFACE, COLOR_WINDOWFRAME},
+                             {RGB(0, 160, 0), RGB(200, 0, 0)});
+    Pump(200ms);
+    const COLORREF face = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonFace]));
+    const COLORREF border = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonShadow]));
+    ASSERT_NE(face, RGB(0, 160, 0));
+
+    auto& disabled = *form_->Find<ui::TWinControl>(L"ComboBox2");
+    RedrawWindow(disabled.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(200ms);
+    const TPixelImage box = ScreenOf(disabled.Handle());
+    EXPECT_EQ(box.At(box.Width / 3, box.Height / 2), PixelFromColor(ui::RGBColor(
+                                                        GetRValue(face), GetGValue(face),
+                                                        GetBValue(face))))
+        << "the disabled box's fill";
+
+    combo_->SetDroppedDown(true);
+    Pump(300ms);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(combo_->Handle(), &info));
+    const TPixelImage list = ScreenOf(info.hwndList);
+    combo_->SetDroppedDown(false);
+    const TPixel frame = PixelFromColor(
+        ui::RGBColor(GetRValue(border), GetGValue(border), GetBValue(border)));
+    EXPECT_EQ(list.At(0, list.Height / 2), frame) << "the list's border";
+    EXPECT_EQ(list.At(list.Width / 2, list.Height - 1), frame) << "the list's border";
+}
+
 TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
     HWND box = combo_->Handle();
     combo_->SetDroppedDown(true);
