@@ -202,6 +202,7 @@ TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
 // away from them. Screenshots of each under `shot`.
 struct GalleryLooks {
     testing_desktop::WindowLook page1, page2, dialog;
+    testing_desktop::WindowLook groupBox; // the dialog's, which the skin leaves to the system
 };
 GalleryLooks LookAtGallery(const std::wstring& shot) {
     GalleryLooks looks;
@@ -223,6 +224,7 @@ GalleryLooks LookAtGallery(const std::wstring& shot) {
     if (!dialog) return looks;
     testing_desktop::Pump(300ms);
     looks.dialog = testing_desktop::SteadyLook(dialog);
+    looks.groupBox = testing_desktop::SteadyLook(GetDlgItem(dialog, 100));
     // What the skin leaves to the system there (texts, the group box) is not compared.
     for (const HWND child : Children(dialog))
         if (!Skinned(child)) testing_desktop::LeaveOut(looks.dialog, dialog, child);
@@ -246,6 +248,8 @@ TEST(Gallery, TheSkinLooksTheSameWithTheVisualStyleOnAndOff) {
     EXPECT_EQ(testing_desktop::LookDifference(themed.page1, classic.page1), "") << "first page";
     EXPECT_EQ(testing_desktop::LookDifference(themed.page2, classic.page2), "") << "second page";
     EXPECT_EQ(testing_desktop::LookDifference(themed.dialog, classic.dialog), "") << "dialog";
+    EXPECT_NE(testing_desktop::LookDifference(themed.groupBox, classic.groupBox), "")
+        << "the system's own group box looks the same: the classic run had the style on";
 }
 
 TEST(Gallery, ASkinFileOnTheCommandLineReplacesTheDefault) {
