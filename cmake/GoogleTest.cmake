@@ -31,7 +31,15 @@ function(pellico_win32_test name)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
-    add_executable(${name} ${T_SOURCES})
+    # The programs' manifest, so the tests see the controls users see: Common Controls 6, themed
+    # wherever a visual style is on.
+    pellico_manifest(${name} "Pellico test")
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest.rc
+        "1 24 \"${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest\"\n")
+    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest.rc PROPERTIES
+        OBJECT_DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest)
+    add_executable(${name} ${T_SOURCES} ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest.rc)
+    pellico_check_manifest(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
     set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}

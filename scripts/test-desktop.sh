@@ -89,6 +89,26 @@ REG
     touch "$WINEPREFIX/.pellico-ready"
 }
 
+# Wine's visual style "Light" on, as Windows always has a style on: its only colour and size
+# (any other value turns theming off). Tests that want the classic look set ThemeActive to "0"
+# for the programs they start and put it back.
+theme_prefix() {
+    if [ -f "$WINEPREFIX/.pellico-theme" ]; then return; fi
+    local reg="$state/theme.reg"
+    cat >"$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\ThemeManager]
+"ThemeActive"="1"
+"DllName"="C:\\windows\\resources\\themes\\light\\light.msstyles"
+"ColorName"="Blue"
+"SizeName"="NormalSize"
+REG
+    "$WINE" regedit.exe /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.pellico-theme"
+}
+
 start() {
     if [ -f "$envfile" ]; then stop_quiet; fi
     desktop_env
@@ -99,6 +119,7 @@ start() {
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     export DISPLAY=":$n"
     init_prefix
+    theme_prefix
     # The desktop process stays for the whole run; the wineserver stays with it.
     wineserver -p </dev/null >/dev/null 2>&1
     (setsid "$WINE" explorer.exe /desktop=Default,1280x800 </dev/null >"$state/explorer.log" 2>&1 &)
@@ -130,6 +151,7 @@ start) start ;;
 prefix)
     desktop_env
     init_prefix
+    theme_prefix
     prefix_vars >"$state/prefix.env"
     ;;
 stop) [ -f "$envfile" ] && stop_quiet; echo "test-desktop: stopped" ;;

@@ -5,6 +5,9 @@
 
 #include "skin_platform.h"
 
+#include "ui/color.h"
+#include "ui/win_handles.h"
+
 #include <windowsx.h>
 
 namespace {
@@ -53,7 +56,14 @@ void TComboxScrollBar::AfterMessage(ui::TMessage& msg) {
 }
 
 void TComboxScrollBar::DrawSkin(HDC dc, const RECT& rect) {
-    if (!skin || !SkinHasScrollBars(*skin)) return;
+    if (!skin) return;
+    // The list's border is drawn in the system's window-frame colour: the skin's border colour
+    // goes over it, as around the skin's other boxes.
+    if (Style() & WS_BORDER) {
+        const ui::GdiHandle<HBRUSH> border(CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
+        FrameRect(dc, &rect, border.get());
+    }
+    if (!SkinHasScrollBars(*skin)) return;
     SCROLLBARINFO info{};
     info.cbSize = sizeof(info);
     if (!SkinGetScrollBarInfo(handle, OBJID_VSCROLL, info)) return;

@@ -195,9 +195,11 @@ void TSkinButton::PaintFace(HDC dc, const RECT& rect, int frame, bool drawFrame,
                          : reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
     const TSelection fontSelection = font ? TSelection(face, font) : TSelection();
     const ui::TColor fontColour = control ? control->Font()->Color() : SkinColour(kButtonText);
-    const TDcColours colours(
-        face, ui::ColorRef(ButtonTextColour(buttons, fontColour, frame, enabledLook, menuButton_)),
-        ui::ColorRef(SkinColour(kButtonFace)));
+    // The disabled caption's shadow colour is the skin's; a font's colour stays the font's.
+    const ui::TColor textColour =
+        ButtonTextColour(buttons, fontColour, frame, enabledLook, menuButton_);
+    const TDcColours colours(face, ui::ColorRef(enabledLook ? textColour : InSkin(textColour)),
+                             ui::ColorRef(SkinColour(kButtonFace)));
     SetBkMode(face, TRANSPARENT);
     RECT text = DrawContent(face, width, height, frame);
     if (focusRect && focused && !HasOption(*skin, xoNoFocusRect)) {
@@ -243,7 +245,7 @@ RECT TSkinMenuButton::DrawContent(HDC dc, int width, int height, int) {
     // A filled triangle pointing down, its tip in the middle of the arrow's bottom row.
     const int x = p.Glyph.Left + kMenuArrow.Width / 2, y = p.Glyph.Top + 1;
     const std::array<POINT, 3> corners{{{x, y + 2}, {x - 3, y - 1}, {x + 3, y - 1}}};
-    const COLORREF colour = GetSysColor(enabledLook ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
+    const COLORREF colour = ui::ColorRef(InSkin(enabledLook ? ui::clWindowText : ui::clBtnShadow));
     const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(colour));
     const ui::GdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
     const TSelection brushSelection(dc, brush.get());

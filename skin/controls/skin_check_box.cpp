@@ -100,7 +100,7 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
                          : reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
     const TSelection fontSelection = font ? TSelection(face, font) : TSelection();
     const bool enabled = control ? control->Enabled() : !(style & WS_DISABLED);
-    const ui::TColor textColour = !enabled  ? ui::clBtnShadow
+    const ui::TColor textColour = !enabled  ? InSkin(ui::clBtnShadow)
                                   : control ? control->Font()->Color()
                                             : SkinColour(kButtonText);
     const TDcColours colours(face, ui::ColorRef(textColour), ui::ColorRef(SkinColour(kButtonFace)));

@@ -155,6 +155,14 @@ void TSkinComBox::AfterMessage(ui::TMessage& msg) {
     case ui::CM_MOUSELEAVE:
         SetHot(false);
         break;
+    case WM_CTLCOLORSTATIC:     // the edit field of a disabled box, on its way to the owner
+    case ui::CN_CTLCOLORSTATIC: // a disabled box without an edit field
+        // A disabled box is filled in the skin's face, not in the system's.
+        if (skin) {
+            SetBkColor(reinterpret_cast<HDC>(msg.WParam), ui::ColorRef(SkinColour(kButtonFace)));
+            msg.Result = reinterpret_cast<LRESULT>(skin->FaceBrush());
+        }
+        break;
     default:
         if (!TrackPress(msg.Msg)) TSkinControl::AfterMessage(msg);
         break;
@@ -177,17 +185,42 @@ void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {
 
     RECT r = rect;
     OffsetRect(&r, -r.left, -r.top);
-    // Composed off screen over a copy of what the combo drew, then copied back in one piece.
+    // Composed off screen over what the combo paints of itself there, then copied back in one
+    // piece. Never over pixels read back from `dc`: a window DC gives whatever the screen shows
+    // where the combo lies (another window over it, without composition), and those would be
+    // copied back as the combo's.
     HDC off = surface_.Prepare(r.right, r.bottom);
     if (!off) return;
-    BitBlt(off, 0, 0, r.right, r.bottom, dc, rect.left, rect.top, SRCCOPY);
+    PrintOwnLook(off, r);
     if (button->Style == kFlatStyle)
         DrawFlat(off, r, frame, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     else if (extended_)
         DrawExtended(off, r, frame);
     else
         DrawFramed(off, r, frame);
+    const ui::SavedDC saved(dc);
+    // The edit field is a child window the combo's own DC does not leave out: its text stays.
+    if (editChild_ && IsWindowVisible(editChild_)) {
+        RECT edit{}, window{};
+        GetWindowRect(editChild_, &edit);
+        GetWindowRect(handle, &window);
+        OffsetRect(&edit, rect.left - window.left, rect.top - window.top);
+        ExcludeClipRect(dc, edit.left, edit.top, edit.right, edit.bottom);
+    }
     surface_.CopyTo(dc, rect);
+}
+
+void TSkinComBox::PrintOwnLook(HDC off, const RECT& r) {
+    // What a border leaves around the client area is the skin's; the combo paints the rest.
+    FillSkinColour(off, r);
+    RECT window{};
+    GetWindowRect(handle, &window);
+    POINT client{0, 0};
+    ClientToScreen(handle, &client);
+    const ui::SavedDC saved(off);
+    SetViewportOrgEx(off, client.x - window.left, client.y - window.top, nullptr);
+    SendMessageW(handle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(off),
+                 PRF_CLIENT | PRF_ERASEBKGND);
 }
 
 void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {

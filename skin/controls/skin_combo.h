@@ -43,6 +43,8 @@ private:
     // The left button going down or up on the combo or its edit field: shown pressed while it
     // is held. False for any other message.
     bool TrackPress(UINT msg);
+    // The combo's own painting of its client area, printed into `off` (the window's size).
+    void PrintOwnLook(HDC off, const RECT& r);
     // The look composed off screen: the frame and button over what the combo drew.
     void DrawFramed(HDC off, const RECT& r, int frame);
     // `brush` is the one the combo left in its DC: the flat look paints with the combo's own.

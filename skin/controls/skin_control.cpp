@@ -9,6 +9,7 @@
 #include "skin_data.h"
 #include "skin_draw_text.h"
 #include "skin_messages.h"
+#include "skin_platform.h"
 
 #include "ui/color.h"
 #include "ui/properties.h"
@@ -35,6 +36,8 @@ TSkinControl::TSkinControl(ui::TComponent* owner)
 
 TSkinControl::~TSkinControl() {
     Destroying();
+    // Freed while its window lives on (the form let go of its skin controls).
+    if (lifeState != kWindowDestroyed && IsWindow(handle)) SetVisualStyleTaken(false);
     // Unhooked before the form hears of it, so no message reaches a half-gone object.
     hook_.Release();
     subclass_.Release();
@@ -68,7 +71,26 @@ void TSkinControl::TakeControl(TSkinControlHost* host, TSkinData* skinData,
 void TSkinControl::HookControl(TSkinControlHost* host, TSkinData* skinData,
                                ui::TCanvas* sharedCanvas) {
     TakeControl(host, skinData, sharedCanvas);
-    if (control) hook_.Install(*control);
+    if (!control) return;
+    hook_.Install(*control);
+    paintsWindow_ = handle != nullptr;
+    SetVisualStyleTaken(true);
+}
+
+// With a visual style (Common Controls 6, always on since Windows 8) Windows paints a themed
+// control outside the messages a skinner follows. A themed edit (and combo box) tracks the mouse
+// (TrackMouseEvent: WM_MOUSEHOVER / WM_MOUSELEAVE) and redraws its border in WM_NCPAINT when the
+// mouse enters or leaves it, as it does when it gains or loses the focus; themed buttons, check
+// boxes, combo boxes and scroll bars fade between states with buffered animations, whose frames
+// are painted from WM_TIMER. Wine (8, measured here with its "Light" style) sends a themed edit
+// WM_NCPAINT at focus changes only, tracks the hover of buttons but of no edit, list box or
+// combo box, and runs no state animation (no WM_TIMER at all), so under Wine a skin can look
+// right that Windows paints over. With the style off for the skinned window, Windows draws the
+// classic control: no hover border, no animation, and every paint is one the skin follows.
+void TSkinControl::SetVisualStyleTaken(bool taken) {
+    if (!paintsWindow_ || taken == styleTaken_) return;
+    styleTaken_ = taken;
+    SkinSetVisualStyle(handle, !taken);
 }
 
 void TSkinControl::TakeColour(bool takeColour) {
@@ -86,6 +108,8 @@ void TSkinControl::SubclassBareWindow(HWND window, TSkinData* skinData, TSkinCon
     Register(host);
     unicodeWindow = unicode;
     subclass_.Install(window, unicode);
+    paintsWindow_ = window != nullptr;
+    SetVisualStyleTaken(true);
 }
 
 void TSkinControl::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool takeColour,
@@ -119,12 +143,15 @@ void TSkinControl::Detach() {
     if (!skinActive) return;
     skinActive = false;
     // A destroyed window's control may be on its way out: its colour is left alone.
-    if (lifeState != kWindowDestroyed && ownsColor && control) control->SetColor(savedColor);
+    if (lifeState == kWindowDestroyed) return;
+    if (ownsColor && control) control->SetColor(savedColor);
+    SetVisualStyleTaken(false);
 }
 
 void TSkinControl::SkinWindowProc(ui::TMessage& msg) {
     if (msg.Msg == SM_SKINACTIVE) {
         skinActive = msg.WParam > 0;
+        SetVisualStyleTaken(skinActive);
         if (skinActive) Refresh();
         return;
     }
@@ -240,10 +267,15 @@ void TSkinControl::FillSkinColour(HDC dc, const RECT& rect) const {
     FillColour(dc, rect, SkinColour(kButtonFace));
 }
 
+ui::TColor TSkinControl::InSkin(ui::TColor colour) const {
+    return ui::ColorToRGB(skin ? SkinColourFor(skin->Elements(), colour) : colour);
+}
+
 ui::TColor TSkinControl::ParentColour(ui::TColor fallback) const {
     ui::TControl* parent = control ? control->Parent() : nullptr;
     if (!parent || !ui::IsPublishedProp(parent, L"Color")) return fallback;
-    return ui::GetOrdProp(parent, L"Color");
+    // A parent left in the button face (a page, a panel) stands on the skin's face.
+    return InSkin(ui::GetOrdProp(parent, L"Color"));
 }
 
 void TSkinControl::FillParentColour(HDC dc, const RECT& rect) const {

@@ -114,7 +114,10 @@ protected:
     ui::TColor SkinColour(TSkinColorSlot slot) const;
     void FillSkinColour(HDC dc, const RECT& rect) const;
     static void FillColour(HDC dc, const RECT& rect, ui::TColor colour);
-    // The Color of the control's parent, or `fallback` without a control, parent or property.
+    // A system colour the engine paints in, as the skin gives it (SkinColourFor), as RGB.
+    ui::TColor InSkin(ui::TColor colour) const;
+    // The Color of the control's parent (as the skin gives it), or `fallback` without a
+    // control, parent or property.
     ui::TColor ParentColour(ui::TColor fallback) const;
     void FillParentColour(HDC dc, const RECT& rect) const;
     // GWL_STYLE of the window.
@@ -168,7 +171,14 @@ protected:
 
 private:
     void Register(TSkinControlHost* host);
+    // The control's visual style goes while the skin paints it and comes back when the skin
+    // lets go (detached, or switched off for the moment).
+    void SetVisualStyleTaken(bool taken);
     TControlHook hook_;
     TWindowSubclass subclass_;
     bool registered_ = false;
+    // The skin paints this window (it was hooked or subclassed), so its visual style is off
+    // while skinning is on.
+    bool paintsWindow_ = false;
+    bool styleTaken_ = false;
 };

@@ -22,6 +22,8 @@ std::string_view SkinControlClassName(TSkinControlKind kind) {
         return "TSkinEdit";
     case TSkinControlKind::Scrollbar:
         return "TSkinScrollbar";
+    case TSkinControlKind::ScrollbarH:
+        return "TSkinScrollbarH";
     case TSkinControlKind::ListView:
         return "TSkinListView";
     case TSkinControlKind::ScControl:

@@ -18,6 +18,7 @@ enum class TSkinControlKind : std::uint8_t {
     ComboBox,    // TSkinComBox
     Edit,        // TSkinEdit
     Scrollbar,   // TSkinScrollbar: the scroll bars of a scroll-bearing control
+    ScrollbarH,  // TSkinScrollbarH: the scroll bars of a bare window
     ListView,    // TSkinListView: a scroll host with a header
     ScControl,   // TSkinScControl: a scroll-bar control
     Sizer,       // TSkinSizer

@@ -56,6 +56,8 @@ TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* 
         return TSkinControlPtr(Make<TSkinRadioButton>(order, owner));
     case TSkinControlKind::Scrollbar:
         return TSkinControlPtr(Make<TSkinScrollbar>(order, owner));
+    case TSkinControlKind::ScrollbarH:
+        return TSkinControlPtr(Make<TSkinScrollbarH>(order, owner));
     case TSkinControlKind::ScControl:
         return TSkinControlPtr(Make<TSkinScControl>(order, owner));
     case TSkinControlKind::Header:

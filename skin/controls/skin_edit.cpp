@@ -55,6 +55,11 @@ void TSkinEdit::AfterMessage(ui::TMessage& msg) {
     case SM_PAINTCLIENT:
         if (msg.LParam == kSkinCheck) PaintOwnClient(msg);
         break;
+    case WM_NCPAINT:
+        // The edit's border is non-client: it is drawn again here without any client paint
+        // (a frame change, and on Windows a themed edit's hover and focus), over the skin's.
+        PaintWindow(nullptr);
+        break;
     default:
         TSkinControl::AfterMessage(msg);
         break;

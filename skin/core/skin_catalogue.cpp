@@ -16,6 +16,33 @@ namespace {
 
 constexpr TPixel kKey = PixelFromColor(kKeyColor);
 
+// The colour slots a skin's Colours section fills, with the system colour each one stands for
+// when the skin leaves it out. The loading order matters: Menubar defaults to the ButtonFace just
+// read.
+struct TColourSlotKey {
+    int index;
+    const char* key;
+    TColor def;
+};
+constexpr TColourSlotKey kSlots[] = {
+    {kWindowText, "WindowText", clWindowText},
+    {kButtonFace, "ButtonFace", clBtnFace},
+    {kScrollbarColor, "Scrollbar", clScrollBar},
+    {kHilightText, "HilightText", clHighlightText},
+    {kHilight, "Hilight", clHighlight},
+    {kMenubar, "Menubar", 0},
+    {kMenu, "Menu", clMenu},
+    {kMenuText, "MenuText", clMenuText},
+    {kButtonText, "ButtonText", clBtnText},
+    {kButtonHilight, "ButtonHilight", clBtnHighlight},
+    {kButtonlight, "Buttonlight", clBtnHighlight},
+    {kButtonShadow, "ButtonShadow", clBtnShadow},
+    {kButtonDkShadow, "ButtonDkShadow", cl3DDkShadow},
+    {kMenuBarText, "MenuBarText", clMenuText},
+    {kTitleTextActive, "TitleTextActive", clCaptionText},
+    {kTitleTextNoActive, "TitleTextNoActive", clInactiveCaptionText},
+};
+
 std::string AsciiUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out)
@@ -78,33 +105,9 @@ private:
     }
 
     void LoadColours() {
-        struct Slot {
-            int index;
-            const char* key;
-            TColor def;
-        };
-        // The loading order matters: Menubar defaults to the ButtonFace just read.
-        static constexpr Slot kSlots[] = {
-            {kWindowText, "WindowText", clWindowText},
-            {kButtonFace, "ButtonFace", clBtnFace},
-            {kScrollbarColor, "Scrollbar", clScrollBar},
-            {kHilightText, "HilightText", clHighlightText},
-            {kHilight, "Hilight", clHighlight},
-            {kMenubar, "Menubar", 0},
-            {kMenu, "Menu", clMenu},
-            {kMenuText, "MenuText", clMenuText},
-            {kButtonText, "ButtonText", clBtnText},
-            {kButtonHilight, "ButtonHilight", clBtnHighlight},
-            {kButtonlight, "Buttonlight", clBtnHighlight},
-            {kButtonShadow, "ButtonShadow", clBtnShadow},
-            {kButtonDkShadow, "ButtonDkShadow", cl3DDkShadow},
-            {kMenuBarText, "MenuBarText", clMenuText},
-            {kTitleTextActive, "TitleTextActive", clCaptionText},
-            {kTitleTextNoActive, "TitleTextNoActive", clInactiveCaptionText},
-        };
         e_.Colors.fill(0);
         e_.ColorGiven.fill(false);
-        for (const Slot& s : kSlots) {
+        for (const TColourSlotKey& s : kSlots) {
             const TColor def = s.index == kMenubar ? e_.Colors[kButtonFace] : s.def;
             bool given = false;
             e_.Colors[static_cast<std::size_t>(s.index)] = Colour("Colours", s.key, def, &given);
@@ -549,6 +552,13 @@ TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
     TQuickIni ini;
     ini.LoadFromStream(archive.ExtractFirstContaining(".ini", iniName));
     return LoadSkinElements(e, archive, ini, inputs);
+}
+
+TColor SkinColourFor(const TSkinElements& e, TColor colour) {
+    for (const TColourSlotKey& s : kSlots)
+        if (s.def == colour && ui::IsSystemColor(colour))
+            return e.Colors[static_cast<std::size_t>(s.index)];
+    return colour;
 }
 
 TColor ParseColourValue(std::string_view text) {

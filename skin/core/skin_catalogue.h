@@ -123,6 +123,12 @@ TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive, con
 TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
                                const TSkinLoadInputs& inputs);
 
+// A system colour as the skin gives it: one its Colours section has a slot for (clBtnFace is
+// ButtonFace, clBtnShadow ButtonShadow, clHighlight Hilight, ...) takes the slot's colour, which
+// is the system's only where the skin leaves the slot out; any other colour stays as it is. So
+// what the engine paints in the system's colours looks the same on every colour scheme.
+TColor SkinColourFor(const TSkinElements& e, TColor colour);
+
 // A colour value: up to three decimal numbers (red, green, blue) separated by anything that is
 // not a digit; a last number counts only after exactly two others; each taken modulo 256.
 TColor ParseColourValue(std::string_view text);

@@ -9,39 +9,77 @@
 
 namespace {
 
-// Loaded when the module initialises and freed when it finalises.
-class TUser32Module {
+// A system library loaded when the module initialises and freed when it finalises; its
+// functions are looked up by name, so a system without one still starts.
+class TSystemModule {
 public:
-    TUser32Module() : module_(LoadLibraryW(L"user32.dll")) {
-        if (!module_) return;
+    explicit TSystemModule(const wchar_t* name) : module_(LoadLibraryW(name)) {}
+    ~TSystemModule() {
+        if (module_) FreeLibrary(module_);
+    }
+    TSystemModule(const TSystemModule&) = delete;
+    TSystemModule& operator=(const TSystemModule&) = delete;
+
+    template <typename F> void Find(F& function, const char* name) const {
+        function = module_ ? reinterpret_cast<F>(
+                                 reinterpret_cast<void*>(GetProcAddress(module_, name)))
+                           : nullptr;
+    }
+
+private:
+    HMODULE module_;
+};
+
+class TUser32Module : TSystemModule {
+public:
+    TUser32Module() : TSystemModule(L"user32.dll") {
         Find(functions_.GetScrollBarInfo, "GetScrollBarInfo");
         Find(functions_.TrackMouseEvent, "TrackMouseEvent");
         Find(functions_.GetComboBoxInfo, "GetComboBoxInfo");
         Find(functions_.DisableProcessWindowsGhosting, "DisableProcessWindowsGhosting");
     }
-    ~TUser32Module() {
-        if (module_) FreeLibrary(module_);
-    }
-    TUser32Module(const TUser32Module&) = delete;
-    TUser32Module& operator=(const TUser32Module&) = delete;
-
     const TUser32Functions& Functions() const { return functions_; }
 
 private:
-    template <typename F> void Find(F& function, const char* name) {
-        function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
-    }
-
-    HMODULE module_;
     TUser32Functions functions_;
 };
 
+// Visual styles came with Windows XP, the desktop compositor with Vista.
+class TStyleModules {
+public:
+    TStyleModules() : uxtheme_(L"uxtheme.dll"), dwmapi_(L"dwmapi.dll") {
+        uxtheme_.Find(functions_.SetWindowTheme, "SetWindowTheme");
+        dwmapi_.Find(functions_.DwmSetWindowAttribute, "DwmSetWindowAttribute");
+    }
+    const TStyleFunctions& Functions() const { return functions_; }
+
+private:
+    TSystemModule uxtheme_;
+    TSystemModule dwmapi_;
+    TStyleFunctions functions_;
+};
+
 const TUser32Module user32;
+const TStyleModules styles;
 
 } // namespace
 
 const TUser32Functions& User32Functions() {
     return user32.Functions();
+}
+
+const TStyleFunctions& StyleFunctions() {
+    return styles.Functions();
+}
+
+bool SkinSetVisualStyle(HWND window, bool on) {
+    const auto set = styles.Functions().SetWindowTheme;
+    if (!set || !window) return false;
+    // A name that matches no class of any visual style turns the style off, as Windows
+    // documents it: a blank, L" ". Windows takes L"" as well, but Wine keeps these names as
+    // atoms and there is no atom of the empty text, so there it would fail and leave the style
+    // on. No names put the window back on the system's choice.
+    return on ? SUCCEEDED(set(window, nullptr, nullptr)) : SUCCEEDED(set(window, L" ", L" "));
 }
 
 OSVERSIONINFOW SystemVersion() {

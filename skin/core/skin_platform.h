@@ -20,6 +20,19 @@ struct TUser32Functions {
 };
 const TUser32Functions& User32Functions();
 
+// Functions of uxtheme.dll and dwmapi.dll, which systems before visual styles or before the
+// desktop compositor lack, looked up when the module initialises.
+struct TStyleFunctions {
+    HRESULT(WINAPI* SetWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
+    HRESULT(WINAPI* DwmSetWindowAttribute)(HWND, DWORD, LPCVOID, DWORD) = nullptr;
+};
+const TStyleFunctions& StyleFunctions();
+
+// Switches the visual style of `window` off (`on` false: the system then draws the classic
+// look, which the skin paints over) or gives it back; false where the system has no visual
+// styles or refused.
+bool SkinSetVisualStyle(HWND window, bool on);
+
 // The system's version, as GetVersionEx reports it.
 OSVERSIONINFOW SystemVersion();
 

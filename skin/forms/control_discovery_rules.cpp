@@ -339,5 +339,8 @@ TControlDecision DecideForeignWindow(std::wstring_view className, std::uint32_t 
         return d.Skin(WindowOrder(K::Tab));
     if (c == L"toolbarwindow32") return d.Skin(WindowOrder(K::BoxH));
     if (c == L"edit" && sw.On(xcEdit)) return d.Skin(WindowOrder(K::Edit));
+    // Beyond the classes above: a dialog's list box gets its bars skinned like a list box of
+    // our own forms, instead of the system's (themed) bars in an otherwise dressed dialog.
+    if (c == L"listbox" && sw.On(xcScrollbar)) return d.Skin(WindowOrder(K::ScrollbarH));
     return d;
 }

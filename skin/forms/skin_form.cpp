@@ -2,6 +2,8 @@
 // skin change, detach.
 #include "skin_form.h"
 
+#include "compositor.h"
+
 #include "gdi_scope.h"
 #include "skin_control.h"
 #include "skin_data.h"
@@ -141,6 +143,8 @@ void TWinSkinForm::Attach(TSkinData& skin) {
         return;
     }
 
+    compositorFrame_ = CompositorFrameOf(frameSkinning_, isChild_, frameKind_);
+    SetCompositorFrame(window_, compositorFrame_, true);
     if (frameSkinning_) {
         if (GetMenu(window_) && !IsMdiChild() && AttachMenuBar())
             menuBarHeight_ = GetSystemMetrics(SM_CYMENU);
@@ -317,6 +321,8 @@ void TWinSkinForm::DetachWindow(bool full) {
     subclass_.Release();
     mdiClientSubclass_.Release();
     FreeSkinControls(!destroying);
+    // Whatever else stays, the system draws this frame again from now on.
+    if (!destroying && IsWindow(window_)) SetCompositorFrame(window_, compositorFrame_, false);
     const bool restore = full && frameSkinning_ && !destroying && IsWindow(window_);
     DetachMenuBar(restore);
     if (!restore) return;

@@ -286,6 +286,8 @@ private:
     bool active_ = true;
     TFormKind formKind_ = TFormKind::Normal;
     TFrameKind frameKind_ = TFrameKind::Sizeable;
+    // What the desktop compositor was asked at attach, given back at detach.
+    TCompositorFrame compositorFrame_;
     std::uint8_t buttonFlags_ = 0;
     TWindowState windowState_ = TWindowState::Normal;
     TFormSkinState skinState_ = TFormSkinState::NotStarted;

@@ -159,3 +159,8 @@ bool UsesThirdStage(TFormKind form, TWindowState state, TFormSkinState skinState
     const bool maximisedMdiChild = form == TFormKind::MdiChild && state == TWindowState::Maximised;
     return !maximisedMdiChild && skinState != TFormSkinState::NotStarted;
 }
+
+TCompositorFrame CompositorFrameOf(bool frameSkinning, bool isChild, TFrameKind frame) {
+    const bool own = frameSkinning && !isChild;
+    return {own, own && frame != TFrameKind::Captionless};
+}

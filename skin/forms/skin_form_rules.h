@@ -97,6 +97,18 @@ int DialogCaptionWidening(int windowWidth, int textShift, int captionWidth, int 
 TFrameSize SystemFrameWindowSize(TFrameSize window, TFrameSize systemExtra, TFrameSizes frame,
                                  int menuBarHeight);
 
+// What a skinned window asks of the desktop compositor: to draw no frame of its own, and (on
+// Windows 11) not to round the window's corners.
+struct TCompositorFrame {
+    bool ownFrame = false;
+    bool squareCorners = false;
+    bool operator==(const TCompositorFrame&) const = default;
+};
+// Top-level windows whose frame the skin paints keep the compositor's frame away (it would show
+// wherever the skin gives no region: before skinning, maximised, captionless); the corners stay
+// square where the skin draws them, which a captionless frame leaves to the system.
+TCompositorFrame CompositorFrameOf(bool frameSkinning, bool isChild, TFrameKind frame);
+
 // The system command a menu command id stands for (owner-drawn system menus send them as
 // WM_COMMAND), or nullopt.
 std::optional<unsigned> SystemCommandOfMenuId(unsigned id);

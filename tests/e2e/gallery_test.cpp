@@ -178,6 +178,7 @@ TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
     ASSERT_TRUE(PumpUntil([&] { return Skinned(ok); }, 10s)) << "the dialog's buttons stay plain";
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, 101))) << "check box";
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, 103))) << "radio button";
+    EXPECT_TRUE(Skinned(GetDlgItem(dialog, 107))) << "list box";
     testing_desktop::Pump(300ms);
     testing_desktop::SaveScreenshot(L"gallery-dialog");
 
@@ -195,6 +196,60 @@ TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(box) && !IsWindow(dialog); }, 10s));
+}
+
+// What a user sees of the gallery: its form on both pages and its standard dialog, the mouse
+// away from them. Screenshots of each under `shot`.
+struct GalleryLooks {
+    testing_desktop::WindowLook page1, page2, dialog;
+    testing_desktop::WindowLook groupBox; // the dialog's, which the skin leaves to the system
+};
+GalleryLooks LookAtGallery(const std::wstring& shot) {
+    GalleryLooks looks;
+    Gallery gallery;
+    const HWND form = gallery.Form();
+    EXPECT_TRUE(form && PumpUntil([&] { return Skinned(form); }, 10s)) << "never skinned";
+    if (!form) return looks;
+    SetCursorPos(1279, 400);
+    Repaint(form);
+    looks.page1 = testing_desktop::SteadyLook(form);
+    testing_desktop::SaveScreenshot(shot);
+    EXPECT_TRUE(ShowSecondPage(form));
+    Repaint(form);
+    looks.page2 = testing_desktop::SteadyLook(form);
+    testing_desktop::SaveScreenshot(shot + L"-page2");
+    PostMessageW(ChildWithText(form, L"Standard dialog..."), BM_CLICK, 0, 0);
+    const HWND dialog = WaitForOwnWindow(gallery.Id(), L"#32770", L"Standard dialog");
+    EXPECT_TRUE(dialog && PumpUntil([&] { return Skinned(GetDlgItem(dialog, IDOK)); }, 10s));
+    if (!dialog) return looks;
+    testing_desktop::Pump(300ms);
+    looks.dialog = testing_desktop::SteadyLook(dialog);
+    looks.groupBox = testing_desktop::SteadyLook(GetDlgItem(dialog, 100));
+    // What the skin leaves to the system there (texts, the group box) is not compared.
+    for (const HWND child : Children(dialog))
+        if (!Skinned(child)) testing_desktop::LeaveOut(looks.dialog, dialog, child);
+    testing_desktop::SaveScreenshot(shot + L"-dialog");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    PumpUntil([&] { return !IsWindow(dialog); }, 10s);
+    return looks;
+}
+
+// Users run Windows with a visual style on, and every control the skin takes is themed before
+// the skin takes it: what the skin dresses looks the same as in the classic look, pixel for
+// pixel (a caret blinking meanwhile left out, and in the dialog the controls the skin leaves
+// to the system).
+TEST(Gallery, TheSkinLooksTheSameWithTheVisualStyleOnAndOff) {
+    const GalleryLooks themed = LookAtGallery(L"gallery-themed");
+    GalleryLooks classic;
+    {
+        const testing_desktop::ClassicLook off;
+        classic = LookAtGallery(L"gallery-classic");
+    }
+    EXPECT_EQ(testing_desktop::LookDifference(themed.page1, classic.page1), "") << "first page";
+    EXPECT_EQ(testing_desktop::LookDifference(themed.page2, classic.page2), "") << "second page";
+    EXPECT_EQ(testing_desktop::LookDifference(themed.dialog, classic.dialog), "") << "dialog";
+    EXPECT_NE(testing_desktop::LookDifference(themed.groupBox, classic.groupBox), "")
+        << "the system's own group box looks the same: the classic run had the style on";
 }
 
 TEST(Gallery, ASkinFileOnTheCommandLineReplacesTheDefault) {

@@ -143,6 +143,42 @@ TEST_F(PellicoTest, MainWindowIsTopmostFixedAndOffTheTaskbar) {
     testing_desktop::SaveScreenshot(L"e2e_main_window");
 }
 
+// The main window with two entries, as a user sees it once it is skinned, the mouse away.
+testing_desktop::WindowLook LookAtMainWindow(const std::wstring& shot) {
+    PellicoDriver pellico;
+    if (!pellico.WaitUntilUp()) return {};
+    const HWND main = pellico.Main();
+    EXPECT_TRUE(testing_desktop::PumpUntil(
+        [&] { return SendMessageW(main, SM_ISSKINNED, 0, 0) == 1; }, 10s));
+    int count = 0;
+    for (const auto* text : {L"第一条", L"second entry"}) {
+        CopyText(text);
+        EXPECT_TRUE(pellico.WaitForCount(++count));
+    }
+    SetCursorPos(0, 400);
+    RedrawWindow(main, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testing_desktop::Pump(500ms);
+    testing_desktop::WindowLook look = testing_desktop::SteadyLook(main);
+    testing_desktop::SaveScreenshot(shot);
+    EXPECT_EQ(pellico.Close(), std::optional<DWORD>(0));
+    collector_test::CleanClipboard::Empty();
+    return look;
+}
+
+// Users run Windows with a visual style on: the skinned main window looks the same as in the
+// classic look, pixel for pixel.
+TEST(MainWindow, LooksTheSameWithTheVisualStyleOnAndOff) {
+    const testing_desktop::WindowLook themed = LookAtMainWindow(L"e2e_main_window_themed");
+    testing_desktop::WindowLook classic;
+    {
+        const testing_desktop::ClassicLook off;
+        classic = LookAtMainWindow(L"e2e_main_window_classic");
+    }
+    ASSERT_FALSE(themed.pixels.empty());
+    EXPECT_EQ(testing_desktop::LookDifference(themed, classic), "");
+}
+
 // The machine a program's file was built for, from its PE header; 0 when unreadable.
 WORD MachineOfFile(const std::string& exe) {
     std::ifstream file(testing_desktop::WindowsPath(exe).c_str(), std::ios::binary);

@@ -383,10 +383,13 @@ TEST(ForeignWindows, OtherClasses) {
         {L"Static", 0x0, kNothing},
         {L"TProgressBar", 0x0, Skin(Order(K::Progress, false, 0, TSkinAttach::Window))},
         {L"msctls_progress32", 0x0, kNothing},
+        {L"ListBox", 0x00200000, Skin(Order(K::ScrollbarH, false, 0, TSkinAttach::Window))},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DecideForeignWindow(c.cls, c.style, kOn), c.expected) << c.cls << " " << c.style;
     EXPECT_EQ(DecideForeignWindow(L"ComboBox", 0x2, {Without({xcCombo}), true}), kNothing);
+    EXPECT_EQ(DecideForeignWindow(L"ListBox", 0x00200000, {Without({xcScrollbar}), true}),
+              kNothing);
 }
 
 } // namespace

@@ -688,4 +688,25 @@ TEST(SkinCatalogue, ReloadReplacesAbsentElements) {
     EXPECT_FALSE(e.SunkEdge);
 }
 
+// What the engine paints in a system colour comes from the skin's slot for it, which is the
+// system's own only where the skin leaves the slot out.
+TEST(SkinCatalogue, SystemColoursTheEnginePaintsInAreTheSkinsWhereItHasThem) {
+    Skin skin;
+    skin.ini = "[Colours]\nButtonFace=1 2 3\nButtonShadow=4 5 6\nHilight=7 8 9\n";
+    const TSkinElements e = Load(skin);
+    const struct {
+        TColor system, expected;
+    } cases[] = {
+        {ui::clBtnFace, RGBColor(1, 2, 3)},
+        {ui::clBtnShadow, RGBColor(4, 5, 6)},
+        {ui::clHighlight, RGBColor(7, 8, 9)},
+        {ui::clHighlightText, ui::clHighlightText}, // left to the system by this skin
+        {ui::clWindow, ui::clWindow},               // no slot for it
+        {RGBColor(1, 2, 3), RGBColor(1, 2, 3)},     // not a system colour
+        {TColor{0}, TColor{0}},                     // black, not Menubar's "none given"
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SkinColourFor(e, c.system), c.expected) << std::hex << c.system;
+}
+
 } // namespace

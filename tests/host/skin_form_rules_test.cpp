@@ -214,3 +214,21 @@ TEST(SkinFormRules, StagesOfTheWindowProcedure) {
 }
 
 } // namespace
+
+TEST(SkinFormRules, WhatTheCompositorIsAskedToLeaveToTheSkin) {
+    using F = TFrameKind;
+    const struct {
+        bool frameSkinning, child;
+        TFrameKind frame;
+        TCompositorFrame expected;
+    } cases[] = {
+        {true, false, F::Dialog, {true, true}},
+        {true, false, F::Sizeable, {true, true}},
+        {true, false, F::Captionless, {true, false}}, // the system's corners: the skin draws none
+        {true, true, F::Single, {false, false}},      // MDI children and other child windows
+        {false, false, F::Single, {false, false}},    // only the controls are skinned
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CompositorFrameOf(c.frameSkinning, c.child, c.frame), c.expected)
+            << c.frameSkinning << c.child << int(c.frame);
+}

@@ -2,6 +2,8 @@
 
 #include "ui/win_handles.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <vector>
@@ -100,6 +102,92 @@ std::wstring SaveScreenshot(const std::wstring& name) {
     out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof(bi.bmiHeader));
     out.write(static_cast<const char*>(bits), size);
     return path;
+}
+
+
+namespace {
+
+constexpr wchar_t kThemeManager[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+
+void SetThemeActive(const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kThemeManager, L"ThemeActive", REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(std::max(w, 0) * std::max(h, 0)));
+    if (pixels.empty()) return pixels;
+    const ui::WindowDC screen(nullptr);
+    const ui::OwnedDC mem(CreateCompatibleDC(screen.dc()));
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h; // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const ui::GdiHandle<HBITMAP> dib(
+        CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib) return pixels;
+    const ui::Selection selected(mem.get(), dib.get());
+    BitBlt(mem.get(), 0, 0, w, h, screen.dc(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* from = static_cast<const std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = from[i] & 0xFFFFFF;
+    return pixels;
+}
+
+} // namespace
+
+ClassicLook::ClassicLook() {
+    wchar_t value[16] = {};
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_CURRENT_USER, kThemeManager, L"ThemeActive", RRF_RT_REG_SZ, nullptr,
+                     value, &size) == ERROR_SUCCESS)
+        before_ = value;
+    SetThemeActive(L"0");
+}
+
+ClassicLook::~ClassicLook() {
+    SetThemeActive(before_.empty() ? L"1" : before_);
+}
+
+WindowLook SteadyLook(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    WindowLook look{r.right - r.left, r.bottom - r.top, ScreenPixels(r)};
+    Pump(std::chrono::milliseconds(700));
+    const std::vector<std::uint32_t> again = ScreenPixels(r);
+    for (std::size_t i = 0; i < look.pixels.size() && i < again.size(); ++i)
+        if (look.pixels[i] != again[i]) look.pixels[i] = WindowLook::kUnsteady;
+    return look;
+}
+
+void LeaveOut(WindowLook& look, HWND window, HWND part) {
+    RECT outer{}, r{};
+    GetWindowRect(window, &outer);
+    GetWindowRect(part, &r);
+    OffsetRect(&r, -outer.left, -outer.top);
+    for (int y = std::max(0, static_cast<int>(r.top)); y < std::min(look.height, static_cast<int>(r.bottom)); ++y)
+        for (int x = std::max(0, static_cast<int>(r.left)); x < std::min(look.width, static_cast<int>(r.right)); ++x)
+            look.pixels[static_cast<std::size_t>(y * look.width + x)] = WindowLook::kUnsteady;
+}
+
+std::string LookDifference(const WindowLook& a, const WindowLook& b) {
+    if (a.width != b.width || a.height != b.height)
+        return "size " + std::to_string(a.width) + "x" + std::to_string(a.height) + " against " +
+               std::to_string(b.width) + "x" + std::to_string(b.height);
+    for (std::size_t i = 0; i < a.pixels.size(); ++i) {
+        const std::uint32_t p = a.pixels[i], q = b.pixels[i];
+        if (p == q || p == WindowLook::kUnsteady || q == WindowLook::kUnsteady) continue;
+        char text[64];
+        std::snprintf(text, sizeof(text), "(%d, %d) %06X %06X", static_cast<int>(i) % a.width,
+                      static_cast<int>(i) / a.width, p, q);
+        return text;
+    }
+    return {};
 }
 
 } // namespace testing_desktop

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testing_desktop {
 
@@ -28,6 +30,34 @@ HWND WaitForWindow(const wchar_t* class_name, const wchar_t* caption = nullptr,
 // Saves the whole screen as NAME.bmp in the folder named by PELLICO_SHOTS (the build tree's
 // screenshots folder); does nothing when that is not set. Returns the path written.
 std::wstring SaveScreenshot(const std::wstring& name);
+
+// The programs started while this lives get the classic look: the visual style is switched off
+// for them (the ThemeManager's ThemeActive "0", which each program reads as it starts). The test
+// desktop runs with the style on, which comes back at the end.
+class ClassicLook {
+public:
+    ClassicLook();
+    ~ClassicLook();
+    ClassicLook(const ClassicLook&) = delete;
+    ClassicLook& operator=(const ClassicLook&) = delete;
+
+private:
+    std::wstring before_;
+};
+
+// What the screen shows of a window, row by row (0x00RRGGBB). Looked at twice a moment apart:
+// a pixel that changed on its own in between (a blinking caret) is kUnsteady.
+struct WindowLook {
+    static constexpr std::uint32_t kUnsteady = 0xFF000000;
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+WindowLook SteadyLook(HWND window);
+// Leaves what `part` (a child window of the window looked at) shows out of the look, as unsteady.
+void LeaveOut(WindowLook& look, HWND window, HWND part);
+// Where two looks differ, as "(x, y) a b", or "" when they agree; unsteady pixels of either
+// are left out, different sizes are a difference.
+std::string LookDifference(const WindowLook& a, const WindowLook& b);
 
 // A Unix path as Wine sees it (Z:\...); a Windows path is returned unchanged.
 std::wstring WindowsPath(const std::string& path);

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -110,6 +112,20 @@ protected:
     TTestHost host_;
     std::vector<UINT> reached_;
 };
+
+// The skin tests run against the controls users have: the programs' manifest asks for Common
+// Controls 6, whose controls are themed wherever a visual style is on.
+TEST(SkinControlSetting, CommonControls6AreLoaded) {
+    // Only version 6 buttons know BCM_GETIDEALSIZE (under Wine, DllGetVersion says 5 whichever
+    // set of controls a program gets).
+    const HWND button = CreateWindowExW(0, L"Button", L"Ideal", WS_POPUP | BS_PUSHBUTTON, 0, 0,
+                                        80, 24, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(button);
+    SIZE ideal{};
+    EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_GT(ideal.cx, 0);
+    DestroyWindow(button);
+}
 
 TEST_F(SkinControlTest, SecondAttachChangesNothing) {
     TTestSkinControl* c = Attach(true);

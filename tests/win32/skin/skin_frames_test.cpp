@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <string>
 #include <vector>
@@ -471,6 +472,45 @@ TEST_F(SkinFramesTest, ABareContainerWindowIsErasedInTheSkinColour) {
     DeleteDC(dc);
     box.reset();
     DestroyWindow(dialog);
+}
+
+// Windows draws an edit's border in the non-client paint alone (a frame change; with a visual
+// style also when the mouse enters or leaves and at focus changes): the skin's border is back
+// over it.
+TEST_F(SkinFramesTest, AnEditsBorderSurvivesANonClientPaintOfItsOwn) {
+    Start(true);
+    auto& framed = *Get<ui::TWinControl>(L"Edit1");
+    const int y = framed.Height() / 2;
+    SendMessageW(framed.Handle(), WM_NCPAINT, 1, 0);
+    EXPECT_EQ(Pixel(framed, 0, y), kBorder);
+    EXPECT_EQ(Pixel(framed, 1, y), kWhite);
+    EXPECT_EQ(Pixel(framed, framed.Width() - 2, 3), kWhite);
+    SetWindowPos(framed.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(100ms);
+    EXPECT_EQ(Pixel(framed, 0, y), kBorder);
+    EXPECT_EQ(Pixel(framed, 2, y), kWhite);
+}
+
+// The visual style of a control goes while the skin paints it, and comes back whenever the skin
+// lets go: switched off for a moment, or detached for good. Controls the skin only colours keep
+// theirs.
+TEST_F(SkinFramesTest, TheSkinTakesAControlsVisualStyleAndGivesItBack) {
+    ASSERT_TRUE(IsThemeActive()) << "the test desktop runs with a visual style";
+    Start(true);
+    const HWND edit = Get<ui::TWinControl>(L"Edit1")->Handle();
+    const HWND status = Get<ui::TWinControl>(L"StatusBar1")->Handle();
+    EXPECT_EQ(GetWindowTheme(edit), nullptr);
+    EXPECT_EQ(GetWindowTheme(status), nullptr);
+
+    SendMessageW(edit, SM_SKINACTIVE, 0, 0);
+    EXPECT_NE(GetWindowTheme(edit), nullptr) << "skinning off: the system's look";
+    SendMessageW(edit, SM_SKINACTIVE, 1, 0);
+    EXPECT_EQ(GetWindowTheme(edit), nullptr);
+
+    skinner_->Detach();
+    EXPECT_NE(GetWindowTheme(edit), nullptr);
+    EXPECT_NE(GetWindowTheme(status), nullptr);
 }
 
 } // namespace

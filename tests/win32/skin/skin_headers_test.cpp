@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <string>
 #include <vector>
@@ -332,6 +333,9 @@ TEST_F(SkinHeadersTest, AHeaderWhoseSkinHasNoHeaderbarKeepsItsStandardLook) {
         Pump(150ms);
         return ScreenOf(window);
     };
+    // The skin takes the visual style of what it skins: the header's standard look is the
+    // classic one then.
+    SetWindowTheme(window, L" ", L" ");
     const TPixelImage standard = shot();
     TSkinData noHeader(nullptr);
     noHeader.SetSkinStream(HeaderSkin(false).Pack());

@@ -3,6 +3,7 @@
 // foreign windows, dialogs); the skinned frame around an unchanged client area; the caption
 // drags the window; the deferred actions switch skinning off and on, take up a new skin and
 // re-skin one window; a damaged skin leaves the window as it was; popup menus; MDI frames.
+#include "compositor.h"
 #include "skin_control.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -336,6 +338,7 @@ TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
         {L"ComboBox", CBS_SIMPLE, K::None},
         {L"ComboBox", CBS_DROPDOWNLIST, K::ComboBox},
         {L"Edit", WS_BORDER, K::Edit},
+        {L"ListBox", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, K::ScrollbarH},
         {L"Static", SS_LEFT, K::None},
     };
     std::vector<HWND> made;
@@ -522,6 +525,49 @@ TEST_F(SkinManagerTest, TheSkinnerGoesWithItsForm) {
     form->Release();
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(h); }));
     EXPECT_TRUE(Manager().Forms().empty());
+}
+
+// What windows asked of the desktop compositor, in order.
+class TCompositorRecorder final : public TCompositor {
+public:
+    TCompositorRecorder() : previous_(UseCompositor(this)) {}
+    ~TCompositorRecorder() override { UseCompositor(previous_); }
+    struct Call {
+        DWORD attribute, value;
+        bool operator==(const Call&) const = default;
+    };
+    bool SetAttribute(HWND window, DWORD attribute, DWORD value) override {
+        calls[window].push_back({attribute, value});
+        return true;
+    }
+    std::map<HWND, std::vector<Call>> calls;
+
+private:
+    TCompositor* previous_;
+};
+
+// The compositor draws no frame of its own around a skinned window and, where the skin draws
+// the corners, leaves them square; skinning switched off gives both back. A captionless window
+// keeps the corners the system gives it.
+TEST_F(SkinManagerTest, TheCompositorLeavesTheFrameToTheSkinWhileItIsSkinned) {
+    using Call = TCompositorRecorder::Call;
+    const Call noFrame{kDwmNcRenderingPolicy, kDwmNcRenderingDisabled},
+        square{kDwmWindowCornerPreference, kDwmCornerDoNotRound},
+        frameBack{kDwmNcRenderingPolicy, kDwmNcRenderingUseStyle},
+        cornersBack{kDwmWindowCornerPreference, kDwmCornerDefault};
+    TCompositorRecorder compositor;
+    TSkinTestForm* form = ShownForm();
+    TSkinTestForm* captionless = NewForm("  BorderStyle = bsNone\n");
+    captionless->Show();
+    const HWND h = form->Handle(), bare = captionless->Handle();
+    ASSERT_TRUE(Skinned(h) && Skinned(bare));
+    EXPECT_EQ(compositor.calls[h], (std::vector<Call>{noFrame, square}));
+    EXPECT_EQ(compositor.calls[bare], (std::vector<Call>{noFrame}));
+
+
+    form->Skin()->SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return changed_ == 1; }));
+    EXPECT_EQ(compositor.calls[h], (std::vector<Call>{noFrame, square, frameBack, cornersBack}));
 }
 
 // Popup-menu skinners, as the menus will make them.

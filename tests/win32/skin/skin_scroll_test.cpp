@@ -14,6 +14,7 @@
 
 #include "active_skinner.h"
 #include "dc_pixels.h"
+#include "dib.h"
 #include "desktop.h"
 #include "image_ops.h"
 #include "pixel_draw.h"
@@ -25,6 +26,7 @@
 #include "ui/form_binding.h"
 #include "ui/scroll_bar.h"
 #include "ui/stdctrls.h"
+#include "ui/win_handles.h"
 #include "ui_test_app.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +115,8 @@ protected:
         combo_ = form_->Find<ui::TComboBox>(L"ComboBox1");
         for (int i = 0; i < 5; ++i)
             list_->Items()->Add(L"entry " + std::to_wstring(i));
-        for (int i = 0; i < 30; ++i)
+        // Common Controls 6 drops down 30 items at least: many more, so its list scrolls far.
+        for (int i = 0; i < 120; ++i)
             combo_->Items()->Add(L"choice " + std::to_wstring(i));
         for (int i = 0; i < 30; ++i)
             form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
@@ -429,6 +432,111 @@ TEST_F(SkinScroll, ComboButtonTurnsHotUnderTheMouse) {
     MoveTo(OnScreen(off, {(off_button.left + off_button.right) / 2, 10}));
     Pump(300ms);
     EXPECT_FALSE(disabled->Hot());
+}
+
+// The combo's look is composed from what the combo paints of itself, never from the pixels its
+// DC holds: those may be another window's lying over it (a window DC without composition), or
+// anything at all in a DC handed to it. With a foreign window over half of the box and the box
+// repainting meanwhile, drawn into a DC full of a foreign colour, it is the box on the screen.
+TEST_F(SkinScroll, TheComboIsComposedFromItsOwnPaintNotFromWhatCoversIt) {
+    auto* skinned = Companion<TSkinComBox>(combo_);
+    ASSERT_TRUE(skinned);
+    const HWND box = combo_->Handle();
+    const TPixelImage shown = ScreenOf(box);
+    RECT r{}, edit{};
+    GetWindowRect(box, &r);
+    GetWindowRect(GetTopWindow(box), &edit);
+    OffsetRect(&edit, -r.left, -r.top);
+
+    constexpr COLORREF kForeign = RGB(0, 255, 0);
+    const ui::GdiHandle<HBRUSH> green(CreateSolidBrush(kForeign));
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hbrBackground = green.get();
+    cls.lpszClassName = L"ForeignCover";
+    RegisterClassW(&cls);
+    const HWND cover = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST,
+                                       L"ForeignCover", L"", WS_POPUP | WS_VISIBLE, r.left - 5,
+                                       r.top - 5, (r.right - r.left) / 2, r.bottom - r.top + 10,
+                                       nullptr, nullptr, cls.hInstance, nullptr);
+    ASSERT_TRUE(cover);
+    Pump(200ms);
+    skinned->Refresh();
+    Pump(200ms);
+
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    TDib target(w, h);
+    const RECT all{0, 0, w, h};
+    FillRect(target.Dc(), &all, green.get());
+    skinned->PaintWindow(target.Dc());
+    const TPixelImage drawn = ReadPixels(target.Dc(), all);
+    DestroyWindow(cover);
+    UnregisterClassW(L"ForeignCover", cls.hInstance);
+    Pump(300ms);
+
+    // The edit field is a window of its own, which the combo's paint leaves alone.
+    std::string difference;
+    for (int y = 0; y < h && difference.empty(); ++y)
+        for (int x = 0; x < w; ++x) {
+            const POINT p{x, y};
+            if (!PtInRect(&edit, p) && drawn.At(x, y) != shown.At(x, y)) {
+                difference = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+                break;
+            }
+        }
+    EXPECT_EQ(difference, "");
+    EXPECT_TRUE(ScreenOf(box) == shown) << "the box after the window over it has gone";
+}
+
+// Other system colours for a while, as another Windows colour scheme has them.
+class OtherScheme {
+public:
+    OtherScheme(std::vector<int> indexes, std::vector<COLORREF> colours) : indexes_(indexes) {
+        for (const int i : indexes_)
+            saved_.push_back(GetSysColor(i));
+        SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), colours.data());
+    }
+    ~OtherScheme() {
+        SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), saved_.data());
+    }
+
+private:
+    std::vector<int> indexes_;
+    std::vector<COLORREF> saved_;
+};
+
+// The skin gives the colours the system's scheme would: a disabled box is filled in the skin's
+// face and the list that drops down is framed in its border colour, whatever the scheme says.
+TEST_F(SkinScroll, TheDisabledComboAndTheDroppedListKeepTheSkinsColoursOnAnyScheme) {
+    const OtherScheme scheme({COLOR_BTNFACE, COLOR_WINDOWFRAME},
+                             {RGB(0, 160, 0), RGB(200, 0, 0)});
+    Pump(200ms);
+    const COLORREF face = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonFace]));
+    const COLORREF border = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonShadow]));
+    ASSERT_NE(face, RGB(0, 160, 0));
+
+    auto& disabled = *form_->Find<ui::TWinControl>(L"ComboBox2");
+    RedrawWindow(disabled.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(200ms);
+    const TPixelImage box = ScreenOf(disabled.Handle());
+    EXPECT_EQ(box.At(box.Width / 3, box.Height / 2), PixelFromColor(ui::RGBColor(
+                                                        GetRValue(face), GetGValue(face),
+                                                        GetBValue(face))))
+        << "the disabled box's fill";
+
+    combo_->SetDroppedDown(true);
+    Pump(300ms);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(combo_->Handle(), &info));
+    const TPixelImage list = ScreenOf(info.hwndList);
+    combo_->SetDroppedDown(false);
+    const TPixel frame = PixelFromColor(
+        ui::RGBColor(GetRValue(border), GetGValue(border), GetBValue(border)));
+    EXPECT_EQ(list.At(0, list.Height / 2), frame) << "the list's border";
+    EXPECT_EQ(list.At(list.Width / 2, list.Height - 1), frame) << "the list's border";
 }
 
 TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {

@@ -23,6 +23,7 @@
 #include "ui_test_app.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -558,9 +559,12 @@ protected:
 
 TEST_F(SkinValuesBareTest, WithoutPicturesTrackAndProgressBarsKeepTheirStandardLook) {
     // The skinned bar looks exactly like its untouched twin with the same values on the skin's
-    // face colour: the standard channel and thumb.
+    // face colour: the standard channel and thumb. The skin took the visual style of what it
+    // skins, so the twin has the classic look too.
     EXPECT_TRUE(SkinOf(Control(L"TrackBar1")));
     auto& plain = *Get<ui::TTrackBar>(L"TrackBarPlain");
+    for (const wchar_t* twin : {L"TrackBarPlain", L"ProgressPlain"})
+        SetWindowTheme(Control(twin).Handle(), L" ", L" ");
     plain.SetColor(kFace);
     plain.Invalidate();
     Settle();
