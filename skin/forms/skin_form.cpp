@@ -50,6 +50,7 @@ TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
 }
 
 TWinSkinForm::~TWinSkinForm() {
+    *alive_ = false;
     Destroying();
     DetachWindow(false);
     FreeSkinControls(false);
@@ -307,6 +308,8 @@ void TWinSkinForm::MdiMaximizedChanged(bool maximized) {
 }
 
 void TWinSkinForm::DetachWindow(bool full) {
+    EndMenuTracking();
+    // A system menu still shown ends with its popup.
     systemMenuPopup_.reset();
     if (hoverTimer_) hoverTimer_->SetEnabled(false);
     if (!subclass_.Installed()) return;

@@ -206,6 +206,9 @@ private:
     bool AttachMenuBar();
     // Frees the menu bar; with `restore` the window gets its native menu back.
     void DetachMenuBar(bool restore);
+    // Ends a menu-bar menu this window has open: the skinner is going while the menu's loop
+    // still runs, so nothing may reach it from there.
+    void EndMenuTracking();
     // The native menu changed: the menu bar takes it up.
     void ReloadMenuBar();
     // The native menu goes once the menu bar shows it.
@@ -323,6 +326,9 @@ private:
     bool systemMenuOpened_ = false;
     std::uint32_t systemMenuTime_ = 0;
     int doubleClickTime_ = static_cast<int>(GetDoubleClickTime());
+    // False once this object is gone: a menu's loop runs timers and posted messages, and
+    // whatever they do may free the skinner before the call that opened the menu returns.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // The manager's factory: a form skinner attached to `window`, or none when it cannot attach.

@@ -216,6 +216,13 @@ void TWinSkinForm::DetachMenuBar(bool restore) {
     menuBar_.reset();
 }
 
+void TWinSkinForm::EndMenuTracking() {
+    if (tracking.form != this) return;
+    tracking.form = nullptr;
+    tracking.switchTo.reset();
+    EndMenu();
+}
+
 void TWinSkinForm::ReloadMenuBar() {
     if (!menuBar_) return;
     if (dynamic_cast<TMenuBtn*>(hot_)) hot_ = nullptr;
@@ -323,6 +330,7 @@ bool TWinSkinForm::OpenMenuBarItem(std::size_t index) {
             SetWindowsHookExW(WH_MSGFILTER, MenuFilterHook, nullptr, GetCurrentThreadId());
     }
     const HWND window = window_;
+    const std::shared_ptr<bool> alive = alive_;
     if (button.Enabled)
         TrackPopupMenu(button.Submenu,
                        TPM_RIGHTBUTTON | TPM_NONOTIFY | (rightToLeft_ ? TPM_RIGHTALIGN : 0u), x, y,
@@ -331,6 +339,7 @@ bool TWinSkinForm::OpenMenuBarItem(std::size_t index) {
     tracking.hook = nullptr;
     const std::optional<std::size_t> next = tracking.switchTo;
     tracking = {};
+    if (!*alive) return true;
     menuTracking_ = false;
     trackedPopup_ = nullptr;
     // The next bar button opens once this menu has gone.

@@ -15,6 +15,7 @@
 #include "skin_obj_image.h"
 
 #include "desktop.h"
+#include "freed_memory.h"
 #include "ui/date_time_picker.h"
 #include "ui/form_binding.h"
 #include "ui/media_player.h"
@@ -483,6 +484,25 @@ TEST_F(SkinPickersTest, APressIsThePlayersOwnClickOnlyWhenReleasedOverItsButton)
     ClickAt(OnPlayer(125, 15));
     EXPECT_EQ(form_->clicks.size(), 1u);
     EXPECT_EQ(ScreenPixel(OnPlayer(103, 3)), Button(3));
+}
+
+TEST_F(SkinPickersTest, APlayerFreedByItsOwnPressTakesTheOverlayWithIt) {
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    const HWND overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay()->Window();
+    // In front of everything the player does with a press, its companion included.
+    ui::TMediaPlayer* doomed = &player;
+    player.WindowProc = [doomed, old = player.WindowProc](ui::TMessage& m) {
+        if (m.Msg != WM_LBUTTONDOWN) return old(m);
+        ui::Free(doomed);
+    };
+    testing_memory::TFreedMemoryWatch watch;
+    ClickAt(OnPlayer(75, 15));
+    EXPECT_EQ(form_->FindComponent(L"Player"), nullptr);
+    EXPECT_FALSE(IsWindow(overlay));
+    EXPECT_GT(watch.Freed(), 0u);
+    EXPECT_EQ(watch.Overwritten(), 0u);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(form_->clicks.empty());
 }
 
 TEST_F(SkinPickersTest, FewerVisibleButtonsAreLaidOutAgain) {
