@@ -286,7 +286,9 @@ void TWinSkinForm::Refresh() {
     ReloadSkinControls();
     skinState_ = TFormSkinState::Refreshing;
     if (frameSkinning_) {
-        OwnerDrawMenus(InSet(skin_->SkinControls, xcMenuItem));
+        // Each kind of menu as its switch says: the popups were drawn from the skin again
+        // with the controls above, whatever the main menus do.
+        OwnerDrawMenus(true);
         ResizeToSkin(true);
         if (form_) {
             // Lets the form lay out again for the new frame.
@@ -320,8 +322,9 @@ void TWinSkinForm::DetachWindow(bool full) {
     FreeSkinControls(!destroying);
     const bool restore = full && frameSkinning_ && !destroying && IsWindow(window_);
     DetachMenuBar(restore);
+    // The menus' draw hooks call this object, and the popups have them with or without the frame.
+    if (!destroying) OwnerDrawMenus(false);
     if (!restore) return;
-    OwnerDrawMenus(false);
     if (form_) form_->SetColor(formColor_);
     if (hadSystemMenu_)
         SetWindowLongW(window_, GWL_STYLE, GetWindowLongW(window_, GWL_STYLE) | WS_SYSMENU);

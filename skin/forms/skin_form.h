@@ -217,7 +217,9 @@ private:
     // first); false when none opened.
     bool OpenMenuBarItemAt(POINT screen);
     bool OpenMenuBarItemByKey(unsigned key);
-    void OwnerDrawMenus(bool on);
+    // The form's menus owner-drawn or not: its popup menus with xcPopupMenu, its main menus with
+    // xcMenuItem (unless `popupsOnly`); a kind whose switch is off is left as it is.
+    void OwnerDrawMenus(bool on, bool popupsOnly = false);
     // Gives every item of `items` (submenus included) the menu item painter and the skin's
     // measure: the popup item measure, or the bar item measure for a main menu's submenus.
     void SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TImageList* images,

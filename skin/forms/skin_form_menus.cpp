@@ -108,10 +108,10 @@ void TWinSkinForm::SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TI
     }
 }
 
-void TWinSkinForm::OwnerDrawMenus(bool on) {
+void TWinSkinForm::OwnerDrawMenus(bool on, bool popupsOnly) {
     if (!form_ || !skin_) return;
     const bool popups = InSet(skin_->SkinControls, xcPopupMenu);
-    const bool mains = InSet(skin_->SkinControls, xcMenuItem);
+    const bool mains = !popupsOnly && InSet(skin_->SkinControls, xcMenuItem);
     ForEachMenu(*form_, [&](ui::TMenu& menu) {
         if (auto* popup = dynamic_cast<ui::TPopupMenu*>(&menu)) {
             // A popup tagged so is left to the system.

@@ -385,17 +385,43 @@ TEST_F(SkinnedMenus, AnItemWithASubmenuShowsAnArrowOnTheSkin) {
     EXPECT_LE(arrow, 20);
 }
 
-TEST_F(SkinnedMenus, APopupTaggedToBeLeftAloneIsNotOwnerDrawn) {
-    MakeForm(SetOf<TSkinControls>(xcMenuItem));
+TEST_F(SkinnedMenus, PopupMenusAreDrawnFromTheSkinButOneTaggedToBeLeftAlone) {
+    // As both programs are set up: main menus and popup menus skinned, which leaves no
+    // xcMenuItem once the skin data is loaded.
+    MakeForm();
+    ASSERT_FALSE(InSet(form_->Skin()->SkinControls, xcMenuItem));
+    ASSERT_TRUE(InSet(form_->Skin()->SkinControls, xcPopupMenu));
     std::vector<ui::TPopupMenu*> popups;
     for (ui::TComponent* c : form_->Components())
         if (auto* p = dynamic_cast<ui::TPopupMenu*>(c)) popups.push_back(p);
     ASSERT_EQ(popups.size(), 2u);
-    EXPECT_TRUE(popups[0]->OwnerDraw);
-    EXPECT_TRUE(popups[0]->Items[0].OnDrawItem);
+    const auto skinned = [](const ui::TPopupMenu& p) {
+        return p.OwnerDraw && p.Items[0].OnDrawItem && p.Items[1].OnDrawItem;
+    };
+    EXPECT_TRUE(skinned(*popups[0]));
     EXPECT_EQ(popups[1]->Tag(), 99);
     EXPECT_FALSE(popups[1]->OwnerDraw);
     EXPECT_FALSE(popups[1]->Items[0].OnDrawItem);
+    // A new skin keeps them so.
+    skinner_->Refresh();
+    EXPECT_TRUE(skinned(*popups[0]));
+    EXPECT_FALSE(popups[1]->Items[0].OnDrawItem);
+    // On the screen, an item not selected shows the skin's item picture.
+    TPixel item = 0;
+    ASSERT_TRUE(RunSteps({{[] { return !MenuWindows().empty(); },
+                           [&] {
+                               Sleep(200);
+                               RECT r{};
+                               GetMenuItemRect(nullptr, popups[0]->Handle(), 1, &r);
+                               item = ScreenPixel(r.right - 3, (r.top + r.bottom) / 2);
+                               testing_desktop::SaveScreenshot(L"skinned_menus_popup");
+                               EndMenu();
+                           }}},
+                         [&] { popups[0]->Popup(320, 300); }));
+    EXPECT_EQ(item, Colour(kItemStrip, 1));
+    // Skinning off gives the popups back to the system.
+    form_->Skin()->SetActive(false);
+    EXPECT_TRUE(PumpUntil([&] { return !popups[0]->Items[0].OnDrawItem; }));
 }
 
 } // namespace
