@@ -313,6 +313,12 @@ void TWinSkinForm::DetachWindow(bool full) {
     EndMenuTracking();
     // A system menu still shown ends with its popup.
     systemMenuPopup_.reset();
+    // The manager's MDI frame is this window only while it is skinned.
+    TSkinManage* manager = SkinManage();
+    if (manager && formKind_ == TFormKind::MdiFrame && manager->MdiClient == mdiClient_) {
+        manager->MdiClient = nullptr;
+        manager->MdiMainForm = nullptr;
+    }
     if (hoverTimer_) hoverTimer_->SetEnabled(false);
     if (!subclass_.Installed()) return;
     const bool destroying = skinState_ == TFormSkinState::Destroying;

@@ -605,6 +605,39 @@ TEST_F(SkinManagerTest, PopupMenusAreSkinnedWhileTheyExistByTheirFamily) {
     openPopups = nullptr;
 }
 
+TEST_F(SkinManagerTest, AnMdiFrameLeavesTheManagerWithItsSkinner) {
+    struct TCase {
+        const char* name;
+        bool freeForm; // else skinning off
+    };
+    for (const TCase c : {TCase{"form freed", true}, TCase{"skinning off", false}}) {
+        SCOPED_TRACE(c.name);
+        // A form of the class library with an MDI client of its own.
+        TSkinTestForm* form = NewForm();
+        const HWND frame = form->Handle();
+        CLIENTCREATESTRUCT ccs{};
+        const HWND client =
+            CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
+                            100, 100, frame, nullptr, GetModuleHandleW(nullptr), &ccs);
+        ASSERT_TRUE(client);
+        form->Show();
+        ASSERT_TRUE(Skinned(frame));
+        EXPECT_EQ(Skinner(frame)->FormKind(), TFormKind::MdiFrame);
+        EXPECT_EQ(Manager().MdiClient, client);
+        EXPECT_EQ(Manager().MdiMainForm, form);
+        if (c.freeForm) {
+            ui::Free(form);
+            Manager().PurgeForms();
+        } else {
+            form->Skin()->SetActive(false);
+            EXPECT_TRUE(PumpUntil([&] { return !Skinner(frame); }));
+        }
+        EXPECT_EQ(Manager().MdiClient, nullptr);
+        EXPECT_EQ(Manager().MdiMainForm, nullptr);
+        if (!c.freeForm) ui::Free(form);
+    }
+}
+
 LRESULT CALLBACK MdiFrameProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     static HWND client = nullptr;
     if (msg == WM_CREATE) {
