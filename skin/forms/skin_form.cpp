@@ -178,8 +178,12 @@ bool TWinSkinForm::MaximisedMdiChild() const {
 void TWinSkinForm::SetActive(bool active) {
     active_ = active;
     if (hoverTimer_) hoverTimer_->SetEnabled(active);
-    if (active || !mouseControl_) return;
     // The window stops tracking the mouse: the control under it would keep its hot look.
+    if (!active) MouseLeftControl();
+}
+
+void TWinSkinForm::MouseLeftControl() {
+    if (!mouseControl_) return;
     TSkinControl* left = std::exchange(mouseControl_, nullptr);
     if (ui::TControl* control = left->Control()) {
         control->Perform(ui::CM_MOUSELEAVE);

@@ -172,6 +172,8 @@ private:
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
+    // The skinned control that last had the mouse hears that it left, and is forgotten.
+    void MouseLeftControl();
     void AfterSkinning();
     bool MaximisedMdiChild() const;
 

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -165,6 +166,16 @@ protected:
                                  200, 150, nullptr, nullptr, Foreign(), nullptr);
         windows_.push_back(w);
         return w;
+    }
+
+    // A modeless dialog of another module with a caption, not shown yet.
+    HWND ForeignDialog() {
+        const std::vector<WORD> t =
+            DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+        const HWND dialog = CreateDialogIndirectParamW(
+            Foreign(), reinterpret_cast<const DLGTEMPLATE*>(t.data()), nullptr, QuietDialog, 0);
+        if (dialog) windows_.push_back(dialog);
+        return dialog;
     }
 
     std::vector<HWND> windows_;
@@ -316,11 +327,8 @@ TEST_F(SkinManagerTest, TheSkinDataMayChooseAControlsSkinner) {
 
 TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
     NewForm();
-    const std::vector<WORD> t = DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-    HWND dialog = CreateDialogIndirectParamW(
-        Foreign(), reinterpret_cast<const DLGTEMPLATE*>(t.data()), nullptr, QuietDialog, 0);
+    const HWND dialog = ForeignDialog();
     ASSERT_TRUE(dialog);
-    windows_.push_back(dialog);
     using K = TSkinControlKind;
     const struct {
         const wchar_t* cls;
@@ -353,6 +361,29 @@ TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
     for (std::size_t i = 0; i < made.size(); ++i)
         EXPECT_EQ(skinner->AssignedKind(made[i]), children[i].kind)
             << i << ": " << std::hex << children[i].style;
+}
+
+TEST_F(SkinManagerTest, AForeignDialogsButtonHearsTheMouseLeaveIt) {
+    NewForm();
+    const HWND dialog = ForeignDialog();
+    ASSERT_TRUE(dialog);
+    const HWND button = CreateWindowExW(0, L"Button", L"x", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                        5, 5, 80, 20, dialog, nullptr, Foreign(), nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    ASSERT_TRUE(Skinned(dialog));
+    const TWinSkinForm* skinner = Skinner(dialog);
+    const auto& controls = skinner->SkinControls();
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&](const TSkinControl* c) { return c->Handle() == button; });
+    ASSERT_NE(found, controls.end());
+    const TSkinControl& skinned = **found;
+    MoveTo({900, 700});
+    // A move the button heard with the cursor elsewhere: the system tracks no leave for it, as
+    // when another window took the system's tracking over.
+    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(skinned.Hot());
+    EXPECT_TRUE(PumpUntil([&] { return !skinned.Hot(); }, 2s));
 }
 
 TEST_F(SkinManagerTest, TheSkinnedCaptionDragsTheWindow) {
