@@ -4,9 +4,11 @@
 // skin's frame, the hit test over the skinned caption, activation, sizing, the system commands,
 // the start once attached, the resize to the skin's frame and back, MDI frames and children.
 //
-// The pictures come from elsewhere, through the members marked below: the frame painter (frame,
-// title, region, icon), the caption buttons and system menu, the menu bar, and the control
-// discovery. Until those exist their members do the least that keeps the window sound.
+// Its parts live in files of their own, behind the members marked below: the frame painter
+// (skin_form_frame.cpp: the frame edges and title from the skin's pictures, the region cut by
+// their key colour, the caption icon), the caption buttons, hover timer and skinned system menu
+// (skin_form_buttons.cpp), the menu bar and owner-drawn menus (skin_form_menus.cpp), and the
+// control discovery (skin_form_controls.cpp).
 #pragma once
 
 #include "caption_rules.h"
