@@ -203,8 +203,7 @@ bool TWinSkinForm::DrawNativeMenuItem(const DRAWITEMSTRUCT& draw) {
 
 bool TWinSkinForm::AttachMenuBar() {
     menuBar_ = std::make_unique<TWinSkinMenu>(*this, *skin_);
-    const bool fromLibrary = platform_.nt && platform_.major < 5;
-    if (menuBar_->Load(window_, form_, fromLibrary, false)) return true;
+    if (menuBar_->Load(window_, form_, BarFromLibraryMenu(platform_), false)) return true;
     menuBar_.reset();
     return false;
 }
@@ -226,7 +225,7 @@ void TWinSkinForm::EndMenuTracking() {
 void TWinSkinForm::ReloadMenuBar() {
     if (!menuBar_) return;
     if (dynamic_cast<TMenuBtn*>(hot_)) hot_ = nullptr;
-    menuBar_->Load(window_, form_, platform_.nt && platform_.major < 5, true);
+    menuBar_->Load(window_, form_, BarFromLibraryMenu(platform_), true);
     RECT r{};
     GetWindowRect(window_, &r);
     menuBar_->LayOut(r.right - r.left, frame_, menuBarHeight_, rightToLeft_);
