@@ -10,11 +10,21 @@
 
 namespace {
 
-// In front of every block; a multiple of the largest fundamental alignment.
-struct alignas(16) THeader {
+// In front of every block, in room of its own that keeps the block as aligned as the system's
+// allocation is.
+struct THeader {
     std::size_t size;
     THeader* next; // in the quarantine
 };
+constexpr std::size_t kHeaderRoom = 16;
+static_assert(sizeof(THeader) <= kHeaderRoom);
+
+unsigned char* BlockOf(THeader* header) {
+    return reinterpret_cast<unsigned char*>(header) + kHeaderRoom;
+}
+THeader* HeaderOf(void* block) {
+    return reinterpret_cast<THeader*>(static_cast<unsigned char*>(block) - kHeaderRoom);
+}
 
 SRWLOCK lock = SRWLOCK_INIT;
 bool watching = false;
@@ -51,16 +61,16 @@ bool Poisoned(const unsigned char* p, std::size_t size) {
 }
 
 void* Allocate(std::size_t size) {
-    auto* header = static_cast<THeader*>(std::malloc(sizeof(THeader) + (size ? size : 1)));
+    auto* header = static_cast<THeader*>(std::malloc(kHeaderRoom + (size ? size : 1)));
     if (!header) return nullptr;
     header->size = size;
     header->next = nullptr;
-    return header + 1;
+    return BlockOf(header);
 }
 
 void Release(void* p) noexcept {
     if (!p) return;
-    THeader* header = static_cast<THeader*>(p) - 1;
+    THeader* header = HeaderOf(p);
     AcquireSRWLockExclusive(&lock);
     if (watching) {
         Poison(static_cast<unsigned char*>(p), header->size);
@@ -144,8 +154,8 @@ std::size_t TFreedMemoryWatch::Freed() const {
 std::size_t TFreedMemoryWatch::Overwritten() const {
     AcquireSRWLockShared(&lock);
     std::size_t count = 0;
-    for (const THeader* b = quarantine; b; b = b->next)
-        if (!Poisoned(reinterpret_cast<const unsigned char*>(b + 1), b->size)) ++count;
+    for (THeader* b = quarantine; b; b = b->next)
+        if (!Poisoned(BlockOf(b), b->size)) ++count;
     ReleaseSRWLockShared(&lock);
     return count;
 }

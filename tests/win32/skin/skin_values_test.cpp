@@ -358,7 +358,7 @@ TEST_F(SkinValuesTest, ProgressBarsShowTheirShareFromTheSkin) {
     // A new position repaints at once.
     Get<ui::TProgressBar>(L"Progress0")->SetPosition(100);
     Settle();
-    EXPECT_EQ(Pixel(Control(L"Progress0"), 197, 10), fill);
+    EXPECT_EQ(Pixel(Control(L"Progress0"), 197, 10), Frame(kProgressStrip, 2));
 }
 
 TEST_F(SkinValuesTest, TrackBarsDrawChannelAndThumbFromTheSkin) {
