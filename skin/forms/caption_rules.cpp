@@ -249,6 +249,10 @@ TCaptionClick CaptionClickOf(int action) {
     }
 }
 
+bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose) {
+    return !version.nt || version.major < 5 || systemMenuHasClose;
+}
+
 std::wstring_view CaptionButtonHint(int action) {
     switch (action) {
     case 0:

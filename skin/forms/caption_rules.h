@@ -121,6 +121,10 @@ enum class TCaptionClick {
     Custom, // SM_CAPTIONBUTTON with the Action
 };
 TCaptionClick CaptionClickOf(int action);
+// Whether a click on the close button closes the window. Where the system menu lists SC_CLOSE;
+// and always on Windows NT before 5 and the 9x family, whose system menus are not asked (the
+// skinned one there is a fixed list that always has its close item).
+bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose);
 
 // The hint of a button by its Action; empty for none.
 std::wstring_view CaptionButtonHint(int action);

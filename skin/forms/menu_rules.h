@@ -11,6 +11,11 @@
 #include <string_view>
 #include <vector>
 
+// Whether the bar's buttons are read from the class library's menu rather than the native one:
+// on Windows NT before 5, and on any system that reports version 4.0 (the first of the 9x
+// family), whose native items do not tell all the bar needs.
+bool MenuBarFromLibraryMenu(TPlatformVersion version);
+
 // One top-level item of the bar as the layout sees it.
 struct TBarItem {
     int captionWidth = 0; // measured with the menu font

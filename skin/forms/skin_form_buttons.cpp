@@ -232,7 +232,8 @@ void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen)
     if (!e) return;
     switch (CaptionClickOf(e->Action)) {
     case TCaptionClick::Close:
-        if (systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE, MF_BYCOMMAND) != UINT(-1))
+        if (CloseButtonCloses(platform_, systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE,
+                                                                     MF_BYCOMMAND) != UINT(-1)))
             StopHoverAndPost(WM_SYSCOMMAND, SC_CLOSE);
         break;
     case TCaptionClick::MaximiseToggle:

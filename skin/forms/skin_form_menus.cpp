@@ -203,8 +203,7 @@ bool TWinSkinForm::DrawNativeMenuItem(const DRAWITEMSTRUCT& draw) {
 
 bool TWinSkinForm::AttachMenuBar() {
     menuBar_ = std::make_unique<TWinSkinMenu>(*this, *skin_);
-    const bool fromLibrary = platform_.nt && platform_.major < 5;
-    if (menuBar_->Load(window_, form_, fromLibrary, false)) return true;
+    if (menuBar_->Load(window_, form_, MenuBarFromLibraryMenu(platform_), false)) return true;
     menuBar_.reset();
     return false;
 }
@@ -219,7 +218,7 @@ void TWinSkinForm::DetachMenuBar(bool restore) {
 void TWinSkinForm::ReloadMenuBar() {
     if (!menuBar_) return;
     if (dynamic_cast<TMenuBtn*>(hot_)) hot_ = nullptr;
-    menuBar_->Load(window_, form_, platform_.nt && platform_.major < 5, true);
+    menuBar_->Load(window_, form_, MenuBarFromLibraryMenu(platform_), true);
     RECT r{};
     GetWindowRect(window_, &r);
     menuBar_->LayOut(r.right - r.left, frame_, menuBarHeight_, rightToLeft_);
