@@ -16,9 +16,8 @@ constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
 
 } // namespace
 
-TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures,
-                         TKind kind, HWND host, bool vertical)
-    : owner_(owner), skin_(skin), pictures_(pictures), host_(host), kind_(kind),
+TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical)
+    : owner_(owner), skin_(skin), host_(host), kind_(kind),
       vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
       arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
     window_.reset(CreateOwnWindow(this, kOverlayClass, WS_EX_TOOLWINDOW, WS_CHILD | WS_CLIPSIBLINGS,
@@ -131,7 +130,7 @@ void TWScrollbar::Paint(HWND window, HDC dc) {
                                             AlongAxis(cursor) - AlongAxis(pressPoint_));
         look.ThumbEnd = look.ThumbStart + (axis_.ThumbEnd - axis_.ThumbStart);
     }
-    PaintSkinScrollBar(dc, {0, 0}, skin_, pictures_, surface_, look);
+    PaintSkinScrollBar(dc, {0, 0}, skin_, surface_, look);
 }
 
 void TWScrollbar::Press(LPARAM at) {

@@ -26,8 +26,7 @@ public:
 
     // A hidden overlay over `host`'s bar, a child of the host's parent. `owner` is the companion
     // whose skin it paints with while its skinning is on; `vertical` matters for a control only.
-    TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures, TKind kind,
-                HWND host, bool vertical);
+    TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical);
     ~TWScrollbar();
     TWScrollbar(const TWScrollbar&) = delete;
     TWScrollbar& operator=(const TWScrollbar&) = delete;
@@ -67,7 +66,6 @@ private:
 
     TSkinControl& owner_;
     TSkinData& skin_;
-    TControlPictures& pictures_;
     TOffscreen surface_;
     ui::OwnedWindow window_;
     HWND host_;

@@ -78,7 +78,7 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     const TDataSkinBorder& bar = *e.Progress;
     const RECT all{0, 0, width, height};
     FillSkinColour(face, all);
-    const TStripBitmap& strip = pictures_.Of(*skin, bar.Image);
+    const TStripBitmap& strip = skin->Bitmaps().Of(bar.Image);
     DrawElementFrame(face, all, strip, false, bar.Tile == 1, true, bar.Frame, 1, MarginsOf(bar));
 
     const int pos = static_cast<int>(SendMessageW(handle, PBM_GETPOS, 0, 0));
@@ -106,7 +106,7 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
                                                      .Tile = chunk.Tile == 1});
     const RECT target = ToRect(layout.Target);
     if (IsRectEmpty(&target)) return;
-    const TStripBitmap& chunks = pictures_.Of(*skin, chunk.Image);
+    const TStripBitmap& chunks = skin->Bitmaps().Of(chunk.Image);
     if (!layout.Tiled) {
         DrawElementFrame(face, target, chunks, false, false, true, frames, 1, MarginsOf(chunk));
         return;

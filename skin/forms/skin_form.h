@@ -4,9 +4,13 @@
 // skin's frame, the hit test over the skinned caption, activation, sizing, the system commands,
 // the start once attached, the resize to the skin's frame and back, MDI frames and children.
 //
-// The pictures come from elsewhere, through the members marked below: the frame painter (frame,
-// title, region, icon), the caption buttons and system menu, the menu bar, and the control
-// discovery. Until those exist their members do the least that keeps the window sound.
+// Its parts live in files of their own, behind the members marked below: the frame painter
+// (skin_form_frame.cpp: the edges and the title drawn from the skin's border pictures, the
+// caption text on its text back, the window region cut by the pictures' key colour, the
+// caption icon), the caption buttons and skinned system menu (skin_form_buttons.cpp), the menu
+// bar and owner-drawn menus (skin_form_menus.cpp) and the control discovery
+// (skin_form_controls.cpp). Every paint draws from the skin data component's one set of GDI
+// bitmaps of its pictures, shared with the skin controls.
 #pragma once
 
 #include "caption_rules.h"
@@ -176,6 +180,7 @@ private:
     bool MaximisedMdiChild() const;
 
     // ---- Frame and title painting.
+    // The skin's pictures as GDI bitmaps, shared with every other painter of the skin.
     TSkinBitmaps& Bitmaps();
     void PaintEdge(HDC dc, int edge, const RECT& rect);
     void PaintTitle(HDC dc, int width, int height);
@@ -292,7 +297,6 @@ private:
     TPlatformVersion platform_;
 
     // The painters' state.
-    std::unique_ptr<TSkinBitmaps> bitmaps_;
     TDib captionBitmap_; // the title composed off-screen
     TPixelImage iconPixels_;
     TDib iconBitmap_;

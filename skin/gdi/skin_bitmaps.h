@@ -10,8 +10,11 @@
 #include "skin_catalogue.h"
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 class TSkinBitmaps {
 public:
@@ -23,6 +26,10 @@ public:
     // The bitmap of `picture`, one of the elements' pictures: a look-up once it is made. An empty
     // picture gives an empty bitmap. Throws std::invalid_argument for a picture of no element.
     const TStripBitmap& Of(const TPixelImage& picture);
+    // The bitmap of what `make` makes of `picture` (turned, say), one of the elements' pictures:
+    // made once a load for each `variant`, and shared like the pictures' own.
+    const TStripBitmap& Derived(const TPixelImage& picture, int variant,
+                                const std::function<TPixelImage(const TPixelImage&)>& make);
 
     // How many sets of elements (loads) bitmaps have been made for.
     int Loads() const { return loads_; }
@@ -30,12 +37,15 @@ public:
     int Made() const { return made_; }
 
 private:
+    // The place of `picture` among the current elements' pictures; throws for another picture.
+    std::optional<TStripBitmap>& SlotOf(const TPixelImage& picture);
     void Forget();
 
     const TSkinElements& elements_;
     std::uint64_t serial_ = 0; // no elements have serial 0
     // Every picture of the current elements, with its bitmap once made.
     std::unordered_map<const TPixelImage*, std::optional<TStripBitmap>> bitmaps_;
+    std::map<std::pair<const TPixelImage*, int>, TStripBitmap> derived_;
     int loads_ = 0;
     int made_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "skin_form.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
+#include "strip_bitmap.h"
 
 #include "desktop.h"
 #include "ui/extctrls.h"
@@ -534,6 +535,53 @@ TEST_F(SkinButtonsTest, ABareButtonWindowClicksThroughItsParent) {
               (std::vector<std::pair<WPARAM, LPARAM>>{{77, reinterpret_cast<LPARAM>(bare)}}));
     ui::Free(skin);
     DestroyWindow(bare);
+}
+
+// A form of `count` push buttons, check boxes and radio buttons painted from the skin: the GDI
+// objects the skin's pictures hold while it is shown, counted from before it was made.
+class SkinPicturesPerForm : public SkinnedFormTest {
+protected:
+    int PictureObjectsWith(int count) {
+        const int before = TStripBitmap::LiveGdiObjects();
+        std::string text = "object ButtonTestForm: TButtonTestForm\n  Left = 200\n  Top = 150\n"
+                           "  Caption = 'Many'\n  ClientHeight = 300\n  ClientWidth = 400\n";
+        for (int i = 0; i < count; ++i) {
+            const std::string n = std::to_string(i + 1), top = std::to_string(5 + 22 * i);
+            text += "  object Button" + n + ": TButton\n    Left = 5\n    Top = " + top +
+                    "\n    Width = 80\n    Height = 20\n    Caption = 'B" + n + "'\n  end\n";
+            text += "  object CheckBox" + n + ": TCheckBox\n    Left = 100\n    Top = " + top +
+                    "\n    Width = 90\n    Height = 17\n    Caption = 'C" + n + "'\n  end\n";
+            text += "  object RadioButton" + n +
+                    ": TRadioButton\n    Left = 200\n    Top = " + top +
+                    "\n    Width = 90\n    Height = 17\n    Caption = 'R" + n + "'\n  end\n";
+        }
+        auto* form = new TButtonTestForm(app_.get());
+        form->LoadDescription(text + "  object SkinData1: TSkinData\n    Active = True\n" +
+                              StreamLine(ButtonSkin()) + "  end\nend\n");
+        TWinSkinForm* skinner = ShowSkinned(*form);
+        if (!skinner) {
+            ADD_FAILURE() << "the form of " << count << " is never skinned";
+            return -1;
+        }
+        EXPECT_EQ(skinner->SkinControls().size(), static_cast<std::size_t>(3 * count));
+        RedrawWindow(form->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump(200ms);
+        const int held = TStripBitmap::LiveGdiObjects() - before;
+        delete form;
+        Pump(100ms);
+        return held;
+    }
+};
+
+// Every skinned control paints from the pictures of its form's skin: one set of GDI bitmaps
+// per skin, not one per control, so the process's GDI handles do not run out on a big form.
+TEST_F(SkinPicturesPerForm, GdiObjectsOfTheSkinsPicturesDoNotGrowWithTheControls) {
+    const int one = PictureObjectsWith(1);
+    ASSERT_GT(one, 0) << "the pictures were never painted";
+    for (const int count : {2, 12})
+        EXPECT_EQ(PictureObjectsWith(count), one) << count << " of each control";
+    EXPECT_EQ(TStripBitmap::LiveGdiObjects(), 0) << "the pictures outlive their skin";
 }
 
 } // namespace
