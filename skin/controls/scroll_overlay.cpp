@@ -8,6 +8,8 @@
 
 #include "skin_platform.h"
 
+#include "ui/application.h"
+
 #include <windowsx.h>
 
 namespace {
@@ -174,6 +176,16 @@ void TWScrollbar::Release(LPARAM at) {
     }
 }
 
+void TWScrollbar::HostHint(bool entered) {
+    ui::TControl* control = kind_ == kScrollBarControl ? owner_.Control() : nullptr;
+    if (!control || !ui::Application) return;
+    if (entered) {
+        ui::Application->HintMouseEnter(control);
+    } else {
+        ui::Application->HintMouseLeave(control);
+    }
+}
+
 LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
@@ -189,10 +201,16 @@ LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         const int part = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (part != hitPart_) SetHitPart(part);
         SkinTrackMouseLeave(window);
+        if (!mouseIn_) {
+            mouseIn_ = true;
+            HostHint(true);
+        }
         return 0;
     }
     case WM_MOUSELEAVE:
         if (!pressed_) SetHitPart(kScrollPartNone);
+        mouseIn_ = false;
+        HostHint(false);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -60,6 +60,9 @@ private:
     void Paint(HWND window, HDC dc);
     void Press(LPARAM at);
     void Release(LPARAM at);
+    // The mouse came onto the overlay or left it: a scroll-bar control, which the overlay covers
+    // and so never hears the mouse itself, shows its hint as if it had.
+    void HostHint(bool entered);
     template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
     // `window` is ours, also while it is being made (before CreateWindowEx hands it over).
     LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
@@ -80,6 +83,7 @@ private:
     RECT rect_{};
     bool shown_ = false;
     bool pressed_ = false;
+    bool mouseIn_ = false;
     // Cleared when the overlay goes: a press hands the host a message that may free us.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
