@@ -16,6 +16,7 @@
 #include "desktop.h"
 #include "ui/extctrls.h"
 #include "ui/form_binding.h"
+#include "ui/image_list.h"
 #include "ui_test_app.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,8 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
   Caption = 'Buttons'
   ClientHeight = 260
   ClientWidth = 300
+  object ImageList1: TImageList
+  end
   object Button1: TButton
     Left = 10
     Top = 10
@@ -133,6 +136,15 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
     Margin = 6
     Spacing = 4
     OnClick = Clicked
+  end
+  object BitBtn2: TBitBtn
+    Left = 95
+    Top = 200
+    Width = 50
+    Height = 30
+    Images = ImageList1
+    ImageIndex = 1
+    DisabledIndex = 0
   end
   object SpeedButton1: TSpeedButton
     Left = 120
@@ -225,6 +237,12 @@ protected:
         // A glyph of two pictures.
         ui_test::SquareGlyphs(*Get<ui::TBitBtn>(L"BitBtn1")->Glyph(), 2, kGlyphColour);
         Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
+        // Two pictures for the button without a glyph: another colour, then the glyph colour.
+        ui::TBitmap pictures;
+        ui_test::SquareGlyphs(pictures, 2, kGlyphColour);
+        pictures.Canvas().Brush.SetColor(0x40A040);
+        pictures.Canvas().FillRect({2, 2, 14, 14});
+        Get<ui::TImageListComponent>(L"ImageList1")->AddMasked(pictures, 0xFF00FF);
         skinner_ = ShowSkinned(*form_);
         ASSERT_TRUE(skinner_);
         ParkMouse();
@@ -436,6 +454,20 @@ TEST_F(SkinButtonsTest, TheSpeedButtonTracksTheMouseThroughItsParent) {
     speed.SetDown(true);
     Settle();
     EXPECT_EQ(Corner(speed), Button(2)) << "held down";
+}
+
+// A glyph button without a glyph shows its image list's picture on the skin's face, as the
+// class library's own button does: `ImageIndex` enabled, `DisabledIndex` embossed when disabled.
+TEST_F(SkinButtonsTest, AGlyphButtonWithoutGlyphShowsItsImageList) {
+    auto& bit = *Get<ui::TBitBtn>(L"BitBtn2");
+    ASSERT_TRUE(SkinOf(bit));
+    // The picture centred: 16 x 16 from (17, 7), its square from (19, 9).
+    EXPECT_EQ(Pixel(bit, 25, 15), ui::ColorRef(kGlyphColour));
+    EXPECT_EQ(Corner(bit), Button(1));
+    bit.SetEnabled(false);
+    Settle();
+    EXPECT_EQ(Pixel(bit, 25, 15), GetSysColor(COLOR_BTNSHADOW)) << "picture 0, embossed";
+    EXPECT_EQ(Corner(bit), Button(3));
 }
 
 TEST_F(SkinButtonsTest, SpaceOnAFocusedButtonPressesAndClicksIt) {
