@@ -1,7 +1,9 @@
 // The GDI side of a skin data component's elements: each element picture (`Image`, and `Image2`,
 // `CheckImage` and `RadioImage` where the element has them) as a DIB section with its key mask,
-// made the first time it is painted after a load and kept until the next one. Painters ask for a
-// picture's bitmap on every paint; a load that replaced the elements is noticed there, so
+// made the first time it is painted after a load and kept until the next one, and so are the
+// pictures made from them (the tabs' turned strips). The skin data component keeps one set for
+// every painter of its skin, so a form of many controls holds each picture once. Painters ask for
+// a picture's bitmap on every paint; a load that replaced the elements is noticed there, so
 // painters never need to hear about loads.
 #pragma once
 
