@@ -7,6 +7,8 @@
 #
 # INDENT is the number of blanks before each line; PREFIX is "length" to put the file's size
 # as a 32-bit little-endian number before its bytes (a stream property), or "none".
+# A quoted "length" is the word, not the variable of that name an earlier block set.
+cmake_policy(SET CMP0054 NEW)
 file(READ ${TEMPLATE} text)
 foreach(block IN LISTS BLOCKS)
     string(REPLACE "=" ";" parts "${block}")

@@ -3,6 +3,7 @@
 // button without a window of its own, painted by its parent).
 #pragma once
 #include "glyph_layout.h"
+#include "image_list.h"
 #include "prop_builders.h"
 #include "stdctrls.h"
 
@@ -90,6 +91,14 @@ public:
     void SetMargin(int v);
     int Spacing() const { return spacing_; }
     void SetSpacing(int v);
+    // Without a glyph, the picture `ImageIndex` of `Images` (-1: none), or `DisabledIndex` (-1:
+    // the same one) for a disabled button, drawn in the list's disabled style.
+    TImageListComponent* Images() const { return images_; }
+    void SetImages(TImageListComponent* v);
+    int ImageIndex() const { return image_index_; }
+    void SetImageIndex(int v);
+    int DisabledIndex() const { return disabled_index_; }
+    void SetDisabledIndex(int v);
 
     // The glyph properties of class C (which derives from this).
     template <class C> static std::vector<PropInfo> Props();
@@ -98,13 +107,22 @@ protected:
     // Glyph and caption laid out in `rect` and drawn, the glyph strip's picture `index`.
     void DrawFace(HDC dc, const std::wstring& caption, const RECT& rect, int index);
     virtual void GlyphChanged() = 0;
+    // What the class's Notification passes on: the image list may be going away.
+    void GlyphNotification(TComponent* component, TOperation operation);
 
 private:
+    // The picture beside the caption: the glyph's size, or the image list's.
+    TGlyphSize PictureSize() const;
+    void DrawPicture(HDC dc, int index, int x, int y);
+
     std::unique_ptr<TBitmap> glyph_;
     int num_glyphs_ = 1;
     TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
     int margin_ = -1;
     int spacing_ = 4;
+    TImageListComponent* images_ = nullptr;
+    int image_index_ = -1;
+    int disabled_index_ = -1;
 };
 
 template <class C> std::vector<PropInfo> TButtonGlyph::Props() {
@@ -116,6 +134,9 @@ template <class C> std::vector<PropInfo> TButtonGlyph::Props() {
             &C::Layout, &C::SetLayout),
         props::Integer<C, int>(L"Margin", &C::Margin, &C::SetMargin),
         props::Integer<C, int>(L"Spacing", &C::Spacing, &C::SetSpacing),
+        props::Reference<C, TImageListComponent>(L"Images", &C::Images, &C::SetImages),
+        props::Integer<C, int>(L"ImageIndex", &C::ImageIndex, &C::SetImageIndex),
+        props::Integer<C, int>(L"DisabledIndex", &C::DisabledIndex, &C::SetDisabledIndex),
     };
 }
 
@@ -150,6 +171,7 @@ protected:
     void WndProc(TMessage& msg) override;
     void ShowDefault(bool v) override;
     void GlyphChanged() override { Invalidate(); }
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -177,6 +199,7 @@ public:
 
 protected:
     void GlyphChanged() override { Invalidate(); }
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     bool flat_ = false;
@@ -189,5 +212,13 @@ private:
 // at (x, y) with the colour of the strip's bottom-left pixel left out; a single glyph asked for
 // as the disabled one (2) is drawn embossed instead.
 void DrawGlyph(HDC dc, TBitmap& glyph, int count, int index, int x, int y);
+// The picture of an image list a glyph button shows without a glyph: `imageIndex` (none when
+// it is -1); disabled, `disabledIndex` (or `imageIndex` when that is -1) in the list's disabled
+// style.
+void DrawListPicture(HDC dc, const TImageListComponent& images, int imageIndex, int disabledIndex,
+                     bool disabled, int x, int y);
+// A picture shown disabled: the w x h picture at (sx, 0) of `source`, `key` left out, drawn at
+// (x, y) as its shape embossed in the highlight and shadow colours on the button face.
+void DrawEmbossed(HDC dc, HDC source, int sx, int w, int h, COLORREF key, int x, int y);
 
 } // namespace ui

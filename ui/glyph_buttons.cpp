@@ -14,8 +14,8 @@ RECT ToRect(const TGlyphRect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-// A single glyph shown disabled: its shape embossed in the highlight and shadow colours on the
-// button face.
+} // namespace
+
 void DrawEmbossed(HDC dc, HDC source, int sx, int w, int h, COLORREF key, int x, int y) {
     const OwnedDC maskDc(CreateCompatibleDC(dc));
     const GdiHandle<HBITMAP> mask(CreateBitmap(w, h, 1, 1, nullptr));
@@ -46,7 +46,12 @@ void DrawEmbossed(HDC dc, HDC source, int sx, int w, int h, COLORREF key, int x,
     TransparentBlt(dc, x, y, w, h, pictureDc.get(), 0, 0, w, h, GetSysColor(COLOR_BTNFACE));
 }
 
-} // namespace
+void DrawListPicture(HDC dc, const TImageListComponent& images, int imageIndex, int disabledIndex,
+                     bool disabled, int x, int y) {
+    if (imageIndex == -1) return;
+    const int index = disabled && disabledIndex != -1 ? disabledIndex : imageIndex;
+    images.Draw(dc, x, y, index, !disabled);
+}
 
 void DrawGlyph(HDC dc, TBitmap& glyph, int count, int index, int x, int y) {
     if (glyph.Empty()) return;
@@ -83,10 +88,47 @@ void TButtonGlyph::SetSpacing(int v) {
     GlyphChanged();
 }
 
+void TButtonGlyph::SetImages(TImageListComponent* v) {
+    if (v == images_) return;
+    // The button hears when the list goes, so it never draws from a freed one.
+    auto* self = dynamic_cast<TComponent*>(this);
+    if (images_ && self) images_->RemoveFreeNotification(self);
+    images_ = v;
+    if (images_ && self) images_->FreeNotification(self);
+    GlyphChanged();
+}
+
+void TButtonGlyph::SetImageIndex(int v) {
+    image_index_ = v;
+    GlyphChanged();
+}
+
+void TButtonGlyph::SetDisabledIndex(int v) {
+    disabled_index_ = v;
+    GlyphChanged();
+}
+
+void TButtonGlyph::GlyphNotification(TComponent* component, TOperation operation) {
+    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
+}
+
+TGlyphSize TButtonGlyph::PictureSize() const {
+    if (!glyph_->Empty()) return {glyph_->Width() / num_glyphs_, glyph_->Height()};
+    if (images_ && image_index_ != -1) return {images_->Width(), images_->Height()};
+    return {};
+}
+
+void TButtonGlyph::DrawPicture(HDC dc, int index, int x, int y) {
+    if (!glyph_->Empty()) {
+        DrawGlyph(dc, *glyph_, num_glyphs_, index, x, y);
+        return;
+    }
+    if (images_) DrawListPicture(dc, *images_, image_index_, disabled_index_, index == 2, x, y);
+}
+
 void TButtonGlyph::DrawFace(HDC dc, const std::wstring& caption, const RECT& rect, int index) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    TGlyphSize g;
-    if (!glyph_->Empty()) g = {glyph_->Width() / num_glyphs_, glyph_->Height()};
+    const TGlyphSize g = PictureSize();
     TGlyphSize t;
     if (!caption.empty()) {
         RECT box = ToRect(GlyphTextBox({width, height}, g, layout_));
@@ -96,7 +138,7 @@ void TButtonGlyph::DrawFace(HDC dc, const std::wstring& caption, const RECT& rec
     }
     const TGlyphPlacement p =
         PlaceGlyphAndText({{width, height}, g, t, layout_, margin_, spacing_, false});
-    DrawGlyph(dc, *glyph_, num_glyphs_, index, rect.left + p.Glyph.Left, rect.top + p.Glyph.Top);
+    DrawPicture(dc, index, rect.left + p.Glyph.Left, rect.top + p.Glyph.Top);
     RECT text = ToRect(p.Text);
     OffsetRect(&text, rect.left, rect.top);
     const UINT align = p.Align == TTextAlign::Right    ? DT_RIGHT
@@ -120,6 +162,11 @@ const TClassInfo& TBitBtn::StaticClass() {
         return p;
     }());
     return info;
+}
+
+void TBitBtn::Notification(TComponent* component, TOperation operation) {
+    TButton::Notification(component, operation);
+    GlyphNotification(component, operation);
 }
 
 void TBitBtn::SetKind(TKind v) {
@@ -187,6 +234,11 @@ const TClassInfo& TSpeedButton::StaticClass() {
         return p;
     }());
     return info;
+}
+
+void TSpeedButton::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    GlyphNotification(component, operation);
 }
 
 void TSpeedButton::SetFlat(bool v) {

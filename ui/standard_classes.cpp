@@ -4,6 +4,7 @@
 #include "form_binding.h"
 #include "group_box.h"
 #include "header_control.h"
+#include "image_list.h"
 #include "list_view.h"
 #include "media_player.h"
 #include "page_control.h"
@@ -36,6 +37,7 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TPanel>();
     RegisterComponentClass<TStatusBar>();
     RegisterComponentClass<TTimer>();
+    RegisterComponentClass<TImageListComponent>();
     RegisterComponentClass<TProgressBar>();
     RegisterComponentClass<TTrackBar>();
     RegisterComponentClass<TUpDown>();

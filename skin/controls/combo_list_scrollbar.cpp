@@ -84,7 +84,7 @@ void TComboxScrollBar::DrawSkin(HDC dc, const RECT& rect) {
     look.Enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
     look.HitPart = dragging_ ? kScrollThumb : kScrollPartNone;
     look.Pressed = dragging_;
-    PaintSkinScrollBar(dc, {bar.left, bar.top}, *skin, pictures_, surface_, look);
+    PaintSkinScrollBar(dc, {bar.left, bar.top}, *skin, surface_, look);
 }
 
 bool TComboxScrollBar::DragThumb(const ui::TMessage& msg) {

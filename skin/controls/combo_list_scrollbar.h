@@ -27,7 +27,6 @@ private:
 
     int arrow_;
     bool dragging_ = false;
-    TControlPictures pictures_;
     TOffscreen surface_;
     // Cleared when this goes: the drag loop dispatches messages that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

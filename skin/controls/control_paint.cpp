@@ -1,15 +1,7 @@
-// Pictures and off-screen surfaces of the control skinners.
+// Off-screen surfaces and the white-lined frame of the control skinners.
 #include "control_paint.h"
 
 #include "ui/win_handles.h"
-
-const TStripBitmap& TControlPictures::Of(const TSkinData& skin, const TPixelImage& picture) {
-    if (!bitmaps_ || skin_ != &skin) {
-        bitmaps_ = std::make_unique<TSkinBitmaps>(skin.Elements());
-        skin_ = &skin;
-    }
-    return bitmaps_->Of(picture);
-}
 
 HDC TOffscreen::Prepare(int width, int height) {
     if (dib_.Width() != width || dib_.Height() != height) dib_ = TDib(width, height);

@@ -1,6 +1,7 @@
-// What the control skinners paint with: the skin's pictures as GDI bitmaps, and an off-screen
-// bitmap the size of the control, so a look made of several pieces (frame, glyph, caption, focus
-// rectangle) reaches the screen in one copy and nothing flickers while the mouse moves over it.
+// What the control skinners paint with besides the skin's pictures (whose GDI bitmaps the skin
+// data component keeps for all of them, TSkinData::Bitmaps): an off-screen bitmap the size of the
+// control, so a look made of several pieces (frame, glyph, caption, focus rectangle) reaches the
+// screen in one copy and nothing flickers while the mouse moves over it.
 #pragma once
 
 #include "dib.h"
@@ -12,17 +13,6 @@
 #include <windows.h>
 
 #include <memory>
-
-// The pictures of one skin data component as GDI bitmaps, made when first painted and kept until
-// the skin is replaced (TSkinBitmaps notices that itself).
-class TControlPictures {
-public:
-    const TStripBitmap& Of(const TSkinData& skin, const TPixelImage& picture);
-
-private:
-    const TSkinData* skin_ = nullptr;
-    std::unique_ptr<TSkinBitmaps> bitmaps_;
-};
 
 // An off-screen picture of the control: made again only when the control's size changed.
 class TOffscreen {

@@ -8,6 +8,8 @@
 
 #include "skin_platform.h"
 
+#include "ui/application.h"
+
 #include <windowsx.h>
 
 namespace {
@@ -16,9 +18,8 @@ constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
 
 } // namespace
 
-TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures,
-                         TKind kind, HWND host, bool vertical)
-    : owner_(owner), skin_(skin), pictures_(pictures), host_(host), kind_(kind),
+TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical)
+    : owner_(owner), skin_(skin), host_(host), kind_(kind),
       vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
       arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
     window_.reset(CreateOwnWindow(this, kOverlayClass, WS_EX_TOOLWINDOW, WS_CHILD | WS_CLIPSIBLINGS,
@@ -131,7 +132,7 @@ void TWScrollbar::Paint(HWND window, HDC dc) {
                                             AlongAxis(cursor) - AlongAxis(pressPoint_));
         look.ThumbEnd = look.ThumbStart + (axis_.ThumbEnd - axis_.ThumbStart);
     }
-    PaintSkinScrollBar(dc, {0, 0}, skin_, pictures_, surface_, look);
+    PaintSkinScrollBar(dc, {0, 0}, skin_, surface_, look);
 }
 
 void TWScrollbar::Press(LPARAM at) {
@@ -175,6 +176,16 @@ void TWScrollbar::Release(LPARAM at) {
     }
 }
 
+void TWScrollbar::HostHint(bool entered) {
+    ui::TControl* control = kind_ == kScrollBarControl ? owner_.Control() : nullptr;
+    if (!control || !ui::Application) return;
+    if (entered) {
+        ui::Application->HintMouseEnter(control);
+    } else {
+        ui::Application->HintMouseLeave(control);
+    }
+}
+
 LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
@@ -190,10 +201,16 @@ LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         const int part = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (part != hitPart_) SetHitPart(part);
         SkinTrackMouseLeave(window);
+        if (!mouseIn_) {
+            mouseIn_ = true;
+            HostHint(true);
+        }
         return 0;
     }
     case WM_MOUSELEAVE:
         if (!pressed_) SetHitPart(kScrollPartNone);
+        mouseIn_ = false;
+        HostHint(false);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

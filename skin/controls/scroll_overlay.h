@@ -26,8 +26,7 @@ public:
 
     // A hidden overlay over `host`'s bar, a child of the host's parent. `owner` is the companion
     // whose skin it paints with while its skinning is on; `vertical` matters for a control only.
-    TWScrollbar(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures, TKind kind,
-                HWND host, bool vertical);
+    TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical);
     ~TWScrollbar();
     TWScrollbar(const TWScrollbar&) = delete;
     TWScrollbar& operator=(const TWScrollbar&) = delete;
@@ -61,13 +60,15 @@ private:
     void Paint(HWND window, HDC dc);
     void Press(LPARAM at);
     void Release(LPARAM at);
+    // The mouse came onto the overlay or left it: a scroll-bar control, which the overlay covers
+    // and so never hears the mouse itself, shows its hint as if it had.
+    void HostHint(bool entered);
     template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
     // `window` is ours, also while it is being made (before CreateWindowEx hands it over).
     LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinControl& owner_;
     TSkinData& skin_;
-    TControlPictures& pictures_;
     TOffscreen surface_;
     ui::OwnedWindow window_;
     HWND host_;
@@ -82,6 +83,7 @@ private:
     RECT rect_{};
     bool shown_ = false;
     bool pressed_ = false;
+    bool mouseIn_ = false;
     // Cleared when the overlay goes: a press hands the host a message that may free us.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -1,12 +1,10 @@
 // Both overlays of a control's window scroll bars.
 #include "scroll_overlay_pair.h"
 
-void TScrollOverlayPair::Create(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures,
-                                HWND host) {
-    horizontal_ = std::make_unique<TWScrollbar>(owner, skin, pictures, TWScrollbar::kHorizontalBar,
-                                                host, false);
-    vertical_ =
-        std::make_unique<TWScrollbar>(owner, skin, pictures, TWScrollbar::kVerticalBar, host, true);
+void TScrollOverlayPair::Create(TSkinControl& owner, TSkinData& skin, HWND host) {
+    horizontal_ =
+        std::make_unique<TWScrollbar>(owner, skin, TWScrollbar::kHorizontalBar, host, false);
+    vertical_ = std::make_unique<TWScrollbar>(owner, skin, TWScrollbar::kVerticalBar, host, true);
 }
 
 void TScrollOverlayPair::Free() {

@@ -8,7 +8,7 @@
 
 class TScrollOverlayPair {
 public:
-    void Create(TSkinControl& owner, TSkinData& skin, TControlPictures& pictures, HWND host);
+    void Create(TSkinControl& owner, TSkinData& skin, HWND host);
     void Free();
     bool Exists() const { return horizontal_ != nullptr; }
 

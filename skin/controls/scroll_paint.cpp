@@ -6,8 +6,8 @@
 #include "ui/color.h"
 #include "ui/win_handles.h"
 
-bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TControlPictures& pictures,
-                        TOffscreen& surface, const TScrollLook& look) {
+bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TOffscreen& surface,
+                        const TScrollLook& look) {
     const TSkinElements& e = skin.Elements();
     if (!e.Scrollbar || look.Width <= 0 || look.Height <= 0) return false;
     HDC off = surface.Prepare(look.Width, look.Height);
@@ -20,17 +20,17 @@ bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TControlPicture
 
     const TScrollPaint paint = ScrollPaintLayout(look);
     if (const TDataSkinObject* track = look.Vertical ? e.VertScroll.get() : e.HorzScroll.get())
-        DrawElementFrame(off, ToRect(paint.Track.Target), pictures.Of(skin, track->Image), false,
+        DrawElementFrame(off, ToRect(paint.Track.Target), skin.Bitmaps().Of(track->Image), false,
                          track->Tile != 0, track->Trans != 0, track->Frame, paint.Track.Frame,
                          MarginsOf(*track));
-    const TStripBitmap& strip = pictures.Of(skin, e.Scrollbar->Image);
+    const TStripBitmap& strip = skin.Bitmaps().Of(e.Scrollbar->Image);
     const int frames = e.Scrollbar->Frame;
     DrawCell(off, ToRect(paint.FirstArrow.Target), strip, true, frames, paint.FirstArrow.Frame);
     DrawCell(off, ToRect(paint.SecondArrow.Target), strip, true, frames, paint.SecondArrow.Frame);
     const TDataSkinObject* thumb =
         look.Vertical ? e.VertScrollThumb.get() : e.HorzScrollThumb.get();
     if (paint.Thumb && thumb)
-        DrawElementFrame(off, ToRect(paint.Thumb->Target), pictures.Of(skin, thumb->Image), false,
+        DrawElementFrame(off, ToRect(paint.Thumb->Target), skin.Bitmaps().Of(thumb->Image), false,
                          false, thumb->Trans != 0, thumb->Frame, paint.Thumb->Frame,
                          MarginsOf(*thumb));
     if (paint.Grip)

@@ -13,8 +13,8 @@
 
 // Paints a bar of look.Width x look.Height with its top-left corner at `at` in `dc`. False when
 // the skin has no arrow strip or the surface cannot be made: nothing is painted then.
-bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TControlPictures& pictures,
-                        TOffscreen& surface, const TScrollLook& look);
+bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TOffscreen& surface,
+                        const TScrollLook& look);
 
 // The skin's arrow and grip strip is what a skinned scroll bar needs above all.
 inline bool SkinHasScrollBars(const TSkinData& skin) {

@@ -37,8 +37,17 @@ RECT TSkinBitButton::DrawContent(HDC dc, int width, int height, int frame) {
         ObjectProp(glyphProperty_.empty() ? L"Glyph" : glyphProperty_, ui::TBitmap::StaticClass()));
     const int count = std::max(1, OrdProp(L"NumGlyphs"));
     const TButtonLayout layout = LayoutOf(EnumProp(L"Layout"));
+    // Without a glyph, the button's image list.
+    auto* images = dynamic_cast<ui::TImageListComponent*>(
+        ObjectProp(L"Images", ui::TImageListComponent::StaticClass()));
+    const int imageIndex = OrdProp(L"ImageIndex");
+    const bool hasGlyph = glyph && !glyph->Empty();
     TGlyphSize g;
-    if (glyph && !glyph->Empty()) g = {glyph->Width() / count, glyph->Height()};
+    if (hasGlyph) {
+        g = {glyph->Width() / count, glyph->Height()};
+    } else if (images && imageIndex != -1) {
+        g = {images->Width(), images->Height()};
+    }
 
     const std::wstring text = CaptionLines(caption);
     TGlyphSize t;
@@ -54,7 +63,12 @@ RECT TSkinBitButton::DrawContent(HDC dc, int width, int height, int frame) {
                                                  OrdProp(L"Margin"),
                                                  OrdProp(L"Spacing"),
                                                  EnumProp(L"Alignment") == L"tacenter"});
-    if (glyph) ui::DrawGlyph(dc, *glyph, count, GlyphFor(frame), p.Glyph.Left, p.Glyph.Top);
+    if (hasGlyph) {
+        ui::DrawGlyph(dc, *glyph, count, GlyphFor(frame), p.Glyph.Left, p.Glyph.Top);
+    } else if (images) {
+        ui::DrawListPicture(dc, *images, imageIndex, OrdProp(L"DisabledIndex"),
+                            frame == kButtonDisabled, p.Glyph.Left, p.Glyph.Top);
+    }
     RECT place = ToRect(p.Text);
     const UINT align = p.Align == TTextAlign::Right    ? DT_RIGHT
                        : p.Align == TTextAlign::Centre ? DT_CENTER

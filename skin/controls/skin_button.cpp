@@ -188,7 +188,7 @@ void TSkinButton::PaintFace(HDC dc, const RECT& rect, int frame, bool drawFrame,
     else
         FillSkinColour(face, all);
     if (drawFrame)
-        DrawElementFrame(face, all, pictures_.Of(*skin, buttons.Image), false, buttons.Tile == 1,
+        DrawElementFrame(face, all, skin->Bitmaps().Of(buttons.Image), false, buttons.Tile == 1,
                          buttons.Trans == 1, buttons.Frame, frame, MarginsOf(buttons));
 
     HFONT font = control ? control->Font()->Handle()

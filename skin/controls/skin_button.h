@@ -39,7 +39,6 @@ protected:
     // window. Last thing a handler does: the click may free this object.
     void Click();
 
-    TControlPictures pictures_;
     bool menuButton_ = false; // the skin's normal text colour only on the normal frame
 
 private:

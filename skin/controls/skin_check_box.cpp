@@ -93,7 +93,7 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
         FillSkinColour(face, all);
     }
     const RECT box = ToRect(place.Box);
-    DrawCell(face, box, pictures_.Of(*skin, strip), true, frames, frame);
+    DrawCell(face, box, skin->Bitmaps().Of(strip), true, frames, frame);
 
     caption = control ? StrProp(L"Caption") : WindowText();
     HFONT font = control ? control->Font()->Handle()

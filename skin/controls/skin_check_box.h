@@ -30,7 +30,6 @@ protected:
     virtual int StateFrame() = 0;
 
 private:
-    TControlPictures pictures_;
     TOffscreen offscreen_;
     bool transparent_ = false;
 };

@@ -231,7 +231,7 @@ void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {
         // The loader composed box and button into one picture (its mirror for a left button).
         const TDataSkinObject* whole = left ? e.SunkEdge.get() : &button;
         if (whole)
-            DrawElementFrame(off, r, pictures_.Of(*skin, whole->Image), false, false, true,
+            DrawElementFrame(off, r, skin->Bitmaps().Of(whole->Image), false, false, true,
                              whole->Frame, frame, MarginsOf(*whole));
         return;
     }
@@ -242,16 +242,16 @@ void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {
     ExcludeClipRect(off, layout.TextArea.Left, layout.TextArea.Top, layout.TextArea.Right,
                     layout.TextArea.Bottom);
     if (const TDataSkinObject* sunk = e.SunkEdge.get())
-        DrawElementFrame(off, r, pictures_.Of(*skin, sunk->Image), false, sunk->Tile != 0,
+        DrawElementFrame(off, r, skin->Bitmaps().Of(sunk->Image), false, sunk->Tile != 0,
                          sunk->Trans != 0, sunk->Frame, frame, MarginsOf(*sunk));
     const RECT area = ToRect(layout.Button);
-    DrawCell(off, area, pictures_.Of(*skin, left ? button.Image2 : button.Image), true,
-             button.Frame, frame);
+    DrawCell(off, area, skin->Bitmaps().Of(left ? button.Image2 : button.Image), true, button.Frame,
+             frame);
     buttonRect_ = area;
     if (const TDataSkinObject* glyphs = e.ExtraImages.get()) {
         const int width = glyphs->Image.Width / glyphs->Frame;
         const TPixelRect at = CentredRect(layout.GlyphArea, width, glyphs->Image.Height);
-        DrawCell(off, ToRect(at), pictures_.Of(*skin, glyphs->Image), true, glyphs->Frame, frame);
+        DrawCell(off, ToRect(at), skin->Bitmaps().Of(glyphs->Image), true, glyphs->Frame, frame);
     }
 }
 
@@ -266,7 +266,7 @@ void TSkinComBox::DrawFlat(HDC off, const RECT& r, int frame, HBRUSH brush) {
     const ui::GdiHandle<HBRUSH> border(CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
     FrameRect(off, &r, border.get());
     buttonRect_ = ToRect(layout.Button);
-    DrawCell(off, buttonRect_, pictures_.Of(*skin, button.Image), true, button.Frame, frame);
+    DrawCell(off, buttonRect_, skin->Bitmaps().Of(button.Image), true, button.Frame, frame);
 }
 
 void TSkinComBox::DrawExtended(HDC off, const RECT& r, int frame) {
@@ -281,5 +281,5 @@ void TSkinComBox::DrawExtended(HDC off, const RECT& r, int frame) {
     GetWindowRect(child, &at);
     OffsetRect(&at, -windowRect.left, -windowRect.top);
     FillSkinColour(off, at);
-    DrawCell(off, at, pictures_.Of(*skin, arrow->Image), true, arrow->Frame, frame);
+    DrawCell(off, at, skin->Bitmaps().Of(arrow->Image), true, arrow->Frame, frame);
 }

@@ -63,6 +63,5 @@ private:
     COMBOBOXINFO info_{};
     RECT buttonRect_{};
     bool extended_ = false;
-    TControlPictures pictures_;
     TOffscreen surface_;
 };

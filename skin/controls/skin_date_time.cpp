@@ -75,7 +75,7 @@ void TArrowButton::Paint(HDC dc) {
     HDC off = surface_.Prepare(all.right, all.bottom);
     if (!off) return;
     companion_.FillSkinColour(off, all);
-    DrawCell(off, all, companion_.pictures_.Of(*companion_.skin, strip->Image), true, strip->Frame,
+    DrawCell(off, all, companion_.skin->Bitmaps().Of(strip->Image), true, strip->Frame,
              ArrowButtonFrame(Hot(), strip->Frame));
     surface_.CopyTo(dc, all);
 }

@@ -78,7 +78,6 @@ private:
     void SkinActivityChanged();
 
     std::unique_ptr<TArrowButton> arrow_;
-    TControlPictures pictures_;
     // In front of the companion's hook: hears skinning switched off, which the base handles
     // before any virtual operation runs.
     TSkinActivityHook activity_;

@@ -89,7 +89,7 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
     if (!bar) return;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
-    const TStripBitmap& strip = pictures_.Of(*skin, bar->Image);
+    const TStripBitmap& strip = skin->Bitmaps().Of(bar->Image);
     auto drawFrame = [&](HDC target, const RECT& r, int frame) {
         DrawElementFrame(target, r, strip, false, bar->Tile == 1, bar->Trans == 1, bar->Frame,
                          frame, MarginsOf(*bar));

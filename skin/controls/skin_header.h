@@ -30,6 +30,5 @@ private:
     // The items' rectangles as the last paint found them: the mouse is tested against these.
     std::vector<TPixelRect> itemRects_;
     int hotItem_ = -1;
-    TControlPictures pictures_;
     TOffscreen offscreen_;
 };

@@ -84,7 +84,7 @@ void TWMediaPlayer::Paint(HDC dc) {
     // The rest of the width, and the whole of it without a visible button.
     companion_.FillSkinColour(off, all);
     const TDataSkinButton& buttons = companion_.skin->Elements().Buttons;
-    const TStripBitmap& strip = companion_.pictures_.Of(*companion_.skin, buttons.Image);
+    const TStripBitmap& strip = companion_.skin->Bitmaps().Of(buttons.Image);
     for (std::size_t i = 0; i < layout_.size(); ++i) {
         const ui::TMPButtonCell& cell = layout_[i];
         const bool down = pressed_ && i == pressedIndex_;

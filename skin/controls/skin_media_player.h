@@ -81,7 +81,6 @@ private:
     void SkinActivityChanged();
 
     std::unique_ptr<TWMediaPlayer> overlay_;
-    TControlPictures pictures_;
     // In front of the companion's hook: hears skinning switched off.
     TSkinActivityHook activity_;
 };

@@ -71,7 +71,7 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     const TDataSkinBorder& bar = *e.Progress;
     const RECT all{0, 0, width, height};
     FillSkinColour(face, all);
-    const TStripBitmap& strip = pictures_.Of(*skin, bar.Image);
+    const TStripBitmap& strip = skin->Bitmaps().Of(bar.Image);
     const int frames = ProgressStripFrames(bar.Style, bar.Frame);
     DrawElementFrame(face, all, strip, false, bar.Tile == 1, true, frames, 1, MarginsOf(bar));
 
@@ -100,7 +100,7 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
                                                      .Tile = chunk.Tile == 1});
     const RECT target = ToRect(layout.Target);
     if (IsRectEmpty(&target)) return;
-    const TStripBitmap& chunks = pictures_.Of(*skin, chunk.Image);
+    const TStripBitmap& chunks = skin->Bitmaps().Of(chunk.Image);
     if (!layout.Tiled) {
         DrawElementFrame(face, target, chunks, false, false, true, chunkFrames, 1,
                          MarginsOf(chunk));

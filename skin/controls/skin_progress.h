@@ -23,6 +23,5 @@ private:
     // The bar laid along its length, `width` x `height`, into `face`.
     void DrawBar(HDC face, int width, int height);
 
-    TControlPictures pictures_;
     TOffscreen offscreen_;
 };

@@ -41,7 +41,7 @@ void TSkinScrollbar::AttachScrollHost(ui::TControl*, TSkinData* skinData, TSkinC
         ownsColor = true;
         ui::SetOrdProp(control, L"FixedColor", SkinColour(kButtonFace));
     }
-    overlays_.Create(*this, *skin, pictures_, handle);
+    overlays_.Create(*this, *skin, handle);
     overlays_.Place();
     overlays_.Enable(control->Enabled());
     if (!control->Visible()) overlays_.Hide();
@@ -167,7 +167,7 @@ void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TSkinContro
     // code page would come back as "?".
     const bool unicode = IsWindowUnicode(window) != FALSE;
     SubclassBareWindow(window, skinData, host, sharedCanvas, unicode);
-    overlays_.Create(*this, *skin, pictures_, handle);
+    overlays_.Create(*this, *skin, handle);
     overlays_.Place();
     activity_.Install(window, unicode);
     attached = true;
@@ -225,9 +225,8 @@ void TSkinScControl::AttachControl(TSkinControlHost* host, TSkinData* skinData, 
     if (attached) return;
     HookControl(host, skinData, sharedCanvas);
     if (!control || !handle || !skin) return;
-    overlay_ =
-        std::make_unique<TWScrollbar>(*this, *skin, pictures_, TWScrollbar::kScrollBarControl,
-                                      handle, EnumProp(L"Kind") != L"sbhorizontal");
+    overlay_ = std::make_unique<TWScrollbar>(*this, *skin, TWScrollbar::kScrollBarControl, handle,
+                                             EnumProp(L"Kind") != L"sbhorizontal");
     overlay_->Place();
     if (!control->Visible()) overlay_->Hide();
     activity_.Install(*control);

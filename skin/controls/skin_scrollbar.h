@@ -40,7 +40,6 @@ private:
     void DrawBorder(HDC dc) const;
 
     bool frameBorder_ = false;
-    TControlPictures pictures_;
     TScrollOverlayPair overlays_;
     // In front of the companion's own hook: hears skinning go off, which the overlays must
     // follow (the control's own bars are to show then).
@@ -62,7 +61,6 @@ public:
     const TScrollOverlayPair& Overlays() const { return overlays_; }
 
 private:
-    TControlPictures pictures_;
     TScrollOverlayPair overlays_;
     TWindowSubclass activity_;
 };
@@ -83,7 +81,6 @@ public:
     TWScrollbar* Overlay() const { return overlay_.get(); }
 
 private:
-    TControlPictures pictures_;
     std::unique_ptr<TWScrollbar> overlay_;
     TControlHook activity_;
 };

@@ -144,7 +144,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
 
 void TSkinStatusBar::DrawPanelEdge(HDC dc, const RECT& r, int frame) {
     if (const TDataSkinObject* edges = skin ? skin->Elements().StatusBarEdges.get() : nullptr) {
-        DrawElementFrame(dc, r, pictures_.Of(*skin, edges->Image), false, edges->Tile != 0, false,
+        DrawElementFrame(dc, r, skin->Bitmaps().Of(edges->Image), false, edges->Tile != 0, false,
                          edges->Frame, frame, MarginsOf(*edges));
         return;
     }
@@ -174,7 +174,7 @@ void TSkinStatusBar::DrawSizeGrip(HDC dc, const RECT& bar) {
     constexpr int kGripFrame = 5;
     const TPixelRect grip = SizeGripRect({bar.left, bar.top, bar.right, bar.bottom},
                                          extra->Image.Width / extra->Frame, extra->Image.Height);
-    DrawCell(dc, ToRect(grip), pictures_.Of(*skin, extra->Image), true, extra->Frame, kGripFrame);
+    DrawCell(dc, ToRect(grip), skin->Bitmaps().Of(extra->Image), true, extra->Frame, kGripFrame);
 }
 
 void TSkinStatusBar::OwnerDrawPanel(HDC dc, int index, const TPixelRect& panel) {

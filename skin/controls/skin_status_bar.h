@@ -36,6 +36,4 @@ private:
     void DrawSizeGrip(HDC dc, const RECT& bar);
     // The control draws an owner-drawn panel as the status window would ask it to.
     void OwnerDrawPanel(HDC dc, int index, const TPixelRect& panel);
-
-    TControlPictures pictures_;
 };

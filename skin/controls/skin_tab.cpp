@@ -29,7 +29,6 @@ void TSkinTab::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool t
     side_ = TabSideFromStyle(Style());
     closeBoxesOn_ = control && control->Tag() == kCloseBoxTag &&
                     dynamic_cast<ui::TPageControl*>(control) && side_ == TTabSide::Top;
-    PrepareImages();
     AttachUpDown();
     skinActive = true;
     unicodeWindow = IsWindowUnicode(handle) != FALSE;
@@ -42,7 +41,6 @@ void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TSkinControlHost* 
     enabledLook = !(Style() & WS_DISABLED);
     focused = GetFocus() == window;
     side_ = TabSideFromStyle(Style());
-    PrepareImages();
     AttachUpDown();
     skinActive = true;
 }
@@ -59,28 +57,19 @@ void TSkinTab::Detach() {
     if (upDown_) upDown_->Detach();
 }
 
-void TSkinTab::SkinChanged() {
-    // The pictures first: the base repaints at once.
-    PrepareImages();
-    TSkinControl::SkinChanged();
-}
-
 const TDataSkinBorder* TSkinTab::Tabs() const {
     return skin ? skin->Elements().Tabs.get() : nullptr;
 }
 
-void TSkinTab::PrepareImages() {
-    const TDataSkinBorder* tabs = Tabs();
-    if (!tabs) {
-        strip_ = {};
-        pane_ = {};
-        return;
-    }
-    strip_ = TStripBitmap(PrepareTabPicture(tabs->Image, side_, false));
+const TStripBitmap& TSkinTab::Strip(const TDataSkinBorder& tabs) const {
+    return TabBitmap(skin->Bitmaps(), tabs.Image, side_, false);
+}
+
+const TStripBitmap& TSkinTab::Pane(const TDataSkinBorder& tabs) const {
     const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
-    const TPixelImage& pane =
-        tabs->Style == 1 ? (tabPane ? tabPane->Image : TPixelImage{}) : tabs->Image2;
-    pane_ = TStripBitmap(PrepareTabPicture(pane, side_, true));
+    static const TPixelImage none;
+    const TPixelImage& pane = tabs.Style == 1 ? (tabPane ? tabPane->Image : none) : tabs.Image2;
+    return TabBitmap(skin->Bitmaps(), pane, side_, true);
 }
 
 bool TSkinTab::BeforeMessage(ui::TMessage& msg) {
@@ -130,22 +119,19 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     const TDataSkinBorder* tabs = Tabs();
     if (!tabs || !handle) return;
     AttachUpDown();
-    // The style may have changed since the pictures were made (tabs moved to another side).
-    if (TabSideFromStyle(Style()) != side_) {
-        side_ = TabSideFromStyle(Style());
-        PrepareImages();
-    }
+    // The style may have changed since the last paint (tabs moved to another side).
+    side_ = TabSideFromStyle(Style());
     RECT adjusted = rect;
     SendMessageW(handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
     const TPixelRect display = TabDisplayRect(ToPixelRect(adjusted), side_);
     const int count = static_cast<int>(SendMessageW(handle, TCM_GETITEMCOUNT, 0, 0));
     closeBoxes_.assign(static_cast<std::size_t>(std::max(count, 0)), TPixelRect{});
     if (!tabs->Image.Pixels.empty()) DrawBand(dc, *tabs, ToPixelRect(rect), display);
-    if (!pane_.Empty()) {
+    if (const TStripBitmap& pane = Pane(*tabs); !pane.Empty()) {
         const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
         const TMargins margins =
             PaneMargins(tabs->Style, tabPane ? MarginsOf(*tabPane) : TMargins{});
-        DrawElementFrame(dc, ToRect(display), pane_, false, false, false, 1, 1, margins);
+        DrawElementFrame(dc, ToRect(display), pane, false, false, false, 1, 1, margins);
     }
     if (control && variant == 2)
         if (auto* windowed = dynamic_cast<ui::TWinControl*>(control)) windowed->PaintControls(dc);
@@ -165,6 +151,7 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
     // The strip upside down for bottom tabs has its top and bottom margins the other way round.
     const TMargins margins =
         side_ == TTabSide::Bottom ? FlippedMargins(MarginsOf(tabs)) : MarginsOf(tabs);
+    const TStripBitmap& strip = Strip(tabs);
     for (int i = 0; i < count; ++i) {
         RECT item{};
         if (!SendMessageW(handle, TCM_GETITEMRECT, static_cast<WPARAM>(i),
@@ -172,7 +159,7 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
             continue;
         const TPixelRect on = TabOnBand(ToPixelRect(item), band, side_);
         const TTabLook look = TabLook(i == focus, tabs.NormalColour2, tabs.MouseOverColour2);
-        DrawElementFrame(surface, ToRect(on), strip_, false, tabs.Tile != 0, tabs.Trans != 0, 5,
+        DrawElementFrame(surface, ToRect(on), strip, false, tabs.Tile != 0, tabs.Trans != 0, 5,
                          look.Frame, margins);
         const COLORREF text = ui::ColorRef(ui::ColorToRGB(look.Text));
         if (closeBoxesOn_) {

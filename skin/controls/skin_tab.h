@@ -26,7 +26,6 @@ public:
                       ui::TCanvas* canvas) override;
     bool BeforeMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
-    void SkinChanged() override;
     void Detach() override;
 
     TTabSide Side() const { return side_; }
@@ -41,7 +40,8 @@ public:
 private:
     const TDataSkinBorder* Tabs() const;
     // The strip and the pane as the tabs' side needs them.
-    void PrepareImages();
+    const TStripBitmap& Strip(const TDataSkinBorder& tabs) const;
+    const TStripBitmap& Pane(const TDataSkinBorder& tabs) const;
     void DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, TPixelRect display);
     // A press in a close box: asks the form and closes the page. False when the press was
     // elsewhere.
@@ -53,8 +53,6 @@ private:
     std::vector<TPixelRect> closeBoxes_;
     TTabSide side_ = TTabSide::Top;
     bool closeBoxesOn_ = false;
-    TStripBitmap strip_;
-    TStripBitmap pane_;
     TOffscreen band_;
     TSkinUpDown* upDown_ = nullptr; // owned
     // Gone when this object is: the form's answer may free the control and its companions.

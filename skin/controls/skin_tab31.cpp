@@ -25,28 +25,22 @@ void TSkinTab31::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool
     savedColor = set->Color();
     AttachWindow(set->Handle(), skinData, host, sharedCanvas);
     control = set;
-    PrepareImages();
 }
 
-void TSkinTab31::SkinChanged() {
-    PrepareImages();
-    TSkinControl::SkinChanged();
-}
-
-void TSkinTab31::PrepareImages() {
+const TStripBitmap& TSkinTab31::Strip() const {
+    static const TStripBitmap none;
     const TDataSkinBorder* tabs = skin ? skin->Elements().Tabs.get() : nullptr;
-    strip_ = tabs ? TStripBitmap(PrepareTabPicture(tabs->Image, TTabSide::Bottom, false))
-                  : TStripBitmap();
+    return tabs ? TabBitmap(skin->Bitmaps(), tabs->Image, TTabSide::Bottom, false) : none;
 }
 
 bool TSkinTab31::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
     case WM_PAINT:
         // Painted here, then the tab set's own paint runs into a window already valid.
-        if (!strip_.Empty()) PaintClient(msg);
+        if (!Strip().Empty()) PaintClient(msg);
         return true;
     case WM_ERASEBKGND:
-        if (strip_.Empty()) break;
+        if (Strip().Empty()) break;
         msg.Result = 1;
         return false;
     default:
@@ -64,7 +58,8 @@ void TSkinTab31::AfterMessage(ui::TMessage& msg) {
 void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
     auto* set = dynamic_cast<ui::TTabSet*>(control);
     const TDataSkinBorder* tabs = skin ? skin->Elements().Tabs.get() : nullptr;
-    if (!set || !tabs || strip_.Empty()) return;
+    const TStripBitmap& strip = Strip();
+    if (!set || !tabs || strip.Empty()) return;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
     HDC face = face_.Prepare(width, height);
@@ -75,7 +70,7 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
         const RECT r = set->TabRect(i);
         const TTabLook look =
             TabLook(i == set->TabIndex(), tabs->NormalColour2, tabs->MouseOverColour2);
-        DrawElementFrame(face, r, strip_, false, tabs->Tile != 0, tabs->Trans != 0, 5, look.Frame,
+        DrawElementFrame(face, r, strip, false, tabs->Tile != 0, tabs->Trans != 0, 5, look.Frame,
                          margins);
         SetTextColor(face, ui::ColorRef(ui::ColorToRGB(look.Text)));
         DrawTabFace(face, r, {set->Tabs()->Get(i), -1}, nullptr, RtlFormat());

@@ -18,10 +18,9 @@ public:
     bool BeforeMessage(ui::TMessage& msg) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
-    void SkinChanged() override;
 
 private:
-    void PrepareImages();
-    TStripBitmap strip_;
+    // The skin's tab strip upside down, for tabs below the pages; empty without one.
+    const TStripBitmap& Strip() const;
     TOffscreen face_;
 };

@@ -50,7 +50,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
     const int count = static_cast<int>(SendMessageW(handle, TCM_GETITEMCOUNT, 0, 0));
     const int focus = static_cast<int>(SendMessageW(handle, TCM_GETCURFOCUS, 0, 0));
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(handle, TCM_GETIMAGELIST, 0, 0));
-    const TStripBitmap& strip = pictures_.Of(*skin, buttons.Image);
+    const TStripBitmap& strip = skin->Bitmaps().Of(buttons.Image);
     for (int i = 0; i < count; ++i) {
         RECT item{};
         if (!SendMessageW(handle, TCM_GETITEMRECT, static_cast<WPARAM>(i),

@@ -16,6 +16,5 @@ public:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
-    TControlPictures pictures_;
     TOffscreen band_;
 };

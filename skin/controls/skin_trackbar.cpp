@@ -88,7 +88,7 @@ void TSkinTrackBar::DrawChannel(HDC dc, const TDataSkinObject& picture) {
     // Three slices along the channel: the two caps at their size, the middle stretched.
     const TMargins caps = vertical ? TMargins{0, picture.TopHeight, 0, picture.BottomHeight}
                                    : TMargins{picture.LeftWidth, 0, picture.RightWidth, 0};
-    DrawElementFrame(dc, target, pictures_.Of(*skin, picture.Image), false, false, true, frames, 1,
+    DrawElementFrame(dc, target, skin->Bitmaps().Of(picture.Image), false, false, true, frames, 1,
                      caps);
 }
 
@@ -96,7 +96,7 @@ void TSkinTrackBar::DrawThumb(HDC dc, const TDataSkinObject* picture) {
     RECT thumb{};
     SendMessageW(handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     if (picture) {
-        DrawCell(dc, thumb, pictures_.Of(*skin, picture->Image), true, picture->Frame, 2);
+        DrawCell(dc, thumb, skin->Bitmaps().Of(picture->Image), true, picture->Frame, 2);
         return;
     }
     FillSkinColour(dc, thumb);

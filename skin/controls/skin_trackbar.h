@@ -29,6 +29,4 @@ private:
     bool CustomDraw(NMCUSTOMDRAW& draw, LRESULT& answer);
     void DrawChannel(HDC dc, const TDataSkinObject& picture);
     void DrawThumb(HDC dc, const TDataSkinObject* picture);
-
-    TControlPictures pictures_;
 };

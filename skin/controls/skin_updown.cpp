@@ -136,9 +136,9 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
             continue;
         }
         const int frame = UpDownFrame(part.state, part.second);
-        DrawCell(face, part.half, pictures_.Of(*skin, strip->Image), true, strip->Frame, frame);
+        DrawCell(face, part.half, skin->Bitmaps().Of(strip->Image), true, strip->Frame, frame);
         if (!strip->Image2.Pixels.empty())
-            DrawCentredCell(face, part.half, pictures_.Of(*skin, strip->Image2), true, strip->Frame,
+            DrawCentredCell(face, part.half, skin->Bitmaps().Of(strip->Image2), true, strip->Frame,
                             frame);
     }
     offscreen_.CopyTo(dc, area);

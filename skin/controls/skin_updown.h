@@ -41,7 +41,6 @@ private:
     bool embedded_ = false;
     int horizontal_ = 0;
     int lastHalf_ = -1; // the half under the cursor at the last paint
-    TControlPictures pictures_;
     TOffscreen offscreen_;
 };
 

@@ -107,3 +107,13 @@ TPixelImage PrepareTabPicture(const TPixelImage& picture, TTabSide side, bool tu
     }
     return picture;
 }
+
+const TStripBitmap& TabBitmap(TSkinBitmaps& bitmaps, const TPixelImage& picture, TTabSide side,
+                              bool turnForSides) {
+    static const TStripBitmap none;
+    if (picture.Pixels.empty()) return none;
+    const int variant = static_cast<int>(side) * 2 + (turnForSides ? 1 : 0);
+    return bitmaps.Derived(picture, variant, [side, turnForSides](const TPixelImage& p) {
+        return PrepareTabPicture(p, side, turnForSides);
+    });
+}

@@ -6,6 +6,7 @@
 #include "tab_rules.h"
 
 #include "pixel_image.h"
+#include "skin_bitmaps.h"
 
 #include <windows.h>
 
@@ -32,3 +33,7 @@ void DrawCloseBox(HDC dc, const TPixelRect& box, COLORREF colour);
 // `picture` as the tabs on `side` need it: upside down for bottom tabs, a quarter turn (left:
 // counter-clockwise, right: clockwise) where `turnForSides` (the pane, not the tab strip).
 TPixelImage PrepareTabPicture(const TPixelImage& picture, TTabSide side, bool turnForSides);
+// The same as a bitmap, made once a load among the skin's bitmaps and shared by every tab
+// control it dresses; an empty picture gives an empty bitmap.
+const TStripBitmap& TabBitmap(TSkinBitmaps& bitmaps, const TPixelImage& picture, TTabSide side,
+                              bool turnForSides);

@@ -1,6 +1,7 @@
 // The skin data component on the class library.
 #include "skin_data.h"
 
+#include "skin_bitmaps.h"
 #include "skin_platform.h"
 
 #include "ui/application.h"
@@ -226,6 +227,11 @@ void TSkinData::BuildCaptionFont() {
 
 void TSkinData::BuildAppIcon() {
     AppIcon = ui::Application ? WindowIconPixels(ui::Application->Handle()) : TPixelImage{};
+}
+
+TSkinBitmaps& TSkinData::Bitmaps() const {
+    if (!bitmaps_) bitmaps_ = std::make_unique<TSkinBitmaps>(Elements());
+    return *bitmaps_;
 }
 
 void TSkinData::SkinElementsLoaded() {

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+class TSkinBitmaps;
 namespace ui {
 class TControl;
 }
@@ -45,6 +46,10 @@ public:
     ui::TImageList MenuGlyphs{16, 16};
     // A solid brush of the ButtonFace slot, made again on every load.
     HBRUSH FaceBrush() const { return faceBrush_.get(); }
+    // The GDI bitmaps of the skin's pictures, one set for every painter of this skin (form,
+    // controls, menus), so GDI handles do not grow with the number of skinned controls. Made as
+    // they are first painted; a load replaces them.
+    TSkinBitmaps& Bitmaps() const;
     int MaxWidth = 0;
     int MaxHeight = 0;
     // How long reading "SkinStream" took, its skin decoded and built: for the start-up benchmark.
@@ -72,6 +77,7 @@ protected:
 private:
     std::unique_ptr<ui::TStrings> skin3rdLines_; // Skin3rd as the class library's string list
     ui::GdiHandle<HBRUSH> faceBrush_;
+    mutable std::unique_ptr<TSkinBitmaps> bitmaps_; // over Elements(), which outlives it
     ui::THintWindow* hint_ = nullptr; // owned: made on the first hint, freed with this
     bool hintShowing_ = false;
 };

@@ -249,6 +249,10 @@ TCaptionClick CaptionClickOf(int action) {
     }
 }
 
+bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose) {
+    return !version.nt || version.major < 5 || systemMenuHasClose;
+}
+
 std::wstring_view CaptionButtonHint(int action) {
     switch (action) {
     case 0:
@@ -313,10 +317,6 @@ bool SystemMenuOpens(std::uint32_t now, bool openedBefore, std::uint32_t lastOpe
                      int doubleClickTime) {
     if (!openedBefore || doubleClickTime < 0) return true;
     return now - lastOpened >= static_cast<std::uint32_t>(doubleClickTime);
-}
-
-bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose) {
-    return systemMenuHasClose || !version.nt || version.major < 5;
 }
 
 std::optional<std::vector<TFixedMenuItem>> FixedSystemMenu(TPlatformVersion version,

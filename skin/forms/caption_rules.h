@@ -121,6 +121,10 @@ enum class TCaptionClick {
     Custom, // SM_CAPTIONBUTTON with the Action
 };
 TCaptionClick CaptionClickOf(int action);
+// Whether a click on the close button closes the window. Where the system menu lists SC_CLOSE;
+// and always on Windows NT before 5 and the 9x family, whose system menus are not asked (the
+// skinned one there is a fixed list that always has its close item).
+bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose);
 
 // The hint of a button by its Action; empty for none.
 std::wstring_view CaptionButtonHint(int action);
@@ -157,11 +161,6 @@ struct TFixedMenuItem {
     TFixedMenuClick click = TFixedMenuClick::None;
     bool operator==(const TFixedMenuItem&) const = default;
 };
-
-// Whether the close button closes the window: when its system menu has the close command, and
-// always on Windows NT before version 5 and on the 9x family, whose system menus may lack it
-// while the window still closes.
-bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose);
 
 // The items of the skinned system menu where it does not read the window's own: Windows NT
 // before version 5 gets a fixed list of restore, the boxes the window has, and close. Elsewhere

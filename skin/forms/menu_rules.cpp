@@ -19,7 +19,7 @@ bool Opens(const TBarItem& item) {
 
 } // namespace
 
-bool BarFromLibraryMenu(TPlatformVersion version) {
+bool MenuBarFromLibraryMenu(TPlatformVersion version) {
     return (version.nt && version.major < 5) || (version.major == 4 && version.minor == 0);
 }
 

@@ -11,6 +11,11 @@
 #include <string_view>
 #include <vector>
 
+// Whether the bar's buttons are read from the class library's menu rather than the native one:
+// on Windows NT before 5, and on any system that reports version 4.0 (the first of the 9x
+// family), whose native items do not tell all the bar needs.
+bool MenuBarFromLibraryMenu(TPlatformVersion version);
+
 // One top-level item of the bar as the layout sees it.
 struct TBarItem {
     int captionWidth = 0; // measured with the menu font
@@ -27,11 +32,6 @@ struct TMenuBarLayoutInputs {
     int rightWidth = 0;
     bool rightToLeft = false;
 };
-
-// Whether the bar's buttons come from the class library's menu rather than the native one: on
-// Windows NT before version 5, and on any system reporting version 4.0, whose native items do
-// not give back what the class library set.
-bool BarFromLibraryMenu(TPlatformVersion version);
 
 // The bar between the side edges, under the title.
 TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight);

@@ -5,10 +5,12 @@
 // the start once attached, the resize to the skin's frame and back, MDI frames and children.
 //
 // Its parts live in files of their own, behind the members marked below: the frame painter
-// (skin_form_frame.cpp: the frame edges and title from the skin's pictures, the region cut by
-// their key colour, the caption icon), the caption buttons, hover timer and skinned system menu
-// (skin_form_buttons.cpp), the menu bar and owner-drawn menus (skin_form_menus.cpp), and the
-// control discovery (skin_form_controls.cpp).
+// (skin_form_frame.cpp: the edges and the title drawn from the skin's border pictures, the
+// caption text on its text back, the window region cut by the pictures' key colour, the
+// caption icon), the caption buttons and skinned system menu (skin_form_buttons.cpp), the menu
+// bar and owner-drawn menus (skin_form_menus.cpp) and the control discovery
+// (skin_form_controls.cpp). Every paint draws from the skin data component's one set of GDI
+// bitmaps of its pictures, shared with the skin controls.
 #pragma once
 
 #include "caption_rules.h"
@@ -180,6 +182,7 @@ private:
     bool MaximisedMdiChild() const;
 
     // ---- Frame and title painting.
+    // The skin's pictures as GDI bitmaps, shared with every other painter of the skin.
     TSkinBitmaps& Bitmaps();
     void PaintEdge(HDC dc, int edge, const RECT& rect);
     void PaintTitle(HDC dc, int width, int height);
@@ -303,7 +306,6 @@ private:
     TPlatformVersion platform_;
 
     // The painters' state.
-    std::unique_ptr<TSkinBitmaps> bitmaps_;
     TDib captionBitmap_; // the title composed off-screen
     TPixelImage iconPixels_;
     TDib iconBitmap_;

@@ -50,12 +50,15 @@ void TWinSkinForm::CreateCaptionButtons() {
         if (!IsSystemMenuButton(e.Action)) continue;
         // The system-menu button shows the window's icon, as one frame.
         BuildIconBitmap();
-        if (!HasPicture(e)) e.Image = iconPixels_;
+        if (!HasPicture(e)) {
+            e.Image = iconPixels_;
+            completed = true;
+        }
         if (skin_->AppIcon.Width == 0) skin_->AppIcon = iconPixels_;
         e.Frame = 1;
-        completed = true;
     }
-    // The pictures changed: whatever was made from them is made again.
+    // A picture changed: whatever was made from the pictures is made again. Only then, as every
+    // painter of the skin shares those bitmaps, and every window the skin dresses comes here.
     if (completed) elements.Serial = NextElementsSerial();
 }
 

@@ -41,8 +41,7 @@ HICON WindowIcon(HWND window) {
 } // namespace
 
 TSkinBitmaps& TWinSkinForm::Bitmaps() {
-    if (!bitmaps_) bitmaps_ = std::make_unique<TSkinBitmaps>(skin_->Elements());
-    return *bitmaps_;
+    return skin_->Bitmaps();
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {

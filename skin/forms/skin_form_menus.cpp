@@ -203,7 +203,7 @@ bool TWinSkinForm::DrawNativeMenuItem(const DRAWITEMSTRUCT& draw) {
 
 bool TWinSkinForm::AttachMenuBar() {
     menuBar_ = std::make_unique<TWinSkinMenu>(*this, *skin_);
-    if (menuBar_->Load(window_, form_, BarFromLibraryMenu(platform_), false)) return true;
+    if (menuBar_->Load(window_, form_, MenuBarFromLibraryMenu(platform_), false)) return true;
     menuBar_.reset();
     return false;
 }
@@ -225,7 +225,7 @@ void TWinSkinForm::EndMenuTracking() {
 void TWinSkinForm::ReloadMenuBar() {
     if (!menuBar_) return;
     if (dynamic_cast<TMenuBtn*>(hot_)) hot_ = nullptr;
-    menuBar_->Load(window_, form_, BarFromLibraryMenu(platform_), true);
+    menuBar_->Load(window_, form_, MenuBarFromLibraryMenu(platform_), true);
     RECT r{};
     GetWindowRect(window_, &r);
     menuBar_->LayOut(r.right - r.left, frame_, menuBarHeight_, rightToLeft_);

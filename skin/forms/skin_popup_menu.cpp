@@ -33,18 +33,6 @@ const TDib& PaintSurface(int width, int height) {
     return KeptSurface(surface, width, height);
 }
 
-// The bitmaps of the skin's pictures, made once for all the menus of a skin rather than for
-// each menu shown (they notice a new load themselves).
-TSkinBitmaps& BitmapsOf(const TSkinData& skin) {
-    static thread_local const TSkinData* owner = nullptr;
-    static thread_local std::unique_ptr<TSkinBitmaps> bitmaps;
-    if (owner != &skin || !bitmaps) {
-        bitmaps = std::make_unique<TSkinBitmaps>(skin.Elements());
-        owner = &skin;
-    }
-    return *bitmaps;
-}
-
 } // namespace
 
 TWinSkinPopMenu::TWinSkinPopMenu(TSkinData& skin, HWND window)
@@ -88,7 +76,7 @@ bool TWinSkinPopMenu::RenderBackground() {
     const int h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
     if (background_.Width() != w || background_.Height() != h)
-        background_ = RenderNineGrid(w, h, BitmapsOf(skin_).Of(e.Image),
+        background_ = RenderNineGrid(w, h, skin_.Bitmaps().Of(e.Image),
                                      {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight},
                                      false, e.Tile == 1, 1, 1);
     return !background_.Empty();

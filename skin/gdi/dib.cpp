@@ -4,9 +4,22 @@
 #include "key_pixels.h"
 
 #include <algorithm>
+#include <atomic>
 #include <span>
 #include <stdexcept>
 #include <utility>
+
+namespace {
+
+// Each surface holds two GDI objects: its bitmap and its memory DC.
+constexpr int kObjectsPerSurface = 2;
+std::atomic<int> liveGdiObjects{0};
+
+} // namespace
+
+int TDibSurface::LiveGdiObjects() {
+    return liveGdiObjects.load();
+}
 
 TDibSurface::TDibSurface(int width, int height, int bitsPerPixel) {
     if (width <= 0 || height <= 0) return;
@@ -34,6 +47,12 @@ TDibSurface::TDibSurface(int width, int height, int bitsPerPixel) {
     width_ = width;
     height_ = height;
     stride_ = (width * bitsPerPixel + 31) / 32 * 4;
+    liveGdiObjects += kObjectsPerSurface;
+}
+
+TDibSurface::~TDibSurface() {
+    // A moved-from surface holds nothing; only a complete one was counted.
+    if (width_ > 0) liveGdiObjects -= kObjectsPerSurface;
 }
 
 TDibSurface::TDibSurface(TDibSurface&& o) noexcept {

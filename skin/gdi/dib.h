@@ -24,6 +24,11 @@ public:
     HDC Dc() const { return dc_.get(); }
     HBITMAP Handle() const { return bitmap_.get(); }
 
+    // The GDI objects (a bitmap and its DC each) that the surfaces alive in the process hold:
+    // what the skin engine's painting costs of the process's GDI handles, where the system does
+    // not report its own count.
+    static int LiveGdiObjects();
+
 protected:
     TDibSurface() = default;
     // width x height pixels of `bitsPerPixel` (32, or 1 with black for 0 and white for 1), all 0;
@@ -31,7 +36,7 @@ protected:
     TDibSurface(int width, int height, int bitsPerPixel);
     TDibSurface(TDibSurface&& o) noexcept;
     TDibSurface& operator=(TDibSurface&& o) noexcept;
-    ~TDibSurface() = default;
+    ~TDibSurface();
 
     // The bytes of row y (from the top), after pending drawing has finished.
     std::uint8_t* Bytes(int y) const;

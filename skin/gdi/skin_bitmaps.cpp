@@ -5,22 +5,41 @@
 
 TSkinBitmaps::TSkinBitmaps(const TSkinElements& elements) : elements_(elements) {}
 
-const TStripBitmap& TSkinBitmaps::Of(const TPixelImage& picture) {
+std::optional<TStripBitmap>& TSkinBitmaps::SlotOf(const TPixelImage& picture) {
     if (serial_ != elements_.Serial) Forget();
     const auto found = bitmaps_.find(&picture);
     if (found == bitmaps_.end()) {
         throw std::invalid_argument("The picture is not one of the skin's elements");
     }
-    if (!found->second) {
-        found->second.emplace(picture);
+    return found->second;
+}
+
+const TStripBitmap& TSkinBitmaps::Of(const TPixelImage& picture) {
+    std::optional<TStripBitmap>& slot = SlotOf(picture);
+    if (!slot) {
+        slot.emplace(picture);
         ++made_;
     }
-    return *found->second;
+    return *slot;
+}
+
+const TStripBitmap&
+TSkinBitmaps::Derived(const TPixelImage& picture, int variant,
+                      const std::function<TPixelImage(const TPixelImage&)>& make) {
+    SlotOf(picture);
+    const auto key = std::make_pair(&picture, variant);
+    auto found = derived_.find(key);
+    if (found == derived_.end()) {
+        found = derived_.emplace(key, TStripBitmap(make(picture))).first;
+        ++made_;
+    }
+    return found->second;
 }
 
 void TSkinBitmaps::Forget() {
     // The bitmaps of the elements a load replaced, and the places their pictures were at, go.
     bitmaps_.clear();
+    derived_.clear();
     made_ = 0;
     for (const TNamedElement& named : ListSkinElements(elements_)) {
         const TDataSkinObject& element = *named.Element;

@@ -1,7 +1,9 @@
 // The GDI side of a skin data component's elements: each element picture (`Image`, and `Image2`,
 // `CheckImage` and `RadioImage` where the element has them) as a DIB section with its key mask,
-// made the first time it is painted after a load and kept until the next one. Painters ask for a
-// picture's bitmap on every paint; a load that replaced the elements is noticed there, so
+// made the first time it is painted after a load and kept until the next one, and so are the
+// pictures made from them (the tabs' turned strips). The skin data component keeps one set for
+// every painter of its skin, so a form of many controls holds each picture once. Painters ask for
+// a picture's bitmap on every paint; a load that replaced the elements is noticed there, so
 // painters never need to hear about loads.
 #pragma once
 
@@ -10,8 +12,11 @@
 #include "skin_catalogue.h"
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 class TSkinBitmaps {
 public:
@@ -23,6 +28,10 @@ public:
     // The bitmap of `picture`, one of the elements' pictures: a look-up once it is made. An empty
     // picture gives an empty bitmap. Throws std::invalid_argument for a picture of no element.
     const TStripBitmap& Of(const TPixelImage& picture);
+    // The bitmap of what `make` makes of `picture` (turned, say), one of the elements' pictures:
+    // made once a load for each `variant`, and shared like the pictures' own.
+    const TStripBitmap& Derived(const TPixelImage& picture, int variant,
+                                const std::function<TPixelImage(const TPixelImage&)>& make);
 
     // How many sets of elements (loads) bitmaps have been made for.
     int Loads() const { return loads_; }
@@ -30,12 +39,15 @@ public:
     int Made() const { return made_; }
 
 private:
+    // The place of `picture` among the current elements' pictures; throws for another picture.
+    std::optional<TStripBitmap>& SlotOf(const TPixelImage& picture);
     void Forget();
 
     const TSkinElements& elements_;
     std::uint64_t serial_ = 0; // no elements have serial 0
     // Every picture of the current elements, with its bitmap once made.
     std::unordered_map<const TPixelImage*, std::optional<TStripBitmap>> bitmaps_;
+    std::map<std::pair<const TPixelImage*, int>, TStripBitmap> derived_;
     int loads_ = 0;
     int made_ = 0;
 };

@@ -8,6 +8,14 @@ class TStripBitmap {
 public:
     TStripBitmap() = default;
     explicit TStripBitmap(const TPixelImage& image);
+    TStripBitmap(TStripBitmap&& o) noexcept = default;
+    TStripBitmap& operator=(TStripBitmap&& o) noexcept;
+    ~TStripBitmap();
+
+    // The GDI objects the skin pictures' bitmaps alive in the process hold (four a picture:
+    // picture and mask, each with its DC): these should not grow with the number of controls
+    // painted from one skin.
+    static int LiveGdiObjects();
 
     int Width() const { return colour_.Width(); }
     int Height() const { return colour_.Height(); }
@@ -16,6 +24,8 @@ public:
     const TKeyMask& Mask() const { return mask_; }
 
 private:
+    void Uncount();
+
     TDib colour_;
     TKeyMask mask_;
 };

@@ -337,6 +337,29 @@ TEST(CaptionRules, ClicksAndHints) {
     EXPECT_EQ(CaptionHintStep(3500, 500, 2500), THintStep::Hide);
 }
 
+// The close button asks the system menu only where that menu is the window's own to read.
+TEST(CaptionRules, CloseButtonClosesWithoutCloseItemOnOlderSystems) {
+    const struct {
+        const char* what;
+        TPlatformVersion version;
+        bool hasCloseItem;
+        bool closes;
+    } cases[] = {
+        {"NT 6.1, close item", {true, 6, 1}, true, true},
+        {"NT 5.0, close item", {true, 5, 0}, true, true},
+        {"NT 5.0, no close item", {true, 5, 0}, false, false},
+        {"NT 6.1, no close item", {true, 6, 1}, false, false},
+        {"NT 4.0, no close item", {true, 4, 0}, false, true},
+        {"NT 3.51, no close item", {true, 3, 51}, false, true},
+        {"95 (4.0), no close item", {false, 4, 0}, false, true},
+        {"98 (4.10), no close item", {false, 4, 10}, false, true},
+        {"Me (4.90), no close item", {false, 4, 90}, false, true},
+        {"Me (4.90), close item", {false, 4, 90}, true, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CloseButtonCloses(c.version, c.hasCloseItem), c.closes) << c.what;
+}
+
 TEST(CaptionRules, SystemMenuItems) {
     constexpr unsigned kSize = 0xF000, kMove = 0xF010, kMin = 0xF020, kMax = 0xF030,
                        kClose = 0xF060, kRestore = 0xF120, kOther = 0x10;
@@ -384,24 +407,6 @@ TEST(CaptionRules, SystemMenuItems) {
     EXPECT_TRUE(SystemMenuOpens(1500, true, 1000, 500));
     EXPECT_TRUE(SystemMenuOpens(1001, true, 1000, -1));
     EXPECT_FALSE(SystemMenuOpens(10, true, 0xFFFFFF00u, 500)) << "the tick count wrapped";
-}
-
-TEST(CaptionRules, TheCloseButtonClosesWithoutTheCommandOnOldSystems) {
-    const struct {
-        const char* what;
-        TPlatformVersion version;
-        bool hasClose, closes;
-    } cases[] = {
-        {"NT 6.1 with the command", {true, 6, 1}, true, true},
-        {"NT 6.1 without it", {true, 6, 1}, false, false},
-        {"NT 5.0 without it", {true, 5, 0}, false, false},
-        {"NT 4.0 without it", {true, 4, 0}, false, true},
-        {"NT 3.51 without it", {true, 3, 51}, false, true},
-        {"9x 4.10 without it", {false, 4, 10}, false, true},
-        {"9x 4.90 with it", {false, 4, 90}, true, true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CloseButtonCloses(c.version, c.hasClose), c.closes) << c.what;
 }
 
 TEST(CaptionRules, FixedSystemMenu) {

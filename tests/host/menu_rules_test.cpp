@@ -22,7 +22,7 @@ std::vector<TBarItem> BarItems() {
             {25, false, true, true, L'H'}};
 }
 
-TEST(MenuRules, BarButtonsFromTheLibraryMenuOnOldSystems) {
+TEST(MenuRules, BarReadFromTheLibraryMenu) {
     const struct {
         const char* what;
         TPlatformVersion version;
@@ -30,14 +30,14 @@ TEST(MenuRules, BarButtonsFromTheLibraryMenuOnOldSystems) {
     } cases[] = {
         {"NT 3.51", {true, 3, 51}, true},
         {"NT 4.0", {true, 4, 0}, true},
-        {"9x reporting 4.0", {false, 4, 0}, true},
-        {"9x reporting 4.10", {false, 4, 10}, false},
-        {"9x reporting 4.90", {false, 4, 90}, false},
+        {"95 (4.0)", {false, 4, 0}, true},
+        {"98 (4.10)", {false, 4, 10}, false},
+        {"Me (4.90)", {false, 4, 90}, false},
         {"NT 5.0", {true, 5, 0}, false},
+        {"NT 6.0", {true, 6, 0}, false},
         {"NT 10.0", {true, 10, 0}, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(BarFromLibraryMenu(c.version), c.fromLibrary) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(MenuBarFromLibraryMenu(c.version), c.fromLibrary) << c.what;
 }
 
 TEST(MenuRules, BarLayout) {

@@ -2,6 +2,7 @@
 // draws is complete for its skin.ini: every section the skin engine reads is there, every
 // picture named is written, and each picture divides evenly into its state frames.
 #include "art.h"
+#include "palette.h"
 #include "bmp.h"
 #include "bmp_image.h"
 #include "ico.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -293,6 +295,56 @@ TEST(SkinartDefaultSkin, EveryElementExistsAndEveryPictureIsWrittenWholeFrames) 
         EXPECT_TRUE(named.count(item.path().filename().string()))
             << item.path().filename() << " is drawn but no section names it";
     std::filesystem::remove_all(out);
+}
+
+
+// The luminance of a colour, as the eye weighs red, green and blue.
+double Luminance(int r, int g, int b) {
+    return 0.299 * r + 0.587 * g + 0.114 * b;
+}
+
+// The mean luminance of the glyph (the pixels the skin does not key out) in cell `cell` (from 0)
+// of a strip of `cells` cells side by side.
+double GlyphLuminance(const Image& strip, int cells, int cell) {
+    const int w = strip.width() / cells;
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = cell * w; x < (cell + 1) * w; ++x) {
+            const Rgba p = strip.at(x, y);
+            if (p.a < 128) continue;
+            sum += Luminance(p.r, p.g, p.b);
+            ++count;
+        }
+    return count ? sum / count : -1;
+}
+
+// Cell 4 of a caption button is what a disabled button shows (minimise and maximise on the main
+// window) and what every button shows on an inactive title: it must read as dimmed next to the
+// enabled white glyph, not as a second white one, and still be seen on either title.
+TEST(SkinartDefaultSkin, DisabledCaptionButtonsLookDimmedAndStayVisible) {
+    namespace pal = skinart::pal;
+    const auto mid = [](skinart::Rgb a, skinart::Rgb b) {
+        return Luminance((a.r + b.r) / 2, (a.g + b.g) / 2, (a.b + b.b) / 2);
+    };
+    const double active = mid(pal::title_top, pal::title_bottom);
+    const double inactive = mid(pal::title_top_inactive, pal::title_bottom_inactive);
+    constexpr double kSeen = 24; // luminance steps between a glyph and its title
+    int strips = 0;
+    for (const skinart::Picture& p : skinart::frame_pictures()) {
+        if (p.file != "close.bmp" && p.file != "maximize.bmp" && p.file != "minimize.bmp" &&
+            p.file != "restore.bmp" && p.file != "help.bmp")
+            continue;
+        ++strips;
+        const double normal = GlyphLuminance(p.image, 4, 0);
+        const double disabled = GlyphLuminance(p.image, 4, 3);
+        ASSERT_GE(disabled, 0) << p.file << ": cell 4 has no glyph";
+        EXPECT_LT(std::abs(disabled - active), std::abs(disabled - normal))
+            << p.file << ": the disabled glyph looks like the enabled one";
+        EXPECT_GE(std::abs(disabled - active), kSeen) << p.file << " on the active title";
+        EXPECT_GE(std::abs(disabled - inactive), kSeen) << p.file << " on the inactive title";
+    }
+    EXPECT_EQ(strips, 5);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ std::vector<Picture> control_pictures(); // buttons, check/radio, scroll bars, c
 std::vector<Picture> panel_pictures();   // tabs, header, menus, status bar, tool bars, groups
 std::vector<Picture> skin_pictures();    // all of the above
 
-std::vector<Picture> resource_pictures(); // MORVALEMENU, TRACK, TRACKVERT
+std::vector<Picture> resource_pictures(); // MORVALEMENU, TRACK, TRACKVERT, GALLERYIMAGES
 Image track_channel(bool vertical);       // shared by the skin and the TRACK resources
 
 // The program icon at one of its sizes.

@@ -146,9 +146,11 @@ std::optional<Image> compose(const Skin& skin, const WindowState& state) {
     const int text_x = lw + skin.number(P, "TextShift", 0) - 16 + kGlyphAdvance;
     draw_text(win, text_x, (th - kGlyphHeight) / 2 + skin.number(P, "TextShiftVert", 0) / 2,
               "Pellico", skin.colour(state.caption_key, {255, 255, 255}));
-    // Close enabled; maximise and minimise shown disabled, as on a dialog without them.
-    for (auto [section, cell] :
-         {std::pair{"Button.Close", 1}, {"Button.Maximize", 4}, {"Button.Minimize", 4}}) {
+    // Close enabled (the inactive cell on an inactive window); maximise and minimise shown
+    // disabled, as on a dialog without them.
+    for (auto [section, cell] : {std::pair{"Button.Close", state.button_cell},
+                                 {"Button.Maximize", 4},
+                                 {"Button.Minimize", 4}}) {
         const Strip b = skin.strip(section, "ButtonImage", skin.number(section, "Frame", 1));
         const Image c = b.cell(cell);
         const int x = W - skin.number(section, "Xcoord", 0), y = skin.number(section, "Ycoord", 0);

@@ -20,7 +20,9 @@ inline constexpr Rgb frame_outline_inactive{92, 100, 114};
 inline constexpr Rgb frame_inner_inactive{108, 117, 132};
 inline constexpr Rgb title_text{255, 255, 255};
 inline constexpr Rgb title_text_inactive{228, 232, 238};
-inline constexpr Rgb caption_glyph_disabled{172, 188, 210};
+// A disabled (or inactive) caption glyph: dark, sunk into the title, where an enabled one is
+// white; it stays legible on the grey inactive title too.
+inline constexpr Rgb caption_glyph_disabled{52, 72, 102};
 inline constexpr Rgb close_hot{200, 62, 62};
 inline constexpr Rgb close_pressed{160, 42, 42};
 

@@ -1,6 +1,6 @@
 // The program's bitmap resources used by the skin engine: the 16 x 16 menu glyphs of the
-// skinned system menu and the two fallback track-bar channels. Also the list of all skin
-// pictures.
+// skinned system menu and the two fallback track-bar channels; the skin gallery's image list.
+// Also the list of all skin pictures.
 #include "art.h"
 
 #include "draw.h"
@@ -36,6 +36,25 @@ Image menu_glyphs() {
     return img;
 }
 
+// The gallery's image list, 16 x 16 on the magenta its bottom-left pixel makes transparent:
+// 0 a check mark, 1 a cross.
+const Pattern kGalleryImages[] = {
+    {"........##", ".......###", "......###.", "#....###..", "##..###...", "######....",
+     ".####.....", "..##......"},
+    {"##....##", "###..###", ".######.", "..####..", "..####..", ".######.", "###..###",
+     "##....##"},
+};
+
+Image gallery_images() {
+    constexpr int kCell = 16;
+    constexpr Rgb kInk[] = {{38, 140, 72}, {196, 52, 52}};
+    const int n = static_cast<int>(std::size(kGalleryImages));
+    Image img(kCell * n, kCell);
+    for (int i = 0; i < n; ++i)
+        draw_pattern(img, kCell * i + 3, 4, kGalleryImages[i], kInk[i]);
+    return img;
+}
+
 } // namespace
 
 std::vector<Picture> skin_pictures() {
@@ -51,6 +70,7 @@ std::vector<Picture> resource_pictures() {
         {"MORVALEMENU.bmp", menu_glyphs()},
         {"TRACK.bmp", track_channel(false)},
         {"TRACKVERT.bmp", track_channel(true)},
+        {"GALLERYIMAGES.bmp", gallery_images()},
     };
 }
 

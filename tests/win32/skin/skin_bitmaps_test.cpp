@@ -25,12 +25,19 @@ std::vector<std::uint8_t> TwoPictureSkin(int strip) {
     return s.Pack();
 }
 
-TEST(SkinBitmaps, OncePerPictureAndLoad) {
+// The bitmaps of the first of those skins, loaded.
+class SkinBitmaps : public testing::Test {
+protected:
+    void SetUp() override {
+        data.SetSkinStream(TwoPictureSkin(1));
+        ASSERT_TRUE(data.LoadSkin());
+    }
     TSkinDataCore data;
-    data.SetSkinStream(TwoPictureSkin(1));
-    ASSERT_TRUE(data.LoadSkin());
     const TSkinElements& e = data.Elements();
-    TSkinBitmaps bitmaps(e);
+    TSkinBitmaps bitmaps{e};
+};
+
+TEST_F(SkinBitmaps, OncePerPictureAndLoad) {
 
     EXPECT_EQ(bitmaps.Of(e.BorderTop.Image).Colour().Pixels(), e.BorderTop.Image);
     EXPECT_EQ(bitmaps.Of(e.SunkEdge->Image).Colour().Pixels(), e.SunkEdge->Image);
@@ -61,14 +68,37 @@ TEST(SkinBitmaps, OncePerPictureAndLoad) {
     EXPECT_EQ(bitmaps.Made(), 3);
 }
 
-TEST(SkinBitmaps, APictureOfNoElementIsRefused) {
+// What is made from a picture (the tabs' turned strips) is kept like the picture's own bitmap:
+// once a load for each variant, whoever asks.
+TEST_F(SkinBitmaps, MadeFromAPictureOncePerVariantAndLoad) {
+    int makes = 0;
+    const auto flip = [&makes](const TPixelImage& p) {
+        ++makes;
+        return FlipVertical(p);
+    };
+    const TStripBitmap* flipped = &bitmaps.Derived(e.SunkEdge->Image, 1, flip);
+    EXPECT_EQ(flipped->Colour().Pixels(), FlipVertical(e.SunkEdge->Image));
+    EXPECT_EQ(&bitmaps.Derived(e.SunkEdge->Image, 1, flip), flipped);
+    EXPECT_NE(&bitmaps.Derived(e.SunkEdge->Image, 2, flip), flipped);
+    EXPECT_EQ(makes, 2);
+
+    data.SetSkinStream(TwoPictureSkin(5));
+    ASSERT_TRUE(data.LoadSkin());
+    EXPECT_EQ(bitmaps.Derived(e.SunkEdge->Image, 1, flip).Colour().Pixels(),
+              FlipVertical(e.SunkEdge->Image));
+    EXPECT_EQ(makes, 3);
+    const TPixelImage other = Strip(1, 1, 2, 2);
+    EXPECT_THROW(bitmaps.Derived(other, 1, flip), std::invalid_argument);
+}
+
+TEST(SkinBitmapsOfNoSkin, APictureOfNoElementIsRefused) {
     TSkinElements elements;
     TSkinBitmaps bitmaps(elements);
     const TPixelImage other = Strip(1, 1, 2, 2);
     EXPECT_THROW(bitmaps.Of(other), std::invalid_argument);
 }
 
-TEST(SkinBitmaps, KeyMaskIsWhiteWhereThePictureIsMagenta) {
+TEST(StripBitmap, KeyMaskIsWhiteWhereThePictureIsMagenta) {
     TPixelImage picture = Strip(1, 1, 35, 2);
     picture.At(0, 0) = picture.At(33, 1) = PixelFromColor(kKeyColor);
     const TStripBitmap bitmap(picture);

@@ -11,10 +11,12 @@
 #include "skin_form.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
+#include "strip_bitmap.h"
 
 #include "desktop.h"
 #include "ui/extctrls.h"
 #include "ui/form_binding.h"
+#include "ui/image_list.h"
 #include "ui_test_app.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +88,8 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
   Caption = 'Buttons'
   ClientHeight = 260
   ClientWidth = 300
+  object ImageList1: TImageList
+  end
   object Button1: TButton
     Left = 10
     Top = 10
@@ -134,6 +138,15 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
     Margin = 6
     Spacing = 4
     OnClick = Clicked
+  end
+  object BitBtn2: TBitBtn
+    Left = 95
+    Top = 200
+    Width = 50
+    Height = 30
+    Images = ImageList1
+    ImageIndex = 1
+    DisabledIndex = 0
   end
   object SpeedButton1: TSpeedButton
     Left = 120
@@ -226,6 +239,12 @@ protected:
         // A glyph of two pictures.
         ui_test::SquareGlyphs(*Get<ui::TBitBtn>(L"BitBtn1")->Glyph(), 2, kGlyphColour);
         Get<ui::TBitBtn>(L"BitBtn1")->SetNumGlyphs(2);
+        // Two pictures for the button without a glyph: another colour, then the glyph colour.
+        ui::TBitmap pictures;
+        ui_test::SquareGlyphs(pictures, 2, kGlyphColour);
+        pictures.Canvas().Brush.SetColor(0x40A040);
+        pictures.Canvas().FillRect({2, 2, 14, 14});
+        Get<ui::TImageListComponent>(L"ImageList1")->AddMasked(pictures, 0xFF00FF);
         skinner_ = ShowSkinned(*form_);
         ASSERT_TRUE(skinner_);
         ParkMouse();
@@ -440,6 +459,20 @@ TEST_F(SkinButtonsTest, TheSpeedButtonTracksTheMouseThroughItsParent) {
     EXPECT_EQ(Corner(speed), Button(2)) << "held down";
 }
 
+// A glyph button without a glyph shows its image list's picture on the skin's face, as the
+// class library's own button does: `ImageIndex` enabled, `DisabledIndex` embossed when disabled.
+TEST_F(SkinButtonsTest, AGlyphButtonWithoutGlyphShowsItsImageList) {
+    auto& bit = *Get<ui::TBitBtn>(L"BitBtn2");
+    ASSERT_TRUE(SkinOf(bit));
+    // The picture centred: 16 x 16 from (17, 7), its square from (19, 9).
+    EXPECT_EQ(Pixel(bit, 25, 15), ui::ColorRef(kGlyphColour));
+    EXPECT_EQ(Corner(bit), Button(1));
+    bit.SetEnabled(false);
+    Settle();
+    EXPECT_EQ(Pixel(bit, 25, 15), GetSysColor(COLOR_BTNSHADOW)) << "picture 0, embossed";
+    EXPECT_EQ(Corner(bit), Button(3));
+}
+
 TEST_F(SkinButtonsTest, SpaceOnAFocusedButtonPressesAndClicksIt) {
     auto& two = *Get<ui::TButton>(L"Button2");
     two.SetFocus();
@@ -537,6 +570,53 @@ TEST_F(SkinButtonsTest, ABareButtonWindowClicksThroughItsParent) {
               (std::vector<std::pair<WPARAM, LPARAM>>{{77, reinterpret_cast<LPARAM>(bare)}}));
     ui::Free(skin);
     DestroyWindow(bare);
+}
+
+// A form of `count` push buttons, check boxes and radio buttons painted from the skin: the GDI
+// objects the skin's pictures hold while it is shown, counted from before it was made.
+class SkinPicturesPerForm : public SkinnedFormTest {
+protected:
+    int PictureObjectsWith(int count) {
+        const int before = TStripBitmap::LiveGdiObjects();
+        std::string text = "object ButtonTestForm: TButtonTestForm\n  Left = 200\n  Top = 150\n"
+                           "  Caption = 'Many'\n  ClientHeight = 300\n  ClientWidth = 400\n";
+        for (int i = 0; i < count; ++i) {
+            const std::string n = std::to_string(i + 1), top = std::to_string(5 + 22 * i);
+            text += "  object Button" + n + ": TButton\n    Left = 5\n    Top = " + top +
+                    "\n    Width = 80\n    Height = 20\n    Caption = 'B" + n + "'\n  end\n";
+            text += "  object CheckBox" + n + ": TCheckBox\n    Left = 100\n    Top = " + top +
+                    "\n    Width = 90\n    Height = 17\n    Caption = 'C" + n + "'\n  end\n";
+            text += "  object RadioButton" + n +
+                    ": TRadioButton\n    Left = 200\n    Top = " + top +
+                    "\n    Width = 90\n    Height = 17\n    Caption = 'R" + n + "'\n  end\n";
+        }
+        auto* form = new TButtonTestForm(app_.get());
+        form->LoadDescription(text + "  object SkinData1: TSkinData\n    Active = True\n" +
+                              StreamLine(ButtonSkin()) + "  end\nend\n");
+        TWinSkinForm* skinner = ShowSkinned(*form);
+        if (!skinner) {
+            ADD_FAILURE() << "the form of " << count << " is never skinned";
+            return -1;
+        }
+        EXPECT_EQ(skinner->SkinControls().size(), static_cast<std::size_t>(3 * count));
+        RedrawWindow(form->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump(200ms);
+        const int held = TStripBitmap::LiveGdiObjects() - before;
+        delete form;
+        Pump(100ms);
+        return held;
+    }
+};
+
+// Every skinned control paints from the pictures of its form's skin: one set of GDI bitmaps
+// per skin, not one per control, so the process's GDI handles do not run out on a big form.
+TEST_F(SkinPicturesPerForm, GdiObjectsOfTheSkinsPicturesDoNotGrowWithTheControls) {
+    const int one = PictureObjectsWith(1);
+    ASSERT_GT(one, 0) << "the pictures were never painted";
+    for (const int count : {2, 12})
+        EXPECT_EQ(PictureObjectsWith(count), one) << count << " of each control";
+    EXPECT_EQ(TStripBitmap::LiveGdiObjects(), 0) << "the pictures outlive their skin";
 }
 
 } // namespace

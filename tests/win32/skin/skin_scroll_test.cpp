@@ -24,6 +24,7 @@
 #include "skin_messages.h"
 #include "ui/color.h"
 #include "ui/form_binding.h"
+#include "ui/hint_window.h"
 #include "ui/scroll_bar.h"
 #include "ui/stdctrls.h"
 #include "ui/win_handles.h"
@@ -641,6 +642,22 @@ TEST_F(SkinScroll, ItsOwnBorderUnlessTheFormDrawsIt) {
     made->AttachScrollHost(single, form_->Find<TSkinData>(L"SkinData1"), skinner_, nullptr);
     made_.push_back(std::move(made));
     EXPECT_NE(edge(single->Handle()).second, face);
+}
+
+// The overlay lies over the whole scroll-bar control, which never hears the mouse: the hint of
+// the control shows when the mouse rests on the overlay, and goes when it leaves.
+TEST_F(SkinScroll, AScrollBarControlsHintShowsOverItsOverlay) {
+    auto* bar = form_->Find<ui::TScrollBar>(L"ScrollBar2");
+    bar->SetHint(L"Scrolls the list|and more");
+    bar->SetShowHint(true);
+    app_->SetHintPause(50);
+    ui::THintWindow* hint = app_->HintWindow();
+    MoveTo(OnScreen(form_->Handle(), {300, 250}));
+    MoveTo(OnScreen(bar->Handle(), {bar->Width() / 2, bar->Height() / 2}));
+    ASSERT_TRUE(PumpUntil([&] { return hint->Showing(); }, 3s)) << "no hint over the skinned bar";
+    EXPECT_EQ(hint->Caption(), L"Scrolls the list");
+    MoveTo(OnScreen(form_->Handle(), {300, 250}));
+    EXPECT_TRUE(PumpUntil([&] { return !hint->Showing(); }, 3s)) << "the hint stays";
 }
 
 TEST_F(SkinScroll, Screenshot) {

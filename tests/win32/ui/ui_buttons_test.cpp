@@ -3,6 +3,8 @@
 // beside the caption (embossed when a single glyph is disabled), and a speed button clicks only
 // when released over it.
 #include "ui/extctrls.h"
+#include "ui/form_binding.h"
+#include "ui/image_list.h"
 #include "ui/properties.h"
 #include "ui_test_app.h"
 
@@ -111,6 +113,51 @@ TEST_F(UiButtons, GlyphButtonDrawsItsGlyphAndEmbossesASingleDisabledOne) {
     bit->SetEnabled(true);
     bit->SetDefault(true);
     EXPECT_TRUE((GetWindowLongW(bit->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW);
+}
+
+// Without a glyph a glyph button shows the picture of its image list, a component of the
+// description it names by name: `ImageIndex` while enabled, `DisabledIndex` embossed while
+// disabled; a list that goes is forgotten.
+TEST_F(UiButtons, GlyphButtonWithoutGlyphDrawsFromItsImageList) {
+    RegisterStandardClasses();
+    auto* form = new TForm(app_.get());
+    form->LoadDescription("object Form1: TForm\n  Left = 200\n  Top = 150\n"
+                          "  ClientHeight = 120\n  ClientWidth = 300\n"
+                          "  object ImageList1: TImageList\n    Width = 16\n    Height = 16\n"
+                          "  end\n"
+                          "  object BitBtn1: TBitBtn\n    Left = 10\n    Top = 10\n"
+                          "    Width = 100\n    Height = 30\n    Caption = 'Go'\n"
+                          "    Margin = 5\n    Images = ImageList1\n    ImageIndex = 1\n"
+                          "    DisabledIndex = 0\n  end\nend\n");
+    auto* list = dynamic_cast<TImageListComponent*>(form->FindComponent(L"ImageList1"));
+    auto* bit = dynamic_cast<TBitBtn*>(form->FindComponent(L"BitBtn1"));
+    ASSERT_TRUE(list && bit);
+    EXPECT_EQ(bit->Images(), list);
+    // Two pictures: a square of another colour, then one of the glyph colour.
+    TBitmap pictures;
+    ui_test::SquareGlyphs(pictures, 2, kGlyph);
+    pictures.Canvas().Brush.SetColor(0x40A040);
+    pictures.Canvas().FillRect({2, 2, 14, 14});
+    list->AddMasked(pictures, kKey);
+    ASSERT_EQ(list->Count(), 2);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    Pump(300ms);
+    // Picture 1, 5 pixels in and centred down, as a glyph would be; the key colour left out.
+    EXPECT_EQ(Pixel(*bit, 12, 15), ColorRef(kGlyph));
+    EXPECT_NE(Pixel(*bit, 6, 8), ColorRef(kKey));
+
+    bit->SetEnabled(false);
+    Pump(200ms);
+    // Picture 0 embossed: its shape in the shadow colour over the highlight.
+    EXPECT_EQ(Pixel(*bit, 12, 15), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(Pixel(*bit, 19, 21), GetSysColor(COLOR_BTNHIGHLIGHT));
+
+    delete list;
+    EXPECT_EQ(bit->Images(), nullptr);
+    bit->SetEnabled(true);
+    Pump(200ms);
+    EXPECT_NE(Pixel(*bit, 12, 15), ColorRef(kGlyph)) << "drawn from a freed list";
 }
 
 TEST_F(UiButtons, SpeedButtonClicksOnlyWhenReleasedOverIt) {

@@ -1,0 +1,87 @@
+// The image-list component.
+#include "image_list.h"
+
+#include "extctrls.h"
+#include "prop_builders.h"
+#include "win_handles.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// What a picture is drawn on before it is embossed: no picture of the list uses it.
+constexpr COLORREF kBackdrop = RGB(255, 0, 255);
+
+} // namespace
+
+TImageListComponent::TImageListComponent(TComponent* owner)
+    : TComponent(owner), list_(std::make_unique<TImageList>(width_, height_)) {}
+
+const TClassInfo& TImageListComponent::StaticClass() {
+    using C = TImageListComponent;
+    static const TClassInfo info(L"TImageList", &TComponent::StaticClass(),
+                                 {
+                                     props::Integer(L"Width", &C::Width, &C::SetWidth),
+                                     props::Integer(L"Height", &C::Height, &C::SetHeight),
+                                 });
+    return info;
+}
+
+void TImageListComponent::SetWidth(int v) {
+    if (v == width_ || v <= 0) return;
+    width_ = v;
+    Resize();
+}
+
+void TImageListComponent::SetHeight(int v) {
+    if (v == height_ || v <= 0) return;
+    height_ = v;
+    Resize();
+}
+
+void TImageListComponent::Resize() {
+    list_ = std::make_unique<TImageList>(width_, height_);
+    if (!bitmap_.empty()) {
+        TBitmap bitmap;
+        bitmap.LoadFromBytes(bitmap_);
+        AddMasked(bitmap, static_cast<TColor>(bitmap.Canvas().Pixel(0, bitmap.Height() - 1)));
+    }
+}
+
+void TImageListComponent::AddMasked(const TBitmap& bitmap, TColor transparent) {
+    if (bitmap.Empty()) return;
+    // A copy: the system selects what it adds into a DC of its own, and the bitmap may be
+    // selected into its canvas.
+    const GdiHandle<HBITMAP> copy(
+        static_cast<HBITMAP>(CopyImage(bitmap.Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (copy) ImageList_AddMasked(list_->Handle(), copy.get(), ColorRef(transparent));
+}
+
+bool TImageListComponent::ReadBinary(std::wstring_view name, std::span<const std::uint8_t> data) {
+    if (LowerCase(name) != L"bitmap") return false;
+    bitmap_.assign(data.begin(), data.end());
+    Resize();
+    return true;
+}
+
+void TImageListComponent::Draw(HDC dc, int x, int y, int index, bool enabled) const {
+    if (index < 0 || index >= Count()) return;
+    if (enabled) {
+        ImageList_Draw(list_->Handle(), index, dc, x, y, ILD_TRANSPARENT);
+        return;
+    }
+    const OwnedDC pictureDc(CreateCompatibleDC(dc));
+    const GdiHandle<HBITMAP> picture(CreateCompatibleBitmap(dc, width_, height_));
+    const Selection selection(pictureDc.get(), picture.get());
+    const GdiHandle<HBRUSH> backdrop(CreateSolidBrush(kBackdrop));
+    const RECT all{0, 0, width_, height_};
+    FillRect(pictureDc.get(), &all, backdrop.get());
+    ImageList_Draw(list_->Handle(), index, pictureDc.get(), 0, 0, ILD_TRANSPARENT);
+    DrawEmbossed(dc, pictureDc.get(), 0, width_, height_, kBackdrop, x, y);
+}
+
+} // namespace ui
