@@ -6,6 +6,8 @@
 #include "graphics.h"
 #include "message_window.h"
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -153,6 +155,10 @@ void TMenu::FreeNative() {
     menu_ = nullptr;
 }
 
+HMENU TMenu::ReleaseNative() {
+    return std::exchange(menu_, nullptr);
+}
+
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 const TClassInfo& TMainMenu::StaticClass() {
@@ -164,9 +170,17 @@ HMENU TMainMenu::MenuBar() {
     return Handle() ? Handle() : Build(true);
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner), showing_(std::make_shared<TShowing>()) {}
 
-TPopupMenu::~TPopupMenu() = default;
+TPopupMenu::~TPopupMenu() {
+    // Freed from inside its own menu's loop: the menu ends, and the native menu and its owner
+    // window stay until the loop has let go of them.
+    if (!showing_->shown) return;
+    showing_->freed = true;
+    showing_->menu = ReleaseNative();
+    showing_->window = std::move(window_);
+    EndMenu();
+}
 
 const TClassInfo& TPopupMenu::StaticClass() {
     static const TClassInfo info(L"TPopupMenu", &TMenu::StaticClass());
@@ -180,7 +194,11 @@ int TPopupMenu::Popup(int x, int y) {
         // Menus are owned by a real (never shown) window, not a message-only one.
         params.message_only = false;
         window_ = std::make_unique<TMessageWindow>(
-            params, [this](UINT msg, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+            params,
+            // The state outlives the window, which it takes over when the popup goes first.
+            [this, showing = showing_.get()](UINT msg, WPARAM,
+                                             LPARAM lp) -> std::optional<LRESULT> {
+                if (showing->freed) return std::nullopt;
                 if (msg == WM_MEASUREITEM &&
                     DispatchMeasure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
                     return TRUE;
@@ -191,9 +209,16 @@ int TPopupMenu::Popup(int x, int y) {
     }
     const HMENU menu = Build(false);
     if (!menu) return -1;
+    const std::shared_ptr<TShowing> showing = showing_;
+    showing->shown = true;
     const auto chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
                        0, window_->Handle(), nullptr));
+    if (showing->freed) {
+        if (showing->menu) DestroyMenu(showing->menu);
+        return -1;
+    }
+    showing->shown = false;
     int index = -1;
     for (std::size_t i = 0; i < Items.size(); ++i)
         if (chosen != 0 && Items[i].Command() == chosen) index = static_cast<int>(i);

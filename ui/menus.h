@@ -86,6 +86,8 @@ protected:
     // Builds the native menu (a menu bar or a popup) from the items, freeing the last one.
     HMENU Build(bool menuBar);
     void FreeNative();
+    // The native menu handed to the caller, who frees it.
+    HMENU ReleaseNative();
 
 private:
     void Fill(HMENU menu, std::vector<TMenuItem>& items);
@@ -111,10 +113,21 @@ public:
 
     // Shows the menu with its top-left corner at (x, y) on the screen and returns once it has
     // closed: the index of the chosen top-level item (after its OnClick), or -1. An item of a
-    // submenu runs its OnClick and gives -1.
+    // submenu runs its OnClick and gives -1. The menu's loop runs timers and posted messages,
+    // so the popup may be freed while it is shown: the menu then ends, nothing is chosen and
+    // -1 comes back without the popup being touched again.
     int Popup(int x, int y);
 
 private:
+    // What the menu's loop still needs once the popup has gone: kept apart from the popup, by
+    // the running Popup and by the window's handler.
+    struct TShowing {
+        bool shown = false;
+        bool freed = false;
+        HMENU menu = nullptr;
+        std::unique_ptr<TMessageWindow> window;
+    };
+    std::shared_ptr<TShowing> showing_;
     // Owns the menu while it is shown and hears its owner-drawn items.
     std::unique_ptr<TMessageWindow> window_;
 };

@@ -14,32 +14,57 @@ int ScrollHitTest(const TScrollAxis& axis, int v) {
     return kScrollSecondArrow;
 }
 
+namespace {
+
+// product / c rounded half away from zero; c is not 0.
+std::int64_t RoundedQuotient(std::int64_t product, std::int64_t c) {
+    const std::int64_t magnitude = (std::llabs(product) + std::llabs(c) / 2) / std::llabs(c);
+    return (product < 0) != (c < 0) ? -magnitude : magnitude;
+}
+
+// The share `b` of `c` of a length of `pixels`, rounded as MulDivRound, for b and c as far apart
+// as two ints can be (a range, a position within it): all of it in 64 bits, where the int
+// differences would overflow. No window is half a billion pixels long, so keeping the length
+// below that keeps the product inside 64 bits. -1 when c is 0, as MulDiv answers.
+std::int64_t ShareOfLength(std::int64_t pixels, std::int64_t b, std::int64_t c) {
+    constexpr std::int64_t kLongest = std::int64_t{1} << 29;
+    if (c == 0) return -1;
+    return RoundedQuotient(std::clamp(pixels, -kLongest, kLongest) * b, c);
+}
+
+} // namespace
+
 int MulDivRound(int a, int b, int c) {
     if (c == 0) return -1;
-    const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const std::int64_t magnitude = (std::llabs(product) + std::llabs(c) / 2) / std::llabs(c);
-    const std::int64_t result = (product < 0) != (c < 0) ? -magnitude : magnitude;
+    const std::int64_t result = RoundedQuotient(static_cast<std::int64_t>(a) * b, c);
     if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min())
         return -1;
     return static_cast<int>(result);
 }
 
 TScrollAxis ScrollControlAxis(int length, int arrow, const TScrollValues& v) {
+    using Wide = std::int64_t;
     // An empty range would divide by zero: it is taken as one so large the thumb stays put.
-    const int range = v.Max == v.Min ? 9999999 : v.Max - v.Min;
-    const int moved = v.Position - v.Min;
+    const Wide range = v.Max == v.Min ? 9999999 : Wide{v.Max} - v.Min;
+    const Wide moved = Wide{v.Position} - v.Min;
     const int room = length - 2 * arrow;
-    // A thumb `thumb` long whose start runs through `span` pixels over `positions` positions.
-    auto at = [&](int span, int thumb, int positions) {
-        const int start = moved == 0 ? arrow : arrow + MulDivRound(span, moved, positions);
+    // A thumb `thumb` long whose start runs through `span` pixels over `positions` positions;
+    // a position outside the range leaves it at the end of its track.
+    auto at = [&](int span, int thumb, Wide positions) {
+        const Wide share =
+            std::clamp(ShareOfLength(span, moved, positions), Wide{0}, Wide{std::max(span, 0)});
+        const int start = moved == 0 ? arrow : arrow + static_cast<int>(share);
         return TScrollAxis{length, arrow, start, start + thumb};
     };
     if (v.Page <= 0) return at(length - 3 * arrow, arrow, range);
-    const int thumb = MulDivRound(room, v.Page - 1, range);
+    const Wide page = v.Page;
+    // At most the room: a page larger than the range fills the track.
+    const int thumb =
+        static_cast<int>(std::min<Wide>(ShareOfLength(room, page - 1, range), std::max(room, 0)));
     if (thumb >= 8) return at(room, thumb, range);
     // The thumb is longer than the page would make it, so the positions up to the last one
     // (Max - Page + 1) share the room it leaves, and the last brings it to the end.
-    const int last = range - (v.Page - 1);
+    const Wide last = range - (page - 1);
     return at(room - 8, 8, last > 0 ? last : range);
 }
 
@@ -101,19 +126,20 @@ TScrollPaint ScrollPaintLayout(const TScrollLook& look) {
 }
 
 int ListThumbPosition(const TListThumbDrag& drag, int moved) {
-    int d = std::max(0, drag.Offset + moved);
-    const int room = drag.Track - drag.Thumb;
-    int position;
-    if (drag.Page > 0) {
+    using Wide = std::int64_t;
+    Wide d = std::max(Wide{0}, Wide{drag.Offset} + moved);
+    const Wide room = Wide{drag.Track} - drag.Thumb;
+    const Wide min = drag.Min, max = drag.Max, page = drag.Page;
+    Wide position;
+    if (page > 0) {
         // One pixel past the end reaches the last page, which the proportion falls one short of.
         if (d > room) d = room + 1;
-        position = std::min(drag.Min + MulDivRound(d, drag.Max - drag.Min - drag.Page, room),
-                            drag.Max - drag.Page + 1);
+        position = std::min(min + ShareOfLength(d, max - min - page, room), max - page + 1);
     } else {
         // The thumb's start runs through `room` pixels, so that is what the positions share:
         // the thumb at the end of the track shows the last position.
-        position = std::min(drag.Min + MulDivRound(std::min(d, room), drag.Max - drag.Min, room),
-                            drag.Max);
+        position = std::min(min + ShareOfLength(std::min(d, room), max - min, room), max);
     }
-    return std::max(position, drag.Min);
+    // Between Min and Max, so back inside an int.
+    return static_cast<int>(std::max(position, min));
 }

@@ -80,12 +80,20 @@ void TArrowButton::Paint(HDC dc) {
     surface_.CopyTo(dc, all);
 }
 
+bool TArrowButton::CalendarOpen() const {
+    const auto calendar = reinterpret_cast<HWND>(SendMessageW(picker_, DTM_GETMONTHCAL, 0, 0));
+    return calendar && IsWindowVisible(calendar);
+}
+
 void TArrowButton::Press(WPARAM keys, LPARAM at) {
     RECT client{};
     GetClientRect(picker_, &client);
     const TPickerPoint p = PickerPressPoint(GET_X_LPARAM(at), GET_Y_LPARAM(at),
                                             {rect_.left, rect_.top, rect_.right, rect_.bottom},
                                             client.right, LeftSide());
+    // The focus first: given to the picker once its calendar is open, it would bring the form
+    // back over the calendar where the calendar is a window of its own that takes activation.
+    SetFocus(picker_);
     // Posted: the picker opens its calendar as for a click on its own button.
     PostMessageW(picker_, WM_LBUTTONDOWN, keys, MAKELPARAM(p.X, p.Y));
     PostMessageW(picker_, WM_LBUTTONUP, keys, MAKELPARAM(p.X, p.Y));
@@ -130,7 +138,8 @@ LRESULT TArrowButton::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case WM_LBUTTONUP:
-        SetFocus(picker_);
+        // An open calendar keeps the keyboard, and stays in front.
+        if (!CalendarOpen()) SetFocus(picker_);
         return 0;
     default:
         return DefWindowProcW(window, msg, wp, lp);

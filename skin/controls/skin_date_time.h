@@ -36,6 +36,8 @@ public:
 private:
     static constexpr std::uint8_t kHot = 1;
     bool LeftSide() const;
+    // The picker's calendar is shown.
+    bool CalendarOpen() const;
     void SetHot(bool hot);
     void Paint(HDC dc);
     void Press(WPARAM keys, LPARAM at);

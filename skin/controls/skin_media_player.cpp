@@ -27,6 +27,7 @@ TWMediaPlayer::TWMediaPlayer(TSkinMP& companion, HWND player)
 }
 
 TWMediaPlayer::~TWMediaPlayer() {
+    *alive_ = false;
     ReleaseOwnWindow(window_.get());
 }
 
@@ -103,8 +104,11 @@ void TWMediaPlayer::Paint(HDC dc) {
 void TWMediaPlayer::Press(WPARAM keys, LPARAM at) {
     ReadButtons();
     const int i = ui::MPButtonAt(layout_, GET_X_LPARAM(at));
-    // The overlay lies exactly over the player: the point is the player's too.
+    // The overlay lies exactly over the player: the point is the player's too. Its handler may
+    // free the player, and this overlay with it.
+    const std::shared_ptr<bool> alive = alive_;
     SendMessageW(player_, WM_LBUTTONDOWN, keys, at);
+    if (!*alive) return;
     if (i < 0 || !Enabled(layout_[static_cast<std::size_t>(i)].Button)) return;
     pressedIndex_ = static_cast<std::size_t>(i);
     pressed_ = true;

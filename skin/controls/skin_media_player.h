@@ -55,6 +55,8 @@ private:
     bool pressed_ = false;
     TOffscreen surface_;
     ui::OwnedWindow window_;
+    // False once this object is gone: the player's handler of a press may free the player.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 class TSkinMP : public TSkinControl {

@@ -12,13 +12,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The skin's progress style whose fill is made of chunks.
-constexpr int kChunkStyle = 1;
-
-} // namespace
-
 const ui::TClassInfo& TSkinProgress::StaticClass() {
     static const ui::TClassInfo info(L"TSkinProgress", &TSkinControl::StaticClass());
     return info;
@@ -29,7 +22,7 @@ bool TSkinProgress::SkinPaints() const {
     const TSkinElements& e = skin->Elements();
     if (!e.Progress) return false;
     // A chunked style without its chunk would show a bar that never fills.
-    return e.Progress->Style != kChunkStyle || e.ProgressChunk != nullptr;
+    return e.Progress->Style != kProgressChunkStyle || e.ProgressChunk != nullptr;
 }
 
 bool TSkinProgress::BeforeMessage(ui::TMessage& msg) {
@@ -79,22 +72,23 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     const RECT all{0, 0, width, height};
     FillSkinColour(face, all);
     const TStripBitmap& strip = pictures_.Of(*skin, bar.Image);
-    DrawElementFrame(face, all, strip, false, bar.Tile == 1, true, bar.Frame, 1, MarginsOf(bar));
+    const int frames = ProgressStripFrames(bar.Style, bar.Frame);
+    DrawElementFrame(face, all, strip, false, bar.Tile == 1, true, frames, 1, MarginsOf(bar));
 
     const int pos = static_cast<int>(SendMessageW(handle, PBM_GETPOS, 0, 0));
     const int max = static_cast<int>(SendMessageW(handle, PBM_GETRANGE, FALSE, 0));
     const int min = static_cast<int>(SendMessageW(handle, PBM_GETRANGE, TRUE, 0));
-    if (bar.Style != kChunkStyle) {
+    if (bar.Style != kProgressChunkStyle) {
         const int fill = ProgressFillLength(width, pos, min, max);
         if (fill > 0)
-            DrawElementFrame(face, {0, 0, fill, height}, strip, false, bar.Tile == 1, true,
-                             bar.Frame, 2, MarginsOf(bar));
+            DrawElementFrame(face, {0, 0, fill, height}, strip, false, bar.Tile == 1, true, frames,
+                             2, MarginsOf(bar));
         return;
     }
 
     const TDataSkinObject& chunk = *e.ProgressChunk;
-    const int frames = std::max(chunk.Frame, 1);
-    const int chunkWidth = chunk.Image.Width / frames;
+    const int chunkFrames = std::max(chunk.Frame, 1);
+    const int chunkWidth = chunk.Image.Width / chunkFrames;
     const TChunkLayout layout = ProgressChunkLayout({.Width = width,
                                                      .Height = height,
                                                      .Pos = pos,
@@ -108,7 +102,8 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     if (IsRectEmpty(&target)) return;
     const TStripBitmap& chunks = pictures_.Of(*skin, chunk.Image);
     if (!layout.Tiled) {
-        DrawElementFrame(face, target, chunks, false, false, true, frames, 1, MarginsOf(chunk));
+        DrawElementFrame(face, target, chunks, false, false, true, chunkFrames, 1,
+                         MarginsOf(chunk));
         return;
     }
     // Side by side at their own size; the last one is cut where the fill ends.
@@ -116,7 +111,7 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     IntersectClipRect(face, target.left, target.top, target.right, target.bottom);
     for (int i = 0; i < layout.Copies; ++i) {
         const int left = target.left + i * chunkWidth;
-        DrawCell(face, {left, target.top, left + chunkWidth, target.bottom}, chunks, true, frames,
-                 1);
+        DrawCell(face, {left, target.top, left + chunkWidth, target.bottom}, chunks, true,
+                 chunkFrames, 1);
     }
 }

@@ -163,10 +163,13 @@ const ui::TClassInfo& TSkinScrollbarH::StaticClass() {
 void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TSkinControlHost* host,
                                    ui::TCanvas* sharedCanvas) {
     if (attached || !skinData) return;
-    SubclassBareWindow(window, skinData, host, sharedCanvas, false);
+    // The calls the window was made with: through the ANSI ones a wide list's items outside the
+    // code page would come back as "?".
+    const bool unicode = IsWindowUnicode(window) != FALSE;
+    SubclassBareWindow(window, skinData, host, sharedCanvas, unicode);
     overlays_.Create(*this, *skin, pictures_, handle);
     overlays_.Place();
-    activity_.Install(window, false);
+    activity_.Install(window, unicode);
     attached = true;
     lifeState = kAttached;
 }

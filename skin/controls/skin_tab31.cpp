@@ -21,6 +21,8 @@ void TSkinTab31::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool
     auto* set = dynamic_cast<ui::TWinControl*>(Owner());
     if (!set) return;
     ownsColor = takeColour;
+    // What a detach gives back.
+    savedColor = set->Color();
     AttachWindow(set->Handle(), skinData, host, sharedCanvas);
     control = set;
     PrepareImages();

@@ -15,6 +15,10 @@ constexpr int kArrowLines = 4;
 
 } // namespace
 
+int ProgressStripFrames(int style, int elementFrames) {
+    return style == kProgressChunkStyle ? elementFrames : 2;
+}
+
 int ProgressFillLength(int length, int pos, int min, int max) {
     if (length <= 0 || max <= min) return 0;
     // Wide, so a range spanning the whole of int neither overflows nor loses its share.

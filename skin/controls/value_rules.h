@@ -11,6 +11,13 @@
 
 // ---- Progress bars.
 
+// The `Progress` style that draws chunks; any other fills the bar.
+constexpr int kProgressChunkStyle = 1;
+// How many frames the bar's `Progress` strip is cut into: a filling bar always takes background
+// and fill from two, whatever the element says (the loader gives styles other than 0 one
+// frame); a chunked bar draws its background from the element's frames.
+int ProgressStripFrames(int style, int elementFrames);
+
 // How many of `length` pixels a bar whose range is min..max shows filled at `pos`: the share of
 // the range up to `pos` (kept inside the range), none for an empty or reversed range.
 int ProgressFillLength(int length, int pos, int min, int max);

@@ -315,6 +315,10 @@ bool SystemMenuOpens(std::uint32_t now, bool openedBefore, std::uint32_t lastOpe
     return now - lastOpened >= static_cast<std::uint32_t>(doubleClickTime);
 }
 
+bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose) {
+    return systemMenuHasClose || !version.nt || version.major < 5;
+}
+
 std::optional<std::vector<TFixedMenuItem>> FixedSystemMenu(TPlatformVersion version,
                                                            std::uint8_t flags) {
     if (!version.nt || version.major >= 5) return std::nullopt;

@@ -158,6 +158,11 @@ struct TFixedMenuItem {
     bool operator==(const TFixedMenuItem&) const = default;
 };
 
+// Whether the close button closes the window: when its system menu has the close command, and
+// always on Windows NT before version 5 and on the 9x family, whose system menus may lack it
+// while the window still closes.
+bool CloseButtonCloses(TPlatformVersion version, bool systemMenuHasClose);
+
 // The items of the skinned system menu where it does not read the window's own: Windows NT
 // before version 5 gets a fixed list of restore, the boxes the window has, and close. Elsewhere
 // none: the window's own system menu gives the items.

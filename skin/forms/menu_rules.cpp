@@ -19,6 +19,10 @@ bool Opens(const TBarItem& item) {
 
 } // namespace
 
+bool BarFromLibraryMenu(TPlatformVersion version) {
+    return (version.nt && version.major < 5) || (version.major == 4 && version.minor == 0);
+}
+
 TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight) {
     return {frame.left, frame.title, windowWidth - frame.right, frame.title + menuBarHeight};
 }

@@ -28,6 +28,11 @@ struct TMenuBarLayoutInputs {
     bool rightToLeft = false;
 };
 
+// Whether the bar's buttons come from the class library's menu rather than the native one: on
+// Windows NT before version 5, and on any system reporting version 4.0, whose native items do
+// not give back what the class library set.
+bool BarFromLibraryMenu(TPlatformVersion version);
+
 // The bar between the side edges, under the title.
 TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight);
 

@@ -53,6 +53,7 @@ TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
 }
 
 TWinSkinForm::~TWinSkinForm() {
+    *alive_ = false;
     Destroying();
     DetachWindow(false);
     FreeSkinControls(false);
@@ -182,8 +183,12 @@ bool TWinSkinForm::MaximisedMdiChild() const {
 void TWinSkinForm::SetActive(bool active) {
     active_ = active;
     if (hoverTimer_) hoverTimer_->SetEnabled(active);
-    if (active || !mouseControl_) return;
     // The window stops tracking the mouse: the control under it would keep its hot look.
+    if (!active) MouseLeftControl();
+}
+
+void TWinSkinForm::MouseLeftControl() {
+    if (!mouseControl_) return;
     TSkinControl* left = std::exchange(mouseControl_, nullptr);
     if (ui::TControl* control = left->Control()) {
         control->Perform(ui::CM_MOUSELEAVE);
@@ -291,7 +296,9 @@ void TWinSkinForm::Refresh() {
     ReloadSkinControls();
     skinState_ = TFormSkinState::Refreshing;
     if (frameSkinning_) {
-        OwnerDrawMenus(InSet(skin_->SkinControls, xcMenuItem));
+        // Each kind of menu as its switch says: the popups were drawn from the skin again
+        // with the controls above, whatever the main menus do.
+        OwnerDrawMenus(true);
         ResizeToSkin(true);
         if (form_) {
             // Lets the form lay out again for the new frame.
@@ -313,7 +320,15 @@ void TWinSkinForm::MdiMaximizedChanged(bool maximized) {
 }
 
 void TWinSkinForm::DetachWindow(bool full) {
+    EndMenuTracking();
+    // A system menu still shown ends with its popup.
     systemMenuPopup_.reset();
+    // The manager's MDI frame is this window only while it is skinned.
+    TSkinManage* manager = SkinManage();
+    if (manager && formKind_ == TFormKind::MdiFrame && manager->MdiClient == mdiClient_) {
+        manager->MdiClient = nullptr;
+        manager->MdiMainForm = nullptr;
+    }
     if (hoverTimer_) hoverTimer_->SetEnabled(false);
     if (!subclass_.Installed()) return;
     const bool destroying = skinState_ == TFormSkinState::Destroying;
@@ -325,8 +340,9 @@ void TWinSkinForm::DetachWindow(bool full) {
     if (!destroying && IsWindow(window_)) SetCompositorFrame(window_, compositorFrame_, false);
     const bool restore = full && frameSkinning_ && !destroying && IsWindow(window_);
     DetachMenuBar(restore);
+    // The menus' draw hooks call this object, and the popups have them with or without the frame.
+    if (!destroying) OwnerDrawMenus(false);
     if (!restore) return;
-    OwnerDrawMenus(false);
     if (form_) form_->SetColor(formColor_);
     if (hadSystemMenu_)
         SetWindowLongW(window_, GWL_STYLE, GetWindowLongW(window_, GWL_STYLE) | WS_SYSMENU);

@@ -4,9 +4,11 @@
 // skin's frame, the hit test over the skinned caption, activation, sizing, the system commands,
 // the start once attached, the resize to the skin's frame and back, MDI frames and children.
 //
-// The pictures come from elsewhere, through the members marked below: the frame painter (frame,
-// title, region, icon), the caption buttons and system menu, the menu bar, and the control
-// discovery. Until those exist their members do the least that keeps the window sound.
+// Its parts live in files of their own, behind the members marked below: the frame painter
+// (skin_form_frame.cpp: the frame edges and title from the skin's pictures, the region cut by
+// their key colour, the caption icon), the caption buttons, hover timer and skinned system menu
+// (skin_form_buttons.cpp), the menu bar and owner-drawn menus (skin_form_menus.cpp), and the
+// control discovery (skin_form_controls.cpp).
 #pragma once
 
 #include "caption_rules.h"
@@ -172,6 +174,8 @@ private:
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
+    // The skinned control that last had the mouse hears that it left, and is forgotten.
+    void MouseLeftControl();
     void AfterSkinning();
     bool MaximisedMdiChild() const;
 
@@ -206,6 +210,9 @@ private:
     bool AttachMenuBar();
     // Frees the menu bar; with `restore` the window gets its native menu back.
     void DetachMenuBar(bool restore);
+    // Ends a menu-bar menu this window has open: the skinner is going while the menu's loop
+    // still runs, so nothing may reach it from there.
+    void EndMenuTracking();
     // The native menu changed: the menu bar takes it up.
     void ReloadMenuBar();
     // The native menu goes once the menu bar shows it.
@@ -214,7 +221,9 @@ private:
     // first); false when none opened.
     bool OpenMenuBarItemAt(POINT screen);
     bool OpenMenuBarItemByKey(unsigned key);
-    void OwnerDrawMenus(bool on);
+    // The form's menus owner-drawn or not: its popup menus with xcPopupMenu, its main menus with
+    // xcMenuItem (unless `popupsOnly`); a kind whose switch is off is left as it is.
+    void OwnerDrawMenus(bool on, bool popupsOnly = false);
     // Gives every item of `items` (submenus included) the menu item painter and the skin's
     // measure: the popup item measure, or the bar item measure for a main menu's submenus.
     void SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TImageList* images,
@@ -325,6 +334,9 @@ private:
     bool systemMenuOpened_ = false;
     std::uint32_t systemMenuTime_ = 0;
     int doubleClickTime_ = static_cast<int>(GetDoubleClickTime());
+    // False once this object is gone: a menu's loop runs timers and posted messages, and
+    // whatever they do may free the skinner before the call that opened the menu returns.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // The manager's factory: a form skinner attached to `window`, or none when it cannot attach.

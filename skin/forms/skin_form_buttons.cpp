@@ -232,7 +232,8 @@ void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen)
     if (!e) return;
     switch (CaptionClickOf(e->Action)) {
     case TCaptionClick::Close:
-        if (systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE, MF_BYCOMMAND) != UINT(-1))
+        if (CloseButtonCloses(platform_, systemMenu_ && GetMenuState(systemMenu_, SC_CLOSE,
+                                                                     MF_BYCOMMAND) != UINT(-1)))
             StopHoverAndPost(WM_SYSCOMMAND, SC_CLOSE);
         break;
     case TCaptionClick::MaximiseToggle:
@@ -314,9 +315,17 @@ void TWinSkinForm::HideCaptionHint() {
 }
 
 void TWinSkinForm::HoverTick() {
-    if (menuTracking_ || !hot_ || !skin_) return;
+    if (menuTracking_ || !skin_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
+    // A foreign window's controls have no class library to tell them the mouse left, and the
+    // system tracks one window at a time: the last one to have the mouse hears it from here.
+    if (!form_ && mouseControl_) {
+        RECT r{};
+        const HWND control = mouseControl_->Handle();
+        if (!control || !GetWindowRect(control, &r) || !PtInRect(&r, cursor)) MouseLeftControl();
+    }
+    if (!hot_) return;
     if (!PtInRect(&hot_->Bounds, FramePoint(cursor))) {
         hot_->DoMouseLeave();
         hot_ = nullptr;

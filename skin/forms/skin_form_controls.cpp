@@ -105,6 +105,9 @@ void TWinSkinForm::AssignControls() {
         if (control->HandleAllocated() && control->Tag() != skin_->DisableTag)
             AssignControl(*control);
     }
+    // The form's popup menus are drawn from the skin whatever the main menus are: a skin data
+    // component with xcMainMenu never keeps xcMenuItem.
+    OwnerDrawMenus(true, true);
 }
 
 void TWinSkinForm::AssignControl(ui::TControl& control) {

@@ -108,10 +108,10 @@ void TWinSkinForm::SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TI
     }
 }
 
-void TWinSkinForm::OwnerDrawMenus(bool on) {
+void TWinSkinForm::OwnerDrawMenus(bool on, bool popupsOnly) {
     if (!form_ || !skin_) return;
     const bool popups = InSet(skin_->SkinControls, xcPopupMenu);
-    const bool mains = InSet(skin_->SkinControls, xcMenuItem);
+    const bool mains = !popupsOnly && InSet(skin_->SkinControls, xcMenuItem);
     ForEachMenu(*form_, [&](ui::TMenu& menu) {
         if (auto* popup = dynamic_cast<ui::TPopupMenu*>(&menu)) {
             // A popup tagged so is left to the system.
@@ -203,8 +203,7 @@ bool TWinSkinForm::DrawNativeMenuItem(const DRAWITEMSTRUCT& draw) {
 
 bool TWinSkinForm::AttachMenuBar() {
     menuBar_ = std::make_unique<TWinSkinMenu>(*this, *skin_);
-    const bool fromLibrary = platform_.nt && platform_.major < 5;
-    if (menuBar_->Load(window_, form_, fromLibrary, false)) return true;
+    if (menuBar_->Load(window_, form_, BarFromLibraryMenu(platform_), false)) return true;
     menuBar_.reset();
     return false;
 }
@@ -216,10 +215,17 @@ void TWinSkinForm::DetachMenuBar(bool restore) {
     menuBar_.reset();
 }
 
+void TWinSkinForm::EndMenuTracking() {
+    if (tracking.form != this) return;
+    tracking.form = nullptr;
+    tracking.switchTo.reset();
+    EndMenu();
+}
+
 void TWinSkinForm::ReloadMenuBar() {
     if (!menuBar_) return;
     if (dynamic_cast<TMenuBtn*>(hot_)) hot_ = nullptr;
-    menuBar_->Load(window_, form_, platform_.nt && platform_.major < 5, true);
+    menuBar_->Load(window_, form_, BarFromLibraryMenu(platform_), true);
     RECT r{};
     GetWindowRect(window_, &r);
     menuBar_->LayOut(r.right - r.left, frame_, menuBarHeight_, rightToLeft_);
@@ -323,6 +329,7 @@ bool TWinSkinForm::OpenMenuBarItem(std::size_t index) {
             SetWindowsHookExW(WH_MSGFILTER, MenuFilterHook, nullptr, GetCurrentThreadId());
     }
     const HWND window = window_;
+    const std::shared_ptr<bool> alive = alive_;
     if (button.Enabled)
         TrackPopupMenu(button.Submenu,
                        TPM_RIGHTBUTTON | TPM_NONOTIFY | (rightToLeft_ ? TPM_RIGHTALIGN : 0u), x, y,
@@ -331,6 +338,7 @@ bool TWinSkinForm::OpenMenuBarItem(std::size_t index) {
     tracking.hook = nullptr;
     const std::optional<std::size_t> next = tracking.switchTo;
     tracking = {};
+    if (!*alive) return true;
     menuTracking_ = false;
     trackedPopup_ = nullptr;
     // The next bar button opens once this menu has gone.

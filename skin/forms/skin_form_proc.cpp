@@ -141,10 +141,12 @@ TWinSkinForm::TStep TWinSkinForm::SecondStage(ui::TMessage& m) {
         return Pass(m) ? TStep::NextHandled : TStep::Stop;
     case WM_SYSCOMMAND:
         return SystemCommand(m) ? TStep::NextHandled : TStep::Stop;
-    case SM_MENUBARCLICK:
+    case SM_MENUBARCLICK: {
+        const std::shared_ptr<bool> alive = alive_;
         OpenMenuBarItemAt(PointOf(m.LParam));
         m.Result = 0;
-        return TStep::NextHandled;
+        return *alive ? TStep::NextHandled : TStep::Stop;
+    }
     case ui::CM_MENUCHANGED: {
         // The form changes its native menu: no frame painting until it is through.
         TSkinData* skin = skin_;
@@ -256,17 +258,23 @@ bool TWinSkinForm::SizeHandler(ui::TMessage& m) {
 bool TWinSkinForm::SystemCommand(ui::TMessage& m) {
     const auto command = static_cast<unsigned>(m.WParam & 0xFFF0);
     if (!menuTracking_ && command == SC_KEYMENU) {
+        // The menu opened here may take the skinner with it.
+        const std::shared_ptr<bool> alive = alive_;
         const auto key = static_cast<unsigned>(m.LParam);
         if (key != ' ' && key != '-' && !GetCapture()) {
             // Alt alone (key 0) opens the first menu-bar item, or nothing at all.
             if (OpenMenuBarItemByKey(key) || key == 0) {
                 m.Result = 1;
-                return true;
+                return *alive;
             }
         } else if (key == ' ') {
             POINT origin{0, 0};
             ClientToScreen(window_, &origin);
             ShowSystemMenu(origin);
+            if (!*alive) {
+                m.Result = 0;
+                return false;
+            }
         }
     }
     windowState_ = StateAfterSysCommand(command, windowState_);

@@ -386,6 +386,24 @@ TEST(CaptionRules, SystemMenuItems) {
     EXPECT_FALSE(SystemMenuOpens(10, true, 0xFFFFFF00u, 500)) << "the tick count wrapped";
 }
 
+TEST(CaptionRules, TheCloseButtonClosesWithoutTheCommandOnOldSystems) {
+    const struct {
+        const char* what;
+        TPlatformVersion version;
+        bool hasClose, closes;
+    } cases[] = {
+        {"NT 6.1 with the command", {true, 6, 1}, true, true},
+        {"NT 6.1 without it", {true, 6, 1}, false, false},
+        {"NT 5.0 without it", {true, 5, 0}, false, false},
+        {"NT 4.0 without it", {true, 4, 0}, false, true},
+        {"NT 3.51 without it", {true, 3, 51}, false, true},
+        {"9x 4.10 without it", {false, 4, 10}, false, true},
+        {"9x 4.90 with it", {false, 4, 90}, true, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CloseButtonCloses(c.version, c.hasClose), c.closes) << c.what;
+}
+
 TEST(CaptionRules, FixedSystemMenu) {
     using C = TFixedMenuClick;
     const TFixedMenuItem restore{L" Restore ", 0, 0, {}, C::Restore};

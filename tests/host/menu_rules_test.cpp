@@ -22,6 +22,24 @@ std::vector<TBarItem> BarItems() {
             {25, false, true, true, L'H'}};
 }
 
+TEST(MenuRules, BarButtonsFromTheLibraryMenuOnOldSystems) {
+    const struct {
+        const char* what;
+        TPlatformVersion version;
+        bool fromLibrary;
+    } cases[] = {
+        {"NT 3.51", {true, 3, 51}, true},
+        {"NT 4.0", {true, 4, 0}, true},
+        {"9x reporting 4.0", {false, 4, 0}, true},
+        {"9x reporting 4.10", {false, 4, 10}, false},
+        {"9x reporting 4.90", {false, 4, 90}, false},
+        {"NT 5.0", {true, 5, 0}, false},
+        {"NT 10.0", {true, 10, 0}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BarFromLibraryMenu(c.version), c.fromLibrary) << c.what;
+}
+
 TEST(MenuRules, BarLayout) {
     const TFrameRect bar = MenuBarRect(271, {4, 26, 4, 4}, 19);
     EXPECT_EQ(bar, (TFrameRect{4, 26, 267, 45}));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 TEST(ScrollRules, HitTest) {
@@ -58,11 +60,42 @@ TEST(ScrollRules, ThumbOfAStandAloneControl) {
         {"no page: an arrow-sized thumb", {0, 100, 0, 0}, 17, 34},
         {"no page, last position", {0, 100, 0, 100}, 66, 83},
         {"empty range does not divide by zero", {5, 5, 0, 6}, 17, 34},
+        {"a page larger than the range fills the track", {0, 10, 50, 0}, 17, 83},
+        {"the whole int range, first position", {INT_MIN, INT_MAX, 0, INT_MIN}, 17, 34},
+        {"the whole int range, at 0: the middle", {INT_MIN, INT_MAX, 0, 0}, 42, 59},
+        {"the whole int range, last position", {INT_MIN, INT_MAX, 0, INT_MAX}, 66, 83},
+        {"the whole int range with a quarter page", {INT_MIN, INT_MAX, 1 << 30, INT_MIN}, 17, 33},
     };
     for (const Row& r : rows) {
         const TScrollAxis axis = ScrollControlAxis(100, 17, r.values);
         EXPECT_EQ(axis, (TScrollAxis{100, 17, r.start, r.end})) << r.what;
     }
+}
+
+TEST(ScrollRules, PositionOfADraggedListThumb) {
+    // A track of 100 with a thumb of 20: its start runs through 80 pixels.
+    const auto drag = [](int min, int max, int page) {
+        return TListThumbDrag{0, 100, 20, min, max, page};
+    };
+    struct Row {
+        const char* what;
+        TListThumbDrag drag;
+        int moved, position;
+    };
+    const Row rows[] = {
+        {"half way", drag(0, 80, 0), 40, 40},
+        {"past the end: the last position", drag(0, 80, 0), 200, 80},
+        {"before the start: the first", drag(0, 80, 0), -10, 0},
+        {"a page: the end is one short of the last page", drag(0, 99, 10), 80, 89},
+        {"a page: one pixel past reaches it", drag(0, 99, 10), 81, 90},
+        {"no room does not divide by zero", TListThumbDrag{0, 20, 20, 0, 50, 0}, 5, 0},
+        {"the whole int range, half way", drag(INT_MIN, INT_MAX, 0), 40, 0},
+        {"the whole int range, at the end", drag(INT_MIN, INT_MAX, 0), 80, INT_MAX},
+        {"the whole int range with a page, past the end", drag(INT_MIN, INT_MAX, 1 << 30), 81,
+         INT_MAX - (1 << 30) + 1},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ListThumbPosition(r.drag, r.moved), r.position) << r.what;
 }
 
 TEST(ScrollRules, DraggedThumbStaysAnArrowAwayFromTheEnds) {

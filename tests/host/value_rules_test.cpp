@@ -40,6 +40,21 @@ TEST(ProgressFill, ShareOfTheRange) {
         EXPECT_EQ(ProgressFillLength(c.length, c.pos, c.min, c.max), c.expected) << c.name;
 }
 
+TEST(ProgressStrip, AFillingBarAlwaysTakesTwoFrames) {
+    struct Case {
+        const char* name;
+        int style, elementFrames, expected;
+    };
+    const Case cases[] = {
+        {"style 0: background and fill", 0, 2, 2},
+        {"style 1: chunks on the element's one frame", 1, 1, 1},
+        {"style 2: the loader's one frame is still two", 2, 1, 2},
+        {"a negative style fills too", -1, 1, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ProgressStripFrames(c.style, c.elementFrames), c.expected) << c.name;
+}
+
 TEST(ProgressChunks, PlacementAndCount) {
     // A bar of 104 x 20 with 8 x 10 chunks whose left margin is 2.
     auto in = [](int pos, bool tile) {

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <thread>
@@ -169,6 +170,16 @@ protected:
         return w;
     }
 
+    // A modeless dialog of another module with a caption, not shown yet.
+    HWND ForeignDialog() {
+        const std::vector<WORD> t =
+            DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+        const HWND dialog = CreateDialogIndirectParamW(
+            Foreign(), reinterpret_cast<const DLGTEMPLATE*>(t.data()), nullptr, QuietDialog, 0);
+        if (dialog) windows_.push_back(dialog);
+        return dialog;
+    }
+
     std::vector<HWND> windows_;
     int changed_ = 0;   // OnSkinChanged
     int afterSkin_ = 0; // OnAfterSkinForm
@@ -318,11 +329,8 @@ TEST_F(SkinManagerTest, TheSkinDataMayChooseAControlsSkinner) {
 
 TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
     NewForm();
-    const std::vector<WORD> t = DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-    HWND dialog = CreateDialogIndirectParamW(
-        Foreign(), reinterpret_cast<const DLGTEMPLATE*>(t.data()), nullptr, QuietDialog, 0);
+    const HWND dialog = ForeignDialog();
     ASSERT_TRUE(dialog);
-    windows_.push_back(dialog);
     using K = TSkinControlKind;
     const struct {
         const wchar_t* cls;
@@ -356,6 +364,29 @@ TEST_F(SkinManagerTest, AForeignDialogsChildWindowsByClassAndStyle) {
     for (std::size_t i = 0; i < made.size(); ++i)
         EXPECT_EQ(skinner->AssignedKind(made[i]), children[i].kind)
             << i << ": " << std::hex << children[i].style;
+}
+
+TEST_F(SkinManagerTest, AForeignDialogsButtonHearsTheMouseLeaveIt) {
+    NewForm();
+    const HWND dialog = ForeignDialog();
+    ASSERT_TRUE(dialog);
+    const HWND button = CreateWindowExW(0, L"Button", L"x", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                        5, 5, 80, 20, dialog, nullptr, Foreign(), nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    ASSERT_TRUE(Skinned(dialog));
+    const TWinSkinForm* skinner = Skinner(dialog);
+    const auto& controls = skinner->SkinControls();
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&](const TSkinControl* c) { return c->Handle() == button; });
+    ASSERT_NE(found, controls.end());
+    const TSkinControl& skinned = **found;
+    MoveTo({900, 700});
+    // A move the button heard with the cursor elsewhere: the system tracks no leave for it, as
+    // when another window took the system's tracking over.
+    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(skinned.Hot());
+    EXPECT_TRUE(PumpUntil([&] { return !skinned.Hot(); }, 2s));
 }
 
 TEST_F(SkinManagerTest, TheSkinnedCaptionDragsTheWindow) {
@@ -649,6 +680,39 @@ TEST_F(SkinManagerTest, PopupMenusAreSkinnedWhileTheyExistByTheirFamily) {
     EXPECT_FALSE(Manager().PopupFromMenuBar);
     DestroyMenu(menu);
     openPopups = nullptr;
+}
+
+TEST_F(SkinManagerTest, AnMdiFrameLeavesTheManagerWithItsSkinner) {
+    struct TCase {
+        const char* name;
+        bool freeForm; // else skinning off
+    };
+    for (const TCase c : {TCase{"form freed", true}, TCase{"skinning off", false}}) {
+        SCOPED_TRACE(c.name);
+        // A form of the class library with an MDI client of its own.
+        TSkinTestForm* form = NewForm();
+        const HWND frame = form->Handle();
+        CLIENTCREATESTRUCT ccs{};
+        const HWND client =
+            CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
+                            100, 100, frame, nullptr, GetModuleHandleW(nullptr), &ccs);
+        ASSERT_TRUE(client);
+        form->Show();
+        ASSERT_TRUE(Skinned(frame));
+        EXPECT_EQ(Skinner(frame)->FormKind(), TFormKind::MdiFrame);
+        EXPECT_EQ(Manager().MdiClient, client);
+        EXPECT_EQ(Manager().MdiMainForm, form);
+        if (c.freeForm) {
+            ui::Free(form);
+            Manager().PurgeForms();
+        } else {
+            form->Skin()->SetActive(false);
+            EXPECT_TRUE(PumpUntil([&] { return !Skinner(frame); }));
+        }
+        EXPECT_EQ(Manager().MdiClient, nullptr);
+        EXPECT_EQ(Manager().MdiMainForm, nullptr);
+        if (!c.freeForm) ui::Free(form);
+    }
 }
 
 LRESULT CALLBACK MdiFrameProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {

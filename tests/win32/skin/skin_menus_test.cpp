@@ -2,7 +2,7 @@
 // native one, a menu opened by the mouse with its window and items drawn from the skin, the
 // keyboard moving along the bar (the wrap at both ends, Right opening a submenu), a bar item
 // without submenu that only sends its command, item ids the class library does not know left to
-// the system, and a popup menu tagged to be left alone.
+// the system, a popup menu tagged to be left alone, and a menu that outlives its skinner.
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -10,6 +10,7 @@
 
 #include "dc_pixels.h"
 #include "desktop.h"
+#include "freed_memory.h"
 #include "gdi_scope.h"
 #include "ui/form_binding.h"
 #include "ui/menus.h"
@@ -384,17 +385,110 @@ TEST_F(SkinnedMenus, AnItemWithASubmenuShowsAnArrowOnTheSkin) {
     EXPECT_LE(arrow, 20);
 }
 
-TEST_F(SkinnedMenus, APopupTaggedToBeLeftAloneIsNotOwnerDrawn) {
-    MakeForm(SetOf<TSkinControls>(xcMenuItem));
+TEST_F(SkinnedMenus, PopupMenusAreDrawnFromTheSkinButOneTaggedToBeLeftAlone) {
+    // As both programs are set up: main menus and popup menus skinned, which leaves no
+    // xcMenuItem once the skin data is loaded.
+    MakeForm();
+    ASSERT_FALSE(InSet(form_->Skin()->SkinControls, xcMenuItem));
+    ASSERT_TRUE(InSet(form_->Skin()->SkinControls, xcPopupMenu));
     std::vector<ui::TPopupMenu*> popups;
     for (ui::TComponent* c : form_->Components())
         if (auto* p = dynamic_cast<ui::TPopupMenu*>(c)) popups.push_back(p);
     ASSERT_EQ(popups.size(), 2u);
-    EXPECT_TRUE(popups[0]->OwnerDraw);
-    EXPECT_TRUE(popups[0]->Items[0].OnDrawItem);
+    const auto skinned = [](const ui::TPopupMenu& p) {
+        return p.OwnerDraw && p.Items[0].OnDrawItem && p.Items[1].OnDrawItem;
+    };
+    EXPECT_TRUE(skinned(*popups[0]));
     EXPECT_EQ(popups[1]->Tag(), 99);
     EXPECT_FALSE(popups[1]->OwnerDraw);
     EXPECT_FALSE(popups[1]->Items[0].OnDrawItem);
+    // A new skin keeps them so.
+    skinner_->Refresh();
+    EXPECT_TRUE(skinned(*popups[0]));
+    EXPECT_FALSE(popups[1]->Items[0].OnDrawItem);
+    // On the screen, an item not selected shows the skin's item picture.
+    TPixel item = 0;
+    ASSERT_TRUE(RunSteps({{[] { return !MenuWindows().empty(); },
+                           [&] {
+                               Sleep(200);
+                               RECT r{};
+                               GetMenuItemRect(nullptr, popups[0]->Handle(), 1, &r);
+                               item = ScreenPixel(r.right - 3, (r.top + r.bottom) / 2);
+                               testing_desktop::SaveScreenshot(L"skinned_menus_popup");
+                               EndMenu();
+                           }}},
+                         [&] { popups[0]->Popup(320, 300); }));
+    EXPECT_EQ(item, Colour(kItemStrip, 1));
+    // Skinning off gives the popups back to the system.
+    form_->Skin()->SetActive(false);
+    EXPECT_TRUE(PumpUntil([&] { return !popups[0]->Items[0].OnDrawItem; }));
+}
+
+} // namespace
+
+namespace {
+
+// A menu stays open while its skinner goes: the form freed on close (its release message runs
+// inside the menu's loop), or skinning switched off from the manager's timer. The menu ends, the
+// window stays usable and nothing touches the freed skinner, its popup or its menu bar.
+TEST_F(SkinnedMenus, AMenuOutlivesItsSkinner) {
+    struct TCase {
+        const char* name;
+        bool systemMenu;  // else the File menu of the bar
+        bool releaseForm; // else skinning off
+    };
+    const TCase cases[] = {
+        {"system menu, form released", true, true},
+        {"bar menu, form released", false, true},
+        {"system menu, skinning off", true, false},
+        {"bar menu, skinning off", false, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeForm();
+        const HWND window = window_;
+        TSkinData* skin = form_->Skin();
+        testing_memory::TFreedMemoryWatch watch;
+        const bool ran = RunSteps({{[] { return !MenuWindows().empty(); },
+                                    [&] {
+                                        if (c.releaseForm) {
+                                            form_->Release();
+                                        } else {
+                                            skin->SetActive(false);
+                                        }
+                                    }},
+                                   // Gone, and the menu with it, without anyone closing it.
+                                   {[&] {
+                                        return !SkinManage()->FindSkinForm(window) &&
+                                               MenuWindows().empty() &&
+                                               TWinSkinForm::OpenMenuBarIndex() == std::nullopt;
+                                    },
+                                    [] {}}},
+                                  [&] {
+                                      if (c.systemMenu) {
+                                          PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+                                      } else {
+                                          ClickAt(OnBarButton(kFile));
+                                      }
+                                  });
+        EXPECT_TRUE(ran) << "stopped at step " << stepAt;
+        EXPECT_EQ(watch.Overwritten(), 0u);
+        EXPECT_TRUE(errors_.empty());
+        if (c.releaseForm) {
+            EXPECT_FALSE(IsWindow(window));
+        } else {
+            // The window has its own menu back and goes on working.
+            EXPECT_NE(GetMenu(window), nullptr);
+            EXPECT_NE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 1000, nullptr), 0);
+            ui::Free(form_);
+            // A manager of its own for the next form: this one has skinning off.
+            FreeSkinManage();
+            UseFormSkinning();
+        }
+        form_ = nullptr;
+        skinner_ = nullptr;
+        Pump(200ms);
+    }
 }
 
 } // namespace

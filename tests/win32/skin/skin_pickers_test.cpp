@@ -15,6 +15,7 @@
 #include "skin_obj_image.h"
 
 #include "desktop.h"
+#include "freed_memory.h"
 #include "ui/date_time_picker.h"
 #include "ui/form_binding.h"
 #include "ui/media_player.h"
@@ -31,6 +32,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -289,6 +291,39 @@ protected:
     static HWND Calendar(ui::TDateTimePicker& picker) {
         return reinterpret_cast<HWND>(SendMessageW(picker.Handle(), DTM_GETMONTHCAL, 0, 0));
     }
+    // The picker's calendar as the user sees it: shown, with room, below the picker, wholly on
+    // the screen and in front of everything there.
+    static bool CalendarOnScreen(ui::TDateTimePicker& picker) {
+        const HWND calendar = Calendar(picker);
+        RECT r{}, p{};
+        if (!calendar || !IsWindowVisible(calendar) || !GetWindowRect(calendar, &r) ||
+            !GetWindowRect(picker.Handle(), &p))
+            return false;
+        const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        RECT seen{};
+        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        const HWND top = WindowFromPoint(centre);
+        return r.right - r.left > 50 && r.bottom - r.top > 50 && r.top > (p.top + p.bottom) / 2 &&
+               IntersectRect(&seen, &r, &screen) && EqualRect(&seen, &r) &&
+               (top == calendar || IsChild(calendar, top));
+    }
+    static std::string Describe(ui::TDateTimePicker& picker) {
+        const HWND calendar = Calendar(picker);
+        RECT r{}, p{};
+        GetWindowRect(calendar, &r);
+        GetWindowRect(picker.Handle(), &p);
+        const HWND top = WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        char name[64] = {};
+        GetClassNameA(top, name, sizeof(name));
+        char text[300];
+        std::snprintf(
+            text, sizeof(text),
+            "calendar %p visible %d at %ld,%ld-%ld,%ld below the picker's %ld,%ld-%ld,%ld;"
+            " the screen shows %s there",
+            static_cast<void*>(calendar), IsWindowVisible(calendar), r.left, r.top, r.right,
+            r.bottom, p.left, p.top, p.right, p.bottom, name);
+        return text;
+    }
     // A point of the player on the screen.
     POINT OnPlayer(int x, int y) {
         auto& player = Get<ui::TMediaPlayer>(L"Player");
@@ -374,18 +409,21 @@ TEST_F(SkinPickersTest, APressOnTheArrowOpensTheCalendarAndFocusesThePicker) {
     for (const wchar_t* name : {L"DatePicker", L"RtlPicker"}) {
         auto& picker = Get<ui::TDateTimePicker>(name);
         ClickAt(ArrowCentre(name));
-        EXPECT_TRUE(PumpUntil([&] {
-            const HWND calendar = Calendar(picker);
-            return calendar && IsWindowVisible(calendar);
-        })) << testing::PrintToString(name);
-        EXPECT_EQ(GetFocus(), picker.Handle()) << testing::PrintToString(name);
+        EXPECT_TRUE(PumpUntil([&] { return CalendarOnScreen(picker); }))
+            << testing::PrintToString(name) << " " << Describe(picker);
+        // The keyboard is the picker's, or its open calendar's where that is a window that
+        // takes it.
+        const HWND focus = GetFocus();
+        EXPECT_TRUE(focus == picker.Handle() || focus == Calendar(picker))
+            << testing::PrintToString(name);
         testing_desktop::SaveScreenshot(std::wstring(L"skin_pickers_calendar_") + name);
-        // Closed again by a second press on the arrow.
+        // Closed again by a second press on the arrow, and the picker has the keyboard.
         ClickAt(ArrowCentre(name));
         EXPECT_TRUE(PumpUntil([&] {
             const HWND calendar = Calendar(picker);
             return !calendar || !IsWindowVisible(calendar);
         })) << testing::PrintToString(name);
+        EXPECT_EQ(GetFocus(), picker.Handle()) << testing::PrintToString(name);
     }
 }
 
@@ -483,6 +521,25 @@ TEST_F(SkinPickersTest, APressIsThePlayersOwnClickOnlyWhenReleasedOverItsButton)
     ClickAt(OnPlayer(125, 15));
     EXPECT_EQ(form_->clicks.size(), 1u);
     EXPECT_EQ(ScreenPixel(OnPlayer(103, 3)), Button(3));
+}
+
+TEST_F(SkinPickersTest, APlayerFreedByItsOwnPressTakesTheOverlayWithIt) {
+    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    const HWND overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay()->Window();
+    // In front of everything the player does with a press, its companion included.
+    ui::TMediaPlayer* doomed = &player;
+    player.WindowProc = [doomed, old = player.WindowProc](ui::TMessage& m) {
+        if (m.Msg != WM_LBUTTONDOWN) return old(m);
+        ui::Free(doomed);
+    };
+    testing_memory::TFreedMemoryWatch watch;
+    ClickAt(OnPlayer(75, 15));
+    EXPECT_EQ(form_->FindComponent(L"Player"), nullptr);
+    EXPECT_FALSE(IsWindow(overlay));
+    EXPECT_GT(watch.Freed(), 0u);
+    EXPECT_EQ(watch.Overwritten(), 0u);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(form_->clicks.empty());
 }
 
 TEST_F(SkinPickersTest, FewerVisibleButtonsAreLaidOutAgain) {

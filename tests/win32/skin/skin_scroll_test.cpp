@@ -591,6 +591,28 @@ TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
     EXPECT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top);
 }
 
+TEST_F(SkinScroll, ASimpleCombosListKeepsTextOutsideTheCodePage) {
+    auto* simple = new ui::TComboBox(form_);
+    simple->SetStyle(ui::TComboBoxStyle::csSimple);
+    simple->SetBounds(230, 140, 90, 100);
+    simple->SetParent(form_);
+    Skin(simple, TSkinControlKind::ComboBox, TSkinAttach::Control);
+    auto* companion = Companion<TSkinComBox>(simple);
+    ASSERT_TRUE(companion);
+    ASSERT_TRUE(companion->SimpleList()) << "the list is skinned";
+    const HWND list = companion->SimpleList()->Handle();
+    EXPECT_TRUE(IsWindowUnicode(list));
+    // Devanagari and Hebrew: neither is in code page 936.
+    const std::wstring text = L"\x0915\x093E-\x05E9";
+    SendMessageW(simple->Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    for (int i : {0, 1}) {
+        wchar_t read[32] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(read));
+        EXPECT_EQ(std::wstring(read), text) << i;
+    }
+}
+
 TEST_F(SkinScroll, ATaggedListBoxKeepsItsOwnScrollBar) {
     auto* tagged = form_->Find<ui::TListBox>(L"ListBox2");
     EXPECT_EQ(SendMessageW(tagged->Handle(), SM_ISSKINNED, 0, 0), 0);

@@ -5,6 +5,7 @@
 // real mouse.
 #include "active_skinner.h"
 #include "skin_adv_page.h"
+#include "skin_control_kinds.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -471,6 +472,25 @@ TEST_F(SkinTabsTest, TabSetHangsItsTabsUpsideDown) {
     EXPECT_EQ(Pixel(set, a.left + 2, a.bottom - 2), Upper(1));
     EXPECT_EQ(Pixel(set, b.left + 2, b.top + 1), Lower(2));
     EXPECT_EQ(Pixel(set, b.left + 2, b.bottom - 2), Upper(2));
+}
+
+TEST_F(SkinTabsTest, ATabSetThatOwnsItsColourGetsItBackWhenSkinningEnds) {
+    Start(true);
+    constexpr TColor kOwn = 0x00336699;
+    auto* set = new ui::TTabSet(form_);
+    set->SetColor(kOwn);
+    set->SetBounds(350, 270, 200, 22);
+    set->SetParent(form_);
+    TSkinControlOrder order{TSkinControlKind::Tab31};
+    order.ownsColor = true;
+    TSkinControlPtr made = MakeSkinControl(order, set);
+    ASSERT_TRUE(made);
+    made->AttachControl(skinner_, Get<TSkinData>(L"SkinData1"), true, nullptr);
+    made->SkinChanged();
+    EXPECT_EQ(set->Color(), kFace);
+    made->Detach();
+    EXPECT_EQ(set->Color(), kOwn);
+    made.release(); // the tab set's, freed with it
 }
 
 TEST_F(SkinTabsTest, PicturePageControlGetsTheTabFramesAndGivesThemBack) {

@@ -92,6 +92,15 @@ std::vector<std::uint8_t> ChunkSkin() {
     return s.Pack();
 }
 
+// A filling bar whose `Progress` has a style of neither kind the loader knows (2): still
+// background and fill.
+std::vector<std::uint8_t> OtherStyleSkin() {
+    Skin s = skin_fixture::FramedSkin(
+        "", std::string("[Progress]\nBitmap=progress.bmp\nStyle=2\n") + kColours);
+    s.Image("progress.bmp", Strip(kProgressStrip, 2, 10, 10));
+    return s.Pack();
+}
+
 // The program's own skin, as the build packs it.
 std::vector<std::uint8_t> DefaultSkin() {
     std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
@@ -257,6 +266,23 @@ protected:
         for (const PixelRow& r : rows)
             EXPECT_EQ(Pixel(Control(r.name), r.x, r.y), r.expected) << r.what;
     }
+    // The filling bars of the form, background and fill from the skin's two progress frames.
+    void ExpectFillingBars() const {
+        const COLORREF back = Frame(kProgressStrip, 1), fill = Frame(kProgressStrip, 2);
+        const PixelRow rows[] = {
+            {"at 0: the background at the start", L"Progress0", 2, 10, back},
+            {"at 0: the background at the end", L"Progress0", 197, 10, back},
+            {"at max: filled at the start", L"ProgressMax", 2, 10, fill},
+            {"at max: filled to the end", L"ProgressMax", 197, 10, fill},
+            {"0 of -100..100: filled below half", L"ProgressAcrossZero", 95, 10, fill},
+            {"0 of -100..100: empty past half", L"ProgressAcrossZero", 105, 10, back},
+            {"vertical at 25: filled from the bottom", L"ProgressVertical", 10, 97, fill},
+            {"vertical at 25: a quarter up", L"ProgressVertical", 10, 77, fill},
+            {"vertical at 25: empty above", L"ProgressVertical", 10, 70, back},
+            {"vertical at 25: empty at the top", L"ProgressVertical", 10, 3, back},
+        };
+        ExpectPixels(rows);
+    }
     static COLORREF Frame(int strip, int frame) { return Colour(FrameColour(strip, frame)); }
     // A point of a rectangle the control reports about itself, as the screen shows it.
     static COLORREF Centre(ui::TControl& c, const RECT& r) {
@@ -328,25 +354,12 @@ TEST_F(SkinValuesTest, EachControlGetsItsSkinControl) {
 }
 
 TEST_F(SkinValuesTest, ProgressBarsShowTheirShareFromTheSkin) {
-    const COLORREF back = Frame(kProgressStrip, 1), fill = Frame(kProgressStrip, 2);
-    const PixelRow rows[] = {
-        {"at 0: the background at the start", L"Progress0", 2, 10, back},
-        {"at 0: the background at the end", L"Progress0", 197, 10, back},
-        {"at max: filled at the start", L"ProgressMax", 2, 10, fill},
-        {"at max: filled to the end", L"ProgressMax", 197, 10, fill},
-        {"0 of -100..100: filled below half", L"ProgressAcrossZero", 95, 10, fill},
-        {"0 of -100..100: empty past half", L"ProgressAcrossZero", 105, 10, back},
-        {"vertical at 25: filled from the bottom", L"ProgressVertical", 10, 97, fill},
-        {"vertical at 25: a quarter up", L"ProgressVertical", 10, 77, fill},
-        {"vertical at 25: empty above", L"ProgressVertical", 10, 70, back},
-        {"vertical at 25: empty at the top", L"ProgressVertical", 10, 3, back},
-    };
-    ExpectPixels(rows);
+    ExpectFillingBars();
 
     // A new position repaints at once.
     Get<ui::TProgressBar>(L"Progress0")->SetPosition(100);
     Settle();
-    EXPECT_EQ(Pixel(Control(L"Progress0"), 197, 10), fill);
+    EXPECT_EQ(Pixel(Control(L"Progress0"), 197, 10), Frame(kProgressStrip, 2));
 }
 
 TEST_F(SkinValuesTest, TrackBarsDrawChannelAndThumbFromTheSkin) {
@@ -550,6 +563,15 @@ TEST_F(SkinValuesChunkTest, ChunksFillTheShareBetweenTheBorders) {
         {"vertical at 25: not above a quarter", L"ProgressVertical", 10, 65, back},
     };
     ExpectPixels(rows);
+}
+
+class SkinValuesOtherStyleTest : public SkinValuesTest {
+protected:
+    void SetUp() override { Start(OtherStyleSkin()); }
+};
+
+TEST_F(SkinValuesOtherStyleTest, AnotherStyleFillsLikeStyleZero) {
+    ExpectFillingBars();
 }
 
 class SkinValuesBareTest : public SkinValuesTest {
