@@ -3,7 +3,8 @@
 // keyboard moving along the bar (the wrap at both ends, Right opening a submenu, Left closing
 // it) with the menu's selection messages kept from the form as Windows does, a bar item
 // without submenu that only sends its command, item ids the class library does not know left to
-// the system, a popup menu tagged to be left alone, and a menu that outlives its skinner.
+// the system, a popup menu tagged to be left alone, a menu that outlives its skinner, and a menu
+// that looks the same whether or not its window prints itself, or fills its background first.
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -343,6 +345,79 @@ TEST_F(SkinnedMenus, TheKeyboardMovesAlongTheBar) {
     EXPECT_EQ(goes_, 0) << "no move landed on Go";
     // Wine sends them: the filter did take them away.
     EXPECT_GT(filter.Swallowed(), 0);
+}
+
+// What the menu windows made from now on do with WM_PRINTCLIENT, below their skinner: the
+// system's menu window procedure is replaced for the class.
+enum class TMenuPrint { Answers, Swallows, FillsFirst };
+TMenuPrint menuPrint = TMenuPrint::Answers;
+WNDPROC systemMenuProc = nullptr;
+int menuWindowMessages = 0;
+LRESULT CALLBACK MenuClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    ++menuWindowMessages;
+    if (msg == WM_PRINTCLIENT && menuPrint != TMenuPrint::Answers) {
+        if (menuPrint == TMenuPrint::Swallows) return 0;
+        // As a menu window that fills its background before its items.
+        RECT r{};
+        GetClientRect(hwnd, &r);
+        const HBRUSH garish = CreateSolidBrush(RGB(255, 0, 255));
+        FillRect(reinterpret_cast<HDC>(wp), &r, garish);
+        DeleteObject(garish);
+    }
+    return CallWindowProcW(systemMenuProc, hwnd, msg, wp, lp);
+}
+
+TEST_F(SkinnedMenus, APopupLooksTheSameHoweverItsWindowPrints) {
+    MakeForm();
+    const auto firstSelected = [this] {
+        return (GetMenuState(menu_->Items[kFile].Handle(), 0, MF_BYPOSITION) & MF_HILITE) != 0;
+    };
+    // The File menu as it shows with its first item selected, then `after` while it is open.
+    const auto shown = [&](const char* what, const std::function<void(HWND)>& after) {
+        TPixelImage pixels;
+        const bool ran = RunSteps(
+            {{[&] { return OpenAt(kFile) && firstSelected(); }, [] {}},
+             {[] { return true; }, [] {}},
+             {[] { return true; },
+              [&] {
+                  const HWND popup = MenuWindows().front();
+                  RECT r{};
+                  GetWindowRect(popup, &r);
+                  const TWindowDc screen(nullptr, false);
+                  pixels = ReadPixels(screen.get(), r);
+                  testing_desktop::SaveScreenshot(std::wstring(L"skinned_menus_print_") +
+                                                  std::wstring(what, what + strlen(what)));
+                  after(popup);
+                  EndMenu();
+              }}},
+            [&] { ClickAt(OnBarButton(kFile)); });
+        EXPECT_TRUE(ran) << what;
+        Pump(200ms);
+        return pixels;
+    };
+    const TPixelImage answered = shown("answers", [](HWND popup) {
+        systemMenuProc = reinterpret_cast<WNDPROC>(SetClassLongPtrW(
+            popup, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuClassProc)));
+        menuPrint = TMenuPrint::Swallows;
+        menuWindowMessages = 0;
+    });
+    ASSERT_NE(systemMenuProc, nullptr);
+    const TPixelImage swallowed = shown("swallows", [](HWND) {
+        menuPrint = TMenuPrint::FillsFirst;
+    });
+    const int seen = menuWindowMessages;
+    const TPixelImage filled = shown("fills", [](HWND popup) {
+        SetClassLongPtrW(popup, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemMenuProc));
+        menuPrint = TMenuPrint::Answers;
+    });
+    EXPECT_GT(seen, 0) << "the menu windows ran through the replaced procedure";
+    ASSERT_GT(answered.Width, 20);
+    EXPECT_EQ(swallowed.Width, answered.Width);
+    EXPECT_EQ(swallowed.Height, answered.Height);
+    EXPECT_TRUE(swallowed.Pixels == answered.Pixels) << "a menu window that does not print";
+    EXPECT_TRUE(filled.Pixels == answered.Pixels) << "a menu window that fills its background";
+    // And it is the skin's: the selected item's picture, the background at the corner.
+    EXPECT_EQ(answered.At(1, 1) & 0xFFFFFF, Colour(kBackgroundStrip, 1));
 }
 
 TEST_F(SkinnedMenus, ABarItemWithoutSubmenuOnlySendsItsCommand) {
