@@ -56,8 +56,8 @@ bool IsMenuWindow(HWND window) {
 }
 
 // The window the open menus report to: their WM_DRAWITEM goes there. Windows names it in the
-// thread's GUI information; Wine names the top menu window there (or nothing before the menu
-// tracks), whose owner it is.
+// thread's GUI information; Wine names the top menu window there, and makes the menus' owner
+// the owner of every menu window.
 HWND MenuOwner(HWND menuWindow) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
