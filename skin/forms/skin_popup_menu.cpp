@@ -174,9 +174,12 @@ bool TWinSkinPopMenu::PrintClient(HDC dc, LPARAM printFlags) {
 void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM printFlags) {
     const HMENU menu = Menu();
     const std::vector<TShownItem> items = ShownItems(window_, menu);
+    // Without an owner to ask, the system's printing is all there is to show the items.
+    const HWND owner = MenuOwner(window_);
+    const auto ours = [owner](const TShownItem& item) { return owner && OwnerDrawn(item); };
     bool systemItems = false;
     for (const TShownItem& item : items)
-        systemItems = systemItems || !OwnerDrawn(item);
+        systemItems = systemItems || !ours(item);
     if (systemItems && !PrintClient(dc, printFlags)) return;
     RECT client{};
     GetClientRect(window_, &client);
@@ -185,17 +188,16 @@ void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM printFlags) {
         // Whatever the system's printing did elsewhere, the rest is the skin's.
         const TSavedDc saved(dc);
         for (const TShownItem& item : items)
-            if (!OwnerDrawn(item))
+            if (!ours(item))
                 ExcludeClipRect(dc, item.rect.left, item.rect.top, item.rect.right,
                                 item.rect.bottom);
         BitBlt(dc, 0, 0, client.right, client.bottom, background_.Dc(), offset.x, offset.y,
                SRCCOPY);
     }
-    const HWND owner = MenuOwner(window_);
     const std::shared_ptr<bool> alive = alive_;
     for (const TShownItem& item : items) {
-        if (!owner || !*alive) return;
-        if (!OwnerDrawn(item)) continue;
+        if (!*alive) return;
+        if (!ours(item)) continue;
         DRAWITEMSTRUCT draw{};
         draw.CtlType = ODT_MENU;
         draw.itemID = item.info.wID;
