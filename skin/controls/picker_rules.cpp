@@ -1,6 +1,8 @@
 // The skinned drop-down button of a date-time picker.
 #include "picker_rules.h"
 
+#include <algorithm>
+
 namespace {
 
 // The picker's sunken border, on each side.
@@ -19,7 +21,13 @@ int ArrowButtonFrame(bool hot, int frames) {
 }
 
 TPickerPoint PickerPressPoint(int x, int y, TPixelRect button, int pickerClientWidth,
-                              bool leftSide) {
+                              bool leftSide, const std::optional<TPixelRect>& pickerButton) {
+    if (pickerButton && pickerButton->Right > pickerButton->Left &&
+        pickerButton->Bottom > pickerButton->Top) {
+        const TPixelRect& own = *pickerButton;
+        return {own.Left + std::clamp(x, 0, own.Right - own.Left - 1),
+                own.Top + std::clamp(y, 0, own.Bottom - own.Top - 1)};
+    }
     TPickerPoint p{x + button.Left, y + button.Top};
     if (leftSide) p.X = pickerClientWidth - 1 - p.X;
     return p;

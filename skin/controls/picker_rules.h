@@ -5,6 +5,8 @@
 
 #include "pixel_image.h"
 
+#include <optional>
+
 // The button in the picker's client coordinates: the arrow's width wide, the picker's height
 // less its 2-pixel border on each side high, against the right edge, or the left one for a
 // picker whose scroll bars sit at the left (right-to-left layouts).
@@ -21,7 +23,9 @@ struct TPickerPoint {
 };
 
 // A press at (x, y) on the button, in the picker's client coordinates. The picker opens its
-// calendar for a press on its own button, which stays at its right end whatever the layout: a
-// press on a button placed at the left lands there, at the same distance from the right edge.
+// calendar for a press on its own button. Where the picker says where that is (`pickerButton`,
+// not empty), the press lands at the same place in it, kept inside it. Otherwise the button is
+// taken to stay at the picker's right end whatever the layout, as Wine's does: a press on a
+// button placed at the left lands there, at the same distance from the right edge.
 TPickerPoint PickerPressPoint(int x, int y, TPixelRect button, int pickerClientWidth,
-                              bool leftSide);
+                              bool leftSide, const std::optional<TPixelRect>& pickerButton);

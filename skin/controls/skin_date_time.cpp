@@ -85,12 +85,23 @@ bool TArrowButton::CalendarOpen() const {
     return calendar && IsWindowVisible(calendar);
 }
 
+std::optional<TPixelRect> TArrowButton::PickerButton() const {
+    // Only pickers of Common Controls 6 answer; an older one leaves the answer empty, and the
+    // press goes where Wine's picker keeps its button.
+    DATETIMEPICKERINFO info{};
+    info.cbSize = sizeof(info);
+    SendMessageW(picker_, DTM_GETDATETIMEPICKERINFO, 0, reinterpret_cast<LPARAM>(&info));
+    if (IsRectEmpty(&info.rcButton)) return std::nullopt;
+    const RECT& b = info.rcButton;
+    return TPixelRect{b.left, b.top, b.right, b.bottom};
+}
+
 void TArrowButton::Press(WPARAM keys, LPARAM at) {
     RECT client{};
     GetClientRect(picker_, &client);
     const TPickerPoint p = PickerPressPoint(GET_X_LPARAM(at), GET_Y_LPARAM(at),
                                             {rect_.left, rect_.top, rect_.right, rect_.bottom},
-                                            client.right, LeftSide());
+                                            client.right, LeftSide(), PickerButton());
     // The focus first: given to the picker once its calendar is open, it would bring the form
     // back over the calendar where the calendar is a window of its own that takes activation.
     SetFocus(picker_);

@@ -13,6 +13,7 @@
 #include "ui/win_handles.h"
 
 #include <memory>
+#include <optional>
 
 class TSkinDateTime;
 
@@ -38,6 +39,8 @@ private:
     bool LeftSide() const;
     // The picker's calendar is shown.
     bool CalendarOpen() const;
+    // Where the picker says its own button is, in its client area; none where it does not say.
+    std::optional<TPixelRect> PickerButton() const;
     void SetHot(bool hot);
     void Paint(HDC dc);
     void Press(WPARAM keys, LPARAM at);

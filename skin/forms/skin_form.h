@@ -245,8 +245,6 @@ private:
     // What the message-filter hook sees while a menu-bar menu is open.
     static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wp, LPARAM lp);
     void MenuFilterMessage(MSG& msg);
-    // WM_MENUSELECT while a menu-bar menu is open: where the keyboard is in it.
-    void MenuSelected(WPARAM wp, LPARAM lp);
 
     // ---- The control discovery's part.
     void AssignControls();
@@ -329,10 +327,6 @@ private:
     // The menu bar and the submenu it tracks.
     std::unique_ptr<TWinSkinMenu> menuBar_;
     HMENU trackedPopup_ = nullptr;
-    struct {
-        HMENU menu = nullptr;    // the menu of the selected item
-        bool hasSubmenu = false; // the selected item opens one
-    } menuSelection_;
     bool systemMenuOpened_ = false;
     std::uint32_t systemMenuTime_ = 0;
     int doubleClickTime_ = static_cast<int>(GetDoubleClickTime());

@@ -27,7 +27,6 @@ struct TBarTracking {
     TWinSkinForm* form = nullptr;
     std::optional<std::size_t> open;
     POINT lastPoint{};
-    bool switching = false;
     bool firstKeySent = false;
     // The bar button to open once the open menu has closed.
     std::optional<std::size_t> switchTo;
@@ -51,6 +50,43 @@ TNativeItem NativeItemOf(HMENU menu, UINT id) {
     info.cch = kItemTextBuffer - 1;
     if (!menu || !GetMenuItemInfoW(menu, id, FALSE, &info)) return {};
     return {text, info.fState, true, info.hSubMenu != nullptr};
+}
+
+// Where the keyboard is in a menu-bar menu: the menu holding the selected item, and whether
+// that item opens a submenu.
+struct TMenuSelection {
+    HMENU menu = nullptr;
+    bool hasSubmenu = false;
+};
+
+// Whether `menu` has a highlighted item, and the submenu that item opens (none for a plain one).
+bool HighlightedItem(HMENU menu, HMENU& submenu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STATE | MIIM_SUBMENU;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+        if (!(info.fState & MFS_HILITE)) continue;
+        submenu = info.hSubMenu;
+        return true;
+    }
+    return false;
+}
+
+// Read from the menus themselves: a menu tracked with TPM_NONOTIFY tells its owner nothing on
+// Windows (no WM_MENUSELECT), though Wine still does. The selection is in the deepest open
+// menu with a highlighted item; a submenu shown by the mouse with nothing highlighted in it
+// leaves the selection on its parent's item.
+TMenuSelection SelectionIn(HMENU top) {
+    TMenuSelection selection;
+    for (HMENU menu = top; menu;) {
+        HMENU submenu = nullptr;
+        if (!HighlightedItem(menu, submenu)) break;
+        selection = {menu, submenu != nullptr};
+        menu = submenu;
+    }
+    return selection;
 }
 
 void ForEachMenu(ui::TComponent& owner, const std::function<void(ui::TMenu&)>& visit) {
@@ -304,7 +340,6 @@ void TWinSkinForm::MarkOwnerDraw(HMENU menu) {
 bool TWinSkinForm::OpenMenuBarItem(std::size_t index) {
     if (!menuBar_ || index >= menuBar_->Buttons().size()) return false;
     const TMenuBtn& button = *menuBar_->Buttons()[index];
-    tracking.switching = false;
     PostMessageW(window_, WM_COMMAND, button.Command, 0);
     if (!button.Submenu) return false;
     tracking.open = index;
@@ -322,7 +357,6 @@ bool TWinSkinForm::OpenMenuBarItem(std::size_t index) {
     trackedPopup_ = button.Submenu;
     tracking.switchTo.reset();
     if (!tracking.hook) {
-        tracking.switching = false;
         tracking.firstKeySent = false;
         GetCursorPos(&tracking.lastPoint);
         tracking.hook =
@@ -382,10 +416,11 @@ void TWinSkinForm::MenuFilterMessage(MSG& msg) {
     std::optional<std::size_t> target;
     switch (msg.message) {
     case WM_KEYDOWN: {
-        if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) tracking.switching = false;
-        const TBarMove move = BarMoveOf(static_cast<unsigned>(msg.wParam),
-                                        menuSelection_.menu && menuSelection_.menu != trackedPopup_,
-                                        menuSelection_.hasSubmenu);
+        // The filter sees the key before the menu does: the selection is the one it moves from.
+        const TMenuSelection selection = SelectionIn(trackedPopup_);
+        const TBarMove move =
+            BarMoveOf(static_cast<unsigned>(msg.wParam),
+                      selection.menu && selection.menu != trackedPopup_, selection.hasSubmenu);
         if (move != TBarMove::None)
             target = BarItemAfter(menuBar_->BarItems(), *tracking.open, move);
         break;
@@ -405,21 +440,6 @@ void TWinSkinForm::MenuFilterMessage(MSG& msg) {
     }
     if (!target || *target == *tracking.open) return;
     // This menu closes; the next opens once it has (see OpenMenuBarItem).
-    tracking.switching = true;
     tracking.switchTo = target;
     EndMenu();
-}
-
-void TWinSkinForm::MenuSelected(WPARAM wp, LPARAM lp) {
-    const auto menu = reinterpret_cast<HMENU>(lp);
-    const UINT flags = HIWORD(wp);
-    if (flags == 0xFFFF && !menu) {
-        // The menu closed.
-        if (!tracking.switching) menuTracking_ = false;
-        menuSelection_ = {};
-        return;
-    }
-    tracking.switching = false;
-    menuSelection_.menu = menu;
-    menuSelection_.hasSubmenu = (flags & MF_POPUP) != 0;
 }

@@ -34,8 +34,6 @@ void TWinSkinForm::WindowProcedure(ui::TMessage& m) {
         m.Result = 0;
         return;
     }
-    // The system tells the menu's owner where the selection is, not the menu's message filter.
-    if (m.Msg == WM_MENUSELECT && menuTracking_) MenuSelected(m.WParam, m.LParam);
     if (FirstStage(m) == TStep::Stop) return;
     if (!UsesSecondStage(formKind_, isChild_)) {
         (void)Pass(m);

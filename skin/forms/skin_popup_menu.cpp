@@ -2,8 +2,11 @@
 // MenuBackground element (a nine-grid) and kept: the frame is drawn from it, and the item painter
 // copies each item's part of it before drawing the item, so items sit on the skin's background.
 //
-// Systems that draw the whole menu in its paint message (with no frame of their own) get the
-// same picture there: the menu is printed over the background into an off-screen bitmap and
+// The client area is painted here, not by the menu window: the background from the skin and
+// each owner-drawn item by a WM_DRAWITEM sent to the menu's owner, as the system does for a
+// changed selection. Wine's menu window prints itself over what is in the DC, but Windows' may
+// fill its background first, and a menu window need not print at all; only items the system
+// draws itself are taken from its printing. The picture is composed in an off-screen bitmap and
 // copied in one blit, so it does not flicker.
 #include "skin_popup_menu.h"
 
@@ -19,6 +22,7 @@
 #include "ui/win_handles.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -31,6 +35,60 @@ constexpr UINT kGetMenu = 0x01E1; // MN_GETHMENU
 const TDib& PaintSurface(int width, int height) {
     static thread_local TDib surface;
     return KeptSurface(surface, width, height);
+}
+
+constexpr ATOM kMenuClass = 32768; // "#32768"
+
+bool IsMenuWindow(HWND window) {
+    return window && GetClassLongPtrW(window, GCW_ATOM) == kMenuClass;
+}
+
+// The window the open menus report to: their WM_DRAWITEM goes there. Windows names it in the
+// thread's GUI information; Wine names the top menu window there, and makes the menus' owner
+// the owner of every menu window.
+HWND MenuOwner(HWND menuWindow) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    HWND owner = GetGUIThreadInfo(GetWindowThreadProcessId(menuWindow, nullptr), &info)
+                     ? info.hwndMenuOwner
+                     : nullptr;
+    if (!owner || IsMenuWindow(owner)) owner = GetWindow(owner ? owner : menuWindow, GW_OWNER);
+    return owner;
+}
+
+// One item of a menu as its window shows it.
+struct TShownItem {
+    MENUITEMINFOW info{};
+    RECT rect{}; // in the window's client area
+};
+
+std::vector<TShownItem> ShownItems(HWND window, HMENU menu) {
+    std::vector<TShownItem> items;
+    const int count = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        TShownItem item;
+        item.info.cbSize = sizeof(item.info);
+        item.info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item.info) ||
+            !GetMenuItemRect(window, menu, static_cast<UINT>(i), &item.rect))
+            continue;
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item.rect), 2);
+        items.push_back(item);
+    }
+    return items;
+}
+
+bool OwnerDrawn(const TShownItem& item) {
+    return (item.info.fType & MFT_OWNERDRAW) != 0;
+}
+
+UINT OwnerDrawState(UINT menuState) {
+    UINT state = 0;
+    if (menuState & MFS_HILITE) state |= ODS_SELECTED;
+    if (menuState & MFS_GRAYED) state |= ODS_GRAYED | ODS_DISABLED;
+    if (menuState & MFS_CHECKED) state |= ODS_CHECKED;
+    if (menuState & MFS_DEFAULT) state |= ODS_DEFAULT;
+    return state;
 }
 
 } // namespace
@@ -59,6 +117,7 @@ POINT TWinSkinPopMenu::ClientOffset() const {
 
 void TWinSkinPopMenu::FreeSkinner() {
     Detach();
+    *alive_ = false;
     delete this;
 }
 
@@ -82,7 +141,7 @@ bool TWinSkinPopMenu::RenderBackground() {
     return !background_.Empty();
 }
 
-void TWinSkinPopMenu::PrintClient(ui::TMessage& m, HDC dc) {
+bool TWinSkinPopMenu::PrintClient(HDC dc, LPARAM printFlags) {
     RECT client{};
     GetClientRect(window_, &client);
     const POINT offset = ClientOffset();
@@ -95,9 +154,51 @@ void TWinSkinPopMenu::PrintClient(ui::TMessage& m, HDC dc) {
                       outer.right - outer.left - kBorder - offset.x,
                       outer.bottom - outer.top - kBorder - offset.y);
     SetBkMode(dc, TRANSPARENT);
-    ui::TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), m.LParam, 0};
-    if (!print.LParam) print.LParam = PRF_CLIENT;
-    if (subclass_.Pass(print)) m.Result = print.Result;
+    ui::TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                       printFlags ? printFlags : PRF_CLIENT, 0};
+    return subclass_.Pass(print);
+}
+
+void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM printFlags) {
+    const HMENU menu = Menu();
+    const std::vector<TShownItem> items = ShownItems(window_, menu);
+    // Without an owner to ask, the system's printing is all there is to show the items.
+    const HWND owner = MenuOwner(window_);
+    const auto ours = [owner](const TShownItem& item) { return owner && OwnerDrawn(item); };
+    bool systemItems = false;
+    for (const TShownItem& item : items)
+        systemItems = systemItems || !ours(item);
+    if (systemItems && !PrintClient(dc, printFlags)) return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    const POINT offset = ClientOffset();
+    {
+        // Whatever the system's printing did elsewhere, the rest is the skin's.
+        const TSavedDc saved(dc);
+        for (const TShownItem& item : items)
+            if (!ours(item))
+                ExcludeClipRect(dc, item.rect.left, item.rect.top, item.rect.right,
+                                item.rect.bottom);
+        BitBlt(dc, 0, 0, client.right, client.bottom, background_.Dc(), offset.x, offset.y,
+               SRCCOPY);
+    }
+    const std::shared_ptr<bool> alive = alive_;
+    for (const TShownItem& item : items) {
+        if (!*alive) return;
+        if (!ours(item)) continue;
+        DRAWITEMSTRUCT draw{};
+        draw.CtlType = ODT_MENU;
+        draw.itemID = item.info.wID;
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.itemState = OwnerDrawState(item.info.fState);
+        draw.hwndItem = reinterpret_cast<HWND>(menu);
+        draw.hDC = dc;
+        draw.rcItem = item.rect;
+        draw.itemData = item.info.dwItemData;
+        const TSavedDc saved(dc);
+        IntersectClipRect(dc, item.rect.left, item.rect.top, item.rect.right, item.rect.bottom);
+        SendMessageW(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    }
 }
 
 void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
@@ -135,8 +236,10 @@ void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
         return;
     }
     case WM_PRINTCLIENT:
+        // Windows prints a menu window for its opening animation.
         if (!RenderBackground()) break;
-        PrintClient(m, reinterpret_cast<HDC>(m.WParam));
+        PaintClient(reinterpret_cast<HDC>(m.WParam), m.LParam);
+        m.Result = 0;
         return;
     case WM_PAINT: {
         if (!RenderBackground()) break;
@@ -145,8 +248,7 @@ void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
         GetClientRect(window_, &client);
         const TDib& work = PaintSurface(client.right, client.bottom);
         if (work.Empty()) return;
-        ui::TMessage print{WM_PRINTCLIENT, 0, PRF_CLIENT, 0};
-        PrintClient(print, work.Dc());
+        PaintClient(work.Dc(), PRF_CLIENT);
         BitBlt(paint.dc(), 0, 0, client.right, client.bottom, work.Dc(), 0, 0, SRCCOPY);
         m.Result = 0;
         return;

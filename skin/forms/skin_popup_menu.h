@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class TSkinData;
 
 class TWinSkinPopMenu final : public TPopupSkinnerLink {
@@ -34,8 +36,12 @@ private:
     void Procedure(ui::TMessage& msg);
     // The MenuBackground picture at the window's size; false without one.
     bool RenderBackground();
-    // The background into a DC of the client area, the items over it.
-    void PrintClient(ui::TMessage& msg, HDC dc);
+    // The whole client area into `dc`: the background, each owner-drawn item drawn by its
+    // owner, and only the items the system draws itself from the system's printing.
+    void PaintClient(HDC dc, LPARAM printFlags);
+    // The background with the system's printing over it, inside the skin's frame; false when
+    // this object went meanwhile.
+    bool PrintClient(HDC dc, LPARAM printFlags);
     void Detach();
 
     TWindowSubclass subclass_;
@@ -44,6 +50,8 @@ private:
     mutable HMENU menu_ = nullptr;
     bool fromMenuBar_ = false;
     TDib background_;
+    // False once this object is freed: the owner's drawing runs code that may free it.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // The manager's factory: a popup skinner attached to the menu window, or none.

@@ -45,15 +45,24 @@ TEST(PickerRules, APressLandsOnThePickersOwnButton) {
         int x, y;
         TPixelRect button;
         bool leftSide;
+        std::optional<TPixelRect> pickerButton; // where the picker says its button is
         TPickerPoint expected;
     };
     const Row rows[] = {
-        {"moved by the button's place", 8, 10, right, false, {108, 10}},
-        {"from a left button, as far from the right edge", 8, 10, left, true, {105, 10}},
-        {"the left button's first column", 0, 3, left, true, {113, 3}},
+        {"moved by the button's place", 8, 10, right, false, {}, {108, 10}},
+        {"from a left button, as far from the right edge", 8, 10, left, true, {}, {105, 10}},
+        {"the left button's first column", 0, 3, left, true, {}, {113, 3}},
+        {"an empty answer is no answer", 8, 10, right, false, TPixelRect{}, {108, 10}},
+        {"the picker's button at the left", 8, 10, left, true, TPixelRect{0, 0, 17, 20}, {8, 10}},
+        {"the same place in the picker's button", 8, 10, right, false,
+         TPixelRect{98, 2, 114, 18}, {106, 12}},
+        {"kept inside a button smaller than the arrow", 15, 19, right, false,
+         TPixelRect{100, 2, 110, 18}, {109, 17}},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(PickerPressPoint(r.x, r.y, r.button, 116, r.leftSide), r.expected) << r.what;
+        EXPECT_EQ(PickerPressPoint(r.x, r.y, r.button, 116, r.leftSide, r.pickerButton),
+                  r.expected)
+            << r.what;
 }
 
 TEST(MediaRules, TheFrameForEachButtonState) {

@@ -1,8 +1,10 @@
 // Skinned menus under Wine, on a test form with a main menu: the menu bar drawn in place of the
 // native one, a menu opened by the mouse with its window and items drawn from the skin, the
-// keyboard moving along the bar (the wrap at both ends, Right opening a submenu), a bar item
+// keyboard moving along the bar (the wrap at both ends, Right opening a submenu, Left closing
+// it) with the menu's selection messages kept from the form as Windows does, a bar item
 // without submenu that only sends its command, item ids the class library does not know left to
-// the system, a popup menu tagged to be left alone, and a menu that outlives its skinner.
+// the system, a popup menu tagged to be left alone, a menu that outlives its skinner, and a menu
+// that looks the same whether or not its window prints itself, or fills its background first.
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -255,20 +258,56 @@ TEST_F(SkinnedMenus, TheMouseOpensAMenuDrawnFromTheSkin) {
     EXPECT_TRUE(PumpUntil([] { return SkinManage()->PopupMenus().empty(); }));
 }
 
+// Swallows WM_MENUSELECT on its way to a window, in front of its skinner: Windows sends none
+// for a menu tracked with TPM_NONOTIFY, which Wine does not enforce.
+class TMenuSelectFilter {
+public:
+    explicit TMenuSelectFilter(HWND window) : window_(window) {
+        current = this;
+        previous_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~TMenuSelectFilter() {
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+        current = nullptr;
+    }
+    TMenuSelectFilter(const TMenuSelectFilter&) = delete;
+    TMenuSelectFilter& operator=(const TMenuSelectFilter&) = delete;
+    int Swallowed() const { return swallowed_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_MENUSELECT) {
+            ++current->swallowed_;
+            return 0;
+        }
+        return CallWindowProcW(current->previous_, hwnd, msg, wp, lp);
+    }
+    static inline TMenuSelectFilter* current = nullptr;
+    HWND window_;
+    WNDPROC previous_ = nullptr;
+    int swallowed_ = 0;
+};
+
 TEST_F(SkinnedMenus, TheKeyboardMovesAlongTheBar) {
     MakeForm();
+    const TMenuSelectFilter filter(window_);
     const auto key = [this](WPARAM vk) {
         // Time for the menu to show before the key.
         Sleep(150);
         PostMessageW(window_, WM_KEYDOWN, vk, 0);
     };
-    // Once the menu of bar button `at` is open, the keys.
-    const auto press = [&](std::size_t at, std::vector<WPARAM> keys) {
-        return TStep{[at] { return OpenAt(at); },
-                     [key, keys] {
+    // Once `ready`, the keys.
+    const auto keysWhen = [key](std::function<bool()> ready, std::vector<WPARAM> keys) {
+        return TStep{std::move(ready), [key, keys] {
                          for (WPARAM vk : keys)
                              key(vk);
                      }};
+    };
+    // Once the menu of bar button `at` is open (with `windows` menu windows), the keys.
+    const auto press = [&](std::size_t at, std::vector<WPARAM> keys, std::size_t windows = 1) {
+        return keysWhen([at, windows] { return OpenAt(at) && MenuWindows().size() == windows; },
+                        std::move(keys));
     };
     std::size_t deepest = 0;
     ASSERT_TRUE(RunSteps(
@@ -280,12 +319,16 @@ TEST_F(SkinnedMenus, TheKeyboardMovesAlongTheBar) {
             press(kFile, {VK_LEFT}),
             // Right on an item with a submenu opens the submenu and stays on the bar button.
             press(kEdit, {VK_DOWN, VK_RIGHT}),
-            {[] { return MenuWindows().size() == 2; },
+            // Left in the submenu closes it and stays on the bar button too.
+            {[] { return OpenAt(kEdit) && MenuWindows().size() == 2; },
              [&] {
                  deepest = MenuWindows().size();
-                 EXPECT_EQ(TWinSkinForm::OpenMenuBarIndex(), kEdit);
-                 EndMenu();
+                 key(VK_LEFT);
              }},
+            // Right opens the submenu again; Right on its plain item moves along the bar.
+            press(kEdit, {VK_RIGHT}),
+            press(kEdit, {VK_RIGHT}, 2),
+            {[] { return OpenAt(kFile); }, [] { EndMenu(); }},
         },
         [] {
             INPUT in[4]{};
@@ -300,6 +343,81 @@ TEST_F(SkinnedMenus, TheKeyboardMovesAlongTheBar) {
         << "stopped at step " << stepAt;
     EXPECT_EQ(deepest, 2u);
     EXPECT_EQ(goes_, 0) << "no move landed on Go";
+    // Wine sends them: the filter did take them away.
+    EXPECT_GT(filter.Swallowed(), 0);
+}
+
+// What the menu windows made from now on do with WM_PRINTCLIENT, below their skinner: the
+// system's menu window procedure is replaced for the class.
+enum class TMenuPrint { Answers, Swallows, FillsFirst };
+TMenuPrint menuPrint = TMenuPrint::Answers;
+WNDPROC systemMenuProc = nullptr;
+int menuWindowMessages = 0;
+LRESULT CALLBACK MenuClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    ++menuWindowMessages;
+    if (msg == WM_PRINTCLIENT && menuPrint != TMenuPrint::Answers) {
+        if (menuPrint == TMenuPrint::Swallows) return 0;
+        // As a menu window that fills its background before its items.
+        RECT r{};
+        GetClientRect(hwnd, &r);
+        const HBRUSH garish = CreateSolidBrush(RGB(255, 0, 255));
+        FillRect(reinterpret_cast<HDC>(wp), &r, garish);
+        DeleteObject(garish);
+    }
+    return CallWindowProcW(systemMenuProc, hwnd, msg, wp, lp);
+}
+
+TEST_F(SkinnedMenus, APopupLooksTheSameHoweverItsWindowPrints) {
+    MakeForm();
+    const auto firstSelected = [this] {
+        return (GetMenuState(menu_->Items[kFile].Handle(), 0, MF_BYPOSITION) & MF_HILITE) != 0;
+    };
+    // The File menu as it shows with its first item selected, then `after` while it is open.
+    const auto shown = [&](const char* what, const std::function<void(HWND)>& after) {
+        TPixelImage pixels;
+        const bool ran = RunSteps(
+            {{[&] { return OpenAt(kFile) && firstSelected(); }, [] {}},
+             {[] { return true; }, [] {}},
+             {[] { return true; },
+              [&] {
+                  const HWND popup = MenuWindows().front();
+                  RECT r{};
+                  GetWindowRect(popup, &r);
+                  const TWindowDc screen(nullptr, false);
+                  pixels = ReadPixels(screen.get(), r);
+                  testing_desktop::SaveScreenshot(std::wstring(L"skinned_menus_print_") +
+                                                  std::wstring(what, what + strlen(what)));
+                  after(popup);
+                  EndMenu();
+              }}},
+            [&] { ClickAt(OnBarButton(kFile)); });
+        EXPECT_TRUE(ran) << what;
+        Pump(200ms);
+        return pixels;
+    };
+    const TPixelImage answered = shown("answers", [](HWND popup) {
+        systemMenuProc = reinterpret_cast<WNDPROC>(SetClassLongPtrW(
+            popup, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuClassProc)));
+        menuPrint = TMenuPrint::Swallows;
+        menuWindowMessages = 0;
+    });
+    ASSERT_NE(systemMenuProc, nullptr);
+    const TPixelImage swallowed = shown("swallows", [](HWND) {
+        menuPrint = TMenuPrint::FillsFirst;
+    });
+    const int seen = menuWindowMessages;
+    const TPixelImage filled = shown("fills", [](HWND popup) {
+        SetClassLongPtrW(popup, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemMenuProc));
+        menuPrint = TMenuPrint::Answers;
+    });
+    EXPECT_GT(seen, 0) << "the menu windows ran through the replaced procedure";
+    ASSERT_GT(answered.Width, 20);
+    EXPECT_EQ(swallowed.Width, answered.Width);
+    EXPECT_EQ(swallowed.Height, answered.Height);
+    EXPECT_TRUE(swallowed.Pixels == answered.Pixels) << "a menu window that does not print";
+    EXPECT_TRUE(filled.Pixels == answered.Pixels) << "a menu window that fills its background";
+    // And it is the skin's: the selected item's picture, the background at the corner.
+    EXPECT_EQ(answered.At(1, 1) & 0xFFFFFF, Colour(kBackgroundStrip, 1));
 }
 
 TEST_F(SkinnedMenus, ABarItemWithoutSubmenuOnlySendsItsCommand) {

@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <filesystem>
 #include <fstream>
@@ -34,6 +35,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -424,6 +426,53 @@ TEST_F(SkinPickersTest, APressOnTheArrowOpensTheCalendarAndFocusesThePicker) {
             return !calendar || !IsWindowVisible(calendar);
         })) << testing::PrintToString(name);
         EXPECT_EQ(GetFocus(), picker.Handle()) << testing::PrintToString(name);
+    }
+}
+
+TEST_F(SkinPickersTest, APressLandsInTheButtonThePickerSaysItHas) {
+    auto& picker = Get<ui::TDateTimePicker>(L"DatePicker");
+    // Wine's picker does not say (its button is its right end, a scroll bar wide); Windows'
+    // does.
+    RECT client{};
+    GetClientRect(picker.Handle(), &client);
+    const RECT rightEnd{client.right - GetSystemMetrics(SM_CXVSCROLL), 0, client.right,
+                        client.bottom};
+    DATETIMEPICKERINFO own{};
+    own.cbSize = sizeof(own);
+    SendMessageW(picker.Handle(), DTM_GETDATETIMEPICKERINFO, 0, reinterpret_cast<LPARAM>(&own));
+    const RECT ownButton = IsRectEmpty(&own.rcButton) ? rightEnd : own.rcButton;
+    struct Row {
+        const char* what;
+        std::optional<RECT> answer; // what the picker is made to say; none: its own answer
+        RECT expected;
+    };
+    const Row rows[] = {
+        {"the picker's own answer", std::nullopt, ownButton},
+        // Where a picker laid out otherwise than Wine's would have it.
+        {"a button at the left", RECT{0, 0, 18, 20}, RECT{0, 0, 18, 20}},
+        {"an empty answer", RECT{}, rightEnd},
+    };
+    const ui::TWndMethod original = picker.WindowProc;
+    for (const Row& r : rows) {
+        std::optional<POINT> pressed;
+        picker.WindowProc = [&r, &pressed, old = original](ui::TMessage& m) {
+            if (m.Msg == DTM_GETDATETIMEPICKERINFO && r.answer) {
+                reinterpret_cast<DATETIMEPICKERINFO*>(m.LParam)->rcButton = *r.answer;
+                m.Result = 0;
+                return;
+            }
+            if (m.Msg == WM_LBUTTONDOWN && !pressed)
+                pressed = POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+            old(m);
+        };
+        ClickAt(ArrowCentre(L"DatePicker"));
+        EXPECT_TRUE(PumpUntil([&] { return pressed.has_value(); })) << r.what;
+        SendMessageW(picker.Handle(), DTM_CLOSEMONTHCAL, 0, 0);
+        picker.WindowProc = original;
+        if (!pressed) continue;
+        EXPECT_TRUE(PtInRect(&r.expected, *pressed))
+            << r.what << ": pressed at " << pressed->x << "," << pressed->y;
+        Settle();
     }
 }
 
