@@ -200,6 +200,9 @@ LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         DefWindowProcW(window, msg, wp, lp);
         const int part = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (part != hitPart_) SetHitPart(part);
+        // The cursor may have been over another of our windows meanwhile, whose leave request
+        // took ours over: then the leave never came, and this move is the mouse coming back.
+        if (!SkinTracksMouseLeave(window)) mouseIn_ = false;
         SkinTrackMouseLeave(window);
         if (!mouseIn_) {
             mouseIn_ = true;

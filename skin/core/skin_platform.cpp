@@ -113,6 +113,15 @@ void SkinTrackMouseLeave(HWND window) {
     user32.Functions().TrackMouseEvent(&track);
 }
 
+bool SkinTracksMouseLeave(HWND window) {
+    if (!user32.Functions().TrackMouseEvent) return false;
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_QUERY;
+    return user32.Functions().TrackMouseEvent(&track) && (track.dwFlags & TME_LEAVE) &&
+           track.hwndTrack == window;
+}
+
 TPixelImage BitmapResourcePixels(const wchar_t* name) {
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(2)); // RT_BITMAP

@@ -43,6 +43,9 @@ std::string WindowClassName(HWND window);
 bool SkinGetScrollBarInfo(HWND window, LONG object, SCROLLBARINFO& info);
 // Asks for WM_MOUSELEAVE when the mouse leaves `window`; nothing where the system cannot.
 void SkinTrackMouseLeave(HWND window);
+// Whether the thread's mouse-leave report is still the window's to get: a thread tracks one
+// window at a time, so another window's request takes it over without telling this one.
+bool SkinTracksMouseLeave(HWND window);
 
 // SM_CXHSCROLL and the bitmap resources "TRACK" and "TRACKVERT" of this program (empty images
 // when it has none).
