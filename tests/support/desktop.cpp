@@ -65,55 +65,10 @@ std::wstring ClassName(HWND wnd) {
     return buf;
 }
 
-std::wstring SaveScreenshot(const std::wstring& name) {
-    const wchar_t* folder = _wgetenv(L"PELLICO_SHOTS");
-    if (!folder || !*folder) return {};
-    CreateDirectoryW(folder, nullptr);
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-
-    const ui::WindowDC screen(nullptr);
-    const ui::OwnedDC mem(CreateCompatibleDC(screen.dc()));
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h; // bottom-up, as a .bmp file stores it
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    const ui::GdiHandle<HBITMAP> dib(
-        CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib) return {};
-    {
-        const ui::Selection selected(mem.get(), dib.get());
-        BitBlt(mem.get(), 0, 0, w, h, screen.dc(), 0, 0, SRCCOPY);
-        GdiFlush();
-    }
-
-    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
-    const DWORD size = stride * static_cast<DWORD>(h);
-    BITMAPFILEHEADER fh{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
-    fh.bfSize = fh.bfOffBits + size;
-    const std::wstring path = std::wstring(folder) + L"\\" + name + L".bmp";
-    std::ofstream out(path.c_str(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&fh), sizeof(fh));
-    out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof(bi.bmiHeader));
-    out.write(static_cast<const char*>(bits), size);
-    return path;
-}
-
-
 namespace {
 
-constexpr wchar_t kThemeManager[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
-
-void SetThemeActive(const std::wstring& value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kThemeManager, L"ThemeActive", REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
-
+// The screen's pixels in `r`, as 0x00RRGGBB-ordered DIB values (blue in the low byte), rows top
+// down.
 std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(std::max(w, 0) * std::max(h, 0)));
@@ -137,6 +92,55 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     for (std::size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = from[i] & 0xFFFFFF;
     return pixels;
+}
+
+} // namespace
+
+std::wstring SaveScreenshot(const std::wstring& name) {
+    const wchar_t* folder = _wgetenv(L"PELLICO_SHOTS");
+    if (!folder || !*folder) return {};
+    CreateDirectoryW(folder, nullptr);
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int h = GetSystemMetrics(SM_CYSCREEN);
+    const std::vector<std::uint32_t> pixels = ScreenPixels({0, 0, w, h});
+    if (pixels.empty()) return {};
+
+    // A 24-bit .bmp stores its rows bottom up, each padded to four bytes.
+    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
+    std::vector<char> rows(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        char* row = rows.data() + static_cast<std::size_t>(h - 1 - y) * stride;
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * w + x];
+            row[x * 3] = static_cast<char>(p & 0xFF);
+            row[x * 3 + 1] = static_cast<char>((p >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<char>((p >> 16) & 0xFF);
+        }
+    }
+    BITMAPINFOHEADER bi{};
+    bi.biSize = sizeof(bi);
+    bi.biWidth = w;
+    bi.biHeight = h;
+    bi.biPlanes = 1;
+    bi.biBitCount = 24;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(fh) + sizeof(bi);
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(rows.size());
+    const std::wstring path = std::wstring(folder) + L"\\" + name + L".bmp";
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&fh), sizeof(fh));
+    out.write(reinterpret_cast<const char*>(&bi), sizeof(bi));
+    out.write(rows.data(), static_cast<std::streamsize>(rows.size()));
+    return path;
+}
+namespace {
+
+constexpr wchar_t kThemeManager[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+
+void SetThemeActive(const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kThemeManager, L"ThemeActive", REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 } // namespace
@@ -170,8 +174,10 @@ void LeaveOut(WindowLook& look, HWND window, HWND part) {
     GetWindowRect(window, &outer);
     GetWindowRect(part, &r);
     OffsetRect(&r, -outer.left, -outer.top);
-    for (int y = std::max(0, static_cast<int>(r.top)); y < std::min(look.height, static_cast<int>(r.bottom)); ++y)
-        for (int x = std::max(0, static_cast<int>(r.left)); x < std::min(look.width, static_cast<int>(r.right)); ++x)
+    for (int y = std::max(0, static_cast<int>(r.top));
+         y < std::min(look.height, static_cast<int>(r.bottom)); ++y)
+        for (int x = std::max(0, static_cast<int>(r.left));
+             x < std::min(look.width, static_cast<int>(r.right)); ++x)
             look.pixels[static_cast<std::size_t>(y * look.width + x)] = WindowLook::kUnsteady;
 }
 
