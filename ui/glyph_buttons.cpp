@@ -144,9 +144,8 @@ void TButtonGlyph::DrawFace(HDC dc, const std::wstring& caption, const RECT& rec
     const UINT align = p.Align == TTextAlign::Right    ? DT_RIGHT
                        : p.Align == TTextAlign::Centre ? DT_CENTER
                                                        : 0;
-    const int mode = SetBkMode(dc, TRANSPARENT);
+    const BkModeScope mode(dc, TRANSPARENT);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_WORDBREAK | align);
-    SetBkMode(dc, mode);
 }
 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}

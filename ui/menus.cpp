@@ -5,6 +5,7 @@
 #include "application.h"
 #include "graphics.h"
 #include "message_window.h"
+#include "win_handles.h"
 
 #include <utility>
 
@@ -93,14 +94,12 @@ bool TMenu::DispatchMeasure(MEASUREITEMSTRUCT& m) {
     if (m.CtlType != ODT_MENU) return false;
     TMenuItem* item = FindItem(m.itemID);
     if (!item || !item->OnDrawItem) return false;
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, MenuFont());
-    const SIZE size = MeasureMenuItem(dc, *item, Images);
+    const WindowDC screen(nullptr);
+    const Selection font(screen.dc(), MenuFont());
+    const SIZE size = MeasureMenuItem(screen.dc(), *item, Images);
     int width = size.cx;
     int height = size.cy;
-    if (item->OnMeasureItem) item->OnMeasureItem(*item, dc, width, height);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    if (item->OnMeasureItem) item->OnMeasureItem(*item, screen.dc(), width, height);
     m.itemWidth = static_cast<UINT>(std::max(width, 0));
     m.itemHeight = static_cast<UINT>(std::max(height, 1));
     return true;

@@ -1,7 +1,7 @@
 // Windows handles with their closing calls, in one place. Owning types close what they hold
 // when they go; scope guards undo a paired call (BeginPaint, GetDC, SaveDC, SelectObject,
-// GlobalLock) when the scope ends, an exception included. A plain handle (HWND, HDC, HFONT ...)
-// is a borrowed one: whoever receives it never closes it.
+// SetTextColor, SetBkMode, GlobalLock) when the scope ends, an exception included. A plain
+// handle (HWND, HDC, HFONT ...) is a borrowed one: whoever receives it never closes it.
 #pragma once
 #include <windows.h>
 
@@ -119,19 +119,63 @@ private:
     int saved_;
 };
 
-// SelectObject ... SelectObject of what was there before.
+// SelectObject ... SelectObject of what was there before. Movable, so a selection made only on
+// some condition can be kept in one variable; an empty one selects nothing.
 class Selection {
 public:
+    Selection() = default;
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selection() {
-        if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+    ~Selection() { Undo(); }
+    Selection(Selection&& o) noexcept
+        : dc_(std::exchange(o.dc_, nullptr)), old_(std::exchange(o.old_, nullptr)) {}
+    Selection& operator=(Selection&& o) noexcept {
+        if (this != &o) {
+            Undo();
+            dc_ = std::exchange(o.dc_, nullptr);
+            old_ = std::exchange(o.old_, nullptr);
+        }
+        return *this;
     }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
+
+private:
+    void Undo() {
+        if (dc_ && old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+    }
+    HDC dc_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+// SetTextColor and SetBkColor ... both colours as they were.
+class DcColours {
+public:
+    DcColours(HDC dc, COLORREF text, COLORREF background)
+        : dc_(dc), text_(SetTextColor(dc, text)), background_(SetBkColor(dc, background)) {}
+    ~DcColours() {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, background_);
+    }
+    DcColours(const DcColours&) = delete;
+    DcColours& operator=(const DcColours&) = delete;
 
 private:
     HDC dc_;
-    HGDIOBJ old_;
+    COLORREF text_;
+    COLORREF background_;
+};
+
+// SetBkMode ... the mode as it was (text drawn TRANSPARENT over a picture, say).
+class BkModeScope {
+public:
+    BkModeScope(HDC dc, int mode) : dc_(dc), old_(SetBkMode(dc, mode)) {}
+    ~BkModeScope() {
+        if (old_) SetBkMode(dc_, old_);
+    }
+    BkModeScope(const BkModeScope&) = delete;
+    BkModeScope& operator=(const BkModeScope&) = delete;
+
+private:
+    HDC dc_;
+    int old_;
 };
 
 // GlobalLock ... GlobalUnlock; data() is null when the lock failed.

@@ -8,6 +8,7 @@
 #include "pixel_draw.h"
 #include "skin_bitmaps.h"
 #include "skin_data_core.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 #include "skin_region.h"
 
@@ -50,11 +51,10 @@ struct Frame {
     int width, height;              // the window
 };
 
-// How one frame edge is painted: stacked for the top and bottom, tiled unless "Stretch" is 1,
-// the active frame.
+// How one frame edge is painted: stacked for the top and bottom, tiled when its Tile is 1, the
+// active frame.
 TPixelImage Edge(const TDataSkinObject& e, int w, int h, bool stacked) {
-    return RenderNineGrid(w, h, e.Image, {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight},
-                          stacked, e.Tile != 1, e.Frame, 1);
+    return RenderNineGrid(w, h, e.Image, MarginsOf(e), stacked, e.Tile == 1, e.Frame, 1);
 }
 
 // The window region as the form skinner shapes a framed window: the client part whole, each
@@ -123,28 +123,26 @@ int main() {
     TSkinBitmaps bitmaps(e);
     const TStripBitmap& topStrip = bitmaps.Of(e.BorderTop.Image);
     const TStripBitmap& leftStrip = bitmaps.Of(e.BorderLeft.Image);
-    const auto margins = [](const TDataSkinObject& o) {
-        return TMargins{o.LeftWidth, o.TopHeight, o.RightWidth, o.BottomHeight};
-    };
     const std::string topSize = std::to_string(top) + " x " + std::to_string(f.title);
     const std::string leftSize = std::to_string(f.left) + " x " + std::to_string(f.height);
 
     TDib window(f.width, f.height);
     Measure(("top edge " + topSize + " drawn").c_str(), 2000, [&] {
         DrawElementFrame(window.Dc(), {f.left, 0, f.width - f.right, f.title}, topStrip, true,
-                         e.BorderTop.Tile != 1, false, e.BorderTop.Frame, 1, margins(e.BorderTop));
+                         e.BorderTop.Tile == 1, false, e.BorderTop.Frame, 1,
+                         MarginsOf(e.BorderTop));
     });
     Measure(("top edge " + topSize + " drawn with its key left out").c_str(), 2000, [&] {
         DrawElementFrame(window.Dc(), {f.left, 0, f.width - f.right, f.title}, topStrip, true,
-                         e.BorderTop.Tile != 1, true, e.BorderTop.Frame, 1, margins(e.BorderTop));
+                         e.BorderTop.Tile == 1, true, e.BorderTop.Frame, 1, MarginsOf(e.BorderTop));
     });
     Measure(("left edge " + leftSize + " drawn").c_str(), 2000, [&] {
         DrawElementFrame(window.Dc(), {0, 0, f.left, f.height}, leftStrip, false,
-                         e.BorderLeft.Tile != 1, false, e.BorderLeft.Frame, 1,
-                         margins(e.BorderLeft));
+                         e.BorderLeft.Tile == 1, false, e.BorderLeft.Frame, 1,
+                         MarginsOf(e.BorderLeft));
     });
     Measure(("top edge " + topSize + " as a new bitmap (RenderNineGrid)").c_str(), 2000, [&] {
-        RenderNineGrid(top, f.title, topStrip, margins(e.BorderTop), true, e.BorderTop.Tile != 1,
+        RenderNineGrid(top, f.title, topStrip, MarginsOf(e.BorderTop), true, e.BorderTop.Tile == 1,
                        e.BorderTop.Frame, 1);
     });
     Measure(("top edge " + topSize + ", nine-grid on pixels").c_str(), 2000,

@@ -9,6 +9,7 @@
 #include "strip_layout.h"
 
 #include "skin_data.h"
+#include "skin_geometry.h"
 
 #include <windows.h>
 
@@ -31,21 +32,6 @@ private:
 // The frame of a control whose own border the skin replaces: a one-pixel line in `border` around
 // `r` and a white one inside it.
 void FrameWithWhiteLine(HDC dc, const RECT& r, COLORREF border);
-
-// A rectangle of the rules (TPixelRect, ui::TGlyphRect) as GDI takes it.
-template <class R> RECT ToRect(const R& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-// A GDI rectangle as the rules take it.
-inline TPixelRect ToPixelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-// The margins of an element, which keep their size when a frame is fitted.
-inline TMargins MarginsOf(const TDataSkinObject& e) {
-    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-}
 
 // A control with this Tag looks transparent: its parent's background shows under its skin.
 inline constexpr int kTransparentTag = 5555;

@@ -20,9 +20,7 @@ bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TOffscreen& sur
 
     const TScrollPaint paint = ScrollPaintLayout(look);
     if (const TDataSkinObject* track = look.Vertical ? e.VertScroll.get() : e.HorzScroll.get())
-        DrawElementFrame(off, ToRect(paint.Track.Target), skin.Bitmaps().Of(track->Image), false,
-                         track->Tile != 0, track->Trans != 0, track->Frame, paint.Track.Frame,
-                         MarginsOf(*track));
+        DrawElement(off, ToRect(paint.Track.Target), skin.Bitmaps(), *track, paint.Track.Frame);
     const TStripBitmap& strip = skin.Bitmaps().Of(e.Scrollbar->Image);
     const int frames = e.Scrollbar->Frame;
     DrawCell(off, ToRect(paint.FirstArrow.Target), strip, true, frames, paint.FirstArrow.Frame);
@@ -30,9 +28,8 @@ bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TOffscreen& sur
     const TDataSkinObject* thumb =
         look.Vertical ? e.VertScrollThumb.get() : e.HorzScrollThumb.get();
     if (paint.Thumb && thumb)
-        DrawElementFrame(off, ToRect(paint.Thumb->Target), skin.Bitmaps().Of(thumb->Image), false,
-                         false, thumb->Trans != 0, thumb->Frame, paint.Thumb->Frame,
-                         MarginsOf(*thumb));
+        DrawElement(off, ToRect(paint.Thumb->Target), skin.Bitmaps(), *thumb, paint.Thumb->Frame,
+                    {.Tile = false}); // a thumb is never tiled
     if (paint.Grip)
         DrawCell(off, ToRect(paint.Grip->Target), strip, true, frames, paint.Grip->Frame);
 

@@ -51,7 +51,7 @@ void TSkinAdvPage::AssignPictures(bool empty) {
             continue;
         }
         const TDib rendered = RenderNineGrid(kPictureWidth, kPictureHeight, strip, MarginsOf(*tabs),
-                                             false, tabs->Tile != 0, 5, frame);
+                                             false, tabs->Tile == 1, 5, frame);
         picture->SetSize(kPictureWidth, kPictureHeight);
         BitBlt(picture->Canvas().Handle(), 0, 0, kPictureWidth, kPictureHeight, rendered.Dc(), 0, 0,
                SRCCOPY);

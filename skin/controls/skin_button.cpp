@@ -187,19 +187,17 @@ void TSkinButton::PaintFace(HDC dc, const RECT& rect, int frame, bool drawFrame,
         PaintUnder(face);
     else
         FillSkinColour(face, all);
-    if (drawFrame)
-        DrawElementFrame(face, all, skin->Bitmaps().Of(buttons.Image), false, buttons.Tile == 1,
-                         buttons.Trans == 1, buttons.Frame, frame, MarginsOf(buttons));
+    if (drawFrame) DrawElement(face, all, skin->Bitmaps(), buttons, frame);
 
     HFONT font = control ? control->Font()->Handle()
                          : reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
-    const TSelection fontSelection = font ? TSelection(face, font) : TSelection();
+    const ui::Selection fontSelection = font ? ui::Selection(face, font) : ui::Selection();
     const ui::TColor fontColour = control ? control->Font()->Color() : SkinColour(kButtonText);
     // The disabled caption's shadow colour is the skin's; a font's colour stays the font's.
     const ui::TColor textColour =
         ButtonTextColour(buttons, fontColour, frame, enabledLook, menuButton_);
-    const TDcColours colours(face, ui::ColorRef(enabledLook ? textColour : InSkin(textColour)),
-                             ui::ColorRef(SkinColour(kButtonFace)));
+    const ui::DcColours colours(face, ui::ColorRef(enabledLook ? textColour : InSkin(textColour)),
+                                ui::ColorRef(SkinColour(kButtonFace)));
     SetBkMode(face, TRANSPARENT);
     RECT text = DrawContent(face, width, height, frame);
     if (focusRect && focused && !HasOption(*skin, xoNoFocusRect)) {
@@ -248,8 +246,8 @@ RECT TSkinMenuButton::DrawContent(HDC dc, int width, int height, int) {
     const COLORREF colour = ui::ColorRef(InSkin(enabledLook ? ui::clWindowText : ui::clBtnShadow));
     const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(colour));
     const ui::GdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
-    const TSelection brushSelection(dc, brush.get());
-    const TSelection penSelection(dc, pen.get());
+    const ui::Selection brushSelection(dc, brush.get());
+    const ui::Selection penSelection(dc, pen.get());
     Polygon(dc, corners.data(), static_cast<int>(corners.size()));
     return place;
 }

@@ -98,12 +98,13 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
     caption = control ? StrProp(L"Caption") : WindowText();
     HFONT font = control ? control->Font()->Handle()
                          : reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
-    const TSelection fontSelection = font ? TSelection(face, font) : TSelection();
+    const ui::Selection fontSelection = font ? ui::Selection(face, font) : ui::Selection();
     const bool enabled = control ? control->Enabled() : !(style & WS_DISABLED);
     const ui::TColor textColour = !enabled  ? InSkin(ui::clBtnShadow)
                                   : control ? control->Font()->Color()
                                             : SkinColour(kButtonText);
-    const TDcColours colours(face, ui::ColorRef(textColour), ui::ColorRef(SkinColour(kButtonFace)));
+    const ui::DcColours colours(face, ui::ColorRef(textColour),
+                                ui::ColorRef(SkinColour(kButtonFace)));
     SetBkMode(face, TRANSPARENT);
     // The caption's own format; right-to-left reading is added by the text drawer.
     const UINT format = place.TextRight ? DT_RIGHT : 0;

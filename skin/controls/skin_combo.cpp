@@ -230,9 +230,7 @@ void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {
     if (button.Style == kWholeBoxStyle) {
         // The loader composed box and button into one picture (its mirror for a left button).
         const TDataSkinObject* whole = left ? e.SunkEdge.get() : &button;
-        if (whole)
-            DrawElementFrame(off, r, skin->Bitmaps().Of(whole->Image), false, false, true,
-                             whole->Frame, frame, MarginsOf(*whole));
+        if (whole) DrawElement(off, r, skin->Bitmaps(), *whole, frame);
         return;
     }
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
@@ -242,8 +240,7 @@ void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {
     ExcludeClipRect(off, layout.TextArea.Left, layout.TextArea.Top, layout.TextArea.Right,
                     layout.TextArea.Bottom);
     if (const TDataSkinObject* sunk = e.SunkEdge.get())
-        DrawElementFrame(off, r, skin->Bitmaps().Of(sunk->Image), false, sunk->Tile != 0,
-                         sunk->Trans != 0, sunk->Frame, frame, MarginsOf(*sunk));
+        DrawElement(off, r, skin->Bitmaps(), *sunk, frame);
     const RECT area = ToRect(layout.Button);
     DrawCell(off, area, skin->Bitmaps().Of(left ? button.Image2 : button.Image), true, button.Frame,
              frame);

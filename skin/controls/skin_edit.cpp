@@ -2,7 +2,6 @@
 #include "skin_edit.h"
 
 #include "frame_rules.h"
-#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_messages.h"
 
@@ -43,7 +42,7 @@ bool TSkinEdit::BeforeMessage(ui::TMessage& msg) {
     const auto dc = reinterpret_cast<HDC>(msg.WParam);
     {
         // The edit's print leaves the DC clipped to its text; the border goes around that.
-        const TSavedDc saved(dc);
+        const ui::SavedDC saved(dc);
         if (!CallDefault(msg)) return false;
     }
     PrintBorder(dc);

@@ -3,7 +3,6 @@
 
 #include "control_paint.h"
 #include "frame_rules.h"
-#include "gdi_scope.h"
 #include "skin_data.h"
 
 #include "ui/win_control.h"
@@ -51,7 +50,7 @@ bool TSkinGroupBox::BeforeMessage(ui::TMessage& msg) {
 void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     caption = WindowText();
     if (caption.empty() && control) caption = StrProp(L"Caption");
-    const TSavedDc saved(dc);
+    const ui::SavedDC saved(dc);
     if (handle) ExcludeChildWindows(dc, handle);
     if (control) FillSkinColour(dc, rect);
 
@@ -61,7 +60,7 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
         font = control->Font()->Handle();
         textColour = control->Font()->Color();
     }
-    std::optional<TSelection> fontSelection;
+    std::optional<ui::Selection> fontSelection;
     if (font) fontSelection.emplace(dc, font);
     SIZE zero{};
     GetTextExtentPoint32W(dc, L"0", 1, &zero);
@@ -79,15 +78,15 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     {
         const ui::GdiHandle<HPEN> pen(
             CreatePen(PS_SOLID, 1, ui::ColorRef(SkinColour(kButtonShadow))));
-        const TSelection penSelection(dc, pen.get());
-        const TSelection brushSelection(dc, GetStockObject(NULL_BRUSH));
+        const ui::Selection penSelection(dc, pen.get());
+        const ui::Selection brushSelection(dc, GetStockObject(NULL_BRUSH));
         RoundRect(dc, place.Frame.Left, place.Frame.Top, place.Frame.Right, place.Frame.Bottom,
                   kCorner, kCorner);
     }
     {
         // An opaque caption hides the frame's line behind it.
-        const TDcColours colours(dc, ui::ColorRef(textColour),
-                                 ui::ColorRef(SkinColour(kButtonFace)));
+        const ui::DcColours colours(dc, ui::ColorRef(textColour),
+                                    ui::ColorRef(SkinColour(kButtonFace)));
         SetBkMode(dc, OPAQUE);
         RECT text = ToRect(place.Caption);
         DrawSkinText(dc, caption, text, DT_EXPANDTABS | (place.CaptionRight ? DT_RIGHT : 0));

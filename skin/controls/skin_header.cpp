@@ -7,7 +7,7 @@
 #include "skin_paint.h"
 #include "skin_platform.h"
 
-#include "gdi_scope.h"
+#include "ui/win_handles.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -89,10 +89,8 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
     if (!bar) return;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
-    const TStripBitmap& strip = skin->Bitmaps().Of(bar->Image);
     auto drawFrame = [&](HDC target, const RECT& r, int frame) {
-        DrawElementFrame(target, r, strip, false, bar->Tile == 1, bar->Trans == 1, bar->Frame,
-                         frame, MarginsOf(*bar));
+        DrawElement(target, r, skin->Bitmaps(), *bar, frame);
     };
 
     HDC face = offscreen_.Prepare(width, height);
@@ -100,9 +98,10 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
     FillSkinColour(face, all);
     HFONT font = control ? control->Font()->Handle()
                          : reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
-    const TSelection fontSelection = font ? TSelection(face, font) : TSelection();
+    const ui::Selection fontSelection = font ? ui::Selection(face, font) : ui::Selection();
     const ui::TColor textColour = control ? control->Font()->Color() : SkinColour(kButtonText);
-    const TDcColours colours(face, ui::ColorRef(textColour), ui::ColorRef(SkinColour(kButtonFace)));
+    const ui::DcColours colours(face, ui::ColorRef(textColour),
+                                ui::ColorRef(SkinColour(kButtonFace)));
     SetBkMode(face, TRANSPARENT);
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(handle, HDM_GETIMAGELIST, 0, 0));
     int imageWidth = 0, imageHeight = 0;

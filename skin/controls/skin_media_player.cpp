@@ -84,14 +84,12 @@ void TWMediaPlayer::Paint(HDC dc) {
     // The rest of the width, and the whole of it without a visible button.
     companion_.FillSkinColour(off, all);
     const TDataSkinButton& buttons = companion_.skin->Elements().Buttons;
-    const TStripBitmap& strip = companion_.skin->Bitmaps().Of(buttons.Image);
     for (std::size_t i = 0; i < layout_.size(); ++i) {
         const ui::TMPButtonCell& cell = layout_[i];
         const bool down = pressed_ && i == pressedIndex_;
         const bool enabled = Enabled(cell.Button);
         const RECT r{cell.Left, 0, cell.Right, all.bottom};
-        DrawElementFrame(off, r, strip, false, buttons.Tile != 0, buttons.Trans != 0, buttons.Frame,
-                         MediaButtonFrame(down, enabled), MarginsOf(buttons));
+        DrawElement(off, r, companion_.skin->Bitmaps(), buttons, MediaButtonFrame(down, enabled));
         const TPixelRect g = MediaGlyphRect({r.left, r.top, r.right, r.bottom},
                                             ui::kMediaGlyphWidth, ui::kMediaGlyphHeight, down);
         ui::DrawMediaGlyph(

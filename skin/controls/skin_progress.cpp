@@ -71,18 +71,17 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     const TDataSkinBorder& bar = *e.Progress;
     const RECT all{0, 0, width, height};
     FillSkinColour(face, all);
-    const TStripBitmap& strip = skin->Bitmaps().Of(bar.Image);
     const int frames = ProgressStripFrames(bar.Style, bar.Frame);
-    DrawElementFrame(face, all, strip, false, bar.Tile == 1, true, frames, 1, MarginsOf(bar));
+    // The bar always leaves the key colour out, whatever the skin says.
+    const TElementDraw how{.Frames = frames, .Transparent = true};
+    DrawElement(face, all, skin->Bitmaps(), bar, 1, how);
 
     const int pos = static_cast<int>(SendMessageW(handle, PBM_GETPOS, 0, 0));
     const int max = static_cast<int>(SendMessageW(handle, PBM_GETRANGE, FALSE, 0));
     const int min = static_cast<int>(SendMessageW(handle, PBM_GETRANGE, TRUE, 0));
     if (bar.Style != kProgressChunkStyle) {
         const int fill = ProgressFillLength(width, pos, min, max);
-        if (fill > 0)
-            DrawElementFrame(face, {0, 0, fill, height}, strip, false, bar.Tile == 1, true, frames,
-                             2, MarginsOf(bar));
+        if (fill > 0) DrawElement(face, {0, 0, fill, height}, skin->Bitmaps(), bar, 2, how);
         return;
     }
 
@@ -102,12 +101,12 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     if (IsRectEmpty(&target)) return;
     const TStripBitmap& chunks = skin->Bitmaps().Of(chunk.Image);
     if (!layout.Tiled) {
-        DrawElementFrame(face, target, chunks, false, false, true, chunkFrames, 1,
-                         MarginsOf(chunk));
+        DrawElement(face, target, skin->Bitmaps(), chunk, 1,
+                    {.Frames = chunkFrames, .Transparent = true});
         return;
     }
     // Side by side at their own size; the last one is cut where the fill ends.
-    const TSavedDc saved(face);
+    const ui::SavedDC saved(face);
     IntersectClipRect(face, target.left, target.top, target.right, target.bottom);
     for (int i = 0; i < layout.Copies; ++i) {
         const int left = target.left + i * chunkWidth;

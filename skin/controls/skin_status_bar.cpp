@@ -1,7 +1,6 @@
 // The skinned status bar.
 #include "skin_status_bar.h"
 
-#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_paint.h"
 
@@ -9,6 +8,7 @@
 #include "ui/panel.h"
 #include "ui/properties.h"
 #include "ui/win_control.h"
+#include "ui/win_handles.h"
 
 #include <commctrl.h>
 
@@ -100,10 +100,10 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
     }
     const TDataSkinObject* edges = skin ? skin->Elements().StatusBarEdges.get() : nullptr;
     if (edges) textColour = edges->NormalColour2;
-    std::optional<TSelection> fontSelection;
+    std::optional<ui::Selection> fontSelection;
     if (font) fontSelection.emplace(off, font);
-    const TDcColours colours(off, ui::ColorRef(ui::ColorToRGB(textColour)),
-                             ui::ColorRef(SkinColour(kButtonFace)));
+    const ui::DcColours colours(off, ui::ColorRef(ui::ColorToRGB(textColour)),
+                                ui::ColorRef(SkinColour(kButtonFace)));
     SetBkMode(off, TRANSPARENT);
 
     const bool rtl = RtlFormat() != 0;
@@ -144,8 +144,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
 
 void TSkinStatusBar::DrawPanelEdge(HDC dc, const RECT& r, int frame) {
     if (const TDataSkinObject* edges = skin ? skin->Elements().StatusBarEdges.get() : nullptr) {
-        DrawElementFrame(dc, r, skin->Bitmaps().Of(edges->Image), false, edges->Tile != 0, false,
-                         edges->Frame, frame, MarginsOf(*edges));
+        DrawElement(dc, r, skin->Bitmaps(), *edges, frame, {.Transparent = false});
         return;
     }
     RECT inside = r;

@@ -159,8 +159,8 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
             continue;
         const TPixelRect on = TabOnBand(ToPixelRect(item), band, side_);
         const TTabLook look = TabLook(i == focus, tabs.NormalColour2, tabs.MouseOverColour2);
-        DrawElementFrame(surface, ToRect(on), strip, false, tabs.Tile != 0, tabs.Trans != 0, 5,
-                         look.Frame, margins);
+        DrawElement(surface, ToRect(on), skin->Bitmaps(), tabs, look.Frame,
+                    {.Strip = &strip, .Margins = margins});
         const COLORREF text = ui::ColorRef(ui::ColorToRGB(look.Text));
         if (closeBoxesOn_) {
             const TPixelRect box = CloseBoxRect(on);

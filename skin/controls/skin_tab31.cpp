@@ -70,8 +70,8 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
         const RECT r = set->TabRect(i);
         const TTabLook look =
             TabLook(i == set->TabIndex(), tabs->NormalColour2, tabs->MouseOverColour2);
-        DrawElementFrame(face, r, strip, false, tabs->Tile != 0, tabs->Trans != 0, 5, look.Frame,
-                         margins);
+        DrawElement(face, r, skin->Bitmaps(), *tabs, look.Frame,
+                    {.Strip = &strip, .Margins = margins});
         SetTextColor(face, ui::ColorRef(ui::ColorToRGB(look.Text)));
         DrawTabFace(face, r, {set->Tabs()->Get(i), -1}, nullptr, RtlFormat());
     }

@@ -50,7 +50,6 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
     const int count = static_cast<int>(SendMessageW(handle, TCM_GETITEMCOUNT, 0, 0));
     const int focus = static_cast<int>(SendMessageW(handle, TCM_GETCURFOCUS, 0, 0));
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(handle, TCM_GETIMAGELIST, 0, 0));
-    const TStripBitmap& strip = skin->Bitmaps().Of(buttons.Image);
     for (int i = 0; i < count; ++i) {
         RECT item{};
         if (!SendMessageW(handle, TCM_GETITEMRECT, static_cast<WPARAM>(i),
@@ -62,8 +61,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
             buttons.HasNormalColour2 ? std::optional<TColor>(buttons.NormalColour2) : std::nullopt,
             buttons.HasPressedColour2 ? std::optional<TColor>(buttons.PressedColour2)
                                       : std::nullopt);
-        DrawElementFrame(surface, ToRect(on), strip, false, buttons.Tile != 0, buttons.Trans != 0,
-                         5, look.Frame, MarginsOf(buttons));
+        DrawElement(surface, ToRect(on), skin->Bitmaps(), buttons, look.Frame);
         SetTextColor(surface, ui::ColorRef(ui::ColorToRGB(look.Text)));
         DrawTabFace(surface, ToRect(on), ReadTabItem(handle, i, unicodeWindow), images,
                     RtlFormat());

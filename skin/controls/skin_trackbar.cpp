@@ -88,8 +88,8 @@ void TSkinTrackBar::DrawChannel(HDC dc, const TDataSkinObject& picture) {
     // Three slices along the channel: the two caps at their size, the middle stretched.
     const TMargins caps = vertical ? TMargins{0, picture.TopHeight, 0, picture.BottomHeight}
                                    : TMargins{picture.LeftWidth, 0, picture.RightWidth, 0};
-    DrawElementFrame(dc, target, skin->Bitmaps().Of(picture.Image), false, false, true, frames, 1,
-                     caps);
+    DrawElement(dc, target, skin->Bitmaps(), picture, 1,
+                {.Margins = caps, .Frames = frames, .Tile = false, .Transparent = true});
 }
 
 void TSkinTrackBar::DrawThumb(HDC dc, const TDataSkinObject* picture) {

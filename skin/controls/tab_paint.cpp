@@ -78,9 +78,8 @@ void DrawTabFace(HDC dc, const RECT& rect, const TTabItem& item, HIMAGELIST imag
                        rect.top + place.Glyph.Top, ILD_TRANSPARENT);
     RECT at{rect.left + place.Text.Left, rect.top + place.Text.Top, rect.left + place.Text.Right,
             rect.top + place.Text.Bottom};
-    const int mode = SetBkMode(dc, TRANSPARENT);
+    const ui::BkModeScope mode(dc, TRANSPARENT);
     SkinDrawText(dc, item.Text, at, DT_CENTER | DT_SINGLELINE | format);
-    SetBkMode(dc, mode);
 }
 
 void DrawCloseBox(HDC dc, const TPixelRect& box, COLORREF colour) {

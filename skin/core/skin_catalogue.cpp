@@ -5,6 +5,7 @@
 #include "pixel_draw.h"
 #include "quick_ini.h"
 #include "skin_archive.h"
+#include "skin_geometry.h"
 #include "skin_images.h"
 #include "skin_text.h"
 
@@ -53,10 +54,6 @@ std::string AsciiUpper(std::string_view text) {
 // A frame count read from the skin: painters divide by it, so it is at least 1.
 std::int32_t AtLeastOne(std::int32_t frames) {
     return std::max(frames, std::int32_t{1});
-}
-
-TMargins MarginsOf(const TDataSkinObject& e) {
-    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
 }
 
 // One load: the archive, the ini and what the elements read from the colours loaded first.
@@ -141,8 +138,9 @@ private:
             border.RightWidth = second;
         }
         border.Frame = AtLeastOne(Int("Personality", n + "Frame", 1));
-        border.Tile = std::min(Int("Personality", n + "Stretch", 1), std::int32_t{1});
-        border.Trans = Int("Personality", n + "Trans", 1);
+        // "Stretch" 1 (or more) stretches the middle; any other value tiles it.
+        border.Tile = Flag(Int("Personality", n + "Stretch", 1) < 1);
+        border.Trans = TransFlag(Int("Personality", n + "Trans", 1));
         border.Image = Image("Personality", n);
     }
 
@@ -222,8 +220,8 @@ private:
         b.CheckImage = Image("Buttons", "CheckButton");
         b.RadioImage = Image("Buttons", "RadioButton");
         ReadMargins(b, "Buttons");
-        b.Trans = Int("Buttons", "Trans", 0);
-        b.Tile = ClampTileToZero(Int("Buttons", "Tile", 0));
+        b.Trans = TransFlag(Int("Buttons", "Trans", 0));
+        b.Tile = TileFlag(Int("Buttons", "Tile", 0));
         ReadColours(b, "Buttons", &b.HasNormalColour2, &b.HasMouseOverColour2,
                     &b.HasPressedColour2);
         b.RadioFrames = Int("Buttons", "RadioButtonFrame", 0);
@@ -265,7 +263,14 @@ private:
         o.NormalColour2 = o.MouseOverColour2 = o.PressedColour2 = e_.Colors[kButtonText];
     }
 
-    static std::int32_t ClampTileToZero(std::int32_t tile) { return tile > 1 ? 0 : tile; }
+    // Tile and Trans hold 0 or 1, one meaning for every painter, whatever number the skin gives.
+    static std::int32_t Flag(bool on) { return on ? 1 : 0; }
+    // Only 1 tiles: a larger value counts as 0, as does a negative one.
+    static std::int32_t TileFlag(std::int32_t tile) { return Flag(tile == 1); }
+    // Where the catalogue reads a larger value as 1.
+    static std::int32_t TileFlagFromOne(std::int32_t tile) { return Flag(tile >= 1); }
+    // Any value but 0 leaves the key colour out.
+    static std::int32_t TransFlag(std::int32_t trans) { return Flag(trans != 0); }
 
     void ReadMargins(TDataSkinObject& o, std::string_view section) const {
         o.LeftWidth = Int(section, "LeftWidth", 0);
@@ -296,8 +301,8 @@ private:
         o->Style = Int(section, "Style", 0);
         ReadMargins(*o, section);
         if (readFrame) o->Frame = AtLeastOne(Int(section, "Frame", 1));
-        o->Trans = Int(section, "Trans", 0);
-        o->Tile = ClampTileToZero(Int(section, "Tile", 0));
+        o->Trans = TransFlag(Int(section, "Trans", 0));
+        o->Tile = TileFlag(Int(section, "Tile", 0));
         ReadColours(*o, section);
         return o;
     }
@@ -322,8 +327,8 @@ private:
             if (!p->Image.Pixels.empty()) {
                 p->Style = Int("Progress", "Style", 0);
                 ReadMargins(*p, "Progress");
-                p->Trans = Int("Progress", "Trans", 0);
-                p->Tile = std::min(Int("Progress", "Tile", 0), std::int32_t{1});
+                p->Trans = TransFlag(Int("Progress", "Trans", 0));
+                p->Tile = TileFlagFromOne(Int("Progress", "Tile", 0));
                 p->Frame = p->Style != 0 ? 1 : 2;
                 e_.Progress = std::move(p);
             }
@@ -336,7 +341,7 @@ private:
             m->Image = std::move(bar);
             m->LeftWidth = Int("Personality", "TileLeftMenu", 1);
             m->RightWidth = Int("Personality", "TileRightMenu", 1);
-            m->Tile = std::min(Int("Personality", "TileMenu", 1), std::int32_t{1});
+            m->Tile = TileFlagFromOne(Int("Personality", "TileMenu", 1));
             DefaultTextColours(*m);
             m->Frame = 2;
             e_.MenuBar = std::move(m);
@@ -450,7 +455,7 @@ private:
             TPixelImage cell(kW, kH, kKey);
             Blit(cell, 0, 0,
                  RenderNineGrid(kW, kH, sunk.Image, MarginsOf(sunk), false, false, n, i),
-                 sunk.Trans != 0, kKey);
+                 sunk.Trans == 1, kKey);
             Blit(cell, kW - b, 0,
                  RenderNineGrid(b, kH, button.Image, MarginsOf(button), false, false, button.Frame,
                                 i),
@@ -474,6 +479,9 @@ private:
         button.Image = std::move(strip);
         sunk.LeftWidth = b + 2;
         sunk.RightWidth = 2;
+        // The composed box is stretched whole, its cut-out middle left out by the key colour.
+        sunk.Tile = button.Tile = 0;
+        sunk.Trans = button.Trans = 1;
     }
 
     void BuildComboArrow() {

@@ -3,6 +3,8 @@
 
 #include "skin_platform.h"
 
+#include "ui/text_codec.h"
+
 #include <string>
 
 namespace {
@@ -21,9 +23,6 @@ bool UnicodeDrawing() {
 int SkinDrawText(HDC dc, std::wstring_view text, RECT& rect, UINT format) {
     const int length = static_cast<int>(text.size());
     if (unicodeDrawing) return DrawTextW(dc, text.data(), length, &rect, format);
-    const int n =
-        WideCharToMultiByte(kSkinCodePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(kSkinCodePage, 0, text.data(), length, ansi.data(), n, nullptr, nullptr);
+    const std::string ansi = ui::WideToAnsi(text, kSkinCodePage);
     return DrawTextA(dc, ansi.c_str(), -1, &rect, format);
 }

@@ -42,6 +42,9 @@ public:
     std::int32_t RightWidth = 0;
     std::int32_t BottomHeight = 0;
     TPixelImage Image; // every state frame, frame 1 first
+    // Both 0 or 1 as the loader leaves them, one meaning for every painter: Trans 1 leaves the key
+    // colour out (and, for the window borders, cuts it out of the window region); Tile 1 tiles
+    // the middle of a fitted frame, 0 stretches it.
     std::int32_t Trans = 0;
     std::int32_t Tile = 0;
     std::string Name;

@@ -17,8 +17,8 @@ constexpr int kPopupButtonGap = 5;
 // Right-to-left captions keep off the window's right edge.
 constexpr int kRightToLeftShift = 10;
 
-TFrameRect Offset(TFrameRect r, int dx, int dy) {
-    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+TPixelRect Offset(TPixelRect r, int dx, int dy) {
+    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
 }
 
 bool Has(std::uint8_t flags, TCaptionButtonFlag flag) {
@@ -66,11 +66,11 @@ bool HasMinOrMax(const TCaptionButtonContext& c) {
 } // namespace
 
 TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
-    const int r = in.title.right;
-    TFrameRect t{in.title.left, in.title.top, in.title.left + in.textWidth,
-                 in.title.top + in.textHeight};
-    const int a = t.right + in.backLeft + in.backRight;
-    t.right = a;
+    const int r = in.title.Right;
+    TPixelRect t{in.title.Left, in.title.Top, in.title.Left + in.textWidth,
+                 in.title.Top + in.textHeight};
+    const int a = t.Right + in.backLeft + in.backRight;
+    t.Right = a;
     int x = 0;
     if (in.rightToLeft) {
         switch (in.alignment) {
@@ -102,24 +102,24 @@ TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
         }
     }
     t = Offset(t, x, (in.titleHeight - in.textHeight) / 2 + in.textShiftVert / 2);
-    if (in.rightToLeft && x < 1) t.left = in.textShift;
+    if (in.rightToLeft && x < 1) t.Left = in.textShift;
     if (in.rightToLeft) {
         t = Offset(t, kRightToLeftShift, 0);
     } else if (in.popup) {
         if (in.rightClipOffset > kPopupButtonGap)
-            t.right = std::min(t.right, r - in.rightClipOffset - kPopupButtonGap);
+            t.Right = std::min(t.Right, r - in.rightClipOffset - kPopupButtonGap);
     } else {
-        t.right = std::min(t.right, r - in.textRightClip);
+        t.Right = std::min(t.Right, r - in.textRightClip);
     }
     // Dialogs have no icon before the text, so it moves into the icon's place, but never out of
     // the title: with a small TextShift it would start cut off at the window's left edge.
     if (in.dialog && in.alignment == 0)
-        t.left = std::max(t.left - kDialogCaptionShift, in.title.left);
+        t.Left = std::max(t.Left - kDialogCaptionShift, in.title.Left);
 
     TCaptionTextLayout out;
     out.caption = t;
-    out.back = {t.left, in.title.top, t.right, in.title.bottom};
-    out.text = {t.left + in.backLeft, t.top, t.right - in.backRight, t.bottom};
+    out.back = {t.Left, in.title.Top, t.Right, in.title.Bottom};
+    out.text = {t.Left + in.backLeft, t.Top, t.Right - in.backRight, t.Bottom};
     return out;
 }
 
@@ -169,7 +169,7 @@ TCaptionButtonShow CaptionButtonShow(const TDataSkinSysButton& b, const TCaption
     return show;
 }
 
-TFrameRect CaptionButtonBounds(const TDataSkinSysButton& b, int cellWidth, int height,
+TPixelRect CaptionButtonBounds(const TDataSkinSysButton& b, int cellWidth, int height,
                                const TCaptionButtonPlace& p) {
     int x = 0, y = b.Ycoord;
     switch (b.Align) {

@@ -16,7 +16,7 @@
 // ---- Caption text
 
 struct TCaptionTextInputs {
-    TFrameRect title;  // the title strip between the side edges, window coordinates
+    TPixelRect title;  // the title strip between the side edges, window coordinates
     int textWidth = 0; // the text as measured (with its blank before and two after)
     int textHeight = 0;
     int titleHeight = 0;
@@ -35,9 +35,9 @@ struct TCaptionTextInputs {
 };
 
 struct TCaptionTextLayout {
-    TFrameRect caption; // where the text and its background go; caption buttons align to it
-    TFrameRect back;    // the text background, the full title height
-    TFrameRect text;    // where the text itself is drawn, inside the background's ends
+    TPixelRect caption; // where the text and its background go; caption buttons align to it
+    TPixelRect back;    // the text background, the full title height
+    TPixelRect text;    // where the text itself is drawn, inside the background's ends
 };
 
 TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in);
@@ -84,7 +84,7 @@ struct TCaptionButtonPlace {
 };
 
 // The bounds of a button `cellWidth` x `height` by its Align, Xcoord and Ycoord.
-TFrameRect CaptionButtonBounds(const TDataSkinSysButton& button, int cellWidth, int height,
+TPixelRect CaptionButtonBounds(const TDataSkinSysButton& button, int cellWidth, int height,
                                const TCaptionButtonPlace& place);
 
 // The largest Xcoord of the buttons aligned right that are shown and have a picture.

@@ -3,12 +3,9 @@
 
 #include "key_pixels.h"
 #include "pixel_draw.h"
+#include "skin_geometry.h"
 
 namespace {
-
-TMargins MarginsOf(const TDataSkinObject& e) {
-    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-}
 
 // Appends the opaque runs of an edge rendered to width x height at (dx, dy).
 void AddCut(std::vector<TPixelRect>& out, const TDataSkinBorder& border, int width, int height,
@@ -39,7 +36,7 @@ int EdgeFrame(bool active, int frames) {
 
 TPixelImage RenderFrameEdge(const TDataSkinBorder& border, int width, int height, bool stacked,
                             bool active) {
-    return RenderNineGrid(width, height, border.Image, MarginsOf(border), stacked, border.Tile != 1,
+    return RenderNineGrid(width, height, border.Image, MarginsOf(border), stacked, border.Tile == 1,
                           border.Frame, EdgeFrame(active, border.Frame));
 }
 

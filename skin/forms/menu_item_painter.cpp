@@ -5,28 +5,21 @@
 #include "menu_rules.h"
 
 #include "dib.h"
-#include "gdi_scope.h"
 #include "kept_surface.h"
 #include "skin_bitmaps.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
+#include "skin_geometry.h"
 #include "skin_manager.h"
 #include "skin_paint.h"
 
 #include "ui/menus.h"
+#include "ui/win_handles.h"
 
 namespace {
 
 // The system's check-mark bitmap (OBM_CHECK, an OEM resource).
 constexpr WORD kCheckMark = 32760;
-
-TMargins MarginsOf(const TDataSkinObject& e) {
-    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-}
-
-RECT RectOf(TFrameRect r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 // Where items are composed, one after another.
 TDib& ItemSurface(int width, int height) {
@@ -78,7 +71,7 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
     const TMenuItemLayout layout =
         LayOutMenuItem({r.left, r.top, r.right, r.bottom}, leftWidth, images ? images->Width() : 0,
                        item.checked, item.rightToLeft);
-    const RECT box = RectOf(layout.glyph);
+    const RECT box = ToRect(layout.glyph);
     if (hasImage) {
         if (item.checked) {
             Fill(dc, box, clBtnHighlight);
@@ -98,9 +91,9 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
             LoadImageW(nullptr, MAKEINTRESOURCEW(kCheckMark), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
         BITMAP bm{};
         if (check && GetObjectW(check.get(), sizeof(bm), &bm)) {
-            const TMemoryDc source = TMemoryDc::Create();
-            const TSelection selected(source.get(), check.get());
-            const TDcColours colours(dc, ui::ColorRef(clBtnText), RGB(255, 255, 255));
+            const ui::OwnedDC source = ui::OwnedDC(CreateCompatibleDC(nullptr));
+            const ui::Selection selected(source.get(), check.get());
+            const ui::DcColours colours(dc, ui::ColorRef(clBtnText), RGB(255, 255, 255));
             // The mark's black pixels take the text colour, its white ones leave the item.
             BitBlt(dc, box.left + (box.right - box.left - bm.bmWidth) / 2,
                    box.top + (box.bottom - box.top - bm.bmHeight) / 2, bm.bmWidth, bm.bmHeight,
@@ -117,11 +110,11 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
         lf.lfWeight = FW_BOLD;
         return ui::GdiHandle<HFONT>(CreateFontIndirectW(&lf));
     }();
-    const TSelection font(dc, bold ? bold.get() : ui::MenuFont());
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const ui::Selection font(dc, bold ? bold.get() : ui::MenuFont());
+    const ui::BkModeScope mode(dc, TRANSPARENT);
     const COLORREF oldColour =
         SetTextColor(dc, ui::ColorRef(MenuItemTextColor(e.Colors, item.selected, item.enabled)));
-    const RECT area = RectOf(layout.text);
+    const RECT area = ToRect(layout.text);
     RECT measured = area;
     const UINT single = DT_EXPANDTABS | DT_SINGLELINE;
     SkinDrawText(dc, caption, measured, DT_CALCRECT | DT_NOCLIP | single);
@@ -144,7 +137,6 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
         DrawSubmenuArrow(dc, r, item.rightToLeft,
                          MenuItemTextColor(e.Colors, item.selected, item.enabled));
     SetTextColor(dc, oldColour);
-    SetBkMode(dc, oldMode);
 }
 
 } // namespace
@@ -177,16 +169,18 @@ void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList*
     const TDataSkinObject& strip = *e.MenuItem;
     const TStripBitmap& picture = bitmaps.Of(strip.Image);
     if (!separator) {
-        DrawElementFrame(wdc, all, picture, false, strip.Tile == 1, strip.Trans != 0,
-                         kMenuItemCells, MenuItemCell(item.selected), MarginsOf(strip));
+        DrawElement(wdc, all, bitmaps, strip, MenuItemCell(item.selected),
+                    {.Frames = kMenuItemCells});
         DrawGlyphAndText(skin, images, item, wdc, all);
     } else {
         // The separator cell at its height: on the item's bottom when taller, else centred.
         const int cellHeight = picture.Height();
         const int top = cellHeight > h ? h - cellHeight : (h - cellHeight) / 2;
-        DrawElementFrame(wdc, {0, top, w, top + cellHeight}, picture, false, false, true,
-                         kMenuItemCells, kMenuItemSeparatorCell,
-                         {strip.LeftWidth, 0, strip.RightWidth, 0});
+        DrawElement(wdc, {0, top, w, top + cellHeight}, bitmaps, strip, kMenuItemSeparatorCell,
+                    {.Margins = TMargins{strip.LeftWidth, 0, strip.RightWidth, 0},
+                     .Frames = kMenuItemCells,
+                     .Tile = false,
+                     .Transparent = true});
     }
     Present(dc, rect, wdc, item);
 }

@@ -23,23 +23,23 @@ bool MenuBarFromLibraryMenu(TPlatformVersion version) {
     return (version.nt && version.major < 5) || (version.major == 4 && version.minor == 0);
 }
 
-TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight) {
+TPixelRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight) {
     return {frame.left, frame.title, windowWidth - frame.right, frame.title + menuBarHeight};
 }
 
-std::vector<TFrameRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
+std::vector<TPixelRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
                                       const std::vector<TBarItem>& items) {
-    const int barWidth = in.bar.right - in.bar.left;
+    const int barWidth = in.bar.Right - in.bar.Left;
     int start = 6;
     if (in.hasMenuBarElement) {
         start = in.rightToLeft ? in.rightWidth + 8 : in.leftWidth + 4;
         if (start >= barWidth) start = 12;
     }
-    const int top = in.bar.top;
-    const int bottom = in.bar.bottom - 1;
-    std::vector<TFrameRect> bounds;
+    const int top = in.bar.Top;
+    const int bottom = in.bar.Bottom - 1;
+    std::vector<TPixelRect> bounds;
     bounds.reserve(items.size());
-    int x = in.rightToLeft ? in.bar.right - start : in.bar.left + start;
+    int x = in.rightToLeft ? in.bar.Right - start : in.bar.Left + start;
     for (const TBarItem& item : items) {
         if (!item.visible) {
             bounds.push_back({});
@@ -57,11 +57,11 @@ std::vector<TFrameRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
     return bounds;
 }
 
-std::optional<std::size_t> MenuBarHit(const std::vector<TFrameRect>& bounds,
+std::optional<std::size_t> MenuBarHit(const std::vector<TPixelRect>& bounds,
                                       const std::vector<TBarItem>& items, int x, int y) {
     for (std::size_t i = 0; i < bounds.size() && i < items.size(); ++i) {
-        const TFrameRect& b = bounds[i];
-        if (!items[i].empty && x >= b.left && x < b.right && y >= b.top && y < b.bottom) return i;
+        const TPixelRect& b = bounds[i];
+        if (!items[i].empty && x >= b.Left && x < b.Right && y >= b.Top && y < b.Bottom) return i;
     }
     return std::nullopt;
 }
@@ -132,19 +132,19 @@ TColor MenuItemTextColor(const std::array<TColor, kColorSlots>& colors, bool sel
     return selected ? colors[kHilightText] : colors[kMenuText];
 }
 
-TMenuItemLayout LayOutMenuItem(TFrameRect item, int menuItemLeftWidth, int imageWidth, bool checked,
+TMenuItemLayout LayOutMenuItem(TPixelRect item, int menuItemLeftWidth, int imageWidth, bool checked,
                                bool rightToLeft) {
     int box = imageWidth > 0 ? imageWidth : 16;
     if (checked) box = std::max(box, 16);
     TMenuItemLayout layout;
     if (rightToLeft) {
-        const int right = item.right - 1 - menuItemLeftWidth;
-        layout.glyph = {right - box, item.top, right, item.bottom};
-        layout.text = {item.left + 1, item.top, layout.glyph.left - 3, item.bottom};
+        const int right = item.Right - 1 - menuItemLeftWidth;
+        layout.glyph = {right - box, item.Top, right, item.Bottom};
+        layout.text = {item.Left + 1, item.Top, layout.glyph.Left - 3, item.Bottom};
     } else {
-        const int left = item.left + 1 + menuItemLeftWidth;
-        layout.glyph = {left, item.top, left + box, item.bottom};
-        layout.text = {layout.glyph.right + 3, item.top, item.right - 1, item.bottom};
+        const int left = item.Left + 1 + menuItemLeftWidth;
+        layout.glyph = {left, item.Top, left + box, item.Bottom};
+        layout.text = {layout.glyph.Right + 3, item.Top, item.Right - 1, item.Bottom};
     }
     return layout;
 }

@@ -26,7 +26,7 @@ struct TBarItem {
 };
 
 struct TMenuBarLayoutInputs {
-    TFrameRect bar; // window coordinates
+    TPixelRect bar; // window coordinates
     bool hasMenuBarElement = false;
     int leftWidth = 0; // the MenuBar element's margins
     int rightWidth = 0;
@@ -34,15 +34,15 @@ struct TMenuBarLayoutInputs {
 };
 
 // The bar between the side edges, under the title.
-TFrameRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight);
+TPixelRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight);
 
 // Each item's bounds (window coordinates), left to right (right to left for right-to-left
 // menus) from the bar's start; hidden items get empty bounds.
-std::vector<TFrameRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
+std::vector<TPixelRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
                                       const std::vector<TBarItem>& items);
 
 // The first item under the point with a caption; none.
-std::optional<std::size_t> MenuBarHit(const std::vector<TFrameRect>& bounds,
+std::optional<std::size_t> MenuBarHit(const std::vector<TPixelRect>& bounds,
                                       const std::vector<TBarItem>& items, int x, int y);
 
 // The character after a single "&" ("&&" is a plain "&"), upper-cased; 0 when none.
@@ -88,8 +88,8 @@ TColor MenuItemTextColor(const std::array<TColor, kColorSlots>& colors, bool sel
 
 // Where an item's glyph and text go inside the item rectangle.
 struct TMenuItemLayout {
-    TFrameRect glyph; // the glyph column
-    TFrameRect text;  // caption and shortcut
+    TPixelRect glyph; // the glyph column
+    TPixelRect text;  // caption and shortcut
 };
-TMenuItemLayout LayOutMenuItem(TFrameRect item, int menuItemLeftWidth, int imageWidth, bool checked,
+TMenuItemLayout LayOutMenuItem(TPixelRect item, int menuItemLeftWidth, int imageWidth, bool checked,
                                bool rightToLeft);

@@ -4,7 +4,6 @@
 
 #include "compositor.h"
 
-#include "gdi_scope.h"
 #include "skin_control.h"
 #include "skin_data.h"
 #include "skin_manager.h"
@@ -17,6 +16,7 @@
 #include "ui/properties.h"
 #include "ui/startup_marks.h"
 #include "ui/timer.h"
+#include "ui/win_handles.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ TPlatformVersion PlatformVersion() {
 
 // The width of `text` in `font`.
 int TextWidth(const ui::TFont& font, const std::wstring& text) {
-    const TWindowDc screen(nullptr, false);
-    ui::TCanvas canvas(screen.get());
+    const ui::WindowDC screen(nullptr);
+    ui::TCanvas canvas(screen.dc());
     canvas.Font.Assign(font);
     return canvas.TextWidth(text);
 }

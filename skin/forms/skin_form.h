@@ -103,7 +103,7 @@ public:
     // The window's small icon as the caption shows it.
     void BuildIconBitmap();
     // The caption-text rectangle of the last title painted, and how often the region was cut.
-    TFrameRect CaptionRect() const { return captionRect_; }
+    TPixelRect CaptionRect() const { return captionRect_; }
     int RegionBuilds() const { return regionBuilds_; }
 
     // ---- The menu bar's part.
@@ -307,8 +307,8 @@ private:
     TDib captionBitmap_; // the title composed off-screen
     TPixelImage iconPixels_;
     TDib iconBitmap_;
-    TFrameRect captionRect_;
-    TFrameRect textRect_;
+    TPixelRect captionRect_;
+    TPixelRect textRect_;
     int rightClipOffset_ = 0;
     TFrameSize regionSize_;
     int regionBuilds_ = 0;

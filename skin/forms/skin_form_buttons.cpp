@@ -6,8 +6,8 @@
 // painter with the skin's menu glyphs.
 #include "skin_form.h"
 
-#include "gdi_scope.h"
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
 #include "skin_paint.h"
@@ -15,8 +15,7 @@
 #include "ui/application.h"
 #include "ui/menus.h"
 #include "ui/timer.h"
-
-#include <windowsx.h>
+#include "ui/win_handles.h"
 
 namespace {
 
@@ -25,16 +24,8 @@ constexpr int kMenuTextBuffer = 80;
 // Marks the skinned system menu among the window's popup menus.
 constexpr int kSystemMenuTag = 0x8235;
 
-POINT PointOf(std::intptr_t lp) {
-    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-}
-
 bool HasPicture(const TDataSkinSysButton& e) {
     return e.Image.Width > 0 && e.Image.Height > 0;
-}
-
-RECT RectOf(TFrameRect r) {
-    return {r.left, r.top, r.right, r.bottom};
 }
 
 } // namespace
@@ -105,8 +96,8 @@ void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
     const TSkinElements& elements = skin_->Elements();
     TCaptionButtonPlace place;
     place.windowWidth = windowWidth;
-    place.captionLeft = captionRect_.left;
-    place.captionRight = captionRect_.right;
+    place.captionLeft = captionRect_.Left;
+    place.captionRight = captionRect_.Right;
     place.rightBorder = frame_.right;
     place.menuBarLeftWidth = elements.MenuBar ? elements.MenuBar->LeftWidth : 0;
     place.titleHeight = frame_.title;
@@ -115,7 +106,7 @@ void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
         const TDataSkinSysButton* e = ElementOf(*button);
         if (!e || !button->Visible || !HasPicture(*e)) continue;
         button->Bounds =
-            RectOf(CaptionButtonBounds(*e, e->Image.Width / e->Frame, e->Image.Height, place));
+            ToRect(CaptionButtonBounds(*e, e->Image.Width / e->Frame, e->Image.Height, place));
     }
 }
 
@@ -141,10 +132,10 @@ void TWinSkinForm::PaintCaptionButtons(HDC dc) {
 void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button) {
     const TDataSkinSysButton* e = ElementOf(button);
     if (!e || !button.Visible) return;
-    const TWindowDc dc(window_, true);
-    if (!dc.get()) return;
+    const ui::WindowDC dc(window_, ui::WindowDC::whole_window);
+    if (!dc.dc()) return;
     try {
-        DrawCaptionButton(dc.get(), button,
+        DrawCaptionButton(dc.dc(), button,
                           PaintOneCell(button.State, button.Enabled, e->Frame, e->Visibility));
     } catch (...) {
         // A button that cannot be drawn stays as it was.

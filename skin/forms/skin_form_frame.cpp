@@ -6,31 +6,24 @@
 #include "skin_form.h"
 
 #include "frame_region.h"
-#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 #include "skin_platform.h"
 #include "skin_region.h"
 
 #include "ui/application.h"
+#include "ui/text_codec.h"
+#include "ui/win_handles.h"
 
-#include <memory>
+#include <algorithm>
 #include <optional>
 
 namespace {
 
 // Longest caption read from a window that is not Unicode, in bytes.
 constexpr int kAnsiCaptionBuffer = 1000;
-
-TMargins MarginsOf(const TDataSkinObject& e) {
-    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-}
-
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using TIconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 HICON WindowIcon(HWND window) {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
@@ -47,8 +40,8 @@ TSkinBitmaps& TWinSkinForm::Bitmaps() {
 void TWinSkinForm::PaintFrame(HDC dc) {
     if (skinState_ != TFormSkinState::Active && skinState_ != TFormSkinState::Refreshing) return;
     if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild() || !skin_) return;
-    std::optional<TWindowDc> own;
-    const HDC target = dc ? dc : own.emplace(window_, true).get();
+    std::optional<ui::WindowDC> own;
+    const HDC target = dc ? dc : own.emplace(window_, ui::WindowDC::whole_window).dc();
     if (!target) return;
     try {
         RECT outer{};
@@ -82,8 +75,9 @@ void TWinSkinForm::PaintEdge(HDC dc, int edge, const RECT& rect) {
                                     : edge == 2 ? e.BorderRight
                                     : edge == 3 ? e.BorderTop
                                                 : e.BorderBottom;
-    DrawElementFrame(dc, rect, Bitmaps().Of(border.Image), edge >= 3, border.Tile != 1, false,
-                     border.Frame, EdgeFrame(active_, border.Frame), MarginsOf(border));
+    // Opaque: the key colour of a border cuts the window region instead (BuildRegion).
+    DrawElement(dc, rect, Bitmaps(), border, EdgeFrame(active_, border.Frame),
+                {.Stacked = edge >= 3, .Transparent = false});
 }
 
 void TWinSkinForm::PaintTitle(HDC dc, int width, int height) {
@@ -121,26 +115,22 @@ std::wstring TWinSkinForm::CaptionText() const {
     char buffer[kAnsiCaptionBuffer] = {};
     const auto length = static_cast<int>(
         SendMessageA(window_, WM_GETTEXT, kAnsiCaptionBuffer, reinterpret_cast<LPARAM>(buffer)));
-    std::wstring text(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, buffer, length, nullptr, 0)),
-        L'\0');
-    MultiByteToWideChar(CP_ACP, 0, buffer, length, text.data(), static_cast<int>(text.size()));
-    return text;
+    return ui::AnsiToWide({buffer, static_cast<std::size_t>(std::max(length, 0))});
 }
 
 void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& title) {
     const TSkinElements& e = skin_->Elements();
     const TDataSkinTitle& t = e.Title;
     const std::wstring text = L" " + CaptionText() + L"  ";
-    const TSelection font(dc, captionFont_.Handle());
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const ui::Selection font(dc, captionFont_.Handle());
+    const ui::BkModeScope mode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(e.Colors[active_ ? kTitleTextActive : kTitleTextNoActive]));
 
     RECT measured{title.left, title.top, title.left, title.top};
     SkinDrawText(dc, text, measured, DT_CALCRECT | DT_NOCLIP | DT_NOPREFIX);
     const auto style = static_cast<std::uint32_t>(GetWindowLongW(window_, GWL_STYLE));
     TCaptionTextInputs in;
-    in.title = {title.left, title.top, title.right, title.bottom};
+    in.title = ToPixelRect(title);
     in.textWidth = measured.right - measured.left;
     in.textHeight = measured.bottom - measured.top;
     in.titleHeight = frame_.title;
@@ -158,16 +148,15 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& title) {
     captionRect_ = layout.caption;
 
     if (t.Image.Width > 0 && t.Image.Height > 0) {
-        const RECT back{layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
+        const RECT back = ToRect(layout.back);
         DrawThreeSlice(dc, back, Bitmaps().Of(t.Image), true, true, 2, active_ ? 1 : 2,
                        {t.TextBackLeft, 0, t.TextBackRight, 0});
     }
-    RECT r{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
+    RECT r = ToRect(layout.text);
     SkinDrawText(dc, text, r,
                  DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS |
                      (rightToLeft_ ? DT_RIGHT | DT_RTLREADING : 0u));
     textRect_ = layout.text;
-    SetBkMode(dc, oldMode);
 }
 
 void TWinSkinForm::BuildIconBitmap() {
@@ -184,10 +173,10 @@ void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
     const HICON icon = ui::Application ? WindowIcon(ui::Application->Handle()) : nullptr;
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     if (icon) {
-        const TIconHandle sized(
+        const ui::OwnedIcon sized(
             static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
         if (sized) {
-            DrawIconEx(dc, 8, (textRect_.top + textRect_.bottom) / 2 - cy / 2, sized.get(), cx, cy,
+            DrawIconEx(dc, 8, (textRect_.Top + textRect_.Bottom) / 2 - cy / 2, sized.get(), cx, cy,
                        0, nullptr, DI_NORMAL);
             return;
         }

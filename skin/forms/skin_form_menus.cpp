@@ -8,13 +8,13 @@
 #include "menu_item_painter.h"
 #include "menu_rules.h"
 
-#include "gdi_scope.h"
 #include "skin_data.h"
 #include "skin_manager.h"
 #include "skin_paint.h"
 
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/win_handles.h"
 
 namespace {
 
@@ -188,11 +188,11 @@ bool TWinSkinForm::MenuItemMessage(ui::TMessage& m) {
 bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     const TDataSkinObject* element = skin_->Elements().MenuItem.get();
     const int left = element ? element->LeftWidth : 0;
-    const TWindowDc screen(nullptr, false);
-    const TSelection font(screen.get(), ui::MenuFont());
+    const ui::WindowDC screen(nullptr);
+    const ui::Selection font(screen.dc(), ui::MenuFont());
     ui::TMainMenu* menu = form_ ? menuBar_->Menu() : nullptr;
     if (const ui::TMenuItem* item = menu ? menu->FindItem(measure.itemID) : nullptr) {
-        const SIZE size = ui::MeasureMenuItem(screen.get(), *item, menu->Images);
+        const SIZE size = ui::MeasureMenuItem(screen.dc(), *item, menu->Images);
         measure.itemWidth = static_cast<UINT>(
             size.cx + BarItemExtraWidth(element != nullptr, left, menu->Images != nullptr));
         measure.itemHeight = static_cast<UINT>(size.cy);
@@ -201,9 +201,9 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     if (form_ && SystemDrawnItemId(measure.itemID)) return false;
     const std::wstring text = NativeItemOf(trackedPopup_, measure.itemID).text;
     SIZE extent{};
-    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32W(screen.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
     const TNativeItemSize size =
-        NativeItemSize(ui::MenuTextWidth(screen.get(), text), extent.cy, text.empty(),
+        NativeItemSize(ui::MenuTextWidth(screen.dc(), text), extent.cy, text.empty(),
                        element != nullptr, left, platform_.nt);
     measure.itemWidth = static_cast<UINT>(size.width);
     measure.itemHeight = static_cast<UINT>(size.height);

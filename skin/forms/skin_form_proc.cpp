@@ -3,6 +3,7 @@
 #include "skin_form.h"
 
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
 
@@ -10,16 +11,10 @@
 #include "ui/form.h"
 #include "ui/startup_marks.h"
 
-#include <windowsx.h>
-
 namespace {
 
 // Draws the caption of themed windows; the skin draws its own.
 constexpr UINT kThemedCaptionMessage = 0x00AE;
-
-POINT PointOf(std::intptr_t lp) {
-    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-}
 
 // Alt held without Shift or Ctrl, as the key data of a character message tells.
 bool AltOnly(std::intptr_t keyData) {
@@ -186,10 +181,8 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
         if (KeepsSystemClientArea(frameKind_, formKind_, windowState_)) {
             params->rgrc[1] = params->rgrc[0];
         } else {
-            const TFrameRect client =
-                SkinClientRect({proposed.left, proposed.top, proposed.right, proposed.bottom},
-                               frame_, menuBarHeight_);
-            params->rgrc[0] = {client.left, client.top, client.right, client.bottom};
+            const TPixelRect client = SkinClientRect(ToPixelRect(proposed), frame_, menuBarHeight_);
+            params->rgrc[0] = ToRect(client);
             params->rgrc[1] = params->rgrc[0];
         }
         m.Result = WVR_REDRAW;

@@ -102,9 +102,9 @@ TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame) {
             skin.BorderBottom.Image.Height / skin.BorderBottom.Frame};
 }
 
-TFrameRect SkinClientRect(TFrameRect window, TFrameSizes frame, int menuBarHeight) {
-    return {window.left + frame.left, window.top + frame.title + menuBarHeight,
-            window.right - frame.right, window.bottom - frame.bottom};
+TPixelRect SkinClientRect(TPixelRect window, TFrameSizes frame, int menuBarHeight) {
+    return {window.Left + frame.left, window.Top + frame.title + menuBarHeight,
+            window.Right - frame.right, window.Bottom - frame.bottom};
 }
 
 bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state) {

@@ -39,11 +39,6 @@ struct TFrameSizes {
     bool operator==(const TFrameSizes&) const = default;
 };
 
-struct TFrameRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const TFrameRect&) const = default;
-};
-
 struct TFrameSize {
     int width = 0, height = 0;
     bool operator==(const TFrameSize&) const = default;
@@ -77,7 +72,7 @@ TWindowState StateAfterSysCommand(unsigned command, TWindowState current);
 TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame);
 
 // The client rectangle inside the skinned frame of a window at `window` (either coordinates).
-TFrameRect SkinClientRect(TFrameRect window, TFrameSizes frame, int menuBarHeight);
+TPixelRect SkinClientRect(TPixelRect window, TFrameSizes frame, int menuBarHeight);
 // Whether WM_NCCALCSIZE keeps the system's client rectangle: a captionless frame, or an MDI child
 // that is maximised or minimised.
 bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state);

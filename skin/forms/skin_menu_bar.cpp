@@ -4,14 +4,15 @@
 
 #include "skin_form.h"
 
-#include "gdi_scope.h"
 #include "skin_bitmaps.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/win_handles.h"
 
 namespace {
 
@@ -21,14 +22,13 @@ constexpr int kItemTextBuffer = 80;
 constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
 void DrawCaption(HDC dc, const TMenuBtn& button, const RECT& r, const TSkinElements& e) {
-    const TSelection font(dc, ui::MenuFont());
-    const int mode = SetBkMode(dc, TRANSPARENT);
+    const ui::Selection font(dc, ui::MenuFont());
+    const ui::BkModeScope mode(dc, TRANSPARENT);
     const COLORREF colour =
         SetTextColor(dc, ui::ColorRef(e.Colors[button.Enabled ? kMenuBarText : kButtonShadow]));
     RECT text = r;
     SkinDrawText(dc, button.Caption, text, kCaptionFormat);
     SetTextColor(dc, colour);
-    SetBkMode(dc, mode);
 }
 
 } // namespace
@@ -99,12 +99,12 @@ bool TWinSkinMenu::Load(HWND window, ui::TForm* form, bool fromLibraryMenu, bool
 
 std::vector<TBarItem> TWinSkinMenu::BarItems() const {
     std::vector<TBarItem> items;
-    const TWindowDc screen(nullptr, false);
-    const TSelection font(screen.get(), ui::MenuFont());
+    const ui::WindowDC screen(nullptr);
+    const ui::Selection font(screen.dc(), ui::MenuFont());
     for (const auto& b : buttons_) {
         TBarItem item;
         item.empty = b->Caption.empty();
-        item.captionWidth = item.empty ? 0 : ui::MenuTextWidth(screen.get(), b->Caption);
+        item.captionWidth = item.empty ? 0 : ui::MenuTextWidth(screen.dc(), b->Caption);
         item.visible = b->Visible;
         item.enabled = b->Enabled;
         item.accelerator = AcceleratorOf(b->Caption);
@@ -114,14 +114,14 @@ std::vector<TBarItem> TWinSkinMenu::BarItems() const {
 }
 
 void TWinSkinMenu::LayOut(int windowWidth, TFrameSizes frame, int menuBarHeight, bool rightToLeft) {
-    const TFrameRect bar = MenuBarRect(windowWidth, frame, menuBarHeight);
-    barRect_ = {bar.left, bar.top, bar.right, bar.bottom};
+    const TPixelRect bar = MenuBarRect(windowWidth, frame, menuBarHeight);
+    barRect_ = ToRect(bar);
     const TDataSkinObject* element = skin_.Elements().MenuBar.get();
     TMenuBarLayoutInputs in{bar, element != nullptr, element ? element->LeftWidth : 0,
                             element ? element->RightWidth : 0, rightToLeft};
-    const std::vector<TFrameRect> bounds = LayOutMenuBar(in, BarItems());
+    const std::vector<TPixelRect> bounds = LayOutMenuBar(in, BarItems());
     for (std::size_t i = 0; i < buttons_.size() && i < bounds.size(); ++i)
-        buttons_[i]->Bounds = {bounds[i].left, bounds[i].top, bounds[i].right, bounds[i].bottom};
+        buttons_[i]->Bounds = ToRect(bounds[i]);
 }
 
 TDib& TWinSkinMenu::Compose(const RECT& bar, bool active, TSkinBitmaps& bitmaps) {
@@ -137,8 +137,8 @@ TDib& TWinSkinMenu::Compose(const RECT& bar, bool active, TSkinBitmaps& bitmaps)
     if (const TDataSkinObject* m = e.MenuBar.get()) {
         const TStripBitmap& strip = bitmaps.Of(m->Image);
         if (m->Tile == 1) {
-            DrawElementFrame(work_.Dc(), all, strip, true, false, false, 2, frame,
-                             {m->LeftWidth, m->TopHeight, m->RightWidth, m->BottomHeight});
+            DrawElement(work_.Dc(), all, bitmaps, *m, frame,
+                        {.Stacked = true, .Tile = false, .Transparent = false});
         } else {
             DrawThreeSlice(work_.Dc(), all, strip, true, false, 2, frame,
                            {m->LeftWidth, 0, m->RightWidth, 0});
@@ -159,7 +159,7 @@ TDib& TWinSkinMenu::Compose(const RECT& bar, bool active, TSkinBitmaps& bitmaps)
 }
 
 TMenuBtn* TWinSkinMenu::HitTest(POINT frame) const {
-    std::vector<TFrameRect> bounds;
+    std::vector<TPixelRect> bounds;
     for (const auto& b : buttons_)
         bounds.push_back({b->Bounds.left, b->Bounds.top, b->Bounds.right, b->Bounds.bottom});
     const std::vector<TBarItem> items = BarItems();
@@ -173,15 +173,15 @@ std::optional<std::size_t> TWinSkinMenu::Accelerator(wchar_t key) const {
 
 void TWinSkinMenu::PaintButton(const TMenuBtn& button) {
     if (!button.Visible || barBitmap_.Empty() || !window_) return;
-    const TWindowDc dc(window_, true);
-    if (!dc.get()) return;
+    const ui::WindowDC dc(window_, ui::WindowDC::whole_window);
+    if (!dc.dc()) return;
     const RECT& b = button.Bounds;
-    BitBlt(dc.get(), b.left, b.top, b.right - b.left, b.bottom - b.top, barBitmap_.Dc(),
+    BitBlt(dc.dc(), b.left, b.top, b.right - b.left, b.bottom - b.top, barBitmap_.Dc(),
            b.left - barRect_.left, b.top - barRect_.top, SRCCOPY);
     const TSkinElements& e = skin_.Elements();
     if (button.State == ncHot || button.State == ncPressed) {
         const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(ui::ColorRef(e.Colors[kButtonHilight])));
-        FrameRect(dc.get(), &b, brush.get());
+        FrameRect(dc.dc(), &b, brush.get());
     }
-    DrawCaption(dc.get(), button, b, e);
+    DrawCaption(dc.dc(), button, b, e);
 }

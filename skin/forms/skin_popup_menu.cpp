@@ -10,11 +10,11 @@
 // copied in one blit, so it does not flicker.
 #include "skin_popup_menu.h"
 
-#include "gdi_scope.h"
 #include "kept_surface.h"
 #include "skin_bitmaps.h"
 #include "skin_data.h"
 #include "skin_draw_text.h"
+#include "skin_geometry.h"
 #include "skin_manager.h"
 #include "skin_messages.h"
 #include "skin_paint.h"
@@ -135,9 +135,8 @@ bool TWinSkinPopMenu::RenderBackground() {
     const int h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
     if (background_.Width() != w || background_.Height() != h)
-        background_ = RenderNineGrid(w, h, skin_.Bitmaps().Of(e.Image),
-                                     {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight},
-                                     false, e.Tile == 1, 1, 1);
+        background_ = RenderNineGrid(w, h, skin_.Bitmaps().Of(e.Image), MarginsOf(e), false,
+                                     e.Tile == 1, 1, 1);
     return !background_.Empty();
 }
 
@@ -147,7 +146,7 @@ bool TWinSkinPopMenu::PrintClient(HDC dc, LPARAM printFlags) {
     const POINT offset = ClientOffset();
     BitBlt(dc, 0, 0, client.right, client.bottom, background_.Dc(), offset.x, offset.y, SRCCOPY);
     // The items inside the skin's frame; what the system paints around them stays covered.
-    const TSavedDc saved(dc);
+    const ui::SavedDC saved(dc);
     RECT outer{};
     GetWindowRect(window_, &outer);
     IntersectClipRect(dc, kBorder - offset.x, kBorder - offset.y,
@@ -174,7 +173,7 @@ void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM printFlags) {
     const POINT offset = ClientOffset();
     {
         // Whatever the system's printing did elsewhere, the rest is the skin's.
-        const TSavedDc saved(dc);
+        const ui::SavedDC saved(dc);
         for (const TShownItem& item : items)
             if (!ours(item))
                 ExcludeClipRect(dc, item.rect.left, item.rect.top, item.rect.right,
@@ -195,7 +194,7 @@ void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM printFlags) {
         draw.hDC = dc;
         draw.rcItem = item.rect;
         draw.itemData = item.info.dwItemData;
-        const TSavedDc saved(dc);
+        const ui::SavedDC saved(dc);
         IntersectClipRect(dc, item.rect.left, item.rect.top, item.rect.right, item.rect.bottom);
         SendMessageW(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     }

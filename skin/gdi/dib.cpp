@@ -38,9 +38,9 @@ TDibSurface::TDibSurface(int width, int height, int bitsPerPixel) {
     bitmap_.reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
                                    &bits, nullptr, 0));
     if (!bitmap_) throw std::runtime_error("Out of system resources creating a bitmap");
-    dc_ = TMemoryDc::Create();
+    dc_ = ui::OwnedDC(CreateCompatibleDC(nullptr));
     if (!dc_.get()) throw std::runtime_error("Out of system resources creating a device context");
-    selection_ = TSelection(dc_.get(), bitmap_.get());
+    selection_ = ui::Selection(dc_.get(), bitmap_.get());
     SetStretchBltMode(dc_.get(), COLORONCOLOR);
     // A fresh DIB section is zero-filled by the system.
     bits_ = static_cast<std::uint8_t*>(bits);

@@ -4,11 +4,11 @@
 // and one-bit key masks.
 #pragma once
 
-#include "gdi_scope.h"
 #include "pixel_image.h"
 
 #include "colors.h"
 #include "ui/graphics.h"
+#include "ui/win_handles.h"
 
 #include <windows.h>
 
@@ -51,8 +51,8 @@ private:
     std::uint8_t* bits_ = nullptr;
     // In this order, so the bitmap is put out of the DC before either is deleted.
     ui::GdiHandle<HBITMAP> bitmap_;
-    TMemoryDc dc_;
-    TSelection selection_;
+    ui::OwnedDC dc_;
+    ui::Selection selection_;
 };
 
 // 32 bits a pixel, laid out as TPixel.

@@ -1,11 +1,11 @@
 // Parent backgrounds painted into a control's DC.
 #include "parent_background.h"
 
-#include "gdi_scope.h"
+#include "ui/win_handles.h"
 
 void PaintParentBackground(HWND parent, const RECT& bounds, HDC dc) {
     if (!parent) return;
-    const TSavedDc saved(dc);
+    const ui::SavedDC saved(dc);
     POINT origin{};
     GetViewportOrgEx(dc, &origin);
     SetViewportOrgEx(dc, origin.x - bounds.left, origin.y - bounds.top, nullptr);

@@ -4,15 +4,12 @@
 #include "work_surfaces.h"
 
 #include "image_ops.h"
+#include "skin_geometry.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-TPixelRect Bounds(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 bool Empty(TPixelRect r) {
     return r.Right <= r.Left || r.Bottom <= r.Top;
@@ -67,7 +64,7 @@ void KeyedCopy(HDC dc, int x, int y, int w, int h, HDC picture, HDC mask, int sx
         return;
     }
     // A one-bit source lands as the text colour for 0 and the background colour for 1.
-    const TDcColours colours(dc, RGB(0, 0, 0), RGB(255, 255, 255));
+    const ui::DcColours colours(dc, RGB(0, 0, 0), RGB(255, 255, 255));
     BitBlt(dc, x, y, w, h, picture, sx, sy, SRCINVERT);
     BitBlt(dc, x, y, w, h, mask, sx, sy, SRCAND);
     BitBlt(dc, x, y, w, h, picture, sx, sy, SRCINVERT);
@@ -91,7 +88,7 @@ void Present(HDC dc, int x, int y, int w, int h, const TDib& picture, bool trans
 template <typename Layout>
 void DrawLaidOut(HDC dc, const RECT& target, const TStripBitmap& strip, TPixelRect cell,
                  bool transparent, Layout layout) {
-    const TPixelRect t = Bounds(target);
+    const TPixelRect t = ToPixelRect(target);
     if (Empty(t) || Empty(cell)) return;
     const int w = Width(t), h = Height(t);
     const TDib& picture = WorkDib(TWorkSurface::Picture, w, h);
@@ -131,6 +128,15 @@ void DrawElementFrame(HDC dc, const RECT& target, const TStripBitmap& strip, boo
         [&](int w, int h, TPixelRect cell) { return NineGridPieces(w, h, cell, margins, tile); });
 }
 
+void DrawElement(HDC dc, const RECT& target, TSkinBitmaps& bitmaps, const TDataSkinObject& element,
+                 int frame, const TElementDraw& how) {
+    DrawElementFrame(dc, target, how.Strip ? *how.Strip : bitmaps.Of(element.Image), how.Stacked,
+                     how.Tile.value_or(element.Tile == 1),
+                     how.Transparent.value_or(element.Trans == 1),
+                     how.Frames > 0 ? how.Frames : element.Frame, frame,
+                     how.Margins.value_or(MarginsOf(element)));
+}
+
 void DrawThreeSlice(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,
                     bool transparent, int frames, int frame, TMargins margins) {
     DrawLaidOut(dc, target, strip, Cell(strip, frames, frame, stacked), transparent,
@@ -149,7 +155,7 @@ void DrawThreeSliceStretch(HDC dc, const RECT& target, const TStripBitmap& strip
 
 void DrawCell(HDC dc, const RECT& target, const TStripBitmap& strip, bool transparent, int frames,
               int frame) {
-    const TPixelRect t = Bounds(target);
+    const TPixelRect t = ToPixelRect(target);
     const TPixelRect cell = Cell(strip, frames, frame, false);
     if (Width(t) == Width(cell) && Height(t) == Height(cell) && !Empty(cell)) {
         // Nothing to stretch: straight from the strip, with its own mask.
@@ -165,7 +171,7 @@ void DrawCentredCell(HDC dc, const RECT& target, const TStripBitmap& strip, bool
                      int frames, int frame) {
     const TPixelRect cell = Cell(strip, frames, frame, false);
     if (Empty(cell)) return;
-    const TPixelRect at = CentredRect(Bounds(target), Width(cell), Height(cell));
+    const TPixelRect at = CentredRect(ToPixelRect(target), Width(cell), Height(cell));
     CopyCell(dc, at.Left, at.Top, strip, cell, transparent);
 }
 
@@ -173,7 +179,7 @@ void DrawTile(HDC dc, const RECT& target, const TStripBitmap& picture, TPixelRec
     source = {std::max(source.Left, 0), std::max(source.Top, 0),
               std::min(source.Right, picture.Width()), std::min(source.Bottom, picture.Height())};
     const HDC from = picture.Colour().Dc();
-    ForEachTile(TPiece{Bounds(target), source, TPieceFill::Tile},
+    ForEachTile(TPiece{ToPixelRect(target), source, TPieceFill::Tile},
                 [&](const TPiece& tile) { CopyPiece(dc, from, tile); });
 }
 

@@ -14,12 +14,16 @@
 #pragma once
 
 #include "dib.h"
+#include "skin_bitmaps.h"
 #include "strip_bitmap.h"
 
 #include "colors.h"
+#include "skin_elements.h"
 #include "strip_layout.h"
 
 #include <windows.h>
+
+#include <optional>
 
 // Frame `frame` of `frames` of `strip` (stacked or side by side) fitted into width x height by
 // the nine-grid rule, the middle tiled when `tile`: a new bitmap owned by the caller.
@@ -31,6 +35,26 @@ TDib RenderNineGrid(int width, int height, const TStripBitmap& strip, TMargins m
 // rectangle.
 void DrawElementFrame(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,
                       bool tile, bool transparent, int frames, int frame, TMargins margins);
+
+// What a painter decides about an element where the element's own fields do not: frames
+// stacked rather than side by side, a picture made from the element's (its strip turned for a
+// side), margins bent for such a picture, a frame count of its own, and a middle or key colour the
+// painter always gives that part whatever the skin says. Left out, each comes from the element.
+struct TElementDraw {
+    bool Stacked = false;
+    const TStripBitmap* Strip = nullptr; // the element's Image
+    std::optional<TMargins> Margins;     // MarginsOf(element)
+    int Frames = 0;                      // element.Frame
+    std::optional<bool> Tile;            // element.Tile == 1
+    std::optional<bool> Transparent;     // element.Trans == 1
+};
+
+// The one way to draw a skin element: frame `frame` of its strip fitted into `target` by the
+// element frame painter, with the element's margins, middle (tiled when its Tile is 1) and key
+// colour (left out when its Trans is 1), both normalised to 0 or 1 by the loader, unless `how`
+// says otherwise.
+void DrawElement(HDC dc, const RECT& target, TSkinBitmaps& bitmaps, const TDataSkinObject& element,
+                 int frame, const TElementDraw& how = {});
 
 // The three-slice draw: the left and right ends (margins.Left and margins.Right) at their width,
 // the middle repeated between them, everything stretched to the target's height.

@@ -34,7 +34,7 @@ TEST(CaptionRules, CaptionTextLayout) {
     struct Case {
         const char* what;
         TCaptionTextInputs in;
-        TFrameRect caption;
+        TPixelRect caption;
     };
     auto with = [](auto change) {
         TCaptionTextInputs in = MainTitle();
@@ -114,7 +114,7 @@ TEST(CaptionRules, CaptionTextLayout) {
     for (const Case& c : cases) {
         const TCaptionTextLayout layout = LayOutCaptionText(c.in);
         EXPECT_EQ(layout.caption, c.caption) << c.what;
-        EXPECT_EQ(layout.back, (TFrameRect{c.caption.left, 0, c.caption.right, 26})) << c.what;
+        EXPECT_EQ(layout.back, (TPixelRect{c.caption.Left, 0, c.caption.Right, 26})) << c.what;
         EXPECT_EQ(layout.text, c.caption) << c.what;
     }
 
@@ -123,9 +123,9 @@ TEST(CaptionRules, CaptionTextLayout) {
     in.backLeft = 3;
     in.backRight = 4;
     const TCaptionTextLayout layout = LayOutCaptionText(in);
-    EXPECT_EQ(layout.caption, (TFrameRect{28, 5, 115, 21}));
-    EXPECT_EQ(layout.back, (TFrameRect{28, 0, 115, 26}));
-    EXPECT_EQ(layout.text, (TFrameRect{31, 5, 111, 21}));
+    EXPECT_EQ(layout.caption, (TPixelRect{28, 5, 115, 21}));
+    EXPECT_EQ(layout.back, (TPixelRect{28, 0, 115, 26}));
+    EXPECT_EQ(layout.text, (TPixelRect{31, 5, 111, 21}));
 }
 
 TEST(CaptionRules, VisibilityConditions) {
@@ -248,7 +248,7 @@ TEST(CaptionRules, ButtonPlacesByAlign) {
     place.menuBarHeight = 20;
     const struct {
         int align;
-        TFrameRect bounds;
+        TPixelRect bounds;
     } cases[] = {
         {0, {31, 4, 56, 22}},      {1, {244, 4, 269, 22}}, {2, {-44, 4, -19, 22}},
         {8, {-44, 4, -19, 22}},    {3, {139, 4, 164, 22}}, {9, {139, 4, 164, 22}},

@@ -35,7 +35,7 @@ TSkinElements FrameSkin() {
         b.TopHeight = m.Top;
         b.RightWidth = m.Right;
         b.BottomHeight = m.Bottom;
-        b.Tile = 1; // stretched
+        b.Tile = 0; // stretched
     };
     set(e.BorderLeft, Edge(4, 40, false, {{0, 0}, {1, 0}, {0, 1}}), {0, 26, 0, 4});
     set(e.BorderRight, Edge(4, 40, false, {{3, 0}, {2, 0}, {3, 1}}), {0, 26, 0, 4});

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <vector>
 
-void PrintTo(const TFrameRect& r, std::ostream* out) {
-    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+static void PrintTo(const TPixelRect& r, std::ostream* out) {
+    *out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 
 namespace {
@@ -41,14 +41,14 @@ TEST(MenuRules, BarReadFromTheLibraryMenu) {
 }
 
 TEST(MenuRules, BarLayout) {
-    const TFrameRect bar = MenuBarRect(271, {4, 26, 4, 4}, 19);
-    EXPECT_EQ(bar, (TFrameRect{4, 26, 267, 45}));
+    const TPixelRect bar = MenuBarRect(271, {4, 26, 4, 4}, 19);
+    EXPECT_EQ(bar, (TPixelRect{4, 26, 267, 45}));
     const struct {
         const char* what;
         bool element;
         int leftWidth, rightWidth;
         bool rtl;
-        std::vector<TFrameRect> want;
+        std::vector<TPixelRect> want;
     } cases[] = {
         {"no MenuBar element: from 6",
          false,
@@ -83,7 +83,7 @@ TEST(MenuRules, BarLayout) {
 
 TEST(MenuRules, HitsAndAccelerators) {
     const std::vector<TBarItem> items = BarItems();
-    const std::vector<TFrameRect> bounds =
+    const std::vector<TPixelRect> bounds =
         LayOutMenuBar({{4, 26, 267, 45}, false, 0, 0, false}, items);
     const struct {
         int x, y;

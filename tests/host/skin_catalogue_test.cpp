@@ -182,7 +182,7 @@ TEST(SkinCatalogue, FullSkinBuildsEveryElementWithItsFrameCount) {
     EXPECT_EQ(e.BorderTop.LeftWidth, 12);
     EXPECT_EQ(e.BorderTop.RightWidth, 13);
     EXPECT_EQ(e.BorderTop.Trans, 1);
-    EXPECT_EQ(e.BorderTop.Tile, 1);
+    EXPECT_EQ(e.BorderTop.Tile, 0); // "Stretch" is 1 unless the skin says otherwise
     EXPECT_EQ(e.Buttons.CheckFrames, 8);
     EXPECT_EQ(e.Buttons.RadioFrames, 6);
     EXPECT_EQ(e.MenuBar->LeftWidth, 1);
@@ -502,13 +502,55 @@ TEST(SkinCatalogue, MarginAndTileClamps) {
     ASSERT_TRUE(e.Progress);
     EXPECT_EQ(e.Progress->Tile, 1);
     EXPECT_EQ(e.Progress->Frame, 1);
-    EXPECT_EQ(e.BorderLeft.Tile, 1);
-    EXPECT_EQ(e.BorderTop.Tile, 0);
+    EXPECT_EQ(e.BorderLeft.Tile, 0); // "Stretch" 7 stretches
+    EXPECT_EQ(e.BorderTop.Tile, 1);  // "Stretch" 0 tiles
     // A frame count of 0 from the skin would divide by zero in every painter.
     EXPECT_EQ(e.BorderTop.Frame, 1);
     ASSERT_TRUE(e.MenuBar);
     EXPECT_EQ(e.MenuBar->Tile, 1);
     EXPECT_EQ(e.MenuBar->LeftWidth, 0);
+}
+
+// Whatever number a skin gives for "Tile", "Stretch" and "Trans", every kind of element holds 0
+// or 1 with one meaning (Tile 1: the middle tiles; Trans 1: the key colour is left out), so the
+// same element draws the same on every control that paints it.
+TEST(SkinCatalogue, TileAndTransHoldOneMeaningForEveryKind) {
+    struct Case {
+        int given;
+        int tile;        // a generic element's or Buttons' "Tile"
+        int tileFromOne; // "Tile" of Progress, "TileMenu" of the menu bar
+        int borderTile;  // from a border's "Stretch"
+        int trans;       // "Trans" of any element
+    };
+    const Case cases[] = {
+        {-7, 0, 0, 1, 1}, {-1, 0, 0, 1, 1}, {0, 0, 0, 1, 0},
+        {1, 1, 1, 0, 1},  {2, 0, 1, 0, 1},  {9, 0, 1, 0, 1},
+    };
+    for (const Case& c : cases) {
+        const std::string v = std::to_string(c.given);
+        Skin s;
+        s.ini = "[Buttons]\nBitmap=g.bmp\nTile=" + v + "\nTrans=" + v +
+                "\n[Headerbar]\nImage=g.bmp\nTile=" + v + "\nTrans=" + v +
+                "\n[Tabs]\nImage=g.bmp\nTile=" + v + "\nTrans=" + v +
+                "\n[Progress]\nBitmap=g.bmp\nTile=" + v + "\nTrans=" + v +
+                "\n[Personality]\nmenuBar=g.bmp\nTileMenu=" + v + "\nLeft=g.bmp\nLeftStretch=" + v +
+                "\nLeftTrans=" + v + "\n";
+        s.Image("g.bmp", Strip(1, 5, 8, 8));
+        const TSkinElements e = Load(s);
+        ASSERT_TRUE(e.Headerbar && e.Tabs && e.Progress && e.MenuBar) << v;
+        const std::pair<const TDataSkinObject*, int> tiles[] = {{&e.Buttons, c.tile},
+                                                                {e.Headerbar.get(), c.tile},
+                                                                {e.Tabs.get(), c.tile},
+                                                                {e.Progress.get(), c.tileFromOne},
+                                                                {e.MenuBar.get(), c.tileFromOne},
+                                                                {&e.BorderLeft, c.borderTile}};
+        for (const auto& [element, tile] : tiles)
+            EXPECT_EQ(element->Tile, tile) << element->Name << " given " << v;
+        const TDataSkinObject* const keyed[] = {&e.Buttons, e.Headerbar.get(), e.Tabs.get(),
+                                                e.Progress.get(), &e.BorderLeft};
+        for (const TDataSkinObject* element : keyed)
+            EXPECT_EQ(element->Trans, c.trans) << element->Name << " given " << v;
+    }
 }
 
 TEST(SkinCatalogue, TitleFromPersonalityAndFonts) {

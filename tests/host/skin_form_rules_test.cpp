@@ -140,11 +140,11 @@ TEST(SkinFormRules, ClientAreaAndWindowSizesAroundIt) {
     const TFrameSize window = SkinnedWindowSize({263, 354}, frame, 0);
     EXPECT_EQ(window, (TFrameSize{271, 384}));
     EXPECT_EQ(SkinClientRect({100, 50, 100 + 271, 50 + 384}, frame, 0),
-              (TFrameRect{104, 76, 104 + 263, 76 + 354}));
+              (TPixelRect{104, 76, 104 + 263, 76 + 354}));
     // A menu bar sits between the title and the client area.
     const TFrameSizes odd{5, 24, 6, 7};
     EXPECT_EQ(SkinnedWindowSize({200, 100}, odd, 19), (TFrameSize{211, 150}));
-    EXPECT_EQ(SkinClientRect({0, 0, 211, 150}, odd, 19), (TFrameRect{5, 43, 205, 143}));
+    EXPECT_EQ(SkinClientRect({0, 0, 211, 150}, odd, 19), (TPixelRect{5, 43, 205, 143}));
     // Back on the system's frame the client area is the one the skin had.
     const TFrameSize systemExtra{6, 25};
     EXPECT_EQ(SystemFrameWindowSize(window, systemExtra, frame, 0), (TFrameSize{269, 379}));

@@ -106,7 +106,7 @@ protected:
             if (b->Visible) buttonsLeft = std::min<int>(buttonsLeft, b->Bounds.left);
         const TPixelImage top =
             RenderFrameEdge(e.BorderTop, w - f.left - f.right, f.title, true, active);
-        const int from = skinner_->CaptionRect().right;
+        const int from = skinner_->CaptionRect().Right;
         ASSERT_LT(from, buttonsLeft - 4) << "room between the caption and the buttons";
         EXPECT_EQ(Compare(shot, Crop(top, {from - f.left, 0, buttonsLeft - f.left, f.title}), from,
                           0, "title"),
@@ -147,8 +147,8 @@ protected:
     // A point of the caption's text, away from the buttons.
     POINT OnTitle() const {
         const RECT r = WindowRect();
-        const TFrameRect c = skinner_->CaptionRect();
-        return {r.left + (c.left + c.right) / 2, r.top + 13};
+        const TPixelRect c = skinner_->CaptionRect();
+        return {r.left + (c.Left + c.Right) / 2, r.top + 13};
     }
 
     // Runs `inside` from a timer while the system menu is open (a menu's loop runs timers),
@@ -212,7 +212,7 @@ TEST_F(SkinnedMainWindow, FrameRegionAndCaptionButtons) {
     EXPECT_EQ(shown, (std::vector<std::pair<int, bool>>{{0, true}, {1, false}, {2, false}}));
 
     // The caption starts 16 pixels left of TextShift: the dialog frame has no icon.
-    EXPECT_EQ(skinner_->CaptionRect().left, 4 + Skin().Title.LeftWidth - 16);
+    EXPECT_EQ(skinner_->CaptionRect().Left, 4 + Skin().Title.LeftWidth - 16);
 
     // A resize to the same size keeps the region.
     const int builds = skinner_->RegionBuilds();

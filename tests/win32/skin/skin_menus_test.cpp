@@ -13,9 +13,9 @@
 #include "dc_pixels.h"
 #include "desktop.h"
 #include "freed_memory.h"
-#include "gdi_scope.h"
 #include "ui/form_binding.h"
 #include "ui/menus.h"
+#include "ui/win_handles.h"
 #include "ui_test_app.h"
 
 #include <gtest/gtest.h>
@@ -383,8 +383,8 @@ TEST_F(SkinnedMenus, APopupLooksTheSameHoweverItsWindowPrints) {
                   const HWND popup = MenuWindows().front();
                   RECT r{};
                   GetWindowRect(popup, &r);
-                  const TWindowDc screen(nullptr, false);
-                  pixels = ReadPixels(screen.get(), r);
+                  const ui::WindowDC screen(nullptr);
+                  pixels = ReadPixels(screen.dc(), r);
                   testing_desktop::SaveScreenshot(std::wstring(L"skinned_menus_print_") +
                                                   std::wstring(what, what + strlen(what)));
                   after(popup);
@@ -477,8 +477,8 @@ TEST_F(SkinnedMenus, AnItemWithASubmenuShowsAnArrowOnTheSkin) {
                            [&] {
                                Sleep(200);
                                GetMenuItemRect(nullptr, edit, kMore, &more);
-                               const TWindowDc screen(nullptr, false);
-                               row = ReadPixels(screen.get(), more);
+                               const ui::WindowDC screen(nullptr);
+                               row = ReadPixels(screen.dc(), more);
                                testing_desktop::SaveScreenshot(L"skinned_menus_submenu_arrow");
                                EndMenu();
                            }}},
