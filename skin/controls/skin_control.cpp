@@ -321,7 +321,7 @@ void TSkinControl::DrawFocusRectAroundText(HDC dc, UINT format, const RECT& rect
     DrawSkinText(dc, caption, measured, format | DT_CALCRECT | DT_NOCLIP);
     const TPixelRect f = FocusRectAroundText(ToPixelRect(rect), measured.right - measured.left,
                                              measured.bottom - measured.top, format);
-    const RECT focus{f.Left, f.Top, f.Right, f.Bottom};
+    const RECT focus = ToRect(f);
     DrawFocusRect(dc, &focus);
 }
 

@@ -4,6 +4,7 @@
 #include "picker_rules.h"
 
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 
 #include "ui/color.h"
@@ -93,14 +94,13 @@ std::optional<TPixelRect> TArrowButton::PickerButton() const {
     SendMessageW(picker_, DTM_GETDATETIMEPICKERINFO, 0, reinterpret_cast<LPARAM>(&info));
     if (IsRectEmpty(&info.rcButton)) return std::nullopt;
     const RECT& b = info.rcButton;
-    return TPixelRect{b.left, b.top, b.right, b.bottom};
+    return ToPixelRect(b);
 }
 
 void TArrowButton::Press(WPARAM keys, LPARAM at) {
     RECT client{};
     GetClientRect(picker_, &client);
-    const TPickerPoint p = PickerPressPoint(GET_X_LPARAM(at), GET_Y_LPARAM(at),
-                                            {rect_.left, rect_.top, rect_.right, rect_.bottom},
+    const TPickerPoint p = PickerPressPoint(GET_X_LPARAM(at), GET_Y_LPARAM(at), ToPixelRect(rect_),
                                             client.right, LeftSide(), PickerButton());
     // The focus first: given to the picker once its calendar is open, it would bring the form
     // back over the calendar where the calendar is a window of its own that takes activation.

@@ -65,8 +65,7 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     SIZE zero{};
     GetTextExtentPoint32W(dc, L"0", 1, &zero);
     const bool right = (GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
-    const TGroupBoxPlacement place =
-        PlaceGroupBox({rect.left, rect.top, rect.right, rect.bottom}, zero.cy, right);
+    const TGroupBoxPlacement place = PlaceGroupBox(ToPixelRect(rect), zero.cy, right);
 
     if (!control && skin) {
         // The system's etched frame goes under the skin colour first.

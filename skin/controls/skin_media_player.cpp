@@ -5,6 +5,7 @@
 #include "media_rules.h"
 
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 
 #include "ui/media_glyphs.h"
@@ -90,8 +91,8 @@ void TWMediaPlayer::Paint(HDC dc) {
         const bool enabled = Enabled(cell.Button);
         const RECT r{cell.Left, 0, cell.Right, all.bottom};
         DrawElement(off, r, companion_.skin->Bitmaps(), buttons, MediaButtonFrame(down, enabled));
-        const TPixelRect g = MediaGlyphRect({r.left, r.top, r.right, r.bottom},
-                                            ui::kMediaGlyphWidth, ui::kMediaGlyphHeight, down);
+        const TPixelRect g =
+            MediaGlyphRect(ToPixelRect(r), ui::kMediaGlyphWidth, ui::kMediaGlyphHeight, down);
         ui::DrawMediaGlyph(
             off, g.Left, g.Top, cell.Button,
             ui::MediaGlyphLook(enabled, (colored_ & ui::MPButtonBit(cell.Button)) != 0));

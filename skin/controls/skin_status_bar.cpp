@@ -2,6 +2,7 @@
 #include "skin_status_bar.h"
 
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 
 #include "ui/collection.h"
@@ -124,8 +125,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
                               reinterpret_cast<LPARAM>(&part)))
                 continue;
             const bool last = i + 1 == static_cast<int>(panels.size());
-            const TPixelRect r =
-                PanelRect({part.left, part.top, part.right, part.bottom}, last, width);
+            const TPixelRect r = PanelRect(ToPixelRect(part), last, width);
             const TPanelLook& panel = panels[static_cast<std::size_t>(i)];
             DrawPanelEdge(off, ToRect(r), PanelEdgeFrame(panel.bevel));
             if (!panel.ownerDraw)
@@ -171,8 +171,8 @@ void TSkinStatusBar::DrawSizeGrip(HDC dc, const RECT& bar) {
     const TDataSkinObject* extra = skin ? skin->Elements().ExtraImages.get() : nullptr;
     if (!(Style() & SBARS_SIZEGRIP) || !extra) return;
     constexpr int kGripFrame = 5;
-    const TPixelRect grip = SizeGripRect({bar.left, bar.top, bar.right, bar.bottom},
-                                         extra->Image.Width / extra->Frame, extra->Image.Height);
+    const TPixelRect grip =
+        SizeGripRect(ToPixelRect(bar), extra->Image.Width / extra->Frame, extra->Image.Height);
     DrawCell(dc, ToRect(grip), skin->Bitmaps().Of(extra->Image), true, extra->Frame, kGripFrame);
 }
 

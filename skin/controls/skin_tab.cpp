@@ -5,6 +5,7 @@
 
 #include "image_ops.h"
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_messages.h"
 #include "skin_paint.h"
 
@@ -180,7 +181,7 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
         if (closeBoxesOn_) face.right = std::min(face.right, CloseBoxRect(on).Left - 2L);
         DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat());
     }
-    const RECT target{band.Left, band.Top, band.Right, band.Bottom};
+    const RECT target = ToRect(band);
     // The scroll arrows paint themselves over the band.
     const ui::SavedDC keep(dc);
     if (upDown_ && IsWindowVisible(upDown_->Handle())) {

@@ -4,6 +4,7 @@
 #include "tab_paint.h"
 
 #include "skin_data.h"
+#include "skin_geometry.h"
 #include "skin_paint.h"
 
 #include "ui/color.h"
@@ -66,5 +67,5 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
         DrawTabFace(surface, ToRect(on), ReadTabItem(handle, i, unicodeWindow), images,
                     RtlFormat());
     }
-    band_.CopyTo(dc, {band.Left, band.Top, band.Right, band.Bottom});
+    band_.CopyTo(dc, ToRect(band));
 }

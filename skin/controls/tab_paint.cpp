@@ -3,6 +3,7 @@
 
 #include "image_ops.h"
 #include "skin_draw_text.h"
+#include "skin_geometry.h"
 
 #include "ui/glyph_layout.h"
 #include "ui/text_codec.h"
@@ -67,7 +68,7 @@ void DrawTabFace(HDC dc, const RECT& rect, const TTabItem& item, HIMAGELIST imag
     if (!item.Text.empty()) {
         const ui::TGlyphRect box =
             ui::GlyphTextBox({width, height}, glyph, ui::TButtonLayout::blGlyphLeft);
-        RECT measured{box.Left, box.Top, box.Right, box.Bottom};
+        RECT measured = ToRect(box);
         SkinDrawText(dc, item.Text, measured, DT_CALCRECT | DT_SINGLELINE | format);
         text = {measured.right - measured.left, measured.bottom - measured.top};
     }

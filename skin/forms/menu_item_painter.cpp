@@ -68,9 +68,8 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
     const TSkinElements& e = skin.Elements();
     const int leftWidth = e.MenuItem ? e.MenuItem->LeftWidth : 0;
     const bool hasImage = images && item.imageIndex >= 0 && item.imageIndex < images->Count();
-    const TMenuItemLayout layout =
-        LayOutMenuItem({r.left, r.top, r.right, r.bottom}, leftWidth, images ? images->Width() : 0,
-                       item.checked, item.rightToLeft);
+    const TMenuItemLayout layout = LayOutMenuItem(
+        ToPixelRect(r), leftWidth, images ? images->Width() : 0, item.checked, item.rightToLeft);
     const RECT box = ToRect(layout.glyph);
     if (hasImage) {
         if (item.checked) {

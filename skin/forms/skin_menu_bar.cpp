@@ -161,7 +161,7 @@ TDib& TWinSkinMenu::Compose(const RECT& bar, bool active, TSkinBitmaps& bitmaps)
 TMenuBtn* TWinSkinMenu::HitTest(POINT frame) const {
     std::vector<TPixelRect> bounds;
     for (const auto& b : buttons_)
-        bounds.push_back({b->Bounds.left, b->Bounds.top, b->Bounds.right, b->Bounds.bottom});
+        bounds.push_back(ToPixelRect(b->Bounds));
     const std::vector<TBarItem> items = BarItems();
     const auto hit = MenuBarHit(bounds, items, frame.x, frame.y);
     return hit ? buttons_[*hit].get() : nullptr;

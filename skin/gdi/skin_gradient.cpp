@@ -2,6 +2,7 @@
 #include "skin_gradient.h"
 
 #include "image_ops.h"
+#include "skin_geometry.h"
 
 #include "ui/graphics.h"
 
@@ -12,8 +13,7 @@ void GradientFill(HDC dc, const RECT& rect, TColor from, bool vertical, TColor t
     RECT clip{};
     GetClipBox(dc, &clip);
     const std::optional<GradientLines> lines =
-        GradientLineRange({rect.left, rect.top, rect.right, rect.bottom}, vertical,
-                          {clip.left, clip.top, clip.right, clip.bottom});
+        GradientLineRange(ToPixelRect(rect), vertical, ToPixelRect(clip));
     if (!lines) return;
     const std::vector<TColor>& ramp =
         GradientRamps().Ramp(lines->count, static_cast<TColor>(ui::ColorToRGB(from)),

@@ -1,6 +1,8 @@
 // Regions from runs of pixels.
 #include "skin_region.h"
 
+#include "skin_geometry.h"
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -19,7 +21,7 @@ ui::TRegion Batch(std::span<const TPixelRect> rects) {
     header.rcBound = {rects[0].Left, rects[0].Top, rects[0].Right, rects[0].Bottom};
     std::uint8_t* at = buffer.data() + sizeof(RGNDATAHEADER);
     for (const TPixelRect& r : rects) {
-        const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
+        const RECT rect = ToRect(r);
         std::memcpy(at, &rect, sizeof rect);
         at += sizeof rect;
         header.rcBound.left = std::min(header.rcBound.left, rect.left);
