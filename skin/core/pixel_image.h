@@ -33,6 +33,7 @@ struct TPixelImage {
     TPixel& At(int x, int y) { return Pixels[Index(x, y)]; }
     TPixel At(int x, int y) const { return Pixels[Index(x, y)]; }
 
+    bool Empty() const { return Width <= 0 || Height <= 0; }
     bool operator==(const TPixelImage&) const = default;
 
 private:

@@ -163,6 +163,16 @@ void TSkinDataCore::ApplySkin() {
     }
 }
 
+bool TSkinDataCore::ShowIconOnCaptionButton(std::size_t index, const TPixelImage& icon) {
+    if (index >= elements_.CaptionButtons.size()) return false;
+    TDataSkinSysButton& button = elements_.CaptionButtons[index];
+    button.Frame = 1;
+    if (!button.Image.Empty()) return false;
+    button.Image = icon;
+    elements_.Serial = NextElementsSerial();
+    return true;
+}
+
 void TSkinDataCore::Loaded() {
     if (InDesign()) return;
     if (!HasScrollBarInfo()) SkinControls &= ~SetOf<TSkinControls>(xcScrollbar);

@@ -77,15 +77,6 @@ inline constexpr const char* kSkinDataVersion = "5.40.07.15";
 // The default "class=kind" lines of Skin3rd.
 const std::vector<std::string>& DefaultSkin3rd();
 
-// Who may complete the elements of a loaded skin: the manager and the form skinner, which give
-// caption buttons without a picture the window's icon and a single frame. Only they can make
-// the key.
-class TSkinElementsKey {
-    friend class TSkinManage;
-    friend class TWinSkinForm;
-    TSkinElementsKey() = default;
-};
-
 // Where user-visible messages of the skin loader go (a message box on Windows); tests record
 // them. The default shows nothing.
 using TSkinMessageSink = std::function<void(const std::string& text)>;
@@ -153,7 +144,10 @@ public:
 
     bool SkinLoaded() const { return skinLoaded_; }
     const TSkinElements& Elements() const { return elements_; }
-    TSkinElements& Elements(TSkinElementsKey) { return elements_; }
+    // The one completion of a loaded skin: caption button `index` shows `icon` (the window's)
+    // where the skin gives it no picture, as a single frame. True when its picture changed; the
+    // elements then have a new serial, so whatever was made from the pictures is made again.
+    bool ShowIconOnCaptionButton(std::size_t index, const TPixelImage& icon);
     // The window the form filter is deciding about.
     TWindowHandle FilterWindow() const { return filterWindow_; }
 

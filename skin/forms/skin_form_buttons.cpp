@@ -24,33 +24,22 @@ constexpr int kMenuTextBuffer = 80;
 // Marks the skinned system menu among the window's popup menus.
 constexpr int kSystemMenuTag = 0x8235;
 
-bool HasPicture(const TDataSkinSysButton& e) {
-    return e.Image.Width > 0 && e.Image.Height > 0;
-}
-
 } // namespace
 
 void TWinSkinForm::CreateCaptionButtons() {
     FreeCaptionButtons();
     if (!skin_) return;
-    TSkinElements& elements = skin_->Elements(TSkinElementsKey{});
-    bool completed = false;
-    for (std::size_t i = 0; i < elements.CaptionButtons.size(); ++i) {
+    // The system-menu button shows the window's icon, as one frame. A picture that changed
+    // makes whatever was made from the pictures be made again: every painter of the skin
+    // shares those bitmaps, and every window the skin dresses comes here.
+    const std::size_t count = skin_->Elements().CaptionButtons.size();
+    for (std::size_t i = 0; i < count; ++i) {
         captionButtons_.push_back(std::make_unique<TWinSysButton>(*this, i));
-        TDataSkinSysButton& e = elements.CaptionButtons[i];
-        if (!IsSystemMenuButton(e.Action)) continue;
-        // The system-menu button shows the window's icon, as one frame.
+        if (!IsSystemMenuButton(skin_->Elements().CaptionButtons[i].Action)) continue;
         BuildIconBitmap();
-        if (!HasPicture(e)) {
-            e.Image = iconPixels_;
-            completed = true;
-        }
+        skin_->ShowIconOnCaptionButton(i, iconPixels_);
         if (skin_->AppIcon.Width == 0) skin_->AppIcon = iconPixels_;
-        e.Frame = 1;
     }
-    // A picture changed: whatever was made from the pictures is made again. Only then, as every
-    // painter of the skin shares those bitmaps, and every window the skin dresses comes here.
-    if (completed) elements.Serial = NextElementsSerial();
 }
 
 void TWinSkinForm::FreeCaptionButtons() {
@@ -87,7 +76,7 @@ void TWinSkinForm::UpdateCaptionButtons() {
         const TCaptionButtonShow show = CaptionButtonShow(*e, c, ask);
         button->Visible = show.visible;
         if (show.setsEnabled) button->Enabled = show.enabled;
-        shown.push_back({e->Align, e->Xcoord, show.visible, HasPicture(*e)});
+        shown.push_back({e->Align, e->Xcoord, show.visible, !e->Image.Empty()});
     }
     rightClipOffset_ = RightClipOffset(shown);
 }
@@ -104,7 +93,7 @@ void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
     place.menuBarHeight = menuBarHeight_;
     for (const auto& button : captionButtons_) {
         const TDataSkinSysButton* e = ElementOf(*button);
-        if (!e || !button->Visible || !HasPicture(*e)) continue;
+        if (!e || !button->Visible || !!e->Image.Empty()) continue;
         button->Bounds =
             ToRect(CaptionButtonBounds(*e, e->Image.Width / e->Frame, e->Image.Height, place));
     }
@@ -112,7 +101,7 @@ void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
 
 void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int cell) {
     const TDataSkinSysButton* e = ElementOf(button);
-    if (!e || !HasPicture(*e)) return;
+    if (!e || !!e->Image.Empty()) return;
     if (IsSystemMenuButton(e->Action)) {
         PaintCaptionIcon(dc, button.Bounds);
         return;

@@ -288,11 +288,37 @@ TEST_F(SkinDataCoreTest, ComponentsForOneFormCountThemselvesInShortOfShuttingDow
     }
 }
 
-// Only the manager and the form skinner may change a loaded skin's elements: anyone else sees
-// them read-only and cannot make the key that opens them.
-static_assert(!std::is_default_constructible_v<TSkinElementsKey>);
+// Nobody changes a loaded skin's elements but the component itself: everyone sees them read-only.
 static_assert(
     std::is_const_v<std::remove_reference_t<decltype(std::declval<TSkinDataCore&>().Elements())>>);
+
+// The window's icon goes on a caption button only where the skin gave it no picture; either way
+// the button shows one frame, and only a changed picture gives the elements a new serial.
+TEST_F(SkinDataCoreTest, CaptionButtonTakesTheIconOnlyWithoutAPictureOfItsOwn) {
+    Skin skin;
+    skin.ini = "[Button0]\nAction=3\n[Button1]\nAction=0\nButtonImage=b.bmp\nframe=2\n";
+    skin.Image("b.bmp", Strip(1, 2, 4, 4));
+    TSkinDataCore d;
+    d.SetSkinStream(skin.Pack());
+    ASSERT_TRUE(d.LoadSkin());
+    ASSERT_GE(d.Elements().CaptionButtons.size(), 2u); // the MDI child's three follow
+    ASSERT_TRUE(d.Elements().CaptionButtons[0].Image.Empty());
+    const TPixelImage own = d.Elements().CaptionButtons[1].Image;
+    const std::uint64_t serial = d.Elements().Serial;
+    const TPixelImage icon(16, 16, 0x445566);
+
+    EXPECT_FALSE(d.ShowIconOnCaptionButton(1, icon));
+    EXPECT_EQ(d.Elements().CaptionButtons[1].Image, own);
+    EXPECT_EQ(d.Elements().CaptionButtons[1].Frame, 1);
+    EXPECT_EQ(d.Elements().Serial, serial);
+
+    EXPECT_TRUE(d.ShowIconOnCaptionButton(0, icon));
+    EXPECT_EQ(d.Elements().CaptionButtons[0].Image, icon);
+    EXPECT_EQ(d.Elements().CaptionButtons[0].Frame, 1);
+    EXPECT_NE(d.Elements().Serial, serial);
+
+    EXPECT_FALSE(d.ShowIconOnCaptionButton(d.Elements().CaptionButtons.size(), icon));
+}
 
 TEST_F(SkinDataCoreTest, ActiveSetterAsksTheManager) {
     UseManager();
