@@ -23,7 +23,7 @@
 #include "dib.h"
 #include "skin_bitmaps.h"
 #include "skin_control_host.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skinner_links.h"
 #include "window_subclass.h"
 

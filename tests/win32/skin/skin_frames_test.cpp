@@ -4,7 +4,7 @@
 // frame) or by the thin 3-D frame without them, the size grip, owner-drawn panels.
 #include "active_skinner.h"
 #include "skin_box.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_data.h"
 #include "skin_edit.h"
 #include "skin_fixture.h"

@@ -7,7 +7,7 @@
 #include "combo_list_scrollbar.h"
 #include "scroll_rules.h"
 #include "skin_combo.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_fixture.h"
 #include "skin_scrollbar.h"
 #include "skinned_scroll_pixels.h"

@@ -5,7 +5,7 @@
 // real mouse.
 #include "active_skinner.h"
 #include "skin_adv_page.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
