@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -55,9 +56,16 @@ TEST(SkinPlatform, LoadInputsCarryTheTrackBitmapsAndTheScrollBarWidth) {
 }
 
 TEST(SkinPlatform, CaptionFontIsTheSystems) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0));
+    const LOGFONTW& system = metrics.lfCaptionFont;
     const LOGFONTW font = CaptionLogFont();
     EXPECT_NE(font.lfHeight, 0);
-    EXPECT_NE(font.lfFaceName[0], L'\0');
+    EXPECT_EQ(font.lfHeight, system.lfHeight);
+    EXPECT_EQ(font.lfWeight, system.lfWeight);
+    EXPECT_EQ(font.lfCharSet, system.lfCharSet);
+    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(system.lfFaceName));
 }
 
 TEST(SkinPlatform, WindowIconOnTheKeyColour) {

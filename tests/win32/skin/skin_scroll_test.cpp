@@ -14,8 +14,8 @@
 
 #include "active_skinner.h"
 #include "dc_pixels.h"
-#include "dib.h"
 #include "desktop.h"
+#include "dib.h"
 #include "image_ops.h"
 #include "pixel_draw.h"
 #include "skin_data.h"
@@ -181,6 +181,22 @@ protected:
             list_->Items()->Add(L"entry " + std::to_wstring(i));
         Pump(300ms);
     }
+    // The look of a scroll-bar control's skinned bar, from the control's values.
+    TScrollLook ControlBarLook(const ui::TScrollBar& b, bool enabled) const {
+        TScrollLook look;
+        look.Vertical = b.Kind() == ui::TScrollBarKind::sbVertical;
+        look.Width = b.Width();
+        look.Height = b.Height();
+        look.Arrow = GetSystemMetrics(SM_CXHSCROLL);
+        look.StripSize = Elements().Scrollbar->Image.Height;
+        const TScrollAxis axis =
+            ScrollControlAxis(look.Vertical ? b.Height() : b.Width(), look.Arrow,
+                              {b.Min(), b.Max(), b.PageSize(), b.Position()});
+        look.ThumbStart = axis.ThumbStart;
+        look.ThumbEnd = axis.ThumbEnd;
+        look.Enabled = enabled;
+        return look;
+    }
     TScrollLook BarLook(HWND window, int hitPart, bool pressed) const {
         return VerticalBarLook(window, Elements(), hitPart, pressed);
     }
@@ -344,27 +360,14 @@ TEST_F(SkinScroll, ScrollBarControlsShowTheSkinAndTakePresses) {
     bar->SetPosition(20);
     Pump(200ms);
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-    auto look_of = [&](ui::TScrollBar* b, bool enabled) {
-        const TScrollAxis axis = ScrollControlAxis(
-            b->Height(), arrow, {b->Min(), b->Max(), b->PageSize(), b->Position()});
-        TScrollLook look;
-        look.Width = b->Width();
-        look.Height = b->Height();
-        look.Arrow = arrow;
-        look.StripSize = Elements().Scrollbar->Image.Height;
-        look.ThumbStart = axis.ThumbStart;
-        look.ThumbEnd = axis.ThumbEnd;
-        look.Enabled = enabled;
-        return look;
-    };
     MoveTo(OnScreen(form_->Handle(), {300, 250}));
     Pump(200ms);
-    EXPECT_EQ(
-        FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look_of(bar, true))),
-        "");
+    EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()),
+                              ExpectedBar(Elements(), ControlBarLook(*bar, true))),
+              "");
     // Disabled: the track's disabled frame and no thumb.
     EXPECT_EQ(FirstDifference(ScreenOf(disabled_overlay->Window()),
-                              ExpectedBar(Elements(), look_of(disabled, false))),
+                              ExpectedBar(Elements(), ControlBarLook(*disabled, false))),
               "");
 
     // A click on the overlay's arrow is a click on the control's arrow.
@@ -457,10 +460,10 @@ TEST_F(SkinScroll, TheComboIsComposedFromItsOwnPaintNotFromWhatCoversIt) {
     cls.hbrBackground = green.get();
     cls.lpszClassName = L"ForeignCover";
     RegisterClassW(&cls);
-    const HWND cover = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST,
-                                       L"ForeignCover", L"", WS_POPUP | WS_VISIBLE, r.left - 5,
-                                       r.top - 5, (r.right - r.left) / 2, r.bottom - r.top + 10,
-                                       nullptr, nullptr, cls.hInstance, nullptr);
+    const HWND cover =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, L"ForeignCover", L"",
+                        WS_POPUP | WS_VISIBLE, r.left - 5, r.top - 5, (r.right - r.left) / 2,
+                        r.bottom - r.top + 10, nullptr, nullptr, cls.hInstance, nullptr);
     ASSERT_TRUE(cover);
     Pump(200ms);
     skinned->Refresh();
@@ -510,8 +513,7 @@ private:
 // The skin gives the colours the system's scheme would: a disabled box is filled in the skin's
 // face and the list that drops down is framed in its border colour, whatever the scheme says.
 TEST_F(SkinScroll, TheDisabledComboAndTheDroppedListKeepTheSkinsColoursOnAnyScheme) {
-    const OtherScheme scheme({COLOR_BTNFACE, COLOR_WINDOWFRAME},
-                             {RGB(0, 160, 0), RGB(200, 0, 0)});
+    const OtherScheme scheme({COLOR_BTNFACE, COLOR_WINDOWFRAME}, {RGB(0, 160, 0), RGB(200, 0, 0)});
     Pump(200ms);
     const COLORREF face = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonFace]));
     const COLORREF border = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonShadow]));
@@ -522,9 +524,8 @@ TEST_F(SkinScroll, TheDisabledComboAndTheDroppedListKeepTheSkinsColoursOnAnySche
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump(200ms);
     const TPixelImage box = ScreenOf(disabled.Handle());
-    EXPECT_EQ(box.At(box.Width / 3, box.Height / 2), PixelFromColor(ui::RGBColor(
-                                                        GetRValue(face), GetGValue(face),
-                                                        GetBValue(face))))
+    EXPECT_EQ(box.At(box.Width / 3, box.Height / 2),
+              PixelFromColor(ui::RGBColor(GetRValue(face), GetGValue(face), GetBValue(face))))
         << "the disabled box's fill";
 
     combo_->SetDroppedDown(true);
@@ -534,8 +535,8 @@ TEST_F(SkinScroll, TheDisabledComboAndTheDroppedListKeepTheSkinsColoursOnAnySche
     ASSERT_TRUE(GetComboBoxInfo(combo_->Handle(), &info));
     const TPixelImage list = ScreenOf(info.hwndList);
     combo_->SetDroppedDown(false);
-    const TPixel frame = PixelFromColor(
-        ui::RGBColor(GetRValue(border), GetGValue(border), GetBValue(border)));
+    const TPixel frame =
+        PixelFromColor(ui::RGBColor(GetRValue(border), GetGValue(border), GetBValue(border)));
     EXPECT_EQ(list.At(0, list.Height / 2), frame) << "the list's border";
     EXPECT_EQ(list.At(list.Width / 2, list.Height - 1), frame) << "the list's border";
 }
@@ -660,11 +661,18 @@ TEST_F(SkinScroll, AScrollBarControlsHintShowsOverItsOverlay) {
     EXPECT_TRUE(PumpUntil([&] { return !hint->Showing(); }, 3s)) << "the hint stays";
 }
 
-TEST_F(SkinScroll, Screenshot) {
+TEST_F(SkinScroll, AHorizontalScrollBarControlShowsTheSkinAtItsPosition) {
     FillList(40);
-    form_->Find<ui::TScrollBar>(L"ScrollBar2")->SetPosition(25);
+    auto* bar = form_->Find<ui::TScrollBar>(L"ScrollBar2");
+    bar->SetPosition(25);
     MoveTo(OnScreen(form_->Handle(), {300, 250}));
     Pump(500ms);
+    TWScrollbar* overlay = Companion<TSkinScControl>(bar)->Overlay();
+    ASSERT_TRUE(overlay && overlay->Shown());
+    const TScrollLook look = ControlBarLook(*bar, true);
+    ASSERT_FALSE(look.Vertical);
+    EXPECT_GT(look.ThumbStart, look.Arrow) << "the thumb has left the start";
+    EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look)), "");
     testing_desktop::SaveScreenshot(L"skin_scroll_test_form");
 }
 

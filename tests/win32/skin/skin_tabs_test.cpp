@@ -15,6 +15,7 @@
 #include "skin_tab31.h"
 #include "skin_tab_btn.h"
 #include "skin_tab_sheet.h"
+#include "strip_layout.h"
 
 #include "desktop.h"
 #include "ui/form_binding.h"
@@ -595,9 +596,22 @@ TEST_F(SkinTabsTest, DefaultSkinScreenshot) {
     const std::vector<std::uint8_t> skin = DefaultSkin();
     ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
     Start(skin);
-    Get<ui::TPageControl>(L"PageControl1")->SetActivePageIndex(1);
+    auto& pages = *Get<ui::TPageControl>(L"PageControl1");
+    pages.SetActivePageIndex(1);
     Pump(100ms);
-    EXPECT_NE(SkinOf(*Get<ui::TControl>(L"PageControl1")), nullptr);
+    ASSERT_NE(SkinOf(pages), nullptr);
+    // The tabs' corners come unstretched from the skin's strip, one pixel lower: the chosen
+    // tab's from frame 2 (the default skin's blue top line), the others' from frame 1.
+    const TDataSkinObject& tabs = *Get<TSkinData>(L"SkinData1")->Elements().Tabs;
+    auto corner = [&](int frame) {
+        const TPixelRect cell = StripCell(tabs.Image, tabs.Frame, frame, false);
+        return Colour(ColorFromPixel(tabs.Image.At(cell.Left + 2, cell.Top + 1)));
+    };
+    ASSERT_NE(corner(1), corner(2));
+    for (int i = 0; i < 3; ++i) {
+        const RECT r = TabRect(pages, i);
+        EXPECT_EQ(Pixel(pages, r.left + 2, r.top + 2), corner(i == 1 ? 2 : 1)) << i;
+    }
     testing_desktop::SaveScreenshot(L"skin_tabs_default");
 }
 
