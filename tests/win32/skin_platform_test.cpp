@@ -6,19 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
 
 TPixelImage FixturePixels(const char* name) {
-    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(
-                         std::string(PELLICO_FIXTURES) + "/skin/" + name)),
-                     std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    return DecodeBmp(bytes).value_or(TPixelImage{});
+    return DecodeBmp(
+               testing_desktop::ReadFileBytes(std::string(PELLICO_FIXTURES) + "/skin/" + name))
+        .value_or(TPixelImage{});
 }
 
 // A plain top-level window of the system's static class.

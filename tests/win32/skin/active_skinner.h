@@ -55,3 +55,13 @@ protected:
         return skinner;
     }
 };
+
+// The same for a test whose skinned form is of the test's own class `Form`: the form, its
+// skinner once shown, and the form's components by name and type.
+template <class Form> class SkinnedFormFixture : public SkinnedFormTest {
+protected:
+    template <class T> T* Get(const wchar_t* name) const { return form_->template Get<T>(name); }
+
+    Form* form_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+};

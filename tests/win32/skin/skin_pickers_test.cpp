@@ -29,10 +29,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -146,18 +142,13 @@ public:
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 };
 
-class TPickerTestForm : public ui::TForm {
+class TPickerTestForm : public ui_test::TTestForm<L"TPickerTestForm"> {
 public:
-    explicit TPickerTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+    explicit TPickerTestForm(ui::TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"PlayerClick", ui::TMPBtnClick([this](ui::TPersistent*, ui::TMPBtnType b) {
                            clicks.push_back(b);
                        }));
     }
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TPickerTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
     std::vector<ui::TMPBtnType> clicks;
 };
 
@@ -257,8 +248,6 @@ protected:
     template <class T> T& Get(const wchar_t* name) const {
         return *dynamic_cast<T*>(form_->FindComponent(name));
     }
-    void Settle() { Pump(150ms); }
-    void ParkMouse() { MoveTo({900, 700}); }
     // A point of a window's client area on the screen, and the pixel the screen shows there.
     static POINT ScreenPoint(HWND window, int x, int y) {
         POINT p{x, y};
@@ -273,12 +262,6 @@ protected:
     }
     static COLORREF Arrow(int frame) { return ui::ColorRef(FrameColour(kArrowStrip, frame)); }
     static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
-    static void MouseButton(DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = flags;
-        SendInput(1, &in, sizeof(in));
-    }
     TArrowButton& ArrowOf(const wchar_t* picker) {
         auto* skin = dynamic_cast<TSkinDateTime*>(SkinOf(Get<ui::TControl>(picker)));
         if (!skin || !skin->Arrow()) throw std::runtime_error("the picker has no arrow button");
@@ -664,9 +647,7 @@ TEST_F(SkinPickersTest, WithoutTheSkinsPicturesBothKeepTheirOwnLook) {
 class SkinPickersDefaultSkinTest : public SkinPickersTest {
 protected:
     std::vector<std::uint8_t> SkinBytes() const override {
-        std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
-                         std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return testing_desktop::ReadFileBytes(DEFAULT_SKIN);
     }
 };
 

@@ -29,8 +29,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -66,12 +64,6 @@ TPixelImage Pane() {
         for (int x = 4; x < 12; ++x)
             image.At(x, y) = PixelFromColor(kPaneInside);
     return image;
-}
-
-std::vector<std::uint8_t> DefaultSkin() {
-    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::uint8_t> TabSkin(bool withTabs) {
@@ -113,17 +105,9 @@ private:
     std::unique_ptr<ui::TBitmap> active_ = std::make_unique<ui::TBitmap>();
 };
 
-class TTabTestForm : public ui::TForm {
+class TTabTestForm : public ui_test::TTestForm<L"TTabTestForm"> {
 public:
-    using ui::TForm::TForm;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TTabTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
-    }
+    using TTestForm::TTestForm;
 };
 
 const char* const kForm = R"(object TabTestForm: TTabTestForm
@@ -257,7 +241,7 @@ const char* const kForm = R"(object TabTestForm: TTabTestForm
   end
 )";
 
-class SkinTabsTest : public SkinnedFormTest {
+class SkinTabsTest : public SkinnedFormFixture<TTabTestForm> {
 protected:
     void SetUp() override {
         SkinnedFormTest::SetUp();
@@ -272,7 +256,7 @@ protected:
                                "  end\nend\n");
         skinner_ = ShowSkinned(*form_);
         ASSERT_TRUE(skinner_);
-        MoveTo({900, 700});
+        ParkMouse();
         Pump(200ms);
     }
 
@@ -281,7 +265,6 @@ protected:
             if (c->Control() == &control) return c;
         return nullptr;
     }
-    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     static COLORREF Colour(TColor c) { return ui::ColorRef(c); }
     static COLORREF Upper(int frame) { return Colour(FrameColour(kTabUpper, frame)); }
     static COLORREF Lower(int frame) { return Colour(FrameColour(kTabLower, frame)); }
@@ -292,9 +275,6 @@ protected:
         return r;
     }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
-
-    TTabTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(SkinTabsTest, EachTabbedControlGetsItsSkinControl) {
@@ -593,7 +573,7 @@ TEST_F(SkinTabsTest, TheScrollArrowsOfTabsThatDoNotFitAreSkinned) {
 }
 
 TEST_F(SkinTabsTest, DefaultSkinScreenshot) {
-    const std::vector<std::uint8_t> skin = DefaultSkin();
+    const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
     ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
     Start(skin);
     auto& pages = *Get<ui::TPageControl>(L"PageControl1");
