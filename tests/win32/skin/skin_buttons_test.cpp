@@ -243,9 +243,6 @@ protected:
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
     static COLORREF Check(int frame) { return ui::ColorRef(FrameColour(kCheckStrip, frame)); }

@@ -188,9 +188,6 @@ protected:
         ASSERT_TRUE(skinner_);
         Pump(300ms);
     }
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Edge(int frame) { return ui::ColorRef(FrameColour(kEdgeStrip, frame)); }
     static COLORREF Extra(int frame) { return ui::ColorRef(FrameColour(kExtraStrip, frame)); }

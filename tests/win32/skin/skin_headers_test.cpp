@@ -153,9 +153,6 @@ protected:
         Pump(300ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
     static COLORREF Header(int frame) { return ui::ColorRef(FrameColour(kHeaderStrip, frame)); }
     static COLORREF ScreenAt(HWND window, int x, int y) {
         POINT p{x, y};

@@ -260,11 +260,6 @@ protected:
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
-    }
     static COLORREF Colour(TColor c) { return ui::ColorRef(c); }
     static COLORREF Upper(int frame) { return Colour(FrameColour(kTabUpper, frame)); }
     static COLORREF Lower(int frame) { return Colour(FrameColour(kTabLower, frame)); }

@@ -237,9 +237,6 @@ protected:
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
     ui::TWinControl& Control(const wchar_t* name) const { return *Get<ui::TWinControl>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Colour(ui::TColor c) { return ui::ColorRef(c); }
