@@ -119,97 +119,121 @@ private:
         if (!ok) Fail(p, std::string("expected ") + KindName(info.kind));
     }
 
+    // The stored value given to the property as its kind reads it; false when the value is of
+    // another sort.
     bool Assign(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
-        const auto& value = p.value.data;
         switch (info.kind) {
         case PropKind::Integer:
         case PropKind::Enumeration:
-            if (const auto* n = std::get_if<std::int64_t>(&value)) {
-                if (*n < std::numeric_limits<std::int32_t>::min() ||
-                    *n > std::numeric_limits<std::uint32_t>::max())
-                    Fail(p, "value out of range");
-                const auto v = static_cast<std::int32_t>(*n);
-                if (info.kind == PropKind::Enumeration &&
-                    (v < 0 || static_cast<std::size_t>(v) >= info.identifiers.size()))
-                    Fail(p, "value out of range");
-                info.set_ordinal(*ref.object, v);
-                return true;
-            }
-            if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
-                std::int32_t v = 0;
-                if (!IdentToOrdinal(info, WideName(id->name), v))
-                    Fail(p, "invalid value " + id->name);
-                info.set_ordinal(*ref.object, v);
-                return true;
-            }
-            return false;
+            return AssignOrdinal(ref, info, p);
         case PropKind::Set:
-            if (const auto* s = std::get_if<form_text::Set>(&value)) {
-                std::uint32_t bits = 0;
-                for (const auto& m : s->members) {
-                    std::int32_t i = 0;
-                    if (!IdentToOrdinal(info, WideName(m), i) || i >= 32)
-                        Fail(p, "invalid set member " + m);
-                    bits |= 1u << i;
-                }
-                info.set_ordinal(*ref.object, static_cast<std::int32_t>(bits));
-                return true;
-            }
-            return false;
+            return AssignSet(ref, info, p);
         case PropKind::String:
-            if (const auto* s = std::get_if<std::u16string>(&value)) {
-                info.set_string(*ref.object, Utf16ToWide(*s));
-                return true;
-            }
-            return false;
+            return AssignString(ref, info, p);
         case PropKind::StringList:
-            if (const auto* list = std::get_if<form_text::List>(&value)) {
-                std::vector<std::wstring> lines;
-                for (const auto& item : list->items) {
-                    const auto* s = std::get_if<std::u16string>(&item.data);
-                    if (!s) Fail(p, "expected a list of strings");
-                    lines.push_back(Utf16ToWide(*s));
-                }
-                info.set_lines(*ref.object, lines);
-                return true;
-            }
-            return false;
+            return AssignLines(ref, info, p);
         case PropKind::Object:
-            // An owned collection: its stored items replace what it held.
-            if (const auto* items = std::get_if<form_text::Collection>(&value)) {
-                auto* collection = dynamic_cast<TCollection*>(info.get_object(*ref.object));
-                if (!collection) Fail(p, "not a collection");
-                collection->Clear();
-                for (const form_text::CollectionItem& item : items->items) {
-                    TPersistent* added = collection->AddItem();
-                    for (const form_text::Property& property : item.properties)
-                        ReadProperty(added, property);
-                }
-                return true;
-            }
-            // A reference to another member of the root, by name.
-            if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
-                if (!info.set_object) Fail(p, "property is read-only");
-                TComponent* target = root_->FindComponent(WideName(id->name));
-                if (!target) Fail(p, "component " + id->name + " not found");
-                info.set_object(*ref.object, target);
-                return true;
-            }
-            return false;
+            return AssignObject(ref, info, p);
         case PropKind::Event:
-            if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
-                const std::any* handler = root_->FindMethod(WideName(id->name));
-                if (!handler) Fail(p, "handler " + id->name + " not found");
-                try {
-                    info.set_event(*ref.object, *handler);
-                } catch (const std::bad_any_cast&) {
-                    Fail(p, "handler " + id->name + " does not fit the event");
-                }
-                return true;
-            }
-            return false;
+            return AssignEvent(ref, info, p);
         }
         return false;
+    }
+
+    // A number in range, or an identifier of the enumeration.
+    bool AssignOrdinal(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
+        const auto& value = p.value.data;
+        if (const auto* n = std::get_if<std::int64_t>(&value)) {
+            if (*n < std::numeric_limits<std::int32_t>::min() ||
+                *n > std::numeric_limits<std::uint32_t>::max())
+                Fail(p, "value out of range");
+            const auto v = static_cast<std::int32_t>(*n);
+            if (info.kind == PropKind::Enumeration &&
+                (v < 0 || static_cast<std::size_t>(v) >= info.identifiers.size()))
+                Fail(p, "value out of range");
+            info.set_ordinal(*ref.object, v);
+            return true;
+        }
+        if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
+            std::int32_t v = 0;
+            if (!IdentToOrdinal(info, WideName(id->name), v)) Fail(p, "invalid value " + id->name);
+            info.set_ordinal(*ref.object, v);
+            return true;
+        }
+        return false;
+    }
+
+    bool AssignSet(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
+        const auto* s = std::get_if<form_text::Set>(&p.value.data);
+        if (!s) return false;
+        std::uint32_t bits = 0;
+        for (const auto& m : s->members) {
+            std::int32_t i = 0;
+            if (!IdentToOrdinal(info, WideName(m), i) || i >= 32)
+                Fail(p, "invalid set member " + m);
+            bits |= 1u << i;
+        }
+        info.set_ordinal(*ref.object, static_cast<std::int32_t>(bits));
+        return true;
+    }
+
+    bool AssignString(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
+        const auto* s = std::get_if<std::u16string>(&p.value.data);
+        if (!s) return false;
+        info.set_string(*ref.object, Utf16ToWide(*s));
+        return true;
+    }
+
+    bool AssignLines(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
+        const auto* list = std::get_if<form_text::List>(&p.value.data);
+        if (!list) return false;
+        std::vector<std::wstring> lines;
+        for (const auto& item : list->items) {
+            const auto* s = std::get_if<std::u16string>(&item.data);
+            if (!s) Fail(p, "expected a list of strings");
+            lines.push_back(Utf16ToWide(*s));
+        }
+        info.set_lines(*ref.object, lines);
+        return true;
+    }
+
+    bool AssignObject(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
+        const auto& value = p.value.data;
+        // An owned collection: its stored items replace what it held.
+        if (const auto* items = std::get_if<form_text::Collection>(&value)) {
+            auto* collection = dynamic_cast<TCollection*>(info.get_object(*ref.object));
+            if (!collection) Fail(p, "not a collection");
+            collection->Clear();
+            for (const form_text::CollectionItem& item : items->items) {
+                TPersistent* added = collection->AddItem();
+                for (const form_text::Property& property : item.properties)
+                    ReadProperty(added, property);
+            }
+            return true;
+        }
+        // A reference to another member of the root, by name.
+        if (const auto* id = std::get_if<form_text::Identifier>(&value)) {
+            if (!info.set_object) Fail(p, "property is read-only");
+            TComponent* target = root_->FindComponent(WideName(id->name));
+            if (!target) Fail(p, "component " + id->name + " not found");
+            info.set_object(*ref.object, target);
+            return true;
+        }
+        return false;
+    }
+
+    // A handler the root registered by that name, of the event's type.
+    bool AssignEvent(const PropRef& ref, const PropInfo& info, const form_text::Property& p) {
+        const auto* id = std::get_if<form_text::Identifier>(&p.value.data);
+        if (!id) return false;
+        const std::any* handler = root_->FindMethod(WideName(id->name));
+        if (!handler) Fail(p, "handler " + id->name + " not found");
+        try {
+            info.set_event(*ref.object, *handler);
+        } catch (const std::bad_any_cast&) {
+            Fail(p, "handler " + id->name + " does not fit the event");
+        }
+        return true;
     }
 
     // Binary data belongs to the object named by the path before its last step, which reads

@@ -1,47 +1,70 @@
 // Which skin control class takes over a control, and how it is made and attached: what the
-// control discovery decides and the factory builds. Plain values, no <windows.h>.
+// control discovery decides and the factory (skin_control_factory.h) builds. Plain values, no
+// <windows.h>.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+// The skin control classes, one row each: the kind's name and its class. The enumeration, the
+// class names and the factory are all made from this one list.
+#define PELLICO_SKIN_CONTROL_KINDS(KIND)                                                           \
+    KIND(Button, TSkinButton)                                                                      \
+    KIND(BitButton, TSkinBitButton)                                                                \
+    KIND(SpeedButton, TSkinSpeedButton)                                                            \
+    KIND(MenuButton, TSkinMenuButton)                                                              \
+    KIND(CheckBox, TSkinCheckBox)                                                                  \
+    KIND(RadioButton, TSkinRadioButton)                                                            \
+    KIND(ComboBox, TSkinComBox)                                                                    \
+    KIND(Edit, TSkinEdit)                                                                          \
+    /* the scroll bars of a scroll-bearing control */                                              \
+    KIND(Scrollbar, TSkinScrollbar)                                                                \
+    /* the scroll bars of a bare window */                                                         \
+    KIND(ScrollbarH, TSkinScrollbarH)                                                              \
+    /* a scroll host with a header */                                                              \
+    KIND(ListView, TSkinListView)                                                                  \
+    /* a scroll-bar control */                                                                     \
+    KIND(ScControl, TSkinScControl)                                                                \
+    KIND(Sizer, TSkinSizer)                                                                        \
+    KIND(GroupBox, TSkinGroupBox)                                                                  \
+    KIND(Box, TSkinBox)                                                                            \
+    KIND(BoxH, TSkinBoxH)                                                                          \
+    KIND(Tab, TSkinTab)                                                                            \
+    KIND(TabBtn, TSkinTabBtn)                                                                      \
+    KIND(Tab31, TSkinTab31)                                                                        \
+    KIND(TabSheet, TSkinTabSheet)                                                                  \
+    KIND(AdvPage, TSkinAdvPage)                                                                    \
+    KIND(Progress, TSkinProgress)                                                                  \
+    KIND(TrackBar, TSkinTrackBar)                                                                  \
+    KIND(UpDown, TSkinUpDown)                                                                      \
+    KIND(StatusBar, TSkinStatusBar)                                                                \
+    KIND(Header, TSkinHeader)                                                                      \
+    KIND(DateTime, TSkinDateTime)                                                                  \
+    KIND(MP, TSkinMP)                                                                              \
+    KIND(ObjImage, TSkinObjImage)
+
 // One entry per skin control class; None leaves the control as it is.
 enum class TSkinControlKind : std::uint8_t {
     None,
-    Button,      // TSkinButton
-    BitButton,   // TSkinBitButton
-    SpeedButton, // TSkinSpeedButton
-    MenuButton,  // TSkinMenuButton
-    CheckBox,    // TSkinCheckBox
-    RadioButton, // TSkinRadioButton
-    ComboBox,    // TSkinComBox
-    Edit,        // TSkinEdit
-    Scrollbar,   // TSkinScrollbar: the scroll bars of a scroll-bearing control
-    ScrollbarH,  // TSkinScrollbarH: the scroll bars of a bare window
-    ListView,    // TSkinListView: a scroll host with a header
-    ScControl,   // TSkinScControl: a scroll-bar control
-    Sizer,       // TSkinSizer
-    GroupBox,    // TSkinGroupBox
-    Box,         // TSkinBox
-    BoxH,        // TSkinBoxH
-    Tab,         // TSkinTab
-    TabBtn,      // TSkinTabBtn
-    Tab31,       // TSkinTab31
-    TabSheet,    // TSkinTabSheet
-    AdvPage,     // TSkinAdvPage
-    Progress,    // TSkinProgress
-    TrackBar,    // TSkinTrackBar
-    UpDown,      // TSkinUpDown
-    StatusBar,   // TSkinStatusBar
-    Header,      // TSkinHeader
-    DateTime,    // TSkinDateTime
-    MP,          // TSkinMP
-    ObjImage,    // TSkinObjImage
+#define PELLICO_KIND_ENUM(kind, cls) kind,
+    PELLICO_SKIN_CONTROL_KINDS(PELLICO_KIND_ENUM)
+#undef PELLICO_KIND_ENUM
 };
 
 // The class name of a kind ("TSkinButton"); "" for None.
-std::string_view SkinControlClassName(TSkinControlKind kind);
+constexpr std::string_view SkinControlClassName(TSkinControlKind kind) {
+    switch (kind) {
+    case TSkinControlKind::None:
+        return "";
+#define PELLICO_KIND_NAME(kind, cls)                                                               \
+    case TSkinControlKind::kind:                                                                   \
+        return #cls;
+        PELLICO_SKIN_CONTROL_KINDS(PELLICO_KIND_NAME)
+#undef PELLICO_KIND_NAME
+    }
+    return "";
+}
 
 // How the made object takes its control: a class-library control (AttachControl), a bare
 // window (AttachWindow), or the scroll bars of a control (AttachScrollHost).

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -55,6 +57,38 @@ std::string AsciiUpper(std::string_view text) {
 std::int32_t AtLeastOne(std::int32_t frames) {
     return std::max(frames, std::int32_t{1});
 }
+
+class Loader;
+
+// Where an element of the table lives in TSkinElements, whichever type it has.
+using TElementMember = std::variant<std::unique_ptr<TDataSkinObject> TSkinElements::*,
+                                    std::unique_ptr<TDataSkinBorder> TSkinElements::*,
+                                    std::unique_ptr<TDataSkinBoxLabel> TSkinElements::*>;
+
+// A frame count: what the section's key says (at least 1, `Count` when the key is missing), or
+// `Count` itself where there is no key.
+struct TFrameCount {
+    const char* Key = nullptr;
+    std::int32_t Count = 1;
+};
+
+// One element a skin may lack, in loading and listing order: the loader reads it and
+// ListSkinElements names it from here.
+struct TElementRow {
+    const char* Field;
+    TElementMember Member;
+    // Its own section; none for an element that reads keys of its own (`ReadOwn`) or is made
+    // from the others once the table is read (`ReadOwn` none too).
+    const char* Section = nullptr;
+    TFrameCount Frames;
+    // The key of a two-picture element's second image.
+    const char* SecondImage = nullptr;
+    // The program's own picture, taken when the skin has none.
+    TPixelImage TSkinLoadInputs::*BuiltIn = nullptr;
+    void (Loader::*ReadOwn)() = nullptr;
+    // A rule of the element's own once it is read.
+    void (Loader::*Finish)() = nullptr;
+};
 
 // One load: the archive, the ini and what the elements read from the colours loaded first.
 class Loader {
@@ -290,145 +324,86 @@ private:
         o.PressedColour2 = Colour(section, "PressedColour2", text, has3);
     }
 
-    // A generic element: present when its section names an image that loads.
-    template <typename T>
-    std::unique_ptr<T> Generic(std::string_view section, bool readFrame = true,
-                               std::string_view imageKey = "Image") {
+    // An element of its own section: present when the section names an image that loads.
+    template <typename T> std::unique_ptr<T> Generic(std::string_view section) {
         if (ini_.SectionLine(section) < 0) return nullptr;
         auto o = std::make_unique<T>(std::string(section));
-        o->Image = Image(section, imageKey);
+        o->Image = Image(section, "Image");
         if (o->Image.Pixels.empty()) return nullptr;
         o->Style = Int(section, "Style", 0);
         ReadMargins(*o, section);
-        if (readFrame) o->Frame = AtLeastOne(Int(section, "Frame", 1));
         o->Trans = TransFlag(Int(section, "Trans", 0));
         o->Tile = TileFlag(Int(section, "Tile", 0));
         ReadColours(*o, section);
         return o;
     }
 
-    std::unique_ptr<TDataSkinBorder> BorderType(std::string_view section,
-                                                std::string_view secondImage) {
-        auto o = Generic<TDataSkinBorder>(section, false);
-        if (o) o->Image2 = Image(section, secondImage);
-        return o;
-    }
+    // Every element of the table, in its order.
+    void LoadElements();
 
-    template <typename T> static void SetFrames(const std::unique_ptr<T>& o, std::int32_t frames) {
-        if (o) o->Frame = frames;
-    }
+    // An element of the table read from its own section, or made from the program's own picture.
+    template <typename T> std::unique_ptr<T> FromSection(const TElementRow& row);
 
-    void LoadElements() {
+    std::int32_t FrameCount(const TElementRow& row) const;
+
+public:
+    // The elements that read keys of their own, and the finishing rules of a few others.
+    void ReadProgress() {
         e_.Progress = nullptr;
-        if (ini_.SectionLine("Progress") >= 0) {
-            auto p = std::make_unique<TDataSkinBorder>("Progress");
-            DefaultTextColours(*p);
-            p->Image = Image("Progress", "Bitmap");
-            if (!p->Image.Pixels.empty()) {
-                p->Style = Int("Progress", "Style", 0);
-                ReadMargins(*p, "Progress");
-                p->Trans = TransFlag(Int("Progress", "Trans", 0));
-                p->Tile = TileFlagFromOne(Int("Progress", "Tile", 0));
-                p->Frame = p->Style != 0 ? 1 : 2;
-                e_.Progress = std::move(p);
-            }
-        }
-        e_.ProgressChunk = Generic<TDataSkinObject>("Progress.Chunk");
+        if (ini_.SectionLine("Progress") < 0) return;
+        auto p = std::make_unique<TDataSkinBorder>("Progress");
+        DefaultTextColours(*p);
+        p->Image = Image("Progress", "Bitmap");
+        if (p->Image.Pixels.empty()) return;
+        p->Style = Int("Progress", "Style", 0);
+        ReadMargins(*p, "Progress");
+        p->Trans = TransFlag(Int("Progress", "Trans", 0));
+        p->Tile = TileFlagFromOne(Int("Progress", "Tile", 0));
+        p->Frame = p->Style != 0 ? 1 : 2;
+        e_.Progress = std::move(p);
+    }
 
+    void ReadMenuBar() {
         e_.MenuBar = nullptr;
-        if (TPixelImage bar = Image("Personality", "menuBar"); !bar.Pixels.empty()) {
-            auto m = std::make_unique<TDataSkinObject>("MenuBar");
-            m->Image = std::move(bar);
-            m->LeftWidth = Int("Personality", "TileLeftMenu", 1);
-            m->RightWidth = Int("Personality", "TileRightMenu", 1);
-            m->Tile = TileFlagFromOne(Int("Personality", "TileMenu", 1));
-            DefaultTextColours(*m);
-            m->Frame = 2;
-            e_.MenuBar = std::move(m);
-        }
+        TPixelImage bar = Image("Personality", "menuBar");
+        if (bar.Pixels.empty()) return;
+        auto m = std::make_unique<TDataSkinObject>("MenuBar");
+        m->Image = std::move(bar);
+        m->LeftWidth = Int("Personality", "TileLeftMenu", 1);
+        m->RightWidth = Int("Personality", "TileRightMenu", 1);
+        m->Tile = TileFlagFromOne(Int("Personality", "TileMenu", 1));
+        DefaultTextColours(*m);
+        m->Frame = 2;
+        e_.MenuBar = std::move(m);
+    }
 
-        e_.GroupBoxEdge = Generic<TDataSkinObject>("GroupBoxEdge");
-        SetFrames(e_.GroupBoxEdge, 2);
-        e_.GroupBox = Generic<TDataSkinBoxLabel>("GroupBox", false);
-        if (e_.GroupBox) {
-            e_.GroupBox->BackgroundAlignment = Int("GroupBox", "BackgroundAlignment", 0);
-            e_.GroupBox->BackgroundLeftShift = Int("GroupBox", "BackgroundLeftShift", 0);
-            e_.GroupBox->BackgroundRightShift = Int("GroupBox", "BackgroundRightShift", 0);
-            e_.GroupBox->Frame = 1;
+    void ReadGroupBoxBackground() {
+        if (!e_.GroupBox) return;
+        e_.GroupBox->BackgroundAlignment = Int("GroupBox", "BackgroundAlignment", 0);
+        e_.GroupBox->BackgroundLeftShift = Int("GroupBox", "BackgroundLeftShift", 0);
+        e_.GroupBox->BackgroundRightShift = Int("GroupBox", "BackgroundRightShift", 0);
+    }
+
+    // The pane's margins are at most 4 pixels.
+    void ClampTabPaneMargins() {
+        if (!e_.TabPane) return;
+        for (std::int32_t* m : {&e_.TabPane->LeftWidth, &e_.TabPane->TopHeight,
+                                &e_.TabPane->RightWidth, &e_.TabPane->BottomHeight}) {
+            *m = std::min(*m, std::int32_t{4});
         }
-        e_.Tabs = BorderType("Tabs", "Border");
-        SetFrames(e_.Tabs, 5);
-        e_.StatusBarEdges = Generic<TDataSkinObject>("StatusBarEdges");
-        SetFrames(e_.StatusBarEdges, 3);
-        e_.TabPane = Generic<TDataSkinObject>("Tab.Pane");
-        if (e_.TabPane) {
-            for (std::int32_t* m : {&e_.TabPane->LeftWidth, &e_.TabPane->TopHeight,
-                                    &e_.TabPane->RightWidth, &e_.TabPane->BottomHeight}) {
-                *m = std::min(*m, std::int32_t{4});
-            }
-            e_.TabPane->Frame = 1;
-        }
-        e_.ToolBars = Generic<TDataSkinObject>("ToolBars");
-        SetFrames(e_.ToolBars, 5);
-        // No skin has a "****" key: the second image is the button mirrored.
-        e_.ComboButton = BorderType("ComboButton", "****");
-        if (e_.ComboButton) {
-            e_.ComboButton->Image2 = MirrorHorizontal(e_.ComboButton->Image);
-            e_.ComboButton->Frame = 4;
-        }
-        e_.SunkEdge = Generic<TDataSkinObject>("SunkEdge");
-        SetFrames(e_.SunkEdge, 4);
-        e_.ExtraImages = Generic<TDataSkinObject>("ExtraImages");
-        SetFrames(e_.ExtraImages, 5);
-        e_.Headerbar = Generic<TDataSkinObject>("Headerbar");
+    }
+
+    // The second image is the button mirrored.
+    void MirrorComboButton() {
+        if (e_.ComboButton) e_.ComboButton->Image2 = MirrorHorizontal(e_.ComboButton->Image);
+    }
+
+    // A count of 0 is no count.
+    void DefaultHeaderbarFrames() {
         if (e_.Headerbar && Int("Headerbar", "Frame", 0) == 0) e_.Headerbar->Frame = 5;
-        e_.MenuItem = Generic<TDataSkinObject>("MenuItem");
-        SetFrames(e_.MenuItem, 5);
-        e_.MenuBackground = Generic<TDataSkinObject>("MenuBackground");
-        SetFrames(e_.MenuBackground, 1);
-        e_.Scrollbar = Generic<TDataSkinObject>("Scrollbar");
-        SetFrames(e_.Scrollbar, 23);
-        e_.HorzScroll = Generic<TDataSkinObject>("HorzScroll");
-        SetFrames(e_.HorzScroll, 4);
-        e_.VertScroll = Generic<TDataSkinObject>("VertScroll");
-        SetFrames(e_.VertScroll, 4);
-        e_.HorzScrollThumb = Generic<TDataSkinObject>("HorzScrollThumb");
-        SetFrames(e_.HorzScrollThumb, AtLeastOne(Int("HorzScrollThumb", "FrameCount", 3)));
-        e_.VertScrollThumb = Generic<TDataSkinObject>("VertScrollThumb");
-        SetFrames(e_.VertScrollThumb, AtLeastOne(Int("VertScrollThumb", "FrameCount", 3)));
-        const std::pair<std::unique_ptr<TDataSkinObject>*, const char*> thumbs[] = {
-            {&e_.TrackbarThumbHorz, "Trackbar.ThumbHorz"},
-            {&e_.TrackbarThumbVert, "Trackbar.ThumbVert"},
-            {&e_.TrackbarThumbLeft, "Trackbar.ThumbLeft"},
-            {&e_.TrackbarThumbRight, "Trackbar.ThumbRight"},
-            {&e_.TrackbarThumbUp, "Trackbar.ThumbUp"},
-            {&e_.TrackbarThumbDown, "Trackbar.ThumbDown"}};
-        for (const auto& [field, section] : thumbs) {
-            *field = Generic<TDataSkinObject>(section);
-            SetFrames(*field, 5);
-        }
-        e_.UpDownHorz = BorderType("UpDown.Horz", "GlyphImage");
-        SetFrames(e_.UpDownHorz, 8);
-        e_.UpDownVert = BorderType("UpDown.Vert", "GlyphImage");
-        SetFrames(e_.UpDownVert, 8);
-        e_.Track = TrackElement("Track", inputs_.Track);
-        e_.TrackVert = TrackElement("TRACKVERT", inputs_.TrackVert);
     }
 
-    // The skin's track channel, else the program's own bitmap.
-    std::unique_ptr<TDataSkinObject> TrackElement(std::string_view section,
-                                                  const TPixelImage& builtIn) {
-        if (auto o = Generic<TDataSkinObject>(section)) return o;
-        if (builtIn.Pixels.empty()) return nullptr;
-        auto o = std::make_unique<TDataSkinObject>(std::string(section));
-        o->Image = builtIn;
-        o->LeftWidth = o->TopHeight = o->RightWidth = o->BottomHeight = 3;
-        o->Tile = 0;
-        o->Frame = 1;
-        DefaultTextColours(*o);
-        return o;
-    }
-
+private:
     // No count given (or a nonsensical negative one): as many 16 (or 13) pixel cells as fit,
     // at least 4.
     static void FixFrames(std::int32_t& frames, const TPixelImage& image) {
@@ -541,6 +516,92 @@ private:
     TSkinImages images_;
 };
 
+using L = Loader;
+using E = TSkinElements;
+
+constexpr TFrameCount kFrameKey{"Frame", 1};
+constexpr TFrameCount Fixed(std::int32_t count) {
+    return {nullptr, count};
+}
+
+const TElementRow kElements[] = {
+    {"Progress", &E::Progress, nullptr, {}, nullptr, nullptr, &L::ReadProgress},
+    {"ProgressChunk", &E::ProgressChunk, "Progress.Chunk", kFrameKey},
+    {"MenuBar", &E::MenuBar, nullptr, {}, nullptr, nullptr, &L::ReadMenuBar},
+    {"GroupBoxEdge", &E::GroupBoxEdge, "GroupBoxEdge", Fixed(2)},
+    {"GroupBox", &E::GroupBox, "GroupBox", Fixed(1), nullptr, nullptr, nullptr,
+     &L::ReadGroupBoxBackground},
+    {"Tabs", &E::Tabs, "Tabs", Fixed(5), "Border"},
+    {"StatusBarEdges", &E::StatusBarEdges, "StatusBarEdges", Fixed(3)},
+    {"TabPane", &E::TabPane, "Tab.Pane", Fixed(1), nullptr, nullptr, nullptr,
+     &L::ClampTabPaneMargins},
+    {"ToolBars", &E::ToolBars, "ToolBars", Fixed(5)},
+    {"ComboButton", &E::ComboButton, "ComboButton", Fixed(4), nullptr, nullptr, nullptr,
+     &L::MirrorComboButton},
+    {"SunkEdge", &E::SunkEdge, "SunkEdge", Fixed(4)},
+    {"ExtraImages", &E::ExtraImages, "ExtraImages", Fixed(5)},
+    {"Headerbar", &E::Headerbar, "Headerbar", kFrameKey, nullptr, nullptr, nullptr,
+     &L::DefaultHeaderbarFrames},
+    {"MenuItem", &E::MenuItem, "MenuItem", Fixed(5)},
+    {"MenuBackground", &E::MenuBackground, "MenuBackground", Fixed(1)},
+    {"Scrollbar", &E::Scrollbar, "Scrollbar", Fixed(23)},
+    {"HorzScroll", &E::HorzScroll, "HorzScroll", Fixed(4)},
+    {"VertScroll", &E::VertScroll, "VertScroll", Fixed(4)},
+    {"HorzScrollThumb", &E::HorzScrollThumb, "HorzScrollThumb", {"FrameCount", 3}},
+    {"VertScrollThumb", &E::VertScrollThumb, "VertScrollThumb", {"FrameCount", 3}},
+    {"TrackbarThumbHorz", &E::TrackbarThumbHorz, "Trackbar.ThumbHorz", Fixed(5)},
+    {"TrackbarThumbVert", &E::TrackbarThumbVert, "Trackbar.ThumbVert", Fixed(5)},
+    {"TrackbarThumbLeft", &E::TrackbarThumbLeft, "Trackbar.ThumbLeft", Fixed(5)},
+    {"TrackbarThumbRight", &E::TrackbarThumbRight, "Trackbar.ThumbRight", Fixed(5)},
+    {"TrackbarThumbUp", &E::TrackbarThumbUp, "Trackbar.ThumbUp", Fixed(5)},
+    {"TrackbarThumbDown", &E::TrackbarThumbDown, "Trackbar.ThumbDown", Fixed(5)},
+    {"UpDownHorz", &E::UpDownHorz, "UpDown.Horz", Fixed(8), "GlyphImage"},
+    {"UpDownVert", &E::UpDownVert, "UpDown.Vert", Fixed(8), "GlyphImage"},
+    {"Track", &E::Track, "Track", kFrameKey, nullptr, &TSkinLoadInputs::Track},
+    {"TrackVert", &E::TrackVert, "TRACKVERT", kFrameKey, nullptr, &TSkinLoadInputs::TrackVert},
+    // Made from the others once the table is read.
+    {"ComboArrow", &E::ComboArrow},
+    {"ToolbarBackground", &E::ToolbarBackground},
+};
+
+void Loader::LoadElements() {
+    for (const TElementRow& row : kElements) {
+        if (row.ReadOwn) {
+            (this->*row.ReadOwn)();
+        } else if (row.Section) {
+            std::visit(
+                [&]<typename T>(std::unique_ptr<T> TSkinElements::*member) {
+                    e_.*member = FromSection<T>(row);
+                },
+                row.Member);
+        }
+        if (row.Finish) (this->*row.Finish)();
+    }
+}
+
+template <typename T> std::unique_ptr<T> Loader::FromSection(const TElementRow& row) {
+    if (auto o = Generic<T>(row.Section)) {
+        o->Frame = FrameCount(row);
+        if constexpr (std::is_same_v<T, TDataSkinBorder>) {
+            if (row.SecondImage) o->Image2 = Image(row.Section, row.SecondImage);
+        }
+        return o;
+    }
+    if (!row.BuiltIn || (inputs_.*row.BuiltIn).Pixels.empty()) return nullptr;
+    auto o = std::make_unique<T>(row.Section);
+    o->Image = inputs_.*row.BuiltIn;
+    o->LeftWidth = o->TopHeight = o->RightWidth = o->BottomHeight = 3;
+    o->Tile = 0;
+    o->Frame = 1;
+    DefaultTextColours(*o);
+    return o;
+}
+
+std::int32_t Loader::FrameCount(const TElementRow& row) const {
+    if (!row.Frames.Key) return row.Frames.Count;
+    return AtLeastOne(Int(row.Section, row.Frames.Key, row.Frames.Count));
+}
+
 } // namespace
 
 std::uint64_t NextElementsSerial() {
@@ -604,37 +665,9 @@ std::vector<TNamedElement> ListSkinElements(const TSkinElements& e) {
     }
     add("Buttons", &e.Buttons);
     add("Title", &e.Title);
-    add("Progress", e.Progress.get());
-    add("ProgressChunk", e.ProgressChunk.get());
-    add("MenuBar", e.MenuBar.get());
-    add("GroupBoxEdge", e.GroupBoxEdge.get());
-    add("GroupBox", e.GroupBox.get());
-    add("Tabs", e.Tabs.get());
-    add("StatusBarEdges", e.StatusBarEdges.get());
-    add("TabPane", e.TabPane.get());
-    add("ToolBars", e.ToolBars.get());
-    add("ComboButton", e.ComboButton.get());
-    add("SunkEdge", e.SunkEdge.get());
-    add("ExtraImages", e.ExtraImages.get());
-    add("Headerbar", e.Headerbar.get());
-    add("MenuItem", e.MenuItem.get());
-    add("MenuBackground", e.MenuBackground.get());
-    add("Scrollbar", e.Scrollbar.get());
-    add("HorzScroll", e.HorzScroll.get());
-    add("VertScroll", e.VertScroll.get());
-    add("HorzScrollThumb", e.HorzScrollThumb.get());
-    add("VertScrollThumb", e.VertScrollThumb.get());
-    add("TrackbarThumbHorz", e.TrackbarThumbHorz.get());
-    add("TrackbarThumbVert", e.TrackbarThumbVert.get());
-    add("TrackbarThumbLeft", e.TrackbarThumbLeft.get());
-    add("TrackbarThumbRight", e.TrackbarThumbRight.get());
-    add("TrackbarThumbUp", e.TrackbarThumbUp.get());
-    add("TrackbarThumbDown", e.TrackbarThumbDown.get());
-    add("UpDownHorz", e.UpDownHorz.get());
-    add("UpDownVert", e.UpDownVert.get());
-    add("Track", e.Track.get());
-    add("TrackVert", e.TrackVert.get());
-    add("ComboArrow", e.ComboArrow.get());
-    add("ToolbarBackground", e.ToolbarBackground.get());
+    for (const TElementRow& row : kElements)
+        add(row.Field,
+            std::visit([&e](auto member) -> const TDataSkinObject* { return (e.*member).get(); },
+                       row.Member));
     return out;
 }

@@ -76,6 +76,112 @@ struct TSteps {
     operator TControlDecision() const { return decision; }
 };
 
+// One step of a listed kind, taken only while its own switch is on too, where it names one.
+struct TListedStep {
+    TDiscoveryStep step;
+    std::optional<TSkinControlType> alsoNeeds;
+};
+
+// What a listed kind reads of the control or the skin besides its switch.
+enum class TListedCheck : std::uint8_t {
+    None,
+    Tabs,           // the skin has the Tabs element
+    Bordered,       // the control draws a border of its own
+    DropDownIsMenu, // a drop-down button of its library gets a menu button
+};
+
+// A kind a Skin3rd line may give and what a control listed with it gets.
+struct TListedKind {
+    std::string_view kind;
+    std::optional<TSkinControlType> needs; // its switch; none: always
+    std::vector<TListedStep> steps;
+    TListedCheck check = TListedCheck::None;
+};
+
+TDiscoveryStep SkinStep(TSkinControlOrder order) {
+    return {A::Skin, std::move(order)};
+}
+
+TDiscoveryStep ChildrenStep(TChildRule rule) {
+    TDiscoveryStep step{A::SkinChildren};
+    step.childRule = rule;
+    return step;
+}
+
+TDiscoveryStep TransparentStep() {
+    TDiscoveryStep step{A::SetProperty};
+    step.property = L"Transparent";
+    step.value = L"True";
+    return step;
+}
+
+TSkinControlOrder ExtendedCombo() {
+    TSkinControlOrder order = Order(K::ComboBox);
+    order.extended = true;
+    return order;
+}
+
+TSkinControlOrder PngGlyph(K kind) {
+    TSkinControlOrder order = Order(kind);
+    order.glyphProperty = L"PngImage";
+    return order;
+}
+
+const TListedKind kListedKinds[] = {
+    {"combobox", xcCombo, {{SkinStep(Order(K::ComboBox))}}},
+    {"comboboxex", xcCombo, {{SkinStep(ExtendedCombo())}}},
+    {"edit", xcEdit, {{SkinStep(Order(K::Edit))}}, TListedCheck::Bordered},
+    {"radiobutton", xcRadioButton, {{SkinStep(Order(K::RadioButton))}}},
+    {"panel", xcPanel, {{TransparentStep()}, {SkinStep(Order(K::Box, true))}}},
+    {"trackbar", xcButton, {{TransparentStep()}, {SkinStep(Order(K::TrackBar))}}},
+    {"button", xcButton, {{SkinStep(Order(K::Button))}}},
+    {"datetimepicker", xcCombo, {{SkinStep(Order(K::DateTime))}}},
+    {"mediaplayer", xcButton, {{SkinStep(Order(K::MP))}}},
+    {"bitbtn", xcButton, {{SkinStep(Order(K::BitButton))}}, TListedCheck::DropDownIsMenu},
+    {"pngbitbtn", xcButton, {{SkinStep(PngGlyph(K::BitButton))}}},
+    {"pngspeedbutton", xcButton, {{SkinStep(PngGlyph(K::SpeedButton))}}},
+    {"menubtn", xcButton, {{SkinStep(Order(K::MenuButton))}}},
+    {"speedbutton", xcSpeedButton, {{SkinStep(Order(K::SpeedButton))}}},
+    {"tab", xcTab, {{SkinStep(Order(K::Tab))}}, TListedCheck::Tabs},
+    {"progress", xcProgress, {{SkinStep(Order(K::Progress))}}},
+    {"scrollbar", xcScrollbar, {{SkinStep(ScrollHost())}, {{A::AssignChildren}}}},
+    {"singlescrollbar", xcScrollbar, {{SkinStep(ScrollHost(K::Scrollbar, 1))}}},
+    {"embedscrollbar", xcScrollbar, {{ChildrenStep(TChildRule::EmbeddedScroll)}}},
+    {"container", std::nullopt, {{{A::AssignChildren}}}},
+    {"groupbox", xcGroupBox, {{SkinStep(Order(K::GroupBox, true))}}},
+    {"advpagecontrol", xcTab, {{SkinStep(Order(K::AdvPage, true, 4))}}},
+    {"radiogroup",
+     xcGroupBox,
+     {{ChildrenStep(TChildRule::RadioGroupItem), xcRadioButton},
+      {SkinStep(Order(K::GroupBox, true))}}},
+    {"checkgroup",
+     xcPanel,
+     {{ChildrenStep(TChildRule::CheckGroupItem), xcRadioButton},
+      {SkinStep(Order(K::GroupBox, true)), xcGroupBox}}},
+    {"checkbox", xcCheckBox, {{SkinStep(Order(K::CheckBox))}}},
+};
+
+// A drop-down button of that library draws an arrow of its own.
+bool IsDropDownButton(const TControlFacts& control) {
+    return ui::LowerCase(control.ClassName()) == L"tcxbutton" &&
+           control.kindProperty == L"cxbkdropdownbutton";
+}
+
+bool ListedKindApplies(const TListedKind& row, const TControlFacts& control,
+                       TDiscoverySwitches sw) {
+    if (row.needs && !sw.On(*row.needs)) return false;
+    switch (row.check) {
+    case TListedCheck::Tabs:
+        return sw.hasTabs;
+    case TListedCheck::Bordered:
+        return control.bordered;
+    case TListedCheck::None:
+    case TListedCheck::DropDownIsMenu:
+        return true;
+    }
+    return true;
+}
+
 TControlDecision Nothing() {
     return {};
 }
@@ -118,74 +224,17 @@ std::optional<std::string> Skin3rdKind(const std::vector<std::string>& lines,
 
 TControlDecision Skin3rdDecision(std::string_view kind, const TControlFacts& control,
                                  TDiscoverySwitches sw) {
-    TSteps d;
-    if (kind == "combobox") {
-        if (sw.On(xcCombo)) d.Skin(Order(K::ComboBox));
-    } else if (kind == "comboboxex") {
-        if (sw.On(xcCombo)) {
-            TSkinControlOrder order = Order(K::ComboBox);
-            order.extended = true;
-            d.Skin(order);
-        }
-    } else if (kind == "edit") {
-        if (sw.On(xcEdit) && control.bordered) d.Skin(Order(K::Edit));
-    } else if (kind == "radiobutton") {
-        if (sw.On(xcRadioButton)) d.Skin(Order(K::RadioButton));
-    } else if (kind == "panel") {
-        if (sw.On(xcPanel)) d.Set(L"Transparent", L"True").Skin(Order(K::Box, true));
-    } else if (kind == "trackbar") {
-        if (sw.On(xcButton)) d.Set(L"Transparent", L"True").Skin(Order(K::TrackBar));
-    } else if (kind == "button") {
-        if (sw.On(xcButton)) d.Skin(Order(K::Button));
-    } else if (kind == "datetimepicker") {
-        if (sw.On(xcCombo)) d.Skin(Order(K::DateTime));
-    } else if (kind == "mediaplayer") {
-        if (sw.On(xcButton)) d.Skin(Order(K::MP));
-    } else if (kind == "bitbtn") {
-        // A drop-down button of that library draws an arrow of its own.
-        const bool dropDown = ui::LowerCase(control.ClassName()) == L"tcxbutton" &&
-                              control.kindProperty == L"cxbkdropdownbutton";
-        if (sw.On(xcButton)) d.Skin(Order(dropDown ? K::MenuButton : K::BitButton));
-    } else if (kind == "pngbitbtn" || kind == "pngspeedbutton") {
-        if (sw.On(xcButton)) {
-            TSkinControlOrder order = Order(kind == "pngbitbtn" ? K::BitButton : K::SpeedButton);
-            order.glyphProperty = L"PngImage";
-            d.Skin(order);
-        }
-    } else if (kind == "menubtn") {
-        if (sw.On(xcButton)) d.Skin(Order(K::MenuButton));
-    } else if (kind == "speedbutton") {
-        if (sw.On(xcSpeedButton)) d.Skin(Order(K::SpeedButton));
-    } else if (kind == "tab") {
-        if (sw.OnWithTabs(xcTab)) d.Skin(Order(K::Tab));
-    } else if (kind == "progress") {
-        if (sw.On(xcProgress)) d.Skin(Order(K::Progress));
-    } else if (kind == "scrollbar") {
-        if (sw.On(xcScrollbar)) d.Skin(ScrollHost()).Do(A::AssignChildren);
-    } else if (kind == "singlescrollbar") {
-        if (sw.On(xcScrollbar)) d.Skin(ScrollHost(K::Scrollbar, 1));
-    } else if (kind == "embedscrollbar") {
-        if (sw.On(xcScrollbar)) d.Children(TChildRule::EmbeddedScroll);
-    } else if (kind == "container") {
-        d.Do(A::AssignChildren);
-    } else if (kind == "groupbox") {
-        if (sw.On(xcGroupBox)) d.Skin(Order(K::GroupBox, true));
-    } else if (kind == "advpagecontrol") {
-        if (sw.On(xcTab)) d.Skin(Order(K::AdvPage, true, 4));
-    } else if (kind == "radiogroup") {
-        if (sw.On(xcGroupBox)) {
-            if (sw.On(xcRadioButton)) d.Children(TChildRule::RadioGroupItem);
-            d.Skin(Order(K::GroupBox, true));
-        }
-    } else if (kind == "checkgroup") {
-        if (sw.On(xcPanel)) {
-            if (sw.On(xcRadioButton)) d.Children(TChildRule::CheckGroupItem);
-            if (sw.On(xcGroupBox)) d.Skin(Order(K::GroupBox, true));
-        }
-    } else if (kind == "checkbox") {
-        if (sw.On(xcCheckBox)) d.Skin(Order(K::CheckBox));
-    }
+    const auto row = std::find_if(std::begin(kListedKinds), std::end(kListedKinds),
+                                  [kind](const TListedKind& k) { return k.kind == kind; });
     // "nil" and kinds not in the table: the class stays as it is.
+    if (row == std::end(kListedKinds) || !ListedKindApplies(*row, control, sw)) return Nothing();
+    TControlDecision d;
+    for (const TListedStep& step : row->steps) {
+        if (step.alsoNeeds && !sw.On(*step.alsoNeeds)) continue;
+        d.steps.push_back(step.step);
+        if (row->check == TListedCheck::DropDownIsMenu && IsDropDownButton(control))
+            d.steps.back().order.kind = K::MenuButton;
+    }
     return d;
 }
 

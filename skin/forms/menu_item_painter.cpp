@@ -62,44 +62,48 @@ void Present(HDC dc, const RECT& rect, HDC composed, const TMenuItemLook& item) 
     if (item.hasSubmenu) ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-// Glyph, check mark, caption, shortcut and submenu arrow.
-void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenuItemLook& item,
-                      HDC dc, const RECT& r) {
-    const TSkinElements& e = skin.Elements();
-    const int leftWidth = e.MenuItem ? e.MenuItem->LeftWidth : 0;
-    const bool hasImage = images && item.imageIndex >= 0 && item.imageIndex < images->Count();
-    const TMenuItemLayout layout = LayOutMenuItem(
-        ToPixelRect(r), leftWidth, images ? images->Width() : 0, item.checked, item.rightToLeft);
-    const RECT box = ToRect(layout.glyph);
-    if (hasImage) {
-        if (item.checked) {
-            Fill(dc, box, clBtnHighlight);
-            RECT edge = box;
-            DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-        }
-        const int x = box.left + (box.right - box.left - images->Width()) / 2;
-        const int y = box.top + (box.bottom - box.top - images->Height()) / 2;
-        if (item.enabled) {
-            images->Draw(dc, x, y, item.imageIndex);
-        } else {
-            ImageList_DrawEx(images->Handle(), item.imageIndex, dc, x, y, 0, 0, CLR_NONE,
-                             ui::ColorRef(clBtnShadow), ILD_TRANSPARENT | ILD_BLEND50);
-        }
-    } else if (item.checked) {
-        const ui::GdiHandle<HBITMAP> check(static_cast<HBITMAP>(
-            LoadImageW(nullptr, MAKEINTRESOURCEW(kCheckMark), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
-        BITMAP bm{};
-        if (check && GetObjectW(check.get(), sizeof(bm), &bm)) {
-            const ui::OwnedDC source = ui::OwnedDC(CreateCompatibleDC(nullptr));
-            const ui::Selection selected(source.get(), check.get());
-            const ui::DcColours colours(dc, ui::ColorRef(clBtnText), RGB(255, 255, 255));
-            // The mark's black pixels take the text colour, its white ones leave the item.
-            BitBlt(dc, box.left + (box.right - box.left - bm.bmWidth) / 2,
-                   box.top + (box.bottom - box.top - bm.bmHeight) / 2, bm.bmWidth, bm.bmHeight,
-                   source.get(), 0, 0, SRCAND);
-        }
-    }
+// The system's check mark, loaded once for every item that shows it.
+HBITMAP CheckMarkBitmap() {
+    static const ui::GdiHandle<HBITMAP> check(static_cast<HBITMAP>(
+        LoadImageW(nullptr, MAKEINTRESOURCEW(kCheckMark), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
+    return check.get();
+}
 
+// The item's picture from the image list, centred in the glyph box: on a sunken highlight when
+// the item is checked, blended with the shadow colour when it is disabled.
+void DrawImage(const ui::TImageList& images, const TMenuItemLook& item, HDC dc, const RECT& box) {
+    if (item.checked) {
+        Fill(dc, box, clBtnHighlight);
+        RECT edge = box;
+        DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    }
+    const int x = box.left + (box.right - box.left - images.Width()) / 2;
+    const int y = box.top + (box.bottom - box.top - images.Height()) / 2;
+    if (item.enabled) {
+        images.Draw(dc, x, y, item.imageIndex);
+    } else {
+        ImageList_DrawEx(images.Handle(), item.imageIndex, dc, x, y, 0, 0, CLR_NONE,
+                         ui::ColorRef(clBtnShadow), ILD_TRANSPARENT | ILD_BLEND50);
+    }
+}
+
+// The system's check mark centred in the glyph box: its black pixels take the text colour, its
+// white ones leave the item.
+void DrawCheckMark(HDC dc, const RECT& box) {
+    const HBITMAP check = CheckMarkBitmap();
+    BITMAP bm{};
+    if (!check || !GetObjectW(check, sizeof(bm), &bm)) return;
+    const ui::OwnedDC source = ui::OwnedDC(CreateCompatibleDC(nullptr));
+    const ui::Selection selected(source.get(), check);
+    const ui::DcColours colours(dc, ui::ColorRef(clBtnText), RGB(255, 255, 255));
+    BitBlt(dc, box.left + (box.right - box.left - bm.bmWidth) / 2,
+           box.top + (box.bottom - box.top - bm.bmHeight) / 2, bm.bmWidth, bm.bmHeight,
+           source.get(), 0, 0, SRCAND);
+}
+
+// The caption centred on the text area's height in the menu font (bold for the default item),
+// and the shortcut at the far end, both in `colour`.
+void DrawTexts(const TMenuItemLook& item, HDC dc, const RECT& area, TColor colour) {
     std::wstring caption = item.caption;
     if (caption.empty() || caption == L"&") caption += L' ';
     const ui::GdiHandle<HFONT> bold = [&] {
@@ -111,9 +115,7 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
     }();
     const ui::Selection font(dc, bold ? bold.get() : ui::MenuFont());
     const ui::BkModeScope mode(dc, TRANSPARENT);
-    const COLORREF oldColour =
-        SetTextColor(dc, ui::ColorRef(MenuItemTextColor(e.Colors, item.selected, item.enabled)));
-    const RECT area = ToRect(layout.text);
+    const COLORREF oldColour = SetTextColor(dc, ui::ColorRef(colour));
     RECT measured = area;
     const UINT single = DT_EXPANDTABS | DT_SINGLELINE;
     SkinDrawText(dc, caption, measured, DT_CALCRECT | DT_NOCLIP | single);
@@ -132,10 +134,25 @@ void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenu
         RECT shortCut{area.left + textWidth, text.top, area.right - 10, text.bottom};
         if (!item.shortCut.empty()) SkinDrawText(dc, item.shortCut, shortCut, single | DT_RIGHT);
     }
-    if (item.hasSubmenu)
-        DrawSubmenuArrow(dc, r, item.rightToLeft,
-                         MenuItemTextColor(e.Colors, item.selected, item.enabled));
     SetTextColor(dc, oldColour);
+}
+
+// Glyph (the image list's picture or the check mark), caption, shortcut and submenu arrow.
+void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenuItemLook& item,
+                      HDC dc, const RECT& r) {
+    const TSkinElements& e = skin.Elements();
+    const int leftWidth = e.MenuItem ? e.MenuItem->LeftWidth : 0;
+    const bool hasImage = images && item.imageIndex >= 0 && item.imageIndex < images->Count();
+    const TMenuItemLayout layout =
+        LayOutMenuItem(ToPixelRect(r), leftWidth, images ? images->Width() : 0,
+                       item.checked, item.rightToLeft);
+    if (hasImage)
+        DrawImage(*images, item, dc, ToRect(layout.glyph));
+    else if (item.checked)
+        DrawCheckMark(dc, ToRect(layout.glyph));
+    const TColor colour = MenuItemTextColor(e.Colors, item.selected, item.enabled);
+    DrawTexts(item, dc, ToRect(layout.text), colour);
+    if (item.hasSubmenu) DrawSubmenuArrow(dc, r, item.rightToLeft, colour);
 }
 
 } // namespace

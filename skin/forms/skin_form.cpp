@@ -92,15 +92,20 @@ void TWinSkinForm::AttachWindow(TSkinData& skin) {
 
 void TWinSkinForm::Attach(TSkinData& skin) {
     if (subclass_.Installed() || !IsWindow(window_)) return;
-    TSkinManage* manager = SkinManage();
-    if (manager) manager->SetState(TSkinManagerState::Running);
+    if (TSkinManage* manager = SkinManage()) manager->SetState(TSkinManagerState::Running);
     skin_ = &skin;
     hoverTimer_ = std::make_unique<ui::TTimer>(nullptr);
     hoverTimer_->SetEnabled(false);
     hoverTimer_->SetInterval(kHoverInterval);
     hoverTimer_->OnTimer = [this](ui::TPersistent*) { HoverTick(); };
-    frameSkinning_ = InSet(skin.SkinControls, xcMainMenu);
+    ReadWindowFacts(skin);
+    if (!InstallSubclasses(skin)) return;
+    TakeOverFrame();
+}
 
+void TWinSkinForm::ReadWindowFacts(TSkinData& skin) {
+    TSkinManage* manager = SkinManage();
+    frameSkinning_ = InSet(skin.SkinControls, xcMainMenu);
     const auto style = static_cast<std::uint32_t>(GetWindowLongW(window_, GWL_STYLE));
     const auto exStyle = static_cast<std::uint32_t>(GetWindowLongW(window_, GWL_EXSTYLE));
     hadSystemMenu_ = (style & WS_SYSMENU) != 0;
@@ -134,16 +139,19 @@ void TWinSkinForm::Attach(TSkinData& skin) {
     dialogClass_ = IsDialogClass(className_);
     // The 9x family draws no skinned system menu.
     if (!platform_.nt) skin.SkinControls &= ~SetOf<TSkinControls>(xcSystemMenu);
+}
 
+bool TWinSkinForm::InstallSubclasses(TSkinData& skin) {
     if (formKind_ == TFormKind::MdiFrame) {
         menuUpdate_ = skin.MenuUpdate;
         mdiClientSubclass_.Install(mdiClient_, IsWindowUnicode(mdiClient_) != FALSE);
     }
-    if (!subclass_.Install(window_, unicode_)) {
-        mdiClientSubclass_.Release();
-        return;
-    }
+    if (subclass_.Install(window_, unicode_)) return true;
+    mdiClientSubclass_.Release();
+    return false;
+}
 
+void TWinSkinForm::TakeOverFrame() {
     compositorFrame_ = CompositorFrameOf(frameSkinning_, isChild_, frameKind_);
     SetCompositorFrame(window_, compositorFrame_, true);
     if (frameSkinning_) {
@@ -157,6 +165,7 @@ void TWinSkinForm::Attach(TSkinData& skin) {
         // A child keeps a caption strip of the system's height.
         const int systemTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
         if (frame_.title < systemTitle) menuBarHeight_ = systemTitle - frame_.title;
+        TSkinManage* manager = SkinManage();
         if (windowState_ == TWindowState::Maximised && manager && !manager->MdiMaximized)
             manager->SetMdiMaximized(true);
     }

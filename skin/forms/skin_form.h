@@ -23,7 +23,7 @@
 #include "dib.h"
 #include "skin_bitmaps.h"
 #include "skin_control_host.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skinner_links.h"
 #include "window_subclass.h"
 
@@ -161,12 +161,21 @@ private:
     // Where a message goes next in the window procedure.
     enum class TStep { Stop, Next, NextHandled };
 
+    // Attaching: what the window is (its styles, owner, state, MDI role, frame kind), the
+    // subclasses, then the frame the skin draws.
     void Attach(TSkinData& skin);
+    void ReadWindowFacts(TSkinData& skin);
+    [[nodiscard]] bool InstallSubclasses(TSkinData& skin);
+    void TakeOverFrame();
     void DetachWindow(bool full);
     void WindowProcedure(ui::TMessage& msg);
     TStep FirstStage(ui::TMessage& msg);
     TStep SecondStage(ui::TMessage& msg);
     TStep ThirdStage(ui::TMessage& msg);
+    // The third stage's answers to the frame's non-client messages.
+    TStep NcCalcSize(ui::TMessage& msg);
+    TStep NcPaint(ui::TMessage& msg);
+    TStep NcActivate(ui::TMessage& msg);
     void FormHook(ui::TMessage& msg);
     void MdiClientProcedure(ui::TMessage& msg);
     [[nodiscard]] bool Pass(ui::TMessage& msg) { return subclass_.Pass(msg); }

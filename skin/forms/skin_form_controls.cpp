@@ -5,7 +5,7 @@
 
 #include "control_discovery_rules.h"
 #include "skin_control.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_data.h"
 #include "skin_messages.h"
 

@@ -169,56 +169,17 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
     case WM_WINDOWPOSCHANGING:
         (void)Pass(m);
         return TStep::Stop;
-    case WM_NCCALCSIZE: {
-        // The proposed window rectangle, before the system makes it its client rectangle.
-        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
-        const RECT proposed = m.WParam ? params->rgrc[0] : RECT{};
-        if (!Pass(m)) return TStep::Stop;
-        if (!m.WParam) {
-            m.Result = 0;
-            return TStep::Stop;
-        }
-        if (KeepsSystemClientArea(frameKind_, formKind_, windowState_)) {
-            params->rgrc[1] = params->rgrc[0];
-        } else {
-            const TPixelRect client = SkinClientRect(ToPixelRect(proposed), frame_, menuBarHeight_);
-            params->rgrc[0] = ToRect(client);
-            params->rgrc[1] = params->rgrc[0];
-        }
-        m.Result = WVR_REDRAW;
-        return TStep::Stop;
-    }
+    case WM_NCCALCSIZE:
+        return NcCalcSize(m);
     case WM_NCHITTEST:
         if (!Pass(m)) return TStep::Stop;
         m.Result = SkinHitTest(static_cast<int>(m.Result), FramePoint(PointOf(m.LParam)).y,
                                frame_.title, menuBarHeight_);
         return TStep::Stop;
     case WM_NCPAINT:
-        // Keeps the system's own caption buttons and system menu away.
-        if (!(buttonFlags_ & cbKeepStyle)) {
-            const LONG style = GetWindowLongW(window_, GWL_STYLE);
-            if (style & WS_SYSMENU) SetWindowLongW(window_, GWL_STYLE, style & ~WS_SYSMENU);
-        }
-        if (skin_->FramePaintingEnabled) {
-            if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) {
-                if (!Pass(m)) return TStep::Stop;
-            } else {
-                PaintFrame(nullptr);
-                if (started_) ui::MarkStartup(ui::TStartupMark::FirstSkinnedPaint);
-            }
-        }
-        m.Result = 0;
-        return TStep::Stop;
+        return NcPaint(m);
     case WM_NCACTIVATE:
-        SetActive(m.WParam != 0);
-        if (formKind_ == TFormKind::MdiFrame) {
-            SendMessageW(mdiClient_, WM_NCACTIVATE, m.WParam, 0);
-        } else if (IsMdiChild() && !Pass(m)) {
-            return TStep::Stop;
-        }
-        if (!MaximisedMdiChild()) PaintFrame(nullptr);
-        m.Result = 1;
-        return TStep::Stop;
+        return NcActivate(m);
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
@@ -231,6 +192,60 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
     default:
         return TStep::Next;
     }
+}
+
+// The client rectangle inside the skin's frame, or the system's where the window keeps it.
+TWinSkinForm::TStep TWinSkinForm::NcCalcSize(ui::TMessage& m) {
+    // The proposed window rectangle, before the system makes it its client rectangle.
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
+    const RECT proposed = m.WParam ? params->rgrc[0] : RECT{};
+    if (!Pass(m)) return TStep::Stop;
+    if (!m.WParam) {
+        m.Result = 0;
+        return TStep::Stop;
+    }
+    if (KeepsSystemClientArea(frameKind_, formKind_, windowState_)) {
+        params->rgrc[1] = params->rgrc[0];
+    } else {
+        const TPixelRect client = SkinClientRect(ToPixelRect(proposed), frame_, menuBarHeight_);
+        params->rgrc[0] = ToRect(client);
+        params->rgrc[1] = params->rgrc[0];
+    }
+    m.Result = WVR_REDRAW;
+    return TStep::Stop;
+}
+
+// The skin's frame, painted here; a captionless window or a maximised MDI child keeps the
+// system's.
+TWinSkinForm::TStep TWinSkinForm::NcPaint(ui::TMessage& m) {
+    // Keeps the system's own caption buttons and system menu away.
+    if (!(buttonFlags_ & cbKeepStyle)) {
+        const LONG style = GetWindowLongW(window_, GWL_STYLE);
+        if (style & WS_SYSMENU) SetWindowLongW(window_, GWL_STYLE, style & ~WS_SYSMENU);
+    }
+    if (skin_->FramePaintingEnabled) {
+        if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) {
+            if (!Pass(m)) return TStep::Stop;
+        } else {
+            PaintFrame(nullptr);
+            if (started_) ui::MarkStartup(ui::TStartupMark::FirstSkinnedPaint);
+        }
+    }
+    m.Result = 0;
+    return TStep::Stop;
+}
+
+// The frame painted active or inactive; an MDI frame passes the change to its client.
+TWinSkinForm::TStep TWinSkinForm::NcActivate(ui::TMessage& m) {
+    SetActive(m.WParam != 0);
+    if (formKind_ == TFormKind::MdiFrame) {
+        SendMessageW(mdiClient_, WM_NCACTIVATE, m.WParam, 0);
+    } else if (IsMdiChild() && !Pass(m)) {
+        return TStep::Stop;
+    }
+    if (!MaximisedMdiChild()) PaintFrame(nullptr);
+    m.Result = 1;
+    return TStep::Stop;
 }
 
 bool TWinSkinForm::SizeHandler(ui::TMessage& m) {

@@ -289,11 +289,31 @@ TEST(Skin3rd, ListedClassesAreSettledByTheTable) {
          {{Children(TChildRule::CheckGroupItem), {A::Skin, Order(K::GroupBox, true)}}}},
         {"check group without panels", "TRzCheckGroup=CheckGroup",
          Facts(Classes({L"TRzCheckGroup"})), Without({xcPanel}), kNothing},
+        // A step with a switch of its own is left out alone.
+        {"radio group without radio buttons", "TRzRadioGroup=Radiogroup",
+         Facts(Classes({L"TRzRadioGroup"})), Without({xcRadioButton}),
+         Skin(Order(K::GroupBox, true))},
+        {"check group without group boxes",
+         "TRzCheckGroup=CheckGroup",
+         Facts(Classes({L"TRzCheckGroup"})),
+         Without({xcGroupBox}),
+         {{Children(TChildRule::CheckGroupItem)}}},
+        {"container whatever the switches",
+         "TMyHolder=container",
+         Facts(Classes({L"TMyHolder"})),
+         0,
+         {{Step(A::AssignChildren)}}},
         {"advanced page control", "TAdvPageControl=advpagecontrol",
          Facts(Classes({L"TAdvPageControl"})), kAll, Skin(Order(K::AdvPage, true, 4))},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DecideControl(c.control, {c.line}, {c.switches, true}), c.expected) << c.name;
+}
+
+TEST(Skin3rd, ListedTabsNeedTheSkinsTabs) {
+    const TControlFacts tabs = Facts(Classes({L"TMyTabs"}));
+    EXPECT_EQ(DecideControl(tabs, {"TMyTabs=tab"}, {kAll, true}), Skin(Order(K::Tab)));
+    EXPECT_EQ(DecideControl(tabs, {"TMyTabs=tab"}, {kAll, false}), kNothing);
 }
 
 TEST(Skin3rd, ControlsThatDrawThemselvesAreLeftAlone) {

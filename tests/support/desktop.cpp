@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace testing_desktop {
@@ -51,6 +53,11 @@ std::wstring WindowsPath(const std::string& path) {
     for (char c : path)
         out += c == '/' ? L'\\' : static_cast<wchar_t>(c);
     return out;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+    std::ifstream in(std::filesystem::path(WindowsPath(path)), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::wstring WindowText(HWND wnd) {

@@ -62,6 +62,10 @@ std::string LookDifference(const WindowLook& a, const WindowLook& b);
 // A Unix path as Wine sees it (Z:\...); a Windows path is returned unchanged.
 std::wstring WindowsPath(const std::string& path);
 
+// The bytes of a file named by its Unix path (a fixture, the packed default skin); none when it
+// cannot be read.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+
 // Window caption and class name, for assertions.
 std::wstring WindowText(HWND wnd);
 std::wstring ClassName(HWND wnd);

@@ -6,18 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 namespace {
 
 TPixelImage FixturePixels(const char* name) {
-    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(
-                         std::string(PELLICO_FIXTURES) + "/skin/" + name)),
-                     std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    return DecodeBmp(bytes).value_or(TPixelImage{});
+    return DecodeBmp(
+               testing_desktop::ReadFileBytes(std::string(PELLICO_FIXTURES) + "/skin/" + name))
+        .value_or(TPixelImage{});
 }
 
 // A plain top-level window of the system's static class.
@@ -55,9 +51,16 @@ TEST(SkinPlatform, LoadInputsCarryTheTrackBitmapsAndTheScrollBarWidth) {
 }
 
 TEST(SkinPlatform, CaptionFontIsTheSystems) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0));
+    const LOGFONTW& system = metrics.lfCaptionFont;
     const LOGFONTW font = CaptionLogFont();
     EXPECT_NE(font.lfHeight, 0);
-    EXPECT_NE(font.lfFaceName[0], L'\0');
+    EXPECT_EQ(font.lfHeight, system.lfHeight);
+    EXPECT_EQ(font.lfWeight, system.lfWeight);
+    EXPECT_EQ(font.lfCharSet, system.lfCharSet);
+    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(system.lfFaceName));
 }
 
 TEST(SkinPlatform, WindowIconOnTheKeyColour) {

@@ -688,15 +688,11 @@ TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
     MoveTo(ui_test::ScreenCentre(clear));
     EXPECT_TRUE(PumpUntil([&] { return ExpectButton(clear, 4, "hot").empty(); }));
     testing_desktop::SaveScreenshot(L"main_window_button_hot");
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &in, sizeof(in));
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     EXPECT_TRUE(PumpUntil([&] { return ExpectButton(clear, 2, "pressed").empty(); }));
     testing_desktop::SaveScreenshot(L"main_window_button_pressed");
     MoveTo({20, 20});
-    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof(in));
+    MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(
         PumpUntil([&] { return ExpectButton(clear, 5, "focused after the press").empty(); }));
 }

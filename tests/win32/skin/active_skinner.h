@@ -55,3 +55,17 @@ protected:
         return skinner;
     }
 };
+
+// The same for a test whose skinned form is of the test's own class `Form`: the form, its
+// skinner once shown, the form's components by name and type and the skin controls they got.
+template <class Form> class SkinnedFormFixture : public SkinnedFormTest {
+protected:
+    template <class T> T* Get(const wchar_t* name) const { return form_->template Get<T>(name); }
+    // The skin control the form's skinner gave `control`, or none.
+    TSkinControl* SkinOf(const ui::TControl& control) const {
+        return SkinControlOf(*skinner_, control);
+    }
+
+    Form* form_ = nullptr;
+    TWinSkinForm* skinner_ = nullptr;
+};

@@ -62,20 +62,12 @@ public:
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 };
 
-class TButtonTestForm : public ui::TForm {
+class TButtonTestForm : public ui_test::TTestForm<L"TButtonTestForm"> {
 public:
-    explicit TButtonTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+    explicit TButtonTestForm(ui::TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"Clicked", ui::TNotifyEvent([this](ui::TPersistent* sender) {
                            clicks.push_back(dynamic_cast<ui::TComponent*>(sender)->Name());
                        }));
-    }
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TButtonTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
     }
     std::vector<std::wstring> clicks;
 };
@@ -226,7 +218,7 @@ const char* const kForm = R"(object ButtonTestForm: TButtonTestForm
   end
 )";
 
-class SkinButtonsTest : public SkinnedFormTest {
+class SkinButtonsTest : public SkinnedFormFixture<TButtonTestForm> {
 protected:
     void SetUp() override {
         SkinnedFormTest::SetUp();
@@ -251,10 +243,6 @@ protected:
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
-    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
     static COLORREF Check(int frame) { return ui::ColorRef(FrameColour(kCheckStrip, frame)); }
@@ -263,16 +251,7 @@ protected:
     static COLORREF Corner(ui::TControl& c) { return Pixel(c, 3, 3); }
     // The middle of a check box's or radio button's box (at the left edge).
     static COLORREF Box(ui::TControl& c) { return Pixel(c, 6, c.Height() / 2); }
-    void Settle() { Pump(150ms); }
-    // The mouse somewhere on the desktop away from the form.
-    void ParkMouse() { MoveTo({900, 700}); }
     static POINT Centre(ui::TControl& c) { return ui_test::ScreenCentre(c); }
-    static void MouseButton(DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = flags;
-        SendInput(1, &in, sizeof(in));
-    }
     static void Key(WORD vk, bool up) {
         INPUT in{};
         in.type = INPUT_KEYBOARD;
@@ -282,8 +261,6 @@ protected:
     }
 
     static constexpr ui::TColor kGlyphColour = 0x2080E0;
-    TButtonTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(SkinButtonsTest, EachButtonGetsItsSkinControlAndATaggedOneStaysPlain) {

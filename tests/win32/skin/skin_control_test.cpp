@@ -3,10 +3,12 @@
 // window's colour alone and restores what it hooked exactly once; on a bare window it keeps the
 // window's character set and stays safe under a later subclasser.
 #include "skin_control.h"
+#include "skin_control_factory.h"
 #include "skin_data.h"
 #include "skin_messages.h"
 
 #include "ui/stdctrls.h"
+#include "ui/text_codec.h"
 #include "ui_test_app.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +127,18 @@ TEST(SkinControlSetting, CommonControls6AreLoaded) {
     EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
     EXPECT_GT(ideal.cx, 0);
     DestroyWindow(button);
+}
+
+// Every row of the kind table makes an object of the class it names; None makes none.
+TEST(SkinControlFactory, EachKindMakesItsClass) {
+    EXPECT_EQ(MakeSkinControl({TSkinControlKind::None}, nullptr), nullptr);
+    for (int k = static_cast<int>(TSkinControlKind::Button);
+         k <= static_cast<int>(TSkinControlKind::ObjImage); ++k) {
+        const auto kind = static_cast<TSkinControlKind>(k);
+        const TSkinControlPtr made = MakeSkinControl({kind}, nullptr);
+        ASSERT_NE(made, nullptr) << k;
+        EXPECT_EQ(ui::WideToUtf8(made->ClassName()), SkinControlClassName(kind)) << k;
+    }
 }
 
 TEST_F(SkinControlTest, SecondAttachChangesNothing) {

@@ -4,7 +4,7 @@
 // frame) or by the thin 3-D frame without them, the size grip, owner-drawn panels.
 #include "active_skinner.h"
 #include "skin_box.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_data.h"
 #include "skin_edit.h"
 #include "skin_fixture.h"
@@ -56,9 +56,9 @@ std::vector<std::uint8_t> FramesSkin(bool edges) {
     return s.Pack();
 }
 
-class TFramesTestForm : public ui::TForm {
+class TFramesTestForm : public ui_test::TTestForm<L"TFramesTestForm"> {
 public:
-    explicit TFramesTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+    explicit TFramesTestForm(ui::TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"DrawPanel",
                        ui::TDrawPanelEvent([this](ui::TPersistent*, ui::TStatusPanel* panel,
                                                   ui::TCanvas& canvas, const RECT& rect) {
@@ -66,14 +66,6 @@ public:
                            canvas.Brush.SetColor(kOwnerDrawn);
                            canvas.FillRect(rect);
                        }));
-    }
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TFramesTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
     }
     std::vector<std::pair<ui::TStatusPanel*, RECT>> drawn;
 };
@@ -184,7 +176,7 @@ const char* const kForm = R"(object FramesTestForm: TFramesTestForm
   end
 )";
 
-class SkinFramesTest : public SkinnedFormTest {
+class SkinFramesTest : public SkinnedFormFixture<TFramesTestForm> {
 protected:
     // The form under the skin with or without status-bar edges and extra images.
     void Start(bool edges) {
@@ -196,10 +188,6 @@ protected:
         ASSERT_TRUE(skinner_);
         Pump(300ms);
     }
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
-    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Edge(int frame) { return ui::ColorRef(FrameColour(kEdgeStrip, frame)); }
     static COLORREF Extra(int frame) { return ui::ColorRef(FrameColour(kExtraStrip, frame)); }
@@ -220,9 +208,6 @@ protected:
         ReleaseDC(nullptr, screen);
         return size.cy;
     }
-
-    TFramesTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(SkinFramesTest, EachControlGetsItsSkinControl) {

@@ -55,21 +55,13 @@ Skin HeaderSkin(bool header) {
     return s;
 }
 
-class THeaderTestForm : public ui::TForm {
+class THeaderTestForm : public ui_test::TTestForm<L"THeaderTestForm"> {
 public:
-    explicit THeaderTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+    explicit THeaderTestForm(ui::TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"SectionClicked",
                        ui::TSectionNotifyEvent([this](ui::TPersistent*, ui::THeaderSection* s) {
                            clicked.push_back(s->Text());
                        }));
-    }
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"THeaderTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
     }
     std::vector<std::wstring> clicked;
 };
@@ -140,7 +132,7 @@ const char* const kForm = R"(object HeaderTestForm: THeaderTestForm
   end
 )";
 
-class SkinHeadersTest : public SkinnedFormTest {
+class SkinHeadersTest : public SkinnedFormFixture<THeaderTestForm> {
 protected:
     void SetUp() override {
         SkinnedFormTest::SetUp();
@@ -161,11 +153,6 @@ protected:
         Pump(300ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
-    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
-    void ParkMouse() { MoveTo({900, 700}); }
     static COLORREF Header(int frame) { return ui::ColorRef(FrameColour(kHeaderStrip, frame)); }
     static COLORREF ScreenAt(HWND window, int x, int y) {
         POINT p{x, y};
@@ -188,9 +175,6 @@ protected:
         ClientToScreen(header, &p);
         return p;
     }
-
-    THeaderTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(SkinHeadersTest, HeaderItemsAndTheRoomAfterThemArePaintedFromTheStrip) {

@@ -38,18 +38,13 @@ std::vector<std::uint8_t> FrameSkin(int left = 5, int title = 24, int right = 6,
         .Pack();
 }
 
-class TSkinTestForm : public ui::TForm {
+class TSkinTestForm : public ui_test::TTestForm<L"TSkinTestForm"> {
 public:
-    explicit TSkinTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+    explicit TSkinTestForm(ui::TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"Button1Click", ui::TNotifyEvent([this](ui::TPersistent*) { ++clicks; }));
         RegisterMethod(L"FormClose",
                        ui::TCloseEvent([this](ui::TPersistent*, ui::TCloseAction&) { ++closes; }));
     }
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TSkinTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
     TSkinData* Skin() const { return dynamic_cast<TSkinData*>(FindComponent(L"SkinData1")); }
 
     int clicks = 0;
@@ -381,7 +376,7 @@ TEST_F(SkinManagerTest, AForeignDialogsButtonHearsTheMouseLeaveIt) {
                                     [&](const TSkinControl* c) { return c->Handle() == button; });
     ASSERT_NE(found, controls.end());
     const TSkinControl& skinned = **found;
-    MoveTo({900, 700});
+    ParkMouse();
     // A move the button heard with the cursor elsewhere: the system tracks no leave for it, as
     // when another window took the system's tracking over.
     SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
@@ -594,7 +589,6 @@ TEST_F(SkinManagerTest, TheCompositorLeavesTheFrameToTheSkinWhileItIsSkinned) {
     ASSERT_TRUE(Skinned(h) && Skinned(bare));
     EXPECT_EQ(compositor.calls[h], (std::vector<Call>{noFrame, square}));
     EXPECT_EQ(compositor.calls[bare], (std::vector<Call>{noFrame}));
-
 
     form->Skin()->SetActive(false);
     ASSERT_TRUE(PumpUntil([&] { return changed_ == 1; }));

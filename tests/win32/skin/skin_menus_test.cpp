@@ -49,14 +49,9 @@ std::vector<std::uint8_t> MenuSkin() {
     return s.Pack();
 }
 
-class TMenuTestForm : public ui::TForm {
+class TMenuTestForm : public ui_test::TTestForm<L"TMenuTestForm"> {
 public:
-    using ui::TForm::TForm;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TMenuTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    using TTestForm::TTestForm;
     TSkinData* Skin() const { return dynamic_cast<TSkinData*>(FindComponent(L"SkinData1")); }
 };
 

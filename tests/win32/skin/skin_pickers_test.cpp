@@ -29,10 +29,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -146,18 +142,13 @@ public:
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 };
 
-class TPickerTestForm : public ui::TForm {
+class TPickerTestForm : public ui_test::TTestForm<L"TPickerTestForm"> {
 public:
-    explicit TPickerTestForm(ui::TComponent* owner) : ui::TForm(owner) {
+    explicit TPickerTestForm(ui::TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"PlayerClick", ui::TMPBtnClick([this](ui::TPersistent*, ui::TMPBtnType b) {
                            clicks.push_back(b);
                        }));
     }
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TPickerTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
     std::vector<ui::TMPBtnType> clicks;
 };
 
@@ -229,7 +220,7 @@ const char* const kForm = R"(object PickerTestForm: TPickerTestForm
   end
 )";
 
-class SkinPickersTest : public SkinnedFormTest {
+class SkinPickersTest : public SkinnedFormFixture<TPickerTestForm> {
 protected:
     virtual std::vector<std::uint8_t> SkinBytes() const { return PickerSkin(); }
     void SetUp() override {
@@ -249,16 +240,6 @@ protected:
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
-    }
-    template <class T> T& Get(const wchar_t* name) const {
-        return *dynamic_cast<T*>(form_->FindComponent(name));
-    }
-    void Settle() { Pump(150ms); }
-    void ParkMouse() { MoveTo({900, 700}); }
     // A point of a window's client area on the screen, and the pixel the screen shows there.
     static POINT ScreenPoint(HWND window, int x, int y) {
         POINT p{x, y};
@@ -273,21 +254,15 @@ protected:
     }
     static COLORREF Arrow(int frame) { return ui::ColorRef(FrameColour(kArrowStrip, frame)); }
     static COLORREF Button(int frame) { return ui::ColorRef(FrameColour(kButtonStrip, frame)); }
-    static void MouseButton(DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = flags;
-        SendInput(1, &in, sizeof(in));
-    }
     TArrowButton& ArrowOf(const wchar_t* picker) {
-        auto* skin = dynamic_cast<TSkinDateTime*>(SkinOf(Get<ui::TControl>(picker)));
+        auto* skin = dynamic_cast<TSkinDateTime*>(SkinOf(*Get<ui::TControl>(picker)));
         if (!skin || !skin->Arrow()) throw std::runtime_error("the picker has no arrow button");
         return *skin->Arrow();
     }
     // The centre of a picker's arrow button on the screen.
     POINT ArrowCentre(const wchar_t* picker) {
         const RECT r = ArrowOf(picker).Rect();
-        return ScreenPoint(Get<ui::TDateTimePicker>(picker).Handle(), (r.left + r.right) / 2,
+        return ScreenPoint(Get<ui::TDateTimePicker>(picker)->Handle(), (r.left + r.right) / 2,
                            (r.top + r.bottom) / 2);
     }
     static HWND Calendar(ui::TDateTimePicker& picker) {
@@ -328,12 +303,10 @@ protected:
     }
     // A point of the player on the screen.
     POINT OnPlayer(int x, int y) {
-        auto& player = Get<ui::TMediaPlayer>(L"Player");
+        auto& player = *Get<ui::TMediaPlayer>(L"Player");
         return ScreenPoint(form_->Handle(), player.Left() + x, player.Top() + y);
     }
 
-    TPickerTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(SkinPickersTest, EachControlGetsItsSkinControl) {
@@ -356,7 +329,7 @@ TEST_F(SkinPickersTest, EachControlGetsItsSkinControl) {
         {L"CxCheck", TSkinControlKind::ObjImage, &TSkinObjImage::StaticClass()},
     };
     for (const Row& r : rows) {
-        auto& control = Get<ui::TWinControl>(r.name);
+        auto& control = *Get<ui::TWinControl>(r.name);
         EXPECT_EQ(skinner_->AssignedKind(control.Handle()), r.kind)
             << testing::PrintToString(r.name);
         const TSkinControl* c = SkinOf(control);
@@ -365,12 +338,12 @@ TEST_F(SkinPickersTest, EachControlGetsItsSkinControl) {
         }
     }
     // A listed picker with an up-down keeps its own arrows.
-    EXPECT_EQ(dynamic_cast<TSkinDateTime*>(SkinOf(Get<ui::TControl>(L"ListedPicker")))->Arrow(),
+    EXPECT_EQ(dynamic_cast<TSkinDateTime*>(SkinOf(*Get<ui::TControl>(L"ListedPicker")))->Arrow(),
               nullptr);
 }
 
 TEST_F(SkinPickersTest, TheArrowIsPaintedFromTheSkinAndFramesThePicker) {
-    auto& picker = Get<ui::TDateTimePicker>(L"DatePicker");
+    auto& picker = *Get<ui::TDateTimePicker>(L"DatePicker");
     TArrowButton& arrow = ArrowOf(L"DatePicker");
     RECT client{};
     GetClientRect(picker.Handle(), &client);
@@ -401,7 +374,7 @@ TEST_F(SkinPickersTest, TheArrowTurnsHotUnderTheMouse) {
     Settle();
     EXPECT_EQ(ScreenPixel(centre), Arrow(1));
     // A disabled picker's arrow stays cold.
-    Get<ui::TDateTimePicker>(L"DatePicker").SetEnabled(false);
+    Get<ui::TDateTimePicker>(L"DatePicker")->SetEnabled(false);
     MoveTo(centre);
     Pump(300ms);
     EXPECT_FALSE(arrow.Hot());
@@ -409,7 +382,7 @@ TEST_F(SkinPickersTest, TheArrowTurnsHotUnderTheMouse) {
 
 TEST_F(SkinPickersTest, APressOnTheArrowOpensTheCalendarAndFocusesThePicker) {
     for (const wchar_t* name : {L"DatePicker", L"RtlPicker"}) {
-        auto& picker = Get<ui::TDateTimePicker>(name);
+        auto& picker = *Get<ui::TDateTimePicker>(name);
         ClickAt(ArrowCentre(name));
         EXPECT_TRUE(PumpUntil([&] { return CalendarOnScreen(picker); }))
             << testing::PrintToString(name) << " " << Describe(picker);
@@ -430,7 +403,7 @@ TEST_F(SkinPickersTest, APressOnTheArrowOpensTheCalendarAndFocusesThePicker) {
 }
 
 TEST_F(SkinPickersTest, APressLandsInTheButtonThePickerSaysItHas) {
-    auto& picker = Get<ui::TDateTimePicker>(L"DatePicker");
+    auto& picker = *Get<ui::TDateTimePicker>(L"DatePicker");
     // Wine's picker does not say (its button is its right end, a scroll bar wide); Windows'
     // does.
     RECT client{};
@@ -477,14 +450,14 @@ TEST_F(SkinPickersTest, APressLandsInTheButtonThePickerSaysItHas) {
 }
 
 TEST_F(SkinPickersTest, ARightToLeftPickerHasItsArrowAtTheLeft) {
-    auto& picker = Get<ui::TDateTimePicker>(L"RtlPicker");
+    auto& picker = *Get<ui::TDateTimePicker>(L"RtlPicker");
     EXPECT_NE(GetWindowLongW(picker.Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR, 0);
     const RECT r = ArrowOf(L"RtlPicker").Rect();
     EXPECT_EQ(r.left, 2);
     EXPECT_EQ(ScreenPixel(ScreenPoint(picker.Handle(), 4, 10)), Arrow(1));
     // Resized: still at the left, and the left-to-right one follows its right end.
     picker.SetWidth(120);
-    auto& ltr = Get<ui::TDateTimePicker>(L"DatePicker");
+    auto& ltr = *Get<ui::TDateTimePicker>(L"DatePicker");
     ltr.SetWidth(120);
     Settle();
     EXPECT_EQ(ArrowOf(L"RtlPicker").Rect().left, 2);
@@ -495,8 +468,8 @@ TEST_F(SkinPickersTest, ARightToLeftPickerHasItsArrowAtTheLeft) {
 }
 
 TEST_F(SkinPickersTest, SkinningOffHidesTheArrowAndTheOverlay) {
-    auto& picker = Get<ui::TDateTimePicker>(L"DatePicker");
-    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    auto& picker = *Get<ui::TDateTimePicker>(L"DatePicker");
+    auto& player = *Get<ui::TMediaPlayer>(L"Player");
     TArrowButton& arrow = ArrowOf(L"DatePicker");
     TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
     ASSERT_TRUE(overlay);
@@ -538,7 +511,7 @@ TEST_F(SkinPickersTest, ThreeVisibleButtonsAreThreeThirdsOfThePlayer) {
 }
 
 TEST_F(SkinPickersTest, APressIsThePlayersOwnClickOnlyWhenReleasedOverItsButton) {
-    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    auto& player = *Get<ui::TMediaPlayer>(L"Player");
     TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
     ASSERT_TRUE(overlay);
     MoveTo(OnPlayer(75, 15));
@@ -573,7 +546,7 @@ TEST_F(SkinPickersTest, APressIsThePlayersOwnClickOnlyWhenReleasedOverItsButton)
 }
 
 TEST_F(SkinPickersTest, APlayerFreedByItsOwnPressTakesTheOverlayWithIt) {
-    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    auto& player = *Get<ui::TMediaPlayer>(L"Player");
     const HWND overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay()->Window();
     // In front of everything the player does with a press, its companion included.
     ui::TMediaPlayer* doomed = &player;
@@ -592,7 +565,7 @@ TEST_F(SkinPickersTest, APlayerFreedByItsOwnPressTakesTheOverlayWithIt) {
 }
 
 TEST_F(SkinPickersTest, FewerVisibleButtonsAreLaidOutAgain) {
-    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    auto& player = *Get<ui::TMediaPlayer>(L"Player");
     ASSERT_TRUE(ui::SetPropValue(&player, L"VisibleButtons", L"[btPause,btEject]"));
     Settle();
     EXPECT_EQ(ScreenPixel(OnPlayer(74, 3)), Button(3)) << "pause is not enabled";
@@ -616,7 +589,7 @@ TEST_F(SkinPickersTest, GlyphStripsAreHandedToControlsThatDrawFromPictures) {
         {L"CxCheck", kCheckStrip, 13, {1, 2, 1, 2, 3, 4}, true},
     };
     for (const Row& r : rows) {
-        auto& c = Get<TPictureButton>(r.name);
+        auto& c = *Get<TPictureButton>(r.name);
         const std::string what = testing::PrintToString(r.name);
         ui::TBitmap& picture = r.properties ? *c.Properties()->Glyph() : *c.CustomGlyphs();
         ASSERT_EQ(picture.Width(), 6 * r.width) << what;
@@ -664,14 +637,12 @@ TEST_F(SkinPickersTest, WithoutTheSkinsPicturesBothKeepTheirOwnLook) {
 class SkinPickersDefaultSkinTest : public SkinPickersTest {
 protected:
     std::vector<std::uint8_t> SkinBytes() const override {
-        std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
-                         std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return testing_desktop::ReadFileBytes(DEFAULT_SKIN);
     }
 };
 
 TEST_F(SkinPickersDefaultSkinTest, TheProgramsSkinDrawsArrowAndStrip) {
-    auto& player = Get<ui::TMediaPlayer>(L"Player");
+    auto& player = *Get<ui::TMediaPlayer>(L"Player");
     TWMediaPlayer* overlay = dynamic_cast<TSkinMP*>(SkinOf(player))->Overlay();
     ASSERT_TRUE(overlay);
     EXPECT_TRUE(IsWindowVisible(overlay->Window()));

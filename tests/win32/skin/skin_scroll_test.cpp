@@ -7,15 +7,15 @@
 #include "combo_list_scrollbar.h"
 #include "scroll_rules.h"
 #include "skin_combo.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_fixture.h"
 #include "skin_scrollbar.h"
 #include "skinned_scroll_pixels.h"
 
 #include "active_skinner.h"
 #include "dc_pixels.h"
-#include "dib.h"
 #include "desktop.h"
+#include "dib.h"
 #include "image_ops.h"
 #include "pixel_draw.h"
 #include "skin_data.h"
@@ -34,9 +34,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -46,32 +43,10 @@ namespace {
 using namespace std::chrono_literals;
 using ui_test::AppTest;
 
-class TScrollTestForm : public ui::TForm {
+class TScrollTestForm : public ui_test::TTestForm<L"TScrollTestForm"> {
 public:
-    using ui::TForm::TForm;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TScrollTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Find(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
-    }
+    using TTestForm::TTestForm;
 };
-
-std::vector<std::uint8_t> DefaultSkin() {
-    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A left button going down or up with real input.
-void Button(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof(in));
-}
 
 // The scroll requests a list receives, recorded in front of everything else.
 struct ListRequests {
@@ -83,11 +58,11 @@ struct ListRequests {
     }
 };
 
-class SkinScroll : public SkinnedFormTest {
+class SkinScroll : public SkinnedFormFixture<TScrollTestForm> {
 protected:
     void SetUp() override {
         SkinnedFormTest::SetUp();
-        const std::vector<std::uint8_t> skin = DefaultSkin();
+        const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
         ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
         form_ = new TScrollTestForm(app_.get());
         form_->LoadDescription(
@@ -112,15 +87,15 @@ protected:
             "    Width = 90\n    Height = 120\n  end\n"
             "  object SkinData1: TSkinData\n    Active = True\n" +
             skin_fixture::StreamLine(skin) + "  end\nend\n");
-        list_ = form_->Find<ui::TListBox>(L"ListBox1");
-        combo_ = form_->Find<ui::TComboBox>(L"ComboBox1");
+        list_ = form_->Get<ui::TListBox>(L"ListBox1");
+        combo_ = form_->Get<ui::TComboBox>(L"ComboBox1");
         for (int i = 0; i < 5; ++i)
             list_->Items()->Add(L"entry " + std::to_wstring(i));
         // Common Controls 6 drops down 30 items at least: many more, so its list scrolls far.
         for (int i = 0; i < 120; ++i)
             combo_->Items()->Add(L"choice " + std::to_wstring(i));
         for (int i = 0; i < 30; ++i)
-            form_->Find<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
+            form_->Get<ui::TListBox>(L"ListBox2")->Items()->Add(L"left " + std::to_wstring(i));
         skinner_ = ShowSkinned(*form_);
         ASSERT_TRUE(skinner_);
         Pump(300ms);
@@ -128,10 +103,9 @@ protected:
         // (yet) is attached here the same way.
         Skin(list_, TSkinControlKind::Scrollbar, TSkinAttach::ScrollHost);
         for (const wchar_t* name : {L"ScrollBar1", L"ScrollBar2", L"ScrollBar3"})
-            Skin(form_->Find<ui::TControl>(name), TSkinControlKind::ScControl,
-                 TSkinAttach::Control);
+            Skin(form_->Get<ui::TControl>(name), TSkinControlKind::ScControl, TSkinAttach::Control);
         Skin(combo_, TSkinControlKind::ComboBox, TSkinAttach::Control);
-        Skin(form_->Find<ui::TControl>(L"ComboBox2"), TSkinControlKind::ComboBox,
+        Skin(form_->Get<ui::TControl>(L"ComboBox2"), TSkinControlKind::ComboBox,
              TSkinAttach::Control);
         Pump(300ms);
     }
@@ -147,7 +121,7 @@ protected:
         if (SendMessageW(windowed->Handle(), SM_ISSKINNED, 0, 0) == 1) return;
         TSkinControlPtr made = MakeSkinControl({kind, attach}, control);
         ASSERT_TRUE(made);
-        TSkinData* skin = form_->Find<TSkinData>(L"SkinData1");
+        TSkinData* skin = form_->Get<TSkinData>(L"SkinData1");
         if (attach == TSkinAttach::ScrollHost)
             made->AttachScrollHost(control, skin, skinner_, nullptr);
         else
@@ -160,7 +134,7 @@ protected:
         return nullptr;
     }
     const TSkinElements& Elements() const {
-        return form_->Find<TSkinData>(L"SkinData1")->Elements();
+        return form_->Get<TSkinData>(L"SkinData1")->Elements();
     }
     static SCROLLBARINFO BarInfo(HWND window, LONG object) {
         SCROLLBARINFO info{};
@@ -180,6 +154,22 @@ protected:
         for (int i = list_->Items()->Count(); i < count; ++i)
             list_->Items()->Add(L"entry " + std::to_wstring(i));
         Pump(300ms);
+    }
+    // The look of a scroll-bar control's skinned bar, from the control's values.
+    TScrollLook ControlBarLook(const ui::TScrollBar& b, bool enabled) const {
+        TScrollLook look;
+        look.Vertical = b.Kind() == ui::TScrollBarKind::sbVertical;
+        look.Width = b.Width();
+        look.Height = b.Height();
+        look.Arrow = GetSystemMetrics(SM_CXHSCROLL);
+        look.StripSize = Elements().Scrollbar->Image.Height;
+        const TScrollAxis axis =
+            ScrollControlAxis(look.Vertical ? b.Height() : b.Width(), look.Arrow,
+                              {b.Min(), b.Max(), b.PageSize(), b.Position()});
+        look.ThumbStart = axis.ThumbStart;
+        look.ThumbEnd = axis.ThumbEnd;
+        look.Enabled = enabled;
+        return look;
     }
     TScrollLook BarLook(HWND window, int hitPart, bool pressed) const {
         return VerticalBarLook(window, Elements(), hitPart, pressed);
@@ -214,8 +204,6 @@ protected:
         pending_ = nullptr;
     }
 
-    TScrollTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
     ui::TListBox* list_ = nullptr;
     ui::TComboBox* combo_ = nullptr;
     std::vector<TSkinControlPtr> made_;
@@ -270,13 +258,14 @@ TEST_F(SkinScroll, ArrowPressScrollsThroughTheListsOwnTrackingAndRepeatsWhileHel
     MoveTo(down_arrow);
     codes.clear();
     std::string pressed_look = "not seen";
-    WhileTracking([] { Button(true), Sleep(1200), Button(false); },
-                  [&] {
-                      pressed_look = FirstDifference(
-                          ScreenOf(overlay->Window()),
-                          ExpectedBar(Elements(), ListBarLook(kScrollSecondArrow, true)));
-                  },
-                  800ms);
+    WhileTracking(
+        [] { MouseButton(MOUSEEVENTF_LEFTDOWN), Sleep(1200), MouseButton(MOUSEEVENTF_LEFTUP); },
+        [&] {
+            pressed_look =
+                FirstDifference(ScreenOf(overlay->Window()),
+                                ExpectedBar(Elements(), ListBarLook(kScrollSecondArrow, true)));
+        },
+        800ms);
     EXPECT_EQ(pressed_look, "");
     EXPECT_GE(std::count(codes.begin(), codes.end(), SB_LINEDOWN), 3);
     EXPECT_GE(TopIndex(), top + 4);
@@ -306,14 +295,14 @@ TEST_F(SkinScroll, DraggedThumbFollowsTheMouseAndStaysAnArrowFromTheEnds) {
     std::string dragged_look = "not seen";
     WhileTracking(
         [&] {
-            Button(true);
+            MouseButton(MOUSEEVENTF_LEFTDOWN);
             Sleep(200);
             for (int dy = 10; dy <= 100; dy += 10) {
                 ui_test::MoveMouse({x, thumb.y + dy});
                 Sleep(40);
             }
             Sleep(700);
-            Button(false);
+            MouseButton(MOUSEEVENTF_LEFTUP);
         },
         [&] {
             TScrollLook look = ListBarLook(kScrollThumb, true);
@@ -330,8 +319,8 @@ TEST_F(SkinScroll, DraggedThumbFollowsTheMouseAndStaysAnArrowFromTheEnds) {
 }
 
 TEST_F(SkinScroll, ScrollBarControlsShowTheSkinAndTakePresses) {
-    auto* bar = form_->Find<ui::TScrollBar>(L"ScrollBar1");
-    auto* disabled = form_->Find<ui::TScrollBar>(L"ScrollBar3");
+    auto* bar = form_->Get<ui::TScrollBar>(L"ScrollBar1");
+    auto* disabled = form_->Get<ui::TScrollBar>(L"ScrollBar3");
     TWScrollbar* overlay = Companion<TSkinScControl>(bar)->Overlay();
     TWScrollbar* disabled_overlay = Companion<TSkinScControl>(disabled)->Overlay();
     ASSERT_TRUE(overlay && disabled_overlay);
@@ -344,27 +333,14 @@ TEST_F(SkinScroll, ScrollBarControlsShowTheSkinAndTakePresses) {
     bar->SetPosition(20);
     Pump(200ms);
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-    auto look_of = [&](ui::TScrollBar* b, bool enabled) {
-        const TScrollAxis axis = ScrollControlAxis(
-            b->Height(), arrow, {b->Min(), b->Max(), b->PageSize(), b->Position()});
-        TScrollLook look;
-        look.Width = b->Width();
-        look.Height = b->Height();
-        look.Arrow = arrow;
-        look.StripSize = Elements().Scrollbar->Image.Height;
-        look.ThumbStart = axis.ThumbStart;
-        look.ThumbEnd = axis.ThumbEnd;
-        look.Enabled = enabled;
-        return look;
-    };
     MoveTo(OnScreen(form_->Handle(), {300, 250}));
     Pump(200ms);
-    EXPECT_EQ(
-        FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look_of(bar, true))),
-        "");
+    EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()),
+                              ExpectedBar(Elements(), ControlBarLook(*bar, true))),
+              "");
     // Disabled: the track's disabled frame and no thumb.
     EXPECT_EQ(FirstDifference(ScreenOf(disabled_overlay->Window()),
-                              ExpectedBar(Elements(), look_of(disabled, false))),
+                              ExpectedBar(Elements(), ControlBarLook(*disabled, false))),
               "");
 
     // A click on the overlay's arrow is a click on the control's arrow.
@@ -398,7 +374,7 @@ TEST_F(SkinScroll, SkinningOffGivesThePlainLookAndTheSameMessages) {
 
 TEST_F(SkinScroll, ComboButtonTurnsHotUnderTheMouse) {
     auto* skinned = Companion<TSkinComBox>(combo_);
-    auto* disabled = Companion<TSkinComBox>(form_->Find<ui::TControl>(L"ComboBox2"));
+    auto* disabled = Companion<TSkinComBox>(form_->Get<ui::TControl>(L"ComboBox2"));
     ASSERT_TRUE(skinned && disabled);
     const RECT button = skinned->ButtonRect();
     ASSERT_FALSE(IsRectEmpty(&button));
@@ -428,7 +404,7 @@ TEST_F(SkinScroll, ComboButtonTurnsHotUnderTheMouse) {
     EXPECT_TRUE(PumpUntil([&] { return !skinned->Hot(); }, 2s));
 
     // A disabled box never turns hot.
-    HWND off = form_->Find<ui::TWinControl>(L"ComboBox2")->Handle();
+    HWND off = form_->Get<ui::TWinControl>(L"ComboBox2")->Handle();
     const RECT off_button = disabled->ButtonRect();
     MoveTo(OnScreen(off, {(off_button.left + off_button.right) / 2, 10}));
     Pump(300ms);
@@ -517,7 +493,7 @@ TEST_F(SkinScroll, TheDisabledComboAndTheDroppedListKeepTheSkinsColoursOnAnySche
     const COLORREF border = ui::ColorRef(ui::ColorToRGB(Elements().Colors[kButtonShadow]));
     ASSERT_NE(face, RGB(0, 160, 0));
 
-    auto& disabled = *form_->Find<ui::TWinControl>(L"ComboBox2");
+    auto& disabled = *form_->Get<ui::TWinControl>(L"ComboBox2");
     RedrawWindow(disabled.Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump(200ms);
@@ -563,14 +539,14 @@ TEST_F(SkinScroll, DropDownListThumbDragEndsWithOnePositionAndOneEnd) {
     std::string drawn = "not seen";
     WhileTracking(
         [&] {
-            Button(true);
+            MouseButton(MOUSEEVENTF_LEFTDOWN);
             Sleep(200);
             for (int dy = 5; dy <= 60; dy += 5) {
                 ui_test::MoveMouse({x, y + dy});
                 Sleep(40);
             }
             Sleep(300);
-            Button(false);
+            MouseButton(MOUSEEVENTF_LEFTUP);
         },
         [&] {
             // Painted into the list's frame as the overlays paint, the thumb pressed.
@@ -615,7 +591,7 @@ TEST_F(SkinScroll, ASimpleCombosListKeepsTextOutsideTheCodePage) {
 }
 
 TEST_F(SkinScroll, ATaggedListBoxKeepsItsOwnScrollBar) {
-    auto* tagged = form_->Find<ui::TListBox>(L"ListBox2");
+    auto* tagged = form_->Get<ui::TListBox>(L"ListBox2");
     EXPECT_EQ(SendMessageW(tagged->Handle(), SM_ISSKINNED, 0, 0), 0);
     EXPECT_EQ(Companion<TSkinScrollbar>(tagged), nullptr);
     const SCROLLBARINFO info = BarInfo(tagged->Handle(), OBJID_VSCROLL);
@@ -636,10 +612,10 @@ TEST_F(SkinScroll, ItsOwnBorderUnlessTheFormDrawsIt) {
     };
     EXPECT_EQ(edge(list_->Handle()), std::pair(border, face));
     // Variant 1: the form draws that border itself, the companion leaves the control's own.
-    auto* single = form_->Find<ui::TListBox>(L"ListBox2");
+    auto* single = form_->Get<ui::TListBox>(L"ListBox2");
     TSkinControlPtr made =
         MakeSkinControl({TSkinControlKind::Scrollbar, TSkinAttach::ScrollHost, false, 1}, single);
-    made->AttachScrollHost(single, form_->Find<TSkinData>(L"SkinData1"), skinner_, nullptr);
+    made->AttachScrollHost(single, form_->Get<TSkinData>(L"SkinData1"), skinner_, nullptr);
     made_.push_back(std::move(made));
     EXPECT_NE(edge(single->Handle()).second, face);
 }
@@ -647,7 +623,7 @@ TEST_F(SkinScroll, ItsOwnBorderUnlessTheFormDrawsIt) {
 // The overlay lies over the whole scroll-bar control, which never hears the mouse: the hint of
 // the control shows when the mouse rests on the overlay, and goes when it leaves.
 TEST_F(SkinScroll, AScrollBarControlsHintShowsOverItsOverlay) {
-    auto* bar = form_->Find<ui::TScrollBar>(L"ScrollBar2");
+    auto* bar = form_->Get<ui::TScrollBar>(L"ScrollBar2");
     bar->SetHint(L"Scrolls the list|and more");
     bar->SetShowHint(true);
     app_->SetHintPause(50);
@@ -660,11 +636,18 @@ TEST_F(SkinScroll, AScrollBarControlsHintShowsOverItsOverlay) {
     EXPECT_TRUE(PumpUntil([&] { return !hint->Showing(); }, 3s)) << "the hint stays";
 }
 
-TEST_F(SkinScroll, Screenshot) {
+TEST_F(SkinScroll, AHorizontalScrollBarControlShowsTheSkinAtItsPosition) {
     FillList(40);
-    form_->Find<ui::TScrollBar>(L"ScrollBar2")->SetPosition(25);
+    auto* bar = form_->Get<ui::TScrollBar>(L"ScrollBar2");
+    bar->SetPosition(25);
     MoveTo(OnScreen(form_->Handle(), {300, 250}));
     Pump(500ms);
+    TWScrollbar* overlay = Companion<TSkinScControl>(bar)->Overlay();
+    ASSERT_TRUE(overlay && overlay->Shown());
+    const TScrollLook look = ControlBarLook(*bar, true);
+    ASSERT_FALSE(look.Vertical);
+    EXPECT_GT(look.ThumbStart, look.Arrow) << "the thumb has left the start";
+    EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look)), "");
     testing_desktop::SaveScreenshot(L"skin_scroll_test_form");
 }
 

@@ -5,7 +5,7 @@
 // real mouse.
 #include "active_skinner.h"
 #include "skin_adv_page.h"
-#include "skin_control_kinds.h"
+#include "skin_control_factory.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
 #include "skin_form.h"
@@ -15,6 +15,7 @@
 #include "skin_tab31.h"
 #include "skin_tab_btn.h"
 #include "skin_tab_sheet.h"
+#include "strip_layout.h"
 
 #include "desktop.h"
 #include "ui/form_binding.h"
@@ -28,8 +29,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -65,12 +64,6 @@ TPixelImage Pane() {
         for (int x = 4; x < 12; ++x)
             image.At(x, y) = PixelFromColor(kPaneInside);
     return image;
-}
-
-std::vector<std::uint8_t> DefaultSkin() {
-    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::uint8_t> TabSkin(bool withTabs) {
@@ -112,17 +105,9 @@ private:
     std::unique_ptr<ui::TBitmap> active_ = std::make_unique<ui::TBitmap>();
 };
 
-class TTabTestForm : public ui::TForm {
+class TTabTestForm : public ui_test::TTestForm<L"TTabTestForm"> {
 public:
-    using ui::TForm::TForm;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TTabTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
-    }
+    using TTestForm::TTestForm;
 };
 
 const char* const kForm = R"(object TabTestForm: TTabTestForm
@@ -256,7 +241,7 @@ const char* const kForm = R"(object TabTestForm: TTabTestForm
   end
 )";
 
-class SkinTabsTest : public SkinnedFormTest {
+class SkinTabsTest : public SkinnedFormFixture<TTabTestForm> {
 protected:
     void SetUp() override {
         SkinnedFormTest::SetUp();
@@ -271,16 +256,10 @@ protected:
                                "  end\nend\n");
         skinner_ = ShowSkinned(*form_);
         ASSERT_TRUE(skinner_);
-        MoveTo({900, 700});
+        ParkMouse();
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        for (TSkinControl* c : skinner_->SkinControls())
-            if (c->Control() == &control) return c;
-        return nullptr;
-    }
-    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     static COLORREF Colour(TColor c) { return ui::ColorRef(c); }
     static COLORREF Upper(int frame) { return Colour(FrameColour(kTabUpper, frame)); }
     static COLORREF Lower(int frame) { return Colour(FrameColour(kTabLower, frame)); }
@@ -291,9 +270,6 @@ protected:
         return r;
     }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
-
-    TTabTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 TEST_F(SkinTabsTest, EachTabbedControlGetsItsSkinControl) {
@@ -592,12 +568,25 @@ TEST_F(SkinTabsTest, TheScrollArrowsOfTabsThatDoNotFitAreSkinned) {
 }
 
 TEST_F(SkinTabsTest, DefaultSkinScreenshot) {
-    const std::vector<std::uint8_t> skin = DefaultSkin();
+    const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
     ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
     Start(skin);
-    Get<ui::TPageControl>(L"PageControl1")->SetActivePageIndex(1);
+    auto& pages = *Get<ui::TPageControl>(L"PageControl1");
+    pages.SetActivePageIndex(1);
     Pump(100ms);
-    EXPECT_NE(SkinOf(*Get<ui::TControl>(L"PageControl1")), nullptr);
+    ASSERT_NE(SkinOf(pages), nullptr);
+    // The tabs' corners come unstretched from the skin's strip, one pixel lower: the chosen
+    // tab's from frame 2 (the default skin's blue top line), the others' from frame 1.
+    const TDataSkinObject& tabs = *Get<TSkinData>(L"SkinData1")->Elements().Tabs;
+    auto corner = [&](int frame) {
+        const TPixelRect cell = StripCell(tabs.Image, tabs.Frame, frame, false);
+        return Colour(ColorFromPixel(tabs.Image.At(cell.Left + 2, cell.Top + 1)));
+    };
+    ASSERT_NE(corner(1), corner(2));
+    for (int i = 0; i < 3; ++i) {
+        const RECT r = TabRect(pages, i);
+        EXPECT_EQ(Pixel(pages, r.left + 2, r.top + 2), corner(i == 1 ? 2 : 1)) << i;
+    }
     testing_desktop::SaveScreenshot(L"skin_tabs_default");
 }
 

@@ -23,13 +23,10 @@
 #include "ui_test_app.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 #include <gtest/gtest.h>
+#include <uxtheme.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -101,29 +98,14 @@ std::vector<std::uint8_t> OtherStyleSkin() {
     return s.Pack();
 }
 
-// The program's own skin, as the build packs it.
-std::vector<std::uint8_t> DefaultSkin() {
-    std::ifstream in(std::filesystem::path(testing_desktop::WindowsPath(DEFAULT_SKIN)),
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The same frame and colours without any of the value controls' pictures.
 std::vector<std::uint8_t> BareSkin() {
     return skin_fixture::FramedSkin("", kColours).Pack();
 }
 
-class TValuesTestForm : public ui::TForm {
+class TValuesTestForm : public ui_test::TTestForm<L"TValuesTestForm"> {
 public:
-    using ui::TForm::TForm;
-    static const ui::TClassInfo& StaticClass() {
-        static const ui::TClassInfo info(L"TValuesTestForm", &ui::TForm::StaticClass());
-        return info;
-    }
-    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) const {
-        return dynamic_cast<T*>(FindComponent(name));
-    }
+    using TTestForm::TTestForm;
 };
 
 // The edit comes first so it has the focus: a focused track bar would draw a focus rectangle.
@@ -240,7 +222,7 @@ struct PixelRow {
     COLORREF expected;
 };
 
-class SkinValuesTest : public SkinnedFormTest {
+class SkinValuesTest : public SkinnedFormFixture<TValuesTestForm> {
 protected:
     void SetUp() override { Start(ValueSkin()); }
     void Start(const std::vector<std::uint8_t>& skin) {
@@ -255,10 +237,6 @@ protected:
         Pump(200ms);
     }
 
-    TSkinControl* SkinOf(const ui::TControl& control) const {
-        return SkinControlOf(*skinner_, control);
-    }
-    template <class T> T* Get(const wchar_t* name) const { return form_->Get<T>(name); }
     ui::TWinControl& Control(const wchar_t* name) const { return *Get<ui::TWinControl>(name); }
     static COLORREF Pixel(ui::TControl& c, int x, int y) { return ui_test::ScreenPixel(c, x, y); }
     static COLORREF Colour(ui::TColor c) { return ui::ColorRef(c); }
@@ -305,22 +283,11 @@ protected:
         ReleaseDC(nullptr, screen);
         return shot;
     }
-    void Settle() { Pump(150ms); }
-    void ParkMouse() { MoveTo({900, 700}); }
     static POINT ScreenAt(ui::TWinControl& c, int x, int y) {
         POINT p{x, y};
         ClientToScreen(c.Handle(), &p);
         return p;
     }
-    static void MouseButton(DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = flags;
-        SendInput(1, &in, sizeof(in));
-    }
-
-    TValuesTestForm* form_ = nullptr;
-    TWinSkinForm* skinner_ = nullptr;
 };
 
 // The frames of the up-down strip its two halves show: a corner of each, where no glyph goes.
@@ -600,7 +567,7 @@ TEST_F(SkinValuesBareTest, WithoutPicturesTrackAndProgressBarsKeepTheirStandardL
 class SkinValuesDefaultSkinTest : public SkinValuesTest {
 protected:
     void SetUp() override {
-        const std::vector<std::uint8_t> skin = DefaultSkin();
+        const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
         ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
         Start(skin);
     }

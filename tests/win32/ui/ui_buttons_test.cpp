@@ -178,14 +178,10 @@ TEST_F(UiButtons, SpeedButtonClicksOnlyWhenReleasedOverIt) {
 
     // Pressed on b, released away from it.
     MoveTo(ui_test::ScreenCentre(*b));
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &in, sizeof(in));
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     Pump(100ms);
     MoveTo({ui_test::ScreenCentre(*b).x, ui_test::ScreenCentre(*b).y + 100});
-    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof(in));
+    MouseButton(MOUSEEVENTF_LEFTUP);
     Pump(200ms);
     EXPECT_EQ(clicks_.size(), 1u);
 

@@ -123,9 +123,9 @@ constexpr char kDescription[] = R"(object Sample1: TSample1
 end
 )";
 
-class TSample1 : public TForm {
+class TSample1 : public ui_test::TTestForm<L"TSample1"> {
 public:
-    explicit TSample1(TComponent* owner) : TForm(owner) {
+    explicit TSample1(TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"FormCreate",
                        TNotifyEvent([this](TPersistent*) { log.push_back("create"); }));
         RegisterMethod(L"FormClose", TCloseEvent([this](TPersistent*, TCloseAction&) {
@@ -138,12 +138,6 @@ public:
         RegisterMethod(L"Timer1Timer", TNotifyEvent([this](TPersistent*) { ++ticks; }));
         LoadDescription(kDescription);
     }
-    static const TClassInfo& StaticClass() {
-        static const TClassInfo info(L"TSample1", &TForm::StaticClass());
-        return info;
-    }
-    const TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) { return dynamic_cast<T*>(FindComponent(name)); }
 
     std::vector<std::string> log;
     int ticks = 0;

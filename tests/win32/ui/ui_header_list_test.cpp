@@ -17,19 +17,14 @@ namespace {
 using namespace ui;
 using ui_test::AppTest;
 
-class TListTestForm : public TForm {
+class TListTestForm : public ui_test::TTestForm<L"TListTestForm"> {
 public:
-    explicit TListTestForm(TComponent* owner) : TForm(owner) {
+    explicit TListTestForm(TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"SectionClicked",
                        TSectionNotifyEvent([this](TPersistent* sender, THeaderSection* s) {
                            clicked.emplace_back(sender, s->Text());
                        }));
     }
-    static const TClassInfo& StaticClass() {
-        static const TClassInfo info(L"TListTestForm", &TForm::StaticClass());
-        return info;
-    }
-    const TClassInfo& ClassType() const override { return StaticClass(); }
     std::vector<std::pair<TPersistent*, std::wstring>> clicked;
 };
 

@@ -192,15 +192,11 @@ TEST_F(UiPickers, APressAndReleaseOverAButtonClicksIt) {
     EXPECT_EQ(clicks_.size(), 1u);
     // Pressed on play, released on stop: nothing.
     MoveTo(OnPlayer(25, 15));
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &in, sizeof(in));
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     Pump(std::chrono::milliseconds(100));
     EXPECT_EQ(Get<TMediaPlayer>(L"Player").PressedButton(), static_cast<int>(TMPBtnType::btPlay));
     MoveTo(OnPlayer(75, 15));
-    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof(in));
+    MouseButton(MOUSEEVENTF_LEFTUP);
     Pump(std::chrono::milliseconds(100));
     EXPECT_EQ(clicks_.size(), 1u);
     EXPECT_EQ(Get<TMediaPlayer>(L"Player").PressedButton(), -1);

@@ -67,20 +67,14 @@ const char* const kDescription = R"(object TabsForm: TTabsForm
 end
 )";
 
-class TTabsForm : public TForm {
+class TTabsForm : public ui_test::TTestForm<L"TTabsForm"> {
 public:
-    explicit TTabsForm(TComponent* owner) : TForm(owner) {
+    explicit TTabsForm(TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"Changed", TNotifyEvent([this](TPersistent* sender) {
                            changes.push_back(dynamic_cast<TComponent*>(sender)->Name());
                        }));
         LoadDescription(kDescription);
     }
-    static const TClassInfo& StaticClass() {
-        static const TClassInfo info(L"TTabsForm", &TForm::StaticClass());
-        return info;
-    }
-    const TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) { return dynamic_cast<T*>(FindComponent(name)); }
     std::vector<std::wstring> changes;
 };
 

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -16,6 +18,27 @@
 #include <vector>
 
 namespace ui_test {
+
+// The name of a test's own form class, given as a template argument.
+template <std::size_t N> struct TFormClassName {
+    constexpr TFormClassName(const wchar_t (&text)[N]) { std::copy_n(text, N, name); }
+    wchar_t name[N];
+};
+
+// A form class of a test's own, known to descriptions by the name `FormClass`, with its
+// components found by name and type.
+template <TFormClassName FormClass> class TTestForm : public ui::TForm {
+public:
+    using ui::TForm::TForm;
+    static const ui::TClassInfo& StaticClass() {
+        static const ui::TClassInfo info(FormClass.name, &ui::TForm::StaticClass());
+        return info;
+    }
+    const ui::TClassInfo& ClassType() const override { return StaticClass(); }
+    template <class T> T* Get(const wchar_t* name) const {
+        return dynamic_cast<T*>(FindComponent(name));
+    }
+};
 
 class AppTest : public testing::Test {
 protected:
@@ -60,6 +83,18 @@ protected:
     void MoveTo(POINT p);
     // A left click at a screen point, once the cursor has arrived there.
     void ClickAt(POINT p);
+    // The mouse somewhere on the desktop away from the tests' forms.
+    void ParkMouse() { MoveTo({900, 700}); }
+    // Time for what the last input set off to be painted.
+    void Settle() { Pump(std::chrono::milliseconds(150)); }
+    // A mouse button going down or up where the cursor is, with real input
+    // (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, ...).
+    static void MouseButton(DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = flags;
+        SendInput(1, &in, sizeof(in));
+    }
 
     std::unique_ptr<ui::TApplication> app_;
     std::vector<std::pair<ui::TControl*, ui::TWndMethod>> hooks_;

@@ -66,20 +66,14 @@ const char* const kDescription = R"(object ValuesForm: TValuesForm
 end
 )";
 
-class TValuesForm : public TForm {
+class TValuesForm : public ui_test::TTestForm<L"TValuesForm"> {
 public:
-    explicit TValuesForm(TComponent* owner) : TForm(owner) {
+    explicit TValuesForm(TComponent* owner) : TTestForm(owner) {
         RegisterMethod(L"Changed", TNotifyEvent([this](TPersistent* sender) {
                            changes.push_back(dynamic_cast<TComponent*>(sender)->Name());
                        }));
         LoadDescription(kDescription);
     }
-    static const TClassInfo& StaticClass() {
-        static const TClassInfo info(L"TValuesForm", &TForm::StaticClass());
-        return info;
-    }
-    const TClassInfo& ClassType() const override { return StaticClass(); }
-    template <class T> T* Get(const wchar_t* name) { return dynamic_cast<T*>(FindComponent(name)); }
 
     std::vector<std::wstring> changes;
 };

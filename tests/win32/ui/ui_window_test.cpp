@@ -17,14 +17,9 @@ namespace {
 using namespace ui;
 using ui_test::AppTest;
 
-class TForm1 : public TForm {
+class TForm1 : public ui_test::TTestForm<L"TForm1"> {
 public:
-    using TForm::TForm;
-    static const TClassInfo& StaticClass() {
-        static const TClassInfo info(L"TForm1", &TForm::StaticClass());
-        return info;
-    }
-    const TClassInfo& ClassType() const override { return StaticClass(); }
+    using TTestForm::TTestForm;
 };
 
 std::wstring WindowClass(HWND wnd) {

@@ -1,5 +1,5 @@
-// The one place that turns a kind into a skin control object. A kind whose class is not built
-// leaves its control unskinned (no object).
+// The one place that turns an order into a skin control object, one class per row of the kind
+// table (skin_control_kind.h).
 #pragma once
 
 #include "skin_control.h"
@@ -14,5 +14,5 @@ struct TSkinControlFree {
 using TSkinControlPtr = std::unique_ptr<TSkinControl, TSkinControlFree>;
 
 // A new, unattached skin control of the order's class owned by `owner` (the control it skins, or
-// none for a bare window); none when that class is not available.
+// none for a bare window); none for the kind None.
 TSkinControlPtr MakeSkinControl(const TSkinControlOrder& order, ui::TComponent* owner);
