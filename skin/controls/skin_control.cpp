@@ -12,6 +12,7 @@
 #include "skin_platform.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/properties.h"
 #include "ui/shift_state.h"
 #include "ui/text_codec.h"
@@ -153,6 +154,7 @@ void TSkinControl::SkinWindowProc(ui::TMessage& msg) {
         skinActive = msg.WParam > 0;
         SetVisualStyleTaken(skinActive);
         if (skinActive) Refresh();
+        SkinActivityChanged();
         return;
     }
     if (!skinActive) {
@@ -172,6 +174,22 @@ bool TSkinControl::CallDefault(ui::TMessage& msg) {
 
 bool TSkinControl::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
+    case WM_PRINT:
+        if (FacePaint() != TFacePaint::kComposedAndPrinted) return true;
+        PaintClient(msg);
+        return false;
+    case WM_PAINT:
+        if (FacePaint() == TFacePaint::kControl) return true;
+        PaintClient(msg);
+        return false;
+    case WM_ERASEBKGND: {
+        if (FacePaint() == TFacePaint::kControl) return true;
+        RECT client{};
+        GetClientRect(handle, &client);
+        if (!EraseUnderFace(ui::DcParam(msg), client)) return true;
+        msg.Result = 1;
+        return false;
+    }
     case WM_NCDESTROY:
         lifeState = kWindowDestroyed;
         if (CallDefault(msg) && skinActive) Detach();
@@ -220,10 +238,20 @@ void TSkinControl::PaintWindow(HDC dc) {
 
 void TSkinControl::DrawSkin(HDC, const RECT&) {}
 
+TSkinControl::TFacePaint TSkinControl::FacePaint() const {
+    return TFacePaint::kControl;
+}
+
+bool TSkinControl::EraseUnderFace(HDC, const RECT&) {
+    return true;
+}
+
 void TSkinControl::SkinChanged() {
     if (ownsColor && control) control->SetColor(SkinColour(kButtonFace));
     Refresh();
 }
+
+void TSkinControl::SkinActivityChanged() {}
 
 bool TSkinControl::SkinQuery() {
     return true;

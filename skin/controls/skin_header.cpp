@@ -42,22 +42,10 @@ const TDataSkinObject* TSkinHeader::Headerbar() const {
     return skin ? skin->Elements().Headerbar.get() : nullptr;
 }
 
-bool TSkinHeader::BeforeMessage(ui::TMessage& msg) {
-    switch (msg.Msg) {
+TSkinControl::TFacePaint TSkinHeader::FacePaint() const {
     // Without the strip the header paints and erases itself: answering its paint here would
     // leave it blank.
-    case WM_PAINT:
-        if (!Headerbar()) break;
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND:
-        if (!Headerbar()) break;
-        msg.Result = 1;
-        return false;
-    default:
-        break;
-    }
-    return TSkinControl::BeforeMessage(msg);
+    return Headerbar() ? TFacePaint::kComposed : TFacePaint::kControl;
 }
 
 void TSkinHeader::SetHotItem(int item) {
