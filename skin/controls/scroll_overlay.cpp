@@ -16,8 +16,8 @@ constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical)
-    : TOverlayWindow(kOverlayClass, WS_EX_TOOLWINDOW, GetParent(host)), owner_(owner),
-      skin_(skin), host_(host), kind_(kind),
+    : TOverlayWindow(kOverlayClass, WS_EX_TOOLWINDOW, GetParent(host)), owner_(owner), skin_(skin),
+      host_(host), kind_(kind),
       vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
       arrow_(GetSystemMetrics(SM_CXHSCROLL)) {}
 

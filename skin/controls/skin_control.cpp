@@ -19,8 +19,6 @@
 #include "ui/win_control.h"
 #include "ui/win_handles.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <optional>
 
@@ -212,7 +210,7 @@ void TSkinControl::AfterMessage(ui::TMessage& msg) {
         Refresh();
         break;
     case WM_PAINT:
-        PaintWindow(reinterpret_cast<HDC>(msg.WParam));
+        PaintWindow(ui::DcParam(msg));
         break;
     default:
         break;
@@ -354,7 +352,7 @@ void TSkinControl::DrawFocusRectAroundText(HDC dc, UINT format, const RECT& rect
 }
 
 void TSkinControl::PaintClient(ui::TMessage& msg) {
-    HDC dc = reinterpret_cast<HDC>(msg.WParam);
+    HDC dc = ui::DcParam(msg);
     std::optional<ui::PaintScope> paint;
     if (!dc) {
         paint.emplace(handle);
@@ -368,7 +366,7 @@ void TSkinControl::PaintClient(ui::TMessage& msg) {
 }
 
 void TSkinControl::EraseBackground(ui::TMessage& msg) {
-    const auto dc = reinterpret_cast<HDC>(msg.WParam);
+    const HDC dc = ui::DcParam(msg);
     ui::TWinControl* parent = control ? control->Parent() : nullptr;
     if (control && handle) {
         PaintParentBackground(handle, dc);
@@ -384,7 +382,7 @@ void TSkinControl::EraseBackground(ui::TMessage& msg) {
 
 void TSkinControl::ForwardMouseDown(const ui::TMessage& msg) {
     if (!control) return;
-    POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    POINT p = ui::PointParam(msg);
     if (MousePointFromCursor(control->Width(), control->Height())) {
         GetCursorPos(&p);
         ScreenToClient(handle, &p);

@@ -20,9 +20,8 @@ constexpr wchar_t kArrowClass[] = L"TArrowButton";
 // ---- TArrowButton
 
 TArrowButton::TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker)
-    : TOverlayWindow(kArrowClass, 0, picker), companion_(companion),
-      pickerControl_(pickerControl), picker_(picker), arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {
-}
+    : TOverlayWindow(kArrowClass, 0, picker), companion_(companion), pickerControl_(pickerControl),
+      picker_(picker), arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {}
 
 bool TArrowButton::LeftSide() const {
     return (GetWindowLongW(picker_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
@@ -86,9 +85,9 @@ std::optional<TPixelRect> TArrowButton::PickerButton() const {
 void TArrowButton::Press(WPARAM keys, POINT at) {
     RECT client{};
     GetClientRect(picker_, &client);
-    const TPickerPoint p = PickerPressPoint(at.x, at.y,
-                                            {rect_.left, rect_.top, rect_.right, rect_.bottom},
-                                            client.right, LeftSide(), PickerButton());
+    const TPickerPoint p =
+        PickerPressPoint(at.x, at.y, {rect_.left, rect_.top, rect_.right, rect_.bottom},
+                         client.right, LeftSide(), PickerButton());
     // The focus first: given to the picker once its calendar is open, it would bring the form
     // back over the calendar where the calendar is a window of its own that takes activation.
     SetFocus(picker_);

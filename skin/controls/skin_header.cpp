@@ -8,9 +8,9 @@
 #include "skin_platform.h"
 
 #include "gdi_scope.h"
+#include "ui/message_params.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <array>
@@ -56,10 +56,12 @@ void TSkinHeader::SetHotItem(int item) {
 
 void TSkinHeader::AfterMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
-    case WM_MOUSEMOVE:
-        SetHotItem(HeaderHotItem(itemRects_, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)));
+    case WM_MOUSEMOVE: {
+        const POINT p = ui::PointParam(msg);
+        SetHotItem(HeaderHotItem(itemRects_, p.x, p.y));
         SkinTrackMouseLeave(handle);
         break;
+    }
     case WM_MOUSELEAVE:
     // The class library's own report, for a header control of its own: the system tracks one
     // window at a time.

@@ -6,6 +6,7 @@
 #include "skin_messages.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/properties.h"
 #include "ui/win_handles.h"
 
@@ -121,7 +122,7 @@ void TSkinScrollbar::AfterMessage(ui::TMessage& msg) {
         break;
     case SM_PAINTBORDER:
         if (msg.LParam == kSkinCheck) {
-            if (msg.WParam) DrawBorder(reinterpret_cast<HDC>(msg.WParam));
+            if (msg.WParam) DrawBorder(ui::DcParam(msg));
             msg.Result = kSkinCheck;
         }
         break;

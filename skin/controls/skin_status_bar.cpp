@@ -53,7 +53,6 @@ const ui::TClassInfo& TSkinStatusBar::StaticClass() {
     return info;
 }
 
-
 std::vector<TSkinStatusBar::TPanelLook> TSkinStatusBar::Panels() const {
     std::vector<TPanelLook> panels;
     auto* items =

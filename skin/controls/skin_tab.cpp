@@ -9,10 +9,9 @@
 #include "skin_paint.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/page_control.h"
 #include "ui/win_handles.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -90,8 +89,8 @@ bool TSkinTab::BeforeMessage(ui::TMessage& msg) {
 }
 
 bool TSkinTab::PressCloseBox(const ui::TMessage& msg) {
-    const std::optional<int> hit =
-        CloseBoxHit(closeBoxes_, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    const POINT at = ui::PointParam(msg);
+    const std::optional<int> hit = CloseBoxHit(closeBoxes_, at.x, at.y);
     if (!hit) return false;
     HWND formWindow = form ? form->HostWindow() : nullptr;
     if (!formWindow) return true;

@@ -14,9 +14,8 @@
 
 #include "ui/application.h"
 #include "ui/menus.h"
+#include "ui/message_params.h"
 #include "ui/timer.h"
-
-#include <windowsx.h>
 
 namespace {
 
@@ -24,10 +23,6 @@ namespace {
 constexpr int kMenuTextBuffer = 80;
 // Marks the skinned system menu among the window's popup menus.
 constexpr int kSystemMenuTag = 0x8235;
-
-POINT PointOf(std::intptr_t lp) {
-    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-}
 
 bool HasPicture(const TDataSkinSysButton& e) {
     return e.Image.Width > 0 && e.Image.Height > 0;
@@ -161,7 +156,7 @@ TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT frame) const {
 }
 
 bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
-    const POINT screen = PointOf(m.LParam);
+    const POINT screen = ui::PointParam(m);
     const POINT frame = FramePoint(screen);
     TWinSysButton* button = CaptionButtonAt(frame);
     TMenuBtn* barButton = button || !menuBar_ ? nullptr : menuBar_->HitTest(frame);

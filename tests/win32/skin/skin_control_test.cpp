@@ -148,8 +148,8 @@ protected:
 TEST(SkinControlSetting, CommonControls6AreLoaded) {
     // Only version 6 buttons know BCM_GETIDEALSIZE (under Wine, DllGetVersion says 5 whichever
     // set of controls a program gets).
-    const HWND button = CreateWindowExW(0, L"Button", L"Ideal", WS_POPUP | BS_PUSHBUTTON, 0, 0,
-                                        80, 24, nullptr, nullptr, nullptr, nullptr);
+    const HWND button = CreateWindowExW(0, L"Button", L"Ideal", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80,
+                                        24, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(button);
     SIZE ideal{};
     EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
