@@ -6,8 +6,7 @@
 #include "form.h"
 #include "prop_builders.h"
 #include "text_codec.h"
-
-#include <windowsx.h>
+#include "ui/message_params.h"
 
 #include <algorithm>
 #include <climits>
@@ -449,7 +448,7 @@ void TWinControl::FocusEntered() {
 }
 
 void TWinControl::HandleMouse(TMessage& msg) {
-    const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    const POINT p = PointParam(msg);
     TControl* target = captured_child_ ? captured_child_ : ControlAtPos(p, true);
     if (msg.Msg == WM_MOUSEMOVE) {
         // A move here means the cursor has left whichever window had it before; that
@@ -565,7 +564,7 @@ bool TWinControl::AnswerCtlColor(TMessage& msg) {
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(msg.WParam);
+        HDC dc = DcParam(msg);
         SetTextColor(dc, ColorRef(font_->Color()));
         SetBkColor(dc, ColorRef(color_));
         msg.Result = reinterpret_cast<std::intptr_t>(ColorBrush());
@@ -621,13 +620,13 @@ bool TWinControl::PaintMessage(TMessage& msg) {
     case WM_ERASEBKGND: {
         RECT r;
         GetClientRect(handle_, &r);
-        FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ColorBrush());
+        FillRect(DcParam(msg), &r, ColorBrush());
         msg.Result = 1;
         return true;
     }
     case WM_PAINT:
         if (msg.WParam) {
-            PaintAll(reinterpret_cast<HDC>(msg.WParam));
+            PaintAll(DcParam(msg));
         } else {
             // A painter that throws still ends the paint: the window is left valid, its DC
             // goes back and its caret shows again; the error is reported once.
