@@ -534,19 +534,19 @@ bool TWinControl::ReflectControlMessage(TMessage& msg) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
-        child = reinterpret_cast<HWND>(msg.LParam); // none: a menu, an accelerator, a scroll bar
+        child = WindowLParam(msg); // none: a menu, an accelerator, a scroll bar
         break;
     case WM_NOTIFY:
-        child = reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom;
+        child = RecordParam<NMHDR>(msg)->hwndFrom;
         break;
     case WM_DRAWITEM: {
-        const auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
+        const auto* dis = RecordParam<DRAWITEMSTRUCT>(msg);
         if (dis->CtlType != ODT_MENU) child = dis->hwndItem;
         break;
     }
     case WM_MEASUREITEM: {
         // The one message that names its control by identifier only.
-        const auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam);
+        const auto* mis = RecordParam<MEASUREITEMSTRUCT>(msg);
         if (mis->CtlType != ODT_MENU) child = GetDlgItem(handle_, static_cast<int>(mis->CtlID));
         break;
     }
@@ -600,8 +600,7 @@ bool TWinControl::MouseMessage(TMessage& msg) {
 }
 
 bool TWinControl::SetCursorFor(TMessage& msg) {
-    if (reinterpret_cast<HWND>(msg.WParam) != handle_ || LOWORD(msg.LParam) != HTCLIENT)
-        return false;
+    if (WindowWParam(msg) != handle_ || LOWORD(msg.LParam) != HTCLIENT) return false;
     POINT p;
     GetCursorPos(&p);
     ScreenToClient(handle_, &p);
