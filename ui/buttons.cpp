@@ -2,6 +2,7 @@
 #include "form.h"
 #include "prop_builders.h"
 #include "stdctrls.h"
+#include "ui/message_params.h"
 
 #include <cwctype>
 
@@ -88,7 +89,7 @@ void TButton::WndProc(TMessage& msg) {
     if (msg.Msg == CM_FOCUSCHANGED) {
         // The focused button shows as the default one; with the focus elsewhere the
         // Default button does.
-        auto* focused = reinterpret_cast<TControl*>(msg.LParam);
+        auto* focused = RecordParam<TControl>(msg);
         ShowDefault(dynamic_cast<TButton*>(focused) ? focused == this : default_);
     }
     TButtonControl::WndProc(msg);

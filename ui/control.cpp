@@ -2,11 +2,10 @@
 // library's notifications.
 #include "control.h"
 
-#include <windowsx.h>
-
 #include "application.h"
 #include "form.h"
 #include "prop_builders.h"
+#include "ui/message_params.h"
 #include "win_control.h"
 
 namespace ui {
@@ -255,7 +254,7 @@ void DeliverMouseButton(TControl& control, std::uint32_t msg, std::uintptr_t wpa
 void TGraphicControl::WndProc(TMessage& msg) {
     switch (msg.Msg) {
     case WM_PAINT: {
-        TCanvas canvas(reinterpret_cast<HDC>(msg.WParam));
+        TCanvas canvas(DcParam(msg));
         canvas.Font.Assign(*font_);
         Paint(canvas);
         return;
@@ -264,12 +263,11 @@ void TGraphicControl::WndProc(TMessage& msg) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-        DeliverMouseButton(*this, msg.Msg, msg.WParam,
-                           {GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)});
+        DeliverMouseButton(*this, msg.Msg, msg.WParam, PointParam(msg));
         return;
     case WM_LBUTTONUP: {
         // Released over the control (the parent captured the mouse at the press): a click.
-        const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+        const POINT p = PointParam(msg);
         DeliverMouseButton(*this, msg.Msg, msg.WParam, p);
         if (p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_) Click();
         return;

@@ -7,6 +7,7 @@
 #include "prop_builders.h"
 #include "startup_marks.h"
 #include "stdctrls.h"
+#include "ui/message_params.h"
 
 namespace ui {
 
@@ -226,7 +227,7 @@ bool TForm::MenuMessage(TMessage& msg) {
         return msg.LParam == 0 && HIWORD(msg.WParam) == 0 &&
                menu_->DispatchCommand(LOWORD(msg.WParam));
     case WM_MEASUREITEM:
-        return menu_->DispatchMeasure(*reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam));
+        return menu_->DispatchMeasure(*RecordParam<MEASUREITEMSTRUCT>(msg));
     case WM_DRAWITEM:
         return menu_->DispatchDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(msg.LParam));
     default:

@@ -14,6 +14,7 @@ void RegisterMessageWindowClass(const TMessageWindowParams& params, WNDPROC proc
     static std::set<std::wstring> registered;
     if (registered.contains(params.class_name)) return;
     WNDCLASSW wc{};
+    wc.style = params.class_style;
     wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = params.icon;
@@ -31,7 +32,7 @@ TMessageWindow::TMessageWindow(const TMessageWindowParams& params, Handler handl
     RegisterMessageWindowClass(params, &TMessageWindow::WndProc);
     const HWND wnd = CreateWindowExW(params.ex_style, params.class_name.c_str(),
                                      params.title.c_str(), params.style, params.x, params.y, 0, 0,
-                                     params.message_only ? HWND_MESSAGE : nullptr, nullptr,
+                                     params.message_only ? HWND_MESSAGE : params.parent, nullptr,
                                      GetModuleHandleW(nullptr), this);
     if (!wnd) throw std::runtime_error("Could not create a window");
     wnd_ = wnd;
@@ -50,13 +51,14 @@ LRESULT CALLBACK TMessageWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPAR
         SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<TMessageWindow*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (self && self->wnd_ == wnd) {
-        try {
-            if (const auto result = self->handler_(msg, wparam, lparam)) return *result;
-        } catch (...) {
-            HandleException(nullptr);
-            return 0;
-        }
+    if (!self || self->wnd_ != wnd) return DefWindowProcW(wnd, msg, wparam, lparam);
+    // Gone with its parent: no handle of a destroyed window is kept (nor destroyed again).
+    if (msg == WM_NCDESTROY) self->wnd_ = nullptr;
+    try {
+        if (const auto result = self->handler_(msg, wparam, lparam)) return *result;
+    } catch (...) {
+        HandleException(nullptr);
+        return 0;
     }
     return DefWindowProcW(wnd, msg, wparam, lparam);
 }

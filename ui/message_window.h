@@ -1,6 +1,8 @@
-// The library's hidden windows that only receive messages (the application window, timers, the
-// tray icon's window): one window class per name, registered once, and one window procedure
-// that hands every message to the owner's handler and reports what escapes it.
+// Windows whose messages go to one handler of their owner: the library's hidden windows that
+// only receive messages (the application window, timers, the tray icon's window) and the small
+// child windows other layers make for themselves (the skin's overlays). One window class per
+// name, registered once, and one window procedure that hands every message to the owner's
+// handler and reports what escapes it (a handler that must not report catches its own).
 #pragma once
 #include <windows.h>
 
@@ -21,6 +23,10 @@ struct TMessageWindowParams {
     int x = 0, y = 0;
     // The class icon (the application window's shows on the taskbar).
     HICON icon = nullptr;
+    // The parent of a window that is not message-only (WS_CHILD in `style`); none: top level.
+    HWND parent = nullptr;
+    // The class style (CS_DBLCLKS: double clicks arrive as such).
+    UINT class_style = 0;
 };
 
 class TMessageWindow {
@@ -29,7 +35,8 @@ public:
     using Handler = std::function<std::optional<LRESULT>(UINT msg, WPARAM wparam, LPARAM lparam)>;
 
     // Creates the window; throws when the system will not. The handler hears messages from
-    // the moment the window exists until the destructor starts.
+    // the moment the window exists until the destructor starts, or until the system destroys
+    // the window with its parent (then Handle() is none).
     TMessageWindow(const TMessageWindowParams& params, Handler handler);
     ~TMessageWindow();
     TMessageWindow(const TMessageWindow&) = delete;

@@ -3,6 +3,7 @@
 #include "tab_controls.h"
 
 #include "prop_builders.h"
+#include "ui/message_params.h"
 
 #include <commctrl.h>
 
@@ -122,7 +123,7 @@ void TCustomTabControl::Change() {
 void TCustomTabControl::WndProc(TMessage& msg) {
     switch (msg.Msg) {
     case CN_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(msg.LParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        if (RecordParam<NMHDR>(msg)->code == static_cast<UINT>(TCN_SELCHANGE)) {
             tab_index_ = static_cast<int>(SendMessageW(handle_, TCM_GETCURSEL, 0, 0));
             SelectionChanged();
             Change();

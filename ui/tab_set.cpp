@@ -2,9 +2,8 @@
 #include "tab_set.h"
 
 #include "prop_builders.h"
+#include "ui/message_params.h"
 #include "win_handles.h"
-
-#include <windowsx.h>
 
 namespace ui {
 
@@ -83,7 +82,8 @@ int TTabSet::IndexOfTabAt(int x, int y) {
 void TTabSet::WndProc(TMessage& msg) {
     TWinControl::WndProc(msg);
     if (msg.Msg != WM_LBUTTONDOWN) return;
-    const int index = IndexOfTabAt(GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    const POINT at = PointParam(msg);
+    const int index = IndexOfTabAt(at.x, at.y);
     if (index < 0 || index == tab_index_) return;
     tab_index_ = index;
     Invalidate();

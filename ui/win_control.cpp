@@ -6,8 +6,7 @@
 #include "form.h"
 #include "prop_builders.h"
 #include "text_codec.h"
-
-#include <windowsx.h>
+#include "ui/message_params.h"
 
 #include <algorithm>
 #include <climits>
@@ -449,7 +448,7 @@ void TWinControl::FocusEntered() {
 }
 
 void TWinControl::HandleMouse(TMessage& msg) {
-    const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    const POINT p = PointParam(msg);
     TControl* target = captured_child_ ? captured_child_ : ControlAtPos(p, true);
     if (msg.Msg == WM_MOUSEMOVE) {
         // A move here means the cursor has left whichever window had it before; that
@@ -535,19 +534,19 @@ bool TWinControl::ReflectControlMessage(TMessage& msg) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
-        child = reinterpret_cast<HWND>(msg.LParam); // none: a menu, an accelerator, a scroll bar
+        child = WindowLParam(msg); // none: a menu, an accelerator, a scroll bar
         break;
     case WM_NOTIFY:
-        child = reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom;
+        child = RecordParam<NMHDR>(msg)->hwndFrom;
         break;
     case WM_DRAWITEM: {
-        const auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
+        const auto* dis = RecordParam<DRAWITEMSTRUCT>(msg);
         if (dis->CtlType != ODT_MENU) child = dis->hwndItem;
         break;
     }
     case WM_MEASUREITEM: {
         // The one message that names its control by identifier only.
-        const auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam);
+        const auto* mis = RecordParam<MEASUREITEMSTRUCT>(msg);
         if (mis->CtlType != ODT_MENU) child = GetDlgItem(handle_, static_cast<int>(mis->CtlID));
         break;
     }
@@ -565,7 +564,7 @@ bool TWinControl::AnswerCtlColor(TMessage& msg) {
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(msg.WParam);
+        HDC dc = DcParam(msg);
         SetTextColor(dc, ColorRef(font_->Color()));
         SetBkColor(dc, ColorRef(color_));
         msg.Result = reinterpret_cast<std::intptr_t>(ColorBrush());
@@ -601,8 +600,7 @@ bool TWinControl::MouseMessage(TMessage& msg) {
 }
 
 bool TWinControl::SetCursorFor(TMessage& msg) {
-    if (reinterpret_cast<HWND>(msg.WParam) != handle_ || LOWORD(msg.LParam) != HTCLIENT)
-        return false;
+    if (WindowWParam(msg) != handle_ || LOWORD(msg.LParam) != HTCLIENT) return false;
     POINT p;
     GetCursorPos(&p);
     ScreenToClient(handle_, &p);
@@ -621,13 +619,13 @@ bool TWinControl::PaintMessage(TMessage& msg) {
     case WM_ERASEBKGND: {
         RECT r;
         GetClientRect(handle_, &r);
-        FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ColorBrush());
+        FillRect(DcParam(msg), &r, ColorBrush());
         msg.Result = 1;
         return true;
     }
     case WM_PAINT:
         if (msg.WParam) {
-            PaintAll(reinterpret_cast<HDC>(msg.WParam));
+            PaintAll(DcParam(msg));
         } else {
             // A painter that throws still ends the paint: the window is left valid, its DC
             // goes back and its caret shows again; the error is reported once.

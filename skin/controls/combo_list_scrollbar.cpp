@@ -6,9 +6,8 @@
 #include "skin_platform.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/win_handles.h"
-
-#include <windowsx.h>
 
 namespace {
 
@@ -60,7 +59,8 @@ void TComboxScrollBar::DrawSkin(HDC dc, const RECT& rect) {
     // The list's border is drawn in the system's window-frame colour: the skin's border colour
     // goes over it, as around the skin's other boxes.
     if (Style() & WS_BORDER) {
-        const ui::GdiHandle<HBRUSH> border(CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
+        const ui::GdiHandle<HBRUSH> border(
+            CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
         FrameRect(dc, &rect, border.get());
     }
     if (!SkinHasScrollBars(*skin)) return;
@@ -92,7 +92,7 @@ bool TComboxScrollBar::DragThumb(const ui::TMessage& msg) {
     SCROLLBARINFO info{};
     info.cbSize = sizeof(info);
     if (!SkinGetScrollBarInfo(handle, OBJID_VSCROLL, info)) return false;
-    const int y = GET_Y_LPARAM(msg.LParam);
+    const int y = ui::PointParam(msg).y;
     const int top = info.rcScrollBar.top;
     if (y < top + info.xyThumbTop || y >= top + info.xyThumbBottom) return false;
 

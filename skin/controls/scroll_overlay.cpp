@@ -1,16 +1,13 @@
 // The overlay over a scroll bar: placement, hit test, presses handed to the host, painting.
 #include "scroll_overlay.h"
 
-#include "own_window.h"
-
 #include "scroll_paint.h"
 #include "skin_control.h"
 
 #include "skin_platform.h"
 
 #include "ui/application.h"
-
-#include <windowsx.h>
+#include "ui/message_params.h"
 
 namespace {
 
@@ -19,18 +16,10 @@ constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical)
-    : owner_(owner), skin_(skin), host_(host), kind_(kind),
+    : TOverlayWindow(kOverlayClass, WS_EX_TOOLWINDOW, GetParent(host)), owner_(owner), skin_(skin),
+      host_(host), kind_(kind),
       vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
-      arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
-    window_.reset(CreateOwnWindow(this, kOverlayClass, WS_EX_TOOLWINDOW, WS_CHILD | WS_CLIPSIBLINGS,
-                                  GetParent(host)));
-}
-
-TWScrollbar::~TWScrollbar() {
-    *alive_ = false;
-    // No message of the window's last ones reaches a half-gone overlay.
-    ReleaseOwnWindow(window_.get());
-}
+      arrow_(GetSystemMetrics(SM_CXHSCROLL)) {}
 
 bool TWScrollbar::ReadBar(TBar& bar) const {
     if (kind_ == kScrollBarControl) {
@@ -61,8 +50,9 @@ bool TWScrollbar::ReadBar(TBar& bar) const {
 }
 
 void TWScrollbar::Place() {
+    const HWND window = Window();
     TBar bar;
-    if (!window_ || !ReadBar(bar)) return;
+    if (!window || !ReadBar(bar)) return;
     // Without the skin's arrow strip nothing would be painted: the system's bar shows instead.
     if (!(GetWindowLongW(host_, GWL_STYLE) & WS_VISIBLE) || bar.invisible || !owner_.SkinActive() ||
         !SkinHasScrollBars(skin_)) {
@@ -74,30 +64,25 @@ void TWScrollbar::Place() {
     rect_ = bar.screen;
     MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&rect_), 2);
     POINT at = origin_;
-    ScreenToClient(GetParent(window_.get()), &at);
+    ScreenToClient(GetParent(window), &at);
     const int width = bar.screen.right - bar.screen.left;
     const int height = bar.screen.bottom - bar.screen.top;
-    ShowWindow(window_.get(), SW_SHOWNA);
-    shown_ = true;
+    ShowWindow(window, SW_SHOWNA);
     // Directly above the host, so it covers the host's bar and nothing else covers it.
     HWND above = GetWindow(host_, GW_HWNDPREV);
     UINT flags = SWP_NOACTIVATE;
-    if (above == window_.get()) flags |= SWP_NOZORDER;
-    SetWindowPos(window_.get(), above ? above : HWND_TOP, at.x, at.y, width, height, flags);
-    MoveWindow(window_.get(), at.x, at.y, width, height, TRUE);
+    if (above == window) flags |= SWP_NOZORDER;
+    SetWindowPos(window, above ? above : HWND_TOP, at.x, at.y, width, height, flags);
+    MoveWindow(window, at.x, at.y, width, height, TRUE);
 }
 
-void TWScrollbar::Hide() {
-    if (window_) ShowWindow(window_.get(), SW_HIDE);
-    shown_ = false;
-}
-
-void TWScrollbar::Invalidate() {
-    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
+bool TWScrollbar::Shown() const {
+    const HWND window = Window();
+    return window && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE);
 }
 
 void TWScrollbar::Enable(bool enabled) {
-    if (window_) EnableWindow(window_.get(), enabled);
+    if (const HWND window = Window()) EnableWindow(window, enabled);
 }
 
 void TWScrollbar::SetHitPart(int part) {
@@ -109,11 +94,11 @@ int TWScrollbar::HitTest(POINT p) const {
     return ScrollHitTest(axis_, AlongAxis(p));
 }
 
-void TWScrollbar::Paint(HWND window, HDC dc) {
+void TWScrollbar::Paint(HDC dc) {
     TBar bar;
     if (!owner_.SkinActive() || !SkinHasScrollBars(skin_) || !ReadBar(bar) || bar.invisible) return;
     RECT client{};
-    GetClientRect(window, &client);
+    GetClientRect(Window(), &client);
     const int width = bar.screen.right - bar.screen.left;
     const int height = bar.screen.bottom - bar.screen.top;
     if (width > client.right || height > client.bottom) return;
@@ -135,7 +120,7 @@ void TWScrollbar::Paint(HWND window, HDC dc) {
     PaintSkinScrollBar(dc, {0, 0}, skin_, surface_, look);
 }
 
-void TWScrollbar::Press(LPARAM at) {
+void TWScrollbar::Press(POINT p) {
     GetCursorPos(&pressPoint_);
     TBar bar;
     if (ReadBar(bar)) {
@@ -143,14 +128,13 @@ void TWScrollbar::Press(LPARAM at) {
         origin_ = {bar.screen.left, bar.screen.top};
     }
     thumbStartAtPress_ = axis_.ThumbStart;
-    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     hitPart_ = HitTest(p);
     pressed_ = true;
     Invalidate();
     ReleaseCapture();
     // The system's tracking runs inside this call until the button is released; whatever the
     // host does meanwhile may free us.
-    const std::shared_ptr<bool> alive = alive_;
+    const std::shared_ptr<const bool> alive = Liveness();
     if (kind_ == kScrollBarControl) {
         SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     } else {
@@ -163,8 +147,7 @@ void TWScrollbar::Press(LPARAM at) {
     Invalidate();
 }
 
-void TWScrollbar::Release(LPARAM at) {
-    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+void TWScrollbar::Release(POINT p) {
     pressed_ = false;
     ReleaseCapture();
     if (kind_ == kScrollBarControl) {
@@ -186,19 +169,12 @@ void TWScrollbar::HostHint(bool entered) {
     }
 }
 
-LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        // The paint covers every pixel; erasing first would flash the background.
-        return 1;
-    case WM_PAINT: {
-        const ui::PaintScope paint(window);
-        Paint(window, paint.dc());
-        return 0;
-    }
+std::optional<LRESULT> TWScrollbar::OnMessage(const ui::TMessage& msg) {
+    switch (msg.Msg) {
     case WM_MOUSEMOVE: {
-        DefWindowProcW(window, msg, wp, lp);
-        const int part = HitTest({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        const HWND window = Window();
+        DefaultHandling(msg);
+        const int part = HitTest(ui::PointParam(msg));
         if (part != hitPart_) SetHitPart(part);
         // The cursor may have been over another of our windows meanwhile, whose leave request
         // took ours over: then the leave never came, and this move is the mouse coming back.
@@ -217,12 +193,12 @@ LRESULT TWScrollbar::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        Press(lp);
+        Press(ui::PointParam(msg));
         return 0;
     case WM_LBUTTONUP:
-        Release(lp);
+        Release(ui::PointParam(msg));
         return 0;
     default:
-        return DefWindowProcW(window, msg, wp, lp);
+        return std::nullopt;
     }
 }

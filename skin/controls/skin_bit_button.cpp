@@ -4,6 +4,7 @@
 #include "button_rules.h"
 
 #include "ui/extctrls.h"
+#include "ui/message_params.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ bool TSkinSpeedButton::BeforeMessage(ui::TMessage& msg) {
     case WM_PAINT:
         if (control) {
             const RECT r{0, 0, control->Width(), control->Height()};
-            DrawSkin(reinterpret_cast<HDC>(msg.WParam), r);
+            DrawSkin(ui::DcParam(msg), r);
         }
         msg.Result = 1;
         return false;

@@ -2,6 +2,7 @@
 #include "skin_box.h"
 
 #include "skin_data.h"
+#include "ui/message_params.h"
 
 const ui::TClassInfo& TSkinBox::StaticClass() {
     static const ui::TClassInfo info(L"TSkinBox", &TSkinControl::StaticClass());
@@ -33,7 +34,7 @@ bool TSkinBoxH::BeforeMessage(ui::TMessage& msg) {
         RECT r{};
         GetWindowRect(handle, &r);
         OffsetRect(&r, -r.left, -r.top);
-        FillSkinColour(reinterpret_cast<HDC>(msg.WParam), r);
+        FillSkinColour(ui::DcParam(msg), r);
         msg.Result = 0;
         return false;
     }

@@ -55,13 +55,6 @@ void TSkinButton::AttachWindow(HWND window, TSkinData* skinData, TSkinControlHos
 
 bool TSkinButton::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
-    case WM_PAINT:
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND:
-        // The face covers the whole button; erasing first would only flicker.
-        msg.Result = 1;
-        return false;
     case WM_TIMER:
         KillTimer(handle, 1);
         return false;

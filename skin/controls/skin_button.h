@@ -20,6 +20,7 @@ public:
     void AttachWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                       ui::TCanvas* canvas) override;
     bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override { return TFacePaint::kComposed; }
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 

@@ -33,21 +33,22 @@ void TSkinCheckControl::AttachControl(TSkinControlHost* host, TSkinData* skinDat
     transparent_ = control->Tag() == kTransparentTag || (skin && HasOption(*skin, xoTransparent));
 }
 
+TSkinControl::TFacePaint TSkinCheckControl::FacePaint() const {
+    return variant == 1 ? TFacePaint::kComposedAndPrinted : TFacePaint::kControl;
+}
+
+bool TSkinCheckControl::EraseUnderFace(HDC, const RECT&) {
+    // The box's own erase; a transparent one is answered before (with or without the strip).
+    return false;
+}
+
 bool TSkinCheckControl::BeforeMessage(ui::TMessage& msg) {
-    const bool pass = TSkinControl::BeforeMessage(msg);
-    switch (msg.Msg) {
-    case WM_PAINT:
-    case WM_PRINT:
-        if (variant != 1) return pass;
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND:
-        if (!transparent_) return pass;
+    // A transparent box shows its parent under it, whether the skin composes its face or not.
+    if (msg.Msg == WM_ERASEBKGND && transparent_) {
         EraseBackground(msg);
         return false;
-    default:
-        return pass;
     }
+    return TSkinControl::BeforeMessage(msg);
 }
 
 void TSkinCheckControl::AfterMessage(ui::TMessage& msg) {

@@ -17,6 +17,8 @@ public:
     void AttachControl(TSkinControlHost* form, TSkinData* skin, bool ownsColor,
                        ui::TCanvas* canvas) override;
     bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override;
+    bool EraseUnderFace(HDC dc, const RECT& client) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     bool Transparent() const { return transparent_; }

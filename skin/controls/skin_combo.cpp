@@ -10,9 +10,8 @@
 #include "skin_platform.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/win_handles.h"
-
-#include <windowsx.h>
 
 namespace {
 
@@ -144,7 +143,7 @@ void TSkinComBox::AfterMessage(ui::TMessage& msg) {
     case ui::CN_COMMAND:
         break;
     case WM_MOUSEMOVE: {
-        const POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+        const POINT p = ui::PointParam(msg);
         SetHot(ComboHotAfterMove(Hot(), PtInRect(&buttonRect_, p) != FALSE, enabledLook));
         break;
     }
@@ -159,7 +158,7 @@ void TSkinComBox::AfterMessage(ui::TMessage& msg) {
     case ui::CN_CTLCOLORSTATIC: // a disabled box without an edit field
         // A disabled box is filled in the skin's face, not in the system's.
         if (skin) {
-            SetBkColor(reinterpret_cast<HDC>(msg.WParam), ui::ColorRef(SkinColour(kButtonFace)));
+            SetBkColor(ui::DcParam(msg), ui::ColorRef(SkinColour(kButtonFace)));
             msg.Result = reinterpret_cast<LRESULT>(skin->FaceBrush());
         }
         break;

@@ -12,13 +12,12 @@
 #include "skin_platform.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/properties.h"
 #include "ui/shift_state.h"
 #include "ui/text_codec.h"
 #include "ui/win_control.h"
 #include "ui/win_handles.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 #include <optional>
@@ -153,6 +152,7 @@ void TSkinControl::SkinWindowProc(ui::TMessage& msg) {
         skinActive = msg.WParam > 0;
         SetVisualStyleTaken(skinActive);
         if (skinActive) Refresh();
+        SkinActivityChanged();
         return;
     }
     if (!skinActive) {
@@ -172,6 +172,22 @@ bool TSkinControl::CallDefault(ui::TMessage& msg) {
 
 bool TSkinControl::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
+    case WM_PRINT:
+        if (FacePaint() != TFacePaint::kComposedAndPrinted) return true;
+        PaintClient(msg);
+        return false;
+    case WM_PAINT:
+        if (FacePaint() == TFacePaint::kControl) return true;
+        PaintClient(msg);
+        return false;
+    case WM_ERASEBKGND: {
+        if (FacePaint() == TFacePaint::kControl) return true;
+        RECT client{};
+        GetClientRect(handle, &client);
+        if (!EraseUnderFace(ui::DcParam(msg), client)) return true;
+        msg.Result = 1;
+        return false;
+    }
     case WM_NCDESTROY:
         lifeState = kWindowDestroyed;
         if (CallDefault(msg) && skinActive) Detach();
@@ -194,7 +210,7 @@ void TSkinControl::AfterMessage(ui::TMessage& msg) {
         Refresh();
         break;
     case WM_PAINT:
-        PaintWindow(reinterpret_cast<HDC>(msg.WParam));
+        PaintWindow(ui::DcParam(msg));
         break;
     default:
         break;
@@ -220,10 +236,20 @@ void TSkinControl::PaintWindow(HDC dc) {
 
 void TSkinControl::DrawSkin(HDC, const RECT&) {}
 
+TSkinControl::TFacePaint TSkinControl::FacePaint() const {
+    return TFacePaint::kControl;
+}
+
+bool TSkinControl::EraseUnderFace(HDC, const RECT&) {
+    return true;
+}
+
 void TSkinControl::SkinChanged() {
     if (ownsColor && control) control->SetColor(SkinColour(kButtonFace));
     Refresh();
 }
+
+void TSkinControl::SkinActivityChanged() {}
 
 bool TSkinControl::SkinQuery() {
     return true;
@@ -326,7 +352,7 @@ void TSkinControl::DrawFocusRectAroundText(HDC dc, UINT format, const RECT& rect
 }
 
 void TSkinControl::PaintClient(ui::TMessage& msg) {
-    HDC dc = reinterpret_cast<HDC>(msg.WParam);
+    HDC dc = ui::DcParam(msg);
     std::optional<ui::PaintScope> paint;
     if (!dc) {
         paint.emplace(handle);
@@ -340,7 +366,7 @@ void TSkinControl::PaintClient(ui::TMessage& msg) {
 }
 
 void TSkinControl::EraseBackground(ui::TMessage& msg) {
-    const auto dc = reinterpret_cast<HDC>(msg.WParam);
+    const HDC dc = ui::DcParam(msg);
     ui::TWinControl* parent = control ? control->Parent() : nullptr;
     if (control && handle) {
         PaintParentBackground(handle, dc);
@@ -356,7 +382,7 @@ void TSkinControl::EraseBackground(ui::TMessage& msg) {
 
 void TSkinControl::ForwardMouseDown(const ui::TMessage& msg) {
     if (!control) return;
-    POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    POINT p = ui::PointParam(msg);
     if (MousePointFromCursor(control->Width(), control->Height())) {
         GetCursorPos(&p);
         ScreenToClient(handle, &p);

@@ -51,15 +51,29 @@ public:
     // Stops skinning: the control's colour goes back unless its window is already gone.
     virtual void Detach();
     // Runs before the control's own handling: true lets the message through (and AfterMessage
-    // runs after it), false means it was answered here.
+    // runs after it), false means it was answered here. The base answers the paint messages of a
+    // composed face (FacePaint) and lets everything else through.
     virtual bool BeforeMessage(ui::TMessage& msg);
     virtual void AfterMessage(ui::TMessage& msg);
     // Paints the whole window, frame included, into `dc` (none: the window's own DC).
     virtual void PaintWindow(HDC dc);
     // The skinned look in `rect` (window coordinates); nothing in the base.
     virtual void DrawSkin(HDC dc, const RECT& rect);
+    // Who paints the control's face. Composed: WM_PAINT draws it whole with DrawSkin (into the
+    // DC the message brings, or a BeginPaint one) and the control's own paint never runs, and
+    // WM_ERASEBKGND asks EraseUnderFace; printed: WM_PRINT draws it the same way.
+    enum class TFacePaint { kControl, kComposed, kComposedAndPrinted };
+    virtual TFacePaint FacePaint() const;
+    // WM_ERASEBKGND under a composed face, `client` being the client area. True when answered
+    // here; the base answers with nothing, as the face covers every pixel and erasing first
+    // would only flicker. False leaves the erase to the control.
+    virtual bool EraseUnderFace(HDC dc, const RECT& client);
     // A new skin was loaded.
     virtual void SkinChanged();
+    // Skinning was switched off or on (SM_SKINACTIVE; SkinActive() tells which) and the control
+    // repainted: what the companion shows of its own (overlays, a header's companion) follows.
+    // Nothing in the base.
+    virtual void SkinActivityChanged();
     virtual bool SkinQuery();
 
     // Every message of the skinned control enters here.
@@ -136,7 +150,8 @@ protected:
     // The focus rectangle around `caption` drawn with `format` in `rect`.
     void DrawFocusRectAroundText(HDC dc, UINT format, const RECT& rect) const;
     // WM_PAINT answered before the control's own handling: DrawSkin over the whole window into
-    // the DC in wParam, or into a BeginPaint DC when there is none.
+    // the DC in wParam, or into a BeginPaint DC when there is none. The composed face does it
+    // for WM_PAINT; a companion with a paint of its own may call it too.
     void PaintClient(ui::TMessage& msg);
     // WM_ERASEBKGND of a control that looks transparent: the parent paints under it.
     void EraseBackground(ui::TMessage& msg);

@@ -8,9 +8,9 @@
 #include "skin_paint.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 namespace {
 
@@ -21,22 +21,16 @@ constexpr wchar_t kArrowClass[] = L"TArrowButton";
 // ---- TArrowButton
 
 TArrowButton::TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker)
-    : companion_(companion), pickerControl_(pickerControl), picker_(picker),
-      arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {
-    window_.reset(CreateOwnWindow(this, kArrowClass, 0, WS_CHILD | WS_CLIPSIBLINGS, picker));
-}
-
-TArrowButton::~TArrowButton() {
-    // No message of the window's last ones reaches a half-gone button.
-    ReleaseOwnWindow(window_.get());
-}
+    : TOverlayWindow(kArrowClass, 0, picker), companion_(companion), pickerControl_(pickerControl),
+      picker_(picker), arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {}
 
 bool TArrowButton::LeftSide() const {
     return (GetWindowLongW(picker_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
 }
 
 void TArrowButton::Place() {
-    if (!window_) return;
+    const HWND window = Window();
+    if (!window) return;
     RECT outer{};
     if (!companion_.SkinActive() || !companion_.ArrowStrip() || !GetWindowRect(picker_, &outer)) {
         Hide();
@@ -45,19 +39,11 @@ void TArrowButton::Place() {
     const TPixelRect at = ArrowButtonRect(outer.right - outer.left, outer.bottom - outer.top,
                                           arrowWidth_, LeftSide());
     const RECT r = ToRect(at);
-    const bool shown = IsWindowVisible(window_.get()) != FALSE;
+    const bool shown = IsWindowVisible(window) != FALSE;
     if (shown && EqualRect(&r, &rect_)) return;
     rect_ = r;
-    SetWindowPos(window_.get(), HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    SetWindowPos(window, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-}
-
-void TArrowButton::Hide() {
-    if (window_) ShowWindow(window_.get(), SW_HIDE);
-}
-
-void TArrowButton::Invalidate() {
-    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 void TArrowButton::SetHot(bool hot) {
@@ -70,7 +56,7 @@ void TArrowButton::SetHot(bool hot) {
 void TArrowButton::Paint(HDC dc) {
     const TDataSkinObject* strip = companion_.ArrowStrip();
     RECT all{};
-    GetClientRect(window_.get(), &all);
+    GetClientRect(Window(), &all);
     if (!strip || all.right <= 0 || all.bottom <= 0) return;
     // Composed off screen: no flicker between the fill and the arrow.
     HDC off = surface_.Prepare(all.right, all.bottom);
@@ -97,11 +83,11 @@ std::optional<TPixelRect> TArrowButton::PickerButton() const {
     return ToPixelRect(b);
 }
 
-void TArrowButton::Press(WPARAM keys, LPARAM at) {
+void TArrowButton::Press(WPARAM keys, POINT at) {
     RECT client{};
     GetClientRect(picker_, &client);
-    const TPickerPoint p = PickerPressPoint(GET_X_LPARAM(at), GET_Y_LPARAM(at), ToPixelRect(rect_),
-                                            client.right, LeftSide(), PickerButton());
+    const TPickerPoint p = PickerPressPoint(at.x, at.y, ToPixelRect(rect_), client.right,
+                                            LeftSide(), PickerButton());
     // The focus first: given to the picker once its calendar is open, it would bring the form
     // back over the calendar where the calendar is a window of its own that takes activation.
     SetFocus(picker_);
@@ -111,27 +97,19 @@ void TArrowButton::Press(WPARAM keys, LPARAM at) {
     Invalidate();
 }
 
-LRESULT TArrowButton::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        // The paint covers every pixel.
-        return 1;
-    case WM_PAINT: {
-        const ui::PaintScope paint(window);
-        Paint(paint.dc());
-        return 0;
-    }
+std::optional<LRESULT> TArrowButton::OnMessage(const ui::TMessage& msg) {
+    switch (msg.Msg) {
     case WM_MOUSEMOVE:
         // The class library's enter and leave notifications, as its controls hear them.
         if (!tracking_) {
-            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, window, 0};
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Window(), 0};
             tracking_ = TrackMouseEvent(&tme) != FALSE;
-            SendMessageW(window, ui::CM_MOUSEENTER, 0, 0);
+            SendMessageW(Window(), ui::CM_MOUSEENTER, 0, 0);
         }
         return 0;
     case WM_MOUSELEAVE:
         tracking_ = false;
-        SendMessageW(window, ui::CM_MOUSELEAVE, 0, 0);
+        SendMessageW(Window(), ui::CM_MOUSELEAVE, 0, 0);
         return 0;
     case ui::CM_MOUSEENTER: {
         const bool enabled =
@@ -144,8 +122,8 @@ LRESULT TArrowButton::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const LRESULT result = DefWindowProcW(window, msg, wp, lp);
-        Press(wp, lp);
+        const LRESULT result = DefaultHandling(msg);
+        Press(msg.WParam, ui::PointParam(msg));
         return result;
     }
     case WM_LBUTTONUP:
@@ -153,18 +131,16 @@ LRESULT TArrowButton::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
         if (!CalendarOpen()) SetFocus(picker_);
         return 0;
     default:
-        return DefWindowProcW(window, msg, wp, lp);
+        return std::nullopt;
     }
 }
 
 // ---- TSkinDateTime
 
-TSkinDateTime::TSkinDateTime(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this] { SkinActivityChanged(); }) {}
+TSkinDateTime::TSkinDateTime(ui::TComponent* owner) : TSkinControl(owner) {}
 
 TSkinDateTime::~TSkinDateTime() {
     Destroying();
-    activity_.Release();
 }
 
 const ui::TClassInfo& TSkinDateTime::StaticClass() {
@@ -188,7 +164,6 @@ void TSkinDateTime::AttachControl(TSkinControlHost* host, TSkinData* skinData, b
     SetWindowLongW(handle, GWL_STYLE, static_cast<LONG>(Style() | WS_CLIPCHILDREN));
     arrow_ = std::make_unique<TArrowButton>(*this, control, handle);
     arrow_->Place();
-    activity_.Install(*control);
 }
 
 void TSkinDateTime::SkinActivityChanged() {

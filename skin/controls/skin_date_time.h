@@ -6,30 +6,21 @@
 #pragma once
 
 #include "control_paint.h"
-#include "own_window.h"
-#include "skin_activity_hook.h"
+#include "overlay_window.h"
 #include "skin_control.h"
-
-#include "ui/win_handles.h"
 
 #include <memory>
 #include <optional>
 
 class TSkinDateTime;
 
-class TArrowButton {
+class TArrowButton : public TOverlayWindow {
 public:
     // A child of the picker `picker`, not a tab stop, hidden until placed.
     TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker);
-    ~TArrowButton();
-    TArrowButton(const TArrowButton&) = delete;
-    TArrowButton& operator=(const TArrowButton&) = delete;
 
     // Over the picker's button for the picker's size and layout now; shown while skinning is on.
     void Place();
-    void Hide();
-    void Invalidate();
-    HWND Window() const { return window_.get(); }
     bool Hot() const { return (mouseState_ & kHot) != 0; }
     // Where it sits in the picker's client area, as last placed.
     const RECT& Rect() const { return rect_; }
@@ -42,10 +33,9 @@ private:
     // Where the picker says its own button is, in its client area; none where it does not say.
     std::optional<TPixelRect> PickerButton() const;
     void SetHot(bool hot);
-    void Paint(HDC dc);
-    void Press(WPARAM keys, LPARAM at);
-    template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    void Paint(HDC dc) override;
+    std::optional<LRESULT> OnMessage(const ui::TMessage& msg) override;
+    void Press(WPARAM keys, POINT at);
 
     TSkinDateTime& companion_;
     ui::TControl* pickerControl_;
@@ -55,7 +45,6 @@ private:
     bool tracking_ = false; // a leave report is asked for
     RECT rect_{};
     TOffscreen surface_;
-    ui::OwnedWindow window_;
 };
 
 class TSkinDateTime : public TSkinControl {
@@ -70,6 +59,8 @@ public:
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void Detach() override;
+    // The arrow button hides while skinning is off, and the picker's own frame and button show.
+    void SkinActivityChanged() override;
 
     // None when the skin has no arrow strip: the picker keeps its own button.
     TArrowButton* Arrow() const { return arrow_.get(); }
@@ -78,10 +69,6 @@ private:
     friend class TArrowButton;
     // The skin's combo arrow strip, or none when it has no picture.
     const TDataSkinObject* ArrowStrip() const;
-    void SkinActivityChanged();
 
     std::unique_ptr<TArrowButton> arrow_;
-    // In front of the companion's hook: hears skinning switched off, which the base handles
-    // before any virtual operation runs.
-    TSkinActivityHook activity_;
 };

@@ -6,6 +6,7 @@
 #include "skin_messages.h"
 
 #include "ui/graphics.h"
+#include "ui/message_params.h"
 #include "ui/win_handles.h"
 
 namespace {
@@ -39,7 +40,7 @@ SIZE TSkinEdit::ClientSize() const {
 
 bool TSkinEdit::BeforeMessage(ui::TMessage& msg) {
     if (msg.Msg != WM_PRINT) return TSkinControl::BeforeMessage(msg);
-    const auto dc = reinterpret_cast<HDC>(msg.WParam);
+    const HDC dc = ui::DcParam(msg);
     {
         // The edit's print leaves the DC clipped to its text; the border goes around that.
         const ui::SavedDC saved(dc);

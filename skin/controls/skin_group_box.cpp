@@ -40,10 +40,12 @@ void TSkinGroupBox::AttachControl(TSkinControlHost* host, TSkinData* skinData, b
     if (control) variant = 1;
 }
 
-bool TSkinGroupBox::BeforeMessage(ui::TMessage& msg) {
-    const bool pass = TSkinControl::BeforeMessage(msg);
-    if (msg.Msg != WM_PAINT || variant != 1) return pass;
-    PaintClient(msg);
+TSkinControl::TFacePaint TSkinGroupBox::FacePaint() const {
+    return variant == 1 ? TFacePaint::kComposed : TFacePaint::kControl;
+}
+
+bool TSkinGroupBox::EraseUnderFace(HDC, const RECT&) {
+    // The group's own erase: its face leaves its child windows out.
     return false;
 }
 

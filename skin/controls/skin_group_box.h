@@ -14,6 +14,7 @@ public:
 
     void AttachControl(TSkinControlHost* form, TSkinData* skin, bool ownsColor,
                        ui::TCanvas* canvas) override;
-    bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override;
+    bool EraseUnderFace(HDC dc, const RECT& client) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 };

@@ -7,10 +7,10 @@
 #include "skin_paint.h"
 #include "skin_platform.h"
 
+#include "ui/message_params.h"
 #include "ui/win_handles.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <array>
@@ -42,22 +42,10 @@ const TDataSkinObject* TSkinHeader::Headerbar() const {
     return skin ? skin->Elements().Headerbar.get() : nullptr;
 }
 
-bool TSkinHeader::BeforeMessage(ui::TMessage& msg) {
-    switch (msg.Msg) {
+TSkinControl::TFacePaint TSkinHeader::FacePaint() const {
     // Without the strip the header paints and erases itself: answering its paint here would
     // leave it blank.
-    case WM_PAINT:
-        if (!Headerbar()) break;
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND:
-        if (!Headerbar()) break;
-        msg.Result = 1;
-        return false;
-    default:
-        break;
-    }
-    return TSkinControl::BeforeMessage(msg);
+    return Headerbar() ? TFacePaint::kComposed : TFacePaint::kControl;
 }
 
 void TSkinHeader::SetHotItem(int item) {
@@ -68,10 +56,12 @@ void TSkinHeader::SetHotItem(int item) {
 
 void TSkinHeader::AfterMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
-    case WM_MOUSEMOVE:
-        SetHotItem(HeaderHotItem(itemRects_, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)));
+    case WM_MOUSEMOVE: {
+        const POINT p = ui::PointParam(msg);
+        SetHotItem(HeaderHotItem(itemRects_, p.x, p.y));
         SkinTrackMouseLeave(handle);
         break;
+    }
     case WM_MOUSELEAVE:
     // The class library's own report, for a header control of its own: the system tracks one
     // window at a time.

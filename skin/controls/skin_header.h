@@ -16,7 +16,7 @@ public:
     static const ui::TClassInfo& StaticClass();
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 
-    bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 

@@ -9,9 +9,8 @@
 #include "skin_paint.h"
 
 #include "ui/media_glyphs.h"
+#include "ui/message_params.h"
 #include "ui/properties.h"
-
-#include <windowsx.h>
 
 namespace {
 
@@ -22,18 +21,11 @@ constexpr wchar_t kOverlayClass[] = L"TWMediaPlayer";
 // ---- TWMediaPlayer
 
 TWMediaPlayer::TWMediaPlayer(TSkinMP& companion, HWND player)
-    : companion_(companion), player_(player) {
-    window_.reset(
-        CreateOwnWindow(this, kOverlayClass, 0, WS_CHILD | WS_CLIPSIBLINGS, GetParent(player)));
-}
-
-TWMediaPlayer::~TWMediaPlayer() {
-    *alive_ = false;
-    ReleaseOwnWindow(window_.get());
-}
+    : TOverlayWindow(kOverlayClass, 0, GetParent(player)), companion_(companion), player_(player) {}
 
 void TWMediaPlayer::Place() {
-    if (!window_) return;
+    const HWND window = Window();
+    if (!window) return;
     if (!companion_.SkinActive() || !companion_.HasButtons() ||
         !(GetWindowLongW(player_, GWL_STYLE) & WS_VISIBLE)) {
         Hide();
@@ -41,21 +33,13 @@ void TWMediaPlayer::Place() {
     }
     RECT r{};
     GetWindowRect(player_, &r);
-    MapWindowPoints(nullptr, GetParent(window_.get()), reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     // Directly above the player, so it covers the player and nothing else covers it.
     HWND above = GetWindow(player_, GW_HWNDPREV);
     UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
-    if (above == window_.get()) flags |= SWP_NOZORDER;
-    SetWindowPos(window_.get(), above ? above : HWND_TOP, r.left, r.top, r.right - r.left,
+    if (above == window) flags |= SWP_NOZORDER;
+    SetWindowPos(window, above ? above : HWND_TOP, r.left, r.top, r.right - r.left,
                  r.bottom - r.top, flags);
-}
-
-void TWMediaPlayer::Hide() {
-    if (window_) ShowWindow(window_.get(), SW_HIDE);
-}
-
-void TWMediaPlayer::Invalidate() {
-    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 void TWMediaPlayer::ReadButtons() {
@@ -64,7 +48,7 @@ void TWMediaPlayer::ReadButtons() {
     enabled_ = ui::ParseMPButtonSet(ui::GetSetProp(player, L"EnabledButtons"));
     colored_ = ui::ParseMPButtonSet(ui::GetSetProp(player, L"ColoredButtons"));
     RECT client{};
-    GetClientRect(window_.get(), &client);
+    GetClientRect(Window(), &client);
     const std::vector<ui::TMPButtonCell> layout = ui::MPButtonLayout(client.right, visible_);
     // A press stays on its button only while the buttons stay where they were.
     if (pressed_ && layout != layout_) pressed_ = false;
@@ -78,7 +62,7 @@ bool TWMediaPlayer::Enabled(ui::TMPBtnType b) const {
 void TWMediaPlayer::Paint(HDC dc) {
     ReadButtons();
     RECT all{};
-    GetClientRect(window_.get(), &all);
+    GetClientRect(Window(), &all);
     if (all.right <= 0 || all.bottom <= 0) return;
     HDC off = surface_.Prepare(all.right, all.bottom);
     if (!off) return;
@@ -100,34 +84,34 @@ void TWMediaPlayer::Paint(HDC dc) {
     surface_.CopyTo(dc, all);
 }
 
-void TWMediaPlayer::Press(WPARAM keys, LPARAM at) {
+void TWMediaPlayer::Press(const ui::TMessage& msg) {
     ReadButtons();
-    const int i = ui::MPButtonAt(layout_, GET_X_LPARAM(at));
+    const int i = ui::MPButtonAt(layout_, ui::PointParam(msg).x);
     // The overlay lies exactly over the player: the point is the player's too. Its handler may
     // free the player, and this overlay with it.
-    const std::shared_ptr<bool> alive = alive_;
-    SendMessageW(player_, WM_LBUTTONDOWN, keys, at);
+    const std::shared_ptr<const bool> alive = Liveness();
+    SendMessageW(player_, WM_LBUTTONDOWN, msg.WParam, msg.LParam);
     if (!*alive) return;
     if (i < 0 || !Enabled(layout_[static_cast<std::size_t>(i)].Button)) return;
     pressedIndex_ = static_cast<std::size_t>(i);
     pressed_ = true;
     // The release comes here, whoever took the mouse for the press.
-    SetCapture(window_.get());
+    SetCapture(Window());
     Invalidate();
 }
 
-void TWMediaPlayer::Release(WPARAM keys, LPARAM at) {
+void TWMediaPlayer::Release(const ui::TMessage& msg) {
     if (!pressed_) return;
-    const POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    const POINT p = ui::PointParam(msg);
     RECT client{};
-    GetClientRect(window_.get(), &client);
+    GetClientRect(Window(), &client);
     const bool over =
         PtInRect(&client, p) && ui::MPButtonAt(layout_, p.x) == static_cast<int>(pressedIndex_);
     pressed_ = false;
     ReleaseCapture();
     Invalidate();
     if (over) {
-        SendMessageW(player_, WM_LBUTTONUP, keys, at);
+        SendMessageW(player_, WM_LBUTTONUP, msg.WParam, msg.LParam);
     } else {
         SendMessageW(player_, WM_CANCELMODE, 0, 0);
     }
@@ -140,39 +124,30 @@ void TWMediaPlayer::CancelPress() {
     SendMessageW(player_, WM_CANCELMODE, 0, 0);
 }
 
-LRESULT TWMediaPlayer::Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        const ui::PaintScope paint(window);
-        Paint(paint.dc());
-        return 0;
-    }
+std::optional<LRESULT> TWMediaPlayer::OnMessage(const ui::TMessage& msg) {
+    switch (msg.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        Press(wp, lp);
+        Press(msg);
         return 0;
     case WM_LBUTTONUP:
-        Release(wp, lp);
+        Release(msg);
         return 0;
     case WM_CAPTURECHANGED:
         // Someone else took the mouse in the middle of a press: no release will come.
-        if (reinterpret_cast<HWND>(lp) != window) CancelPress();
+        if (ui::WindowLParam(msg) != Window()) CancelPress();
         return 0;
     default:
-        return DefWindowProcW(window, msg, wp, lp);
+        return std::nullopt;
     }
 }
 
 // ---- TSkinMP
 
-TSkinMP::TSkinMP(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this] { SkinActivityChanged(); }) {}
+TSkinMP::TSkinMP(ui::TComponent* owner) : TSkinControl(owner) {}
 
 TSkinMP::~TSkinMP() {
     Destroying();
-    activity_.Release();
 }
 
 const ui::TClassInfo& TSkinMP::StaticClass() {
@@ -191,7 +166,6 @@ void TSkinMP::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool ta
     if (!control || !handle || !HasButtons()) return;
     overlay_ = std::make_unique<TWMediaPlayer>(*this, handle);
     overlay_->Place();
-    activity_.Install(*control);
 }
 
 void TSkinMP::SkinActivityChanged() {

@@ -5,31 +5,23 @@
 #pragma once
 
 #include "control_paint.h"
-#include "own_window.h"
-#include "skin_activity_hook.h"
+#include "overlay_window.h"
 #include "skin_control.h"
 
 #include "ui/media_buttons.h"
-#include "ui/win_handles.h"
 
 #include <memory>
 #include <vector>
 
 class TSkinMP;
 
-class TWMediaPlayer {
+class TWMediaPlayer : public TOverlayWindow {
 public:
     // A hidden child of the player's parent; placed over the player by Place.
     TWMediaPlayer(TSkinMP& companion, HWND player);
-    ~TWMediaPlayer();
-    TWMediaPlayer(const TWMediaPlayer&) = delete;
-    TWMediaPlayer& operator=(const TWMediaPlayer&) = delete;
 
     // Over the player while it is visible and skinning is on, hidden otherwise.
     void Place();
-    void Hide();
-    void Invalidate();
-    HWND Window() const { return window_.get(); }
     // The ordinal of the button held down, or -1.
     int PressedButton() const {
         return pressed_ ? static_cast<int>(layout_[pressedIndex_].Button) : -1;
@@ -39,13 +31,12 @@ private:
     // The player's buttons as its properties say now, laid out over the overlay's width.
     void ReadButtons();
     bool Enabled(ui::TMPBtnType b) const;
-    void Paint(HDC dc);
-    void Press(WPARAM keys, LPARAM at);
-    void Release(WPARAM keys, LPARAM at);
+    void Paint(HDC dc) override;
+    std::optional<LRESULT> OnMessage(const ui::TMessage& msg) override;
+    void Press(const ui::TMessage& msg);
+    void Release(const ui::TMessage& msg);
     // The press ends without a release over its button: the player drops it too.
     void CancelPress();
-    template <class T> friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Proc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
     TSkinMP& companion_;
     HWND player_;
@@ -54,9 +45,6 @@ private:
     std::size_t pressedIndex_ = 0;
     bool pressed_ = false;
     TOffscreen surface_;
-    ui::OwnedWindow window_;
-    // False once this object is gone: the player's handler of a press may free the player.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 class TSkinMP : public TSkinControl {
@@ -71,6 +59,8 @@ public:
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void Detach() override;
+    // The overlay hides while skinning is off, and the player shows its own look.
+    void SkinActivityChanged() override;
 
     // None when the skin has no `Buttons` picture: the player keeps its own look.
     TWMediaPlayer* Overlay() const { return overlay_.get(); }
@@ -78,9 +68,6 @@ public:
 private:
     friend class TWMediaPlayer;
     bool HasButtons() const;
-    void SkinActivityChanged();
 
     std::unique_ptr<TWMediaPlayer> overlay_;
-    // In front of the companion's hook: hears skinning switched off.
-    TSkinActivityHook activity_;
 };

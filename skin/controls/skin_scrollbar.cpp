@@ -6,19 +6,15 @@
 #include "skin_messages.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/properties.h"
 #include "ui/win_handles.h"
 
 // ---- TSkinScrollbar
 
-TSkinScrollbar::TSkinScrollbar(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this](ui::TMessage& msg) {
-          if (!activity_.CallOld(msg)) return;
-          if (msg.Msg == SM_SKINACTIVE) SkinActivityChanged();
-      }) {}
+TSkinScrollbar::TSkinScrollbar(ui::TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScrollbar::~TSkinScrollbar() {
-    activity_.Release();
     overlays_.Free();
 }
 
@@ -45,12 +41,12 @@ void TSkinScrollbar::AttachScrollHost(ui::TControl*, TSkinData* skinData, TSkinC
     overlays_.Place();
     overlays_.Enable(control->Enabled());
     if (!control->Visible()) overlays_.Hide();
-    activity_.Install(*control);
     attached = true;
     lifeState = kAttached;
 }
 
 void TSkinScrollbar::SkinActivityChanged() {
+    if (!attached) return;
     if (SkinActive()) {
         overlays_.Place();
     } else {
@@ -126,7 +122,7 @@ void TSkinScrollbar::AfterMessage(ui::TMessage& msg) {
         break;
     case SM_PAINTBORDER:
         if (msg.LParam == kSkinCheck) {
-            if (msg.WParam) DrawBorder(reinterpret_cast<HDC>(msg.WParam));
+            if (msg.WParam) DrawBorder(ui::DcParam(msg));
             msg.Result = kSkinCheck;
         }
         break;
@@ -144,14 +140,9 @@ void TSkinScrollbar::DrawSkin(HDC dc, const RECT&) {
 
 // ---- TSkinScrollbarH
 
-TSkinScrollbarH::TSkinScrollbarH(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this](ui::TMessage& msg) {
-          if (!activity_.Pass(msg)) return;
-          if (msg.Msg == SM_SKINACTIVE) SkinActive() ? overlays_.Place() : overlays_.Hide();
-      }) {}
+TSkinScrollbarH::TSkinScrollbarH(ui::TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScrollbarH::~TSkinScrollbarH() {
-    activity_.Release();
     overlays_.Free();
 }
 
@@ -169,7 +160,6 @@ void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TSkinContro
     SubclassBareWindow(window, skinData, host, sharedCanvas, unicode);
     overlays_.Create(*this, *skin, handle);
     overlays_.Place();
-    activity_.Install(window, unicode);
     attached = true;
     lifeState = kAttached;
 }
@@ -192,6 +182,14 @@ void TSkinScrollbarH::AfterMessage(ui::TMessage& msg) {
     }
 }
 
+void TSkinScrollbarH::SkinActivityChanged() {
+    if (SkinActive()) {
+        overlays_.Place();
+    } else {
+        overlays_.Hide();
+    }
+}
+
 void TSkinScrollbarH::DrawSkin(HDC dc, const RECT&) {
     overlays_.InvalidateShown();
     const RECT corner = overlays_.Corner(handle);
@@ -200,18 +198,9 @@ void TSkinScrollbarH::DrawSkin(HDC dc, const RECT&) {
 
 // ---- TSkinScControl
 
-TSkinScControl::TSkinScControl(ui::TComponent* owner)
-    : TSkinControl(owner), activity_([this](ui::TMessage& msg) {
-          if (!activity_.CallOld(msg)) return;
-          if (msg.Msg != SM_SKINACTIVE || !overlay_) return;
-          if (SkinActive())
-              overlay_->Place();
-          else
-              overlay_->Hide();
-      }) {}
+TSkinScControl::TSkinScControl(ui::TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScControl::~TSkinScControl() {
-    activity_.Release();
     overlay_.reset();
 }
 
@@ -229,7 +218,6 @@ void TSkinScControl::AttachControl(TSkinControlHost* host, TSkinData* skinData, 
                                              EnumProp(L"Kind") != L"sbhorizontal");
     overlay_->Place();
     if (!control->Visible()) overlay_->Hide();
-    activity_.Install(*control);
     attached = true;
     lifeState = kAttached;
 }
@@ -257,6 +245,15 @@ void TSkinScControl::AfterMessage(ui::TMessage& msg) {
     default:
         TSkinControl::AfterMessage(msg);
         break;
+    }
+}
+
+void TSkinScControl::SkinActivityChanged() {
+    if (!overlay_) return;
+    if (SkinActive()) {
+        overlay_->Place();
+    } else {
+        overlay_->Hide();
     }
 }
 

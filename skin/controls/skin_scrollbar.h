@@ -9,9 +9,6 @@
 #include "scroll_overlay_pair.h"
 #include "skin_control.h"
 
-#include "control_hook.h"
-#include "window_subclass.h"
-
 #include <memory>
 
 class TSkinScrollbar : public TSkinControl {
@@ -28,12 +25,11 @@ public:
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void SkinChanged() override;
+    // The overlays follow: hidden while skinning is off, and the control's own bars and border
+    // come back.
+    void SkinActivityChanged() override;
 
     const TScrollOverlayPair& Overlays() const { return overlays_; }
-
-protected:
-    // Skinning went off or on (SM_SKINACTIVE): the overlays follow.
-    virtual void SkinActivityChanged();
 
 private:
     // The border in place of the control's own: the border colour outside, the skin colour in.
@@ -41,9 +37,6 @@ private:
 
     bool frameBorder_ = false;
     TScrollOverlayPair overlays_;
-    // In front of the companion's own hook: hears skinning go off, which the overlays must
-    // follow (the control's own bars are to show then).
-    TControlHook activity_;
 };
 
 class TSkinScrollbarH : public TSkinControl {
@@ -57,12 +50,12 @@ public:
                       ui::TCanvas* canvas) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
+    void SkinActivityChanged() override;
 
     const TScrollOverlayPair& Overlays() const { return overlays_; }
 
 private:
     TScrollOverlayPair overlays_;
-    TWindowSubclass activity_;
 };
 
 class TSkinScControl : public TSkinControl {
@@ -77,10 +70,10 @@ public:
     void Detach() override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
+    void SkinActivityChanged() override;
 
     TWScrollbar* Overlay() const { return overlay_.get(); }
 
 private:
     std::unique_ptr<TWScrollbar> overlay_;
-    TControlHook activity_;
 };

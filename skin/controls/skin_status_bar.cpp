@@ -54,19 +54,6 @@ const ui::TClassInfo& TSkinStatusBar::StaticClass() {
     return info;
 }
 
-bool TSkinStatusBar::BeforeMessage(ui::TMessage& msg) {
-    switch (msg.Msg) {
-    case WM_PAINT:
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND:
-        msg.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(msg);
-    }
-}
-
 std::vector<TSkinStatusBar::TPanelLook> TSkinStatusBar::Panels() const {
     std::vector<TPanelLook> panels;
     auto* items =

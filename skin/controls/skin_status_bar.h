@@ -17,7 +17,7 @@ public:
     static const ui::TClassInfo& StaticClass();
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 
-    bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override { return TFacePaint::kComposed; }
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:

@@ -10,10 +10,9 @@
 #include "skin_paint.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/page_control.h"
 #include "ui/win_handles.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -73,35 +72,26 @@ const TStripBitmap& TSkinTab::Pane(const TDataSkinBorder& tabs) const {
     return TabBitmap(skin->Bitmaps(), pane, side_, true);
 }
 
+TSkinControl::TFacePaint TSkinTab::FacePaint() const {
+    // Without the skin's tabs the control paints itself.
+    return Tabs() ? TFacePaint::kComposed : TFacePaint::kControl;
+}
+
+bool TSkinTab::EraseUnderFace(HDC dc, const RECT& client) {
+    // What the band and the pane leave uncovered (the control's own background would show in
+    // lines along its edges) takes the colour the band is drawn on.
+    FillParentColour(dc, client);
+    return true;
+}
+
 bool TSkinTab::BeforeMessage(ui::TMessage& msg) {
-    switch (msg.Msg) {
-    case WM_PAINT:
-        // Without the skin's tabs the control paints itself.
-        if (!Tabs()) break;
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND: {
-        if (!Tabs()) break;
-        // What the band and the pane leave uncovered (the control's own background would
-        // show in lines along its edges) takes the colour the band is drawn on.
-        RECT r{};
-        GetClientRect(handle, &r);
-        FillParentColour(reinterpret_cast<HDC>(msg.WParam), r);
-        msg.Result = 1;
-        return false;
-    }
-    case WM_LBUTTONDOWN:
-        if (closeBoxesOn_ && PressCloseBox(msg)) return false;
-        break;
-    default:
-        break;
-    }
+    if (msg.Msg == WM_LBUTTONDOWN && closeBoxesOn_ && PressCloseBox(msg)) return false;
     return TSkinControl::BeforeMessage(msg);
 }
 
 bool TSkinTab::PressCloseBox(const ui::TMessage& msg) {
-    const std::optional<int> hit =
-        CloseBoxHit(closeBoxes_, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    const POINT at = ui::PointParam(msg);
+    const std::optional<int> hit = CloseBoxHit(closeBoxes_, at.x, at.y);
     if (!hit) return false;
     HWND formWindow = form ? form->HostWindow() : nullptr;
     if (!formWindow) return true;

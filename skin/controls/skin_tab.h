@@ -25,6 +25,8 @@ public:
     void AttachWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                       ui::TCanvas* canvas) override;
     bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override;
+    bool EraseUnderFace(HDC dc, const RECT& client) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void Detach() override;
 

@@ -15,24 +15,15 @@ const ui::TClassInfo& TSkinTabBtn::StaticClass() {
     return info;
 }
 
-bool TSkinTabBtn::BeforeMessage(ui::TMessage& msg) {
-    if (!skin || skin->Elements().Buttons.Image.Pixels.empty())
-        return TSkinControl::BeforeMessage(msg);
-    switch (msg.Msg) {
-    case WM_PAINT:
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND: {
-        // Around the pages, the skin colour the buttons stand on rather than the control's own.
-        RECT r{};
-        GetClientRect(handle, &r);
-        FillSkinColour(reinterpret_cast<HDC>(msg.WParam), r);
-        msg.Result = 1;
-        return false;
-    }
-    default:
-        return TSkinControl::BeforeMessage(msg);
-    }
+TSkinControl::TFacePaint TSkinTabBtn::FacePaint() const {
+    return skin && !skin->Elements().Buttons.Image.Pixels.empty() ? TFacePaint::kComposed
+                                                                  : TFacePaint::kControl;
+}
+
+bool TSkinTabBtn::EraseUnderFace(HDC dc, const RECT& client) {
+    // Around the pages, the skin colour the buttons stand on rather than the control's own.
+    FillSkinColour(dc, client);
+    return true;
 }
 
 void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {

@@ -10,27 +10,14 @@ const ui::TClassInfo& TSkinTabSheet::StaticClass() {
     return info;
 }
 
-bool TSkinTabSheet::BeforeMessage(ui::TMessage& msg) {
-    if (variant == 0) {
-        switch (msg.Msg) {
-        case WM_PAINT:
-        case WM_PRINT:
-            PaintClient(msg);
-            return false;
-        case WM_ERASEBKGND:
-            if (skin) {
-                RECT r{};
-                GetClientRect(handle, &r);
-                FillRect(reinterpret_cast<HDC>(msg.WParam), &r, skin->FaceBrush());
-                msg.Result = 1;
-                return false;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return TSkinControl::BeforeMessage(msg);
+TSkinControl::TFacePaint TSkinTabSheet::FacePaint() const {
+    return variant == 0 ? TFacePaint::kComposedAndPrinted : TFacePaint::kControl;
+}
+
+bool TSkinTabSheet::EraseUnderFace(HDC dc, const RECT& client) {
+    if (!skin) return false;
+    FillRect(dc, &client, skin->FaceBrush());
+    return true;
 }
 
 void TSkinTabSheet::DrawSkin(HDC dc, const RECT& rect) {

@@ -10,6 +10,7 @@ public:
     static const ui::TClassInfo& StaticClass();
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 
-    bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override;
+    bool EraseUnderFace(HDC dc, const RECT& client) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 };

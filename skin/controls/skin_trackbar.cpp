@@ -7,6 +7,7 @@
 #include "skin_paint.h"
 
 #include "ui/color.h"
+#include "ui/message_params.h"
 #include "ui/messages.h"
 #include "ui/win_handles.h"
 
@@ -38,17 +39,17 @@ bool TSkinTrackBar::BeforeMessage(ui::TMessage& msg) {
     // The bar fills its background with the brush its parent gives (handed back here): the
     // skin's face, so the bar does not stand out as a grey box on a skinned window.
     if (msg.Msg == ui::CN_CTLCOLORSTATIC && skin && skin->FaceBrush()) {
-        SetBkColor(reinterpret_cast<HDC>(msg.WParam), ui::ColorRef(SkinColour(kButtonFace)));
+        SetBkColor(ui::DcParam(msg), ui::ColorRef(SkinColour(kButtonFace)));
         msg.Result = reinterpret_cast<LRESULT>(skin->FaceBrush());
         return false;
     }
     if (msg.Msg != WM_NOTIFY && msg.Msg != ui::CN_NOTIFY) return TSkinControl::BeforeMessage(msg);
-    auto* header = reinterpret_cast<NMHDR*>(msg.LParam);
+    auto* header = ui::RecordParam<NMHDR>(msg);
     // Only the bar's own drawing: its tooltip reports its custom draw to the bar as well.
     if (!header || header->code != static_cast<UINT>(NM_CUSTOMDRAW) || header->hwndFrom != handle)
         return TSkinControl::BeforeMessage(msg);
     LRESULT answer = 0;
-    if (!CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(msg.LParam), answer)) return true;
+    if (!CustomDraw(*ui::RecordParam<NMCUSTOMDRAW>(msg), answer)) return true;
     msg.Result = answer;
     return false;
 }

@@ -29,16 +29,14 @@ const ui::TClassInfo& TSkinUpDown::StaticClass() {
     return info;
 }
 
+bool TSkinUpDown::EraseUnderFace(HDC dc, const RECT&) {
+    // A class-library control's background is painted over whole by the skin.
+    if (!control) FillWhite(dc, handle);
+    return true;
+}
+
 bool TSkinUpDown::BeforeMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
-    case WM_PAINT:
-        PaintClient(msg);
-        return false;
-    case WM_ERASEBKGND:
-        // A class-library control's background is painted over whole by the skin.
-        if (!control) FillWhite(reinterpret_cast<HDC>(msg.WParam), handle);
-        msg.Result = 1;
-        return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // The control steps (and captures the mouse) first; the press is shown after it.

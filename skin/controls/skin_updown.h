@@ -25,6 +25,8 @@ public:
     void SetHorizontal(int value) { horizontal_ = value; }
 
     bool BeforeMessage(ui::TMessage& msg) override;
+    TFacePaint FacePaint() const override { return TFacePaint::kComposed; }
+    bool EraseUnderFace(HDC dc, const RECT& client) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 

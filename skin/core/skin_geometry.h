@@ -1,6 +1,7 @@
 // The skin engine's geometry in one place: the margins of an element, and on Windows the
-// conversions between the rules' rectangles (TPixelRect, ui::TGlyphRect) and GDI's RECT, and the
-// point a mouse message carries. Painters and window code convert through these, never inline.
+// conversions between the rules' rectangles (TPixelRect, ui::TGlyphRect) and GDI's RECT (the
+// point a message carries is read by ui/message_params.h). Painters and window code convert
+// through these, never inline.
 #pragma once
 
 #include "pixel_image.h"
@@ -9,7 +10,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <windowsx.h>
 #endif
 
 // The margins of an element, which keep their size when a frame is fitted.
@@ -26,10 +26,5 @@ template <class R> RECT ToRect(const R& r) {
 // A GDI rectangle as the rules take it.
 inline TPixelRect ToPixelRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
-}
-
-// The point packed in a mouse message's LPARAM (signed: left of or above the origin is negative).
-inline POINT PointOf(LPARAM lp) {
-    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
 }
 #endif

@@ -14,6 +14,7 @@
 
 #include "ui/application.h"
 #include "ui/menus.h"
+#include "ui/message_params.h"
 #include "ui/timer.h"
 #include "ui/win_handles.h"
 
@@ -141,7 +142,7 @@ TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT frame) const {
 }
 
 bool TWinSkinForm::CaptionMouse(ui::TMessage& m) {
-    const POINT screen = PointOf(m.LParam);
+    const POINT screen = ui::PointParam(m);
     const POINT frame = FramePoint(screen);
     TWinSysButton* button = CaptionButtonAt(frame);
     TMenuBtn* barButton = button || !menuBar_ ? nullptr : menuBar_->HitTest(frame);

@@ -14,6 +14,7 @@
 
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/message_params.h"
 #include "ui/win_handles.h"
 
 namespace {
@@ -175,7 +176,7 @@ bool TWinSkinForm::MenuItemMessage(ui::TMessage& m) {
     if (!menuBar_ || !skin_) return false;
     if (formKind_ == TFormKind::MdiFrame && platform_.nt && platform_.major == 4) return false;
     if (m.Msg == WM_MEASUREITEM) {
-        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+        auto& measure = *ui::RecordParam<MEASUREITEMSTRUCT>(m);
         if (measure.CtlType != ODT_MENU || !MeasureMenuItem(measure)) return false;
     } else {
         const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);

@@ -9,6 +9,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/message_params.h"
 #include "ui/startup_marks.h"
 
 namespace {
@@ -47,7 +48,7 @@ TWinSkinForm::TStep TWinSkinForm::FirstStage(ui::TMessage& m) {
         if (!form_) {
             RECT r{};
             GetClientRect(window_, &r);
-            FillRect(reinterpret_cast<HDC>(m.WParam), &r, skin_->FaceBrush());
+            FillRect(ui::DcParam(m), &r, skin_->FaceBrush());
             m.Result = 1;
         }
         return TStep::Stop;
@@ -68,15 +69,15 @@ TWinSkinForm::TStep TWinSkinForm::FirstStage(ui::TMessage& m) {
         return TStep::Stop;
     case WM_INITMENUPOPUP:
         if (TSkinManage* manager = SkinManage())
-            manager->PopupKind = reinterpret_cast<HMENU>(m.WParam) == systemMenu_ ? 2 : 1;
+            manager->PopupKind = ui::MenuParam(m) == systemMenu_ ? 2 : 1;
         (void)Pass(m);
         return TStep::Stop;
     case WM_CTLCOLORBTN:
-        if (Pass(m) && !form_) SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+        if (Pass(m) && !form_) SetBkMode(ui::DcParam(m), TRANSPARENT);
         return TStep::Stop;
     case WM_CTLCOLORSTATIC:
         if (Pass(m) && !form_) {
-            SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+            SetBkMode(ui::DcParam(m), TRANSPARENT);
             m.Result = reinterpret_cast<std::intptr_t>(skin_->FaceBrush());
         }
         return TStep::Stop;
@@ -84,7 +85,7 @@ TWinSkinForm::TStep TWinSkinForm::FirstStage(ui::TMessage& m) {
         Start();
         return TStep::Stop;
     case SM_RECREATED:
-        ControlRecreated(reinterpret_cast<HWND>(m.WParam));
+        ControlRecreated(ui::WindowWParam(m));
         return TStep::Stop;
     case SM_ISSKINNED:
         m.Result = 1;
@@ -127,7 +128,7 @@ TWinSkinForm::TStep TWinSkinForm::SecondStage(ui::TMessage& m) {
         return TStep::NextHandled;
     case WM_COMMAND:
         // Owner-drawn system menus send their commands this way.
-        if (const auto command = SystemCommandOfMenuId(LOWORD(m.WParam))) {
+        if (const auto command = SystemCommandOfMenuId(ui::LowWordParam(m))) {
             PostMessageW(window_, WM_SYSCOMMAND, *command, 0);
             return TStep::NextHandled;
         }
@@ -136,7 +137,7 @@ TWinSkinForm::TStep TWinSkinForm::SecondStage(ui::TMessage& m) {
         return SystemCommand(m) ? TStep::NextHandled : TStep::Stop;
     case SM_MENUBARCLICK: {
         const std::shared_ptr<bool> alive = alive_;
-        OpenMenuBarItemAt(PointOf(m.LParam));
+        OpenMenuBarItemAt(ui::PointParam(m));
         m.Result = 0;
         return *alive ? TStep::NextHandled : TStep::Stop;
     }
@@ -173,7 +174,7 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
         return NcCalcSize(m);
     case WM_NCHITTEST:
         if (!Pass(m)) return TStep::Stop;
-        m.Result = SkinHitTest(static_cast<int>(m.Result), FramePoint(PointOf(m.LParam)).y,
+        m.Result = SkinHitTest(static_cast<int>(m.Result), FramePoint(ui::PointParam(m)).y,
                                frame_.title, menuBarHeight_);
         return TStep::Stop;
     case WM_NCPAINT:
@@ -329,7 +330,7 @@ void TWinSkinForm::FormHook(ui::TMessage& m) {
     }
     case SM_PAINTBORDER:
         if (m.LParam != kSkinCheck) break;
-        if (m.WParam) PaintFrame(reinterpret_cast<HDC>(m.WParam));
+        if (m.WParam) PaintFrame(ui::DcParam(m));
         m.Result = kSkinCheck;
         return;
     case kSkinCheckMessage:
@@ -378,7 +379,7 @@ void TWinSkinForm::MdiClientProcedure(ui::TMessage& m) {
         }
         break;
     case SM_REDRAWCHILD:
-        RedrawWindow(reinterpret_cast<HWND>(m.WParam), nullptr, nullptr,
+        RedrawWindow(ui::WindowWParam(m), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         break;
     default:

@@ -19,6 +19,7 @@
 #include "skin_messages.h"
 #include "skin_paint.h"
 
+#include "ui/message_params.h"
 #include "ui/win_handles.h"
 
 #include <memory>
@@ -237,7 +238,7 @@ void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
     case WM_PRINTCLIENT:
         // Windows prints a menu window for its opening animation.
         if (!RenderBackground()) break;
-        PaintClient(reinterpret_cast<HDC>(m.WParam), m.LParam);
+        PaintClient(ui::DcParam(m), m.LParam);
         m.Result = 0;
         return;
     case WM_PAINT: {

@@ -1,7 +1,10 @@
 // The skinned control base on real windows: a companion takes over a control's messages once,
-// answers the is-skinned question itself, switches skinning off and on, leaves a destroyed
-// window's colour alone and restores what it hooked exactly once; on a bare window it keeps the
-// window's character set and stays safe under a later subclasser.
+// answers the is-skinned question itself, switches skinning off and on (and tells the family
+// after the repaint), answers the paint messages of a composed face, leaves a destroyed window's
+// colour alone and restores what it hooked exactly once; on a bare window it keeps the window's
+// character set and stays safe under a later subclasser.
+#include "control_paint.h"
+#include "overlay_window.h"
 #include "skin_control.h"
 #include "skin_control_factory.h"
 #include "skin_data.h"
@@ -16,6 +19,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -34,19 +39,24 @@ constexpr UINT kFreeIt = WM_APP + 12;     // the control frees its companion on 
 // would still write.
 std::vector<UINT> afterSeen;
 
-// A companion that paints the whole control red before the control paints itself, and counts
-// what it sees.
+// A companion whose composed face is the whole control in red, and which counts what it sees.
 class TTestSkinControl : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
     bool BeforeMessage(ui::TMessage& m) override {
         seen.push_back(m.Msg);
         if (m.Msg == kThrow) throw std::runtime_error("skinner failure");
-        if (m.Msg == WM_PAINT) {
-            PaintClient(m);
-            return false;
-        }
         return TSkinControl::BeforeMessage(m);
+    }
+    TFacePaint FacePaint() const override { return face; }
+    bool EraseUnderFace(HDC, const RECT& client) override {
+        erasedClient = client;
+        ++erases;
+        return erasesHere;
+    }
+    void SkinActivityChanged() override {
+        // What it saw: the switch already made, and the draws by then.
+        activity.emplace_back(SkinActive(), draws);
     }
     void AfterMessage(ui::TMessage& m) override {
         afterSeen.push_back(m.Msg);
@@ -58,6 +68,26 @@ public:
     }
     std::vector<UINT> seen;
     int draws = 0;
+    TFacePaint face = TFacePaint::kComposed;
+    bool erasesHere = true;
+    int erases = 0;
+    RECT erasedClient{};
+    std::vector<std::pair<bool, int>> activity;
+};
+
+// An overlay whose paint counts and whose handling of kProbe answers, and fails on kThrow.
+class TTestOverlay : public TOverlayWindow {
+public:
+    explicit TTestOverlay(HWND parent) : TOverlayWindow(L"TTestOverlay", 0, parent) {}
+    int paints = 0;
+
+private:
+    void Paint(HDC) override { ++paints; }
+    std::optional<LRESULT> OnMessage(const ui::TMessage& m) override {
+        if (m.Msg == kThrow) throw std::runtime_error("skinner failure");
+        if (m.Msg == kProbe) return 42;
+        return std::nullopt;
+    }
 };
 
 class TTestHost : public TSkinControlHost {
@@ -120,8 +150,8 @@ protected:
 TEST(SkinControlSetting, CommonControls6AreLoaded) {
     // Only version 6 buttons know BCM_GETIDEALSIZE (under Wine, DllGetVersion says 5 whichever
     // set of controls a program gets).
-    const HWND button = CreateWindowExW(0, L"Button", L"Ideal", WS_POPUP | BS_PUSHBUTTON, 0, 0,
-                                        80, 24, nullptr, nullptr, nullptr, nullptr);
+    const HWND button = CreateWindowExW(0, L"Button", L"Ideal", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80,
+                                        24, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(button);
     SIZE ideal{};
     EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
@@ -164,6 +194,8 @@ TEST_F(SkinControlTest, SkinActiveSwitchesSkinningOffAndOn) {
     SendMessageW(button_->Handle(), SM_SKINACTIVE, 0, 0);
     EXPECT_FALSE(c->SkinActive());
     EXPECT_FALSE(Reached(SM_SKINACTIVE));
+    ASSERT_EQ(c->activity.size(), 1u) << "the family hears the switch, once";
+    EXPECT_FALSE(c->activity[0].first);
     // Off: messages reach the control untouched and it paints itself.
     c->seen.clear();
     SendMessageW(button_->Handle(), kProbe, 0, 0);
@@ -177,8 +209,60 @@ TEST_F(SkinControlTest, SkinActiveSwitchesSkinningOffAndOn) {
     SendMessageW(button_->Handle(), SM_SKINACTIVE, 1, 0);
     EXPECT_TRUE(c->SkinActive());
     EXPECT_GT(c->draws, draws);
+    ASSERT_EQ(c->activity.size(), 2u);
+    EXPECT_TRUE(c->activity[1].first);
+    EXPECT_GT(c->activity[1].second, draws) << "told after the control was repainted";
     EXPECT_EQ(CentrePixel(), kSkinRed);
     EXPECT_FALSE(Reached(SM_SKINACTIVE));
+}
+
+// Who answers the paint messages, by the face a family declares: a composed face is drawn by
+// the companion and the control's own paint never runs; the erase under it is the family's to
+// answer or to leave to the control; printing is composed only where the family says so.
+TEST_F(SkinControlTest, ComposedFaceAnswersThePaintMessages) {
+    using TFace = TSkinControl::TFacePaint;
+    struct Case {
+        const char* name;
+        TFace face;
+        UINT msg;
+        bool erasesHere;
+        bool drawn;   // the companion drew the face
+        bool erased;  // the family was asked for the erase
+        bool reached; // the control's own handling ran
+    };
+    const Case cases[] = {
+        // The control paints, and the skin over it after (AfterMessage).
+        {"own paint", TFace::kControl, WM_PAINT, true, true, false, true},
+        {"composed paint", TFace::kComposed, WM_PAINT, true, true, false, false},
+        {"own erase", TFace::kControl, WM_ERASEBKGND, true, false, false, true},
+        {"erase answered", TFace::kComposed, WM_ERASEBKGND, true, false, true, false},
+        {"erase left to the control", TFace::kComposed, WM_ERASEBKGND, false, false, true, true},
+        {"print not composed", TFace::kComposed, WM_PRINT, true, false, false, true},
+        {"print composed", TFace::kComposedAndPrinted, WM_PRINT, true, true, false, false},
+    };
+    TTestSkinControl* c = Attach();
+    TOffscreen surface;
+    const HDC dc = surface.Prepare(120, 50);
+    ASSERT_TRUE(dc);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        c->face = k.face;
+        c->erasesHere = k.erasesHere;
+        const int draws = c->draws, erases = c->erases;
+        reached_.clear();
+        const LRESULT result = SendMessageW(button_->Handle(), k.msg, reinterpret_cast<WPARAM>(dc),
+                                            k.msg == WM_PRINT ? PRF_CLIENT : 0);
+        EXPECT_EQ(c->draws > draws, k.drawn);
+        EXPECT_EQ(c->erases > erases, k.erased);
+        EXPECT_EQ(Reached(k.msg), k.reached);
+        if (k.erased && k.erasesHere) {
+            EXPECT_EQ(result, 1) << "nothing left to erase";
+        }
+    }
+    // The erase is asked with the client area.
+    RECT client{};
+    GetClientRect(button_->Handle(), &client);
+    EXPECT_TRUE(EqualRect(&c->erasedClient, &client));
 }
 
 TEST_F(SkinControlTest, AnswersIsSkinnedItself) {
@@ -338,6 +422,38 @@ TEST_F(BareWindowTest, WindowDestroyedFirst) {
     EXPECT_EQ(c->LifeState(), TSkinControl::kWindowDestroyed);
     ui::Free(c);
     EXPECT_TRUE(host_.registered.empty());
+}
+
+// The skinners' own windows: a hidden child of the given parent that paints without erasing,
+// drops what its handling throws (no error box: skinners report nothing) and goes on, and lets
+// go of a window its parent took with it.
+TEST_F(SkinControlTest, OverlayWindowDropsItsFailuresAndOutlivesItsWindow) {
+    const HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 40, 40, 100, 60,
+                                        nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(parent);
+    auto overlay = std::make_unique<TTestOverlay>(parent);
+    const HWND window = overlay->Window();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(GetParent(window), parent);
+    EXPECT_FALSE(IsWindowVisible(window)) << "hidden until placed";
+    EXPECT_EQ(SendMessageW(window, WM_ERASEBKGND, 0, 0), 1) << "the paint covers every pixel";
+    EXPECT_EQ(SendMessageW(window, kProbe, 0, 0), 42);
+    EXPECT_EQ(SendMessageW(window, kThrow, 0, 0), 0);
+    EXPECT_TRUE(errors_.empty());
+    ShowWindow(window, SW_SHOWNA);
+    SetWindowPos(window, HWND_TOP, 0, 0, 30, 20, SWP_NOACTIVATE);
+    overlay->Invalidate();
+    UpdateWindow(window);
+    EXPECT_GT(overlay->paints, 0);
+    EXPECT_EQ(SendMessageW(window, kProbe, 0, 0), 42) << "still answering after a failure";
+
+    // The parent goes first and takes the window with it.
+    DestroyWindow(parent);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(overlay->Window(), nullptr);
+    overlay->Hide();
+    overlay->Invalidate();
+    overlay.reset();
 }
 
 } // namespace
