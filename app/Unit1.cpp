@@ -1,14 +1,14 @@
 // The main window's handlers: they gather what the window knows (selection, check box, key
 // choice, paste target) and leave every rule to the collector.
-#include "Unit1.h"
+#include "app/Unit1.h"
 
-#include "KivUseDll.h"
-#include "clipboard.h"
-#include "hotkey_rules.h"
-#include "kivDialogs.h"
-#include "paste.h"
-#include "placement.h"
-#include "skin_catalogue.h"
+#include "collector/KivUseDll.h"
+#include "collector/clipboard.h"
+#include "collector/hotkey_rules.h"
+#include "collector/kivDialogs.h"
+#include "collector/paste.h"
+#include "collector/placement.h"
+#include "skin/model/skin_catalogue.h"
 #include "ui/application.h"
 #include "ui/form_binding.h"
 #include "ui/startup_marks.h"

@@ -1,12 +1,12 @@
 // The main window: the list of collected texts with its paste buttons, the after-paste key
 // choice, and the wiring of the clipboard watcher, the hotkeys and the paste target.
 #pragma once
-#include "RXShell.h"
-#include "collection.h"
-#include "effects.h"
-#include "kivhotkey.h"
-#include "kivwatchClipbrd.h"
-#include "skin_data.h"
+#include "collector/collection.h"
+#include "collector/effects.h"
+#include "collector/kivhotkey.h"
+#include "collector/kivwatchClipbrd.h"
+#include "skin/runtime/skin_data.h"
+#include "tray/RXShell.h"
 #include "ui/form.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"

@@ -1,8 +1,8 @@
 // Program entry of Pellico: the main window from its stored description, run as a skinned
 // program.
-#include "Unit1.h"
-#include "application_window.h"
-#include "skinned_program.h"
+#include "app/Unit1.h"
+#include "collector/application_window.h"
+#include "skin/forms/skinned_program.h"
 #include "ui/resource_data.h"
 
 #include <windows.h>

@@ -5,8 +5,8 @@
 //   bench_codec [--corpus FILE]                     timed runs (best of several)
 //   bench_codec [--corpus FILE] --decode-once       one decode and nothing else, for callgrind
 //   bench_codec [--corpus FILE] --plain-decode-once the same with the plain decoder
-#include "lzh.h"
-#include "plain_lzh.h"
+#include "bench/plain_lzh.h"
+#include "skin/model/lzh.h"
 
 #include <algorithm>
 #include <chrono>

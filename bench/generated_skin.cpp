@@ -1,7 +1,7 @@
 // The made-up skin: images of gradients framed in magenta, and an ini that names them all.
-#include "generated_skin.h"
+#include "bench/generated_skin.h"
 
-#include "bmp_image.h"
+#include "skin/model/bmp_image.h"
 #include "ui/le_bytes.h"
 
 #include <string>

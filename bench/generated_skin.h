@@ -2,7 +2,7 @@
 // and 32 images of about 750 KB together (scale 1), or a tiny one for fuzz seeds (scale 0).
 #pragma once
 
-#include "skin_archive.h"
+#include "skin/model/skin_archive.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "plain_lzh.h"
+#include "bench/plain_lzh.h"
 
 #include <array>
 

@@ -6,12 +6,12 @@
 //   bench_skin_model --hostile       skins built to make a load slow: one large image named by
 //                                    60 sections, and 16,000 sections
 //   bench_skin_model --write FILE    writes the generated skin, packed (--small: tiny images)
-#include "generated_skin.h"
+#include "bench/generated_skin.h"
 
-#include "lzh.h"
-#include "quick_ini.h"
-#include "skin_archive.h"
-#include "skin_catalogue.h"
+#include "skin/model/lzh.h"
+#include "skin/model/quick_ini.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_catalogue.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "KeyMouse.h"
+#include "collector/KeyMouse.h"
 
 namespace collector {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "effects.h"
+#include "collector/effects.h"
 
 namespace collector {
 

@@ -1,8 +1,8 @@
-#include "KivUseDll.h"
+#include "collector/KivUseDll.h"
 
 #include <windows.h>
 
-#include "shell_path.h"
+#include "collector/shell_path.h"
 
 namespace collector {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "effects.h"
+#include "collector/effects.h"
 
 namespace collector {
 

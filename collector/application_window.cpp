@@ -1,4 +1,4 @@
-#include "application_window.h"
+#include "collector/application_window.h"
 
 namespace collector {
 

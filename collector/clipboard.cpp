@@ -1,11 +1,11 @@
-#include "clipboard.h"
+#include "collector/clipboard.h"
 
 #include <commctrl.h>
 
 #include <cstring>
 #include <cwchar>
 
-#include "application_window.h"
+#include "collector/application_window.h"
 #include "ui/win_handles.h"
 
 namespace collector {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "collection.h"
+#include "collector/collection.h"
 
 namespace collector {
 

@@ -1,6 +1,6 @@
-#include "collection.h"
+#include "collector/collection.h"
 
-#include "text_rules.h"
+#include "collector/text_rules.h"
 
 namespace collector {
 

@@ -1,9 +1,9 @@
-#include "effects.h"
+#include "collector/effects.h"
 
 #include <shellapi.h>
 
-#include "clipboard.h"
-#include "paste_pause.h"
+#include "collector/clipboard.h"
+#include "collector/paste_pause.h"
 
 namespace collector {
 

@@ -1,4 +1,4 @@
-#include "format_probe.h"
+#include "collector/format_probe.h"
 
 namespace collector {
 

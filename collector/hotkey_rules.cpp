@@ -1,4 +1,4 @@
-#include "hotkey_rules.h"
+#include "collector/hotkey_rules.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "kivDialogs.h"
+#include "collector/kivDialogs.h"
 
-#include "application_window.h"
+#include "collector/application_window.h"
 
 namespace collector {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "effects.h"
+#include "collector/effects.h"
 
 namespace collector {
 

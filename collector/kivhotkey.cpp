@@ -1,4 +1,4 @@
-#include "kivhotkey.h"
+#include "collector/kivhotkey.h"
 
 #include <span>
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "hotkey_rules.h"
+#include "collector/hotkey_rules.h"
 
 namespace collector {
 

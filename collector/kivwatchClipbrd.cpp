@@ -1,6 +1,6 @@
-#include "kivwatchClipbrd.h"
+#include "collector/kivwatchClipbrd.h"
 
-#include "format_probe.h"
+#include "collector/format_probe.h"
 
 namespace collector {
 

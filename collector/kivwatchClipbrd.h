@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "clipboard.h"
+#include "collector/clipboard.h"
 
 namespace collector {
 

@@ -1,6 +1,6 @@
-#include "paste.h"
+#include "collector/paste.h"
 
-#include "KeyMouse.h"
+#include "collector/KeyMouse.h"
 
 namespace collector {
 

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "collection.h"
-#include "effects.h"
+#include "collector/collection.h"
+#include "collector/effects.h"
 
 namespace collector {
 

@@ -1,4 +1,4 @@
-#include "paste_pause.h"
+#include "collector/paste_pause.h"
 
 #include <windows.h>
 

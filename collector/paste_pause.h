@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 
-#include "clipboard.h"
+#include "collector/clipboard.h"
 
 namespace collector {
 

@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "collector/placement.h"
 
 namespace collector {
 

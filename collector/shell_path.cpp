@@ -1,4 +1,4 @@
-#include "shell_path.h"
+#include "collector/shell_path.h"
 
 namespace collector {
 

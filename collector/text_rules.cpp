@@ -1,4 +1,4 @@
-#include "text_rules.h"
+#include "collector/text_rules.h"
 
 namespace collector {
 

@@ -1,4 +1,4 @@
-#include "dialog_template.h"
+#include "gallery/dialog_template.h"
 
 namespace gallery {
 

@@ -1,7 +1,7 @@
-#include "gallery_form.h"
+#include "gallery/gallery_form.h"
 
-#include "dialog_template.h"
-#include "skin_file.h"
+#include "gallery/dialog_template.h"
+#include "gallery/skin_file.h"
 #include "ui/form_binding.h"
 #include "ui/menus.h"
 #include "ui/status_bar.h"

@@ -3,7 +3,7 @@
 // gallery's stored description.
 #pragma once
 
-#include "skin_data.h"
+#include "skin/runtime/skin_data.h"
 #include "ui/form.h"
 
 #include <windows.h>

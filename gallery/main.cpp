@@ -2,8 +2,8 @@
 // file named on the command line (if any), run as a skinned program.
 //
 //   SkinGallery.exe [skin file]
-#include "gallery_form.h"
-#include "skinned_program.h"
+#include "gallery/gallery_form.h"
+#include "skin/forms/skinned_program.h"
 #include "ui/resource_data.h"
 
 #include <shellapi.h>

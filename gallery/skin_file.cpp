@@ -1,6 +1,6 @@
-#include "skin_file.h"
+#include "gallery/skin_file.h"
 
-#include "skin_archive.h"
+#include "skin/model/skin_archive.h"
 
 #include <exception>
 #include <utility>

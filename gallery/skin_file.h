@@ -2,7 +2,7 @@
 // could not be, in words for the skin's author.
 #pragma once
 
-#include "skin_data.h"
+#include "skin/runtime/skin_data.h"
 
 #include <filesystem>
 #include <optional>

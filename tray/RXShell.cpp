@@ -1,5 +1,5 @@
 // The notification-area icon: its hidden window, the shell calls and the mouse events.
-#include "RXShell.h"
+#include "tray/RXShell.h"
 
 #include "ui/application.h"
 #include "ui/prop_builders.h"

@@ -2,9 +2,9 @@
 // whose mouse notifications become component events. It can cycle through a list of frames
 // and pop up a menu on a right click.
 #pragma once
-#include "rxIcoList.h"
-#include "timer_thread.h"
-#include "tray_rules.h"
+#include "tray/rxIcoList.h"
+#include "tray/timer_thread.h"
+#include "tray/tray_rules.h"
 #include "ui/component.h"
 #include "ui/control.h"
 #include "ui/message_window.h"

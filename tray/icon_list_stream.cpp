@@ -1,5 +1,5 @@
 // Reading and writing the stored form of an icon list.
-#include "icon_list_stream.h"
+#include "tray/icon_list_stream.h"
 
 #include "ui/le_bytes.h"
 

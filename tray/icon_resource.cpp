@@ -1,5 +1,5 @@
 // Rebuilding an icon file from a group icon resource.
-#include "icon_resource.h"
+#include "tray/icon_resource.h"
 
 #include "ui/image_format.h"
 #include "ui/le_bytes.h"

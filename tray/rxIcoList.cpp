@@ -1,8 +1,8 @@
 // The animation icon list: owned copies, change reports and the stored form.
-#include "rxIcoList.h"
+#include "tray/rxIcoList.h"
 
-#include "icon_list_stream.h"
-#include "icon_resource.h"
+#include "tray/icon_list_stream.h"
+#include "tray/icon_resource.h"
 #include "ui/image_format.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // The animation thread's loop, its pause and its end.
-#include "timer_thread.h"
+#include "tray/timer_thread.h"
 
 #include <stdexcept>
 

@@ -1,5 +1,5 @@
 // The notification-area icon's rules without a window.
-#include "tray_rules.h"
+#include "tray/tray_rules.h"
 
 #include <algorithm>
 #include <cstring>

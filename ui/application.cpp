@@ -1,11 +1,11 @@
 // The application object and its hidden window.
-#include "application.h"
+#include "ui/application.h"
 
-#include "form.h"
-#include "hint_window.h"
-#include "prop_builders.h"
-#include "stdctrls.h"
-#include "text_codec.h"
+#include "ui/form.h"
+#include "ui/hint_window.h"
+#include "ui/prop_builders.h"
+#include "ui/stdctrls.h"
+#include "ui/text_codec.h"
 
 #include <algorithm>
 #include <stdexcept>

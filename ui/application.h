@@ -2,8 +2,8 @@
 // the program on the taskbar, the message loop, the forms list, the active state and the
 // error box for exceptions that escape a message handler.
 #pragma once
-#include "component.h"
-#include "message_window.h"
+#include "ui/component.h"
+#include "ui/message_window.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Push buttons and check boxes over the system BUTTON class.
-#include "form.h"
-#include "prop_builders.h"
-#include "stdctrls.h"
+#include "ui/form.h"
 #include "ui/message_params.h"
+#include "ui/prop_builders.h"
+#include "ui/stdctrls.h"
 
 #include <cwctype>
 

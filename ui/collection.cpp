@@ -1,5 +1,5 @@
 // The class descriptions of collections and their items.
-#include "collection.h"
+#include "ui/collection.h"
 
 namespace ui {
 

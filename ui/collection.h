@@ -2,8 +2,8 @@
 // object with properties of its own (a header's sections, a list view's columns and items).
 // The owner hears of every change, so it can show the items again.
 #pragma once
-#include "persistent.h"
-#include "string_list.h"
+#include "ui/persistent.h"
+#include "ui/string_list.h"
 
 #include <functional>
 #include <memory>

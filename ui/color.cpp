@@ -1,5 +1,5 @@
 // System colours resolved through the installed source.
-#include "color.h"
+#include "ui/color.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Ownership, naming and notification of components.
-#include "component.h"
+#include "ui/component.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <algorithm>
 

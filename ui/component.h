@@ -1,7 +1,7 @@
 // Components: objects with an owner that frees them, a name, a tag, a loading/destroying
 // state and removal notification to the components that asked for it.
 #pragma once
-#include "persistent.h"
+#include "ui/persistent.h"
 
 #include <any>
 #include <map>

@@ -1,5 +1,5 @@
 // Identifier tables for colours, cursors and character sets.
-#include "constants.h"
+#include "ui/constants.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Named constants that descriptions write for integer properties: colours, cursors and
 // character sets.
 #pragma once
-#include "color.h"
+#include "ui/color.h"
 
 #include <cstdint>
 #include <string>

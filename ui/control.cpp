@@ -1,12 +1,12 @@
 // The control base: bounds, visibility, colours, fonts, texts, the message hook and the
 // library's notifications.
-#include "control.h"
+#include "ui/control.h"
 
-#include "application.h"
-#include "form.h"
-#include "prop_builders.h"
+#include "ui/application.h"
+#include "ui/form.h"
 #include "ui/message_params.h"
-#include "win_control.h"
+#include "ui/prop_builders.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -2,11 +2,11 @@
 // receives its messages through `WindowProc`, a replaceable hook in front of its own
 // handling (`WndProc`), and binds handlers to single message numbers.
 #pragma once
-#include "component.h"
-#include "constants.h"
-#include "graphics.h"
-#include "messages.h"
-#include "shift_state.h"
+#include "ui/component.h"
+#include "ui/constants.h"
+#include "ui/graphics.h"
+#include "ui/messages.h"
+#include "ui/shift_state.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The window property that names a window's control object. Its name carries the module
 // instance and the thread, so each module and thread tags its own windows, and the skin
 // engine, which registers the same name, finds them.
-#include "control.h"
+#include "ui/control.h"
 
 #include <cstdio>
 

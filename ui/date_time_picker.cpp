@@ -1,7 +1,7 @@
 // The date-time picker over the system class SysDateTimePick32.
-#include "date_time_picker.h"
+#include "ui/date_time_picker.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

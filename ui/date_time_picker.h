@@ -2,7 +2,7 @@
 // or with an up-down, or a time. Its value is read and written as text ("2026-12-10",
 // "14:30:00"), which is how a description stores it.
 #pragma once
-#include "win_control.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Edits and memos over the system EDIT class. A memo's lines are read from its window, so
 // they follow the multi-line edit's own line rules.
-#include "prop_builders.h"
-#include "stdctrls.h"
+#include "ui/prop_builders.h"
+#include "ui/stdctrls.h"
 
 namespace ui {
 

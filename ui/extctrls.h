@@ -2,10 +2,10 @@
 // glyph button (a push button with a picture beside its caption) and the speed button (a
 // button without a window of its own, painted by its parent).
 #pragma once
-#include "glyph_layout.h"
-#include "image_list.h"
-#include "prop_builders.h"
-#include "stdctrls.h"
+#include "ui/glyph_layout.h"
+#include "ui/image_list.h"
+#include "ui/prop_builders.h"
+#include "ui/stdctrls.h"
 
 namespace ui {
 

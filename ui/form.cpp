@@ -1,13 +1,13 @@
 // Forms: frame styles, activation and focus, dialog keys, closing.
-#include "form.h"
+#include "ui/form.h"
 
-#include "application.h"
-#include "form_binding.h"
-#include "menus.h"
-#include "prop_builders.h"
-#include "startup_marks.h"
-#include "stdctrls.h"
+#include "ui/application.h"
+#include "ui/form_binding.h"
+#include "ui/menus.h"
 #include "ui/message_params.h"
+#include "ui/prop_builders.h"
+#include "ui/startup_marks.h"
+#include "ui/stdctrls.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Forms: top-level windows owned by the application window, with a frame style, an active
 // control, dialog-key handling (tab order, default and cancel buttons), closing and release.
 #pragma once
-#include "win_control.h"
+#include "ui/win_control.h"
 
 #include <string_view>
 

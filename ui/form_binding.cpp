@@ -1,11 +1,11 @@
 // Description binding: the tree from the form-text reader becomes components.
-#include "form_binding.h"
+#include "ui/form_binding.h"
 
-#include "collection.h"
-#include "form_text_parser.h"
-#include "form_text_tree.h"
-#include "properties.h"
-#include "text_codec.h"
+#include "ui/collection.h"
+#include "ui/form_text_parser.h"
+#include "ui/form_text_tree.h"
+#include "ui/properties.h"
+#include "ui/text_codec.h"
 
 #include <limits>
 #include <map>

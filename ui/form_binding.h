@@ -2,7 +2,7 @@
 // reading a description tree into a root component and its members, events bound to the
 // handlers the root registered by name, and Loaded on every component once all are read.
 #pragma once
-#include "component.h"
+#include "ui/component.h"
 
 #include <functional>
 #include <stdexcept>

@@ -1,5 +1,5 @@
 // Hex block writer; the parser reads the result back.
-#include "form_text_binary.h"
+#include "ui/form_text_binary.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 // Tokens of a form description. Every loop advances through the text, so any input ends.
-#include "form_text_lexer.h"
+#include "ui/form_text_lexer.h"
 
-#include "form_text_utf8.h"
+#include "ui/form_text_utf8.h"
 
 #include <charconv>
 #include <limits>

@@ -3,7 +3,7 @@
 // binary token. Bad characters, numbers, strings and blocks raise ParseError.
 #pragma once
 
-#include "form_text_tree.h"
+#include "ui/form_text_tree.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Recursive descent over the lexer's tokens with one token of look-ahead. Recursion is bounded
 // by kMaxNesting, so hostile text cannot exhaust the stack.
-#include "form_text_parser.h"
+#include "ui/form_text_parser.h"
 
-#include "form_text_lexer.h"
+#include "ui/form_text_lexer.h"
 
 #include <algorithm>
 #include <utility>

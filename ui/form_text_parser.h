@@ -2,7 +2,7 @@
 // properties, nested objects, `end`) into a tree. Properties and objects keep their stored order.
 #pragma once
 
-#include "form_text_tree.h"
+#include "ui/form_text_tree.h"
 
 #include <cstddef>
 #include <string_view>

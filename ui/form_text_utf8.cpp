@@ -1,6 +1,6 @@
 // UTF-8 decoding after the well-formed table of the Unicode standard (D92): anything else is
 // rejected rather than guessed at.
-#include "form_text_utf8.h"
+#include "ui/form_text_utf8.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // Glyph buttons and speed buttons: a picture beside the caption, laid out by the glyph layout.
-#include "extctrls.h"
-#include "form.h"
-#include "prop_builders.h"
-#include "win_handles.h"
+#include "ui/extctrls.h"
+#include "ui/form.h"
+#include "ui/prop_builders.h"
+#include "ui/win_handles.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Glyph and caption of a button placed side by side.
-#include "glyph_layout.h"
+#include "ui/glyph_layout.h"
 
 namespace ui {
 

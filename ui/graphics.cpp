@@ -1,8 +1,8 @@
 // GDI objects with owned handles.
-#include "graphics.h"
+#include "ui/graphics.h"
 
-#include "image_format.h"
-#include "prop_builders.h"
+#include "ui/image_format.h"
+#include "ui/prop_builders.h"
 
 #include <algorithm>
 #include <cstring>

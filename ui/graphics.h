@@ -1,9 +1,9 @@
 // Graphics objects over GDI, each owning its handles: fonts, pens, brushes, canvases,
 // DIB-section bitmaps with scan lines, icons, regions and image lists.
 #pragma once
-#include "constants.h"
-#include "persistent.h"
-#include "win_handles.h"
+#include "ui/constants.h"
+#include "ui/persistent.h"
+#include "ui/win_handles.h"
 
 #include <windows.h>
 // After windows.h, which it needs.

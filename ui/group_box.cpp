@@ -1,7 +1,7 @@
 // The group box, painted by itself (its children may be labels, which it paints too).
-#include "group_box.h"
+#include "ui/group_box.h"
 
-#include "win_handles.h"
+#include "ui/win_handles.h"
 
 namespace ui {
 

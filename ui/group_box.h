@@ -1,7 +1,7 @@
 // The group box: a container of the control's colour framed by an etched line, with its caption
 // set into the frame's top edge, at the right for a right-to-left box.
 #pragma once
-#include "win_control.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The header control over the system SysHeader32 class.
-#include "header_control.h"
+#include "ui/header_control.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

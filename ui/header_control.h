@@ -1,8 +1,8 @@
 // The header control: a row of sections (a text, a width and an alignment each) over the system
 // header class; clicking a section reports it, dragging a divider changes its width.
 #pragma once
-#include "collection.h"
-#include "stdctrls.h"
+#include "ui/collection.h"
+#include "ui/stdctrls.h"
 
 namespace ui {
 

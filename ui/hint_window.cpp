@@ -1,7 +1,7 @@
 // The hint window: the application's control hints and the skin's caption-button hints.
-#include "hint_window.h"
+#include "ui/hint_window.h"
 
-#include "application.h"
+#include "ui/application.h"
 
 #include <cstddef>
 

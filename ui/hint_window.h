@@ -2,7 +2,7 @@
 // status-bar font, used for control hints by the application and for caption-button hints by
 // the skin. It never takes the focus or the mouse.
 #pragma once
-#include "win_control.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // BMP decoding and ICO directory reading with bounds checks.
-#include "image_format.h"
+#include "ui/image_format.h"
 
-#include "le_bytes.h"
+#include "ui/le_bytes.h"
 
 #include <algorithm>
 #include <cstdlib>

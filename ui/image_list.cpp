@@ -1,9 +1,9 @@
 // The image-list component.
-#include "image_list.h"
+#include "ui/image_list.h"
 
-#include "extctrls.h"
-#include "prop_builders.h"
-#include "win_handles.h"
+#include "ui/extctrls.h"
+#include "ui/prop_builders.h"
+#include "ui/win_handles.h"
 
 #include <commctrl.h>
 

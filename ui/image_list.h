@@ -3,8 +3,8 @@
 // colour of its bottom-left pixel transparent), which glyph buttons show by index when they have
 // no glyph of their own.
 #pragma once
-#include "component.h"
-#include "graphics.h"
+#include "ui/component.h"
+#include "ui/graphics.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The label: text painted by its parent, sized to the text when AutoSize is on.
-#include "prop_builders.h"
-#include "stdctrls.h"
+#include "ui/prop_builders.h"
+#include "ui/stdctrls.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 // List boxes and combo boxes: items kept in the window, selection, item height.
-#include "prop_builders.h"
-#include "stdctrls.h"
+#include "ui/prop_builders.h"
+#include "ui/stdctrls.h"
 
 #include <new>
 

@@ -1,8 +1,8 @@
 // The list view over the system SysListView32 class. The control keeps its columns and items
 // and shows them again in the window after each change; the window holds nothing of its own.
-#include "list_view.h"
+#include "ui/list_view.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

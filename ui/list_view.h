@@ -1,8 +1,8 @@
 // The list view over the system list-view class: items with a caption and sub-items, shown as
 // icons, a list or a report whose columns (a caption and a width each) head the sub-items.
 #pragma once
-#include "collection.h"
-#include "win_control.h"
+#include "ui/collection.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The media player's buttons: names, sets from text, the strip's layout.
-#include "media_buttons.h"
+#include "ui/media_buttons.h"
 
-#include "persistent.h"
+#include "ui/persistent.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The media player's button pictures, drawn with GDI on first use.
-#include "media_glyphs.h"
+#include "ui/media_glyphs.h"
 
-#include "win_handles.h"
+#include "ui/win_handles.h"
 
 #include <memory>
 #include <vector>

@@ -2,8 +2,8 @@
 // disabled), drawn once and shared, on olive (kMediaGlyphKey), the colour left out when they are
 // copied onto a button.
 #pragma once
-#include "graphics.h"
-#include "media_buttons.h"
+#include "ui/graphics.h"
+#include "ui/media_buttons.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
 // The media player's strip of buttons: layout, painting and presses.
-#include "media_player.h"
+#include "ui/media_player.h"
 
-#include "media_glyphs.h"
-#include "prop_builders.h"
+#include "ui/media_glyphs.h"
+#include "ui/prop_builders.h"
 
 namespace ui {
 

@@ -4,8 +4,8 @@
 // buttons are visible, enabled and coloured are set properties, read and written as text like
 // "[btPlay,btStop]".
 #pragma once
-#include "media_buttons.h"
-#include "win_control.h"
+#include "ui/media_buttons.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,11 +1,11 @@
 // Menus on native menus made for each showing (popups) or kept while the form shows them (menu
 // bars).
-#include "menus.h"
+#include "ui/menus.h"
 
-#include "application.h"
-#include "graphics.h"
-#include "message_window.h"
-#include "win_handles.h"
+#include "ui/application.h"
+#include "ui/graphics.h"
+#include "ui/message_window.h"
+#include "ui/win_handles.h"
 
 #include <utility>
 

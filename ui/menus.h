@@ -5,7 +5,7 @@
 // on: the menu measures and draws them through their handlers.
 #pragma once
 
-#include "component.h"
+#include "ui/component.h"
 
 #include <windows.h>
 

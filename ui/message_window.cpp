@@ -1,7 +1,7 @@
 // Hidden message windows.
-#include "message_window.h"
+#include "ui/message_window.h"
 
-#include "application.h"
+#include "ui/application.h"
 
 #include <set>
 #include <stdexcept>

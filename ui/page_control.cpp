@@ -1,7 +1,7 @@
 // Page controls and their tab sheets.
-#include "page_control.h"
+#include "ui/page_control.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <algorithm>
 

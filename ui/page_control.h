@@ -2,7 +2,7 @@
 // shown at a time. A sheet joins through its PageControl (a description places it inside the
 // page control); a sheet that goes away takes its tab with it.
 #pragma once
-#include "tab_controls.h"
+#include "ui/tab_controls.h"
 
 namespace ui {
 

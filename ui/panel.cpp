@@ -1,8 +1,8 @@
 // The panel, painted by itself: the erase fills it with its colour, then the bevels and caption.
-#include "panel.h"
+#include "ui/panel.h"
 
-#include "prop_builders.h"
-#include "win_handles.h"
+#include "ui/prop_builders.h"
+#include "ui/win_handles.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The panel: a container of the control's colour with up to two bevels (an outer and an inner
 // one) and a caption in its middle.
 #pragma once
-#include "stdctrls.h"
+#include "ui/stdctrls.h"
 
 namespace ui {
 

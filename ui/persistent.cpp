@@ -1,5 +1,5 @@
 // Class descriptions and the property look-up by name.
-#include "persistent.h"
+#include "ui/persistent.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The progress bar over the system's progress class.
-#include "progress_bar.h"
+#include "ui/progress_bar.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

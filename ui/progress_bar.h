@@ -1,7 +1,7 @@
 // The progress bar: the position shown as the filled share of its range, and a step the
 // position advances by.
 #pragma once
-#include "range_control.h"
+#include "ui/range_control.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Helpers that build property table entries from a class's getter and setter members, so a
 // class declares each published property in one line.
 #pragma once
-#include "persistent.h"
+#include "ui/persistent.h"
 
 #include <typeinfo>
 

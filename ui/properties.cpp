@@ -1,5 +1,5 @@
 // Property access by name over the class descriptions.
-#include "properties.h"
+#include "ui/properties.h"
 
 #include <charconv>
 #include <exception>

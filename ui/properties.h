@@ -3,7 +3,7 @@
 // throws for a missing object or property: reads give -1, the empty text or no object, and
 // writes answer false.
 #pragma once
-#include "persistent.h"
+#include "ui/persistent.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // Radio buttons, and the radio group that holds one per item.
-#include "extctrls.h"
-#include "prop_builders.h"
+#include "ui/extctrls.h"
+#include "ui/prop_builders.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The range and position of the value controls.
-#include "range_control.h"
+#include "ui/range_control.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <algorithm>
 

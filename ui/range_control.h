@@ -1,7 +1,7 @@
 // What the value controls (progress bar, track bar, up-down) share: a range, a position kept
 // inside it, and the window told of both whenever they change.
 #pragma once
-#include "win_control.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "resource_data.h"
+#include "ui/resource_data.h"
 
 namespace ui {
 

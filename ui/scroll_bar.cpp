@@ -1,7 +1,7 @@
 // The stand-alone scroll bar over the system SCROLLBAR class.
-#include "scroll_bar.h"
+#include "ui/scroll_bar.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The stand-alone scroll-bar control: a range, a position in it, the page the position's owner
 // shows, and the scroll requests of the bar (arrows, track, thumb, keys) turned into positions.
 #pragma once
-#include "win_control.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
 // Shift states from the system's key flags and key states.
-#include "shift_state.h"
+#include "ui/shift_state.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "startup_marks.h"
+#include "ui/startup_marks.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The status bar over the system's status window: the panels live here and are handed to the
 // window whenever they change; the window asks for owner-drawn panels, which OnDrawPanel draws.
-#include "status_bar.h"
+#include "ui/status_bar.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

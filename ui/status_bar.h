@@ -2,8 +2,8 @@
 // alignment, or drawn by the program), or one simple panel over the whole bar; a size grip at
 // its right end when asked for.
 #pragma once
-#include "collection.h"
-#include "stdctrls.h"
+#include "ui/collection.h"
+#include "ui/stdctrls.h"
 
 #include <memory>
 #include <vector>

@@ -2,8 +2,8 @@
 // Each superclasses its system class; a new kind needs its create params, the messages it
 // reflects back and its properties.
 #pragma once
-#include "string_list.h"
-#include "win_control.h"
+#include "ui/string_list.h"
+#include "ui/win_control.h"
 
 namespace ui {
 

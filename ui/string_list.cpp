@@ -1,5 +1,5 @@
 // String list operations.
-#include "string_list.h"
+#include "ui/string_list.h"
 
 #include <stdexcept>
 

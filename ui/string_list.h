@@ -1,7 +1,7 @@
 // String lists: the abstract list (items of list boxes and combo boxes, lines of memos keep
 // their text in their window) and the plain in-memory list.
 #pragma once
-#include "persistent.h"
+#include "ui/persistent.h"
 
 #include <string>
 #include <vector>

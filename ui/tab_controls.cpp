@@ -1,9 +1,9 @@
 // Tab controls on the system's tab control: the tabs live in the window, the selection is kept
 // here as well so it survives the window being made again.
-#include "tab_controls.h"
+#include "ui/tab_controls.h"
 
-#include "prop_builders.h"
 #include "ui/message_params.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

@@ -2,8 +2,8 @@
 // side of the tabs, tabs or buttons, the selected tab and its change), and the tab control whose
 // tabs are a list of texts.
 #pragma once
-#include "string_list.h"
-#include "win_control.h"
+#include "ui/string_list.h"
+#include "ui/win_control.h"
 
 #include <functional>
 #include <vector>

@@ -1,9 +1,9 @@
 // The tab set: tabs laid out from the text widths, painted by the control, chosen by a press.
-#include "tab_set.h"
+#include "ui/tab_set.h"
 
-#include "prop_builders.h"
 #include "ui/message_params.h"
-#include "win_handles.h"
+#include "ui/prop_builders.h"
+#include "ui/win_handles.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The tab set: a row of tabs hanging from its top edge, drawn by the control itself, meant to sit
 // below the pages it switches. Tabs are texts; TabIndex is the selected one.
 #pragma once
-#include "tab_controls.h"
+#include "ui/tab_controls.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
 // UTF-8 and UTF-16 conversions; the UTF-8 reader is the description reader's own, which
 // rejects rather than guesses.
-#include "text_codec.h"
+#include "ui/text_codec.h"
 
-#include "form_text_utf8.h"
+#include "ui/form_text_utf8.h"
 
 namespace ui {
 

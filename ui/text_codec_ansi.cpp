@@ -1,5 +1,5 @@
 // ANSI code page conversions through the system.
-#include "text_codec.h"
+#include "ui/text_codec.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Timers run on a message-only window of their own, so they need no form.
-#include "timer.h"
+#include "ui/timer.h"
 
-#include "prop_builders.h"
+#include "ui/prop_builders.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The timer component: OnTimer every Interval milliseconds while Enabled.
 #pragma once
-#include "component.h"
-#include "message_window.h"
+#include "ui/component.h"
+#include "ui/message_window.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 // The track bar over the system's track-bar class.
-#include "track_bar.h"
+#include "ui/track_bar.h"
 
-#include "messages.h"
-#include "prop_builders.h"
+#include "ui/messages.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // The track bar: a thumb the user slides along a range, with tick marks along the way.
 #pragma once
-#include "range_control.h"
+#include "ui/range_control.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
 // The up-down control over the system's up-down class.
-#include "up_down.h"
+#include "ui/up_down.h"
 
-#include "messages.h"
-#include "prop_builders.h"
+#include "ui/messages.h"
+#include "ui/prop_builders.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 // The up-down control: two arrow buttons that step a position through a range, optionally
 // showing it in a companion control (the associate) that they sit beside.
 #pragma once
-#include "range_control.h"
+#include "ui/range_control.h"
 
 namespace ui {
 

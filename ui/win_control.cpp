@@ -1,12 +1,12 @@
 // Windowed controls: window creation, the library's window procedure, reflected control
 // notifications, focus and tab order, graphic children and the mouse.
-#include "win_control.h"
+#include "ui/win_control.h"
 
-#include "application.h"
-#include "form.h"
-#include "prop_builders.h"
-#include "text_codec.h"
+#include "ui/application.h"
+#include "ui/form.h"
 #include "ui/message_params.h"
+#include "ui/prop_builders.h"
+#include "ui/text_codec.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 // Windowed controls: a window of a class of their own, named after the control's class and
 // superclassing a system class where the control is one, created when first needed.
 #pragma once
-#include "control.h"
+#include "ui/control.h"
 
 #include <vector>
 

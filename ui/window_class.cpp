@@ -1,6 +1,6 @@
 // Window classes of the library: one per control class, named after it, superclassing the
 // system class the control wraps so the window keeps the system's behaviour.
-#include "win_control.h"
+#include "ui/win_control.h"
 
 #include <commctrl.h>
 

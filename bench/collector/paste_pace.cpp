@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <string>
 
-#include "KeyMouse.h"
-#include "application_window.h"
-#include "clipboard.h"
-#include "desktop.h"
-#include "paste.h"
-#include "paste_target.h"
-#include "test_window.h"
+#include "collector/KeyMouse.h"
+#include "collector/application_window.h"
+#include "collector/clipboard.h"
+#include "collector/paste.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/collector/paste_target.h"
+#include "tests/win32/collector/test_window.h"
 
 using namespace collector;
 using namespace collector_test;

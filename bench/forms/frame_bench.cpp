@@ -5,16 +5,16 @@
 // with the skin ("skinned") or without it ("bare", the same window and controls); and the
 // repaint of the whole window, frame and every control, with 1,000 entries in the list, in
 // either case.
-#include "Unit1.h"
-#include "application_window.h"
-#include "stored_description.h"
+#include "app/Unit1.h"
+#include "collector/application_window.h"
+#include "tests/win32/app/stored_description.h"
 
-#include "frame_region.h"
-#include "measure.h"
-#include "skin_data.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_region.h"
+#include "bench/mainwindow/measure.h"
+#include "skin/forms/frame_region.h"
+#include "skin/forms/skin_form.h"
+#include "skin/gdi/skin_region.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
 #include "ui/application.h"
 
 #include <cstdio>

@@ -2,14 +2,14 @@
 // end of its window's first paint (every item drawn): skinned (its window painted from the skin's
 // menu background, its items by the menu item painter) and the same menu left to the system, in
 // turn in one run, with medians, 95th percentiles and the ratio of the medians.
-#include "Unit1.h"
-#include "application_window.h"
-#include "stored_description.h"
+#include "app/Unit1.h"
+#include "collector/application_window.h"
+#include "tests/win32/app/stored_description.h"
 
-#include "measure.h"
-#include "skin_data.h"
-#include "skin_form.h"
-#include "skin_manager.h"
+#include "bench/mainwindow/measure.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
 #include "ui/application.h"
 #include "ui/menus.h"
 

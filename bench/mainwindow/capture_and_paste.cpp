@@ -1,8 +1,8 @@
 // The running program measured from outside: how soon an outside copy shows in the list and
 // how much of that is Pellico's own handler, its private memory, the capture of one large
 // text, and "全部粘贴" over growing lists.
-#include "measure.h"
-#include "pellico_driver.h"
+#include "bench/mainwindow/measure.h"
+#include "tests/e2e/pellico_driver.h"
 
 #include <windows.h>
 

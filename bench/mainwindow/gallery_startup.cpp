@@ -2,8 +2,8 @@
 // is shown, dressed by the skin (frame and every control) and completely painted, next to a
 // copy of the gallery whose stored description switches the skin off, started in turn with it
 // in the same run.
-#include "child_process.h"
-#include "measure.h"
+#include "bench/mainwindow/measure.h"
+#include "tests/support/child_process.h"
 
 #include <windows.h>
 

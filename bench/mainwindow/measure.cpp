@@ -1,9 +1,9 @@
 // Clock, percentiles, memory, paints and copies for the main-window benchmarks.
-#include "measure.h"
+#include "bench/mainwindow/measure.h"
 
-#include "desktop.h"
-#include "pellico_driver.h"
-#include "skin_messages.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/e2e/pellico_driver.h"
+#include "tests/support/desktop.h"
 #include "ui/resource_data.h"
 
 #include <algorithm>

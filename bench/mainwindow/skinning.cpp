@@ -3,10 +3,10 @@
 // turn in the same run. For each: the time an outside copy takes to show as a new list item,
 // for every copy until the list holds 1,000 entries, and then the repaint of the whole main
 // window with that list, frame and controls.
-#include "child_process.h"
-#include "desktop.h"
-#include "measure.h"
-#include "pellico_driver.h"
+#include "bench/mainwindow/measure.h"
+#include "tests/e2e/pellico_driver.h"
+#include "tests/support/child_process.h"
+#include "tests/support/desktop.h"
 
 #include <windows.h>
 

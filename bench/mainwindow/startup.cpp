@@ -4,8 +4,8 @@
 // to a bare Win32 window with the same controls, started in turn with it in the same run. The
 // time until Pellico's first skinned paint is split at the marks Pellico times itself (it
 // answers "Pellico.StartupMarks" with each).
-#include "child_process.h"
-#include "measure.h"
+#include "bench/mainwindow/measure.h"
+#include "tests/support/child_process.h"
 #include "ui/startup_marks.h"
 #include "ui/win_handles.h"
 

@@ -1,16 +1,16 @@
 // Painting and shaping a main-window-sized frame from the default skin: the nine-grid render of
 // its frame edges with GDI (and on pixels, for comparison), the per-load bitmaps, and the build
 // of the window region from the frame pictures' key colour. See README.md.
-#include "desktop.h"
-#include "measure.h"
+#include "bench/mainwindow/measure.h"
+#include "tests/support/desktop.h"
 
-#include "dib.h"
-#include "pixel_draw.h"
-#include "skin_bitmaps.h"
-#include "skin_data_core.h"
-#include "skin_geometry.h"
-#include "skin_paint.h"
-#include "skin_region.h"
+#include "skin/gdi/dib.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/gdi/skin_region.h"
+#include "skin/model/skin_data_core.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/pictures/pixel_draw.h"
 
 #include <cstdio>
 #include <filesystem>

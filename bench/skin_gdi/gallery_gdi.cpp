@@ -3,13 +3,13 @@
 // opened, with the GDI objects counted after each step: the system's own count
 // (GetGuiResources, which Wine does not report), and the count the skin engine's GDI bridge
 // keeps of its surfaces, of which those that hold the skin's pictures.
-#include "gallery_form.h"
+#include "gallery/gallery_form.h"
 
-#include "dib.h"
-#include "measure.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "strip_bitmap.h"
+#include "skin/gdi/dib.h"
+#include "bench/mainwindow/measure.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/gdi/strip_bitmap.h"
 #include "ui/application.h"
 #include "ui/resource_data.h"
 

@@ -1,5 +1,5 @@
 // The caption's rules.
-#include "caption_rules.h"
+#include "skin/forms/caption_rules.h"
 
 #include <algorithm>
 #include <optional>

@@ -4,7 +4,7 @@
 // items.
 #pragma once
 
-#include "skin_form_rules.h"
+#include "skin/forms/skin_form_rules.h"
 
 #include <cstdint>
 #include <functional>

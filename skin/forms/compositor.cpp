@@ -1,7 +1,7 @@
 // The desktop compositor behind its seam.
-#include "compositor.h"
+#include "skin/forms/compositor.h"
 
-#include "skin_platform.h"
+#include "skin/runtime/skin_platform.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // see what each window was asked.
 #pragma once
 
-#include "skin_form_rules.h"
+#include "skin/forms/skin_form_rules.h"
 
 #include <windows.h>
 

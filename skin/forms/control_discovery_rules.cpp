@@ -1,7 +1,7 @@
 // The decisions of the control discovery.
-#include "control_discovery_rules.h"
+#include "skin/forms/control_discovery_rules.h"
 
-#include "skin_text.h"
+#include "skin/model/skin_text.h"
 
 #include "ui/persistent.h"
 #include "ui/text_codec.h"

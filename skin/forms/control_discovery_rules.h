@@ -4,8 +4,8 @@
 // reads off a control; the walk carries the decisions out.
 #pragma once
 
-#include "skin_control_kind.h"
-#include "skin_data_core.h"
+#include "skin/controls/base/skin_control_kind.h"
+#include "skin/model/skin_data_core.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,9 +1,9 @@
 // The window region's rules.
-#include "frame_region.h"
+#include "skin/forms/frame_region.h"
 
-#include "key_pixels.h"
-#include "pixel_draw.h"
-#include "skin_geometry.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/pictures/key_pixels.h"
+#include "skin/pictures/pixel_draw.h"
 
 namespace {
 

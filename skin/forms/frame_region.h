@@ -3,9 +3,9 @@
 // the window's size (the same pixels the frame painter puts on the screen).
 #pragma once
 
-#include "skin_form_rules.h"
+#include "skin/forms/skin_form_rules.h"
 
-#include "pixel_image.h"
+#include "skin/pictures/pixel_image.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // than drawing on it.
 #pragma once
 
-#include "dib.h"
+#include "skin/gdi/dib.h"
 
 #include <algorithm>
 

@@ -1,17 +1,17 @@
 // The menu item painter. The item is composed off-screen at its size and copied in one blit:
 // the popup window's background under it, the item picture, the glyph and the texts.
-#include "menu_item_painter.h"
+#include "skin/forms/menu_item_painter.h"
 
-#include "menu_rules.h"
+#include "skin/forms/menu_rules.h"
 
-#include "dib.h"
-#include "kept_surface.h"
-#include "skin_bitmaps.h"
-#include "skin_data.h"
-#include "skin_draw_text.h"
-#include "skin_geometry.h"
-#include "skin_manager.h"
-#include "skin_paint.h"
+#include "skin/gdi/dib.h"
+#include "skin/forms/kept_surface.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_draw_text.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/gdi/skin_paint.h"
 
 #include "ui/menus.h"
 #include "ui/win_handles.h"

@@ -1,5 +1,5 @@
 // The menus' rules.
-#include "menu_rules.h"
+#include "skin/forms/menu_rules.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -3,9 +3,9 @@
 // makes a menu item, which cells of the item strip an item shows and in which colour its text is.
 #pragma once
 
-#include "skin_form_rules.h"
+#include "skin/forms/skin_form_rules.h"
 
-#include "skin_catalogue.h"
+#include "skin/model/skin_catalogue.h"
 
 #include <optional>
 #include <string_view>

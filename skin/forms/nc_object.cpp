@@ -1,7 +1,7 @@
 // Non-client objects under the mouse.
-#include "nc_object.h"
+#include "skin/forms/nc_object.h"
 
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
 void TNCObject::DoMouseDown() {
     if (TNCObject* hot = form_.HotObject(); hot && hot != this) hot->DoMouseLeave();

@@ -3,7 +3,7 @@
 // TWinSysButton, a caption button showing one of the skin's button elements.
 #pragma once
 
-#include "caption_rules.h"
+#include "skin/forms/caption_rules.h"
 
 #include <windows.h>
 

@@ -1,15 +1,15 @@
 // The form skinner's life: attach, start, the resize to the skin's frame, the refresh after a
 // skin change, detach.
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "compositor.h"
+#include "skin/forms/compositor.h"
 
-#include "skin_control.h"
-#include "skin_data.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "skin_platform.h"
-#include "skin_popup_menu.h"
+#include "skin/controls/base/skin_control.h"
+#include "skin/forms/skin_popup_menu.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "skin/runtime/skin_platform.h"
 
 #include "ui/form.h"
 #include "ui/menus.h"

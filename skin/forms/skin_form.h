@@ -13,19 +13,19 @@
 // bitmaps of its pictures, shared with the skin controls.
 #pragma once
 
-#include "caption_rules.h"
-#include "nc_object.h"
-#include "skin_form_rules.h"
-#include "skin_menu_bar.h"
+#include "skin/forms/caption_rules.h"
+#include "skin/forms/nc_object.h"
+#include "skin/forms/skin_form_rules.h"
+#include "skin/forms/skin_menu_bar.h"
 
-#include "control_discovery_rules.h"
-#include "control_hook.h"
-#include "dib.h"
-#include "skin_bitmaps.h"
-#include "skin_control_host.h"
-#include "skin_control_factory.h"
-#include "skinner_links.h"
-#include "window_subclass.h"
+#include "skin/controls/base/skin_control_factory.h"
+#include "skin/controls/base/skin_control_host.h"
+#include "skin/forms/control_discovery_rules.h"
+#include "skin/gdi/dib.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/runtime/control_hook.h"
+#include "skin/runtime/skinner_links.h"
+#include "skin/runtime/window_subclass.h"
 
 #include "ui/component.h"
 #include "ui/graphics.h"

@@ -4,13 +4,13 @@
 // The system menu is a popup built from the window's own system menu, its items enabled for
 // the window's state, or the fixed list of older systems; its items are drawn by the menu item
 // painter with the skin's menu glyphs.
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "skin_data.h"
-#include "skin_geometry.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "skin_paint.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
 
 #include "ui/application.h"
 #include "ui/menus.h"

@@ -1,13 +1,13 @@
 // The form skinner's skin controls: one per recognised control of the window, found when the
 // skinner starts, made again after a skin change, freed with the skinner. The decisions are the
 // discovery rules'; this walks the window, gathers what they read and carries them out.
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "control_discovery_rules.h"
-#include "skin_control.h"
-#include "skin_control_factory.h"
-#include "skin_data.h"
-#include "skin_messages.h"
+#include "skin/controls/base/skin_control.h"
+#include "skin/controls/base/skin_control_factory.h"
+#include "skin/forms/control_discovery_rules.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_messages.h"
 
 #include "ui/form.h"
 #include "ui/properties.h"

@@ -3,15 +3,15 @@
 //
 // The title is composed off-screen (what the window shows there, the top edge over it, the
 // caption text and the caption buttons) and copied in one blit, so the caption never flickers.
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "frame_region.h"
-#include "skin_data.h"
-#include "skin_draw_text.h"
-#include "skin_geometry.h"
-#include "skin_paint.h"
-#include "skin_platform.h"
-#include "skin_region.h"
+#include "skin/forms/frame_region.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/gdi/skin_region.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_draw_text.h"
+#include "skin/runtime/skin_platform.h"
 
 #include "ui/application.h"
 #include "ui/text_codec.h"

@@ -3,14 +3,14 @@
 // accelerators and tracked with a message-filter hook (Left and Right move along the bar), and
 // the items of the bar's menus, of the form's menus and of the system menu drawn by the menu
 // item painter.
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "menu_item_painter.h"
-#include "menu_rules.h"
+#include "skin/forms/menu_item_painter.h"
+#include "skin/forms/menu_rules.h"
 
-#include "skin_data.h"
-#include "skin_manager.h"
-#include "skin_paint.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
 
 #include "ui/form.h"
 #include "ui/menus.h"

@@ -1,11 +1,11 @@
 // The form skinner's window procedure in three stages, the form hook in front of the form's
 // own handling, and the MDI client's subclass.
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "skin_data.h"
-#include "skin_geometry.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
 
 #include "ui/application.h"
 #include "ui/form.h"

@@ -1,5 +1,5 @@
 // The form skinner's rules.
-#include "skin_form_rules.h"
+#include "skin/forms/skin_form_rules.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // sizes the window takes on and off the skin, and which stages of the window procedure run.
 #pragma once
 
-#include "skin_catalogue.h"
-#include "skin_manager_rules.h"
+#include "skin/model/skin_catalogue.h"
+#include "skin/runtime/skin_manager_rules.h"
 
 #include <cstdint>
 #include <optional>

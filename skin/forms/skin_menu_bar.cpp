@@ -1,14 +1,14 @@
 // The skinned menu bar: its buttons from the window's menu, their places, the bar's picture and
 // single buttons repainted as the mouse moves over them.
-#include "skin_menu_bar.h"
+#include "skin/forms/skin_menu_bar.h"
 
-#include "skin_form.h"
+#include "skin/forms/skin_form.h"
 
-#include "skin_bitmaps.h"
-#include "skin_data.h"
-#include "skin_draw_text.h"
-#include "skin_geometry.h"
-#include "skin_paint.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_draw_text.h"
 
 #include "ui/form.h"
 #include "ui/menus.h"

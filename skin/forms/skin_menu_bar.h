@@ -3,10 +3,10 @@
 // caption buttons. It keeps the window's native menu and gives it back when it goes.
 #pragma once
 
-#include "menu_rules.h"
-#include "nc_object.h"
+#include "skin/forms/menu_rules.h"
+#include "skin/forms/nc_object.h"
 
-#include "dib.h"
+#include "skin/gdi/dib.h"
 
 #include "ui/component.h"
 

@@ -8,16 +8,16 @@
 // fill its background first, and a menu window need not print at all; only items the system
 // draws itself are taken from its printing. The picture is composed in an off-screen bitmap and
 // copied in one blit, so it does not flicker.
-#include "skin_popup_menu.h"
+#include "skin/forms/skin_popup_menu.h"
 
-#include "kept_surface.h"
-#include "skin_bitmaps.h"
-#include "skin_data.h"
-#include "skin_draw_text.h"
-#include "skin_geometry.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "skin_paint.h"
+#include "skin/forms/kept_surface.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_draw_text.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
 
 #include "ui/message_params.h"
 #include "ui/win_handles.h"

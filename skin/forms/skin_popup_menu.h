@@ -4,9 +4,9 @@
 // menu window is created, freed when it is destroyed.
 #pragma once
 
-#include "dib.h"
-#include "skinner_links.h"
-#include "window_subclass.h"
+#include "skin/gdi/dib.h"
+#include "skin/runtime/skinner_links.h"
+#include "skin/runtime/window_subclass.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "skinned_program.h"
+#include "skin/forms/skinned_program.h"
 
-#include "skin_form.h"
-#include "skin_manager.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_manager.h"
 #include "ui/startup_marks.h"
 
 int RunSkinnedProgram(const std::function<void(ui::TApplication&)>& start) {

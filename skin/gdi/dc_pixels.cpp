@@ -1,7 +1,7 @@
 // Reading a device context back into pixels.
-#include "dc_pixels.h"
+#include "skin/gdi/dc_pixels.h"
 
-#include "dib.h"
+#include "skin/gdi/dib.h"
 
 TPixelImage ReadPixels(HDC dc, const RECT& rect) {
     TDib copy(rect.right - rect.left, rect.bottom - rect.top);

@@ -2,7 +2,7 @@
 // already on the screen, and for checking what was painted.
 #pragma once
 
-#include "pixel_image.h"
+#include "skin/pictures/pixel_image.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // DIB sections with their memory DCs.
-#include "dib.h"
+#include "skin/gdi/dib.h"
 
-#include "key_pixels.h"
+#include "skin/pictures/key_pixels.h"
 
 #include <algorithm>
 #include <atomic>

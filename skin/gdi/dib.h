@@ -4,9 +4,9 @@
 // and one-bit key masks.
 #pragma once
 
-#include "pixel_image.h"
+#include "skin/pictures/pixel_image.h"
 
-#include "colors.h"
+#include "skin/pictures/colors.h"
 #include "ui/graphics.h"
 #include "ui/win_handles.h"
 

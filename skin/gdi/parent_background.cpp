@@ -1,5 +1,5 @@
 // Parent backgrounds painted into a control's DC.
-#include "parent_background.h"
+#include "skin/gdi/parent_background.h"
 
 #include "ui/win_handles.h"
 

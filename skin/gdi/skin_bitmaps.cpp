@@ -1,5 +1,5 @@
 // The per-load bitmaps of the skin elements.
-#include "skin_bitmaps.h"
+#include "skin/gdi/skin_bitmaps.h"
 
 #include <stdexcept>
 

@@ -7,9 +7,9 @@
 // painters never need to hear about loads.
 #pragma once
 
-#include "strip_bitmap.h"
+#include "skin/gdi/strip_bitmap.h"
 
-#include "skin_catalogue.h"
+#include "skin/model/skin_catalogue.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 // Gradient fills with cached colour ramps on device contexts.
-#include "skin_gradient.h"
+#include "skin/gdi/skin_gradient.h"
 
-#include "image_ops.h"
-#include "skin_geometry.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/pictures/image_ops.h"
 
 #include "ui/graphics.h"
 

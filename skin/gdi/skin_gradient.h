@@ -3,7 +3,7 @@
 // pixel images).
 #pragma once
 
-#include "colors.h"
+#include "skin/pictures/colors.h"
 
 #include <windows.h>
 

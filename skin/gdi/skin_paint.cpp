@@ -1,10 +1,10 @@
 // The drawing primitives on device contexts.
-#include "skin_paint.h"
+#include "skin/gdi/skin_paint.h"
 
-#include "work_surfaces.h"
+#include "skin/gdi/work_surfaces.h"
 
-#include "image_ops.h"
-#include "skin_geometry.h"
+#include "skin/model/skin_geometry.h"
+#include "skin/pictures/image_ops.h"
 
 #include <algorithm>
 #include <vector>

@@ -13,13 +13,13 @@
 // frames are numbered from 1, and a frame number out of range draws nothing.
 #pragma once
 
-#include "dib.h"
-#include "skin_bitmaps.h"
-#include "strip_bitmap.h"
+#include "skin/gdi/dib.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/gdi/strip_bitmap.h"
 
-#include "colors.h"
-#include "skin_elements.h"
-#include "strip_layout.h"
+#include "skin/model/skin_elements.h"
+#include "skin/pictures/colors.h"
+#include "skin/pictures/strip_layout.h"
 
 #include <windows.h>
 

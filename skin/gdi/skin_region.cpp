@@ -1,7 +1,7 @@
 // Regions from runs of pixels.
-#include "skin_region.h"
+#include "skin/gdi/skin_region.h"
 
-#include "skin_geometry.h"
+#include "skin/model/skin_geometry.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 // batches, for shaping a window by the key colour of its frame pictures.
 #pragma once
 
-#include "key_pixels.h"
-#include "pixel_image.h"
+#include "skin/pictures/key_pixels.h"
+#include "skin/pictures/pixel_image.h"
 
 #include "ui/graphics.h"
 

@@ -1,7 +1,7 @@
 // Skin pictures as DIB sections with their key masks.
-#include "strip_bitmap.h"
+#include "skin/gdi/strip_bitmap.h"
 
-#include "image_ops.h"
+#include "skin/pictures/image_ops.h"
 
 #include <atomic>
 

@@ -2,7 +2,7 @@
 // from on every paint.
 #pragma once
 
-#include "dib.h"
+#include "skin/gdi/dib.h"
 
 class TStripBitmap {
 public:

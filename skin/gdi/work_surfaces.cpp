@@ -1,5 +1,5 @@
 // Work surfaces kept per thread.
-#include "work_surfaces.h"
+#include "skin/gdi/work_surfaces.h"
 
 #include <algorithm>
 

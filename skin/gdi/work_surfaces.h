@@ -3,7 +3,7 @@
 // (it grows, never shrinks) and holds whatever its last user left there.
 #pragma once
 
-#include "dib.h"
+#include "skin/gdi/dib.h"
 
 enum class TWorkSurface {
     Picture,  // where a rendered picture is composed before it is copied to its target

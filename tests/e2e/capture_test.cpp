@@ -1,6 +1,6 @@
 // Every outside copy with text becomes an entry showing its first line; what is not text, is
 // empty or is marked as not to be monitored adds nothing.
-#include "e2e_fixture.h"
+#include "tests/e2e/e2e_fixture.h"
 
 #include <shlobj.h>
 

@@ -1,10 +1,10 @@
 // What the end-to-end tests share: a running Pellico per test with a clean clipboard, and
 // waiting for a paste target's text.
 #pragma once
-#include "desktop.h"
-#include "paste_target.h"
-#include "pellico_driver.h"
-#include "test_window.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/collector/paste_target.h"
+#include "tests/e2e/pellico_driver.h"
+#include "tests/win32/collector/test_window.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // form dressed by the skin engine, a standard dialog and a message box dressed as well; started
 // with a skin file, which replaces the default at once; started with a damaged file, which is
 // reported and leaves the default in place. Screenshots of each for review.
-#include "child_process.h"
-#include "desktop.h"
-#include "skin_fixture.h"
-#include "skin_messages.h"
+#include "tests/support/child_process.h"
+#include "tests/support/desktop.h"
+#include "tests/support/skin_fixture.h"
+#include "skin/runtime/skin_messages.h"
 #include "ui/graphics.h"
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 // F4 and F5 pressed as real keys while another program is in front.
-#include "e2e_fixture.h"
+#include "tests/e2e/e2e_fixture.h"
 
 namespace e2e {
 namespace {

@@ -1,7 +1,7 @@
 // The buttons: paste the selected entry, paste all joined, clear; our own pastes are not
 // captured, the target follows the window in front, and a clipboard held by another program
 // stops a paste with the error box.
-#include "e2e_fixture.h"
+#include "tests/e2e/e2e_fixture.h"
 
 namespace e2e {
 namespace {

@@ -1,7 +1,7 @@
-#include "pellico_driver.h"
+#include "tests/e2e/pellico_driver.h"
 
-#include "desktop.h"
-#include "test_window.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/collector/test_window.h"
 #include "ui/win_handles.h"
 
 namespace e2e {

@@ -1,7 +1,7 @@
 // Drives a running Pellico.exe from another process: its windows found by class, the list box
 // read across processes, buttons clicked, error and information boxes read and dismissed.
 #pragma once
-#include "child_process.h"
+#include "tests/support/child_process.h"
 
 #include <windows.h>
 

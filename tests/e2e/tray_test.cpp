@@ -1,6 +1,6 @@
 // The notification-area icon: a left or right click on it brings the main window to the
 // front from behind another window; a double click does not.
-#include "e2e_fixture.h"
+#include "tests/e2e/e2e_fixture.h"
 
 namespace e2e {
 namespace {

@@ -1,9 +1,9 @@
 // The main window as the user meets it: topmost, fixed size without minimise or maximise, no
 // taskbar button, placed near the corner of a 1920 x 1040 work area, drawn in the skin's frame;
 // the viewer chain kept intact; start-up while another program holds the clipboard.
-#include "e2e_fixture.h"
+#include "tests/e2e/e2e_fixture.h"
 
-#include "skin_messages.h"
+#include "skin/runtime/skin_messages.h"
 #include "ui/win_handles.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Any bytes given to the form description reader either parse or raise ParseError.
-#include "form_text_parser.h"
+#include "ui/form_text_parser.h"
 
 #include <cstddef>
 #include <cstdint>

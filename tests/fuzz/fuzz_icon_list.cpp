@@ -2,8 +2,8 @@
 // decoded list encodes back to the bytes it was read from. The same bytes then go through the
 // icon-resource rebuild: as a group directory whose image ids name the decoded icons (or, when
 // the list was refused, pieces of the input), giving an icon file or EInvalidGraphic.
-#include "icon_list_stream.h"
-#include "icon_resource.h"
+#include "tray/icon_list_stream.h"
+#include "tray/icon_resource.h"
 #include "ui/image_format.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Any bytes as a compressed skin stream: decoded or refused, never read or written out of bounds.
-#include "lzh.h"
-#include "skin_error.h"
+#include "skin/model/lzh.h"
+#include "skin/model/skin_error.h"
 #include "ui/le_bytes.h"
 
 #include <cstdlib>

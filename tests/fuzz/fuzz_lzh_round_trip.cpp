@@ -1,5 +1,5 @@
 // Any bytes through the encoder and back must come out unchanged.
-#include "lzh.h"
+#include "skin/model/lzh.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // Any bytes as a skin description: parsed, and every look-up answers.
-#include "quick_ini.h"
+#include "skin/model/quick_ini.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Any bytes as a decompressed skin archive: opened or refused, and every entry of an opened one
 // extracts within the data.
-#include "skin_archive.h"
-#include "skin_error.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_error.h"
 
 #include <cstdlib>
 

@@ -2,11 +2,11 @@
 // byte picks the layer the rest is fed to, so the fuzzer reaches every one without having to
 // get through the compression first: 0 the whole load from a compressed skin stream, 1 a
 // decompressed archive into elements, 2 one bitmap file.
-#include "bmp_image.h"
-#include "skin_archive.h"
-#include "skin_catalogue.h"
-#include "skin_data_core.h"
-#include "skin_error.h"
+#include "skin/model/bmp_image.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_catalogue.h"
+#include "skin/model/skin_data_core.h"
+#include "skin/model/skin_error.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The bitmap decoder: every pixel format a skin image may come in, and damaged headers.
-#include "bmp_image.h"
+#include "skin/model/bmp_image.h"
 #include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>

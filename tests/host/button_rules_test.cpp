@@ -1,6 +1,6 @@
 // Push button rules: the frame for every state, the caption's lines, colour and place, and a
 // menu button's arrow.
-#include "button_rules.h"
+#include "skin/controls/buttons/button_rules.h"
 
 #include <gtest/gtest.h>
 

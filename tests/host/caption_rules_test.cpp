@@ -2,7 +2,7 @@
 // right limit that makes long captions end in an ellipsis), which caption buttons show and are
 // enabled, where they sit, which cell they draw, what a click does, hints, the system menu's
 // enabling table, and the fixed system menu of older systems.
-#include "caption_rules.h"
+#include "skin/forms/caption_rules.h"
 
 #include <gtest/gtest.h>
 

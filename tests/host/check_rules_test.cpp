@@ -1,6 +1,6 @@
 // Check box and radio button rules: frames of 4-, 8- and 12-frame strips for every state, and the
 // box beside its caption.
-#include "check_rules.h"
+#include "skin/controls/buttons/check_rules.h"
 
 #include <gtest/gtest.h>
 

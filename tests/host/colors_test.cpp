@@ -1,5 +1,5 @@
 // Colour math: blending, saturation, ramps and their cache.
-#include "colors.h"
+#include "skin/pictures/colors.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

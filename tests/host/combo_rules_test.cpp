@@ -1,5 +1,5 @@
 // The skinned combo box's rules: button frame, hot tracking, framed and flat layouts.
-#include "combo_rules.h"
+#include "skin/controls/pickers/combo_rules.h"
 
 #include <gtest/gtest.h>
 

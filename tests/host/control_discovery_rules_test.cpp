@@ -1,7 +1,7 @@
 // Which skin control each control gets: the class rules on the class library's controls, the
 // class-name table of the skin data component, the children of groups, and the child windows
 // of foreign windows.
-#include "control_discovery_rules.h"
+#include "skin/forms/control_discovery_rules.h"
 
 #include <gtest/gtest.h>
 

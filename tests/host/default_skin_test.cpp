@@ -1,10 +1,10 @@
 // The default skin as the build draws and packs it: every element of the catalogue is there with
 // its frame count, the caption buttons and check and radio strips are cut as drawn, and the
 // combo box is composed. Catches a picture the art leaves out or a key the ini misspells.
-#include "lzh.h"
-#include "skin_archive.h"
-#include "skin_catalogue.h"
-#include "test_data.h"
+#include "skin/model/lzh.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_catalogue.h"
+#include "tests/host/test_data.h"
 
 #include <gtest/gtest.h>
 

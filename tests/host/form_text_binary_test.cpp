@@ -1,6 +1,6 @@
 // The hex block writer, read back through the parser as the build embeds it.
-#include "form_text_binary.h"
-#include "form_text_parser.h"
+#include "ui/form_text_binary.h"
+#include "ui/form_text_parser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The form description reader: a realistic main window with every kind of value, line numbers,
 // and the messages malformed descriptions fail with.
-#include "form_text_parser.h"
+#include "ui/form_text_parser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The window region's rules: which pixels of the window the region covers for skins with and
 // without key colour in their edges, with only some edges cutting, and when it is cut again.
-#include "frame_region.h"
+#include "skin/forms/frame_region.h"
 
-#include "image_ops.h"
-#include "strip_layout.h"
+#include "skin/pictures/image_ops.h"
+#include "skin/pictures/strip_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The rules of skinned edits, group boxes and status bars.
-#include "frame_rules.h"
+#include "skin/controls/frames/frame_rules.h"
 
 #include <gtest/gtest.h>
 

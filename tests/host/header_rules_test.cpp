@@ -1,6 +1,6 @@
 // The skinned header's rules: the hot item under the mouse (never at a divider), the room right
 // of the items, the text alignment of a format, and where an item's picture and text go.
-#include "header_rules.h"
+#include "skin/controls/headers/header_rules.h"
 
 #include <gtest/gtest.h>
 

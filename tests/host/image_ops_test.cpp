@@ -1,6 +1,6 @@
 // Image operations checked pixel by pixel on small images.
-#include "image_ops.h"
-#include "numbered_image.h"
+#include "skin/pictures/image_ops.h"
+#include "tests/host/numbered_image.h"
 
 #include <gtest/gtest.h>
 

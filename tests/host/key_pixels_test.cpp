@@ -1,5 +1,5 @@
 // Key-colour masks and the opaque runs a region is made of.
-#include "key_pixels.h"
+#include "skin/pictures/key_pixels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // LZH codec: bit input, position codes, the decoder on hand-made streams, round trips through
 // the encoder, and damaged containers.
-#include "lzh.h"
-#include "lzh_bits.h"
-#include "lzh_tree.h"
-#include "skin_error.h"
-#include "test_data.h"
+#include "skin/model/lzh.h"
+#include "skin/model/lzh_bits.h"
+#include "skin/model/lzh_tree.h"
+#include "skin/model/skin_error.h"
+#include "tests/host/test_data.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

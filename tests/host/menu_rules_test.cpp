@@ -1,7 +1,7 @@
 // The menus' rules: the bar's layout (the skin's start, right-to-left, hidden items and an empty
 // top-level caption), hits and accelerators, the keyboard's moves along the bar with their wrap,
 // the skin's item measures, and the item's cells, colours and layout.
-#include "menu_rules.h"
+#include "skin/forms/menu_rules.h"
 
 #include <gtest/gtest.h>
 

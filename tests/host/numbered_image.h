@@ -1,7 +1,7 @@
 // A small picture for pixel tests whose every pixel tells where it came from.
 #pragma once
 
-#include "pixel_image.h"
+#include "skin/pictures/pixel_image.h"
 
 // Pixel (x, y) of a numbered picture.
 inline TPixel From(int x, int y) {

@@ -1,9 +1,9 @@
 // The date-time picker's skinned button, the media player's skinned buttons and the glyph strip
 // handed to check boxes and radio buttons of another library.
-#include "media_rules.h"
-#include "obj_image_rules.h"
-#include "picker_rules.h"
-#include "skin_fixture.h"
+#include "skin/controls/buttons/media_rules.h"
+#include "skin/controls/buttons/obj_image_rules.h"
+#include "skin/controls/pickers/picker_rules.h"
+#include "tests/support/skin_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The nine-grid composed on pixel images: pieces copied with the stretch rule, a tiled middle.
-#include "numbered_image.h"
-#include "pixel_draw.h"
+#include "skin/pictures/pixel_draw.h"
+#include "tests/host/numbered_image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Skin ini parser: line splitting and dropping, look-up rules, integer conversion, and text that
 // is not well-formed at all.
-#include "quick_ini.h"
-#include "test_data.h"
+#include "skin/model/quick_ini.h"
+#include "tests/host/test_data.h"
 
 #include <gtest/gtest.h>
 

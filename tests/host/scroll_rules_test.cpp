@@ -1,6 +1,6 @@
 // The skinned scroll bar's rules: hit test, thumb of a stand-alone control, drag clamp, the
 // cells painted, and the drop-down list's own thumb drag.
-#include "scroll_rules.h"
+#include "skin/controls/scroll/scroll_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Skin archive: directory reading for every version code, name look-up rules, and archives that
 // lie about their sizes.
-#include "lzh.h"
-#include "skin_archive.h"
-#include "skin_error.h"
-#include "test_data.h"
+#include "skin/model/lzh.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_error.h"
+#include "tests/host/test_data.h"
 #include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>

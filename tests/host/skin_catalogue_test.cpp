@@ -1,10 +1,10 @@
 // The element catalogue built from packed fixture skins: every element with its frame count, the
 // loading rules and their edge cases, the colour slots, and the derived combo elements by pixel.
-#include "skin_catalogue.h"
-#include "skin_fixture.h"
+#include "skin/model/skin_catalogue.h"
+#include "tests/support/skin_fixture.h"
 
-#include "image_ops.h"
-#include "quick_ini.h"
+#include "skin/model/quick_ini.h"
+#include "skin/pictures/image_ops.h"
 
 #include <gtest/gtest.h>
 

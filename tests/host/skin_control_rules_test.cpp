@@ -1,5 +1,5 @@
 // Where the skin controls draw the focus rectangle around a caption.
-#include "skin_control_rules.h"
+#include "skin/controls/base/skin_control_rules.h"
 
 #include <gtest/gtest.h>
 

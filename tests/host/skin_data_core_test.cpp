@@ -1,9 +1,9 @@
 // The skin data component's rules without Windows: defaults, setters, the skin stream, loading
 // and its failures, Loaded's adjustments and what it asks of the manager.
-#include "skin_data_core.h"
-#include "skin_fixture.h"
+#include "skin/model/skin_data_core.h"
+#include "tests/support/skin_fixture.h"
 
-#include "skin_archive.h"
+#include "skin/model/skin_archive.h"
 #include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The form skinner's rules: frame and form kinds, KeepStyle and the caption-button flags, the
 // window state, the skin's frame sizes, the client area and window sizes around it, the hit test,
 // the system commands of menu items, and the stages of the window procedure.
-#include "skin_form_rules.h"
+#include "skin/forms/skin_form_rules.h"
 
 #include <gtest/gtest.h>
 

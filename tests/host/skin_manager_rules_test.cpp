@@ -1,6 +1,6 @@
 // The skin manager's rules: what the hook does with a new window, the filters in front of a form
 // skinner, the choice of skin data, popup menus and the deferred actions.
-#include "skin_manager_rules.h"
+#include "skin/runtime/skin_manager_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The artwork generator: bitmap and icon files have valid headers, and the default skin it
 // draws is complete for its skin.ini: every section the skin engine reads is there, every
 // picture named is written, and each picture divides evenly into its state frames.
-#include "art.h"
-#include "palette.h"
-#include "bmp.h"
-#include "bmp_image.h"
-#include "ico.h"
-#include "quick_ini.h"
+#include "skin/model/bmp_image.h"
+#include "skin/model/quick_ini.h"
+#include "tools/skinart/art.h"
+#include "tools/skinart/bmp.h"
+#include "tools/skinart/ico.h"
+#include "tools/skinart/palette.h"
 #include "ui/le_bytes.h"
 
 #include <gtest/gtest.h>
@@ -296,7 +296,6 @@ TEST(SkinartDefaultSkin, EveryElementExistsAndEveryPictureIsWrittenWholeFrames) 
             << item.path().filename() << " is drawn but no section names it";
     std::filesystem::remove_all(out);
 }
-
 
 // The luminance of a colour, as the eye weighs red, green and blue.
 double Luminance(int r, int g, int b) {

@@ -1,7 +1,7 @@
 // skintool sheet: a packed skin becomes one bitmap showing every element's frames.
-#include "bmp_image.h"
-#include "skin_fixture.h"
-#include "test_data.h"
+#include "skin/model/bmp_image.h"
+#include "tests/host/test_data.h"
+#include "tests/support/skin_fixture.h"
 
 #include <gtest/gtest.h>
 

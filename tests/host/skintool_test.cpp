@@ -1,8 +1,8 @@
 // skintool as a skin author runs it: round trips through the binary, pack / list / unpack, and
 // the exit codes for bad input and bad usage.
-#include "lzh.h"
-#include "skin_archive.h"
-#include "test_data.h"
+#include "skin/model/lzh.h"
+#include "skin/model/skin_archive.h"
+#include "tests/host/test_data.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The stretch rule against what GDI's colour-on-colour stretch was seen to copy under Wine: for
 // each source and destination length, the source pixel of every destination pixel.
-#include "stretch_rule.h"
+#include "skin/pictures/stretch_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Where the parts of a skin picture go: cells, nine-grid and three-slice pieces, tiles, centring.
-#include "strip_layout.h"
+#include "skin/pictures/strip_layout.h"
 
 #include <gtest/gtest.h>
 

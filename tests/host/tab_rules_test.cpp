@@ -1,9 +1,9 @@
 // Tab rules: the side from the style, the display rectangle and band on every side, a tab's
 // place on the band's surface (checked by turning a drawn surface with the image utilities),
 // close boxes and their hits, and the look of each tab.
-#include "tab_rules.h"
+#include "skin/controls/tabs/tab_rules.h"
 
-#include "image_ops.h"
+#include "skin/pictures/image_ops.h"
 
 #include <gtest/gtest.h>
 

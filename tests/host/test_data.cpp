@@ -1,5 +1,5 @@
 // Sample data and temporary folders for the skin codec tests.
-#include "test_data.h"
+#include "tests/host/test_data.h"
 
 #include <fstream>
 #include <iterator>

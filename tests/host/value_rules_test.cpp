@@ -1,6 +1,6 @@
 // The value controls' rules: progress fill and chunks, the track bar's custom-draw answers and
 // channel, the up-down's halves, states, frames, inset and fallback arrows.
-#include "value_rules.h"
+#include "skin/controls/values/value_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "child_process.h"
+#include "tests/support/child_process.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
 
 #include <cstdlib>
 

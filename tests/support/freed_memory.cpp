@@ -1,5 +1,5 @@
 // The global allocator of a test executable with a quarantine for TFreedMemoryWatch.
-#include "freed_memory.h"
+#include "tests/support/freed_memory.h"
 
 #include <windows.h>
 

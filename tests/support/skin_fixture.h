@@ -2,11 +2,11 @@
 // into a compressed archive the way skintool packs a folder.
 #pragma once
 
-#include "bmp_image.h"
-#include "lzh.h"
-#include "pixel_image.h"
-#include "skin_archive.h"
-#include "skin_catalogue.h"
+#include "skin/model/bmp_image.h"
+#include "skin/model/lzh.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_catalogue.h"
+#include "skin/pictures/pixel_image.h"
 #include "ui/form_text_binary.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 // The skin data component read from form descriptions under Wine: its properties by name, the
 // "SkinStream" binary property, what Loaded does to a stored state, failed loads, the face brush
 // and the caption hint.
-#include "skin_data.h"
-#include "skin_fixture.h"
+#include "skin/runtime/skin_data.h"
+#include "tests/support/skin_fixture.h"
 
 #include "ui/form_binding.h"
 #include "ui/properties.h"

@@ -1,8 +1,8 @@
 // The skin engine's Windows inputs under Wine: the user32 look-ups and wrappers, the program's
 // track bitmaps as pixels, the caption font and the application icon.
-#include "bmp_image.h"
-#include "desktop.h"
-#include "skin_platform.h"
+#include "skin/model/bmp_image.h"
+#include "skin/runtime/skin_platform.h"
+#include "tests/support/desktop.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 // the scroll-bar overlays compare the two.
 #pragma once
 
-#include "scroll_rules.h"
+#include "skin/controls/scroll/scroll_rules.h"
 
-#include "dc_pixels.h"
-#include "image_ops.h"
-#include "pixel_draw.h"
-#include "skin_catalogue.h"
+#include "skin/gdi/dc_pixels.h"
+#include "skin/model/skin_catalogue.h"
+#include "skin/pictures/image_ops.h"
+#include "skin/pictures/pixel_draw.h"
 #include "ui/color.h"
 
 #include <windows.h>

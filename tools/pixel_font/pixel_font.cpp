@@ -1,5 +1,5 @@
 // The 5x7 pixel font: one byte per row, bit 4 is the leftmost column.
-#include "pixel_font.h"
+#include "tools/pixel_font/pixel_font.h"
 
 #include <array>
 

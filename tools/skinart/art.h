@@ -2,7 +2,7 @@
 // and the program icon, each drawn at its final size.
 #pragma once
 
-#include "image.h"
+#include "tools/skinart/image.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // Bitmap files of generated pictures: the colour keying is skinart's, the file format the skin
 // engine's.
-#include "bmp.h"
+#include "tools/skinart/bmp.h"
 
-#include "bmp_image.h"
+#include "skin/model/bmp_image.h"
 
 #include <fstream>
 #include <iterator>

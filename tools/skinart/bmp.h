@@ -2,7 +2,7 @@
 // resource is stored in, through the skin engine's bitmap reader and writer.
 #pragma once
 
-#include "image.h"
+#include "tools/skinart/image.h"
 
 #include <cstdint>
 #include <optional>

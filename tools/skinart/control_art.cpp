@@ -1,9 +1,9 @@
 // Control artwork: push buttons, check and radio strips, scroll bars, the combo box parts,
 // progress bars, track bars and up-down buttons.
-#include "art.h"
+#include "tools/skinart/art.h"
 
-#include "draw.h"
-#include "palette.h"
+#include "tools/skinart/draw.h"
+#include "tools/skinart/palette.h"
 
 namespace skinart {
 

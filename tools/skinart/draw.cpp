@@ -1,5 +1,5 @@
 // Drawing primitives for generated artwork.
-#include "draw.h"
+#include "tools/skinart/draw.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // gradients, anti-aliased rounded rectangles and discs, and glyphs from pixel patterns.
 #pragma once
 
-#include "image.h"
+#include "tools/skinart/image.h"
 
 #include <initializer_list>
 

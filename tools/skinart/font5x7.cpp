@@ -1,8 +1,8 @@
 // Labels on skinart's pictures in the tools' shared pixel font.
-#include "font5x7.h"
+#include "tools/skinart/font5x7.h"
 
-#include "draw.h"
-#include "pixel_font.h"
+#include "tools/pixel_font/pixel_font.h"
+#include "tools/skinart/draw.h"
 
 namespace skinart {
 

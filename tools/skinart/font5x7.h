@@ -1,8 +1,8 @@
 // ASCII labels on review pictures (the window mock) in the tools' 5x7 pixel font.
 #pragma once
 
-#include "image.h"
-#include "pixel_font.h"
+#include "tools/pixel_font/pixel_font.h"
+#include "tools/skinart/image.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
 // Window frame artwork: the four borders cut from one drawn frame (so corners and edges
 // meet exactly), the caption text back, the caption buttons and the MDI child buttons.
-#include "art.h"
+#include "tools/skinart/art.h"
 
-#include "draw.h"
-#include "palette.h"
+#include "tools/skinart/draw.h"
+#include "tools/skinart/palette.h"
 
 namespace skinart {
 

@@ -1,7 +1,7 @@
 // Icon file writer.
-#include "ico.h"
+#include "tools/skinart/ico.h"
 
-#include "bmp.h"
+#include "tools/skinart/bmp.h"
 
 #include "ui/le_bytes.h"
 

@@ -1,7 +1,7 @@
 // Icon files: several square 32-bit images with alpha and an AND mask in one file.
 #pragma once
 
-#include "image.h"
+#include "tools/skinart/image.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
 // The program icon: two stacked clipboards, the front one holding a sheet with lines of
 // text. Each size is laid out on its own pixel grid so that edges fall on whole pixels and
 // the small sizes stay crisp instead of being scaled down.
-#include "art.h"
+#include "tools/skinart/art.h"
 
-#include "draw.h"
-#include "palette.h"
+#include "tools/skinart/draw.h"
+#include "tools/skinart/palette.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // RGBA picture storage and source-over compositing.
-#include "image.h"
+#include "tools/skinart/image.h"
 
 #include <algorithm>
 #include <cmath>

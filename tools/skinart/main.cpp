@@ -1,9 +1,9 @@
 // skinart: writes the default skin's pictures, the program's bitmap resources and icon, and
 // a mock of the main window drawn from a skin directory for review.
-#include "art.h"
-#include "bmp.h"
-#include "ico.h"
-#include "review.h"
+#include "tools/skinart/art.h"
+#include "tools/skinart/bmp.h"
+#include "tools/skinart/ico.h"
+#include "tools/skinart/review.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,13 +1,13 @@
 // Window mock: the main window composed from a skin directory's images with the margins,
 // frame counts and caption-button positions its skin.ini gives, roughly as the engine
 // composes it, so the skin can be judged as a whole before the engine runs it.
-#include "review.h"
+#include "tools/skinart/review.h"
 
-#include "bmp.h"
-#include "draw.h"
-#include "font5x7.h"
+#include "tools/skinart/bmp.h"
+#include "tools/skinart/draw.h"
+#include "tools/skinart/font5x7.h"
 
-#include "quick_ini.h"
+#include "skin/model/quick_ini.h"
 
 #include <algorithm>
 #include <vector>

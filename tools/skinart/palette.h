@@ -2,7 +2,7 @@
 // skins/default/skin.ini repeats these values in its [Colours] section.
 #pragma once
 
-#include "image.h"
+#include "tools/skinart/image.h"
 
 namespace skinart::pal {
 

@@ -1,9 +1,9 @@
 // Container and list artwork: tabs and their pane, header bar, menu items and the popup menu
 // background, status-bar panels, tool-bar buttons and group boxes.
-#include "art.h"
+#include "tools/skinart/art.h"
 
-#include "draw.h"
-#include "palette.h"
+#include "tools/skinart/draw.h"
+#include "tools/skinart/palette.h"
 
 namespace skinart {
 

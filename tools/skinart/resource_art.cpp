@@ -1,10 +1,10 @@
 // The program's bitmap resources used by the skin engine: the 16 x 16 menu glyphs of the
 // skinned system menu and the two fallback track-bar channels; the skin gallery's image list.
 // Also the list of all skin pictures.
-#include "art.h"
+#include "tools/skinart/art.h"
 
-#include "draw.h"
-#include "palette.h"
+#include "tools/skinart/draw.h"
+#include "tools/skinart/palette.h"
 
 namespace skinart {
 

@@ -2,7 +2,7 @@
 // skin's pieces. (skintool sheet shows every element of a packed skin frame by frame.)
 #pragma once
 
-#include "image.h"
+#include "tools/skinart/image.h"
 
 #include <optional>
 #include <string>

@@ -2,11 +2,11 @@
 // (the form the program embeds), unpacks and lists one, and encodes or decodes single files.
 //
 // Exit codes: 0 success, 1 bad input (one line on stderr), 2 bad usage.
-#include "lzh.h"
-#include "skin_archive.h"
-#include "skin_error.h"
-#include "skin_text.h"
-#include "skintool_sheet.h"
+#include "skin/model/lzh.h"
+#include "skin/model/skin_archive.h"
+#include "skin/model/skin_error.h"
+#include "skin/model/skin_text.h"
+#include "tools/skintool/skintool_sheet.h"
 
 #include <algorithm>
 #include <filesystem>

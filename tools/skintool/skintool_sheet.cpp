@@ -1,11 +1,11 @@
 // skintool sheet: every element of a packed skin on one contact sheet, frame by frame under its
 // field and section name, so a skin author sees at a glance what the program cut from each image.
-#include "skintool_sheet.h"
+#include "tools/skintool/skintool_sheet.h"
 
-#include "bmp_image.h"
-#include "pixel_draw.h"
-#include "pixel_font.h"
-#include "skin_catalogue.h"
+#include "skin/model/bmp_image.h"
+#include "skin/model/skin_catalogue.h"
+#include "skin/pictures/pixel_draw.h"
+#include "tools/pixel_font/pixel_font.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 // skintool sheet: the contact sheet of a packed skin's elements.
 #pragma once
 
-#include "skin_archive.h"
+#include "skin/model/skin_archive.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 // Which clipboard changes become entries, and what the list keeps and shows.
 #include <gtest/gtest.h>
 
-#include "collection.h"
+#include "collector/collection.h"
 
 using collector::ClipboardSource;
 using collector::Collection;

@@ -1,7 +1,7 @@
 // Hotkey atom names, modifier masks, matching, the after-paste key and F4's next item.
 #include <gtest/gtest.h>
 
-#include "hotkey_rules.h"
+#include "collector/hotkey_rules.h"
 
 using namespace collector;
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "format_probe.h"
-#include "placement.h"
-#include "shell_path.h"
+#include "collector/format_probe.h"
+#include "collector/placement.h"
+#include "collector/shell_path.h"
 
 using namespace collector;
 

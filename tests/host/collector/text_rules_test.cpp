@@ -1,7 +1,7 @@
 // The list line of a captured text: the edit box's line rules, the length cut, the empty line.
 #include <gtest/gtest.h>
 
-#include "text_rules.h"
+#include "collector/text_rules.h"
 
 using collector::DisplayLine;
 using collector::kShownLineLimit;

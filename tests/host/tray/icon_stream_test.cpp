@@ -1,7 +1,7 @@
 // The stored icon list and icon files rebuilt from icon resources: both read outside data,
 // so every malformed input must be refused without reading past it.
-#include "icon_list_stream.h"
-#include "icon_resource.h"
+#include "tray/icon_list_stream.h"
+#include "tray/icon_resource.h"
 #include "ui/image_format.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The tray icon's rules: the tooltip bytes, the icon shown, the frame order and what each
 // shell notification turns into.
-#include "tray_rules.h"
+#include "tray/tray_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Description binding: a valid description builds the expected components with their
 // properties, events and binary data, and malformed ones fail with their line and reason.
-#include "form_text_tree.h"
+#include "tests/host/ui/ui_fixture_components.h"
 #include "ui/form_binding.h"
+#include "ui/form_text_tree.h"
 #include "ui/properties.h"
-#include "ui_fixture_components.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Properties by name: one table over every kind, paths through object properties, and the
 // missing cases that must give -1, the empty text or no object.
+#include "tests/host/ui/ui_fixture_components.h"
 #include "ui/properties.h"
-#include "ui_fixture_components.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The controls of the main window as the control discovery finds them once the window is
 // skinned: which skin control class each is given, and a control tagged to stay plain.
-#include "skinned_main_window.h"
+#include "tests/win32/app/skinned_main_window.h"
 
-#include "skin_messages.h"
+#include "skin/runtime/skin_messages.h"
 
 #include <gtest/gtest.h>
 

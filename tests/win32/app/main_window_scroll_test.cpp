@@ -2,12 +2,12 @@
 // over the list box's own and scrolls through it, the hidden memo shows none, the combo's button
 // turns hot under the mouse and its list drops down. Screenshots of the window with a long list
 // and with the open list are saved for people to look at.
-#include "skinned_main_window.h"
+#include "tests/win32/app/skinned_main_window.h"
 
-#include "desktop.h"
-#include "skin_combo.h"
-#include "skin_scrollbar.h"
-#include "skinned_scroll_pixels.h"
+#include "skin/controls/pickers/skin_combo.h"
+#include "skin/controls/scroll/skin_scrollbar.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/skinned_scroll_pixels.h"
 
 #include <gtest/gtest.h>
 

@@ -5,19 +5,19 @@
 // window, the skinned system menu from a right click on the caption and from Alt+Space, a double
 // right click on the caption, and the fixed system menu's commands. Screenshots of the active
 // and inactive window are saved for people to look at.
-#include "skinned_main_window.h"
+#include "tests/win32/app/skinned_main_window.h"
 
-#include "dc_pixels.h"
-#include "dib.h"
-#include "frame_region.h"
-#include "image_ops.h"
-#include "pixel_draw.h"
-#include "skin_data.h"
-#include "skin_form.h"
-#include "skin_manager.h"
+#include "skin/forms/frame_region.h"
+#include "skin/forms/skin_form.h"
+#include "skin/gdi/dc_pixels.h"
+#include "skin/gdi/dib.h"
+#include "skin/pictures/image_ops.h"
+#include "skin/pictures/pixel_draw.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

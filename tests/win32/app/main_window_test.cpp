@@ -1,13 +1,13 @@
 // The main window read from the description stored in Pellico.exe: every member with its stored
 // settings, the skin decoded from the embedded stream, the tray icon with its stored icon; an
 // F5 run that another program interrupts.
-#include "Unit1.h"
-#include "application_window.h"
-#include "child_process.h"
-#include "desktop.h"
-#include "paste_pause.h"
-#include "stored_description.h"
-#include "test_window.h"
+#include "app/Unit1.h"
+#include "collector/application_window.h"
+#include "collector/paste_pause.h"
+#include "tests/support/child_process.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/app/stored_description.h"
+#include "tests/win32/collector/test_window.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>

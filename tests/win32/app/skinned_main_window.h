@@ -2,13 +2,13 @@
 // the tests of the skinned window share.
 #pragma once
 
-#include "Unit1.h"
-#include "application_window.h"
-#include "stored_description.h"
+#include "app/Unit1.h"
+#include "collector/application_window.h"
+#include "tests/win32/app/stored_description.h"
 
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "ui_test_app.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_manager.h"
+#include "tests/win32/ui/ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The main window's description as Pellico.exe carries it, for tests that make the window.
 #pragma once
 
-#include "child_process.h"
-#include "desktop.h"
+#include "tests/support/child_process.h"
+#include "tests/support/desktop.h"
 #include "ui/resource_data.h"
 
 #include <windows.h>

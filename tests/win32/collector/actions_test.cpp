@@ -4,13 +4,13 @@
 
 #include <thread>
 
-#include "KivUseDll.h"
-#include "application_window.h"
-#include "clipboard.h"
-#include "desktop.h"
-#include "kivDialogs.h"
-#include "paste.h"
-#include "test_window.h"
+#include "collector/KivUseDll.h"
+#include "collector/application_window.h"
+#include "collector/clipboard.h"
+#include "collector/kivDialogs.h"
+#include "collector/paste.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/collector/test_window.h"
 
 using namespace collector;
 using namespace collector_test;

@@ -6,11 +6,11 @@
 
 #include <cstring>
 
-#include "application_window.h"
-#include "clipboard.h"
-#include "collection.h"
-#include "kivwatchClipbrd.h"
-#include "test_window.h"
+#include "collector/application_window.h"
+#include "collector/clipboard.h"
+#include "collector/collection.h"
+#include "collector/kivwatchClipbrd.h"
+#include "tests/win32/collector/test_window.h"
 #include "ui/win_handles.h"
 
 using namespace collector;

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "text_rules.h"
+#include "collector/text_rules.h"
 
 using collector::FirstLine;
 

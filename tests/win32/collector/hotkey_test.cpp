@@ -4,9 +4,9 @@
 
 #include <initializer_list>
 
-#include "desktop.h"
-#include "kivhotkey.h"
-#include "test_window.h"
+#include "collector/kivhotkey.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/collector/test_window.h"
 
 using namespace collector;
 using namespace collector_test;

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <vector>
 
-#include "KeyMouse.h"
-#include "desktop.h"
+#include "collector/KeyMouse.h"
+#include "tests/support/desktop.h"
 
 using namespace collector;
 using testing_desktop::PumpUntil;

@@ -1,6 +1,6 @@
-#include "paste_target.h"
+#include "tests/win32/collector/paste_target.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
 
 namespace collector_test {
 

@@ -1,11 +1,11 @@
-#include "test_window.h"
+#include "tests/win32/collector/test_window.h"
 
 #include "ui/win_handles.h"
 
 #include <cstring>
 #include <string>
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
 
 namespace collector_test {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "collection.h"
+#include "collector/collection.h"
 
 namespace collector_test {
 

@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "application_window.h"
-#include "collection.h"
-#include "desktop.h"
-#include "kivwatchClipbrd.h"
-#include "test_window.h"
+#include "collector/application_window.h"
+#include "collector/collection.h"
+#include "collector/kivwatchClipbrd.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/collector/test_window.h"
 
 using namespace collector;
 using namespace collector_test;

@@ -2,15 +2,15 @@
 // the skin control it gave a control, and their fixture.
 #pragma once
 
-#include "skin_control.h"
-#include "skin_data.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
+#include "skin/controls/base/skin_control.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
 
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/stdctrls.h"
-#include "ui_test_app.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 // The per-load bitmaps of a skin data component's elements: each made once, when first painted,
 // made again after a load replaced the elements, left alone by a load that fails.
-#include "image_ops.h"
-#include "skin_bitmaps.h"
-#include "skin_data_core.h"
-#include "skin_fixture.h"
+#include "skin/gdi/skin_bitmaps.h"
+#include "skin/model/skin_data_core.h"
+#include "skin/pictures/image_ops.h"
+#include "tests/support/skin_fixture.h"
 
 #include <gtest/gtest.h>
 

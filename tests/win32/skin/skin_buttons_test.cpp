@@ -2,22 +2,22 @@
 // painted from the skin's strips (each frame a colour of its own, so a pixel tells the frame),
 // hot and pressed following the real mouse, clicks only on a release over the button, Space on
 // a focused button, and skinning switched off (the plain look, the same messages) and on again.
-#include "active_skinner.h"
-#include "dc_pixels.h"
-#include "skin_bit_button.h"
-#include "skin_check_box.h"
-#include "skin_data.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "strip_bitmap.h"
+#include "skin/controls/buttons/skin_bit_button.h"
+#include "skin/controls/buttons/skin_check_box.h"
+#include "skin/forms/skin_form.h"
+#include "skin/gdi/dc_pixels.h"
+#include "skin/gdi/strip_bitmap.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/skin_fixture.h"
+#include "tests/win32/skin/active_skinner.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/extctrls.h"
 #include "ui/form_binding.h"
 #include "ui/image_list.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -3,16 +3,16 @@
 // after the repaint), answers the paint messages of a composed face, leaves a destroyed window's
 // colour alone and restores what it hooked exactly once; on a bare window it keeps the window's
 // character set and stays safe under a later subclasser.
-#include "control_paint.h"
-#include "overlay_window.h"
-#include "skin_control.h"
-#include "skin_control_factory.h"
-#include "skin_data.h"
-#include "skin_messages.h"
+#include "skin/controls/base/control_paint.h"
+#include "skin/controls/base/overlay_window.h"
+#include "skin/controls/base/skin_control.h"
+#include "skin/controls/base/skin_control_factory.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_messages.h"
 
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/stdctrls.h"
 #include "ui/text_codec.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -2,26 +2,26 @@
 // border lines, the group box's frame and caption, containers on the skin colour, status-bar
 // panels framed by the skin's edges (every frame a colour of its own, so a pixel tells the
 // frame) or by the thin 3-D frame without them, the size grip, owner-drawn panels.
-#include "active_skinner.h"
-#include "skin_box.h"
-#include "skin_control_factory.h"
-#include "skin_data.h"
-#include "skin_edit.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_group_box.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "skin_status_bar.h"
+#include "skin/controls/base/skin_control_factory.h"
+#include "skin/controls/frames/skin_box.h"
+#include "skin/controls/frames/skin_edit.h"
+#include "skin/controls/frames/skin_group_box.h"
+#include "skin/controls/frames/skin_status_bar.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/skin_fixture.h"
+#include "tests/win32/skin/active_skinner.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/extctrls.h"
 #include "ui/form_binding.h"
 #include "ui/group_box.h"
 #include "ui/panel.h"
 #include "ui/status_bar.h"
 #include "ui/win_handles.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -3,21 +3,21 @@
 // the hot item following the real mouse and going back when it leaves, the room after the last
 // item filled, a list view whose header and scroll bars are skinned, and a header whose skin has
 // no `Headerbar` keeping its standard look.
-#include "skin_fixture.h"
-#include "skin_header.h"
-#include "skin_list_view.h"
-#include "skinned_scroll_pixels.h"
+#include "skin/controls/headers/skin_header.h"
+#include "skin/controls/headers/skin_list_view.h"
+#include "tests/support/skin_fixture.h"
+#include "tests/win32/skinned_scroll_pixels.h"
 
-#include "active_skinner.h"
-#include "desktop.h"
-#include "skin_data.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/skin/active_skinner.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/header_control.h"
 #include "ui/list_view.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -3,18 +3,18 @@
 // foreign windows, dialogs); the skinned frame around an unchanged client area; the caption
 // drags the window; the deferred actions switch skinning off and on, take up a new skin and
 // re-skin one window; a damaged skin leaves the window as it was; popup menus; MDI frames.
-#include "compositor.h"
-#include "skin_control.h"
-#include "skin_data.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
+#include "skin/controls/base/skin_control.h"
+#include "skin/forms/compositor.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/skin_fixture.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/stdctrls.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -5,18 +5,18 @@
 // without submenu that only sends its command, item ids the class library does not know left to
 // the system, a popup menu tagged to be left alone, a menu that outlives its skinner, and a menu
 // that looks the same whether or not its window prints itself, or fills its background first.
-#include "skin_data.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_manager.h"
+#include "skin/runtime/skin_data.h"
+#include "tests/support/skin_fixture.h"
+#include "skin/forms/skin_form.h"
+#include "skin/runtime/skin_manager.h"
 
-#include "dc_pixels.h"
-#include "desktop.h"
-#include "freed_memory.h"
+#include "skin/gdi/dc_pixels.h"
+#include "tests/support/desktop.h"
+#include "tests/support/freed_memory.h"
 #include "ui/form_binding.h"
 #include "ui/menus.h"
 #include "ui/win_handles.h"
-#include "ui_test_app.h"
+#include "tests/win32/ui/ui_test_app.h"
 
 #include <gtest/gtest.h>
 

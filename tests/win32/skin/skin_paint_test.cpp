@@ -1,12 +1,12 @@
 // The GDI painters against the pixel composition: every primitive painted with GDI gives the
 // pixels the host composes from the same pieces with the same stretch rule, shrinking and
 // enlarging, opaque and with the magenta key left out.
-#include "dc_pixels.h"
-#include "dib.h"
-#include "image_ops.h"
-#include "pixel_draw.h"
-#include "skin_paint.h"
-#include "stretch_rule.h"
+#include "skin/gdi/dc_pixels.h"
+#include "skin/gdi/dib.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/pictures/image_ops.h"
+#include "skin/pictures/pixel_draw.h"
+#include "skin/pictures/stretch_rule.h"
 
 #include <gtest/gtest.h>
 

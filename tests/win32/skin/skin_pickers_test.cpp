@@ -3,26 +3,26 @@
 // painted from the skin's combo arrow strip, hot under the real mouse, opening the calendar, at
 // the left of a right-to-left picker; the media player's visible buttons as equal parts of its
 // width painted from the skin's button frames, a press handed to the player as its own click.
-#include "active_skinner.h"
-#include "dc_pixels.h"
-#include "skin_data.h"
-#include "skin_date_time.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_media_player.h"
-#include "skin_messages.h"
-#include "skin_obj_image.h"
+#include "skin/controls/buttons/skin_media_player.h"
+#include "skin/controls/buttons/skin_obj_image.h"
+#include "skin/controls/pickers/skin_date_time.h"
+#include "skin/forms/skin_form.h"
+#include "skin/gdi/dc_pixels.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/skin_fixture.h"
+#include "tests/win32/skin/active_skinner.h"
 
-#include "desktop.h"
-#include "freed_memory.h"
+#include "tests/support/desktop.h"
+#include "tests/support/freed_memory.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/date_time_picker.h"
 #include "ui/form_binding.h"
 #include "ui/media_player.h"
 #include "ui/prop_builders.h"
 #include "ui/properties.h"
 #include "ui/stdctrls.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 
@@ -306,7 +306,6 @@ protected:
         auto& player = *Get<ui::TMediaPlayer>(L"Player");
         return ScreenPoint(form_->Handle(), player.Left() + x, player.Top() + y);
     }
-
 };
 
 TEST_F(SkinPickersTest, EachControlGetsItsSkinControl) {

@@ -1,9 +1,9 @@
 // Regions from pictures, gradients on device contexts, parent backgrounds.
-#include "dib.h"
-#include "image_ops.h"
-#include "parent_background.h"
-#include "skin_gradient.h"
-#include "skin_region.h"
+#include "skin/gdi/dib.h"
+#include "skin/gdi/parent_background.h"
+#include "skin/gdi/skin_gradient.h"
+#include "skin/gdi/skin_region.h"
+#include "skin/pictures/image_ops.h"
 
 #include <gtest/gtest.h>
 

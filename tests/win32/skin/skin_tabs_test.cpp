@@ -3,27 +3,27 @@
 // halves a colour of their own) so a pixel tells both the frame and whether it is upside down or
 // turned; the pane is a ring around a centre of another colour. Close boxes are pressed with the
 // real mouse.
-#include "active_skinner.h"
-#include "skin_adv_page.h"
-#include "skin_control_factory.h"
-#include "skin_data.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "skin_tab.h"
-#include "skin_tab31.h"
-#include "skin_tab_btn.h"
-#include "skin_tab_sheet.h"
-#include "strip_layout.h"
+#include "skin/controls/base/skin_control_factory.h"
+#include "skin/controls/tabs/skin_adv_page.h"
+#include "skin/controls/tabs/skin_tab.h"
+#include "skin/controls/tabs/skin_tab31.h"
+#include "skin/controls/tabs/skin_tab_btn.h"
+#include "skin/controls/tabs/skin_tab_sheet.h"
+#include "skin/forms/skin_form.h"
+#include "skin/pictures/strip_layout.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/skin_fixture.h"
+#include "tests/win32/skin/active_skinner.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/page_control.h"
 #include "ui/prop_builders.h"
 #include "ui/stdctrls.h"
 #include "ui/tab_set.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 

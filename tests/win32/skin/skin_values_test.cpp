@@ -2,25 +2,25 @@
 // from the skin's strips (every frame a solid colour of its own, so a pixel tells the frame),
 // the up-down's halves following the real mouse, the line-drawn up-down where the skin has no
 // strip, and the standard track bar and progress bar where it has no pictures for them.
-#include "active_skinner.h"
-#include "dc_pixels.h"
-#include "skin_data.h"
-#include "skin_fixture.h"
-#include "skin_form.h"
-#include "skin_manager.h"
-#include "skin_messages.h"
-#include "skin_progress.h"
-#include "skin_trackbar.h"
-#include "skin_updown.h"
-#include "value_rules.h"
+#include "skin/controls/values/skin_progress.h"
+#include "skin/controls/values/skin_trackbar.h"
+#include "skin/controls/values/skin_updown.h"
+#include "skin/controls/values/value_rules.h"
+#include "skin/forms/skin_form.h"
+#include "skin/gdi/dc_pixels.h"
+#include "skin/runtime/skin_data.h"
+#include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "tests/support/skin_fixture.h"
+#include "tests/win32/skin/active_skinner.h"
 
-#include "desktop.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/progress_bar.h"
 #include "ui/stdctrls.h"
 #include "ui/track_bar.h"
 #include "ui/up_down.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // the window's own procedure; releasing restores the window, also when someone subclassed it
 // afterwards and when the owner goes away in the middle of a message; failures of the skinner
 // are dropped, failures of the control are not.
-#include "control_hook.h"
-#include "window_subclass.h"
+#include "skin/runtime/control_hook.h"
+#include "skin/runtime/window_subclass.h"
 
 #include "ui/control.h"
 

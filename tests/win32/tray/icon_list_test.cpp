@@ -1,11 +1,11 @@
 // The animation icon list: owned copies, one change report per outermost update, the list
 // operations, icons from resources and the stored "Icons" property.
-#include "RXShell.h"
-#include "form_text_binary.h"
-#include "icon_list_stream.h"
-#include "rxIcoList.h"
-#include "tray_fixture.h"
+#include "tests/win32/tray/tray_fixture.h"
+#include "tray/RXShell.h"
+#include "tray/icon_list_stream.h"
+#include "tray/rxIcoList.h"
 #include "ui/form_binding.h"
+#include "ui/form_text_binary.h"
 #include "ui/image_format.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Reading the shell's tooltips: the tool record and its text live in the shell's process, so
 // they are fetched through a buffer allocated there.
-#include "shell_tray_view.h"
+#include "tests/win32/tray/shell_tray_view.h"
 
 #include <commctrl.h>
 

@@ -1,5 +1,5 @@
 // The test icons, built byte by byte as an icon file lays them out.
-#include "tray_fixture.h"
+#include "tests/win32/tray/tray_fixture.h"
 
 #include "ui/le_bytes.h"
 

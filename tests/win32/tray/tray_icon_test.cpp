@@ -1,13 +1,13 @@
 // The tray icon in the test desktop's notification area: read from a description, shown with
 // its tooltip, clicked through the shell's callback and with the real mouse, back after the
 // shell restarts, gone after it is destroyed; its animation and its popup menu hook.
-#include "RXShell.h"
-#include "desktop.h"
-#include "form_text_binary.h"
-#include "shell_tray_view.h"
-#include "tray_fixture.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/tray/shell_tray_view.h"
+#include "tests/win32/tray/tray_fixture.h"
+#include "tray/RXShell.h"
 #include "ui/application.h"
 #include "ui/form_binding.h"
+#include "ui/form_text_binary.h"
 #include "ui/image_format.h"
 #include "ui/properties.h"
 

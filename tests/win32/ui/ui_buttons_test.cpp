@@ -2,11 +2,11 @@
 // radio buttons let go of each other, a group's choice follows its buttons, glyphs are drawn
 // beside the caption (embossed when a single glyph is disabled), and a speed button clicks only
 // when released over it.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/extctrls.h"
 #include "ui/form_binding.h"
 #include "ui/image_list.h"
 #include "ui/properties.h"
-#include "ui_test_app.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // painted by the panel, the group box's frame with its children without a window painted in it,
 // a status bar's panels handed to the status window (edges, texts, looks, the simple panel) and
 // its owner-drawn panels drawn by OnDrawPanel, and all three read from a description.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/group_box.h"
 #include "ui/panel.h"
 #include "ui/properties.h"
 #include "ui/status_bar.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 

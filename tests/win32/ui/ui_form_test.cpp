@@ -1,9 +1,9 @@
 // A form read from its description with every standard control: it comes up in the test
 // desktop (a screenshot is saved), and its controls work by mouse and keyboard.
-#include "desktop.h"
+#include "tests/support/desktop.h"
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
-#include "ui_test_app.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The header control and the list view read from a description: sections, columns and items
 // reach their windows and follow later changes, a click on a section reports it, a width the
 // user drags is taken into its section, and a list view keeps its rows across a new view.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/header_control.h"
 #include "ui/list_view.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 

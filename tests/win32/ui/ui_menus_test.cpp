@@ -1,8 +1,8 @@
 // Menus of the class library under Wine: a popup's owner-drawn items measured and drawn by their
 // handlers (the others left to the system), the chosen item's click in a submenu and at the top,
 // and a main menu as a form's menu bar whose commands reach their items.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/menus.h"
-#include "ui_test_app.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The date-time picker and the media player of the class library: read from a description,
 // their values and sets in the window and by name, the picker's value across a new window and
 // its change event, the player's buttons painted as a strip and clicked with the real mouse.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/date_time_picker.h"
 #include "ui/form_binding.h"
 #include "ui/media_glyphs.h"
 #include "ui/media_player.h"
 #include "ui/properties.h"
 #include "ui/stdctrls.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
 // The stand-alone scroll bar: its range and position kept in the window, scroll requests of the
 // bar turned into positions, the handler's say, and a real click on its arrow.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/properties.h"
 #include "ui/scroll_bar.h"
-#include "ui_test_app.h"
 
 #include <vector>
 

@@ -3,11 +3,11 @@
 // (OnChange for the user's changes only), pages shown one at a time over the display area, a
 // sheet that goes taking its tab with it, the side and style of the tabs, and the tab set's own
 // row of tabs.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/page_control.h"
 #include "ui/properties.h"
 #include "ui/stdctrls.h"
 #include "ui/tab_set.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 

@@ -1,12 +1,12 @@
 // The value controls read from a description: the progress bar's range, position and steps, the
 // track bar moved by the keyboard, the up-down stepping its associate with real clicks.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/progress_bar.h"
 #include "ui/properties.h"
 #include "ui/stdctrls.h"
 #include "ui/track_bar.h"
 #include "ui/up_down.h"
-#include "ui_test_app.h"
 
 #include <commctrl.h>
 

@@ -1,10 +1,10 @@
 // Windowed controls under Wine: window classes named after the control classes, the
 // control-object property, the WindowProc hook chain, the library's notifications, the
 // reflected control messages, mouse enter and leave, and exceptions escaping handlers.
+#include "tests/win32/ui/ui_test_app.h"
 #include "ui/hint_window.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
-#include "ui_test_app.h"
 
 #include <cstdio>
 #include <functional>

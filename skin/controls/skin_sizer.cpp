@@ -1,7 +1,0 @@
-// The skinned size box.
-#include "skin_sizer.h"
-
-const ui::TClassInfo& TSkinSizer::StaticClass() {
-    static const ui::TClassInfo info(L"TSkinSizer", &TSkinControl::StaticClass());
-    return info;
-}

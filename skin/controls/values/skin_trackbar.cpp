@@ -1,0 +1,116 @@
+// Skinned track bars: the custom-draw answers, the channel and the thumb.
+#include "skin/controls/values/skin_trackbar.h"
+
+#include "skin/controls/values/value_rules.h"
+
+#include "skin/gdi/skin_paint.h"
+#include "skin/runtime/skin_data.h"
+
+#include "ui/color.h"
+#include "ui/message_params.h"
+#include "ui/messages.h"
+#include "ui/win_handles.h"
+
+#include <algorithm>
+
+const ui::TClassInfo& TSkinTrackBar::StaticClass() {
+    static const ui::TClassInfo info(L"TSkinTrackBar", &TSkinControl::StaticClass());
+    return info;
+}
+
+bool TSkinTrackBar::Vertical() const {
+    return (Style() & TBS_VERT) != 0;
+}
+
+const TDataSkinObject* TSkinTrackBar::ChannelPicture() const {
+    if (!skin) return nullptr;
+    // A lying picture drawn along a standing channel would be squeezed across its length.
+    return Vertical() ? skin->Elements().TrackVert.get() : skin->Elements().Track.get();
+}
+
+const TDataSkinObject* TSkinTrackBar::ThumbPicture() const {
+    if (!skin) return nullptr;
+    const TSkinElements& e = skin->Elements();
+    if (Vertical() && e.TrackbarThumbVert) return e.TrackbarThumbVert.get();
+    return e.TrackbarThumbHorz.get();
+}
+
+bool TSkinTrackBar::BeforeMessage(ui::TMessage& msg) {
+    // The bar fills its background with the brush its parent gives (handed back here): the
+    // skin's face, so the bar does not stand out as a grey box on a skinned window.
+    if (msg.Msg == ui::CN_CTLCOLORSTATIC && skin && skin->FaceBrush()) {
+        SetBkColor(ui::DcParam(msg), ui::ColorRef(SkinColour(kButtonFace)));
+        msg.Result = reinterpret_cast<LRESULT>(skin->FaceBrush());
+        return false;
+    }
+    if (msg.Msg != WM_NOTIFY && msg.Msg != ui::CN_NOTIFY) return TSkinControl::BeforeMessage(msg);
+    auto* header = ui::RecordParam<NMHDR>(msg);
+    // Only the bar's own drawing: its tooltip reports its custom draw to the bar as well.
+    if (!header || header->code != static_cast<UINT>(NM_CUSTOMDRAW) || header->hwndFrom != handle)
+        return TSkinControl::BeforeMessage(msg);
+    LRESULT answer = 0;
+    if (!CustomDraw(*ui::RecordParam<NMCUSTOMDRAW>(msg), answer)) return true;
+    msg.Result = answer;
+    return false;
+}
+
+bool TSkinTrackBar::CustomDraw(NMCUSTOMDRAW& draw, LRESULT& answer) {
+    const TDataSkinObject* channel = ChannelPicture();
+    const TDataSkinObject* thumb = ThumbPicture();
+    const auto decided =
+        TrackBarCustomDraw(draw.dwDrawStage, static_cast<unsigned>(draw.dwItemSpec),
+                           channel != nullptr, thumb != nullptr);
+    if (!decided) return false;
+    switch (decided->Paint) {
+    case TTrackPaint::Channel:
+        DrawChannel(draw.hdc, *channel);
+        break;
+    case TTrackPaint::Thumb:
+        DrawThumb(draw.hdc, thumb);
+        break;
+    case TTrackPaint::ThumbOutline:
+        DrawThumb(draw.hdc, nullptr);
+        break;
+    case TTrackPaint::Nothing:
+        break;
+    }
+    answer = decided->Answer;
+    return true;
+}
+
+void TSkinTrackBar::DrawChannel(HDC dc, const TDataSkinObject& picture) {
+    RECT reported{};
+    SendMessageW(handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
+    const bool vertical = Vertical();
+    const int frames = std::max(picture.Frame, 1);
+    const int thickness = vertical ? picture.Image.Width / frames : picture.Image.Height;
+    const RECT target = ToRect(
+        TrackPictureRect(TrackChannelRect(ToPixelRect(reported), vertical), thickness, vertical));
+    // Three slices along the channel: the two caps at their size, the middle stretched.
+    const TMargins caps = vertical ? TMargins{0, picture.TopHeight, 0, picture.BottomHeight}
+                                   : TMargins{picture.LeftWidth, 0, picture.RightWidth, 0};
+    DrawElement(dc, target, skin->Bitmaps(), picture, 1,
+                {.Margins = caps, .Frames = frames, .Tile = false, .Transparent = true});
+}
+
+void TSkinTrackBar::DrawThumb(HDC dc, const TDataSkinObject* picture) {
+    RECT thumb{};
+    SendMessageW(handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    if (picture) {
+        DrawCell(dc, thumb, skin->Bitmaps().Of(picture->Image), true, picture->Frame, 2);
+        return;
+    }
+    FillSkinColour(dc, thumb);
+    const ui::GdiHandle<HBRUSH> border(CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
+    FrameRect(dc, &thumb, border.get());
+}
+
+void TSkinTrackBar::SkinChanged() {
+    TSkinControl::SkinChanged();
+    // Only where the focus is in this program already: taking it from nowhere would activate
+    // the window while the user works elsewhere.
+    const HWND had = GetFocus();
+    if (!handle || !had || had == handle) return;
+    SetFocus(handle);
+    SetFocus(had);
+}

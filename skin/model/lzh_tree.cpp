@@ -1,0 +1,98 @@
+// Adaptive Huffman tree: set-up, update and rebuild, as the LZHUF scheme keeps it.
+#include "skin/model/lzh_tree.h"
+
+#include <algorithm>
+
+namespace lzh {
+
+void HuffmanTree::StartHuff() {
+    for (unsigned i = 0; i < N_CHAR; ++i) {
+        freq[i] = 1;
+        son[i] = i + T;
+        prnt[i + T] = i;
+    }
+    for (unsigned i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
+        freq[j] = freq[i] + freq[i + 1];
+        son[j] = i;
+        prnt[i] = prnt[i + 1] = j;
+    }
+    freq[T] = 0xFFFF;
+    prnt[R] = 0;
+}
+
+void HuffmanTree::Reconstruct() {
+    // Gather the leaves at the front, halving their counts (never to zero).
+    unsigned j = 0;
+    for (unsigned i = 0; i < T; ++i) {
+        if (son[i] >= T) {
+            freq[j] = (freq[i] + 1) / 2;
+            son[j] = son[i];
+            ++j;
+        }
+    }
+    // Pair them again; each new node goes where the counts stay sorted.
+    for (unsigned i = 0, j = N_CHAR; j < T; i += 2, ++j) {
+        const std::uint32_t f = freq[i] + freq[i + 1];
+        freq[j] = f;
+        unsigned k = j - 1;
+        while (f < freq[k])
+            --k;
+        ++k;
+        std::copy_backward(freq.begin() + k, freq.begin() + j, freq.begin() + j + 1);
+        freq[k] = f;
+        std::copy_backward(son.begin() + k, son.begin() + j, son.begin() + j + 1);
+        son[k] = i;
+    }
+    for (unsigned i = 0; i < T; ++i) {
+        const unsigned k = son[i];
+        if (k >= T) {
+            prnt[k] = i;
+        } else {
+            prnt[k] = prnt[k + 1] = i;
+        }
+    }
+}
+
+void HuffmanTree::Update(unsigned c) {
+    if (freq[R] == MAX_FREQ) Reconstruct();
+    c = prnt[c + T];
+    do {
+        const std::uint32_t k = ++freq[c];
+        // Keep the counts sorted: swap the node with the last one still below its new count.
+        unsigned l = c + 1;
+        if (k > freq[l]) {
+            while (k > freq[++l]) {
+            }
+            --l;
+            freq[c] = freq[l];
+            freq[l] = k;
+
+            const unsigned i = son[c];
+            prnt[i] = l;
+            if (i < T) prnt[i + 1] = l;
+
+            const unsigned j = son[l];
+            son[l] = i;
+            prnt[j] = c;
+            if (j < T) prnt[j + 1] = c;
+            son[c] = j;
+
+            c = l;
+        }
+        c = prnt[c];
+    } while (c != 0);
+}
+
+void HuffmanTree::EncodeChar(BitWriter& out, unsigned c) {
+    // A node's index parity is the bit that leads to it from its parent. The path is found leaf
+    // to root, so collect it first and send it root first.
+    std::array<std::uint8_t, T> path;
+    int len = 0;
+    for (unsigned k = prnt[c + T]; k != R; k = prnt[k])
+        path[len++] = k & 1;
+    while (len > 0)
+        out.Put(path[--len], 1);
+    Update(c);
+}
+
+} // namespace lzh
