@@ -6,6 +6,7 @@
 #pragma once
 
 #include "control_paint.h"
+#include "list_selection.h"
 #include "scroll_overlay_pair.h"
 #include "skin_control.h"
 
@@ -41,6 +42,8 @@ private:
 
     bool frameBorder_ = false;
     TScrollOverlayPair overlays_;
+    // A list box's selection in the skin's colours.
+    TListSelection selection_;
     // In front of the companion's own hook: hears skinning go off, which the overlays must
     // follow (the control's own bars are to show then).
     TControlHook activity_;
@@ -55,6 +58,7 @@ public:
 
     void AttachWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                       ui::TCanvas* canvas) override;
+    bool BeforeMessage(ui::TMessage& msg) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
@@ -63,6 +67,7 @@ public:
 private:
     TScrollOverlayPair overlays_;
     TWindowSubclass activity_;
+    TListSelection selection_;
 };
 
 class TSkinScControl : public TSkinControl {
