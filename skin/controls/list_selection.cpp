@@ -22,14 +22,36 @@ std::optional<TSelectionColours> SkinSelectionColours(const TSkinData* skin) {
     return colours;
 }
 
+namespace {
+
+RECT ClippedTo(const TDib& surface, const RECT& r) {
+    return {std::max<int>(r.left, 0), std::max<int>(r.top, 0),
+            std::min<int>(r.right, surface.Width()), std::min<int>(r.bottom, surface.Height())};
+}
+
+} // namespace
+
 void RecolourSelection(TDib& surface, const RECT& rect, const TSelectionColours& colours) {
-    const int left = std::max<int>(rect.left, 0), right = std::min<int>(rect.right, surface.Width());
-    const int top = std::max<int>(rect.top, 0), bottom = std::min<int>(rect.bottom, surface.Height());
+    const auto [left, top, right, bottom] = ClippedTo(surface, rect);
     for (int y = top; y < bottom; ++y) {
         TPixel* row = surface.Row(y);
         for (int x = left; x < right; ++x)
             row[x] = RecolourSelectionPixel(row[x] & 0xFFFFFF, colours);
     }
+}
+
+RECT SelectionBox(const TDib& surface, const RECT& area, TPixel back) {
+    const RECT within = ClippedTo(surface, area);
+    RECT box{within.right, within.bottom, within.left, within.top};
+    for (int y = within.top; y < within.bottom; ++y) {
+        const TPixel* row = surface.Row(y);
+        for (int x = within.left; x < within.right; ++x) {
+            if ((row[x] & 0xFFFFFF) != back) continue;
+            box = {std::min<int>(box.left, x), std::min<int>(box.top, y),
+                   std::max<int>(box.right, x + 1), std::max<int>(box.bottom, y + 1)};
+        }
+    }
+    return box;
 }
 
 namespace {
@@ -135,7 +157,6 @@ void TListSelection::Paint(HWND list, const TSelectionColours& colours) {
     if (const HDC off = surface_.Prepare(client.right, client.bottom)) {
         SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(off),
                      PRF_CLIENT | PRF_ERASEBKGND);
-        GdiFlush();
         TDib& surface = surface_.Surface();
         ForVisibleItems(list, [&](int i, const RECT& item) {
             if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0)

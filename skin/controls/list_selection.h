@@ -26,6 +26,10 @@ std::optional<TSelectionColours> SkinSelectionColours(const TSkinData* skin);
 // Recolours the selected-item pixels of `rect` on `surface` (clipped to it).
 void RecolourSelection(TDib& surface, const RECT& rect, const TSelectionColours& colours);
 
+// The smallest rectangle of `area` on `surface` that holds every pixel of `back` (a highlight
+// drawn inside a field): empty when there is none.
+RECT SelectionBox(const TDib& surface, const RECT& area, TPixel back);
+
 // What the companion of a list keeps for its selection.
 class TListSelection {
 public:

@@ -274,6 +274,50 @@ TEST_P(SkinSelection, TheComboBoxsDroppedListShowsItsSelectionInTheSkinsColours)
     EXPECT_NE(left, SelectionBack()) << "the choice it left";
 }
 
+// The combo box shows its chosen text highlighted while it has the focus: in the skin's colours,
+// whether the focus or the choice changed, and not a moment in the system's.
+TEST_P(SkinSelection, TheComboBoxsFieldShowsItsSelectionInTheSkinsColours) {
+    const OtherHighlight scheme;
+    HWND box = combo_->Handle();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    // Right of the text, inside the field's highlight.
+    const POINT at{info.rcItem.right - 4, (info.rcItem.top + info.rcItem.bottom) / 2};
+    const auto field = [&] {
+        HDC dc = GetDC(box);
+        const COLORREF c = GetPixel(dc, at.x, at.y);
+        ReleaseDC(box, dc);
+        return PixelFromColor(ui::RGBColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+    };
+    std::vector<TPixel> seen;
+    Hook(form_, [&](ui::TMessage& m) {
+        if ((m.Msg == WM_CTLCOLOREDIT || m.Msg == WM_CTLCOLORLISTBOX) &&
+            reinterpret_cast<HWND>(m.LParam) == box)
+            seen.push_back(field());
+    });
+    combo_->SetItemIndex(2);
+    const TPixel unfocused = field();
+    combo_->SetFocus();
+    Pump(100ms);
+    const TPixel focusedLook = field();
+    ui_test::PressKey(VK_DOWN);
+    Pump(100ms);
+    const TPixel afterKey = field();
+    const LRESULT chosen = SendMessageW(box, CB_GETCURSEL, 0, 0);
+    list_->SetFocus();
+    Pump(100ms);
+    EXPECT_NE(unfocused, SelectionBack()) << "no highlight without the focus";
+    EXPECT_EQ(focusedLook, SelectionBack()) << "focused";
+    EXPECT_EQ(afterKey, SelectionBack()) << "another choice by key";
+    EXPECT_EQ(chosen, 3);
+    EXPECT_EQ(field(), unfocused) << "the focus gone";
+    if (SkinGivesColours()) {
+        for (const TPixel p : seen)
+            EXPECT_NE(p, SystemPixel(COLOR_HIGHLIGHT)) << "the system's colours shown a moment";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(, SkinSelection, testing::Bool(), [](const auto& info) {
     return info.param ? std::string("SkinColours") : std::string("SystemColours");
 });
