@@ -318,6 +318,40 @@ TEST_P(SkinSelection, TheComboBoxsFieldShowsItsSelectionInTheSkinsColours) {
     }
 }
 
+TEST_P(SkinSelection, AListViewShowsItsSelectedRowInTheSkinsColours) {
+    const OtherHighlight scheme;
+    auto* view = form_->Find<ui::TListView>(L"ListView1");
+    HWND window = view->Handle();
+    ASSERT_TRUE(SkinControlOf(*skinner_, *view)) << "the list view is skinned";
+    const auto at = [&](int item, int column) {
+        RECT r{};
+        r.top = column;
+        r.left = LVIR_LABEL;
+        SendMessageW(window, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(&r));
+        HDC dc = GetDC(window);
+        // Left of the text: the highlight there is as wide as the text.
+        const COLORREF c = GetPixel(dc, r.left + 2, (r.top + r.bottom) / 2);
+        ReleaseDC(window, dc);
+        return PixelFromColor(ui::RGBColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+    };
+    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0); // the list view keeps the scheme's colours
+    const TPixel plain = at(2, 0);
+    view->SetFocus();
+    LVITEMW state{};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(window, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    Pump(200ms);
+    EXPECT_EQ(at(1, 0), SelectionBack()) << "the selected row's caption";
+    EXPECT_EQ(at(2, 0), plain) << "a row not selected";
+    EXPECT_EQ(at(1, 1), plain) << "the selected row's other column, which no highlight covers";
+
+    SendMessageW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    Pump(200ms);
+    EXPECT_EQ(at(1, 1), SelectionBack()) << "the other column of a row selected whole";
+    EXPECT_EQ(at(2, 1), plain);
+}
+
 INSTANTIATE_TEST_SUITE_P(, SkinSelection, testing::Bool(), [](const auto& info) {
     return info.param ? std::string("SkinColours") : std::string("SystemColours");
 });
