@@ -48,10 +48,9 @@ std::vector<std::uint8_t> DefaultSkin() {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A skin that gives its face and text but leaves the selection to the system.
+// A skin that gives its face but leaves the selection and the text to the system.
 std::vector<std::uint8_t> SkinWithoutSelection() {
-    return skin_fixture::FramedSkin("", "[Colours]\nButtonFace=238,240,244\nButtonText=30,38,50\n"
-                                        "Scrollbar=232,235,240\n")
+    return skin_fixture::FramedSkin("", "[Colours]\nButtonFace=238,240,244\nScrollbar=232,235,240\n")
         .Pack();
 }
 
@@ -350,6 +349,48 @@ TEST_P(SkinSelection, AListViewShowsItsSelectedRowInTheSkinsColours) {
     Pump(200ms);
     EXPECT_EQ(at(1, 1), SelectionBack()) << "the other column of a row selected whole";
     EXPECT_EQ(at(2, 1), plain);
+}
+
+// The tics are drawn in a colour of the scheme (the dark shadow here): in the skin's where it
+// gives one.
+TEST_P(SkinSelection, TheTrackBarsTicsAreInTheSkinsColour) {
+    auto* bar = form_->Find<ui::TWinControl>(L"TrackBar1");
+    HWND window = bar->Handle();
+    const int index = COLOR_3DDKSHADOW;
+    const COLORREF saved = GetSysColor(index);
+    const COLORREF other = RGB(200, 0, 200);
+    SetSysColors(1, &index, &other);
+    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0); // the track bar keeps the scheme's colours
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(200ms);
+    RECT client{}, channel{}, thumb{};
+    GetClientRect(window, &client);
+    SendMessageW(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const TPixel skinShadow = PixelFromColor(ui::ColorToRGB(Elements().Colors[kButtonDkShadow]));
+    const TPixel systemShadow = PixelFromColor(ui::RGBColor(200, 0, 200));
+    int ownColour = 0, systemColour = 0;
+    HDC dc = GetDC(window);
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const POINT p{x, y};
+            if (PtInRect(&channel, p) || PtInRect(&thumb, p)) continue;
+            const COLORREF c = GetPixel(dc, x, y);
+            const TPixel pixel =
+                PixelFromColor(ui::RGBColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+            ownColour += pixel == skinShadow;
+            systemColour += pixel == systemShadow;
+        }
+    }
+    ReleaseDC(window, dc);
+    SetSysColors(1, &index, &saved);
+    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+    if (SkinGivesColours()) {
+        EXPECT_GT(ownColour, 10) << "the tics in the skin's colour";
+        EXPECT_EQ(systemColour, 0) << "none in the scheme's";
+    } else {
+        EXPECT_GT(systemColour, 10) << "the tics in the scheme's colour";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(, SkinSelection, testing::Bool(), [](const auto& info) {
