@@ -3,7 +3,7 @@
 // foreign windows, dialogs); the skinned frame around an unchanged client area; the caption
 // drags the window; the deferred actions switch skinning off and on, take up a new skin and
 // re-skin one window; a damaged skin leaves the window as it was; popup menus; MDI frames.
-#include "compositor.h"
+#include "compositor_recorder.h"
 #include "skin_control.h"
 #include "skin_data.h"
 #include "skin_fixture.h"
@@ -557,25 +557,6 @@ TEST_F(SkinManagerTest, TheSkinnerGoesWithItsForm) {
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(h); }));
     EXPECT_TRUE(Manager().Forms().empty());
 }
-
-// What windows asked of the desktop compositor, in order.
-class TCompositorRecorder final : public TCompositor {
-public:
-    TCompositorRecorder() : previous_(UseCompositor(this)) {}
-    ~TCompositorRecorder() override { UseCompositor(previous_); }
-    struct Call {
-        DWORD attribute, value;
-        bool operator==(const Call&) const = default;
-    };
-    bool SetAttribute(HWND window, DWORD attribute, DWORD value) override {
-        calls[window].push_back({attribute, value});
-        return true;
-    }
-    std::map<HWND, std::vector<Call>> calls;
-
-private:
-    TCompositor* previous_;
-};
 
 // The compositor draws no frame of its own around a skinned window and, where the skin draws
 // the corners, leaves them square; skinning switched off gives both back. A captionless window
