@@ -10,51 +10,12 @@
 
 #include <algorithm>
 
-std::optional<TSelectionColours> SkinSelectionColours(const TSkinData* skin) {
-    if (!skin) return std::nullopt;
-    const auto pixel = [](ui::TColor c) { return PixelFromColor(ui::ColorToRGB(c)); };
-    const TSelectionColours colours{
-        pixel(ui::clHighlight), pixel(ui::clHighlightText),
-        pixel(SkinColourFor(skin->Elements(), ui::clHighlight)),
-        pixel(SkinColourFor(skin->Elements(), ui::clHighlightText))};
-    if (colours.SkinBack == colours.SystemBack && colours.SkinText == colours.SystemText)
-        return std::nullopt;
-    return colours;
-}
-
 namespace {
 
 RECT ClippedTo(const TDib& surface, const RECT& r) {
     return {std::max<int>(r.left, 0), std::max<int>(r.top, 0),
             std::min<int>(r.right, surface.Width()), std::min<int>(r.bottom, surface.Height())};
 }
-
-} // namespace
-
-void RecolourSelection(TDib& surface, const RECT& rect, const TSelectionColours& colours) {
-    const auto [left, top, right, bottom] = ClippedTo(surface, rect);
-    for (int y = top; y < bottom; ++y) {
-        TPixel* row = surface.Row(y);
-        for (int x = left; x < right; ++x)
-            row[x] = RecolourSelectionPixel(row[x] & 0xFFFFFF, colours);
-    }
-}
-
-RECT SelectionBox(const TDib& surface, const RECT& area, TPixel back) {
-    const RECT within = ClippedTo(surface, area);
-    RECT box{within.right, within.bottom, within.left, within.top};
-    for (int y = within.top; y < within.bottom; ++y) {
-        const TPixel* row = surface.Row(y);
-        for (int x = within.left; x < within.right; ++x) {
-            if ((row[x] & 0xFFFFFF) != back) continue;
-            box = {std::min<int>(box.left, x), std::min<int>(box.top, y),
-                   std::max<int>(box.right, x + 1), std::max<int>(box.bottom, y + 1)};
-        }
-    }
-    return box;
-}
-
-namespace {
 
 // The visible items of `list`, from the first: each one's index and rectangle.
 template <class Visit> void ForVisibleItems(HWND list, Visit visit) {
@@ -119,6 +80,42 @@ bool DrawsAtOnce(HWND list, UINT msg) {
 
 } // namespace
 
+std::optional<TSelectionColours> SkinSelectionColours(const TSkinData* skin) {
+    if (!skin) return std::nullopt;
+    const auto pixel = [](ui::TColor c) { return PixelFromColor(ui::ColorToRGB(c)); };
+    const TSelectionColours colours{
+        pixel(ui::clHighlight), pixel(ui::clHighlightText),
+        pixel(SkinColourFor(skin->Elements(), ui::clHighlight)),
+        pixel(SkinColourFor(skin->Elements(), ui::clHighlightText))};
+    if (colours.SkinBack == colours.SystemBack && colours.SkinText == colours.SystemText)
+        return std::nullopt;
+    return colours;
+}
+
+void RecolourSelection(TDib& surface, const RECT& rect, const TSelectionColours& colours) {
+    const auto [left, top, right, bottom] = ClippedTo(surface, rect);
+    for (int y = top; y < bottom; ++y) {
+        TPixel* row = surface.Row(y);
+        for (int x = left; x < right; ++x)
+            row[x] = RecolourSelectionPixel(row[x] & 0xFFFFFF, colours);
+    }
+}
+
+RECT SelectionBox(const TDib& surface, const RECT& area, TPixel back) {
+    const RECT within = ClippedTo(surface, area);
+    RECT box{within.right, within.bottom, within.left, within.top};
+    for (int y = within.top; y < within.bottom; ++y) {
+        const TPixel* row = surface.Row(y);
+        for (int x = within.left; x < within.right; ++x) {
+            if ((row[x] & 0xFFFFFF) != back) continue;
+            box = {std::min<int>(box.left, x), std::min<int>(box.top, y),
+                   std::max<int>(box.right, x + 1), std::max<int>(box.bottom, y + 1)};
+        }
+    }
+    return box;
+}
+
+
 bool TListSelection::Handle(HWND list, const TSkinData* skin, ui::TMessage& msg,
                             const std::function<bool()>& pass, const std::function<void()>& after) {
     const bool paint = msg.Msg == WM_PAINT && !msg.WParam;
@@ -146,43 +143,36 @@ bool TListSelection::SystemDrawn(HWND list) {
 }
 
 void TListSelection::Paint(HWND list, const TSelectionColours& colours) {
-    PAINTSTRUCT ps{};
-    const HDC dc = BeginPaint(list, &ps);
-    if (!dc) return;
+    const ui::PaintScope paint(list);
+    if (!paint.dc()) return;
     // A paint that comes while the drawing is held (a message box opened from a notification)
     // must show the list: its drawing is let go for the rest of the message.
     if (holding_) SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     RECT client{};
     GetClientRect(list, &client);
-    if (const HDC off = surface_.Prepare(client.right, client.bottom)) {
-        SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(off),
-                     PRF_CLIENT | PRF_ERASEBKGND);
-        TDib& surface = surface_.Surface();
-        ForVisibleItems(list, [&](int i, const RECT& item) {
-            if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0)
-                RecolourSelection(surface, item, colours);
-        });
-        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, off, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    }
-    EndPaint(list, &ps);
+    const HDC off = surface_.Prepare(client.right, client.bottom);
+    if (!off) return;
+    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(off), PRF_CLIENT | PRF_ERASEBKGND);
+    TDib& surface = surface_.Surface();
+    ForVisibleItems(list, [&](int i, const RECT& item) {
+        if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0)
+            RecolourSelection(surface, item, colours);
+    });
+    const RECT& r = paint.info().rcPaint;
+    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, off, r.left, r.top,
+           SRCCOPY);
 }
 
 bool TListSelection::Hold(HWND list, const std::function<bool()>& pass) {
     const TListShown before = Shown(list);
     holding_ = true;
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    if (!pass()) {
-        // This object went with its companion: the list draws on its own again.
-        if (IsWindow(list)) {
-            SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(list, nullptr, TRUE);
-        }
+    if (!WithDrawingHeld(list, pass)) {
+        // This object went with its companion: the list paints itself whole.
+        if (IsWindow(list)) InvalidateRect(list, nullptr, TRUE);
         return false;
     }
     holding_ = false;
     if (!IsWindow(list)) return true;
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     const std::optional<std::vector<int>> items = ItemsToRepaint(before, Shown(list));
     if (!items) {
         InvalidateRect(list, nullptr, FALSE);
@@ -196,4 +186,11 @@ bool TListSelection::Hold(HWND list, const std::function<bool()>& pass) {
     }
     UpdateWindow(list);
     return true;
+}
+
+bool WithDrawingHeld(HWND window, const std::function<bool()>& pass) {
+    SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    const bool alive = pass();
+    if (IsWindow(window)) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    return alive;
 }

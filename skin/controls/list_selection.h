@@ -30,6 +30,11 @@ void RecolourSelection(TDib& surface, const RECT& rect, const TSelectionColours&
 // drawn inside a field): empty when there is none.
 RECT SelectionBox(const TDib& surface, const RECT& area, TPixel back);
 
+// Runs `pass` (a window's own handling of a message) with the window's drawing held back
+// (WM_SETREDRAW), and lets it draw again after, also when `pass` says its caller went away.
+// Returns what `pass` returned.
+bool WithDrawingHeld(HWND window, const std::function<bool()>& pass);
+
 // What the companion of a list keeps for its selection.
 class TListSelection {
 public:

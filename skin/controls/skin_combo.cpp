@@ -155,9 +155,8 @@ bool TSkinComBox::BeforeMessage(ui::TMessage& msg) {
         {
             // Composed whole before it reaches the screen: the combo's own paint would show
             // its field in the system's colours first.
-            PAINTSTRUCT ps{};
-            if (BeginPaint(handle, &ps)) PaintWindow(nullptr);
-            EndPaint(handle, &ps);
+            const ui::PaintScope paint(handle);
+            if (paint.dc()) PaintWindow(nullptr);
         }
         return false;
     // The messages after which the combo draws its field at once: its drawing is held back and
@@ -168,16 +167,11 @@ bool TSkinComBox::BeforeMessage(ui::TMessage& msg) {
     case WM_CHAR:
     case WM_MOUSEWHEEL:
     case CB_SETCURSEL:
-    case CB_SELECTSTRING: {
-        const HWND combo = handle;
-        SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
-        const bool alive = CallDefault(msg);
-        if (IsWindow(combo)) SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
-        if (!alive) return false;
+    case CB_SELECTSTRING:
+        if (!WithDrawingHeld(handle, [&] { return CallDefault(msg); })) return false;
         AfterMessage(msg);
         PaintWindow(nullptr);
         return false;
-    }
     default:
         break;
     }
