@@ -119,13 +119,21 @@ RECT SelectionBox(const TDib& surface, const RECT& area, TPixel back) {
 bool TListSelection::Handle(HWND list, const TSkinData* skin, ui::TMessage& msg,
                             const std::function<bool()>& pass, const std::function<void()>& after) {
     const bool paint = msg.Msg == WM_PAINT && !msg.WParam;
+    const bool print = msg.Msg == WM_PRINTCLIENT && msg.WParam && !composing_;
     // A message sent while one is held is covered by that one.
     const bool held = !holding_ && DrawsAtOnce(list, msg.Msg);
-    if (!paint && msg.Msg != WM_ERASEBKGND && !held) return false;
+    if (!paint && !print && msg.Msg != WM_ERASEBKGND && !held) return false;
     const std::optional<TSelectionColours> colours = SkinSelectionColours(skin);
     if (!colours || !SystemDrawn(list)) return false;
     if (msg.Msg == WM_ERASEBKGND) {
         msg.Result = 1;
+    } else if (print) {
+        RECT client{};
+        GetClientRect(list, &client);
+        if (const HDC off = Compose(list, *colours))
+            BitBlt(reinterpret_cast<HDC>(msg.WParam), 0, 0, client.right, client.bottom, off, 0,
+                   0, SRCCOPY);
+        msg.Result = 0;
     } else if (paint) {
         Paint(list, *colours);
         after();
@@ -148,19 +156,27 @@ void TListSelection::Paint(HWND list, const TSelectionColours& colours) {
     // A paint that comes while the drawing is held (a message box opened from a notification)
     // must show the list: its drawing is let go for the rest of the message.
     if (holding_) SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    const HDC off = Compose(list, colours);
+    if (!off) return;
+    const RECT& r = paint.info().rcPaint;
+    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, off, r.left, r.top,
+           SRCCOPY);
+}
+
+HDC TListSelection::Compose(HWND list, const TSelectionColours& colours) {
     RECT client{};
     GetClientRect(list, &client);
     const HDC off = surface_.Prepare(client.right, client.bottom);
-    if (!off) return;
+    if (!off) return nullptr;
+    composing_ = true;
     SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(off), PRF_CLIENT | PRF_ERASEBKGND);
+    composing_ = false;
     TDib& surface = surface_.Surface();
     ForVisibleItems(list, [&](int i, const RECT& item) {
         if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0)
             RecolourSelection(surface, item, colours);
     });
-    const RECT& r = paint.info().rcPaint;
-    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, off, r.left, r.top,
-           SRCCOPY);
+    return off;
 }
 
 bool TListSelection::Hold(HWND list, const std::function<bool()>& pass) {

@@ -39,8 +39,9 @@ bool WithDrawingHeld(HWND window, const std::function<bool()>& pass);
 class TListSelection {
 public:
     // Takes `msg` of `list` where the selection needs it, with `skin`'s colours: the paint, the
-    // erase before it (the paint covers everything), and the messages after which the list draws
-    // at once. `pass` is the list's own handling (false when the companion went meanwhile),
+    // erase before it (the paint covers everything), a print into another DC (Windows prints a
+    // dropped list for its opening animation), and the messages after which the list draws at
+    // once. `pass` is the list's own handling (false when the companion went meanwhile),
     // `after` the companion's own step after it. False where the companion handles `msg` as
     // usual: the message is none of those, the list is not a list box the system draws, or the
     // skin leaves the colours to the system.
@@ -52,10 +53,14 @@ private:
     // selection itself).
     bool SystemDrawn(HWND list);
     void Paint(HWND list, const TSelectionColours& colours);
+    // The list's own printing with its selection in `colours`, on the surface (the client
+    // area's size); null when there is none.
+    HDC Compose(HWND list, const TSelectionColours& colours);
     // Runs `pass` with the list's drawing held back, then paints the items that changed.
     bool Hold(HWND list, const std::function<bool()>& pass);
 
     TOffscreen surface_;
     bool holding_ = false;
+    bool composing_ = false; // the list's own print into the surface passes through
     std::optional<bool> listBox_; // found at the first message that needs it
 };

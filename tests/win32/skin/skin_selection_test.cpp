@@ -10,6 +10,7 @@
 #include "skinned_scroll_pixels.h"
 
 #include "desktop.h"
+#include "dib.h"
 #include "ui/color.h"
 #include "ui/list_view.h"
 #include "ui/stdctrls.h"
@@ -211,6 +212,17 @@ TEST_P(SkinSelection, AListBoxShowsItsSelectionInTheSkinsColoursHoweverItIsSelec
     Pump(100ms);
     EXPECT_EQ(ItemBack(list, 5), SelectionBack()) << "moved with a key";
     EXPECT_EQ(ItemBack(list, 4), unselected);
+
+    // Printed into another DC (as Windows prints a dropped list for its opening animation).
+    RECT client{};
+    GetClientRect(list, &client);
+    TDib print(client.right, client.bottom);
+    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(print.Dc()), PRF_CLIENT);
+    const RECT printedItem = ItemRect(list, 5);
+    EXPECT_EQ(print.Pixels().At(printedItem.right - 4, (printedItem.top + printedItem.bottom) / 2) &
+                  0xFFFFFF,
+              SelectionBack())
+        << "printed";
 
     // A paint of the whole list shows the same, its text included: no pixel of the item is left
     // in the system's back colour, and its text is in the selection's text colour.
