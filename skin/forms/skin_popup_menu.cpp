@@ -10,14 +10,16 @@
 // copied in one blit, so it does not flicker.
 #include "skin/forms/skin_popup_menu.h"
 
+#include "skin/forms/compositor.h"
+
 #include "skin/forms/kept_surface.h"
 #include "skin/gdi/skin_bitmaps.h"
-#include "skin/gdi/skin_paint.h"
-#include "skin/model/skin_geometry.h"
 #include "skin/runtime/skin_data.h"
 #include "skin/runtime/skin_draw_text.h"
 #include "skin/runtime/skin_manager.h"
 #include "skin/runtime/skin_messages.h"
+#include "skin/gdi/skin_paint.h"
+#include "skin/model/skin_geometry.h"
 
 #include "ui/message_params.h"
 #include "ui/win_handles.h"
@@ -29,6 +31,9 @@ namespace {
 
 // Width of the popup window's frame, which the skin draws.
 constexpr int kBorder = 3;
+// What the compositor is asked for a menu window: its frame is no top-level frame of the
+// compositor's, only its corners are rounded on Windows 11.
+constexpr TCompositorFrame kMenuCorners{false, true};
 // The system's own: the menu a popup window shows.
 constexpr UINT kGetMenu = 0x01E1; // MN_GETHMENU
 
@@ -99,7 +104,10 @@ TWinSkinPopMenu::TWinSkinPopMenu(TSkinData& skin, HWND window)
 
 bool TWinSkinPopMenu::Attach() {
     // Menu windows take the ANSI calls: the system's menu class is registered both ways.
-    return subclass_.Install(window_, false);
+    if (!subclass_.Install(window_, false)) return false;
+    // Windows 11 rounds menu windows; the skin draws the menu's corners square.
+    SetCompositorFrame(window_, kMenuCorners, true);
+    return true;
 }
 
 HMENU TWinSkinPopMenu::Menu() const {
@@ -123,6 +131,7 @@ void TWinSkinPopMenu::FreeSkinner() {
 }
 
 void TWinSkinPopMenu::Detach() {
+    if (subclass_.Installed() && IsWindow(window_)) SetCompositorFrame(window_, kMenuCorners, false);
     subclass_.Release();
     background_ = TDib();
 }
@@ -139,6 +148,15 @@ bool TWinSkinPopMenu::RenderBackground() {
         background_ = RenderNineGrid(w, h, skin_.Bitmaps().Of(e.Image), MarginsOf(e), false,
                                      e.Tile == 1, 1, 1);
     return !background_.Empty();
+}
+
+void TWinSkinPopMenu::PaintFrame(HDC dc) const {
+    const int w = background_.Width(), h = background_.Height();
+    const HDC source = background_.Dc();
+    BitBlt(dc, 0, 0, w, kBorder, source, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, h - kBorder, w, kBorder, source, 0, h - kBorder, SRCCOPY);
+    BitBlt(dc, 0, 0, kBorder, h, source, 0, 0, SRCCOPY);
+    BitBlt(dc, w - kBorder, 0, kBorder, h, source, w - kBorder, 0, SRCCOPY);
 }
 
 bool TWinSkinPopMenu::PrintClient(HDC dc, LPARAM printFlags) {
@@ -224,14 +242,23 @@ void TWinSkinPopMenu::Procedure(ui::TMessage& m) {
         return;
     case WM_NCPAINT: {
         if (!RenderBackground()) break;
-        const int w = background_.Width(), h = background_.Height();
-        const HDC source = background_.Dc();
         const ui::WindowDC dc(window_, ui::WindowDC::whole_window);
-        // The frame, then everything (the items draw over it later).
-        BitBlt(dc.dc(), 0, 0, w, kBorder, source, 0, 0, SRCCOPY);
-        BitBlt(dc.dc(), 0, h - kBorder, w, kBorder, source, 0, h - kBorder, SRCCOPY);
-        BitBlt(dc.dc(), 0, 0, kBorder, h, source, 0, 0, SRCCOPY);
-        BitBlt(dc.dc(), w - kBorder, 0, kBorder, h, source, w - kBorder, 0, SRCCOPY);
+        PaintFrame(dc.dc());
+        m.Result = 0;
+        return;
+    }
+    case WM_PRINT: {
+        // Windows prints a menu window whole for its opening animation: the frame the system
+        // would print is the skin's here, and the client area is the one painted below.
+        if (!RenderBackground()) break;
+        const HDC dc = ui::DcParam(m);
+        if (m.LParam & PRF_NONCLIENT) PaintFrame(dc);
+        if (m.LParam & PRF_CLIENT) {
+            const ui::SavedDC saved(dc);
+            const POINT offset = ClientOffset();
+            OffsetViewportOrgEx(dc, offset.x, offset.y, nullptr);
+            PaintClient(dc, m.LParam);
+        }
         m.Result = 0;
         return;
     }

@@ -36,6 +36,8 @@ private:
     void Procedure(ui::TMessage& msg);
     // The MenuBackground picture at the window's size; false without one.
     bool RenderBackground();
+    // The window's frame from the background picture into `dc` (window coordinates).
+    void PaintFrame(HDC dc) const;
     // The whole client area into `dc`: the background, each owner-drawn item drawn by its
     // owner, and only the items the system draws itself from the system's printing.
     void PaintClient(HDC dc, LPARAM printFlags);

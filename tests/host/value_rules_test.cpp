@@ -105,32 +105,40 @@ TEST(TrackBarCustomDraw, AnswerTable) {
     struct Case {
         const char* name;
         unsigned stage, item;
-        bool channel, thumb;
+        bool channel, thumb, ticColour;
         std::optional<TTrackDrawAnswer> expected;
     };
     const Case cases[] = {
-        {"pre-paint asks for the items", kCdPrePaint, 0, true, true,
+        {"pre-paint asks for the items", kCdPrePaint, 0, true, true, true,
          TTrackDrawAnswer{kCdNotifyItemDraw, P::Nothing}},
-        {"tics: the track bar's own", kCdItemPrePaint, kTrackTics, true, true,
+        {"tics: the track bar's own", kCdItemPrePaint, kTrackTics, true, true, false,
          TTrackDrawAnswer{kCdDoDefault, P::Nothing}},
-        {"thumb from the skin", kCdItemPrePaint, kTrackThumb, true, true,
+        {"tics in the skin's colour: told once drawn", kCdItemPrePaint, kTrackTics, true, true,
+         true, TTrackDrawAnswer{kCdNotifyPostPaint, P::Nothing}},
+        {"tics drawn: recoloured", kCdItemPostPaint, kTrackTics, true, true, true,
+         TTrackDrawAnswer{kCdDoDefault, P::TicColour}},
+        {"tics drawn, the system's colour kept", kCdItemPostPaint, kTrackTics, true, true, false,
+         std::nullopt},
+        {"thumb from the skin", kCdItemPrePaint, kTrackThumb, true, true, true,
          TTrackDrawAnswer{kCdSkipDefault, P::Thumb}},
-        {"channel from the skin", kCdItemPrePaint, kTrackChannel, true, true,
+        {"channel from the skin", kCdItemPrePaint, kTrackChannel, true, true, true,
          TTrackDrawAnswer{kCdSkipDefault, P::Channel}},
         {"thumb beside a skinned channel, no thumb picture", kCdItemPrePaint, kTrackThumb, true,
-         false, TTrackDrawAnswer{kCdSkipDefault, P::ThumbOutline}},
+         false, true, TTrackDrawAnswer{kCdSkipDefault, P::ThumbOutline}},
         {"no track pictures: standard channel", kCdItemPrePaint, kTrackChannel, false, false,
+         true, TTrackDrawAnswer{kCdDoDefault, P::Nothing}},
+        {"no track pictures: standard thumb", kCdItemPrePaint, kTrackThumb, false, false, true,
          TTrackDrawAnswer{kCdDoDefault, P::Nothing}},
-        {"no track pictures: standard thumb", kCdItemPrePaint, kTrackThumb, false, false,
-         TTrackDrawAnswer{kCdDoDefault, P::Nothing}},
-        {"thumb picture alone", kCdItemPrePaint, kTrackThumb, false, true,
+        {"thumb picture alone", kCdItemPrePaint, kTrackThumb, false, true, true,
          TTrackDrawAnswer{kCdSkipDefault, P::Thumb}},
-        {"post-paint: the track bar's answer", 0x2, 0, true, true, std::nullopt},
-        {"item post-paint", 0x10002, kTrackThumb, true, true, std::nullopt},
-        {"unknown item", kCdItemPrePaint, 9, true, true, std::nullopt},
+        {"post-paint: the track bar's answer", 0x2, 0, true, true, true, std::nullopt},
+        {"item post-paint", kCdItemPostPaint, kTrackThumb, true, true, true, std::nullopt},
+        {"unknown item", kCdItemPrePaint, 9, true, true, true, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(TrackBarCustomDraw(c.stage, c.item, c.channel, c.thumb), c.expected) << c.name;
+        EXPECT_EQ(TrackBarCustomDraw(c.stage, c.item, c.channel, c.thumb, c.ticColour),
+                  c.expected)
+            << c.name;
 }
 
 TEST(TrackBarChannel, AxesAndCentring) {

@@ -24,6 +24,7 @@ public:
     void CopyTo(HDC dc, const RECT& target) const;
     // The surface itself, for a picture that is turned or mirrored before it is shown.
     const TDib& Surface() const { return dib_; }
+    TDib& Surface() { return dib_; }
 
 private:
     TDib dib_;

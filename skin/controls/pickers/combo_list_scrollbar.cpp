@@ -29,6 +29,9 @@ const ui::TClassInfo& TComboxScrollBar::StaticClass() {
 }
 
 bool TComboxScrollBar::BeforeMessage(ui::TMessage& msg) {
+    if (selection_.Handle(handle, skin, msg, [&] { return CallDefault(msg); },
+                          [&] { AfterMessage(msg); }))
+        return false;
     switch (msg.Msg) {
     case WM_NCMOUSEMOVE:
         // The system's hot tracking of the bar would draw its own look over ours.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "skin/controls/base/control_paint.h"
+#include "skin/controls/base/list_selection.h"
 #include "skin/controls/base/skin_control.h"
 
 #include <memory>
@@ -28,6 +29,7 @@ private:
     int arrow_;
     bool dragging_ = false;
     TOffscreen surface_;
+    TListSelection selection_;
     // Cleared when this goes: the drag loop dispatches messages that may free it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

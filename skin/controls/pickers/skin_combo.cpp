@@ -136,11 +136,55 @@ bool TSkinComBox::TrackPress(UINT msg) {
     return true;
 }
 
+std::optional<TSelectionColours> TSkinComBox::FieldSelection() const {
+    const std::uint32_t style = Style();
+    if ((style & 3) != CBS_DROPDOWNLIST || (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)))
+        return std::nullopt;
+    return SkinSelectionColours(skin);
+}
+
+bool TSkinComBox::BeforeMessage(ui::TMessage& msg) {
+    if (!FieldSelection()) return TSkinControl::BeforeMessage(msg);
+    switch (msg.Msg) {
+    case WM_ERASEBKGND:
+        msg.Result = 1; // the paint covers everything
+        return false;
+    case WM_PAINT:
+        if (msg.WParam) break;
+        {
+            // Composed whole before it reaches the screen: the combo's own paint would show
+            // its field in the system's colours first.
+            const ui::PaintScope paint(handle);
+            if (paint.dc()) PaintWindow(nullptr);
+        }
+        return false;
+    // The messages after which the combo draws its field at once: its drawing is held back and
+    // the composed look painted after.
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_MOUSEWHEEL:
+    case CB_SETCURSEL:
+    case CB_SELECTSTRING:
+        if (!WithDrawingHeld(handle, [&] { return CallDefault(msg); })) return false;
+        AfterMessage(msg);
+        PaintWindow(nullptr);
+        return false;
+    default:
+        break;
+    }
+    return TSkinControl::BeforeMessage(msg);
+}
+
 void TSkinComBox::AfterMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        break;
     case ui::CN_COMMAND:
+        // A choice made in the list: the combo drew its field at once as the list went.
+        if (FieldSelection()) PaintWindow(nullptr);
         break;
     case WM_MOUSEMOVE: {
         const POINT p = ui::PointParam(msg);
@@ -191,6 +235,7 @@ void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {
     HDC off = surface_.Prepare(r.right, r.bottom);
     if (!off) return;
     PrintOwnLook(off, r);
+    if (const auto colours = FieldSelection()) RecolourField(*colours);
     if (button->Style == kFlatStyle)
         DrawFlat(off, r, frame, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     else if (extended_)
@@ -220,6 +265,19 @@ void TSkinComBox::PrintOwnLook(HDC off, const RECT& r) {
     SetViewportOrgEx(off, client.x - window.left, client.y - window.top, nullptr);
     SendMessageW(handle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(off),
                  PRF_CLIENT | PRF_ERASEBKGND);
+}
+
+void TSkinComBox::RecolourField(const TSelectionColours& colours) {
+    if (!focused || SendMessageW(handle, CB_GETDROPPEDSTATE, 0, 0)) return;
+    RECT window{};
+    GetWindowRect(handle, &window);
+    POINT client{0, 0};
+    ClientToScreen(handle, &client);
+    RECT field = info_.rcItem;
+    OffsetRect(&field, client.x - window.left, client.y - window.top);
+    // Only the highlight the combo drew there: the field around it keeps its own colours.
+    TDib& surface = surface_.Surface();
+    RecolourSelection(surface, SelectionBox(surface, field, colours.SystemBack), colours);
 }
 
 void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {

@@ -4,11 +4,14 @@
 #pragma once
 
 #include "skin/controls/base/control_paint.h"
+#include "skin/controls/base/list_selection.h"
 #include "skin/controls/base/skin_control.h"
 #include "skin/controls/pickers/combo_list_scrollbar.h"
 #include "skin/controls/pickers/combo_rules.h"
 
 #include "skin/runtime/window_subclass.h"
+
+#include <optional>
 
 class TSkinComBox : public TSkinControl {
 public:
@@ -25,6 +28,7 @@ public:
     void AttachWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                       ui::TCanvas* canvas) override;
     void Detach() override;
+    bool BeforeMessage(ui::TMessage& msg) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
@@ -50,6 +54,12 @@ private:
     // `brush` is the one the combo left in its DC: the flat look paints with the combo's own.
     void DrawFlat(HDC off, const RECT& r, int frame, HBRUSH brush);
     void DrawExtended(HDC off, const RECT& r, int frame);
+    // The skin's selection colours where the combo shows its selected text in its field (a
+    // drop-down list the system draws) and the skin gives colours of its own.
+    std::optional<TSelectionColours> FieldSelection() const;
+    // The field's highlight on `off` (the window's picture) in `colours`, while the box has the
+    // focus and its list is up.
+    void RecolourField(const TSelectionColours& colours);
 
     std::uint32_t style_ = 0;
     std::uint32_t exStyle_ = 0;

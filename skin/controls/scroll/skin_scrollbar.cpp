@@ -84,6 +84,9 @@ void TSkinScrollbar::DrawBorder(HDC dc) const {
 }
 
 bool TSkinScrollbar::BeforeMessage(ui::TMessage& msg) {
+    if (selection_.Handle(handle, skin, msg, [&] { return CallDefault(msg); },
+                          [&] { AfterMessage(msg); }))
+        return false;
     if (msg.Msg == WM_NCPAINT && frameBorder_) {
         if (!CallDefault(msg)) return false;
         const ui::WindowDC window(handle, ui::WindowDC::whole_window);
@@ -162,6 +165,13 @@ void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TSkinContro
     overlays_.Place();
     attached = true;
     lifeState = kAttached;
+}
+
+bool TSkinScrollbarH::BeforeMessage(ui::TMessage& msg) {
+    if (selection_.Handle(handle, skin, msg, [&] { return CallDefault(msg); },
+                          [&] { AfterMessage(msg); }))
+        return false;
+    return TSkinControl::BeforeMessage(msg);
 }
 
 void TSkinScrollbarH::AfterMessage(ui::TMessage& msg) {

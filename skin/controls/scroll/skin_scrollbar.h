@@ -6,8 +6,12 @@
 #pragma once
 
 #include "skin/controls/base/control_paint.h"
+#include "skin/controls/base/list_selection.h"
 #include "skin/controls/base/skin_control.h"
 #include "skin/controls/scroll/scroll_overlay_pair.h"
+
+#include "skin/runtime/control_hook.h"
+#include "skin/runtime/window_subclass.h"
 
 #include <memory>
 
@@ -37,6 +41,8 @@ private:
 
     bool frameBorder_ = false;
     TScrollOverlayPair overlays_;
+    // A list box's selection in the skin's colours.
+    TListSelection selection_;
 };
 
 class TSkinScrollbarH : public TSkinControl {
@@ -48,6 +54,7 @@ public:
 
     void AttachWindow(HWND handle, TSkinData* skin, TSkinControlHost* form,
                       ui::TCanvas* canvas) override;
+    bool BeforeMessage(ui::TMessage& msg) override;
     void AfterMessage(ui::TMessage& msg) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void SkinActivityChanged() override;
@@ -56,6 +63,7 @@ public:
 
 private:
     TScrollOverlayPair overlays_;
+    TListSelection selection_;
 };
 
 class TSkinScControl : public TSkinControl {

@@ -12,6 +12,8 @@
 #include "ui/win_handles.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 const ui::TClassInfo& TSkinTrackBar::StaticClass() {
     static const ui::TClassInfo info(L"TSkinTrackBar", &TSkinControl::StaticClass());
@@ -59,7 +61,7 @@ bool TSkinTrackBar::CustomDraw(NMCUSTOMDRAW& draw, LRESULT& answer) {
     const TDataSkinObject* thumb = ThumbPicture();
     const auto decided =
         TrackBarCustomDraw(draw.dwDrawStage, static_cast<unsigned>(draw.dwItemSpec),
-                           channel != nullptr, thumb != nullptr);
+                           channel != nullptr, thumb != nullptr, SkinTicColours());
     if (!decided) return false;
     switch (decided->Paint) {
     case TTrackPaint::Channel:
@@ -71,11 +73,49 @@ bool TSkinTrackBar::CustomDraw(NMCUSTOMDRAW& draw, LRESULT& answer) {
     case TTrackPaint::ThumbOutline:
         DrawThumb(draw.hdc, nullptr);
         break;
+    case TTrackPaint::TicColour:
+        RecolourTics(draw.hdc);
+        break;
     case TTrackPaint::Nothing:
         break;
     }
     answer = decided->Answer;
     return true;
+}
+
+bool TSkinTrackBar::SkinTicColours() const {
+    for (const ui::TColor c : kTicSystemColours)
+        if (InSkin(c) != ui::ColorToRGB(c)) return true;
+    return false;
+}
+
+void TSkinTrackBar::RecolourTics(HDC dc) {
+    RECT client{};
+    GetClientRect(handle, &client);
+    HDC off = ticSurface_.Prepare(client.right, client.bottom);
+    if (!off) return;
+    BitBlt(off, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    // Only the tics are drawn so far besides the background and the channel, which is left out.
+    RECT channel{};
+    SendMessageW(handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    const RECT kept = ToRect(TrackChannelRect(ToPixelRect(channel), Vertical()));
+    std::vector<std::pair<TPixel, TPixel>> changes;
+    for (const ui::TColor c : kTicSystemColours)
+        changes.emplace_back(PixelFromColor(ui::ColorToRGB(c)), PixelFromColor(InSkin(c)));
+    TDib& surface = ticSurface_.Surface();
+    for (int y = 0; y < surface.Height(); ++y) {
+        TPixel* row = surface.Row(y);
+        for (int x = 0; x < surface.Width(); ++x) {
+            const POINT p{x, y};
+            if (PtInRect(&kept, p)) continue;
+            for (const auto& [from, to] : changes)
+                if ((row[x] & 0xFFFFFF) == from) {
+                    row[x] = to;
+                    break;
+                }
+        }
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, off, 0, 0, SRCCOPY);
 }
 
 void TSkinTrackBar::DrawChannel(HDC dc, const TDataSkinObject& picture) {

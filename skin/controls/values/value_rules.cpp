@@ -48,12 +48,15 @@ TChunkLayout ProgressChunkLayout(const TChunkInputs& in) {
 }
 
 std::optional<TTrackDrawAnswer> TrackBarCustomDraw(unsigned stage, unsigned item,
-                                                   bool channelPicture, bool thumbPicture) {
+                                                   bool channelPicture, bool thumbPicture,
+                                                   bool ticColour) {
     if (stage == kCdPrePaint) return TTrackDrawAnswer{kCdNotifyItemDraw, TTrackPaint::Nothing};
+    if (stage == kCdItemPostPaint && item == kTrackTics && ticColour)
+        return TTrackDrawAnswer{kCdDoDefault, TTrackPaint::TicColour};
     if (stage != kCdItemPrePaint) return std::nullopt;
     switch (item) {
     case kTrackTics:
-        return TTrackDrawAnswer{kCdDoDefault, TTrackPaint::Nothing};
+        return TTrackDrawAnswer{ticColour ? kCdNotifyPostPaint : kCdDoDefault, TTrackPaint::Nothing};
     case kTrackThumb:
         if (thumbPicture) return TTrackDrawAnswer{kCdSkipDefault, TTrackPaint::Thumb};
         if (channelPicture) return TTrackDrawAnswer{kCdSkipDefault, TTrackPaint::ThumbOutline};

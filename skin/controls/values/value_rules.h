@@ -52,16 +52,18 @@ TChunkLayout ProgressChunkLayout(const TChunkInputs& in);
 // Custom-draw stages and items the track bar reports (the values of <commctrl.h>).
 inline constexpr unsigned kCdPrePaint = 0x1;         // CDDS_PREPAINT
 inline constexpr unsigned kCdItemPrePaint = 0x10001; // CDDS_ITEMPREPAINT
+inline constexpr unsigned kCdItemPostPaint = 0x10002; // CDDS_ITEMPOSTPAINT
 inline constexpr unsigned kTrackTics = 1;            // TBCD_TICS
 inline constexpr unsigned kTrackThumb = 2;           // TBCD_THUMB
 inline constexpr unsigned kTrackChannel = 3;         // TBCD_CHANNEL
 // Answers (CDRF_*).
 inline constexpr int kCdDoDefault = 0x0;
 inline constexpr int kCdSkipDefault = 0x4;
+inline constexpr int kCdNotifyPostPaint = 0x10;
 inline constexpr int kCdNotifyItemDraw = 0x20;
 
 // What the skinned track bar paints for one custom-draw notification.
-enum class TTrackPaint { Nothing, Channel, Thumb, ThumbOutline };
+enum class TTrackPaint { Nothing, Channel, Thumb, ThumbOutline, TicColour };
 struct TTrackDrawAnswer {
     int Answer = kCdDoDefault;
     TTrackPaint Paint = TTrackPaint::Nothing;
@@ -71,9 +73,12 @@ struct TTrackDrawAnswer {
 // The answer to a custom-draw notification, or none where the track bar's own answer stands.
 // A part the skin has no picture for is left to the track bar, so a skin without track
 // pictures keeps the standard channel and thumb; only a thumb beside a skinned channel is
-// drawn as an outline when the skin has no thumb.
+// drawn as an outline when the skin has no thumb. The tics are the track bar's own, drawn in a
+// colour of the system's scheme; where the skin gives that colour (`ticColour`) they are
+// recoloured once drawn.
 std::optional<TTrackDrawAnswer> TrackBarCustomDraw(unsigned stage, unsigned item,
-                                                   bool channelPicture, bool thumbPicture);
+                                                   bool channelPicture, bool thumbPicture,
+                                                   bool ticColour);
 
 // The channel of a track bar as its own axes have it. The system reports the channel of a
 // vertical bar with its axes exchanged (as if it lay on its side); a channel that comes back

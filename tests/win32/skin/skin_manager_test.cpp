@@ -4,12 +4,12 @@
 // drags the window; the deferred actions switch skinning off and on, take up a new skin and
 // re-skin one window; a damaged skin leaves the window as it was; popup menus; MDI frames.
 #include "skin/controls/base/skin_control.h"
-#include "skin/forms/compositor.h"
 #include "skin/forms/skin_form.h"
 #include "skin/runtime/skin_data.h"
 #include "skin/runtime/skin_manager.h"
 #include "skin/runtime/skin_messages.h"
 #include "tests/support/skin_fixture.h"
+#include "tests/win32/skin/compositor_recorder.h"
 
 #include "tests/support/desktop.h"
 #include "tests/win32/ui/ui_test_app.h"
@@ -552,25 +552,6 @@ TEST_F(SkinManagerTest, TheSkinnerGoesWithItsForm) {
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(h); }));
     EXPECT_TRUE(Manager().Forms().empty());
 }
-
-// What windows asked of the desktop compositor, in order.
-class TCompositorRecorder final : public TCompositor {
-public:
-    TCompositorRecorder() : previous_(UseCompositor(this)) {}
-    ~TCompositorRecorder() override { UseCompositor(previous_); }
-    struct Call {
-        DWORD attribute, value;
-        bool operator==(const Call&) const = default;
-    };
-    bool SetAttribute(HWND window, DWORD attribute, DWORD value) override {
-        calls[window].push_back({attribute, value});
-        return true;
-    }
-    std::map<HWND, std::vector<Call>> calls;
-
-private:
-    TCompositor* previous_;
-};
 
 // The compositor draws no frame of its own around a skinned window and, where the skin draws
 // the corners, leaves them square; skinning switched off gives both back. A captionless window

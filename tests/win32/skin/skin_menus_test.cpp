@@ -5,12 +5,14 @@
 // without submenu that only sends its command, item ids the class library does not know left to
 // the system, a popup menu tagged to be left alone, a menu that outlives its skinner, and a menu
 // that looks the same whether or not its window prints itself, or fills its background first.
+#include "tests/win32/skin/compositor_recorder.h"
 #include "skin/runtime/skin_data.h"
 #include "tests/support/skin_fixture.h"
 #include "skin/forms/skin_form.h"
 #include "skin/runtime/skin_manager.h"
 
 #include "skin/gdi/dc_pixels.h"
+#include "skin/gdi/dib.h"
 #include "tests/support/desktop.h"
 #include "tests/support/freed_memory.h"
 #include "ui/form_binding.h"
@@ -344,13 +346,25 @@ TEST_F(SkinnedMenus, TheKeyboardMovesAlongTheBar) {
 
 // What the menu windows made from now on do with WM_PRINTCLIENT, below their skinner: the
 // system's menu window procedure is replaced for the class.
-enum class TMenuPrint { Answers, Swallows, FillsFirst };
+enum class TMenuPrint { Answers, Swallows, FillsFirst, FramesItself };
 TMenuPrint menuPrint = TMenuPrint::Answers;
 WNDPROC systemMenuProc = nullptr;
 int menuWindowMessages = 0;
 LRESULT CALLBACK MenuClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     ++menuWindowMessages;
-    if (msg == WM_PRINTCLIENT && menuPrint != TMenuPrint::Answers) {
+    if (msg == WM_PRINT && menuPrint == TMenuPrint::FramesItself) {
+        // As a menu window whose printing draws a frame of its own around the window.
+        const LRESULT result = CallWindowProcW(systemMenuProc, hwnd, msg, wp, lp);
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        OffsetRect(&r, -r.left, -r.top);
+        const HBRUSH garish = CreateSolidBrush(RGB(255, 0, 255));
+        FrameRect(reinterpret_cast<HDC>(wp), &r, garish);
+        DeleteObject(garish);
+        return result;
+    }
+    if (msg == WM_PRINTCLIENT && menuPrint != TMenuPrint::Answers &&
+        menuPrint != TMenuPrint::FramesItself) {
         if (menuPrint == TMenuPrint::Swallows) return 0;
         // As a menu window that fills its background before its items.
         RECT r{};
@@ -413,6 +427,50 @@ TEST_F(SkinnedMenus, APopupLooksTheSameHoweverItsWindowPrints) {
     EXPECT_TRUE(filled.Pixels == answered.Pixels) << "a menu window that fills its background";
     // And it is the skin's: the selected item's picture, the background at the corner.
     EXPECT_EQ(answered.At(1, 1) & 0xFFFFFF, Colour(kBackgroundStrip, 1));
+}
+
+// Windows opens a menu with an animation of the window printed whole: the printed picture is the
+// one the screen shows, the skin's frame included, even where the menu window's own printing
+// draws a frame of its own.
+TEST_F(SkinnedMenus, AMenuPrintedForItsOpeningAnimationShowsTheSkinsFrame) {
+    MakeForm();
+    const auto openFile = [&](const std::function<void(HWND)>& whileOpen) {
+        return RunSteps({{[&] { return OpenAt(kFile); }, [] {}},
+                         {[] { return true; },
+                          [&] {
+                              whileOpen(MenuWindows().front());
+                              EndMenu();
+                          }}},
+                        [&] { ClickAt(OnBarButton(kFile)); });
+    };
+    // The menu windows made from now on print a frame of their own.
+    ASSERT_TRUE(openFile([](HWND popup) {
+        systemMenuProc = reinterpret_cast<WNDPROC>(SetClassLongPtrW(
+            popup, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuClassProc)));
+        menuPrint = TMenuPrint::FramesItself;
+    }));
+    Pump(200ms);
+    TPixelImage shown, printed;
+    const bool ran = openFile([&](HWND popup) {
+        RECT r{};
+        GetWindowRect(popup, &r);
+        const ui::WindowDC screen(nullptr);
+        shown = ReadPixels(screen.dc(), r);
+        TDib print(r.right - r.left, r.bottom - r.top);
+        SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(print.Dc()),
+                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+        printed = print.Pixels();
+        SetClassLongPtrW(popup, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemMenuProc));
+        menuPrint = TMenuPrint::Answers;
+    });
+    ASSERT_TRUE(ran);
+    ASSERT_GT(shown.Width, 20);
+    for (TPixelImage* image : {&printed, &shown})
+        for (TPixel& p : image->Pixels)
+            p &= 0xFFFFFF;
+    EXPECT_TRUE(printed.Pixels == shown.Pixels);
+    EXPECT_EQ(printed.At(0, shown.Height / 2), shown.At(0, shown.Height / 2)) << "the frame";
+    EXPECT_EQ(printed.At(1, 1), Colour(kBackgroundStrip, 1)) << "the skin's frame";
 }
 
 TEST_F(SkinnedMenus, ABarItemWithoutSubmenuOnlySendsItsCommand) {
@@ -519,10 +577,14 @@ TEST_F(SkinnedMenus, PopupMenusAreDrawnFromTheSkinButOneTaggedToBeLeftAlone) {
     skinner_->Refresh();
     EXPECT_TRUE(skinned(*popups[0]));
     EXPECT_FALSE(popups[1]->Items[0].OnDrawItem);
-    // On the screen, an item not selected shows the skin's item picture.
+    // On the screen, an item not selected shows the skin's item picture; the compositor is
+    // asked to leave the menu window's corners square, as the skin draws them.
     TPixel item = 0;
+    TCompositorRecorder compositor;
+    std::vector<TCompositorRecorder::Call> asked;
     ASSERT_TRUE(RunSteps({{[] { return !MenuWindows().empty(); },
                            [&] {
+                               asked = compositor.calls[MenuWindows().front()];
                                Sleep(200);
                                RECT r{};
                                GetMenuItemRect(nullptr, popups[0]->Handle(), 1, &r);
@@ -532,6 +594,8 @@ TEST_F(SkinnedMenus, PopupMenusAreDrawnFromTheSkinButOneTaggedToBeLeftAlone) {
                            }}},
                          [&] { popups[0]->Popup(320, 300); }));
     EXPECT_EQ(item, Colour(kItemStrip, 1));
+    EXPECT_EQ(asked, (std::vector<TCompositorRecorder::Call>{
+                         {kDwmWindowCornerPreference, kDwmCornerDoNotRound}}));
     // Skinning off gives the popups back to the system.
     form_->Skin()->SetActive(false);
     EXPECT_TRUE(PumpUntil([&] { return !popups[0]->Items[0].OnDrawItem; }));

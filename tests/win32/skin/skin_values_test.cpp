@@ -548,8 +548,9 @@ protected:
 
 TEST_F(SkinValuesBareTest, WithoutPicturesTrackAndProgressBarsKeepTheirStandardLook) {
     // The skinned bar looks exactly like its untouched twin with the same values on the skin's
-    // face colour: the standard channel and thumb. The skin took the visual style of what it
-    // skins, so the twin has the classic look too.
+    // face colour: the standard channel and thumb, the tics in the skin's dark shadow where the
+    // twin has the scheme's. The skin took the visual style of what it skins, so the twin has the
+    // classic look too.
     EXPECT_TRUE(SkinOf(Control(L"TrackBar1")));
     auto& plain = *Get<ui::TTrackBar>(L"TrackBarPlain");
     for (const wchar_t* twin : {L"TrackBarPlain", L"ProgressPlain"})
@@ -557,7 +558,30 @@ TEST_F(SkinValuesBareTest, WithoutPicturesTrackAndProgressBarsKeepTheirStandardL
     plain.SetColor(kFace);
     plain.Invalidate();
     Settle();
-    EXPECT_TRUE(Shot(Control(L"TrackBar1")) == Shot(plain));
+    TPixelImage twin = Shot(plain);
+    RECT channel{}, thumb{};
+    SendMessageW(plain.Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    SendMessageW(plain.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    RECT client{};
+    GetClientRect(plain.Handle(), &client);
+    RECT window{};
+    GetWindowRect(plain.Handle(), &window);
+    POINT origin{0, 0}; // of the client area in the shot
+    ClientToScreen(plain.Handle(), &origin);
+    origin = {origin.x - window.left, origin.y - window.top};
+    const TPixel schemeTic = PixelFromColor(ui::ColorToRGB(ui::cl3DDkShadow));
+    int tics = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const POINT p{x, y};
+            TPixel& pixel = twin.At(origin.x + x, origin.y + y);
+            if (PtInRect(&channel, p) || PtInRect(&thumb, p) || pixel != schemeTic) continue;
+            pixel = PixelFromColor(kDkShadow);
+            ++tics;
+        }
+    }
+    EXPECT_GT(tics, 10) << "the twin's tics";
+    EXPECT_TRUE(Shot(Control(L"TrackBar1")) == twin);
     EXPECT_EQ(Pixel(plain, 2, 2), Colour(kFace)) << "the twin's background";
     EXPECT_TRUE(SkinOf(Control(L"ProgressBare")));
     EXPECT_TRUE(Shot(Control(L"ProgressBare")) == Shot(Control(L"ProgressPlain")));
