@@ -58,6 +58,14 @@ std::int32_t AtLeastOne(std::int32_t frames) {
     return std::max(frames, std::int32_t{1});
 }
 
+// The larger copy's name for a picture's key value: "@2x" before its ".bmp"; nothing for a
+// value that names no bitmap.
+std::string LargeName(std::string_view value) {
+    constexpr std::string_view kBmp = ".bmp";
+    if (!value.ends_with(kBmp)) return {};
+    return std::string(value.substr(0, value.size() - kBmp.size())) + "@2x" + std::string(kBmp);
+}
+
 class Loader;
 
 // Where an element of the table lives in TSkinElements, whichever type it has.
@@ -113,6 +121,7 @@ public:
         BuildComboArrow();
         e_.Colors[kFrameColor] = FrameColour();
         BuildToolbarBackground();
+        LoadLargePictures();
         return {images_.Decodes(), images_.DecodedPixels(), ini_.LinesExamined() - linesBefore};
     }
 
@@ -125,6 +134,31 @@ private:
     }
     TPixelImage Image(std::string_view section, std::string_view key) {
         return images_.Get(Str(section, key));
+    }
+    // `picture` from the image the key names, and its larger copy into `large` once every
+    // picture of the load has been read (LoadLargePictures).
+    void Picture(TPixelImage& picture, TPixelImage& large, std::string_view section,
+                 std::string_view key) {
+        const std::string value = Str(section, key);
+        picture = images_.Get(value);
+        large = {};
+        if (!picture.Empty()) larges_.push_back({&picture, &large, value});
+    }
+    // A picture the loader replaced: its larger copy no longer fits it.
+    void DropLarge(const TPixelImage& picture) {
+        std::erase_if(larges_, [&](const TLargeRequest& r) { return r.Picture == &picture; });
+    }
+    // The larger copies, fetched last so they only take what the pictures left of the budget: a
+    // skin's pictures load as they would without them. One that is not exactly twice its
+    // picture's size stays out, as its cells and margins would not be its picture's doubled.
+    void LoadLargePictures() {
+        for (const TLargeRequest& r : larges_) {
+            TPixelImage large = images_.Get(LargeName(r.Value));
+            if (large.Width == 2 * std::int64_t{r.Picture->Width} &&
+                large.Height == 2 * std::int64_t{r.Picture->Height})
+                *r.Large = std::move(large);
+        }
+        larges_.clear();
     }
     // A colour key; `given` tells whether the section has the key at all, so a key written
     // with an empty value counts as given while its colour is the default.
@@ -175,7 +209,7 @@ private:
         // "Stretch" 1 (or more) stretches the middle; any other value tiles it.
         border.Tile = Flag(Int("Personality", n + "Stretch", 1) < 1);
         border.Trans = TransFlag(Int("Personality", n + "Trans", 1));
-        border.Image = Image("Personality", n);
+        Picture(border.Image, border.Image2x, "Personality", n);
     }
 
     void LoadCaptionButtons() {
@@ -195,10 +229,12 @@ private:
         }
 
         e_.CaptionButtons.clear();
+        // Room for every button first: their pictures are recorded where they stay.
+        e_.CaptionButtons.reserve(sections.size() + 3);
         bool recorded = false;
         std::int32_t recordedX = 0, recordedY = 0;
         for (const std::string& section : sections) {
-            TDataSkinSysButton b(AsciiUpper(section));
+            TDataSkinSysButton& b = e_.CaptionButtons.emplace_back(AsciiUpper(section));
             DefaultTextColours(b);
             b.Action = Int(section, "Action", 0);
             b.Align = Int(section, "Align", 0);
@@ -208,7 +244,7 @@ private:
             b.Visibility1 = Int(section, "Visibility1", b.Action == -1 ? -1 : 0);
             b.CombineOp = Int(section, "CombineOp", -1);
             b.Frame = Int(section, "frame", 0);
-            b.Image = Image(section, "ButtonImage");
+            Picture(b.Image, b.Image2x, section, "ButtonImage");
             if (b.Action == 1 && b.Visibility == 2) {
                 recorded = true;
                 recordedX = b.Xcoord;
@@ -224,9 +260,11 @@ private:
                     b.Frame = static_cast<double>(b.Image.Width) / b.Image.Height <= 3.8 ? 3 : 6;
                 }
                 if (b.Action < 0) b.Frame = 6;
-                if (b.Action == 3 || b.Action == 11) b.Image = {};
+                if (b.Action == 3 || b.Action == 11) {
+                    b.Image = {};
+                    DropLarge(b.Image);
+                }
             }
-            e_.CaptionButtons.push_back(std::move(b));
         }
 
         // The minimise, restore and close buttons of a maximised MDI child.
@@ -250,9 +288,9 @@ private:
     void LoadButtons() {
         TDataSkinButton& b = e_.Buttons;
         b = TDataSkinButton("Buttons");
-        b.Image = Image("Buttons", "Bitmap");
-        b.CheckImage = Image("Buttons", "CheckButton");
-        b.RadioImage = Image("Buttons", "RadioButton");
+        Picture(b.Image, b.Image2x, "Buttons", "Bitmap");
+        Picture(b.CheckImage, b.CheckImage2x, "Buttons", "CheckButton");
+        Picture(b.RadioImage, b.RadioImage2x, "Buttons", "RadioButton");
         ReadMargins(b, "Buttons");
         b.Trans = TransFlag(Int("Buttons", "Trans", 0));
         b.Tile = TileFlag(Int("Buttons", "Tile", 0));
@@ -267,7 +305,7 @@ private:
         TDataSkinTitle& t = e_.Title;
         t = TDataSkinTitle("Title");
         DefaultTextColours(t);
-        t.Image = Image("Personality", "TextBack");
+        Picture(t.Image, t.Image2x, "Personality", "TextBack");
         t.LeftWidth = Int("Personality", "TextShift", 0);
         t.TopHeight = Int("Personality", "TextShiftVert", 0);
         t.RightWidth = Int("Personality", "TextRightClip", 0);
@@ -328,7 +366,7 @@ private:
     template <typename T> std::unique_ptr<T> Generic(std::string_view section) {
         if (ini_.SectionLine(section) < 0) return nullptr;
         auto o = std::make_unique<T>(std::string(section));
-        o->Image = Image(section, "Image");
+        Picture(o->Image, o->Image2x, section, "Image");
         if (o->Image.Pixels.empty()) return nullptr;
         o->Style = Int(section, "Style", 0);
         ReadMargins(*o, section);
@@ -353,7 +391,7 @@ public:
         if (ini_.SectionLine("Progress") < 0) return;
         auto p = std::make_unique<TDataSkinBorder>("Progress");
         DefaultTextColours(*p);
-        p->Image = Image("Progress", "Bitmap");
+        Picture(p->Image, p->Image2x, "Progress", "Bitmap");
         if (p->Image.Pixels.empty()) return;
         p->Style = Int("Progress", "Style", 0);
         ReadMargins(*p, "Progress");
@@ -365,10 +403,9 @@ public:
 
     void ReadMenuBar() {
         e_.MenuBar = nullptr;
-        TPixelImage bar = Image("Personality", "menuBar");
-        if (bar.Pixels.empty()) return;
         auto m = std::make_unique<TDataSkinObject>("MenuBar");
-        m->Image = std::move(bar);
+        Picture(m->Image, m->Image2x, "Personality", "menuBar");
+        if (m->Image.Pixels.empty()) return;
         m->LeftWidth = Int("Personality", "TileLeftMenu", 1);
         m->RightWidth = Int("Personality", "TileRightMenu", 1);
         m->Tile = TileFlagFromOne(Int("Personality", "TileMenu", 1));
@@ -452,6 +489,8 @@ private:
         button.BottomHeight = sunk.BottomHeight;
         sunk.Image = MirrorHorizontal(strip);
         button.Image = std::move(strip);
+        DropLarge(sunk.Image);
+        DropLarge(button.Image);
         sunk.LeftWidth = b + 2;
         sunk.RightWidth = 2;
         // The composed box is stretched whole, its cut-out middle left out by the key colour.
@@ -514,6 +553,13 @@ private:
     const TQuickIni& ini_;
     const TSkinLoadInputs& inputs_;
     TSkinImages images_;
+    // The larger copies to fetch once the pictures are read.
+    struct TLargeRequest {
+        const TPixelImage* Picture;
+        TPixelImage* Large;
+        std::string Value; // the key's value that named the picture
+    };
+    std::vector<TLargeRequest> larges_;
 };
 
 using L = Loader;

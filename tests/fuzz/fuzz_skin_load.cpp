@@ -1,12 +1,15 @@
 // A skin from untrusted bytes never crashes and never reads or writes out of bounds. The first
 // byte picks the layer the rest is fed to, so the fuzzer reaches every one without having to
 // get through the compression first: 0 the whole load from a compressed skin stream, 1 a
-// decompressed archive into elements, 2 one bitmap file.
+// decompressed archive into elements and the elements' pictures at denser displays, 2 one bitmap
+// file.
 #include "skin/model/bmp_image.h"
+#include "skin/model/scaled_pictures.h"
 #include "skin/model/skin_archive.h"
 #include "skin/model/skin_catalogue.h"
 #include "skin/model/skin_data_core.h"
 #include "skin/model/skin_error.h"
+#include "skin/model/skin_geometry.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,6 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         TSkinElements elements;
         LoadSkinElements(elements, reader, {});
+        // The scaling rules meet the skin's own frame counts, margins and larger copies; large
+        // pictures only slow the run down.
+        for (const TNamedElement& named : ListSkinElements(elements)) {
+            const TDataSkinObject& o = *named.Element;
+            if (o.Image.Pixels.size() > 4096) continue;
+            for (const bool stacked : {false, true})
+                for (const int dpi : {120, 144, 192})
+                    PictureAtDpi(o.Image, o.Image2x, {o.Frame, stacked, MarginsOf(o)}, dpi);
+        }
         break;
     }
     default:
