@@ -15,9 +15,8 @@ inline constexpr int kLargeDpi = 2 * kBaseDpi;
 
 // `picture` (drawn at kBaseDpi, cut by `cut`) at `dpi`, given its larger copy `large` (drawn at
 // kLargeDpi with the same frames, its margins twice `cut`'s; empty when there is none):
-// - at kBaseDpi (or no density), `picture` as it is, and so where it would come out with more
-//   pixels than a skin bitmap may have (kMaxBmpPixels): a hostile skin cannot make a density
-//   cost more than its bitmaps did;
+// - at kBaseDpi (or no density), `picture` as it is, and so where the result would have more
+//   pixels than a skin bitmap may (kMaxBmpPixels): no density makes a picture larger than that;
 // - where there is a larger copy: at kLargeDpi that copy as it is, at any other density that
 //   copy scaled from kLargeDpi (it holds more of the drawing than `picture` for every density
 //   above kBaseDpi);
