@@ -56,6 +56,19 @@ TEST(SkintoolSheet, ShowsEveryFrameOfEveryElement) {
               1);
 }
 
+TEST(SkintoolSheet, ShowsTheLargerCopiesBesideThePictures) {
+    Skin s;
+    s.ini = "[Scrollbar]\nImage=sb.bmp\n[Buttons]\nCheckButton=c.bmp\nCheckButtonFrame=2\n";
+    s.Image("sb.bmp", Strip(1, 23, 3, 3)).Image("sb@2x.bmp", Strip(3, 23, 6, 6));
+    s.Image("c.bmp", Strip(2, 2, 5, 5)).Image("c@2x.bmp", Strip(4, 2, 10, 10));
+    const auto sheet = SheetOf(s);
+    ASSERT_TRUE(sheet);
+    for (const int strip : {1, 2, 3, 4})
+        for (const int k : {1, 2})
+            EXPECT_TRUE(Contains(*sheet, FrameColour(strip, k))) << strip << " " << k;
+    EXPECT_TRUE(Contains(*sheet, FrameColour(3, 23)));
+}
+
 TEST(SkintoolSheet, FrameCountsAndWidthsFromTheSkinAreBounded) {
     Skin s;
     s.ini = "[HorzScrollThumb]\nImage=t.bmp\nFrameCount=2147483647\n"

@@ -1,5 +1,6 @@
 // skintool sheet: every element of a packed skin on one contact sheet, frame by frame under its
-// field and section name, so a skin author sees at a glance what the program cut from each image.
+// field and section name (and its larger copy, NAME@2x.bmp, in a row of its own below it), so a
+// skin author sees at a glance what the program cut from each image.
 #include "tools/skintool/skintool_sheet.h"
 
 #include "skin/model/bmp_image.h"
@@ -71,15 +72,20 @@ std::vector<Row> Rows(const TSkinElements& e) {
         const TDataSkinObject& o = *n.Element;
         const std::string caption = n.Field + " [" + o.Name + "]";
         rows.push_back(MakeRow(caption, o.Image, o.Frame, stacked(&o)));
+        if (!o.Image2x.Pixels.empty())
+            rows.push_back(MakeRow(caption + " @2X", o.Image2x, o.Frame, stacked(&o)));
         if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&o);
             border && !border->Image2.Pixels.empty()) {
             rows.push_back(MakeRow(caption + " IMAGE2", border->Image2, o.Frame, false));
         }
     }
-    rows.push_back(
-        MakeRow("Buttons.CheckImage", e.Buttons.CheckImage, e.Buttons.CheckFrames, false));
-    rows.push_back(
-        MakeRow("Buttons.RadioImage", e.Buttons.RadioImage, e.Buttons.RadioFrames, false));
+    const TDataSkinButton& b = e.Buttons;
+    rows.push_back(MakeRow("Buttons.CheckImage", b.CheckImage, b.CheckFrames, false));
+    if (!b.CheckImage2x.Pixels.empty())
+        rows.push_back(MakeRow("Buttons.CheckImage @2X", b.CheckImage2x, b.CheckFrames, false));
+    rows.push_back(MakeRow("Buttons.RadioImage", b.RadioImage, b.RadioFrames, false));
+    if (!b.RadioImage2x.Pixels.empty())
+        rows.push_back(MakeRow("Buttons.RadioImage @2X", b.RadioImage2x, b.RadioFrames, false));
     return rows;
 }
 
