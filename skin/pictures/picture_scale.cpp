@@ -8,13 +8,28 @@
 
 namespace {
 
-// How one axis of a cell maps: for each destination pixel its nearest source pixel, the band of
-// the cell that pixel lies in, and the destination pixel's centre in source coordinates.
+// The tent filter's weights for one destination pixel: the first source pixel it reads and one
+// weight for each from there, all within the pixel's band.
+struct TWeights {
+    int First = 0;
+    std::vector<double> Weights;
+};
+
+// The weights of the source pixels of the band [bandStart, bandEnd) within `reach` of `centre`.
+TWeights WeightsAround(double centre, double reach, int bandStart, int bandEnd) {
+    const int first = std::max(bandStart, static_cast<int>(std::floor(centre - reach)) + 1);
+    const int last = std::min(bandEnd - 1, static_cast<int>(std::ceil(centre + reach)) - 1);
+    TWeights w{first, {}};
+    for (int x = first; x <= last; ++x)
+        w.Weights.push_back(std::max(0.0, 1.0 - std::abs(x - centre) / reach));
+    return w;
+}
+
+// How one axis of a cell maps: for each destination pixel its nearest source pixel and the
+// filter's weights around its centre.
 struct TAxisMap {
     std::vector<int> Nearest;
-    std::vector<int> BandStart, BandEnd; // source pixels [start, end)
-    std::vector<double> Centre;
-    std::vector<double> Reach; // how far the tent filter reaches, in source pixels
+    std::vector<TWeights> Weights;
 };
 
 // One axis of a cell `length` long with margins `nearMargin` and `farMargin`, scaled to
@@ -33,15 +48,14 @@ TAxisMap MapAxis(int length, int nearMargin, int farMargin, int scaledLength, in
     TAxisMap map;
     const auto size = static_cast<std::size_t>(scaledLength);
     map.Nearest.resize(size);
-    map.BandStart.resize(size);
-    map.BandEnd.resize(size);
-    map.Centre.resize(size);
-    map.Reach.resize(size);
+    map.Weights.resize(size);
     for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
         const int from = edges[band], to = edges[band + 1];
         const int scaledFrom = scaledEdges[band], scaledTo = scaledEdges[band + 1];
         if (to <= from || scaledTo <= scaledFrom) continue;
         const double toSource = static_cast<double>(to - from) / (scaledTo - scaledFrom);
+        // Enlarging, a pixel's neighbours; shrinking, as far as one destination pixel reaches.
+        const double reach = std::max(1.0, toSource);
         for (int x = from; x < to; ++x) {
             const int first = scaledFrom + ScaleMeasure(x - from, scaledTo - scaledFrom, to - from);
             const int end =
@@ -49,30 +63,12 @@ TAxisMap MapAxis(int length, int nearMargin, int farMargin, int scaledLength, in
             for (int d = first; d < end; ++d) {
                 const auto i = static_cast<std::size_t>(d);
                 map.Nearest[i] = x;
-                map.BandStart[i] = from;
-                map.BandEnd[i] = to;
-                map.Centre[i] = from + (d - scaledFrom + 0.5) * toSource - 0.5;
-                map.Reach[i] = std::max(1.0, toSource);
+                const double centre = from + (d - scaledFrom + 0.5) * toSource - 0.5;
+                map.Weights[i] = WeightsAround(centre, reach, from, to);
             }
         }
     }
     return map;
-}
-
-// The tent filter's weights of the source pixels of destination pixel `d`'s band near its
-// centre: the first source pixel and one weight for each from there.
-struct TWeights {
-    int First = 0;
-    std::vector<double> Weights;
-};
-TWeights WeightsOf(const TAxisMap& map, std::size_t d) {
-    const double c = map.Centre[d], reach = map.Reach[d];
-    const int first = std::max(map.BandStart[d], static_cast<int>(std::floor(c - reach)) + 1);
-    const int last = std::min(map.BandEnd[d] - 1, static_cast<int>(std::ceil(c + reach)) - 1);
-    TWeights w{first, {}};
-    for (int x = first; x <= last; ++x)
-        w.Weights.push_back(std::max(0.0, 1.0 - std::abs(x - c) / reach));
-    return w;
 }
 
 int Channel(TPixel p, int shift) {
@@ -84,7 +80,7 @@ int Channel(TPixel p, int shift) {
 TPixel Blend(const TPixelImage& picture, TPixelRect cell, const TAxisMap& across,
              const TAxisMap& down, std::size_t dx, std::size_t dy, TPixel nearest,
              const TKeyRange& key) {
-    const TWeights wx = WeightsOf(across, dx), wy = WeightsOf(down, dy);
+    const TWeights &wx = across.Weights[dx], &wy = down.Weights[dy];
     double sum[3] = {0, 0, 0}, total = 0;
     for (std::size_t j = 0; j < wy.Weights.size(); ++j) {
         for (std::size_t i = 0; i < wx.Weights.size(); ++i) {
