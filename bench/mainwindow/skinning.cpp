@@ -56,16 +56,25 @@ struct Samples {
     std::vector<double> total;        // the parts' sum
     std::vector<double> whole;        // the repaint timed around it, from start to end
     std::vector<double> startMedians; // the median of `whole` of each start
+    std::array<double, kPartCount> messages{}; // paint messages of each part in all repaints
 };
+
+// Each part's paint counter so far: its microseconds (`what` 0) or its paint messages (2).
+std::array<double, kPartCount> PaintCounters(HWND main, LPARAM what) {
+    std::array<double, kPartCount> counters{};
+    for (std::size_t i = 0; i < kPartCount; ++i) {
+        const ATOM atom = GlobalAddAtomW(kParts[i].windowClass);
+        counters[i] =
+            static_cast<double>(SendMessageW(main, kPaintTime, atom, kParts[i].side + what));
+        GlobalDeleteAtom(atom);
+    }
+    return counters;
+}
 
 // The milliseconds the program has spent in each part's paints so far.
 std::array<double, kPartCount> PaintTimes(HWND main) {
-    std::array<double, kPartCount> times{};
-    for (std::size_t i = 0; i < kPartCount; ++i) {
-        const ATOM atom = GlobalAddAtomW(kParts[i].windowClass);
-        times[i] = static_cast<double>(SendMessageW(main, kPaintTime, atom, kParts[i].side)) / 1000.0;
-        GlobalDeleteAtom(atom);
-    }
+    auto times = PaintCounters(main, 0);
+    for (double& t : times) t /= 1000.0;
     return times;
 }
 
@@ -88,6 +97,7 @@ bool MeasureOnce(const std::string& exe, bool skinned, Samples& out) {
     for (int i = 0; i < kEntries; ++i)
         out.copies.push_back(bench::CopyAndWait(pellico, L"copy " + std::to_wstring(i)));
     std::vector<double> wholes;
+    const auto messagesBefore = PaintCounters(pellico.Main(), 2);
     auto before = PaintTimes(pellico.Main());
     for (int i = 0; i < kRepaints; ++i) {
         // The program repaints itself and times that; the parts' counters run meanwhile.
@@ -104,6 +114,9 @@ bool MeasureOnce(const std::string& exe, bool skinned, Samples& out) {
         out.total.push_back(total);
         before = after;
     }
+    const auto messagesAfter = PaintCounters(pellico.Main(), 2);
+    for (std::size_t p = 0; p < kPartCount; ++p)
+        out.messages[p] += messagesAfter[p] - messagesBefore[p];
     out.whole.insert(out.whole.end(), wholes.begin(), wholes.end());
     out.startMedians.push_back(Percentile(wholes, 0.5));
     // Still as it was: the skin did not come or go during the run.
@@ -161,6 +174,11 @@ int main() {
         Row(kParts[p].label, skinned.parts[p], unskinned.parts[p]);
     Row("the parts' sum", skinned.total, unskinned.total);
     Row("whole window, start to end", skinned.whole, unskinned.whole);
+    std::puts("paint messages per repaint (skinned, unskinned):");
+    for (std::size_t p = 0; p < kPartCount; ++p)
+        std::printf("  %-28s %6.2f %6.2f\n", kParts[p].label,
+                    skinned.messages[p] / static_cast<double>(skinned.total.size()),
+                    unskinned.messages[p] / static_cast<double>(unskinned.total.size()));
     std::puts("the whole window's median, lowest and highest of the starts:");
     Spread("skinned", skinned.startMedians);
     Spread("unskinned", unskinned.startMedians);
