@@ -11,6 +11,7 @@
 #include "skin/model/skin_catalogue.h"
 #include "ui/application.h"
 #include "ui/form_binding.h"
+#include "ui/paint_timing.h"
 #include "ui/startup_marks.h"
 
 #include <stdexcept>
@@ -72,9 +73,31 @@ TForm1::TForm1(ui::TComponent* owner, std::string_view description) : TForm(owne
             ui::StartupMarkMicroseconds(static_cast<ui::TStartupMark>(m.WParam)));
     });
 
+    OnMessage(RegisterWindowMessageW(kPaintTimeQuery), [this](ui::TMessage& m) {
+        if (m.WParam == 0) {
+            m.Result = static_cast<std::intptr_t>(RepaintMicroseconds());
+            return;
+        }
+        wchar_t part[256]{};
+        if (!GlobalGetAtomNameW(static_cast<ATOM>(m.WParam), part, 256)) return;
+        const auto side = m.LParam % 2 == 0 ? ui::TPaintSide::Client : ui::TPaintSide::Frame;
+        const ui::TPaintTotals totals = ui::PaintTotals(part, side);
+        m.Result = static_cast<std::intptr_t>(m.LParam < 2 ? totals.microseconds : totals.paints);
+    });
+
     ui::RegisterComponentClass<TSkinData>();
     ui::RegisterComponentClass<tray::TRxTrayIcon>();
     LoadDescription(description);
+}
+
+std::int64_t TForm1::RepaintMicroseconds() {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    QueryPerformanceCounter(&end);
+    return (end.QuadPart - start.QuadPart) * 1'000'000 / frequency.QuadPart;
 }
 
 void TForm1::Loaded() {

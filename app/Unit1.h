@@ -66,12 +66,20 @@ public:
     // And this one about the start-up: wParam names a mark (ui::TStartupMark); the answer is the
     // microseconds from the process's creation to it, -1 while it is not reached.
     static constexpr wchar_t kStartupMarksQuery[] = L"Pellico.StartupMarks";
+    // And this one about the paints so far: wParam is a global atom naming a window class
+    // (ui/paint_timing.h); lParam 0 gives the microseconds its client paints took, 1 those of
+    // its frame paints, 2 and 3 the number of each. With wParam 0 the window repaints itself
+    // whole, frame and every control, before it answers, and the answer is the microseconds
+    // that took.
+    static constexpr wchar_t kPaintTimeQuery[] = L"Pellico.PaintTime";
 
 private:
     template <class T> T* Member(const wchar_t* name);
     void BindMembers();
     std::optional<WORD> AfterPasteKey();
     void PasteEveryEntry();
+    // The whole window repainted now (kPaintTimeQuery with wParam 0).
+    std::int64_t RepaintMicroseconds();
 
     // The collector's state lives from FormCreate to FormClose.
     std::unique_ptr<collector::TkivwatchClipbrd> watcher_;

@@ -2,6 +2,7 @@
 #include "ui/message_window.h"
 
 #include "ui/application.h"
+#include "ui/paint_timing.h"
 
 #include <set>
 #include <stdexcept>
@@ -10,9 +11,12 @@ namespace ui {
 
 namespace {
 
-void RegisterMessageWindowClass(const TMessageWindowParams& params, WNDPROC procedure) {
+// The class's name as registered, kept for as long as the program runs.
+const std::wstring& RegisterMessageWindowClass(const TMessageWindowParams& params,
+                                               WNDPROC procedure) {
     static std::set<std::wstring> registered;
-    if (registered.contains(params.class_name)) return;
+    if (const auto known = registered.find(params.class_name); known != registered.end())
+        return *known;
     WNDCLASSW wc{};
     wc.style = params.class_style;
     wc.lpfnWndProc = procedure;
@@ -22,14 +26,14 @@ void RegisterMessageWindowClass(const TMessageWindowParams& params, WNDPROC proc
     wc.lpszClassName = params.class_name.c_str();
     if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw std::runtime_error("Could not register a window class");
-    registered.insert(params.class_name);
+    return *registered.insert(params.class_name).first;
 }
 
 } // namespace
 
 TMessageWindow::TMessageWindow(const TMessageWindowParams& params, Handler handler)
-    : handler_(std::move(handler)) {
-    RegisterMessageWindowClass(params, &TMessageWindow::WndProc);
+    : handler_(std::move(handler)),
+      class_name_(RegisterMessageWindowClass(params, &TMessageWindow::WndProc)) {
     const HWND wnd = CreateWindowExW(params.ex_style, params.class_name.c_str(),
                                      params.title.c_str(), params.style, params.x, params.y, 0, 0,
                                      params.message_only ? HWND_MESSAGE : params.parent, nullptr,
@@ -54,6 +58,7 @@ LRESULT CALLBACK TMessageWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPAR
     if (!self || self->wnd_ != wnd) return DefWindowProcW(wnd, msg, wparam, lparam);
     // Gone with its parent: no handle of a destroyed window is kept (nor destroyed again).
     if (msg == WM_NCDESTROY) self->wnd_ = nullptr;
+    const TPaintTiming timing(self->class_name_, PaintSideOf(msg));
     try {
         if (const auto result = self->handler_(msg, wparam, lparam)) return *result;
     } catch (...) {

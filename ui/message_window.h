@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -48,6 +49,7 @@ private:
     static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
 
     Handler handler_;
+    std::wstring_view class_name_; // what its paints are counted as (paint_timing.h)
     HWND wnd_ = nullptr;
 };
 

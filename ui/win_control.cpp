@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/message_params.h"
+#include "ui/paint_timing.h"
 #include "ui/prop_builders.h"
 #include "ui/text_codec.h"
 
@@ -108,6 +109,7 @@ LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     TMessage m{msg, wp, lp, 0};
     try {
+        const TPaintTiming timing(control->ClassType().Name(), PaintSideOf(msg));
         control->WindowProc(m);
     } catch (...) {
         HandleException(control);
@@ -426,6 +428,7 @@ void TWinControl::PaintControls(HDC dc) {
         RECT r = g->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         SetViewportOrgEx(dc, r.left, r.top, nullptr);
+        const TPaintTiming timing(g->ClassType().Name(), TPaintSide::Client);
         g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     }
 }

@@ -1,8 +1,8 @@
-// What the skin costs the running program, measured from outside: Pellico.exe as built, and a
-// copy whose stored description has the skin data switched off (Active = False), started in
-// turn in the same run. For each: the time an outside copy takes to show as a new list item,
-// for every copy until the list holds 1,000 entries, and then the repaint of the whole main
-// window with that list, frame and controls.
+// What the skin costs the running program: Pellico.exe as built, and a copy whose stored
+// description has the skin data switched off (Active = False), started in turn in the same run.
+// For each: the time an outside copy takes to show as a new list item, for every copy until the
+// list holds 1,000 entries, and then repaints of the whole main window with that list, frame and
+// controls, each timed by the program itself per part (it answers "Pellico.PaintTime").
 #include "bench/mainwindow/measure.h"
 #include "tests/e2e/pellico_driver.h"
 #include "tests/support/child_process.h"
@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,18 +21,62 @@ namespace {
 using bench::Now;
 using bench::Percentile;
 
-constexpr int kRounds = 4;     // each round starts the skinned program, then the unskinned one
+constexpr int kRounds = 8;     // each round starts the skinned program, then the unskinned one
 constexpr int kEntries = 1000; // copies per start, the list's length for the repaints
-constexpr int kRepaints = 50;  // per start
+constexpr int kRepaints = 200; // per start
 constexpr double kGiveUpMs = 20'000;
 
-constexpr UINT kRepaintFlags =
-    RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
+const UINT kPaintTime = RegisterWindowMessageW(L"Pellico.PaintTime");
+
+// What the program's paint counters are read for: a window class, its client or frame paints.
+struct Part {
+    const char* label;
+    const wchar_t* windowClass;
+    LPARAM side; // 0 client, 1 frame
+};
+constexpr Part kParts[] = {
+    {"form: frame", L"TForm1", 1},
+    {"form: client", L"TForm1", 0},
+    {"labels (3)", L"TLabel", 0},
+    {"list box, 1000 entries", L"TListBox", 0},
+    {"list box: frame", L"TListBox", 1},
+    {"list box: scroll bar", L"TWScrollbar", 0},
+    {"buttons (3)", L"TButton", 0},
+    {"check box", L"TCheckBox", 0},
+    {"combo box", L"TComboBox", 0},
+    {"combo box: frame", L"TComboBox", 1},
+    {"combo box: edit field", L"Edit", 0},
+};
+constexpr std::size_t kPartCount = std::size(kParts);
 
 struct Samples {
-    std::vector<double> copies;   // ms from an outside copy to the new list item
-    std::vector<double> repaints; // ms for a repaint of the whole window
+    std::vector<double> copies; // ms from an outside copy to the new list item
+    // Per repaint of the whole window: ms the program spent in each part's paints, in all.
+    std::array<std::vector<double>, kPartCount> parts;
+    std::vector<double> total;        // the parts' sum
+    std::vector<double> whole;        // the repaint timed around it, from start to end
+    std::vector<double> startMedians; // the median of `whole` of each start
+    std::array<double, kPartCount> messages{}; // paint messages of each part in all repaints
 };
+
+// Each part's paint counter so far: its microseconds (`what` 0) or its paint messages (2).
+std::array<double, kPartCount> PaintCounters(HWND main, LPARAM what) {
+    std::array<double, kPartCount> counters{};
+    for (std::size_t i = 0; i < kPartCount; ++i) {
+        const ATOM atom = GlobalAddAtomW(kParts[i].windowClass);
+        counters[i] =
+            static_cast<double>(SendMessageW(main, kPaintTime, atom, kParts[i].side + what));
+        GlobalDeleteAtom(atom);
+    }
+    return counters;
+}
+
+// The milliseconds the program has spent in each part's paints so far.
+std::array<double, kPartCount> PaintTimes(HWND main) {
+    auto times = PaintCounters(main, 0);
+    for (double& t : times) t /= 1000.0;
+    return times;
+}
 
 // Waits until the main window is up as it should be: in the skin's frame, or plainly
 // unskinned, and painted.
@@ -50,13 +96,29 @@ bool MeasureOnce(const std::string& exe, bool skinned, Samples& out) {
     if (!pellico.WaitUntilUp() || !Settled(pellico.Main(), skinned)) return false;
     for (int i = 0; i < kEntries; ++i)
         out.copies.push_back(bench::CopyAndWait(pellico, L"copy " + std::to_wstring(i)));
+    std::vector<double> wholes;
+    const auto messagesBefore = PaintCounters(pellico.Main(), 2);
+    auto before = PaintTimes(pellico.Main());
     for (int i = 0; i < kRepaints; ++i) {
-        const double start = Now();
-        RedrawWindow(pellico.Main(), nullptr, nullptr, kRepaintFlags);
+        // The program repaints itself and times that; the parts' counters run meanwhile.
+        wholes.push_back(static_cast<double>(SendMessageW(pellico.Main(), kPaintTime, 0, 0)) /
+                         1000.0);
         while (!bench::Painted(pellico.Main())) {
         }
-        out.repaints.push_back(Now() - start);
+        const auto after = PaintTimes(pellico.Main());
+        double total = 0;
+        for (std::size_t p = 0; p < kPartCount; ++p) {
+            out.parts[p].push_back(after[p] - before[p]);
+            total += after[p] - before[p];
+        }
+        out.total.push_back(total);
+        before = after;
     }
+    const auto messagesAfter = PaintCounters(pellico.Main(), 2);
+    for (std::size_t p = 0; p < kPartCount; ++p)
+        out.messages[p] += messagesAfter[p] - messagesBefore[p];
+    out.whole.insert(out.whole.end(), wholes.begin(), wholes.end());
+    out.startMedians.push_back(Percentile(wholes, 0.5));
     // Still as it was: the skin did not come or go during the run.
     const bool same = bench::Skinned(pellico.Main()) == skinned;
     return pellico.Close().has_value() && same;
@@ -67,7 +129,13 @@ void Row(const char* what, const std::vector<double>& skinned,
     const double m1 = Percentile(skinned, 0.5), m0 = Percentile(unskinned, 0.5);
     const double p1 = Percentile(skinned, 0.95), p0 = Percentile(unskinned, 0.95);
     std::printf("%-30s %9.3f ms %9.3f ms %9.3f ms %9.3f ms %6.2f x %6.2f x\n", what, m1, p1, m0, p0,
-                m1 / m0, p1 / p0);
+                m0 > 0 ? m1 / m0 : 0.0, p0 > 0 ? p1 / p0 : 0.0);
+}
+
+// The lowest and highest of the starts' medians: how far a start's figure wanders.
+void Spread(const char* what, const std::vector<double>& medians) {
+    const auto [low, high] = std::minmax_element(medians.begin(), medians.end());
+    std::printf("  %-28s %9.3f ms to %9.3f ms\n", what, *low, *high);
 }
 
 } // namespace
@@ -101,8 +169,20 @@ int main() {
     std::printf("%-30s %12s %12s %12s %12s %8s %8s\n", "", "median", "p95", "median", "p95",
                 "median", "p95");
     Row("copy to new list item", skinned.copies, unskinned.copies);
-    Row("repaint, 1000 entries", skinned.repaints, unskinned.repaints);
+    std::puts("in-process paint time per repaint of the whole window, by part:");
+    for (std::size_t p = 0; p < kPartCount; ++p)
+        Row(kParts[p].label, skinned.parts[p], unskinned.parts[p]);
+    Row("the parts' sum", skinned.total, unskinned.total);
+    Row("whole window, start to end", skinned.whole, unskinned.whole);
+    std::puts("paint messages per repaint (skinned, unskinned):");
+    for (std::size_t p = 0; p < kPartCount; ++p)
+        std::printf("  %-28s %6.2f %6.2f\n", kParts[p].label,
+                    skinned.messages[p] / static_cast<double>(skinned.total.size()),
+                    unskinned.messages[p] / static_cast<double>(unskinned.total.size()));
+    std::puts("the whole window's median, lowest and highest of the starts:");
+    Spread("skinned", skinned.startMedians);
+    Spread("unskinned", unskinned.startMedians);
     std::printf("(%zu copies and %zu repaints of each)\n", skinned.copies.size(),
-                skinned.repaints.size());
+                skinned.total.size());
     return 0;
 }

@@ -1,6 +1,8 @@
 // Object-bound window procedures: the stubs, their memory, installing and releasing them.
 #include "skin/runtime/window_subclass.h"
 
+#include "ui/paint_timing.h"
+
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -181,7 +183,11 @@ LRESULT CALLBACK TWindowSubclass::StubProc(HWND stubAsWindow, UINT msg, WPARAM w
     auto* stub = reinterpret_cast<TSubclassStub*>(stubAsWindow);
     if (TWindowSubclass* owner = stub->owner) {
         const HWND window = stub->window;
-        const LRESULT result = owner->Handle(msg, wp, lp);
+        LRESULT result = 0;
+        {
+            const ui::TPaintTiming timing(window, msg);
+            result = owner->Handle(msg, wp, lp);
+        }
         // Released during the window's last message while a later subclasser still held the
         // stub: nobody calls it again. (Pool memory is never given back, so reading it is safe.)
         if (msg == WM_NCDESTROY && stub->inUse && !stub->owner && stub->window == window)

@@ -13,10 +13,28 @@
 #include "ui/message_params.h"
 #include "ui/win_handles.h"
 
+#include <utility>
+
 namespace {
 
 // Frame styles of the skin's combo button.
 constexpr int kFramedStyle = 0, kFlatStyle = 1, kWholeBoxStyle = 2;
+
+// The combo box whose paint is running on this thread, if any.
+thread_local HWND paintingNow = nullptr;
+
+// Marks a combo box's paint for as long as it lives; touches no combo, so it may outlive one
+// freed by its own paint.
+class TPaintingNow {
+public:
+    explicit TPaintingNow(HWND combo) : outer_(std::exchange(paintingNow, combo)) {}
+    ~TPaintingNow() { paintingNow = outer_; }
+    TPaintingNow(const TPaintingNow&) = delete;
+    TPaintingNow& operator=(const TPaintingNow&) = delete;
+
+private:
+    HWND outer_;
+};
 
 } // namespace
 
@@ -144,19 +162,25 @@ std::optional<TSelectionColours> TSkinComBox::FieldSelection() const {
 }
 
 bool TSkinComBox::BeforeMessage(ui::TMessage& msg) {
-    if (!FieldSelection()) return TSkinControl::BeforeMessage(msg);
-    switch (msg.Msg) {
-    case WM_ERASEBKGND:
-        msg.Result = 1; // the paint covers everything
-        return false;
-    case WM_PAINT:
-        if (msg.WParam) break;
-        {
+    if (msg.Msg == WM_PAINT && !msg.WParam) {
+        // The paint asks for the frame first (WM_NCPAINT, from BeginPaint), and the skin's look
+        // drawn after it covers the frame: the frame paint need not draw it as well.
+        const TPaintingNow painting(handle);
+        if (FieldSelection()) {
             // Composed whole before it reaches the screen: the combo's own paint would show
             // its field in the system's colours first.
             const ui::PaintScope paint(handle);
             if (paint.dc()) PaintWindow(nullptr);
+            return false;
         }
+        if (!CallDefault(msg)) return false;
+        AfterMessage(msg);
+        return false;
+    }
+    if (!FieldSelection()) return TSkinControl::BeforeMessage(msg);
+    switch (msg.Msg) {
+    case WM_ERASEBKGND:
+        msg.Result = 1; // the paint covers everything
         return false;
     // The messages after which the combo draws its field at once: its drawing is held back and
     // the composed look painted after.
@@ -191,8 +215,12 @@ void TSkinComBox::AfterMessage(ui::TMessage& msg) {
         SetHot(ComboHotAfterMove(Hot(), PtInRect(&buttonRect_, p) != FALSE, enabledLook));
         break;
     }
-    case WM_DRAWITEM:
     case WM_NCPAINT:
+        // The system drew its border over the skin's; the paint that asked for it draws the
+        // skin's again.
+        if (paintingNow != handle) Refresh();
+        break;
+    case WM_DRAWITEM:
         Refresh();
         break;
     case ui::CM_MOUSELEAVE:

@@ -466,6 +466,27 @@ TEST_F(SkinScroll, TheComboIsComposedFromItsOwnPaintNotFromWhatCoversIt) {
     EXPECT_TRUE(ScreenOf(box) == shown) << "the box after the window over it has gone";
 }
 
+TEST_F(SkinScroll, ARepaintComposesTheComboOnceForItsOwnPaint) {
+    ASSERT_TRUE(Companion<TSkinComBox>(combo_));
+    const HWND box = combo_->Handle();
+    const TPixelImage shown = ScreenOf(box);
+    // What the combo is asked to print of itself, seen in front of its skin.
+    int prints = 0;
+    const auto skinned = combo_->WindowProc;
+    combo_->WindowProc = [&](ui::TMessage& m) {
+        if (m.Msg == WM_PRINTCLIENT) ++prints;
+        skinned(m);
+    };
+    // Its frame and client to paint, and its paint asked for, which asks for the frame first.
+    RedrawWindow(box, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    UpdateWindow(box);
+    combo_->WindowProc = skinned;
+    // Once for its paint and once for its edit field's; its frame paint, which the paint asks
+    // for first, adds none. And its look is drawn whole, frame included.
+    EXPECT_LE(prints, 2);
+    EXPECT_TRUE(ScreenOf(box) == shown);
+}
+
 // Other system colours for a while, as another Windows colour scheme has them.
 class OtherScheme {
 public:

@@ -1,11 +1,14 @@
 // Windowed controls under Wine: window classes named after the control classes, the
 // control-object property, the WindowProc hook chain, the library's notifications, the
-// reflected control messages, mouse enter and leave, and exceptions escaping handlers.
+// reflected control messages, paints counted per part, mouse enter and leave, and exceptions
+// escaping handlers.
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/hint_window.h"
+#include "ui/paint_timing.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -402,6 +405,40 @@ TEST_F(UiWindow, APainterThatThrowsStillEndsItsPaint) {
     // paint left open keeps it, and every failing paint would take one more).
     const WindowDC next(form_->Handle());
     EXPECT_EQ(next.dc(), failing->dc);
+}
+
+TEST_F(UiWindow, EachPaintIsCountedForItsOwnPartOnly) {
+    // A graphic control painted inside its form's paint takes 100 ms a paint.
+    struct Slow : TGraphicControl {
+        using TGraphicControl::TGraphicControl;
+        int paints = 0;
+        void Paint(TCanvas&) override {
+            ++paints;
+            Sleep(100);
+        }
+    };
+    auto* slow = Add<Slow>(10, 10, 50, 20);
+    const auto totals = [] {
+        return std::array{PaintTotals(L"TGraphicControl", TPaintSide::Client),
+                          PaintTotals(L"TForm1", TPaintSide::Client),
+                          PaintTotals(L"TForm1", TPaintSide::Frame)};
+    };
+    const auto before = totals();
+    form_->Show();
+    UpdateWindow(form_->Handle());
+    ASSERT_TRUE(PumpUntil([&] { return slow->paints > 0; }));
+    Pump(std::chrono::milliseconds(100));
+    const auto after = totals();
+    const auto paints = [&](std::size_t i) { return after[i].paints - before[i].paints; };
+    const auto ms = [&](std::size_t i) {
+        return (after[i].microseconds - before[i].microseconds) / 1000;
+    };
+    EXPECT_EQ(paints(0), slow->paints);
+    EXPECT_GE(ms(0), 100 * slow->paints);
+    // The form's paints held the control's, and are counted without them; its frame apart.
+    EXPECT_GE(paints(1), slow->paints);
+    EXPECT_LT(ms(1), 100 * slow->paints);
+    EXPECT_GE(paints(2), 1);
 }
 
 TEST_F(UiWindow, MouseEnterAndLeaveForWindowedAndPaintedControls) {
