@@ -14,6 +14,7 @@
 #include "ui/form.h"
 #include "ui/menus.h"
 #include "ui/properties.h"
+#include "ui/window_dpi.h"
 #include "ui/startup_marks.h"
 #include "ui/timer.h"
 #include "ui/win_handles.h"
@@ -68,6 +69,7 @@ const ui::TClassInfo& TWinSkinForm::StaticClass() {
 
 void TWinSkinForm::SetWindow(HWND window, HMODULE moduleKey, const std::string& className) {
     window_ = window;
+    dpi_ = ui::WindowDpi(window);
     moduleKey_ = moduleKey;
     className_ = className;
 }

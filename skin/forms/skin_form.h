@@ -29,6 +29,7 @@
 
 #include "ui/component.h"
 #include "ui/graphics.h"
+#include "ui/scale_measure.h"
 
 #include <windows.h>
 
@@ -141,6 +142,7 @@ public:
     void RegisterSkinControl(TSkinControl& control) override;
     void UnregisterSkinControl(TSkinControl& control) override;
     HWND HostWindow() const override { return window_; }
+    int Dpi() const override { return dpi_; }
     void MouseOverControl(TSkinControl* control) override { mouseControl_ = control; }
     // The skin controls of the window, in the order they attached.
     const std::vector<TSkinControl*>& SkinControls() const { return skinControls_; }
@@ -283,6 +285,7 @@ private:
     TSkinData* skin_ = nullptr;
     ui::TForm* form_ = nullptr;
     HWND window_ = nullptr;
+    int dpi_ = kBaseDpi; // the window's display density
     HMODULE moduleKey_ = nullptr;
     std::string className_;
     HWND owner_ = nullptr;

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-TSkinBitmaps::TSkinBitmaps(const TSkinElements& elements) : elements_(elements) {}
+TSkinBitmaps::TSkinBitmaps(const TSkinElements& elements) : elements_(elements), scaled_(elements) {}
 
 std::optional<TStripBitmap>& TSkinBitmaps::SlotOf(const TPixelImage& picture) {
     if (serial_ != elements_.Serial) Forget();
@@ -23,6 +23,19 @@ const TStripBitmap& TSkinBitmaps::Of(const TPixelImage& picture) {
     return *slot;
 }
 
+const TStripBitmap& TSkinBitmaps::AtDpi(const TPixelImage& picture, const TPixelImage& large,
+                                        const TPictureCut& cut, int dpi) {
+    SlotOf(picture);
+    const TPixelImage& scaled = scaled_.At(picture, large, cut, dpi);
+    if (&scaled == &picture) return Of(picture);
+    auto found = scaled_bitmaps_.find(&scaled);
+    if (found == scaled_bitmaps_.end()) {
+        found = scaled_bitmaps_.emplace(&scaled, TStripBitmap(scaled)).first;
+        ++made_;
+    }
+    return found->second;
+}
+
 const TStripBitmap&
 TSkinBitmaps::Derived(const TPixelImage& picture, int variant,
                       const std::function<TPixelImage(const TPixelImage&)>& make) {
@@ -40,6 +53,7 @@ void TSkinBitmaps::Forget() {
     // The bitmaps of the elements a load replaced, and the places their pictures were at, go.
     bitmaps_.clear();
     derived_.clear();
+    scaled_bitmaps_.clear();
     made_ = 0;
     for (const TNamedElement& named : ListSkinElements(elements_)) {
         const TDataSkinObject& element = *named.Element;

@@ -9,6 +9,7 @@
 
 #include "skin/gdi/strip_bitmap.h"
 
+#include "skin/model/scaled_pictures.h"
 #include "skin/model/skin_catalogue.h"
 
 #include <cstdint>
@@ -28,6 +29,11 @@ public:
     // The bitmap of `picture`, one of the elements' pictures: a look-up once it is made. An empty
     // picture gives an empty bitmap. Throws std::invalid_argument for a picture of no element.
     const TStripBitmap& Of(const TPixelImage& picture);
+    // The bitmap of `picture`, one of the elements' pictures cut by `cut`, at the display density
+    // `dpi`: Of(picture) at kBaseDpi, else the bitmap of PictureAtDpi with the picture's larger
+    // copy `large` (scaled_pictures.h), made once a load and density.
+    const TStripBitmap& AtDpi(const TPixelImage& picture, const TPixelImage& large,
+                              const TPictureCut& cut, int dpi);
     // The bitmap of what `make` makes of `picture` (turned, say), one of the elements' pictures:
     // made once a load for each `variant`, and shared like the pictures' own.
     const TStripBitmap& Derived(const TPixelImage& picture, int variant,
@@ -48,6 +54,9 @@ private:
     // Every picture of the current elements, with its bitmap once made.
     std::unordered_map<const TPixelImage*, std::optional<TStripBitmap>> bitmaps_;
     std::map<std::pair<const TPixelImage*, int>, TStripBitmap> derived_;
+    TScaledPictures scaled_;
+    // The bitmaps of the scaled pictures, by the scaled picture.
+    std::unordered_map<const TPixelImage*, TStripBitmap> scaled_bitmaps_;
     int loads_ = 0;
     int made_ = 0;
 };

@@ -130,11 +130,18 @@ void DrawElementFrame(HDC dc, const RECT& target, const TStripBitmap& strip, boo
 
 void DrawElement(HDC dc, const RECT& target, TSkinBitmaps& bitmaps, const TDataSkinObject& element,
                  int frame, const TElementDraw& how) {
-    DrawElementFrame(dc, target, how.Strip ? *how.Strip : bitmaps.Of(element.Image), how.Stacked,
+    const int frames = how.Frames > 0 ? how.Frames : element.Frame;
+    TMargins margins = how.Margins.value_or(MarginsOf(element));
+    const TStripBitmap* strip = how.Strip;
+    if (!strip && how.Dpi != kBaseDpi) {
+        strip = &bitmaps.AtDpi(element.Image, element.Image2x, {frames, how.Stacked, margins},
+                               how.Dpi);
+        const TPixelRect cell = StripCell(element.Image, frames, 1, how.Stacked);
+        margins = ScaleMargins(margins, Width(cell), Height(cell), how.Dpi);
+    }
+    DrawElementFrame(dc, target, strip ? *strip : bitmaps.Of(element.Image), how.Stacked,
                      how.Tile.value_or(element.Tile == 1),
-                     how.Transparent.value_or(element.Trans == 1),
-                     how.Frames > 0 ? how.Frames : element.Frame, frame,
-                     how.Margins.value_or(MarginsOf(element)));
+                     how.Transparent.value_or(element.Trans == 1), frames, frame, margins);
 }
 
 void DrawThreeSlice(HDC dc, const RECT& target, const TStripBitmap& strip, bool stacked,

@@ -19,6 +19,7 @@
 
 #include "skin/model/skin_elements.h"
 #include "skin/pictures/colors.h"
+#include "skin/pictures/dpi_scale.h"
 #include "skin/pictures/strip_layout.h"
 
 #include <windows.h>
@@ -40,6 +41,9 @@ void DrawElementFrame(HDC dc, const RECT& target, const TStripBitmap& strip, boo
 // stacked rather than side by side, a picture made from the element's (its strip turned for a
 // side), margins bent for such a picture, a frame count of its own, and a middle or key colour the
 // painter always gives that part whatever the skin says. Left out, each comes from the element.
+// `Dpi` is the density the target is drawn at: above kBaseDpi the element's picture at that
+// density (TSkinBitmaps::AtDpi) with its margins scaled (ScaleMargins); a painter's own `Strip`
+// is taken as it is, with `Margins` in its units.
 struct TElementDraw {
     bool Stacked = false;
     const TStripBitmap* Strip = nullptr; // the element's Image
@@ -47,6 +51,7 @@ struct TElementDraw {
     int Frames = 0;                      // element.Frame
     std::optional<bool> Tile;            // element.Tile == 1
     std::optional<bool> Transparent;     // element.Trans == 1
+    int Dpi = kBaseDpi;
 };
 
 // The one way to draw a skin element: frame `frame` of its strip fitted into `target` by the

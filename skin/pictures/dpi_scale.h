@@ -5,13 +5,7 @@
 #include "skin/pictures/pixel_image.h"
 #include "skin/pictures/strip_layout.h"
 
-// The density every stored measure and every 1x picture is drawn for.
-inline constexpr int kBaseDpi = 96;
-
-// `pixels` measured at `fromDpi` as pixels at `dpi`: pixels * dpi / fromDpi rounded to the
-// nearest whole pixel, halves away from zero (so a shift and its opposite scale to opposites).
-// Exact in 64 bits for every int measure. A density of 0 or less leaves the measure as it is.
-int ScaleMeasure(int pixels, int dpi, int fromDpi = kBaseDpi);
+#include "ui/scale_measure.h" // kBaseDpi, ScaleMeasure
 
 // A rectangle laid out at `fromDpi`, at `dpi`: each edge scaled as a measure from the origin.
 // Scaling the edges rather than the sizes keeps a layout whole: two rectangles that share an

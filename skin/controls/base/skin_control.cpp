@@ -18,6 +18,7 @@
 #include "ui/text_codec.h"
 #include "ui/win_control.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 #include <algorithm>
 #include <optional>
@@ -253,6 +254,11 @@ void TSkinControl::SkinActivityChanged() {}
 
 bool TSkinControl::SkinQuery() {
     return true;
+}
+
+int TSkinControl::Dpi() const {
+    if (form) return form->Dpi();
+    return ui::WindowDpi(handle ? GetAncestor(handle, GA_ROOT) : nullptr);
 }
 
 void TSkinControl::Refresh() {

@@ -88,6 +88,9 @@ public:
     HWND Handle() const { return handle; }
     ui::TControl* Control() const { return control; }
     TSkinControlHost* Form() const { return form; }
+    // The display density the control draws at: its form's, or for a window of no skinned form
+    // its top-level window's.
+    int Dpi() const;
     int LifeState() const { return lifeState; }
     bool SkinActive() const { return skinActive; }
     bool Attached() const { return attached; }

@@ -2,6 +2,7 @@
 // made again after a load replaced the elements, left alone by a load that fails.
 #include "skin/gdi/skin_bitmaps.h"
 #include "skin/model/skin_data_core.h"
+#include "skin/model/skin_geometry.h"
 #include "skin/pictures/image_ops.h"
 #include "tests/support/skin_fixture.h"
 
@@ -89,6 +90,25 @@ TEST_F(SkinBitmaps, MadeFromAPictureOncePerVariantAndLoad) {
     EXPECT_EQ(makes, 3);
     const TPixelImage other = Strip(1, 1, 2, 2);
     EXPECT_THROW(bitmaps.Derived(other, 1, flip), std::invalid_argument);
+}
+
+// A picture at a display density: the picture's own bitmap at 96 dpi, else the scaled picture's,
+// made once a load and density and made again after a load.
+TEST_F(SkinBitmaps, AtADensityOncePerLoad) {
+    const TDataSkinObject& sunk = *e.SunkEdge;
+    const TPictureCut cut{sunk.Frame, false, MarginsOf(sunk)};
+    EXPECT_EQ(&bitmaps.AtDpi(sunk.Image, sunk.Image2x, cut, kBaseDpi), &bitmaps.Of(sunk.Image));
+    const TStripBitmap* large = &bitmaps.AtDpi(sunk.Image, sunk.Image2x, cut, 192);
+    EXPECT_EQ(large->Colour().Pixels(), ScalePicture(sunk.Image, cut, 192));
+    EXPECT_EQ(&bitmaps.AtDpi(sunk.Image, sunk.Image2x, cut, 192), large);
+    EXPECT_NE(&bitmaps.AtDpi(sunk.Image, sunk.Image2x, cut, 144), large);
+    EXPECT_EQ(bitmaps.Made(), 3);
+
+    data.SetSkinStream(TwoPictureSkin(5));
+    ASSERT_TRUE(data.LoadSkin());
+    EXPECT_EQ(bitmaps.AtDpi(e.SunkEdge->Image, e.SunkEdge->Image2x, cut, 192).Colour().Pixels(),
+              ScalePicture(e.SunkEdge->Image, cut, 192));
+    EXPECT_EQ(bitmaps.Made(), 1);
 }
 
 TEST(SkinBitmapsOfNoSkin, APictureOfNoElementIsRefused) {

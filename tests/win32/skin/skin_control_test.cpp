@@ -95,6 +95,7 @@ public:
     void RegisterSkinControl(TSkinControl& c) override { registered.push_back(&c); }
     void UnregisterSkinControl(TSkinControl& c) override { std::erase(registered, &c); }
     HWND HostWindow() const override { return nullptr; }
+    int Dpi() const override { return kBaseDpi; }
     void MouseOverControl(TSkinControl*) override {}
     std::vector<TSkinControl*> registered;
 };
