@@ -22,4 +22,14 @@ fi
 # Windows programs see the screenshot folder as a drive path.
 PELLICO_SHOTS="Z:$(echo "$PELLICO_SHOTS" | tr / '\\')"
 export PELLICO_SHOTS
+# PELLICO_LOG_PIXELS=120|144|192 runs the program at that display density: Wine reads the
+# prefix's LogPixels when a process starts, so it is set for this run and taken away after it
+# (the Windows-side tests of a tree run one at a time).
+if [ -n "${PELLICO_LOG_PIXELS:-}" ]; then
+    key='HKCU\Control Panel\Desktop'
+    "$WINE" reg add "$key" /v LogPixels /t REG_DWORD /d "$PELLICO_LOG_PIXELS" /f >/dev/null 2>&1
+    trap '"$WINE" reg delete "$key" /v LogPixels /f >/dev/null 2>&1' EXIT
+    "$WINE" "$@"
+    exit
+fi
 exec "$WINE" "$@"
