@@ -86,12 +86,12 @@ void fill_shape_gradient(Image& img, Rect shape, double radius, Rect band, Rgb t
     }
 }
 
-void stroke_rounded(Image& img, Rect r, double radius, Rgb c) {
-    const Rect inner = r.inset(1);
+void stroke_rounded(Image& img, Rect r, double radius, Rgb c, int width) {
+    const Rect inner = r.inset(width);
     for (int y = r.y; y < r.bottom(); ++y)
         for (int x = r.x; x < r.right(); ++x) {
             const double a = rounded_coverage(r, radius, x, y) -
-                             rounded_coverage(inner, std::max(radius - 1.0, 0.0), x, y);
+                             rounded_coverage(inner, std::max(radius - width, 0.0), x, y);
             img.blend(x, y, c, a);
         }
 }
@@ -102,18 +102,18 @@ void fill_disc(Image& img, double cx, double cy, double radius, Rgb c) {
             img.blend(x, y, c, disc_coverage(cx, cy, radius, x, y));
 }
 
-void draw_pattern(Image& img, int x, int y, std::initializer_list<const char*> rows, Rgb c) {
+void draw_pattern(Image& img, int x, int y, Pattern rows, Rgb c, int block) {
     int row = 0;
     for (const char* text : rows) {
         for (int col = 0; text[col] != '\0'; ++col) {
-            if (text[col] == '#') img.blend(x + col, y + row, c, 1.0);
-            if (text[col] == '+') img.blend(x + col, y + row, c, 0.5);
+            const double alpha = text[col] == '#' ? 1.0 : text[col] == '+' ? 0.5 : 0.0;
+            fill_rect(img, {x + col * block, y + row * block, block, block}, c, alpha);
         }
         ++row;
     }
 }
 
-int pattern_width(std::initializer_list<const char*> rows) {
+int pattern_width(Pattern rows) {
     std::size_t w = 0;
     for (const char* text : rows)
         w = std::max(w, std::strlen(text));

@@ -44,7 +44,7 @@ int write_review(const std::optional<skinart::Image>& img, const std::string& ou
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "skin")
-        return write_pictures(skinart::skin_pictures(), args[1]);
+        return write_pictures(skinart::skin_files(), args[1]);
     if (args.size() == 2 && args[0] == "resources")
         return write_pictures(skinart::resource_pictures(), args[1]);
     if (args.size() == 2 && args[0] == "icon") {
