@@ -108,8 +108,7 @@ TEST(DefaultSkin, EveryPictureCarriesItsCopyTwiceTheSize) {
     // The loader composes or cuts these pictures itself, so they have no copy of their own: the
     // combo box composite (ComboButton, its mirror in SunkEdge, its arrow), the tool-bar
     // background, and the MDI buttons (the last three caption buttons) cut from one strip.
-    std::set<std::string> composed = {"ComboButton", "SunkEdge", "ComboArrow",
-                                      "ToolbarBackground"};
+    std::set<std::string> composed = {"ComboButton", "SunkEdge", "ComboArrow", "ToolbarBackground"};
     for (std::size_t i = e.CaptionButtons.size() - 3; i < e.CaptionButtons.size(); ++i)
         composed.insert("CaptionButtons[" + std::to_string(i) + "]");
     int copies = 0;

@@ -343,20 +343,20 @@ TEST(SkinartDefaultSkin, DisabledCaptionButtonsLookDimmedAndStayVisible) {
     constexpr double kSeen = 24; // luminance steps between a glyph and its title
     int strips = 0;
     for (int scale : {1, 2})
-    for (const skinart::Picture& p : skinart::frame_pictures(scale)) {
-        if (p.file != "close.bmp" && p.file != "maximize.bmp" && p.file != "minimize.bmp" &&
-            p.file != "restore.bmp" && p.file != "help.bmp")
-            continue;
-        SCOPED_TRACE(scale);
-        ++strips;
-        const double normal = GlyphLuminance(p.image, 4, 0);
-        const double disabled = GlyphLuminance(p.image, 4, 3);
-        ASSERT_GE(disabled, 0) << p.file << ": cell 4 has no glyph";
-        EXPECT_LT(std::abs(disabled - active), std::abs(disabled - normal))
-            << p.file << ": the disabled glyph looks like the enabled one";
-        EXPECT_GE(std::abs(disabled - active), kSeen) << p.file << " on the active title";
-        EXPECT_GE(std::abs(disabled - inactive), kSeen) << p.file << " on the inactive title";
-    }
+        for (const skinart::Picture& p : skinart::frame_pictures(scale)) {
+            if (p.file != "close.bmp" && p.file != "maximize.bmp" && p.file != "minimize.bmp" &&
+                p.file != "restore.bmp" && p.file != "help.bmp")
+                continue;
+            SCOPED_TRACE(scale);
+            ++strips;
+            const double normal = GlyphLuminance(p.image, 4, 0);
+            const double disabled = GlyphLuminance(p.image, 4, 3);
+            ASSERT_GE(disabled, 0) << p.file << ": cell 4 has no glyph";
+            EXPECT_LT(std::abs(disabled - active), std::abs(disabled - normal))
+                << p.file << ": the disabled glyph looks like the enabled one";
+            EXPECT_GE(std::abs(disabled - active), kSeen) << p.file << " on the active title";
+            EXPECT_GE(std::abs(disabled - inactive), kSeen) << p.file << " on the inactive title";
+        }
     EXPECT_EQ(strips, 10);
 }
 
@@ -430,8 +430,8 @@ TEST(SkinartDefaultSkin, EachCopyTwiceTheSizeShowsItsPictureSameDesignSameKey) {
                 key_b += l.key;
                 ++all;
                 if (s.key > 0.5 || l.key > 0.5) continue;
-                const double d = std::max({std::abs(s.r - l.r), std::abs(s.g - l.g),
-                                           std::abs(s.b - l.b)});
+                const double d =
+                    std::max({std::abs(s.r - l.r), std::abs(s.g - l.g), std::abs(s.b - l.b)});
                 worst = std::max(worst, d);
                 sum += d;
                 ++tiles;

@@ -31,15 +31,15 @@ inline constexpr int scroll = 17; // scroll-bar thickness and arrow length
 
 // Each named as the skin names its 1x picture, whatever the scale.
 std::vector<Picture> frame_pictures(int scale);   // window borders, caption text back and buttons
-std::vector<Picture> control_pictures(int scale); // buttons, check/radio, scroll bars, combo, bars
-std::vector<Picture> panel_pictures(int scale);   // tabs, header, menus, status and tool bars, groups
+std::vector<Picture> control_pictures(int scale); // buttons, check/radio, scroll, combo, bars
+std::vector<Picture> panel_pictures(int scale);   // tabs, header, menus, status/tool bars, groups
 std::vector<Picture> skin_pictures(int scale);    // all of the above
 
 // The skin's pictures at 1x under their names and at 2x under their larger copies' names.
 std::vector<Picture> skin_files();
 
-std::vector<Picture> resource_pictures();            // MORVALEMENU, TRACK, TRACKVERT, GALLERYIMAGES
-Image track_channel(bool vertical, int scale);       // shared by the skin and the TRACK resources
+std::vector<Picture> resource_pictures();      // MORVALEMENU, TRACK, TRACKVERT, GALLERYIMAGES
+Image track_channel(bool vertical, int scale); // shared by the skin and the TRACK resources
 
 // The program icon at one of its sizes.
 Image icon_image(int size);

@@ -53,8 +53,8 @@ void Canvas::fill_rounded_gradient(Rect r, double radius, Rgb top, Rgb bottom) {
 }
 
 void Canvas::fill_shape_gradient(Rect shape, double radius, Rect band, Rgb top, Rgb bottom) {
-    skinart::fill_shape_gradient(img_, scaled(shape, scale_), radius * scale_,
-                                 scaled(band, scale_), top, bottom);
+    skinart::fill_shape_gradient(img_, scaled(shape, scale_), radius * scale_, scaled(band, scale_),
+                                 top, bottom);
 }
 
 void Canvas::stroke_rounded(Rect r, double radius, Rgb c) {

@@ -24,15 +24,15 @@ public:
     Canvas(Image pixels, int scale);
 
     int scale() const { return scale_; }
-    int width() const { return img_.width() / scale_; }  // in design pixels
+    int width() const { return img_.width() / scale_; } // in design pixels
     int height() const { return img_.height() / scale_; }
     const Image& image() const& { return img_; }
     Image image() && { return std::move(img_); }
 
     void fill_rect(Rect r, Rgb c);
-    void frame_rect(Rect r, Rgb c);                // a one-pixel outline (design) inside r
-    void hline(int x0, int x1, int y, Rgb c);      // x0..x1 inclusive, one design pixel high
-    void vline(int x, int y0, int y1, Rgb c);      // y0..y1 inclusive
+    void frame_rect(Rect r, Rgb c);               // a one-pixel outline (design) inside r
+    void hline(int x0, int x1, int y, Rgb c);     // x0..x1 inclusive, one design pixel high
+    void vline(int x, int y0, int y1, Rgb c);     // y0..y1 inclusive
     void gradient_v(Rect r, Rgb top, Rgb bottom); // one step per row of the scaled picture
     void fill_rounded(Rect r, double radius, Rgb c);
     void fill_rounded_gradient(Rect r, double radius, Rgb top, Rgb bottom);

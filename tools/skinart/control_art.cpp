@@ -4,8 +4,8 @@
 
 #include "tools/skinart/canvas.h"
 
-#include <cmath>
 #include "tools/skinart/palette.h"
+#include <cmath>
 
 namespace skinart {
 
@@ -14,8 +14,7 @@ namespace {
 // Push buttons: 1 normal, 2 pressed, 3 disabled, 4 hot, 5 focused or default.
 constexpr int kButtonW = 24, kButtonH = 24;
 
-Image push_button(int scale, Rgb edge, Rgb top, Rgb bottom, Rgb ring = {},
-                  bool has_ring = false) {
+Image push_button(int scale, Rgb edge, Rgb top, Rgb bottom, Rgb ring = {}, bool has_ring = false) {
     Canvas img(kButtonW, kButtonH, scale);
     const Rect r{0, 0, kButtonW, kButtonH};
     img.fill_rounded_gradient(r, 3.0, top, bottom);
@@ -26,13 +25,13 @@ Image push_button(int scale, Rgb edge, Rgb top, Rgb bottom, Rgb ring = {},
 }
 
 Picture push_buttons(int k) {
-    return {"button.bmp",
-            join({push_button(k, pal::border, pal::white, {230, 234, 240}),
-                  push_button(k, pal::accent_dark, pal::accent_soft, pal::accent_light),
-                  push_button(k, pal::border_light, {242, 243, 246}, {242, 243, 246}),
-                  push_button(k, pal::accent, pal::white, pal::accent_light),
-                  push_button(k, pal::accent, pal::white, {230, 234, 240}, pal::accent_soft,
-                              true)})};
+    return {
+        "button.bmp",
+        join({push_button(k, pal::border, pal::white, {230, 234, 240}),
+              push_button(k, pal::accent_dark, pal::accent_soft, pal::accent_light),
+              push_button(k, pal::border_light, {242, 243, 246}, {242, 243, 246}),
+              push_button(k, pal::accent, pal::white, pal::accent_light),
+              push_button(k, pal::accent, pal::white, {230, 234, 240}, pal::accent_soft, true)})};
 }
 
 // Check and radio boxes, 13 pixels square.
@@ -51,10 +50,10 @@ constexpr BoxLook kBoxOn[] = {{pal::accent_dark, pal::accent, pal::white},
                               {pal::accent_dark, pal::accent_dark, pal::white},
                               {pal::border_light, pal::border_light, {248, 249, 251}}};
 
-const Glyph kCheck = {{"........#", ".......##", "#.....##.", "##...##..", ".##.##...",
-                       "..###....", "...#....."},
-                      {{{{0.4, 2.9}, {3.5, 6.0}, {8.6, 0.9}}, 1.6}},
-                      {}};
+const Glyph kCheck = {
+    {"........#", ".......##", "#.....##.", "##...##..", ".##.##...", "..###....", "...#....."},
+    {{{{0.4, 2.9}, {3.5, 6.0}, {8.6, 0.9}}, 1.6}},
+    {}};
 
 Image check_box(int scale, const BoxLook& look, int mark) { // mark: 0 none, 1 check, 2 mixed
     Canvas img(kBox, kBox, scale);
@@ -289,8 +288,10 @@ Image trackbar_thumb(int scale, const ThumbLook& look, bool pointer) {
     img.for_each_pixel([&](Point p, Rgba& px) {
         if (p.y < body) return;
         const double d = std::abs(p.x - (mid + 0.5)) + p.y;
-        if (d > tip) px = {};
-        else if (d > tip - 1.0) px = {look.edge.r, look.edge.g, look.edge.b, 255};
+        if (d > tip)
+            px = {};
+        else if (d > tip - 1.0)
+            px = {look.edge.r, look.edge.g, look.edge.b, 255};
     });
     img.flatten(pal::face);
     return std::move(img).image();
@@ -312,9 +313,8 @@ std::vector<Picture> value_bar_pictures(int k) {
     chunk.fill_rect({0, 0, 7, 10}, pal::accent);
     chunk.hline(0, 6, 0, pal::accent_hot);
     return {
-        {"progress.bmp",
-         join({progress_part(k, {176, 184, 197}, {222, 226, 233}, {234, 237, 242}),
-               progress_part(k, pal::accent_dark, pal::accent_hot, pal::accent)})},
+        {"progress.bmp", join({progress_part(k, {176, 184, 197}, {222, 226, 233}, {234, 237, 242}),
+                               progress_part(k, pal::accent_dark, pal::accent_hot, pal::accent)})},
         {"progresschunk.bmp", std::move(chunk).image()},
         {"thumbhorz.bmp", join(horz)},
         {"thumbvert.bmp", join(turned(horz))},

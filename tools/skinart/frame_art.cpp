@@ -166,8 +166,7 @@ std::vector<Picture> frame_pictures(int scale) {
     const Canvas active = window_frame(kActive, scale), inactive = window_frame(kInactive, scale);
     const int s = geo::side, mid = kFrameW - 2 * s;
     auto cut = [&](int x, int y, int w, int h, bool stacked) {
-        return join({active.crop(x, y, w, h).image(), inactive.crop(x, y, w, h).image()},
-                    stacked);
+        return join({active.crop(x, y, w, h).image(), inactive.crop(x, y, w, h).image()}, stacked);
     };
     return {
         {"left.bmp", cut(0, 0, s, kFrameH, false)},

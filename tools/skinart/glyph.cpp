@@ -18,7 +18,8 @@ double distance_to_segment(Point p, Point a, Point b) {
 }
 
 bool on_stroke(const Stroke& s, Point p) {
-    if (s.points.size() == 1) return distance_to_segment(p, s.points[0], s.points[0]) <= s.width / 2;
+    if (s.points.size() == 1)
+        return distance_to_segment(p, s.points[0], s.points[0]) <= s.width / 2;
     for (std::size_t i = 1; i < s.points.size(); ++i)
         if (distance_to_segment(p, s.points[i - 1], s.points[i]) <= s.width / 2) return true;
     return false;
@@ -39,7 +40,8 @@ bool in_polygon(const std::vector<Point>& poly, Point p) {
 
 bool Glyph::inside(double x, double y) const {
     const Point p{x, y};
-    return std::any_of(strokes.begin(), strokes.end(), [&](const Stroke& s) { return on_stroke(s, p); }) ||
+    return std::any_of(strokes.begin(), strokes.end(),
+                       [&](const Stroke& s) { return on_stroke(s, p); }) ||
            std::any_of(fills.begin(), fills.end(),
                        [&](const std::vector<Point>& f) { return in_polygon(f, p); });
 }

@@ -129,7 +129,9 @@ public:
         stretch(img_, {x * k_, y * k_, cell.width(), cell.height()}, cell,
                 {0, 0, cell.width(), cell.height()}, true);
     }
-    void text(int x, int y, std::string_view s, Rgb c) { draw_text(img_, x * k_, y * k_, s, c, k_); }
+    void text(int x, int y, std::string_view s, Rgb c) {
+        draw_text(img_, x * k_, y * k_, s, c, k_);
+    }
     void text_in(Rect r, std::string_view s, Rgb c) {
         text(r.x + (r.w - text_width(s)) / 2, r.y + (r.h - kGlyphHeight) / 2, s, c);
     }
@@ -168,8 +170,7 @@ std::optional<Image> compose(const Skin& skin, const WindowState& state) {
     l.grid({0, 0, lw, H}, left.cell(f),
            {0, skin.number(P, "LeftTopHeight", 0), 0, skin.number(P, "LeftBotHeight", 0)}, false);
     l.grid({W - rw, 0, rw, H}, right.cell(f),
-           {0, skin.number(P, "RightTopHeight", 0), 0, skin.number(P, "RightBotHeight", 0)},
-           false);
+           {0, skin.number(P, "RightTopHeight", 0), 0, skin.number(P, "RightBotHeight", 0)}, false);
     l.grid({lw, H - bh, W - lw - rw, bh}, bottom.cell(f),
            {skin.number(P, "BottomTopHeight", 0), 0, skin.number(P, "BottomBotHeight", 0), 0},
            false);

@@ -120,27 +120,25 @@ Image group_label(int scale) {
 
 std::vector<Picture> panel_pictures(int k) {
     std::vector<Picture> out = tab_pictures(k);
-    out.push_back(
-        {"headerbar.bmp",
-         join({header_item(k, pal::white, {238, 241, 245}, pal::border_light),
-               header_item(k, {246, 250, 255}, pal::accent_light, pal::accent_soft),
-               header_item(k, pal::accent_soft, pal::accent_light, pal::accent),
-               header_item(k, {244, 245, 247}, {244, 245, 247}, pal::separator),
-               header_item(k, pal::white, {238, 241, 245}, pal::accent)})});
+    out.push_back({"headerbar.bmp",
+                   join({header_item(k, pal::white, {238, 241, 245}, pal::border_light),
+                         header_item(k, {246, 250, 255}, pal::accent_light, pal::accent_soft),
+                         header_item(k, pal::accent_soft, pal::accent_light, pal::accent),
+                         header_item(k, {244, 245, 247}, {244, 245, 247}, pal::separator),
+                         header_item(k, pal::white, {238, 241, 245}, pal::accent)})});
     out.push_back({"menuitem.bmp", join({menu_item(k, 1), menu_item(k, 2), menu_item(k, 3),
                                          menu_item(k, 4), menu_item(k, 5)})});
     out.push_back({"menubackground.bmp", framed(k, 24, pal::menu, pal::border)});
     out.push_back({"statusbar.bmp", join(status_edges(k))});
     out.push_back(
-        {"toolbars.bmp",
-         join({toolbar_button(k, {}, {}, false),
-               toolbar_button(k, pal::accent_dark, pal::accent_soft, true),
-               toolbar_button(k, {}, {}, false),
-               toolbar_button(k, pal::accent, pal::accent_light, true),
-               toolbar_button(k, pal::accent_soft, pal::accent_light, true)})});
+        {"toolbars.bmp", join({toolbar_button(k, {}, {}, false),
+                               toolbar_button(k, pal::accent_dark, pal::accent_soft, true),
+                               toolbar_button(k, {}, {}, false),
+                               toolbar_button(k, pal::accent, pal::accent_light, true),
+                               toolbar_button(k, pal::accent_soft, pal::accent_light, true)})});
     out.push_back({"groupbox.bmp", group_label(k)});
-    out.push_back({"groupboxedge.bmp",
-                   join({group_edge(k, pal::border), group_edge(k, pal::border_light)})});
+    out.push_back(
+        {"groupboxedge.bmp", join({group_edge(k, pal::border), group_edge(k, pal::border_light)})});
     return out;
 }
 
