@@ -23,11 +23,7 @@ void Canvas::fill_rect(Rect r, Rgb c) {
 }
 
 void Canvas::frame_rect(Rect r, Rgb c) {
-    if (r.w <= 0 || r.h <= 0) return;
-    hline(r.x, r.right() - 1, r.y, c);
-    hline(r.x, r.right() - 1, r.bottom() - 1, c);
-    vline(r.x, r.y + 1, r.bottom() - 2, c);
-    vline(r.right() - 1, r.y + 1, r.bottom() - 2, c);
+    skinart::frame_rect(img_, scaled(r, scale_), c, scale_);
 }
 
 void Canvas::hline(int x0, int x1, int y, Rgb c) {

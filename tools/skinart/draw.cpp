@@ -13,12 +13,15 @@ void fill_rect(Image& img, Rect r, Rgb c, double alpha) {
             img.blend(x, y, c, alpha);
 }
 
-void frame_rect(Image& img, Rect r, Rgb c) {
-    if (r.w <= 0 || r.h <= 0) return;
-    hline(img, r.x, r.right() - 1, r.y, c);
-    hline(img, r.x, r.right() - 1, r.bottom() - 1, c);
-    vline(img, r.x, r.y + 1, r.bottom() - 2, c);
-    vline(img, r.right() - 1, r.y + 1, r.bottom() - 2, c);
+void frame_rect(Image& img, Rect r, Rgb c, int width) {
+    for (int i = 0; i < width; ++i) {
+        const Rect f = r.inset(i);
+        if (f.w <= 0 || f.h <= 0) return;
+        hline(img, f.x, f.right() - 1, f.y, c);
+        hline(img, f.x, f.right() - 1, f.bottom() - 1, c);
+        vline(img, f.x, f.y + 1, f.bottom() - 2, c);
+        vline(img, f.right() - 1, f.y + 1, f.bottom() - 2, c);
+    }
 }
 
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha) {

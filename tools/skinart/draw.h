@@ -16,7 +16,7 @@ struct Rect {
 };
 
 void fill_rect(Image& img, Rect r, Rgb c, double alpha = 1.0);
-void frame_rect(Image& img, Rect r, Rgb c); // one-pixel outline inside r
+void frame_rect(Image& img, Rect r, Rgb c, int width = 1); // outline `width` thick inside r
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha = 1.0); // x0..x1 inclusive
 void vline(Image& img, int x, int y0, int y1, Rgb c, double alpha = 1.0); // y0..y1 inclusive
 

@@ -118,10 +118,7 @@ public:
     Layout(Image& img, int scale) : img_(img), k_(scale) {}
     Rect at(Rect r) const { return scaled(r, k_); }
     void fill(Rect r, Rgb c) { fill_rect(img_, at(r), c); }
-    void frame(Rect r, Rgb c) {
-        for (int i = 0; i < k_; ++i)
-            frame_rect(img_, at(r).inset(i), c);
-    }
+    void frame(Rect r, Rgb c) { frame_rect(img_, at(r), c, k_); }
     void grid(Rect d, const Image& cell, Margins m, bool trans) {
         nine_grid(img_, at(d), cell, m.times(k_), trans);
     }
