@@ -58,13 +58,15 @@ std::int32_t AtLeastOne(std::int32_t frames) {
     return std::max(frames, std::int32_t{1});
 }
 
-// The larger copy's name for a picture's key value: "@2x" before its ".bmp"; nothing for a
-// value that names no bitmap.
+} // namespace
+
 std::string LargeName(std::string_view value) {
     constexpr std::string_view kBmp = ".bmp";
     if (!value.ends_with(kBmp)) return {};
     return std::string(value.substr(0, value.size() - kBmp.size())) + "@2x" + std::string(kBmp);
 }
+
+namespace {
 
 class Loader;
 

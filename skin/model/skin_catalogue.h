@@ -57,6 +57,10 @@ struct TSkinLoadWork {
     std::uint64_t IniLinesExamined = 0;
 };
 
+// The name of a picture's larger copy (see Display scale) for the key value naming the picture:
+// "@2x" before its ".bmp"; nothing for a value that names no bitmap.
+std::string LargeName(std::string_view value);
+
 // A number no other set of elements of this process has had: what is made from a set of
 // elements (the painters' GDI bitmaps) compares it to know when a load has replaced them.
 std::uint64_t NextElementsSerial();

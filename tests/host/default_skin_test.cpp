@@ -1,6 +1,7 @@
 // The default skin as the build draws and packs it: every element of the catalogue is there with
 // its frame count, the caption buttons and check and radio strips are cut as drawn, and the
-// combo box is composed. Catches a picture the art leaves out or a key the ini misspells.
+// combo box is composed; every picture comes with its larger copy for denser displays. Catches a
+// picture the art leaves out, a key the ini misspells, or a copy the loader would not keep.
 #include "skin/model/lzh.h"
 #include "skin/model/skin_archive.h"
 #include "skin/model/skin_catalogue.h"
@@ -87,6 +88,38 @@ TEST(DefaultSkin, BuildsEveryElementOfTheCatalogue) {
     }
     // A title frame colour taken from the drawn top border.
     EXPECT_GE(e.Colors[kFrameColor], 0);
+}
+
+// Every picture the skin names is packed with its copy twice the size ("NAME@2x.bmp"), and the
+// loader keeps each one within its pixel budget: a copy left out of the packing, drawn at a
+// wrong size, or crowded out by the budget leaves a picture without it.
+TEST(DefaultSkin, EveryPictureCarriesItsCopyTwiceTheSize) {
+    TempDir dir;
+    TSkinLoadInputs inputs;
+    const TSkinElements e = LoadDefaultSkin(dir, inputs);
+
+    auto expect_double = [](const TPixelImage& picture, const TPixelImage& large,
+                            const std::string& what) {
+        ASSERT_FALSE(picture.Empty()) << what;
+        ASSERT_FALSE(large.Empty()) << what << ": no larger copy";
+        EXPECT_EQ(large.Width, 2 * picture.Width) << what;
+        EXPECT_EQ(large.Height, 2 * picture.Height) << what;
+    };
+    // The loader composes or cuts these pictures itself, so they have no copy of their own: the
+    // combo box composite (ComboButton, its mirror in SunkEdge, its arrow), the tool-bar
+    // background, and the MDI buttons (the last three caption buttons) cut from one strip.
+    std::set<std::string> composed = {"ComboButton", "SunkEdge", "ComboArrow", "ToolbarBackground"};
+    for (std::size_t i = e.CaptionButtons.size() - 3; i < e.CaptionButtons.size(); ++i)
+        composed.insert("CaptionButtons[" + std::to_string(i) + "]");
+    int copies = 0;
+    for (const TNamedElement& n : ListSkinElements(e)) {
+        if (composed.contains(n.Field) || n.Element->Image.Empty()) continue;
+        expect_double(n.Element->Image, n.Element->Image2x, n.Field);
+        ++copies;
+    }
+    expect_double(e.Buttons.CheckImage, e.Buttons.CheckImage2x, "CheckImage");
+    expect_double(e.Buttons.RadioImage, e.Buttons.RadioImage2x, "RadioImage");
+    EXPECT_GE(copies, 30);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // The artwork generator: bitmap and icon files have valid headers, and the default skin it
 // draws is complete for its skin.ini: every section the skin engine reads is there, every
-// picture named is written, and each picture divides evenly into its state frames.
+// picture named is written with its copy twice the size, and each picture divides evenly into
+// its state frames; each copy shows its picture's design.
 #include "skin/model/bmp_image.h"
 #include "skin/model/quick_ini.h"
+#include "skin/model/skin_catalogue.h"
 #include "tools/skinart/art.h"
 #include "tools/skinart/bmp.h"
 #include "tools/skinart/ico.h"
@@ -290,10 +292,19 @@ TEST(SkinartDefaultSkin, EveryElementExistsAndEveryPictureIsWrittenWholeFrames) 
         const std::uint32_t length = e.stacked ? GetU32(header, 22) : GetU32(header, 18);
         EXPECT_EQ(length % static_cast<std::uint32_t>(e.frames), 0u)
             << length << " pixels into " << e.frames << " frames";
+        // Its copy for denser displays: exactly twice the size, so the same frames.
+        const std::string large = LargeName(value);
+        named.insert(large);
+        std::ifstream copy(out / large, std::ios::binary);
+        ASSERT_TRUE(copy) << large << " not written by skinart";
+        std::vector<std::uint8_t> copy_header(26);
+        copy.read(reinterpret_cast<char*>(copy_header.data()), 26);
+        EXPECT_EQ(GetU32(copy_header, 18), 2 * GetU32(header, 18)) << large;
+        EXPECT_EQ(GetU32(copy_header, 22), 2 * GetU32(header, 22)) << large;
     }
     for (const auto& item : std::filesystem::directory_iterator(out))
         EXPECT_TRUE(named.count(item.path().filename().string()))
-            << item.path().filename() << " is drawn but no section names it";
+            << item.path().filename() << " is drawn but no section names it or its picture";
     std::filesystem::remove_all(out);
 }
 
@@ -320,7 +331,8 @@ double GlyphLuminance(const Image& strip, int cells, int cell) {
 
 // Cell 4 of a caption button is what a disabled button shows (minimise and maximise on the main
 // window) and what every button shows on an inactive title: it must read as dimmed next to the
-// enabled white glyph, not as a second white one, and still be seen on either title.
+// enabled white glyph, not as a second white one, and still be seen on either title; at both
+// scales.
 TEST(SkinartDefaultSkin, DisabledCaptionButtonsLookDimmedAndStayVisible) {
     namespace pal = skinart::pal;
     const auto mid = [](skinart::Rgb a, skinart::Rgb b) {
@@ -330,20 +342,106 @@ TEST(SkinartDefaultSkin, DisabledCaptionButtonsLookDimmedAndStayVisible) {
     const double inactive = mid(pal::title_top_inactive, pal::title_bottom_inactive);
     constexpr double kSeen = 24; // luminance steps between a glyph and its title
     int strips = 0;
-    for (const skinart::Picture& p : skinart::frame_pictures()) {
-        if (p.file != "close.bmp" && p.file != "maximize.bmp" && p.file != "minimize.bmp" &&
-            p.file != "restore.bmp" && p.file != "help.bmp")
-            continue;
-        ++strips;
-        const double normal = GlyphLuminance(p.image, 4, 0);
-        const double disabled = GlyphLuminance(p.image, 4, 3);
-        ASSERT_GE(disabled, 0) << p.file << ": cell 4 has no glyph";
-        EXPECT_LT(std::abs(disabled - active), std::abs(disabled - normal))
-            << p.file << ": the disabled glyph looks like the enabled one";
-        EXPECT_GE(std::abs(disabled - active), kSeen) << p.file << " on the active title";
-        EXPECT_GE(std::abs(disabled - inactive), kSeen) << p.file << " on the inactive title";
+    for (int scale : {1, 2})
+        for (const skinart::Picture& p : skinart::frame_pictures(scale)) {
+            if (p.file != "close.bmp" && p.file != "maximize.bmp" && p.file != "minimize.bmp" &&
+                p.file != "restore.bmp" && p.file != "help.bmp")
+                continue;
+            SCOPED_TRACE(scale);
+            ++strips;
+            const double normal = GlyphLuminance(p.image, 4, 0);
+            const double disabled = GlyphLuminance(p.image, 4, 3);
+            ASSERT_GE(disabled, 0) << p.file << ": cell 4 has no glyph";
+            EXPECT_LT(std::abs(disabled - active), std::abs(disabled - normal))
+                << p.file << ": the disabled glyph looks like the enabled one";
+            EXPECT_GE(std::abs(disabled - active), kSeen) << p.file << " on the active title";
+            EXPECT_GE(std::abs(disabled - inactive), kSeen) << p.file << " on the inactive title";
+        }
+    EXPECT_EQ(strips, 10);
+}
+
+// Mean colour and key share of one square tile of a picture (at 1x a tile of `side` pixels).
+struct Tile {
+    double r = 0, g = 0, b = 0; // of the pixels that are not key
+    double key = 0;             // share of key pixels
+    int opaque = 0;
+};
+
+Tile TileOf(const Image& img, int x0, int y0, int side) {
+    Tile t;
+    for (int y = y0; y < y0 + side; ++y)
+        for (int x = x0; x < x0 + side; ++x) {
+            const skinart::Rgb p = img.keyed(x, y);
+            if (p == skinart::kMagenta) {
+                t.key += 1;
+                continue;
+            }
+            t.r += p.r;
+            t.g += p.g;
+            t.b += p.b;
+            ++t.opaque;
+        }
+    if (t.opaque > 0) {
+        t.r /= t.opaque;
+        t.g /= t.opaque;
+        t.b /= t.opaque;
     }
-    EXPECT_EQ(strips, 5);
+    t.key /= side * side;
+    return t;
+}
+
+// Each picture's copy is the same design twice the size: exactly twice as wide and high (so its
+// strip cuts into the same frames), with the same colours in the same places and about as much
+// key. Compared by tiles of 4 x 4 pixels of the picture (8 x 8 of the copy): the mean colour of
+// their drawn pixels where both are mostly drawn, and their share of key pixels (an edge that
+// covers a pixel a little keeps it at 1x and may leave a pixel of the copy key). For the window
+// borders, whose key cuts the window region, the copy is key exactly where the picture's pixel
+// doubled is, so the region at twice the scale is the same shape. Catches a piece drawn at the
+// wrong place, size or colour in the copy, or a frame missing or out of order.
+TEST(SkinartDefaultSkin, EachCopyTwiceTheSizeShowsItsPictureSameDesignSameKey) {
+    const std::vector<skinart::Picture> small = skinart::skin_pictures(1);
+    const std::vector<skinart::Picture> large = skinart::skin_pictures(2);
+    ASSERT_EQ(small.size(), large.size());
+    const std::set<std::string> region = {"left.bmp", "right.bmp", "top.bmp", "bottom.bmp"};
+    constexpr int kSide = 4;
+    constexpr double kColour = 40, kMeanColour = 6, kTileKey = 0.5, kKey = 0.05;
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        const Image& a = small[i].image;
+        const Image& b = large[i].image;
+        SCOPED_TRACE(small[i].file);
+        ASSERT_EQ(large[i].file, small[i].file);
+        ASSERT_EQ(b.width(), 2 * a.width());
+        ASSERT_EQ(b.height(), 2 * a.height());
+        if (region.contains(small[i].file)) {
+            int mismatched = 0;
+            for (int y = 0; y < b.height(); ++y)
+                for (int x = 0; x < b.width(); ++x)
+                    mismatched += (b.keyed(x, y) == skinart::kMagenta) !=
+                                  (a.keyed(x / 2, y / 2) == skinart::kMagenta);
+            EXPECT_EQ(mismatched, 0) << "key pixels not the picture's doubled";
+        }
+        double worst = 0, worst_key = 0, sum = 0, key_a = 0, key_b = 0;
+        int tiles = 0, all = 0;
+        for (int y = 0; y + kSide <= a.height(); y += kSide)
+            for (int x = 0; x + kSide <= a.width(); x += kSide) {
+                const Tile s = TileOf(a, x, y, kSide), l = TileOf(b, 2 * x, 2 * y, 2 * kSide);
+                worst_key = std::max(worst_key, std::abs(s.key - l.key));
+                key_a += s.key;
+                key_b += l.key;
+                ++all;
+                if (s.key > 0.5 || l.key > 0.5) continue;
+                const double d =
+                    std::max({std::abs(s.r - l.r), std::abs(s.g - l.g), std::abs(s.b - l.b)});
+                worst = std::max(worst, d);
+                sum += d;
+                ++tiles;
+            }
+        ASSERT_GT(all, 0);
+        EXPECT_LE(worst, kColour) << "a tile's colour differs";
+        EXPECT_LE(tiles ? sum / tiles : 0.0, kMeanColour) << "the colours differ overall";
+        EXPECT_LE(worst_key, kTileKey) << "a tile's key share differs";
+        EXPECT_LE(std::abs(key_a - key_b) / all, kKey) << "the key share differs overall";
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // The generated artwork: every picture of the default skin, the program's bitmap resources
-// and the program icon, each drawn at its final size.
+// and the program icon, each drawn at its final size. The skin's pictures are drawn at a scale:
+// 1 for a 96-dpi display, 2 for the copies twice the size the skin carries beside them
+// ("NAME@2x.bmp", the same design with the same frames, every measure doubled).
 #pragma once
 
 #include "tools/skinart/image.h"
@@ -27,13 +29,17 @@ inline constexpr int caption_w = 25, caption_h = 18, caption_y = 4;
 inline constexpr int scroll = 17; // scroll-bar thickness and arrow length
 } // namespace geo
 
-std::vector<Picture> frame_pictures();   // window borders, caption text back, caption buttons
-std::vector<Picture> control_pictures(); // buttons, check/radio, scroll bars, combo, value bars
-std::vector<Picture> panel_pictures();   // tabs, header, menus, status bar, tool bars, groups
-std::vector<Picture> skin_pictures();    // all of the above
+// Each named as the skin names its 1x picture, whatever the scale.
+std::vector<Picture> frame_pictures(int scale);   // window borders, caption text back and buttons
+std::vector<Picture> control_pictures(int scale); // buttons, check/radio, scroll, combo, bars
+std::vector<Picture> panel_pictures(int scale);   // tabs, header, menus, status/tool bars, groups
+std::vector<Picture> skin_pictures(int scale);    // all of the above
 
-std::vector<Picture> resource_pictures(); // MORVALEMENU, TRACK, TRACKVERT, GALLERYIMAGES
-Image track_channel(bool vertical);       // shared by the skin and the TRACK resources
+// The skin's pictures at 1x under their names and at 2x under their larger copies' names.
+std::vector<Picture> skin_files();
+
+std::vector<Picture> resource_pictures();      // MORVALEMENU, TRACK, TRACKVERT, GALLERYIMAGES
+Image track_channel(bool vertical, int scale); // shared by the skin and the TRACK resources
 
 // The program icon at one of its sizes.
 Image icon_image(int size);

@@ -13,12 +13,15 @@ void fill_rect(Image& img, Rect r, Rgb c, double alpha) {
             img.blend(x, y, c, alpha);
 }
 
-void frame_rect(Image& img, Rect r, Rgb c) {
-    if (r.w <= 0 || r.h <= 0) return;
-    hline(img, r.x, r.right() - 1, r.y, c);
-    hline(img, r.x, r.right() - 1, r.bottom() - 1, c);
-    vline(img, r.x, r.y + 1, r.bottom() - 2, c);
-    vline(img, r.right() - 1, r.y + 1, r.bottom() - 2, c);
+void frame_rect(Image& img, Rect r, Rgb c, int width) {
+    for (int i = 0; i < width; ++i) {
+        const Rect f = r.inset(i);
+        if (f.w <= 0 || f.h <= 0) return;
+        hline(img, f.x, f.right() - 1, f.y, c);
+        hline(img, f.x, f.right() - 1, f.bottom() - 1, c);
+        vline(img, f.x, f.y + 1, f.bottom() - 2, c);
+        vline(img, f.right() - 1, f.y + 1, f.bottom() - 2, c);
+    }
 }
 
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha) {
@@ -86,12 +89,12 @@ void fill_shape_gradient(Image& img, Rect shape, double radius, Rect band, Rgb t
     }
 }
 
-void stroke_rounded(Image& img, Rect r, double radius, Rgb c) {
-    const Rect inner = r.inset(1);
+void stroke_rounded(Image& img, Rect r, double radius, Rgb c, int width) {
+    const Rect inner = r.inset(width);
     for (int y = r.y; y < r.bottom(); ++y)
         for (int x = r.x; x < r.right(); ++x) {
             const double a = rounded_coverage(r, radius, x, y) -
-                             rounded_coverage(inner, std::max(radius - 1.0, 0.0), x, y);
+                             rounded_coverage(inner, std::max(radius - width, 0.0), x, y);
             img.blend(x, y, c, a);
         }
 }
@@ -102,18 +105,18 @@ void fill_disc(Image& img, double cx, double cy, double radius, Rgb c) {
             img.blend(x, y, c, disc_coverage(cx, cy, radius, x, y));
 }
 
-void draw_pattern(Image& img, int x, int y, std::initializer_list<const char*> rows, Rgb c) {
+void draw_pattern(Image& img, int x, int y, Pattern rows, Rgb c, int block) {
     int row = 0;
     for (const char* text : rows) {
         for (int col = 0; text[col] != '\0'; ++col) {
-            if (text[col] == '#') img.blend(x + col, y + row, c, 1.0);
-            if (text[col] == '+') img.blend(x + col, y + row, c, 0.5);
+            const double alpha = text[col] == '#' ? 1.0 : text[col] == '+' ? 0.5 : 0.0;
+            fill_rect(img, {x + col * block, y + row * block, block, block}, c, alpha);
         }
         ++row;
     }
 }
 
-int pattern_width(std::initializer_list<const char*> rows) {
+int pattern_width(Pattern rows) {
     std::size_t w = 0;
     for (const char* text : rows)
         w = std::max(w, std::strlen(text));

@@ -4,7 +4,7 @@
 
 #include "tools/skinart/image.h"
 
-#include <initializer_list>
+#include <span>
 
 namespace skinart {
 
@@ -16,7 +16,7 @@ struct Rect {
 };
 
 void fill_rect(Image& img, Rect r, Rgb c, double alpha = 1.0);
-void frame_rect(Image& img, Rect r, Rgb c); // one-pixel outline inside r
+void frame_rect(Image& img, Rect r, Rgb c, int width = 1); // outline `width` thick inside r
 void hline(Image& img, int x0, int x1, int y, Rgb c, double alpha = 1.0); // x0..x1 inclusive
 void vline(Image& img, int x, int y0, int y1, Rgb c, double alpha = 1.0); // y0..y1 inclusive
 
@@ -30,15 +30,17 @@ void fill_rounded_gradient(Image& img, Rect r, double radius, Rgb top, Rgb botto
 // Paints only the rows and columns of the rounded shape that lie inside band, with the
 // gradient running from the band's top row to its bottom row.
 void fill_shape_gradient(Image& img, Rect shape, double radius, Rect band, Rgb top, Rgb bottom);
-// One-pixel outline following the curve of fill_rounded(r, radius).
-void stroke_rounded(Image& img, Rect r, double radius, Rgb c);
+// Outline `width` pixels thick inside r, following the curve of fill_rounded(r, radius).
+void stroke_rounded(Image& img, Rect r, double radius, Rgb c, int width = 1);
 
 // Disc centred at (cx, cy), in pixel units (pixel centres at .5).
 void fill_disc(Image& img, double cx, double cy, double radius, Rgb c);
 
-// A glyph from text rows: '#' paints c, '+' paints c at half opacity, anything else is left.
-void draw_pattern(Image& img, int x, int y, std::initializer_list<const char*> rows, Rgb c);
-int pattern_width(std::initializer_list<const char*> rows);
+// A glyph from text rows: '#' paints c, '+' paints c at half opacity, anything else is left;
+// each character paints a block x block square.
+using Pattern = std::span<const char* const>;
+void draw_pattern(Image& img, int x, int y, Pattern rows, Rgb c, int block = 1);
+int pattern_width(Pattern rows);
 
 // Composites every partly transparent pixel over the matte (same size picture, or one colour),
 // so anti-aliased edges are blended against the background the engine paints underneath;

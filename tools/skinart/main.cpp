@@ -1,5 +1,6 @@
-// skinart: writes the default skin's pictures, the program's bitmap resources and icon, and
-// a mock of the main window drawn from a skin directory for review.
+// skinart: writes the default skin's pictures (each also twice the size), the program's bitmap
+// resources and icon, and a mock of the main window drawn from a skin directory for review, at
+// 96 dpi or (with 2) at twice the scale from the larger copies.
 #include "tools/skinart/art.h"
 #include "tools/skinart/bmp.h"
 #include "tools/skinart/ico.h"
@@ -16,7 +17,7 @@ int usage() {
     std::fputs("usage: skinart skin OUTDIR\n"
                "       skinart resources OUTDIR\n"
                "       skinart icon OUT.ico\n"
-               "       skinart mock SKINDIR OUT.bmp\n",
+               "       skinart mock SKINDIR OUT.bmp [2]\n",
                stderr);
     return 2;
 }
@@ -44,7 +45,7 @@ int write_review(const std::optional<skinart::Image>& img, const std::string& ou
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "skin")
-        return write_pictures(skinart::skin_pictures(), args[1]);
+        return write_pictures(skinart::skin_files(), args[1]);
     if (args.size() == 2 && args[0] == "resources")
         return write_pictures(skinart::resource_pictures(), args[1]);
     if (args.size() == 2 && args[0] == "icon") {
@@ -55,5 +56,7 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 3 && args[0] == "mock")
         return write_review(skinart::window_mock(args[1]), args[2]);
+    if (args.size() == 4 && args[0] == "mock" && args[3] == "2")
+        return write_review(skinart::window_mock(args[1], 2), args[2]);
     return usage();
 }

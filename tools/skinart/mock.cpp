@@ -1,13 +1,15 @@
 // Window mock: the main window composed from a skin directory's images with the margins,
 // frame counts and caption-button positions its skin.ini gives, roughly as the engine
-// composes it, so the skin can be judged as a whole before the engine runs it.
+// composes it, so the skin can be judged as a whole before the engine runs it. At scale 2 it
+// is the window on a 192-dpi display: the layout doubled, the pictures' larger copies.
 #include "tools/skinart/review.h"
 
 #include "tools/skinart/bmp.h"
-#include "tools/skinart/draw.h"
+#include "tools/skinart/canvas.h"
 #include "tools/skinart/font5x7.h"
 
 #include "skin/model/quick_ini.h"
+#include "skin/model/skin_catalogue.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +20,7 @@ namespace {
 
 struct Margins {
     int left = 0, top = 0, right = 0, bottom = 0;
+    Margins times(int k) const { return {left * k, top * k, right * k, bottom * k}; }
 };
 
 struct Strip {
@@ -64,13 +67,17 @@ void nine_grid(Image& dst, Rect d, const Image& cell, Margins m, bool trans) {
 
 class Skin {
 public:
-    Skin(std::string dir, std::string_view ini_text) : dir_(std::move(dir)) {
+    // The pictures at `scale`: 2 reads the larger copies.
+    Skin(std::string dir, std::string_view ini_text, int scale)
+        : dir_(std::move(dir)), scale_(scale) {
         ini_.LoadFromStream(ini_text);
     }
 
+    int scale() const { return scale_; }
     Strip strip(std::string_view section, std::string_view key, int frames,
                 bool stacked = false) const {
-        const std::string file = ini_.ReadString(section, key, "");
+        std::string file = ini_.ReadString(section, key, "");
+        if (scale_ == 2) file = LargeName(file);
         auto img = file.empty() ? std::nullopt : read_bmp(dir_ + "/" + file);
         return {img ? std::move(*img) : Image{}, frames, stacked};
     }
@@ -100,12 +107,36 @@ public:
 
 private:
     std::string dir_;
+    int scale_;
     TQuickIni ini_;
 };
 
-void text_in(Image& img, Rect r, std::string_view s, Rgb c) {
-    draw_text(img, r.x + (r.w - text_width(s)) / 2, r.y + (r.h - kGlyphHeight) / 2, s, c);
-}
+// Drawing on the mock in its 1x layout: rectangles, margins and text placed at the scale; the
+// pictures, read at the scale, are placed by their own pixels.
+class Layout {
+public:
+    Layout(Image& img, int scale) : img_(img), k_(scale) {}
+    Rect at(Rect r) const { return scaled(r, k_); }
+    void fill(Rect r, Rgb c) { fill_rect(img_, at(r), c); }
+    void frame(Rect r, Rgb c) { frame_rect(img_, at(r), c, k_); }
+    void grid(Rect d, const Image& cell, Margins m, bool trans) {
+        nine_grid(img_, at(d), cell, m.times(k_), trans);
+    }
+    void picture(int x, int y, const Image& cell) { // (x, y) in the 1x layout
+        stretch(img_, {x * k_, y * k_, cell.width(), cell.height()}, cell,
+                {0, 0, cell.width(), cell.height()}, true);
+    }
+    void text(int x, int y, std::string_view s, Rgb c) {
+        draw_text(img_, x * k_, y * k_, s, c, k_);
+    }
+    void text_in(Rect r, std::string_view s, Rgb c) {
+        text(r.x + (r.w - text_width(s)) / 2, r.y + (r.h - kGlyphHeight) / 2, s, c);
+    }
+
+private:
+    Image& img_;
+    int k_;
+};
 
 // The frame pictures' cell, caption colour and caption-button cell of a window state.
 struct WindowState {
@@ -117,53 +148,53 @@ constexpr int kClientW = 263, kClientH = 354;
 
 std::optional<Image> compose(const Skin& skin, const WindowState& state) {
     const char* P = "Personality";
+    const int k = skin.scale();
     const Strip left = skin.strip(P, "Left", skin.number(P, "LeftFrame", 1));
     const Strip right = skin.strip(P, "Right", skin.number(P, "RightFrame", 1));
     const Strip top = skin.strip(P, "Top", skin.number(P, "TopFrame", 1), true);
     const Strip bottom = skin.strip(P, "Bottom", skin.number(P, "BottomFrame", 1), true);
     if (left.image.width() == 0 || top.image.width() == 0) return std::nullopt;
-    const int lw = left.cell(1).width(), rw = right.cell(1).width();
-    const int th = top.cell(1).height(), bh = bottom.cell(1).height();
+    // The frame's measures in the 1x layout.
+    const int lw = left.cell(1).width() / k, rw = right.cell(1).width() / k;
+    const int th = top.cell(1).height() / k, bh = bottom.cell(1).height() / k;
     const int W = kClientW + lw + rw, H = kClientH + th + bh;
     const int f = state.frame;
-    Image win(W, H, Rgba{255, 0, 255, 255});
+    Image win(W * k, H * k, Rgba{255, 0, 255, 255});
+    Layout l(win, k);
     const Rgb face = skin.colour("ButtonFace", {240, 240, 240});
     const Rgb text = skin.colour("ButtonText", {0, 0, 0});
-    fill_rect(win, {lw, th, kClientW, kClientH}, face);
-    nine_grid(win, {0, 0, lw, H}, left.cell(f),
-              {0, skin.number(P, "LeftTopHeight", 0), 0, skin.number(P, "LeftBotHeight", 0)},
-              false);
-    nine_grid(win, {W - rw, 0, rw, H}, right.cell(f),
-              {0, skin.number(P, "RightTopHeight", 0), 0, skin.number(P, "RightBotHeight", 0)},
-              false);
-    nine_grid(win, {lw, H - bh, W - lw - rw, bh}, bottom.cell(f),
-              {skin.number(P, "BottomTopHeight", 0), 0, skin.number(P, "BottomBotHeight", 0), 0},
-              false);
-    nine_grid(win, {lw, 0, W - lw - rw, th}, top.cell(f),
-              {skin.number(P, "TopTopHeight", 0), 0, skin.number(P, "TopBotHeight", 0), 0}, false);
+    l.fill({lw, th, kClientW, kClientH}, face);
+    l.grid({0, 0, lw, H}, left.cell(f),
+           {0, skin.number(P, "LeftTopHeight", 0), 0, skin.number(P, "LeftBotHeight", 0)}, false);
+    l.grid({W - rw, 0, rw, H}, right.cell(f),
+           {0, skin.number(P, "RightTopHeight", 0), 0, skin.number(P, "RightBotHeight", 0)}, false);
+    l.grid({lw, H - bh, W - lw - rw, bh}, bottom.cell(f),
+           {skin.number(P, "BottomTopHeight", 0), 0, skin.number(P, "BottomBotHeight", 0), 0},
+           false);
+    l.grid({lw, 0, W - lw - rw, th}, top.cell(f),
+           {skin.number(P, "TopTopHeight", 0), 0, skin.number(P, "TopBotHeight", 0), 0}, false);
 
     // Caption: left-aligned, 16 pixels further left for a dialog frame, after one blank.
     const int text_x = lw + skin.number(P, "TextShift", 0) - 16 + kGlyphAdvance;
-    draw_text(win, text_x, (th - kGlyphHeight) / 2 + skin.number(P, "TextShiftVert", 0) / 2,
-              "Pellico", skin.colour(state.caption_key, {255, 255, 255}));
+    l.text(text_x, (th - kGlyphHeight) / 2 + skin.number(P, "TextShiftVert", 0) / 2, "Pellico",
+           skin.colour(state.caption_key, {255, 255, 255}));
     // Close enabled (the inactive cell on an inactive window); maximise and minimise shown
     // disabled, as on a dialog without them.
     for (auto [section, cell] : {std::pair{"Button.Close", state.button_cell},
                                  {"Button.Maximize", 4},
                                  {"Button.Minimize", 4}}) {
         const Strip b = skin.strip(section, "ButtonImage", skin.number(section, "Frame", 1));
-        const Image c = b.cell(cell);
-        const int x = W - skin.number(section, "Xcoord", 0), y = skin.number(section, "Ycoord", 0);
-        stretch(win, {x, y, c.width(), c.height()}, c, {0, 0, c.width(), c.height()}, true);
+        l.picture(W - skin.number(section, "Xcoord", 0), skin.number(section, "Ycoord", 0),
+                  b.cell(cell));
     }
 
     auto at = [&](int x, int y, int w, int h) { return Rect{lw + x, th + y, w, h}; };
 
     // List box: border line and face line, white inside, then the scroll bar overlay.
     const Rect list = at(8, 8, 234, 195);
-    frame_rect(win, list, skin.colour("ButtonShadow", {128, 128, 128}));
-    frame_rect(win, list.inset(1), face);
-    fill_rect(win, list.inset(2), {255, 255, 255});
+    l.frame(list, skin.colour("ButtonShadow", {128, 128, 128}));
+    l.frame(list.inset(1), face);
+    l.fill(list.inset(2), {255, 255, 255});
     const char* items[] = {"first copied line",
                            "a second entry",
                            "selected entry",
@@ -179,32 +210,31 @@ std::optional<Image> compose(const Skin& skin, const WindowState& state) {
                            "end"};
     for (int i = 0; i < 13; ++i) {
         const Rect row{list.x + 2, list.y + 2 + 14 * i, list.w - 4 - 17, 14};
-        if (i == 2) fill_rect(win, row, skin.colour("Hilight", {0, 0, 128}));
-        draw_text(win, row.x + 3, row.y + 4, items[i],
-                  i == 2 ? skin.colour("HilightText", {255, 255, 255}) : text);
+        if (i == 2) l.fill(row, skin.colour("Hilight", {0, 0, 128}));
+        l.text(row.x + 3, row.y + 4, items[i],
+               i == 2 ? skin.colour("HilightText", {255, 255, 255}) : text);
     }
     const Strip arrows = skin.strip("Scrollbar", "Image", 23);
     const Strip vtrack = skin.strip("VertScroll", "Image", 4);
     const Strip vthumb =
         skin.strip("VertScrollThumb", "Image", skin.number("VertScrollThumb", "FrameCount", 3));
-    const int a = arrows.image.height();
+    const int a = arrows.image.height() / k;
     const Rect bar{list.right() - 2 - a, list.y + 2, a, list.h - 4};
-    fill_rect(win, bar, face);
-    nine_grid(win, {bar.x, bar.y + a, a, bar.h - 2 * a}, vtrack.cell(1), skin.margins("VertScroll"),
-              true);
-    stretch(win, {bar.x, bar.y, a, a}, arrows.cell(9), {0, 0, a, a}, true);
-    stretch(win, {bar.x, bar.bottom() - a, a, a}, arrows.cell(13), {0, 0, a, a}, true);
+    l.fill(bar, face);
+    l.grid({bar.x, bar.y + a, a, bar.h - 2 * a}, vtrack.cell(1), skin.margins("VertScroll"), true);
+    l.picture(bar.x, bar.y, arrows.cell(9));
+    l.picture(bar.x, bar.bottom() - a, arrows.cell(13));
     const Rect thumb{bar.x, bar.y + a + 24, a, 64};
-    nine_grid(win, thumb, vthumb.cell(1), skin.margins("VertScrollThumb"), true);
-    stretch(win, {bar.x, thumb.y + (thumb.h - a) / 2, a, a}, arrows.cell(20), {0, 0, a, a}, true);
+    l.grid(thumb, vthumb.cell(1), skin.margins("VertScrollThumb"), true);
+    l.picture(bar.x, thumb.y + (thumb.h - a) / 2, arrows.cell(20));
 
     // Push buttons: focused, hot and normal.
     const Strip button = skin.strip("Buttons", "Bitmap", 5);
     const std::pair<int, const char*> buttons[] = {{5, "Paste"}, {4, "All"}, {1, "Clear"}};
     for (int i = 0; i < 3; ++i) {
         const Rect r = at(9 + 85 * i, 209, 59, 38);
-        nine_grid(win, r, button.cell(buttons[i].first), skin.margins("Buttons"), true);
-        text_in(win, {r.x, r.y - 1, r.w, r.h}, buttons[i].second, text);
+        l.grid(r, button.cell(buttons[i].first), skin.margins("Buttons"), true);
+        l.text_in({r.x, r.y - 1, r.w, r.h}, buttons[i].second, text);
     }
 
     // Check box, unchecked.
@@ -212,10 +242,8 @@ std::optional<Image> compose(const Skin& skin, const WindowState& state) {
         skin.strip("Buttons", "CheckButton", skin.number("Buttons", "CheckButtonFrame", 4));
     const Image box = check.cell(1);
     const Rect cb = at(8, 255, 141, 26);
-    stretch(win, {cb.x, cb.y + (cb.h - box.height()) / 2, box.width(), box.height()}, box,
-            {0, 0, box.width(), box.height()}, true);
-    draw_text(win, cb.x + box.width() + 4, cb.y + (cb.h - kGlyphHeight) / 2, "Auto type after",
-              text);
+    l.picture(cb.x, cb.y + (cb.h - box.height() / k) / 2, box);
+    l.text(cb.x + box.width() / k + 4, cb.y + (cb.h - kGlyphHeight) / 2, "Auto type after", text);
 
     // Combo box: the composite the engine derives from the sunken edge, the button and the
     // arrow glyph, drawn as one element over the white edit field.
@@ -223,52 +251,53 @@ std::optional<Image> compose(const Skin& skin, const WindowState& state) {
     const Strip combo = skin.strip("ComboButton", "Image", 4);
     const Strip glyphs = skin.strip("ExtraImages", "Image", 5);
     const int b = a + 2;
-    Image composite(50, 21, Rgba{255, 0, 255, 255});
-    nine_grid(composite, {0, 0, 50, 21}, edge.cell(1), skin.margins("SunkEdge"), true);
-    nine_grid(composite, {50 - b, 0, b, 21}, combo.cell(1), skin.margins("ComboButton"), true);
+    Image composite(50 * k, 21 * k, Rgba{255, 0, 255, 255});
+    Layout c(composite, k);
+    c.grid({0, 0, 50, 21}, edge.cell(1), skin.margins("SunkEdge"), true);
+    c.grid({50 - b, 0, b, 21}, combo.cell(1), skin.margins("ComboButton"), true);
     const Image g = glyphs.cell(1);
-    stretch(composite, {50 - b + (b - g.width()) / 2, (21 - g.height()) / 2, g.width(), g.height()},
-            g, {0, 0, g.width(), g.height()}, true);
-    fill_rect(composite, {2, 2, 47 - b, 16}, kMagenta);
+    c.picture(50 - b + (b - g.width() / k) / 2, (21 - g.height() / k) / 2, g);
+    c.fill({2, 2, 47 - b, 16}, kMagenta);
     const Rect cr = at(158, 256, 94, 24);
-    fill_rect(win, cr, {255, 255, 255});
+    l.fill(cr, {255, 255, 255});
     Margins cm = skin.margins("SunkEdge");
     cm.left = 2;
     cm.right = b + 2;
-    nine_grid(win, cr, composite, cm, true);
-    draw_text(win, cr.x + 5, cr.y + (cr.h - kGlyphHeight) / 2, "Tab", text);
+    l.grid(cr, composite, cm, true);
+    l.text(cr.x + 5, cr.y + (cr.h - kGlyphHeight) / 2, "Tab", text);
 
-    draw_text(win, lw + 3, th + 298 + 4, "F4 pastes the next entry, F5 all", text);
+    l.text(lw + 3, th + 298 + 4, "F4 pastes the next entry, F5 all", text);
 
     return win;
 }
 
 } // namespace
 
-std::optional<Image> window_mock(const std::string& skin_dir) {
+std::optional<Image> window_mock(const std::string& skin_dir, int scale) {
     const auto ini_bytes = read_file(skin_dir + "/skin.ini");
     if (!ini_bytes) return std::nullopt;
-    const Skin skin(skin_dir, std::string(ini_bytes->begin(), ini_bytes->end()));
+    const Skin skin(skin_dir, std::string(ini_bytes->begin(), ini_bytes->end()), scale);
     const auto active = compose(skin, {1, 1, "TitleTextActive"});
     const auto inactive = compose(skin, {2, 4, "TitleTextNoActive"});
     if (!active || !inactive) return std::nullopt;
 
     // Active and inactive side by side on a plain desktop; the magenta key cut out.
     constexpr int kDesk = 24;
-    const int W = active->width(), H = active->height();
-    Image desk(2 * W + 3 * kDesk, H + 2 * kDesk, Rgba{58, 92, 104, 255});
+    const int k = scale;
+    const int W = active->width() / k, H = active->height() / k;
+    Image desk((2 * W + 3 * kDesk) * k, (H + 2 * kDesk) * k, Rgba{58, 92, 104, 255});
+    Layout l(desk, k);
     const char* P = "Personality";
-    const int lw = skin.strip(P, "Left", skin.number(P, "LeftFrame", 1)).cell(1).width();
-    const int th = skin.strip(P, "Top", skin.number(P, "TopFrame", 1), true).cell(1).height();
+    const int lw = skin.strip(P, "Left", skin.number(P, "LeftFrame", 1)).cell(1).width() / k;
+    const int th = skin.strip(P, "Top", skin.number(P, "TopFrame", 1), true).cell(1).height() / k;
     for (int i = 0; i < 2; ++i) {
         const int x = kDesk + i * (W + kDesk);
-        stretch(desk, {x, kDesk, W, H}, i == 0 ? *active : *inactive, {0, 0, W, H}, true);
+        l.picture(x, kDesk, i == 0 ? *active : *inactive);
         // The credit label is magenta itself, so it is drawn after the key colour is cut.
         const int cx = x + lw, cy = kDesk + th;
-        draw_text(desk, cx + 1, cy + 333 + 3, "Korvane", {255, 0, 255});
-        draw_text(desk, cx + 164, cy + 333 + 2, "More free software", {0, 0, 255});
-        hline(desk, cx + 164, cx + 164 + text_width("More free software"), cy + 333 + 10,
-              {0, 0, 255});
+        l.text(cx + 1, cy + 333 + 3, "Korvane", {255, 0, 255});
+        l.text(cx + 164, cy + 333 + 2, "More free software", {0, 0, 255});
+        l.fill({cx + 164, cy + 333 + 10, text_width("More free software") + 1, 1}, {0, 0, 255});
     }
     return desk;
 }

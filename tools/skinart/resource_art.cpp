@@ -6,15 +6,15 @@
 #include "tools/skinart/draw.h"
 #include "tools/skinart/palette.h"
 
+#include "skin/model/skin_catalogue.h"
+
 namespace skinart {
 
 namespace {
 
-using Pattern = std::initializer_list<const char*>;
-
 // Image-list order: 0 restore, 1 maximise, 2 minimise, 3 close, 4 help. White is the image
 // list's mask colour, so the glyphs are drawn without soft edges.
-const Pattern kMenuGlyphs[] = {
+const std::initializer_list<const char*> kMenuGlyphs[] = {
     {"...######", "...######", "...#....#", "######..#", "######..#", "#....####", "#....#...",
      "#....#...", "######..."},
     {"#########", "#########", "#.......#", "#.......#", "#.......#", "#.......#", "#.......#",
@@ -38,7 +38,7 @@ Image menu_glyphs() {
 
 // The gallery's image list, 16 x 16 on the magenta its bottom-left pixel makes transparent:
 // 0 a check mark, 1 a cross.
-const Pattern kGalleryImages[] = {
+const std::initializer_list<const char*> kGalleryImages[] = {
     {"........##", ".......###", "......###.", "#....###..", "##..###...", "######....",
      ".####.....", "..##......"},
     {"##....##", "###..###", ".######.", "..####..", "..####..", ".######.", "###..###",
@@ -57,19 +57,26 @@ Image gallery_images() {
 
 } // namespace
 
-std::vector<Picture> skin_pictures() {
+std::vector<Picture> skin_pictures(int scale) {
     std::vector<Picture> out;
     for (auto* part : {&frame_pictures, &control_pictures, &panel_pictures})
-        for (Picture& p : part())
+        for (Picture& p : part(scale))
             out.push_back(std::move(p));
+    return out;
+}
+
+std::vector<Picture> skin_files() {
+    std::vector<Picture> out = skin_pictures(1);
+    for (Picture& p : skin_pictures(2))
+        out.push_back({LargeName(p.file), std::move(p.image)});
     return out;
 }
 
 std::vector<Picture> resource_pictures() {
     return {
         {"MORVALEMENU.bmp", menu_glyphs()},
-        {"TRACK.bmp", track_channel(false)},
-        {"TRACKVERT.bmp", track_channel(true)},
+        {"TRACK.bmp", track_channel(false, 1)},
+        {"TRACKVERT.bmp", track_channel(true, 1)},
         {"GALLERYIMAGES.bmp", gallery_images()},
     };
 }

@@ -3,8 +3,9 @@
 // as the skin's pictures give them (active and inactive), a caption button drawn hot under the
 // mouse and normal again once it leaves, no caption-button hints, the close button closing the
 // window, the skinned system menu from a right click on the caption and from Alt+Space, a double
-// right click on the caption, and the fixed system menu's commands. Screenshots of the active
-// and inactive window are saved for people to look at.
+// right click on the caption, and the fixed system menu's commands; the carried skin's pictures
+// with their copies twice the size. Screenshots of the active and inactive window are saved for
+// people to look at.
 #include "tests/win32/app/skinned_main_window.h"
 
 #include "skin/forms/frame_region.h"
@@ -219,6 +220,28 @@ TEST_F(SkinnedMainWindow, FrameRegionAndCaptionButtons) {
     SetWindowPos(window_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(263, 354));
     EXPECT_EQ(skinner_->RegionBuilds(), builds);
+}
+
+// The skin the program carries holds each picture's copy twice the size for denser displays,
+// and its load keeps them: the pictures this window is drawn from each have theirs.
+TEST_F(SkinnedMainWindow, TheCarriedSkinHasEachPicturesCopyTwiceTheSize) {
+    const TSkinElements& e = Skin();
+    auto expect_twice = [](const TPixelImage& picture, const TPixelImage& large,
+                           const std::string& what) {
+        ASSERT_FALSE(picture.Empty()) << what;
+        EXPECT_EQ(large.Width, 2 * picture.Width) << what;
+        EXPECT_EQ(large.Height, 2 * picture.Height) << what;
+    };
+    for (const TDataSkinObject* o : std::initializer_list<const TDataSkinObject*>{
+             &e.BorderLeft, &e.BorderTop, &e.BorderRight, &e.BorderBottom, &e.Title, &e.Buttons})
+        expect_twice(o->Image, o->Image2x, o->Name);
+    expect_twice(e.Buttons.CheckImage, e.Buttons.CheckImage2x, "CheckImage");
+    for (int action : {0, 1, 2}) {
+        const TWinSysButton* b = ButtonOf(action);
+        ASSERT_NE(b, nullptr) << action;
+        const TDataSkinObject& element = *skinner_->ElementOf(*b);
+        expect_twice(element.Image, element.Image2x, element.Name);
+    }
 }
 
 TEST_F(SkinnedMainWindow, PaintedFromTheSkinActiveAndInactive) {
