@@ -53,34 +53,24 @@ void HuffmanTree::Reconstruct() {
     }
 }
 
-void HuffmanTree::Update(unsigned c) {
-    if (freq[R] == MAX_FREQ) Reconstruct();
-    c = prnt[c + T];
-    do {
-        const std::uint32_t k = ++freq[c];
-        // Keep the counts sorted: swap the node with the last one still below its new count.
-        unsigned l = c + 1;
-        if (k > freq[l]) {
-            while (k > freq[++l]) {
-            }
-            --l;
-            freq[c] = freq[l];
-            freq[l] = k;
+std::size_t HuffmanTree::MoveUp(std::size_t node, std::uint32_t k) {
+    std::size_t l = node + 1;
+    while (k > freq[++l]) {
+    }
+    --l;
+    freq[node] = freq[l];
+    freq[l] = k;
 
-            const unsigned i = son[c];
-            prnt[i] = l;
-            if (i < T) prnt[i + 1] = l;
+    const unsigned i = son[node];
+    prnt[i] = static_cast<std::uint32_t>(l);
+    if (i < T) prnt[i + 1] = static_cast<std::uint32_t>(l);
 
-            const unsigned j = son[l];
-            son[l] = i;
-            prnt[j] = c;
-            if (j < T) prnt[j + 1] = c;
-            son[c] = j;
-
-            c = l;
-        }
-        c = prnt[c];
-    } while (c != 0);
+    const unsigned j = son[l];
+    son[l] = i;
+    prnt[j] = static_cast<std::uint32_t>(node);
+    if (j < T) prnt[j + 1] = static_cast<std::uint32_t>(node);
+    son[node] = j;
+    return l;
 }
 
 void HuffmanTree::EncodeChar(BitWriter& out, unsigned c) {
