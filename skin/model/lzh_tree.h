@@ -70,7 +70,13 @@ private:
     std::size_t MoveUp(std::size_t node, std::uint32_t k);
     void Reconstruct();
 
-    std::array<std::uint32_t, T + 1> freq{};      // node counts, freq[T] a sentinel
+    // How far MoveUp looks ahead along a run of equal counts.
+    static constexpr std::size_t kStride = 4;
+
+    // Node counts, then sentinels above any count (no count passes the root's, and the tree is
+    // rebuilt when the root's reaches MAX_FREQ): the root's count is compared with the first,
+    // and MoveUp looks ahead across as many as its stride.
+    std::array<std::uint32_t, T + kStride> freq{};
     std::array<std::uint32_t, T + N_CHAR> prnt{}; // parent of each node; leaves at T + symbol
     std::array<std::uint32_t, T> son{};           // left child of each node, or T + symbol
 };
