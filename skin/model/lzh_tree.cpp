@@ -16,7 +16,7 @@ void HuffmanTree::StartHuff() {
         son[j] = i;
         prnt[i] = prnt[i + 1] = j;
     }
-    freq[T] = 0xFFFF;
+    std::fill(freq.begin() + T, freq.end(), 0xFFFF);
     prnt[R] = 0;
 }
 
@@ -30,14 +30,12 @@ void HuffmanTree::Reconstruct() {
             ++j;
         }
     }
-    // Pair them again; each new node goes where the counts stay sorted.
+    // Pair them again; each new node goes where the counts stay sorted, after every node of
+    // the same count. The nodes so far are sorted, so a binary search finds that place.
     for (unsigned i = 0, j = N_CHAR; j < T; i += 2, ++j) {
         const std::uint32_t f = freq[i] + freq[i + 1];
-        freq[j] = f;
-        unsigned k = j - 1;
-        while (f < freq[k])
-            --k;
-        ++k;
+        const auto k = static_cast<unsigned>(
+            std::upper_bound(freq.begin(), freq.begin() + j, f) - freq.begin());
         std::copy_backward(freq.begin() + k, freq.begin() + j, freq.begin() + j + 1);
         freq[k] = f;
         std::copy_backward(son.begin() + k, son.begin() + j, son.begin() + j + 1);
@@ -53,34 +51,29 @@ void HuffmanTree::Reconstruct() {
     }
 }
 
-void HuffmanTree::Update(unsigned c) {
-    if (freq[R] == MAX_FREQ) Reconstruct();
-    c = prnt[c + T];
-    do {
-        const std::uint32_t k = ++freq[c];
-        // Keep the counts sorted: swap the node with the last one still below its new count.
-        unsigned l = c + 1;
-        if (k > freq[l]) {
-            while (k > freq[++l]) {
-            }
-            --l;
-            freq[c] = freq[l];
-            freq[l] = k;
+std::size_t HuffmanTree::MoveUp(std::size_t node, std::uint32_t k) {
+    // The counts are sorted, so the nodes after `node` still at its old count k - 1 form one
+    // run, which can be long (early on, or on data of many equally frequent bytes). Look
+    // kStride nodes ahead at a time, then one by one. The sentinels past the root stop both
+    // steps inside the array.
+    std::size_t l = node + 1;
+    while (freq[l + kStride] < k)
+        l += kStride;
+    while (freq[l + 1] < k)
+        ++l;
+    freq[node] = freq[l];
+    freq[l] = k;
 
-            const unsigned i = son[c];
-            prnt[i] = l;
-            if (i < T) prnt[i + 1] = l;
+    const unsigned i = son[node];
+    prnt[i] = static_cast<std::uint32_t>(l);
+    if (i < T) prnt[i + 1] = static_cast<std::uint32_t>(l);
 
-            const unsigned j = son[l];
-            son[l] = i;
-            prnt[j] = c;
-            if (j < T) prnt[j + 1] = c;
-            son[c] = j;
-
-            c = l;
-        }
-        c = prnt[c];
-    } while (c != 0);
+    const unsigned j = son[l];
+    son[l] = i;
+    prnt[j] = static_cast<std::uint32_t>(node);
+    if (j < T) prnt[j + 1] = static_cast<std::uint32_t>(node);
+    son[node] = j;
+    return l;
 }
 
 void HuffmanTree::EncodeChar(BitWriter& out, unsigned c) {
