@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
         const TSkinElements& skin = form->SkinData1->Elements();
         Row("full frame paint", [&] { skinner->PaintFrame(nullptr); });
         Row("region build (rects and GDI region)", [&] {
-            const ui::TRegion region =
-                RegionFromRects(FrameRegionRects(skin, skinner->FrameSizes(), size, false, true));
+            const ui::TRegion region = RegionFromRects(
+                FrameRegionRects(skin, skinner->FrameSizes(), size, false, true,
+                                 form->SkinData1->Bitmaps().Pictures(), skinner->Dpi()));
         });
     }
     ui::TCloseAction action = ui::TCloseAction::caFree;

@@ -92,7 +92,9 @@ public:
     bool Sizeable() const { return sizeable_; }
     bool DialogClass() const { return dialogClass_; }
     HMENU SystemMenu() const { return systemMenu_; }
+    // The caption and menu fonts at the window's density.
     const ui::TFont& CaptionFont() const { return captionFont_; }
+    const ui::TFont& MenuFont() const { return menuFont_; }
     // A screen point in frame coordinates (from the window's top-left corner).
     POINT FramePoint(POINT screen) const;
 
@@ -101,7 +103,7 @@ public:
     void PaintFrame(HDC dc);
     // Shapes the window with the transparent pixels of the frame pictures.
     void BuildRegion();
-    // The window's small icon as the caption shows it.
+    // The window's small icon as the caption shows it, at the window's density.
     void BuildIconBitmap();
     // The caption-text rectangle of the last title painted, and how often the region was cut.
     TPixelRect CaptionRect() const { return captionRect_; }
@@ -184,6 +186,18 @@ private:
     [[nodiscard]] bool SizeHandler(ui::TMessage& msg);
     [[nodiscard]] bool SystemCommand(ui::TMessage& msg);
     void Start();
+    // Takes up the window's density `dpi` and what is made for it: the caption and menu fonts.
+    void ReadDensity(int dpi);
+    // The frame's sizes and the menu bar's height (the strip an MDI child keeps) at the density.
+    void SizeFrame();
+    // WM_GETDPISCALEDSIZE: the window's size at the density `dpi` for a skinned frame; false
+    // leaves it to the system.
+    bool DpiScaledSize(int dpi, SIZE& size) const;
+    // WM_DPICHANGED: the window moves to a display of another density. The frame takes its
+    // sizes there before the window takes its new rectangle; once the form has been laid out
+    // for it, the region, the caption and the menu bar follow, and the skin controls repaint.
+    // False when this object went meanwhile.
+    [[nodiscard]] bool DensityChanged(ui::TMessage& msg);
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
@@ -200,12 +214,16 @@ private:
     void DrawCaptionText(HDC dc, const RECT& title);
     std::wstring CaptionText() const;
     void PaintCaptionIcon(HDC dc, const RECT& bounds);
+    // The window's small icon at the density `dpi` on the key colour (all key colour without one).
+    TPixelImage IconPixels(int dpi) const;
 
     // ---- Caption buttons and system menu.
     void UpdateCaptionButtons();
     void LayOutCaptionButtons(int windowWidth);
     void PaintCaptionButtons(HDC dc);
     void DrawCaptionButton(HDC dc, const TWinSysButton& button, int cell);
+    // A caption button's picture at the window's density.
+    const TStripBitmap& CaptionButtonStrip(const TDataSkinSysButton& button);
     TWinSysButton* CaptionButtonAt(POINT frame) const;
     void CaptionButtonClick(const TWinSysButton& button, POINT screen);
     // Stops the hover timer first: the window is about to go.
@@ -281,6 +299,7 @@ private:
     TWindowSubclass mdiClientSubclass_;
     TControlHook formHook_;
     ui::TFont captionFont_;
+    ui::TFont menuFont_;
     std::unique_ptr<ui::TTimer> hoverTimer_;
     TSkinData* skin_ = nullptr;
     ui::TForm* form_ = nullptr;
@@ -317,7 +336,6 @@ private:
 
     // The painters' state.
     TDib captionBitmap_; // the title composed off-screen
-    TPixelImage iconPixels_;
     TDib iconBitmap_;
     TPixelRect captionRect_;
     TPixelRect textRect_;

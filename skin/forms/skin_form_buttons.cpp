@@ -24,6 +24,8 @@ namespace {
 constexpr int kMenuTextBuffer = 80;
 // Marks the skinned system menu among the window's popup menus.
 constexpr int kSystemMenuTag = 0x8235;
+// How far below the mouse a caption button's hint shows (at kBaseDpi).
+constexpr int kHintBelow = 24;
 
 } // namespace
 
@@ -33,13 +35,15 @@ void TWinSkinForm::CreateCaptionButtons() {
     // The system-menu button shows the window's icon, as one frame. A picture that changed
     // makes whatever was made from the pictures be made again: every painter of the skin
     // shares those bitmaps, and every window the skin dresses comes here.
+    // The icon goes into the skin as a picture of its own, drawn for kBaseDpi like the others.
     const std::size_t count = skin_->Elements().CaptionButtons.size();
     for (std::size_t i = 0; i < count; ++i) {
         captionButtons_.push_back(std::make_unique<TWinSysButton>(*this, i));
         if (!IsSystemMenuButton(skin_->Elements().CaptionButtons[i].Action)) continue;
         BuildIconBitmap();
-        skin_->ShowIconOnCaptionButton(i, iconPixels_);
-        if (skin_->AppIcon.Width == 0) skin_->AppIcon = iconPixels_;
+        const TPixelImage icon = IconPixels(kBaseDpi);
+        skin_->ShowIconOnCaptionButton(i, icon);
+        if (skin_->AppIcon.Width == 0) skin_->AppIcon = icon;
     }
 }
 
@@ -92,6 +96,7 @@ void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
     place.menuBarLeftWidth = elements.MenuBar ? elements.MenuBar->LeftWidth : 0;
     place.titleHeight = frame_.title;
     place.menuBarHeight = menuBarHeight_;
+    place.dpi = dpi_;
     for (const auto& button : captionButtons_) {
         const TDataSkinSysButton* e = ElementOf(*button);
         if (!e || !button->Visible || !!e->Image.Empty()) continue;
@@ -107,7 +112,11 @@ void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int ce
         PaintCaptionIcon(dc, button.Bounds);
         return;
     }
-    DrawCell(dc, button.Bounds, Bitmaps().Of(e->Image), true, e->Frame, cell);
+    DrawCell(dc, button.Bounds, CaptionButtonStrip(*e), true, e->Frame, cell);
+}
+
+const TStripBitmap& TWinSkinForm::CaptionButtonStrip(const TDataSkinSysButton& button) {
+    return Bitmaps().AtDpi(button.Image, button.Image2x, {button.Frame, false, {}}, dpi_);
 }
 
 void TWinSkinForm::PaintCaptionButtons(HDC dc) {
@@ -327,7 +336,8 @@ void TWinSkinForm::HoverTick() {
         if (hint.empty()) break;
         RECT outer{};
         GetWindowRect(window_, &outer);
-        const RECT at{hot_->Bounds.left + outer.left, cursor.y + 24, 0, 0};
+        const RECT at{hot_->Bounds.left + outer.left, cursor.y + ScaleMeasure(kHintBelow, dpi_), 0,
+                      0};
         // Shown only where the skin's options ask for caption-button hints.
         skin_->ShowCaptionHint(at, std::wstring(hint));
         break;
