@@ -119,7 +119,7 @@ void DrawTexts(const TMenuItemLook& item, HDC dc, const RECT& area, TColor colou
                const TMenuDensity& density) {
     std::wstring caption = item.caption;
     if (caption.empty() || caption == L"&") caption += L' ';
-    const HFONT menuFont = density.font ? density.font : ui::MenuFont();
+    const HFONT menuFont = density.font;
     const ui::GdiHandle<HFONT> bold = [&] {
         if (!item.isDefault) return ui::GdiHandle<HFONT>();
         LOGFONTW lf{};

@@ -32,7 +32,7 @@ struct TMenuItemLook {
 // The density a menu is drawn at and the menu font there.
 struct TMenuDensity {
     int dpi = kBaseDpi;
-    HFONT font = nullptr;
+    HFONT font;
 };
 
 // Draws `item` into `rect` of `dc` at `density`; `menu` is the native menu the item sits in (its

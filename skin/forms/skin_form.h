@@ -193,11 +193,14 @@ private:
     // WM_GETDPISCALEDSIZE: the window's size at the density `dpi` for a skinned frame; false
     // leaves it to the system.
     bool DpiScaledSize(int dpi, SIZE& size) const;
-    // WM_DPICHANGED: the window moves to a display of another density. The frame takes its
-    // sizes there before the window takes its new rectangle; once the form has been laid out
-    // for it, the region, the caption and the menu bar follow, and the skin controls repaint.
-    // False when this object went meanwhile.
-    [[nodiscard]] bool DensityChanged(ui::TMessage& msg);
+    // WM_DPICHANGED (a top-level window) or WM_DPICHANGED_AFTERPARENT (an MDI child): the
+    // window moves to a display of the density `dpi`. The frame takes its sizes there before
+    // the message goes on (the window takes its new rectangle there); once the form has been
+    // laid out for it, the region, the caption and the menu bar follow, and the skin controls
+    // repaint. False when this object went meanwhile.
+    [[nodiscard]] bool DensityChanged(ui::TMessage& msg, int dpi);
+    // The size the system's frame adds to a client area at the density `dpi`.
+    TFrameSize SystemFrameAt(int dpi) const;
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
@@ -235,6 +238,8 @@ private:
     void RebuildSystemMenu();
     // An empty skinned system menu: owner-drawn with the skin's menu glyphs.
     std::unique_ptr<ui::TPopupMenu> NewSystemMenuPopup();
+    // The menu glyphs at the window's density.
+    const ui::TImageList* SystemMenuGlyphs();
     void HideCaptionHint();
 
     // ---- The menu bar's part.
@@ -346,6 +351,10 @@ private:
     // Caption buttons and the system menu.
     std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
     TNCObject* hot_ = nullptr;
+    // The menu glyphs made for a density other than kBaseDpi, and that density; before the
+    // system menu, which shows them, so they outlast it.
+    std::unique_ptr<ui::TImageList> menuGlyphs_;
+    int menuGlyphsDpi_ = 0;
     std::unique_ptr<ui::TPopupMenu> systemMenuPopup_;
 
     // The skin controls, owned: freed with this object (or earlier by their controls, when

@@ -6,6 +6,8 @@
 // painter with the skin's menu glyphs.
 #include "skin/forms/skin_form.h"
 
+#include "skin/forms/menu_glyphs.h"
+
 #include "skin/gdi/skin_paint.h"
 #include "skin/model/skin_geometry.h"
 #include "skin/runtime/skin_data.h"
@@ -418,8 +420,18 @@ std::unique_ptr<ui::TPopupMenu> TWinSkinForm::NewSystemMenuPopup() {
     auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
     popup->SetTag(kSystemMenuTag);
     popup->OwnerDraw = true;
-    popup->Images = &skin_->MenuGlyphs;
+    popup->Images = SystemMenuGlyphs();
     return popup;
+}
+
+const ui::TImageList* TWinSkinForm::SystemMenuGlyphs() {
+    // The skin's own are drawn for kBaseDpi; the system menu has none shown when this is made.
+    if (dpi_ == kBaseDpi) return &skin_->MenuGlyphs;
+    if (!menuGlyphs_ || menuGlyphsDpi_ != dpi_) {
+        menuGlyphs_ = MenuGlyphsAtDpi(dpi_);
+        menuGlyphsDpi_ = dpi_;
+    }
+    return menuGlyphs_ ? menuGlyphs_.get() : &skin_->MenuGlyphs;
 }
 
 void TWinSkinForm::FixedSystemMenuClick(TFixedMenuClick click) {

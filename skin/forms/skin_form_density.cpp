@@ -20,11 +20,23 @@ bool TWinSkinForm::DpiScaledSize(int dpi, SIZE& size) const {
     return true;
 }
 
-bool TWinSkinForm::DensityChanged(ui::TMessage& m) {
-    // The density the message names: the window's own by now on Windows.
-    const int dpi = HIWORD(m.WParam);
+TFrameSize TWinSkinForm::SystemFrameAt(int dpi) const {
+    auto style = static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE));
+    if (hadSystemMenu_) style |= WS_SYSMENU;
+    RECT r{0, 0, 0, 0};
+    if (!ui::AdjustWindowRectAtDpi(r, style, false,
+                                   static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)), dpi))
+        return {};
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+bool TWinSkinForm::DensityChanged(ui::TMessage& m, int dpi) {
     const bool changed = dpi > 0 && dpi != dpi_;
     if (changed) {
+        // The system's frame, given back at detach, is the one of the new density.
+        const TFrameSize before = SystemFrameAt(dpi_), after = SystemFrameAt(dpi);
+        systemExtra_ = {systemExtra_.width + after.width - before.width,
+                        systemExtra_.height + after.height - before.height};
         ReadDensity(dpi);
         // The form's move to its new rectangle measures its client area in this frame.
         SizeFrame();

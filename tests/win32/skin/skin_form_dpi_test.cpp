@@ -2,7 +2,8 @@
 // tests run at the tree's density and, through PELLICO_LOG_PIXELS, at 144 and 192 dpi: the
 // frame's sizes and the title's height, the caption buttons where their scaled coordinates put
 // them and drawn from the picture at that density (a skin's larger copy where it has one), the
-// caption text's place and font, the window region cut at the scaled corners, and a move to a
+// caption text's place and font, the window region cut at the scaled corners, the skinned
+// system menu's frame and glyphs, and a move to a
 // display of another density (WM_DPICHANGED sent by hand, as Wine sends none): the frame, the
 // menu bar, the caption and the region follow, and come back exactly on the way back. The
 // default skin's window is saved as a screenshot at each density.
@@ -10,6 +11,8 @@
 
 #include "skin/forms/frame_region.h"
 #include "skin/gdi/dc_pixels.h"
+#include "skin/gdi/dib.h"
+#include "skin/model/skin_geometry.h"
 #include "skin/model/scaled_pictures.h"
 #include "skin/pictures/dpi_scale.h"
 #include "skin/pictures/pixel_draw.h"
@@ -22,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -243,6 +247,102 @@ TEST_F(SkinnedFormDpi, TheDefaultSkinsFrameAndButtonsFromItsPicturesAtTheDensity
     }
     EXPECT_GT(cut, 0);
     testing_desktop::SaveScreenshot(L"skinned_form_dpi_" + std::to_wstring(dpi));
+}
+
+// What a timer finds while the skinned system menu is open (a menu's loop runs timers): the
+// menu window's pixels and rectangle and its items' rectangles (screen coordinates).
+struct TOpenMenu {
+    TPixelImage pixels;
+    RECT window{};
+    std::vector<RECT> items;
+    std::vector<ui::TMenuItem> shown;
+};
+TWinSkinForm* menuSkinner = nullptr;
+TOpenMenu* openMenu = nullptr;
+int menuTicks = 0;
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    const ui::TPopupMenu* popup = menuSkinner->SystemMenuPopup();
+    const HWND window = FindWindowW(L"#32768", nullptr);
+    // A few ticks once it shows, so the menu's loop has painted it.
+    if (!popup || !window || !IsWindowVisible(window) || ++menuTicks < 4 || !openMenu->shown.empty())
+        return;
+    GetWindowRect(window, &openMenu->window);
+    const ui::WindowDC screen(nullptr);
+    openMenu->pixels = ReadPixels(screen.dc(), openMenu->window);
+    for (int i = 0; i < GetMenuItemCount(popup->Handle()); ++i) {
+        RECT r{};
+        GetMenuItemRect(nullptr, popup->Handle(), static_cast<UINT>(i), &r);
+        openMenu->items.push_back(r);
+    }
+    openMenu->shown = popup->Items;
+    testing_desktop::SaveScreenshot(L"skinned_form_dpi_system_menu_" +
+                                    std::to_wstring(menuSkinner->Dpi()));
+    EndMenu();
+}
+
+TEST_F(SkinnedFormDpi, TheSystemMenuAtTheDensity) {
+    const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
+    ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
+    ASSERT_NO_FATAL_FAILURE(Show(skin, "bsSizeable"));
+    const int dpi = skinner_->Dpi();
+    const TSkinElements& e = form_->Get<TSkinData>(L"SkinData1")->Elements();
+    ASSERT_TRUE(e.MenuBackground && e.MenuItem);
+    TOpenMenu menu;
+    menuSkinner = skinner_;
+    openMenu = &menu;
+    menuTicks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadOpenMenu);
+    const RECT r = WindowRect();
+    skinner_->ShowSystemMenu({r.left + Scaled(60), r.top + Scaled(13)});
+    KillTimer(nullptr, timer);
+    openMenu = nullptr;
+    ASSERT_FALSE(menu.shown.empty()) << "the system menu never showed";
+    ASSERT_EQ(menu.items.size(), menu.shown.size());
+
+    // The glyphs at the density.
+    const ui::TImageList* glyphs = skinner_->SystemMenuPopup()->Images;
+    ASSERT_TRUE(glyphs);
+    EXPECT_EQ(glyphs->Width(), Scaled(16));
+    EXPECT_EQ(glyphs->Height(), Scaled(16));
+
+    // The menu's frame: the MenuBackground picture's top-left corner at the density, as it is
+    // there.
+    const TDataSkinObject& back = *e.MenuBackground;
+    TScaledPictures pictures(e);
+    const TScaledPicture picture =
+        pictures.Cut(back.Image, back.Image2x, {1, false, MarginsOf(back)}, dpi);
+    int differ = 0;
+    for (int y = 0; y < std::min(picture.Margins.Top, Scaled(3)); ++y)
+        for (int x = 0; x < picture.Margins.Left; ++x)
+            differ += (picture.Picture->At(x, y) & 0xFFFFFF) != (menu.pixels.At(x, y) & 0xFFFFFF);
+    EXPECT_EQ(differ, 0) << "the menu's top-left corner";
+
+    // Each enabled item with a glyph shows it in the glyph column: the MenuItem's margin and
+    // the item's edge scaled in from the item's left, centred on its height.
+    int glyphsSeen = 0;
+    for (std::size_t i = 0; i < menu.shown.size(); ++i) {
+        const ui::TMenuItem& item = menu.shown[i];
+        if (item.ImageIndex < 0 || !item.Enabled) continue;
+        const int side = Scaled(16);
+        TDib expected(side, side);
+        const RECT all{0, 0, side, side};
+        const ui::GdiHandle<HBRUSH> key(CreateSolidBrush(RGB(255, 0, 255)));
+        FillRect(expected.Dc(), &all, key.get());
+        glyphs->Draw(expected.Dc(), 0, 0, item.ImageIndex);
+        const TPixelImage glyph = expected.Pixels();
+        const RECT& ir = menu.items[i];
+        const int x = ir.left - menu.window.left + Scaled(1 + e.MenuItem->LeftWidth);
+        const int y = ir.top - menu.window.top + (ir.bottom - ir.top - side) / 2;
+        EXPECT_GE(ir.bottom - ir.top, side) << "item " << i;
+        int wrong = 0;
+        for (int j = 0; j < side; ++j)
+            for (int k = 0; k < side; ++k)
+                if ((glyph.At(k, j) & 0xFFFFFF) != kKey)
+                    wrong += (glyph.At(k, j) & 0xFFFFFF) != (menu.pixels.At(x + k, y + j) & 0xFFFFFF);
+        EXPECT_EQ(wrong, 0) << "glyph " << item.ImageIndex;
+        ++glyphsSeen;
+    }
+    EXPECT_GE(glyphsSeen, 1) << "close is enabled and has a glyph";
 }
 
 TEST_F(SkinnedFormDpi, AMoveToAnotherDensityTakesTheFrameAlongAndBack) {
