@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         SendMessageW(form->ListBox1->Handle(), LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(line.c_str()));
     }
-    Pump(300);
+    bench::PumpFor(300);
     std::printf("%d rounds                                    median      p95\n", kRounds);
     Row(bare ? "whole window repaint, 1000 entries (bare)" : "whole window repaint, 1000 entries",
         [&] {
