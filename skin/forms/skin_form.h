@@ -8,9 +8,10 @@
 // (skin_form_frame.cpp: the edges and the title drawn from the skin's border pictures, the
 // caption text on its text back, the window region cut by the pictures' key colour, the
 // caption icon), the caption buttons and skinned system menu (skin_form_buttons.cpp), the menu
-// bar and owner-drawn menus (skin_form_menus.cpp) and the control discovery
-// (skin_form_controls.cpp). Every paint draws from the skin data component's one set of GDI
-// bitmaps of its pictures, shared with the skin controls.
+// bar and owner-drawn menus (skin_form_menus.cpp), the control discovery
+// (skin_form_controls.cpp) and a move to a display of another density (skin_form_density.cpp).
+// Every paint draws from the skin data component's one set of GDI bitmaps of its pictures (at
+// the window's density), shared with the skin controls.
 #pragma once
 
 #include "skin/forms/caption_rules.h"
