@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         SendMessageW(form->ListBox1->Handle(), LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(line.c_str()));
     }
-    Pump(300);
+    bench::PumpFor(300);
     std::printf("%d rounds                                    median      p95\n", kRounds);
     Row(bare ? "whole window repaint, 1000 entries (bare)" : "whole window repaint, 1000 entries",
         [&] {
@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
         const TSkinElements& skin = form->SkinData1->Elements();
         Row("full frame paint", [&] { skinner->PaintFrame(nullptr); });
         Row("region build (rects and GDI region)", [&] {
-            const ui::TRegion region =
-                RegionFromRects(FrameRegionRects(skin, skinner->FrameSizes(), size, false, true));
+            const ui::TRegion region = RegionFromRects(
+                FrameRegionRects(skin, skinner->FrameSizes(), size, false, true,
+                                 form->SkinData1->Bitmaps().Pictures(), skinner->Dpi()));
         });
     }
     ui::TCloseAction action = ui::TCloseAction::caFree;

@@ -65,7 +65,13 @@ bool HasMinOrMax(const TCaptionButtonContext& c) {
 
 } // namespace
 
-TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
+TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& skin) {
+    // The skin's numbers and the rule's distances at the window's density.
+    const auto scaled = [&skin](int pixels) { return ScaleMeasure(pixels, skin.dpi); };
+    TCaptionTextInputs in = skin;
+    for (int* measure : {&in.textShift, &in.textShiftVert, &in.textRightClip, &in.backLeft,
+                         &in.backRight, &in.rightClipOffset})
+        *measure = scaled(*measure);
     const int r = in.title.Right;
     TPixelRect t{in.title.Left, in.title.Top, in.title.Left + in.textWidth,
                  in.title.Top + in.textHeight};
@@ -104,17 +110,17 @@ TCaptionTextLayout LayOutCaptionText(const TCaptionTextInputs& in) {
     t = Offset(t, x, (in.titleHeight - in.textHeight) / 2 + in.textShiftVert / 2);
     if (in.rightToLeft && x < 1) t.Left = in.textShift;
     if (in.rightToLeft) {
-        t = Offset(t, kRightToLeftShift, 0);
+        t = Offset(t, scaled(kRightToLeftShift), 0);
     } else if (in.popup) {
-        if (in.rightClipOffset > kPopupButtonGap)
-            t.Right = std::min(t.Right, r - in.rightClipOffset - kPopupButtonGap);
+        const int gap = scaled(kPopupButtonGap);
+        if (in.rightClipOffset > gap) t.Right = std::min(t.Right, r - in.rightClipOffset - gap);
     } else {
         t.Right = std::min(t.Right, r - in.textRightClip);
     }
     // Dialogs have no icon before the text, so it moves into the icon's place, but never out of
     // the title: with a small TextShift it would start cut off at the window's left edge.
     if (in.dialog && in.alignment == 0)
-        t.Left = std::max(t.Left - kDialogCaptionShift, in.title.Left);
+        t.Left = std::max(t.Left - scaled(kDialogCaptionShift), in.title.Left);
 
     TCaptionTextLayout out;
     out.caption = t;
@@ -171,24 +177,28 @@ TCaptionButtonShow CaptionButtonShow(const TDataSkinSysButton& b, const TCaption
 
 TPixelRect CaptionButtonBounds(const TDataSkinSysButton& b, int cellWidth, int height,
                                const TCaptionButtonPlace& p) {
-    int x = 0, y = b.Ycoord;
+    const auto scaled = [&p](int pixels) { return ScaleMeasure(pixels, p.dpi); };
+    cellWidth = scaled(cellWidth);
+    height = scaled(height);
+    const int xcoord = scaled(b.Xcoord);
+    int x = 0, y = scaled(b.Ycoord);
     switch (b.Align) {
     case 0:
-        x = b.Xcoord;
+        x = xcoord;
         break;
     case 1:
-        x = p.windowWidth - b.Xcoord;
+        x = p.windowWidth - xcoord;
         break;
     case 2:
     case 8:
-        x = p.captionLeft - cellWidth - b.Xcoord;
+        x = p.captionLeft - cellWidth - xcoord;
         break;
     case 3:
     case 9:
-        x = p.captionRight + b.Xcoord;
+        x = p.captionRight + xcoord;
         break;
     case 100:
-        x = p.windowWidth - b.Xcoord - p.rightBorder - p.menuBarLeftWidth;
+        x = p.windowWidth - xcoord - p.rightBorder - scaled(p.menuBarLeftWidth);
         y = p.titleHeight + (p.menuBarHeight - height) / 2;
         break;
     default:

@@ -15,11 +15,14 @@
 
 // ---- Caption text
 
+// The window's measures are in its pixels; the skin's numbers are in pixels at kBaseDpi and
+// scaled to the window's density `dpi`, and so are the rule's own distances.
 struct TCaptionTextInputs {
     TPixelRect title;  // the title strip between the side edges, window coordinates
     int textWidth = 0; // the text as measured (with its blank before and two after)
     int textHeight = 0;
     int titleHeight = 0;
+    int dpi = kBaseDpi;
     // The Title element's numbers.
     int alignment = 0; // 0 left, 1 centre, 2 right
     int textShift = 0;
@@ -72,7 +75,8 @@ struct TCaptionButtonShow {
 TCaptionButtonShow CaptionButtonShow(const TDataSkinSysButton& button,
                                      const TCaptionButtonContext& c, const TAskButtonVisible& ask);
 
-// What a caption button is placed against.
+// What a caption button is placed against: the window's measures in its pixels, the skin's at
+// kBaseDpi.
 struct TCaptionButtonPlace {
     int windowWidth = 0;
     int captionLeft = 0; // the caption-text rectangle of the same paint
@@ -81,13 +85,17 @@ struct TCaptionButtonPlace {
     int menuBarLeftWidth = 0; // the MenuBar element's left margin, 0 without one
     int titleHeight = 0;
     int menuBarHeight = 0;
+    int dpi = kBaseDpi; // the window's density
 };
 
-// The bounds of a button `cellWidth` x `height` by its Align, Xcoord and Ycoord.
+// The bounds of a button whose picture's cell is `cellWidth` x `height` (at kBaseDpi) by its
+// Align, Xcoord and Ycoord, all scaled to the place's density: the cell of the picture at that
+// density, where the skin's coordinates put it there.
 TPixelRect CaptionButtonBounds(const TDataSkinSysButton& button, int cellWidth, int height,
                                const TCaptionButtonPlace& place);
 
-// The largest Xcoord of the buttons aligned right that are shown and have a picture.
+// The largest Xcoord of the buttons aligned right that are shown and have a picture (at
+// kBaseDpi, as the caption text's rightClipOffset takes it).
 struct TShownButton {
     int align = 0;
     int xcoord = 0;

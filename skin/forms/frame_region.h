@@ -5,6 +5,7 @@
 
 #include "skin/forms/skin_form_rules.h"
 
+#include "skin/model/scaled_pictures.h"
 #include "skin/pictures/pixel_image.h"
 
 #include <vector>
@@ -28,11 +29,15 @@ bool FrameCutsRegion(const TSkinElements& skin);
 // The frame of an edge picture a window paints: the first while active or when it has one.
 int EdgeFrame(bool active, int frames);
 
-// The pixels of one frame edge rendered to width x height as it is painted.
+// The pixels of one frame edge rendered to width x height as it is painted at the density
+// `dpi`: from the edge's picture at that density (one of `pictures`' elements) with its margins
+// there.
 TPixelImage RenderFrameEdge(const TDataSkinBorder& border, int width, int height, bool stacked,
-                            bool active);
+                            bool active, TScaledPictures& pictures, int dpi);
 
 // The rectangles of the region of a window of `size` (they may overlap): the inner rectangle and
-// each edge, an edge with its Trans set cut by the key colour of its rendered picture.
+// each edge, an edge with its Trans set cut by the key colour of its picture rendered at the
+// window's density `dpi`, so the cut follows the corners as the window shows them there.
 std::vector<TPixelRect> FrameRegionRects(const TSkinElements& skin, TFrameSizes frame,
-                                         TFrameSize size, bool captionless, bool active);
+                                         TFrameSize size, bool captionless, bool active,
+                                         TScaledPictures& pictures, int dpi);

@@ -45,11 +45,11 @@ bool CopyPopupBackground(HDC dc, int width, int height, const RECT& item, HMENU 
 }
 
 // The submenu arrow, a small triangle at the item's far end pointing the way the submenu opens.
-void DrawSubmenuArrow(HDC dc, const RECT& r, bool rightToLeft, TColor color) {
-    constexpr int kHalfHeight = 3, kInset = 6;
+void DrawSubmenuArrow(HDC dc, const RECT& r, bool rightToLeft, TColor color, int dpi) {
+    const int halfHeight = ScaleMeasure(3, dpi), inset = ScaleMeasure(6, dpi);
     const int middle = (r.top + r.bottom) / 2;
-    const int tip = rightToLeft ? r.left + kInset : r.right - 1 - kInset;
-    for (int i = 0; i <= kHalfHeight; ++i) {
+    const int tip = rightToLeft ? r.left + inset : r.right - 1 - inset;
+    for (int i = 0; i <= halfHeight; ++i) {
         const int x = rightToLeft ? tip + i : tip - i;
         Fill(dc, {x, middle - i, x + 1, middle + i + 1}, color);
     }
@@ -88,32 +88,48 @@ void DrawImage(const ui::TImageList& images, const TMenuItemLook& item, HDC dc, 
 }
 
 // The system's check mark centred in the glyph box: its black pixels take the text colour, its
-// white ones leave the item.
-void DrawCheckMark(HDC dc, const RECT& box) {
+// white ones leave the item. At another density than kBaseDpi the system draws the mark at the
+// scaled size of its bitmap, so it stays as sharp as the text.
+void DrawCheckMark(HDC dc, const RECT& box, int dpi) {
     const HBITMAP check = CheckMarkBitmap();
     BITMAP bm{};
     if (!check || !GetObjectW(check, sizeof(bm), &bm)) return;
     const ui::OwnedDC source = ui::OwnedDC(CreateCompatibleDC(nullptr));
-    const ui::Selection selected(source.get(), check);
+    int w = bm.bmWidth, h = bm.bmHeight;
+    ui::GdiHandle<HBITMAP> scaled;
+    if (dpi != kBaseDpi) {
+        w = ScaleMeasure(w, dpi);
+        h = ScaleMeasure(h, dpi);
+        scaled = ui::GdiHandle<HBITMAP>(CreateBitmap(w, h, 1, 1, nullptr));
+        if (!scaled) return;
+    }
+    const ui::Selection selected(source.get(), scaled ? scaled.get() : check);
+    if (scaled) {
+        RECT mark{0, 0, w, h};
+        DrawFrameControl(source.get(), &mark, DFC_MENU, DFCS_MENUCHECK);
+    }
     const ui::DcColours colours(dc, ui::ColorRef(clBtnText), RGB(255, 255, 255));
-    BitBlt(dc, box.left + (box.right - box.left - bm.bmWidth) / 2,
-           box.top + (box.bottom - box.top - bm.bmHeight) / 2, bm.bmWidth, bm.bmHeight,
-           source.get(), 0, 0, SRCAND);
+    BitBlt(dc, box.left + (box.right - box.left - w) / 2, box.top + (box.bottom - box.top - h) / 2,
+           w, h, source.get(), 0, 0, SRCAND);
 }
 
 // The caption centred on the text area's height in the menu font (bold for the default item),
 // and the shortcut at the far end, both in `colour`.
-void DrawTexts(const TMenuItemLook& item, HDC dc, const RECT& area, TColor colour) {
+void DrawTexts(const TMenuItemLook& item, HDC dc, const RECT& area, TColor colour,
+               const TMenuDensity& density) {
     std::wstring caption = item.caption;
     if (caption.empty() || caption == L"&") caption += L' ';
+    const HFONT menuFont = density.font;
     const ui::GdiHandle<HFONT> bold = [&] {
         if (!item.isDefault) return ui::GdiHandle<HFONT>();
         LOGFONTW lf{};
-        GetObjectW(ui::MenuFont(), sizeof(lf), &lf);
+        GetObjectW(menuFont, sizeof(lf), &lf);
         lf.lfWeight = FW_BOLD;
         return ui::GdiHandle<HFONT>(CreateFontIndirectW(&lf));
     }();
-    const ui::Selection font(dc, bold ? bold.get() : ui::MenuFont());
+    const ui::Selection font(dc, bold ? bold.get() : menuFont);
+    // Room between the caption and the shortcut's far end.
+    const int shortCutEnd = ScaleMeasure(10, density.dpi);
     const ui::BkModeScope mode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, ui::ColorRef(colour));
     RECT measured = area;
@@ -126,12 +142,12 @@ void DrawTexts(const TMenuItemLook& item, HDC dc, const RECT& area, TColor colou
     const int textWidth = measured.right - measured.left;
     if (item.rightToLeft) {
         SkinDrawText(dc, caption, text, single | DT_RIGHT | DT_RTLREADING);
-        RECT shortCut{area.left + 10, text.top, area.right - textWidth, text.bottom};
+        RECT shortCut{area.left + shortCutEnd, text.top, area.right - textWidth, text.bottom};
         if (!item.shortCut.empty())
             SkinDrawText(dc, item.shortCut, shortCut, single | DT_RTLREADING);
     } else {
         SkinDrawText(dc, caption, text, single);
-        RECT shortCut{area.left + textWidth, text.top, area.right - 10, text.bottom};
+        RECT shortCut{area.left + textWidth, text.top, area.right - shortCutEnd, text.bottom};
         if (!item.shortCut.empty()) SkinDrawText(dc, item.shortCut, shortCut, single | DT_RIGHT);
     }
     SetTextColor(dc, oldColour);
@@ -139,26 +155,27 @@ void DrawTexts(const TMenuItemLook& item, HDC dc, const RECT& area, TColor colou
 
 // Glyph (the image list's picture or the check mark), caption, shortcut and submenu arrow.
 void DrawGlyphAndText(TSkinData& skin, const ui::TImageList* images, const TMenuItemLook& item,
-                      HDC dc, const RECT& r) {
+                      HDC dc, const RECT& r, const TMenuDensity& density) {
     const TSkinElements& e = skin.Elements();
     const int leftWidth = e.MenuItem ? e.MenuItem->LeftWidth : 0;
     const bool hasImage = images && item.imageIndex >= 0 && item.imageIndex < images->Count();
     const TMenuItemLayout layout =
-        LayOutMenuItem(ToPixelRect(r), leftWidth, images ? images->Width() : 0,
-                       item.checked, item.rightToLeft);
+        LayOutMenuItem(ToPixelRect(r), leftWidth, images ? images->Width() : 0, item.checked,
+                       item.rightToLeft, density.dpi);
     if (hasImage)
         DrawImage(*images, item, dc, ToRect(layout.glyph));
     else if (item.checked)
-        DrawCheckMark(dc, ToRect(layout.glyph));
+        DrawCheckMark(dc, ToRect(layout.glyph), density.dpi);
     const TColor colour = MenuItemTextColor(e.Colors, item.selected, item.enabled);
-    DrawTexts(item, dc, ToRect(layout.text), colour);
-    if (item.hasSubmenu) DrawSubmenuArrow(dc, r, item.rightToLeft, colour);
+    DrawTexts(item, dc, ToRect(layout.text), colour, density);
+    if (item.hasSubmenu) DrawSubmenuArrow(dc, r, item.rightToLeft, colour, density.dpi);
 }
 
 } // namespace
 
 void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList* images,
-                   const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu) {
+                   const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu,
+                   const TMenuDensity& density) {
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
@@ -169,10 +186,10 @@ void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList*
     if (!e.MenuItem) {
         Fill(wdc, all, item.selected ? e.Colors[kHilight] : e.Colors[kMenu]);
         if (separator) {
-            RECT line{0, 4, w, h};
+            RECT line{0, ScaleMeasure(4, density.dpi), w, h};
             DrawEdge(wdc, &line, EDGE_ETCHED, BF_TOP);
         } else {
-            DrawGlyphAndText(skin, images, item, wdc, all);
+            DrawGlyphAndText(skin, images, item, wdc, all, density);
         }
         Present(dc, rect, wdc, item);
         return;
@@ -183,20 +200,20 @@ void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList*
     }
     if (!CopyPopupBackground(wdc, w, h, rect, menu)) Fill(wdc, all, e.Colors[kMenu]);
     const TDataSkinObject& strip = *e.MenuItem;
-    const TStripBitmap& picture = bitmaps.Of(strip.Image);
     if (!separator) {
         DrawElement(wdc, all, bitmaps, strip, MenuItemCell(item.selected),
-                    {.Frames = kMenuItemCells});
-        DrawGlyphAndText(skin, images, item, wdc, all);
+                    {.Frames = kMenuItemCells, .Dpi = density.dpi});
+        DrawGlyphAndText(skin, images, item, wdc, all, density);
     } else {
-        // The separator cell at its height: on the item's bottom when taller, else centred.
-        const int cellHeight = picture.Height();
+        // The separator cell at its height there: on the item's bottom when taller, else centred.
+        const int cellHeight = ScaleMeasure(strip.Image.Height, density.dpi);
         const int top = cellHeight > h ? h - cellHeight : (h - cellHeight) / 2;
         DrawElement(wdc, {0, top, w, top + cellHeight}, bitmaps, strip, kMenuItemSeparatorCell,
                     {.Margins = TMargins{strip.LeftWidth, 0, strip.RightWidth, 0},
                      .Frames = kMenuItemCells,
                      .Tile = false,
-                     .Transparent = true});
+                     .Transparent = true,
+                     .Dpi = density.dpi});
     }
     Present(dc, rect, wdc, item);
 }

@@ -4,6 +4,8 @@
 // plainly in the skin's menu colours.
 #pragma once
 
+#include "ui/scale_measure.h"
+
 #include <windows.h>
 
 #include <string>
@@ -27,9 +29,16 @@ struct TMenuItemLook {
     bool hasSubmenu = false; // shows the submenu arrow
 };
 
-// Draws `item` into `rect` of `dc`; `menu` is the native menu the item sits in (its popup
-// window's background shows through), `images` the glyphs or none. An item with a submenu gets
-// its arrow from here, and the item is then clipped out of `dc`: the system draws its own arrow
-// after an owner-drawn item as a monochrome bitmap in the DC's colours, a box over the skin.
+// The density a menu is drawn at and the menu font there.
+struct TMenuDensity {
+    int dpi = kBaseDpi;
+    HFONT font;
+};
+
+// Draws `item` into `rect` of `dc` at `density`; `menu` is the native menu the item sits in (its
+// popup window's background shows through), `images` the glyphs or none. An item with a submenu
+// gets its arrow from here, and the item is then clipped out of `dc`: the system draws its own
+// arrow after an owner-drawn item as a monochrome bitmap in the DC's colours, a box over the skin.
 void PaintMenuItem(TSkinData& skin, TSkinBitmaps& bitmaps, const ui::TImageList* images,
-                   const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu);
+                   const TMenuItemLook& item, HDC dc, const RECT& rect, HMENU menu,
+                   const TMenuDensity& density);

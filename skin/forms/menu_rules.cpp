@@ -29,12 +29,14 @@ TPixelRect MenuBarRect(int windowWidth, TFrameSizes frame, int menuBarHeight) {
 
 std::vector<TPixelRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
                                       const std::vector<TBarItem>& items) {
+    const auto scaled = [&in](int pixels) { return ScaleMeasure(pixels, in.dpi); };
     const int barWidth = in.bar.Right - in.bar.Left;
-    int start = 6;
+    int start = scaled(6);
     if (in.hasMenuBarElement) {
-        start = in.rightToLeft ? in.rightWidth + 8 : in.leftWidth + 4;
-        if (start >= barWidth) start = 12;
+        start = in.rightToLeft ? scaled(in.rightWidth + 8) : scaled(in.leftWidth + 4);
+        if (start >= barWidth) start = scaled(12);
     }
+    const int captionRoom = scaled(10);
     const int top = in.bar.Top;
     const int bottom = in.bar.Bottom - 1;
     std::vector<TPixelRect> bounds;
@@ -45,7 +47,7 @@ std::vector<TPixelRect> LayOutMenuBar(const TMenuBarLayoutInputs& in,
             bounds.push_back({});
             continue;
         }
-        const int width = item.empty ? 0 : item.captionWidth + 10;
+        const int width = item.empty ? 0 : item.captionWidth + captionRoom;
         if (in.rightToLeft) {
             bounds.push_back({x - width, top, x, bottom});
             x -= width;
@@ -100,20 +102,23 @@ std::size_t BarItemAfter(const std::vector<TBarItem>& items, std::size_t open, T
     return open;
 }
 
-int PopupItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages) {
-    return (hasMenuItemElement ? menuItemLeftWidth : 0) + 12 + (hasImages ? 0 : 23);
+int PopupItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages,
+                        int dpi) {
+    return ScaleMeasure((hasMenuItemElement ? menuItemLeftWidth : 0) + 12 + (hasImages ? 0 : 23),
+                        dpi);
 }
 
-int BarItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages) {
-    return (hasMenuItemElement ? menuItemLeftWidth : 0) + 10 + (hasImages ? 0 : 25);
+int BarItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages, int dpi) {
+    return ScaleMeasure((hasMenuItemElement ? menuItemLeftWidth : 0) + 10 + (hasImages ? 0 : 25),
+                        dpi);
 }
 
 TNativeItemSize NativeItemSize(int textWidth, int textHeight, bool textEmpty,
-                               bool hasMenuItemElement, int menuItemLeftWidth, bool nt) {
+                               bool hasMenuItemElement, int menuItemLeftWidth, bool nt, int dpi) {
     TNativeItemSize size;
-    size.width = textWidth + 26 + (hasMenuItemElement ? menuItemLeftWidth : 0);
-    size.height = textEmpty ? 8 : textHeight + 4;
-    if (!nt) size.height += 4;
+    size.width = textWidth + ScaleMeasure(26 + (hasMenuItemElement ? menuItemLeftWidth : 0), dpi);
+    size.height = textEmpty ? ScaleMeasure(8, dpi) : textHeight + ScaleMeasure(4, dpi);
+    if (!nt) size.height += ScaleMeasure(4, dpi);
     return size;
 }
 
@@ -133,18 +138,22 @@ TColor MenuItemTextColor(const std::array<TColor, kColorSlots>& colors, bool sel
 }
 
 TMenuItemLayout LayOutMenuItem(TPixelRect item, int menuItemLeftWidth, int imageWidth, bool checked,
-                               bool rightToLeft) {
-    int box = imageWidth > 0 ? imageWidth : 16;
-    if (checked) box = std::max(box, 16);
+                               bool rightToLeft, int dpi) {
+    const auto scaled = [dpi](int pixels) { return ScaleMeasure(pixels, dpi); };
+    const int checkBox = scaled(16);
+    int box = imageWidth > 0 ? imageWidth : checkBox;
+    if (checked) box = std::max(box, checkBox);
+    // The item's own edge and the skin's margin, then the glyph, a gap, the text.
+    const int inset = scaled(1 + menuItemLeftWidth), gap = scaled(3), end = scaled(1);
     TMenuItemLayout layout;
     if (rightToLeft) {
-        const int right = item.Right - 1 - menuItemLeftWidth;
+        const int right = item.Right - inset;
         layout.glyph = {right - box, item.Top, right, item.Bottom};
-        layout.text = {item.Left + 1, item.Top, layout.glyph.Left - 3, item.Bottom};
+        layout.text = {item.Left + end, item.Top, layout.glyph.Left - gap, item.Bottom};
     } else {
-        const int left = item.Left + 1 + menuItemLeftWidth;
+        const int left = item.Left + inset;
         layout.glyph = {left, item.Top, left + box, item.Bottom};
-        layout.text = {layout.glyph.Right + 3, item.Top, item.Right - 1, item.Bottom};
+        layout.text = {layout.glyph.Right + gap, item.Top, item.Right - end, item.Bottom};
     }
     return layout;
 }

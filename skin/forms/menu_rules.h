@@ -28,9 +28,10 @@ struct TBarItem {
 struct TMenuBarLayoutInputs {
     TPixelRect bar; // window coordinates
     bool hasMenuBarElement = false;
-    int leftWidth = 0; // the MenuBar element's margins
+    int leftWidth = 0; // the MenuBar element's margins (at kBaseDpi)
     int rightWidth = 0;
     bool rightToLeft = false;
+    int dpi = kBaseDpi; // the window's density: the margins and the gaps scale to it
 };
 
 // The bar between the side edges, under the title.
@@ -60,9 +61,12 @@ TBarMove BarMoveOf(unsigned key, bool nestedSubmenuOpen, bool selectedHasSubmenu
 std::size_t BarItemAfter(const std::vector<TBarItem>& items, std::size_t open, TBarMove move);
 
 // How much wider the skin makes a popup item and a menu-bar submenu item than the class
-// library measures it: room for the item picture's left end and the glyph column.
-int PopupItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages);
-int BarItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages);
+// library measures it: room for the item picture's left end and the glyph column, at the menu's
+// density `dpi` (the MenuItem element's left margin given at kBaseDpi).
+int PopupItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages,
+                        int dpi = kBaseDpi);
+int BarItemExtraWidth(bool hasMenuItemElement, int menuItemLeftWidth, bool hasImages,
+                      int dpi = kBaseDpi);
 
 // The size of a native item the class library does not know, from its text's extent.
 struct TNativeItemSize {
@@ -70,8 +74,11 @@ struct TNativeItemSize {
     int height = 0;
     bool operator==(const TNativeItemSize&) const = default;
 };
+// The text's extent is in the menu's pixels; the skin's margin and the room around the text
+// scale to its density `dpi`.
 TNativeItemSize NativeItemSize(int textWidth, int textHeight, bool textEmpty,
-                               bool hasMenuItemElement, int menuItemLeftWidth, bool nt);
+                               bool hasMenuItemElement, int menuItemLeftWidth, bool nt,
+                               int dpi = kBaseDpi);
 
 // Native item ids the system draws when the class library does not know them.
 bool SystemDrawnItemId(unsigned id);
@@ -86,10 +93,12 @@ int MenuItemCell(bool selected);
 TColor MenuItemTextColor(const std::array<TColor, kColorSlots>& colors, bool selected,
                          bool enabled);
 
-// Where an item's glyph and text go inside the item rectangle.
+// Where an item's glyph and text go inside the item rectangle: the image list's width in the
+// menu's pixels, the MenuItem element's left margin and the glyph column's least width (a check
+// mark's) at kBaseDpi, scaled to the menu's density `dpi`.
 struct TMenuItemLayout {
     TPixelRect glyph; // the glyph column
     TPixelRect text;  // caption and shortcut
 };
 TMenuItemLayout LayOutMenuItem(TPixelRect item, int menuItemLeftWidth, int imageWidth, bool checked,
-                               bool rightToLeft);
+                               bool rightToLeft, int dpi = kBaseDpi);

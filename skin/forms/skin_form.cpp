@@ -50,7 +50,7 @@ TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
     : ui::TComponent(owner), subclass_([this](ui::TMessage& m) { WindowProcedure(m); }),
       mdiClientSubclass_([this](ui::TMessage& m) { MdiClientProcedure(m); }),
       formHook_([this](ui::TMessage& m) { FormHook(m); }) {
-    captionFont_.SetHandleFromLogFont(CaptionLogFont());
+    ReadDensity(ui::SystemDpi());
 }
 
 TWinSkinForm::~TWinSkinForm() {
@@ -69,7 +69,7 @@ const ui::TClassInfo& TWinSkinForm::StaticClass() {
 
 void TWinSkinForm::SetWindow(HWND window, HMODULE moduleKey, const std::string& className) {
     window_ = window;
-    dpi_ = ui::WindowDpi(window);
+    ReadDensity(ui::WindowDpi(window));
     moduleKey_ = moduleKey;
     className_ = className;
 }
@@ -157,25 +157,38 @@ void TWinSkinForm::TakeOverFrame() {
     compositorFrame_ = CompositorFrameOf(frameSkinning_, isChild_, frameKind_);
     SetCompositorFrame(window_, compositorFrame_, true);
     if (frameSkinning_) {
-        if (GetMenu(window_) && !IsMdiChild() && AttachMenuBar())
-            menuBarHeight_ = GetSystemMetrics(SM_CYMENU);
-        UpdateFrameSizes();
+        if (GetMenu(window_) && !IsMdiChild()) AttachMenuBar();
     } else {
         skinState_ = TFormSkinState::Active;
     }
+    SizeFrame();
     if (IsMdiChild()) {
-        // A child keeps a caption strip of the system's height.
-        const int systemTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
-        if (frame_.title < systemTitle) menuBarHeight_ = systemTitle - frame_.title;
         TSkinManage* manager = SkinManage();
         if (windowState_ == TWindowState::Maximised && manager && !manager->MdiMaximized)
             manager->SetMdiMaximized(true);
     }
 }
 
+void TWinSkinForm::ReadDensity(int dpi) {
+    dpi_ = dpi;
+    captionFont_.SetHandleFromLogFont(CaptionLogFont(dpi_));
+    menuFont_.SetHandleFromLogFont(MenuLogFont(dpi_));
+}
+
+void TWinSkinForm::SizeFrame() {
+    menuBarHeight_ = menuBar_ ? ui::MetricAtDpi(SM_CYMENU, dpi_) : 0;
+    if (frameSkinning_) UpdateFrameSizes();
+    if (IsMdiChild()) {
+        // A child keeps a caption strip of the system's height.
+        const int systemTitle =
+            ui::MetricAtDpi(SM_CYCAPTION, dpi_) + ui::MetricAtDpi(SM_CXFRAME, dpi_);
+        if (frame_.title < systemTitle) menuBarHeight_ = systemTitle - frame_.title;
+    }
+}
+
 void TWinSkinForm::UpdateFrameSizes() {
     if (!skin_ || !skin_->SkinLoaded()) return;
-    frame_ = FrameSizesOf(skin_->Elements(), frameKind_);
+    frame_ = FrameSizesOf(skin_->Elements(), frameKind_, dpi_);
     if (frameKind_ == TFrameKind::Captionless) menuBarHeight_ = 0;
     CreateCaptionButtons();
 }
@@ -276,9 +289,9 @@ void TWinSkinForm::ResizeToSkin(bool fromClientRect) {
     TFrameSize size = SkinnedWindowSize(client, frame_, menuBarHeight_);
     if (dialogClass_) {
         const TDataSkinTitle& title = skin_->Elements().Title;
-        const int widening = DialogCaptionWidening(size.width, title.LeftWidth,
-                                                   TextWidth(captionFont_, WindowCaption(window_)),
-                                                   title.RightWidth);
+        const int widening = DialogCaptionWidening(
+            size.width, ScaleMeasure(title.LeftWidth, dpi_),
+            TextWidth(captionFont_, WindowCaption(window_)), ScaleMeasure(title.RightWidth, dpi_));
         if (widening > 0) {
             size.width += widening;
             for (HWND child = GetTopWindow(window_); child; child = GetWindow(child, GW_HWNDNEXT)) {

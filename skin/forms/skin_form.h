@@ -8,9 +8,10 @@
 // (skin_form_frame.cpp: the edges and the title drawn from the skin's border pictures, the
 // caption text on its text back, the window region cut by the pictures' key colour, the
 // caption icon), the caption buttons and skinned system menu (skin_form_buttons.cpp), the menu
-// bar and owner-drawn menus (skin_form_menus.cpp) and the control discovery
-// (skin_form_controls.cpp). Every paint draws from the skin data component's one set of GDI
-// bitmaps of its pictures, shared with the skin controls.
+// bar and owner-drawn menus (skin_form_menus.cpp), the control discovery
+// (skin_form_controls.cpp) and a move to a display of another density (skin_form_density.cpp).
+// Every paint draws from the skin data component's one set of GDI bitmaps of its pictures (at
+// the window's density), shared with the skin controls.
 #pragma once
 
 #include "skin/forms/caption_rules.h"
@@ -92,7 +93,9 @@ public:
     bool Sizeable() const { return sizeable_; }
     bool DialogClass() const { return dialogClass_; }
     HMENU SystemMenu() const { return systemMenu_; }
+    // The caption and menu fonts at the window's density.
     const ui::TFont& CaptionFont() const { return captionFont_; }
+    const ui::TFont& MenuFont() const { return menuFont_; }
     // A screen point in frame coordinates (from the window's top-left corner).
     POINT FramePoint(POINT screen) const;
 
@@ -101,7 +104,7 @@ public:
     void PaintFrame(HDC dc);
     // Shapes the window with the transparent pixels of the frame pictures.
     void BuildRegion();
-    // The window's small icon as the caption shows it.
+    // The window's small icon as the caption shows it, at the window's density.
     void BuildIconBitmap();
     // The caption-text rectangle of the last title painted, and how often the region was cut.
     TPixelRect CaptionRect() const { return captionRect_; }
@@ -184,6 +187,21 @@ private:
     [[nodiscard]] bool SizeHandler(ui::TMessage& msg);
     [[nodiscard]] bool SystemCommand(ui::TMessage& msg);
     void Start();
+    // Takes up the window's density `dpi` and what is made for it: the caption and menu fonts.
+    void ReadDensity(int dpi);
+    // The frame's sizes and the menu bar's height (the strip an MDI child keeps) at the density.
+    void SizeFrame();
+    // WM_GETDPISCALEDSIZE: the window's size at the density `dpi` for a skinned frame; false
+    // leaves it to the system.
+    bool DpiScaledSize(int dpi, SIZE& size) const;
+    // WM_DPICHANGED (a top-level window) or WM_DPICHANGED_AFTERPARENT (an MDI child): the
+    // window moves to a display of the density `dpi`. The frame takes its sizes there before
+    // the message goes on (the window takes its new rectangle there); once the form has been
+    // laid out for it, the region, the caption and the menu bar follow, and the skin controls
+    // repaint. False when this object went meanwhile.
+    [[nodiscard]] bool DensityChanged(ui::TMessage& msg, int dpi);
+    // The size the system's frame adds to a client area at the density `dpi`.
+    TFrameSize SystemFrameAt(int dpi) const;
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
@@ -200,12 +218,16 @@ private:
     void DrawCaptionText(HDC dc, const RECT& title);
     std::wstring CaptionText() const;
     void PaintCaptionIcon(HDC dc, const RECT& bounds);
+    // The window's small icon at the density `dpi` on the key colour (all key colour without one).
+    TPixelImage IconPixels(int dpi) const;
 
     // ---- Caption buttons and system menu.
     void UpdateCaptionButtons();
     void LayOutCaptionButtons(int windowWidth);
     void PaintCaptionButtons(HDC dc);
     void DrawCaptionButton(HDC dc, const TWinSysButton& button, int cell);
+    // A caption button's picture at the window's density.
+    const TStripBitmap& CaptionButtonStrip(const TDataSkinSysButton& button);
     TWinSysButton* CaptionButtonAt(POINT frame) const;
     void CaptionButtonClick(const TWinSysButton& button, POINT screen);
     // Stops the hover timer first: the window is about to go.
@@ -217,6 +239,8 @@ private:
     void RebuildSystemMenu();
     // An empty skinned system menu: owner-drawn with the skin's menu glyphs.
     std::unique_ptr<ui::TPopupMenu> NewSystemMenuPopup();
+    // The menu glyphs at the window's density.
+    const ui::TImageList* SystemMenuGlyphs();
     void HideCaptionHint();
 
     // ---- The menu bar's part.
@@ -281,6 +305,7 @@ private:
     TWindowSubclass mdiClientSubclass_;
     TControlHook formHook_;
     ui::TFont captionFont_;
+    ui::TFont menuFont_;
     std::unique_ptr<ui::TTimer> hoverTimer_;
     TSkinData* skin_ = nullptr;
     ui::TForm* form_ = nullptr;
@@ -317,7 +342,6 @@ private:
 
     // The painters' state.
     TDib captionBitmap_; // the title composed off-screen
-    TPixelImage iconPixels_;
     TDib iconBitmap_;
     TPixelRect captionRect_;
     TPixelRect textRect_;
@@ -328,6 +352,10 @@ private:
     // Caption buttons and the system menu.
     std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
     TNCObject* hot_ = nullptr;
+    // The menu glyphs made for a density other than kBaseDpi, and that density; before the
+    // system menu, which shows them, so they outlast it.
+    std::unique_ptr<ui::TImageList> menuGlyphs_;
+    int menuGlyphsDpi_ = 0;
     std::unique_ptr<ui::TPopupMenu> systemMenuPopup_;
 
     // The skin controls, owned: freed with this object (or earlier by their controls, when

@@ -6,6 +6,8 @@
 // painter with the skin's menu glyphs.
 #include "skin/forms/skin_form.h"
 
+#include "skin/forms/menu_glyphs.h"
+
 #include "skin/gdi/skin_paint.h"
 #include "skin/model/skin_geometry.h"
 #include "skin/runtime/skin_data.h"
@@ -24,6 +26,8 @@ namespace {
 constexpr int kMenuTextBuffer = 80;
 // Marks the skinned system menu among the window's popup menus.
 constexpr int kSystemMenuTag = 0x8235;
+// How far below the mouse a caption button's hint shows (at kBaseDpi).
+constexpr int kHintBelow = 24;
 
 } // namespace
 
@@ -33,13 +37,15 @@ void TWinSkinForm::CreateCaptionButtons() {
     // The system-menu button shows the window's icon, as one frame. A picture that changed
     // makes whatever was made from the pictures be made again: every painter of the skin
     // shares those bitmaps, and every window the skin dresses comes here.
+    // The icon goes into the skin as a picture of its own, drawn for kBaseDpi like the others.
     const std::size_t count = skin_->Elements().CaptionButtons.size();
     for (std::size_t i = 0; i < count; ++i) {
         captionButtons_.push_back(std::make_unique<TWinSysButton>(*this, i));
         if (!IsSystemMenuButton(skin_->Elements().CaptionButtons[i].Action)) continue;
         BuildIconBitmap();
-        skin_->ShowIconOnCaptionButton(i, iconPixels_);
-        if (skin_->AppIcon.Width == 0) skin_->AppIcon = iconPixels_;
+        const TPixelImage icon = IconPixels(kBaseDpi);
+        skin_->ShowIconOnCaptionButton(i, icon);
+        if (skin_->AppIcon.Width == 0) skin_->AppIcon = icon;
     }
 }
 
@@ -92,6 +98,7 @@ void TWinSkinForm::LayOutCaptionButtons(int windowWidth) {
     place.menuBarLeftWidth = elements.MenuBar ? elements.MenuBar->LeftWidth : 0;
     place.titleHeight = frame_.title;
     place.menuBarHeight = menuBarHeight_;
+    place.dpi = dpi_;
     for (const auto& button : captionButtons_) {
         const TDataSkinSysButton* e = ElementOf(*button);
         if (!e || !button->Visible || !!e->Image.Empty()) continue;
@@ -107,7 +114,11 @@ void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int ce
         PaintCaptionIcon(dc, button.Bounds);
         return;
     }
-    DrawCell(dc, button.Bounds, Bitmaps().Of(e->Image), true, e->Frame, cell);
+    DrawCell(dc, button.Bounds, CaptionButtonStrip(*e), true, e->Frame, cell);
+}
+
+const TStripBitmap& TWinSkinForm::CaptionButtonStrip(const TDataSkinSysButton& button) {
+    return Bitmaps().AtDpi(button.Image, button.Image2x, {button.Frame, false, {}}, dpi_);
 }
 
 void TWinSkinForm::PaintCaptionButtons(HDC dc) {
@@ -327,7 +338,8 @@ void TWinSkinForm::HoverTick() {
         if (hint.empty()) break;
         RECT outer{};
         GetWindowRect(window_, &outer);
-        const RECT at{hot_->Bounds.left + outer.left, cursor.y + 24, 0, 0};
+        const RECT at{hot_->Bounds.left + outer.left, cursor.y + ScaleMeasure(kHintBelow, dpi_), 0,
+                      0};
         // Shown only where the skin's options ask for caption-button hints.
         skin_->ShowCaptionHint(at, std::wstring(hint));
         break;
@@ -408,8 +420,18 @@ std::unique_ptr<ui::TPopupMenu> TWinSkinForm::NewSystemMenuPopup() {
     auto popup = std::make_unique<ui::TPopupMenu>(nullptr);
     popup->SetTag(kSystemMenuTag);
     popup->OwnerDraw = true;
-    popup->Images = &skin_->MenuGlyphs;
+    popup->Images = SystemMenuGlyphs();
     return popup;
+}
+
+const ui::TImageList* TWinSkinForm::SystemMenuGlyphs() {
+    // The skin's own are drawn for kBaseDpi; the system menu has none shown when this is made.
+    if (dpi_ == kBaseDpi) return &skin_->MenuGlyphs;
+    if (!menuGlyphs_ || menuGlyphsDpi_ != dpi_) {
+        menuGlyphs_ = MenuGlyphsAtDpi(dpi_);
+        menuGlyphsDpi_ = dpi_;
+    }
+    return menuGlyphs_ ? menuGlyphs_.get() : &skin_->MenuGlyphs;
 }
 
 void TWinSkinForm::FixedSystemMenuClick(TFixedMenuClick click) {

@@ -16,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/text_codec.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,6 +25,8 @@ namespace {
 
 // Longest caption read from a window that is not Unicode, in bytes.
 constexpr int kAnsiCaptionBuffer = 1000;
+// Where the application's icon sits on the caption, from the window's left edge (at kBaseDpi).
+constexpr int kCaptionIconLeft = 8;
 
 HICON WindowIcon(HWND window) {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
@@ -77,7 +80,7 @@ void TWinSkinForm::PaintEdge(HDC dc, int edge, const RECT& rect) {
                                                 : e.BorderBottom;
     // Opaque: the key colour of a border cuts the window region instead (BuildRegion).
     DrawElement(dc, rect, Bitmaps(), border, EdgeFrame(active_, border.Frame),
-                {.Stacked = edge >= 3, .Transparent = false});
+                {.Stacked = edge >= 3, .Transparent = false, .Dpi = dpi_});
 }
 
 void TWinSkinForm::PaintTitle(HDC dc, int width, int height) {
@@ -134,6 +137,7 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& title) {
     in.textWidth = measured.right - measured.left;
     in.textHeight = measured.bottom - measured.top;
     in.titleHeight = frame_.title;
+    in.dpi = dpi_;
     in.alignment = t.TextAlignment;
     in.textShift = t.LeftWidth;
     in.textShiftVert = t.TopHeight;
@@ -149,8 +153,9 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& title) {
 
     if (t.Image.Width > 0 && t.Image.Height > 0) {
         const RECT back = ToRect(layout.back);
-        DrawThreeSlice(dc, back, Bitmaps().Of(t.Image), true, true, 2, active_ ? 1 : 2,
-                       {t.TextBackLeft, 0, t.TextBackRight, 0});
+        const auto strip = Bitmaps().CutAtDpi(
+            t.Image, t.Image2x, {2, true, {t.TextBackLeft, 0, t.TextBackRight, 0}}, dpi_);
+        DrawThreeSlice(dc, back, *strip.Strip, true, true, 2, active_ ? 1 : 2, strip.Margins);
     }
     RECT r = ToRect(layout.text);
     SkinDrawText(dc, text, r,
@@ -159,25 +164,28 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& title) {
     textRect_ = layout.text;
 }
 
+TPixelImage TWinSkinForm::IconPixels(int dpi) const {
+    TPixelImage pixels = WindowIconPixels(window_, dpi);
+    if (pixels.Width > 0) return pixels;
+    // No icon: a picture of nothing but the key colour.
+    return TPixelImage(ui::MetricAtDpi(SM_CXSMICON, dpi), ui::MetricAtDpi(SM_CYSMICON, dpi),
+                       PixelFromColor(kKeyColor));
+}
+
 void TWinSkinForm::BuildIconBitmap() {
-    iconPixels_ = WindowIconPixels(window_);
-    if (iconPixels_.Width == 0) {
-        // No icon: a picture of nothing but the key colour.
-        iconPixels_ = TPixelImage(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                  PixelFromColor(kKeyColor));
-    }
-    iconBitmap_ = TDib(iconPixels_);
+    iconBitmap_ = TDib(IconPixels(dpi_));
 }
 
 void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
     const HICON icon = ui::Application ? WindowIcon(ui::Application->Handle()) : nullptr;
-    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    const int cx = ui::MetricAtDpi(SM_CXSMICON, dpi_), cy = ui::MetricAtDpi(SM_CYSMICON, dpi_);
     if (icon) {
         const ui::OwnedIcon sized(
             static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
         if (sized) {
-            DrawIconEx(dc, 8, (textRect_.Top + textRect_.Bottom) / 2 - cy / 2, sized.get(), cx, cy,
-                       0, nullptr, DI_NORMAL);
+            DrawIconEx(dc, ScaleMeasure(kCaptionIconLeft, dpi_),
+                       (textRect_.Top + textRect_.Bottom) / 2 - cy / 2, sized.get(), cx, cy, 0,
+                       nullptr, DI_NORMAL);
             return;
         }
     }
@@ -193,8 +201,9 @@ void TWinSkinForm::BuildRegion() {
         return;
     const TSkinElements& e = skin_->Elements();
     if (FrameCutsRegion(e)) regionSize_ = size;
-    ui::TRegion region = RegionFromRects(
-        FrameRegionRects(e, frame_, size, frameKind_ == TFrameKind::Captionless, active_));
+    ui::TRegion region =
+        RegionFromRects(FrameRegionRects(e, frame_, size, frameKind_ == TFrameKind::Captionless,
+                                         active_, Bitmaps().Pictures(), dpi_));
     // The window owns the region from here on, and deletes the one it replaces.
     if (SetWindowRgn(window_, region.Handle(), TRUE)) region.Release();
     ++regionBuilds_;

@@ -123,7 +123,8 @@ void TWinSkinForm::DrawMenuItem(const ui::TMenuItem& item, const ui::TMenuItemDr
     look.selected = draw.Selected;
     look.rightToLeft = rightToLeft_;
     look.hasSubmenu = !item.Items.empty();
-    PaintMenuItem(*skin_, Bitmaps(), images, look, draw.Dc, draw.Rect, draw.Menu);
+    PaintMenuItem(*skin_, Bitmaps(), images, look, draw.Dc, draw.Rect, draw.Menu,
+                  {dpi_, menuFont_.Handle()});
 }
 
 void TWinSkinForm::SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TImageList* images,
@@ -135,11 +136,18 @@ void TWinSkinForm::SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TI
                 DrawMenuItem(i, d, images);
             };
         if (!item.OnMeasureItem)
-            item.OnMeasureItem = [this, images, barMeasure](ui::TMenuItem&, HDC, int& width, int&) {
+            item.OnMeasureItem = [this, images, barMeasure](ui::TMenuItem& measured, HDC dc,
+                                                            int& width, int& height) {
                 const TDataSkinObject* e = skin_ ? skin_->Elements().MenuItem.get() : nullptr;
                 const int left = e ? e->LeftWidth : 0;
-                width += barMeasure ? BarItemExtraWidth(e != nullptr, left, images != nullptr)
-                                    : PopupItemExtraWidth(e != nullptr, left, images != nullptr);
+                // Measured again in the menu font at the window's density, which draws it.
+                const ui::Selection font(dc, menuFont_.Handle());
+                const SIZE size = ui::MeasureMenuItem(dc, measured, images);
+                width = size.cx + (barMeasure ? BarItemExtraWidth(e != nullptr, left,
+                                                                  images != nullptr, dpi_)
+                                              : PopupItemExtraWidth(e != nullptr, left,
+                                                                    images != nullptr, dpi_));
+                height = size.cy;
             };
         SkinMenuItems(item.Items, images, barMeasure);
     }
@@ -190,12 +198,12 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     const TDataSkinObject* element = skin_->Elements().MenuItem.get();
     const int left = element ? element->LeftWidth : 0;
     const ui::WindowDC screen(nullptr);
-    const ui::Selection font(screen.dc(), ui::MenuFont());
+    const ui::Selection font(screen.dc(), menuFont_.Handle());
     ui::TMainMenu* menu = form_ ? menuBar_->Menu() : nullptr;
     if (const ui::TMenuItem* item = menu ? menu->FindItem(measure.itemID) : nullptr) {
         const SIZE size = ui::MeasureMenuItem(screen.dc(), *item, menu->Images);
         measure.itemWidth = static_cast<UINT>(
-            size.cx + BarItemExtraWidth(element != nullptr, left, menu->Images != nullptr));
+            size.cx + BarItemExtraWidth(element != nullptr, left, menu->Images != nullptr, dpi_));
         measure.itemHeight = static_cast<UINT>(size.cy);
         return true;
     }
@@ -205,7 +213,7 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     GetTextExtentPoint32W(screen.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
     const TNativeItemSize size =
         NativeItemSize(ui::MenuTextWidth(screen.dc(), text), extent.cy, text.empty(),
-                       element != nullptr, left, platform_.nt);
+                       element != nullptr, left, platform_.nt, dpi_);
     measure.itemWidth = static_cast<UINT>(size.width);
     measure.itemHeight = static_cast<UINT>(size.height);
     return true;
@@ -286,7 +294,7 @@ void TWinSkinForm::PaintMenuBar(HDC dc, const RECT& bar, int windowWidth) {
             if (!e || e->Visibility != 100 || e->Image.Width == 0) continue;
             RECT r = button->Bounds;
             OffsetRect(&r, -frame_.left, -frame_.title);
-            DrawCell(composed.Dc(), r, Bitmaps().Of(e->Image), true, e->Frame, 1);
+            DrawCell(composed.Dc(), r, CaptionButtonStrip(*e), true, e->Frame, 1);
         }
         TSkinManage* manager = SkinManage();
         if (manager && !manager->MdiMaximized) manager->SetMdiMaximized(true);

@@ -11,11 +11,16 @@
 #include "ui/form.h"
 #include "ui/message_params.h"
 #include "ui/startup_marks.h"
+#include "ui/window_dpi.h"
 
 namespace {
 
 // Draws the caption of themed windows; the skin draws its own.
 constexpr UINT kThemedCaptionMessage = 0x00AE;
+// WM_GETDPISCALEDSIZE and WM_DPICHANGED_AFTERPARENT (Windows 10 1703 and later), which the
+// headers name for newer targets only.
+constexpr UINT kDpiScaledSizeMessage = 0x02E4;
+constexpr UINT kDpiChangedAfterParentMessage = 0x02E3;
 
 // Alt held without Shift or Ctrl, as the key data of a character message tells.
 bool AltOnly(std::intptr_t keyData) {
@@ -90,6 +95,22 @@ TWinSkinForm::TStep TWinSkinForm::FirstStage(ui::TMessage& m) {
     case SM_ISSKINNED:
         m.Result = 1;
         PostMessageW(window_, kSkinnedNotice, 0, kSkinCheck);
+        return TStep::Stop;
+    case kDpiScaledSizeMessage:
+        // The new density in wParam; the size the window takes there goes back in lParam.
+        if (DpiScaledSize(static_cast<int>(m.WParam), *reinterpret_cast<SIZE*>(m.LParam))) {
+            m.Result = TRUE;
+            return TStep::Stop;
+        }
+        (void)Pass(m);
+        return TStep::Stop;
+    case WM_DPICHANGED:
+        // The density the message names: the window's own by now on Windows.
+        (void)DensityChanged(m, HIWORD(m.WParam));
+        return TStep::Stop;
+    case kDpiChangedAfterParentMessage:
+        // A child window hears once its parent has moved; only MDI children have a skinner.
+        (void)DensityChanged(m, ui::WindowDpi(window_));
         return TStep::Stop;
     case SM_CLOSETAB:
         // Whether a tab's page may close is the form's own say: a handler it binds to the
@@ -175,7 +196,7 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
     case WM_NCHITTEST:
         if (!Pass(m)) return TStep::Stop;
         m.Result = SkinHitTest(static_cast<int>(m.Result), FramePoint(ui::PointParam(m)).y,
-                               frame_.title, menuBarHeight_);
+                               frame_.title, menuBarHeight_, dpi_);
         return TStep::Stop;
     case WM_NCPAINT:
         return NcPaint(m);

@@ -93,13 +93,13 @@ TWindowState StateAfterSysCommand(unsigned command, TWindowState current) {
     }
 }
 
-TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame) {
+TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame, int dpi) {
     if (frame == TFrameKind::Captionless) return {};
     // Frame counts are at least 1 in every loaded element.
-    return {skin.BorderLeft.Image.Width / skin.BorderLeft.Frame,
-            skin.BorderTop.Image.Height / skin.BorderTop.Frame,
-            skin.BorderRight.Image.Width / skin.BorderRight.Frame,
-            skin.BorderBottom.Image.Height / skin.BorderBottom.Frame};
+    return {ScaleMeasure(skin.BorderLeft.Image.Width / skin.BorderLeft.Frame, dpi),
+            ScaleMeasure(skin.BorderTop.Image.Height / skin.BorderTop.Frame, dpi),
+            ScaleMeasure(skin.BorderRight.Image.Width / skin.BorderRight.Frame, dpi),
+            ScaleMeasure(skin.BorderBottom.Image.Height / skin.BorderBottom.Frame, dpi)};
 }
 
 TPixelRect SkinClientRect(TPixelRect window, TFrameSizes frame, int menuBarHeight) {
@@ -112,16 +112,25 @@ bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state)
            (form == TFormKind::MdiChild && state != TWindowState::Normal);
 }
 
-int SkinHitTest(int systemResult, int frameY, int titleHeight, int menuBarHeight) {
+int SkinHitTest(int systemResult, int frameY, int titleHeight, int menuBarHeight, int dpi) {
     if (systemResult != kHtNowhere && systemResult != kHtCaption) return systemResult;
     if (menuBarHeight > 0 && frameY > titleHeight) return kHtMenu;
-    if (frameY > kCaptionTopRows) return kHtCaption;
+    if (frameY > ScaleMeasure(kCaptionTopRows, dpi)) return kHtCaption;
     return systemResult;
 }
 
 TFrameSize SkinnedWindowSize(TFrameSize client, TFrameSizes frame, int menuBarHeight) {
     return {client.width + frame.left + frame.right,
             client.height + frame.title + frame.bottom + menuBarHeight};
+}
+
+TFrameSize DpiScaledWindowSize(TFrameSize window, TFrameSizes frame, int menuBarHeight, int dpi,
+                               TFrameSizes newFrame, int newMenuBarHeight, int newDpi) {
+    const TFrameSize client{window.width - frame.left - frame.right,
+                            window.height - frame.title - frame.bottom - menuBarHeight};
+    return SkinnedWindowSize(
+        {ScaleMeasure(client.width, newDpi, dpi), ScaleMeasure(client.height, newDpi, dpi)},
+        newFrame, newMenuBarHeight);
 }
 
 int DialogCaptionWidening(int windowWidth, int textShift, int captionWidth, int textRightClip) {

@@ -7,6 +7,8 @@
 #include "skin/model/skin_catalogue.h"
 #include "skin/runtime/skin_manager_rules.h"
 
+#include "ui/scale_measure.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -67,9 +69,11 @@ TWindowState StateAfterSize(unsigned sizeType, TWindowState current);
 // The state after a system command (WM_SYSCOMMAND's wParam); other commands keep `current`.
 TWindowState StateAfterSysCommand(unsigned command, TWindowState current);
 
-// The skin's frame: the height of one frame of the top picture, the widths of one frame of the
-// side pictures, the height of one frame of the bottom picture; nothing for a captionless frame.
-TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame);
+// The skin's frame at the display density `dpi`: the height of one frame of the top picture,
+// the widths of one frame of the side pictures, the height of one frame of the bottom picture,
+// each scaled as a measure (the size of a cell of the picture at that density); nothing for a
+// captionless frame.
+TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame, int dpi = kBaseDpi);
 
 // The client rectangle inside the skinned frame of a window at `window` (either coordinates).
 TPixelRect SkinClientRect(TPixelRect window, TFrameSizes frame, int menuBarHeight);
@@ -79,11 +83,19 @@ bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state)
 
 // The hit test over the skinned frame: what the system found outside its own caption and borders
 // (nowhere, or its caption) becomes the caption below the top 3 rows, and the menu bar below the
-// title when there is one. `frameY` counts from the window's top edge.
-int SkinHitTest(int systemResult, int frameY, int titleHeight, int menuBarHeight);
+// title when there is one. `frameY` counts from the window's top edge; the rows are scaled to
+// the window's density `dpi`.
+int SkinHitTest(int systemResult, int frameY, int titleHeight, int menuBarHeight,
+                int dpi = kBaseDpi);
 
 // The window size that puts the skin's frame around a client area of `client`.
 TFrameSize SkinnedWindowSize(TFrameSize client, TFrameSizes frame, int menuBarHeight);
+// The size of a window of `window` with the skin's frame `frame` (and a menu bar) at the density
+// `dpi` once it moves to `newDpi`, where its frame is `newFrame`: the client area scaled as a
+// measure, in the frame at the new density. The system would scale the whole window, the skin's
+// frame with it, which is not the frame the skin draws there.
+TFrameSize DpiScaledWindowSize(TFrameSize window, TFrameSizes frame, int menuBarHeight, int dpi,
+                               TFrameSizes newFrame, int newMenuBarHeight, int newDpi);
 // How much wider a dialog's window must grow so its caption fits between the title's text shift
 // and right clip (0 when it fits).
 int DialogCaptionWidening(int windowWidth, int textShift, int captionWidth, int textRightClip);

@@ -21,8 +21,9 @@ constexpr int kItemTextBuffer = 80;
 // How captions are drawn on the bar.
 constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-void DrawCaption(HDC dc, const TMenuBtn& button, const RECT& r, const TSkinElements& e) {
-    const ui::Selection font(dc, ui::MenuFont());
+void DrawCaption(HDC dc, const TMenuBtn& button, const RECT& r, const TSkinElements& e,
+                 HFONT menuFont) {
+    const ui::Selection font(dc, menuFont);
     const ui::BkModeScope mode(dc, TRANSPARENT);
     const COLORREF colour =
         SetTextColor(dc, ui::ColorRef(e.Colors[button.Enabled ? kMenuBarText : kButtonShadow]));
@@ -100,7 +101,7 @@ bool TWinSkinMenu::Load(HWND window, ui::TForm* form, bool fromLibraryMenu, bool
 std::vector<TBarItem> TWinSkinMenu::BarItems() const {
     std::vector<TBarItem> items;
     const ui::WindowDC screen(nullptr);
-    const ui::Selection font(screen.dc(), ui::MenuFont());
+    const ui::Selection font(screen.dc(), form_.MenuFont().Handle());
     for (const auto& b : buttons_) {
         TBarItem item;
         item.empty = b->Caption.empty();
@@ -117,8 +118,8 @@ void TWinSkinMenu::LayOut(int windowWidth, TFrameSizes frame, int menuBarHeight,
     const TPixelRect bar = MenuBarRect(windowWidth, frame, menuBarHeight);
     barRect_ = ToRect(bar);
     const TDataSkinObject* element = skin_.Elements().MenuBar.get();
-    TMenuBarLayoutInputs in{bar, element != nullptr, element ? element->LeftWidth : 0,
-                            element ? element->RightWidth : 0, rightToLeft};
+    TMenuBarLayoutInputs in{bar,         element != nullptr, element ? element->LeftWidth : 0,
+                            element ? element->RightWidth : 0, rightToLeft, form_.Dpi()};
     const std::vector<TPixelRect> bounds = LayOutMenuBar(in, BarItems());
     for (std::size_t i = 0; i < buttons_.size() && i < bounds.size(); ++i)
         buttons_[i]->Bounds = ToRect(bounds[i]);
@@ -134,14 +135,15 @@ TDib& TWinSkinMenu::Compose(const RECT& bar, bool active, TSkinBitmaps& bitmaps)
     const TSkinElements& e = skin_.Elements();
     const RECT all{0, 0, w, h};
     const int frame = active ? 1 : 2;
+    const int dpi = form_.Dpi();
     if (const TDataSkinObject* m = e.MenuBar.get()) {
-        const TStripBitmap& strip = bitmaps.Of(m->Image);
         if (m->Tile == 1) {
             DrawElement(work_.Dc(), all, bitmaps, *m, frame,
-                        {.Stacked = true, .Tile = false, .Transparent = false});
+                        {.Stacked = true, .Tile = false, .Transparent = false, .Dpi = dpi});
         } else {
-            DrawThreeSlice(work_.Dc(), all, strip, true, false, 2, frame,
-                           {m->LeftWidth, 0, m->RightWidth, 0});
+            const auto strip = bitmaps.CutAtDpi(m->Image, m->Image2x,
+                                                {2, true, {m->LeftWidth, 0, m->RightWidth, 0}}, dpi);
+            DrawThreeSlice(work_.Dc(), all, *strip.Strip, true, false, 2, frame, strip.Margins);
         }
     } else {
         const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(ui::ColorRef(e.Colors[kMenubar])));
@@ -153,7 +155,7 @@ TDib& TWinSkinMenu::Compose(const RECT& bar, bool active, TSkinBitmaps& bitmaps)
         const RECT& r = b->Bounds;
         DrawCaption(work_.Dc(), *b,
                     {r.left - bar.left, r.top - bar.top, r.right - bar.left, r.bottom - bar.top},
-                    e);
+                    e, form_.MenuFont().Handle());
     }
     return work_;
 }
@@ -181,7 +183,12 @@ void TWinSkinMenu::PaintButton(const TMenuBtn& button) {
     const TSkinElements& e = skin_.Elements();
     if (button.State == ncHot || button.State == ncPressed) {
         const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(ui::ColorRef(e.Colors[kButtonHilight])));
-        FrameRect(dc.dc(), &b, brush.get());
+        // A line of one pixel at kBaseDpi, as thick as that at the window's density.
+        RECT line = b;
+        for (int i = ScaleMeasure(1, form_.Dpi()); i > 0; --i) {
+            FrameRect(dc.dc(), &line, brush.get());
+            InflateRect(&line, -1, -1);
+        }
     }
-    DrawCaption(dc.dc(), button, b, e);
+    DrawCaption(dc.dc(), button, b, e, form_.MenuFont().Handle());
 }

@@ -23,13 +23,14 @@
 
 #include "ui/message_params.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 #include <memory>
 #include <vector>
 
 namespace {
 
-// Width of the popup window's frame, which the skin draws.
+// Width of the popup window's frame, which the skin draws (at kBaseDpi).
 constexpr int kBorder = 3;
 // What the compositor is asked for a menu window: its frame is no top-level frame of the
 // compositor's, only its corners are rounded on Windows 11.
@@ -100,7 +101,8 @@ UINT OwnerDrawState(UINT menuState) {
 } // namespace
 
 TWinSkinPopMenu::TWinSkinPopMenu(TSkinData& skin, HWND window)
-    : subclass_([this](ui::TMessage& m) { Procedure(m); }), skin_(skin), window_(window) {}
+    : subclass_([this](ui::TMessage& m) { Procedure(m); }), skin_(skin), window_(window),
+      dpi_(ui::WindowDpi(window)), border_(ScaleMeasure(kBorder, dpi_)) {}
 
 bool TWinSkinPopMenu::Attach() {
     // Menu windows take the ANSI calls: the system's menu class is registered both ways.
@@ -144,19 +146,22 @@ bool TWinSkinPopMenu::RenderBackground() {
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
-    if (background_.Width() != w || background_.Height() != h)
-        background_ = RenderNineGrid(w, h, skin_.Bitmaps().Of(e.Image), MarginsOf(e), false,
-                                     e.Tile == 1, 1, 1);
+    if (background_.Width() != w || background_.Height() != h) {
+        const auto strip = skin_.Bitmaps().CutAtDpi(e.Image, e.Image2x, {1, false, MarginsOf(e)},
+                                                     dpi_);
+        background_ = RenderNineGrid(w, h, *strip.Strip, strip.Margins, false, e.Tile == 1, 1, 1);
+    }
     return !background_.Empty();
 }
 
 void TWinSkinPopMenu::PaintFrame(HDC dc) const {
     const int w = background_.Width(), h = background_.Height();
     const HDC source = background_.Dc();
-    BitBlt(dc, 0, 0, w, kBorder, source, 0, 0, SRCCOPY);
-    BitBlt(dc, 0, h - kBorder, w, kBorder, source, 0, h - kBorder, SRCCOPY);
-    BitBlt(dc, 0, 0, kBorder, h, source, 0, 0, SRCCOPY);
-    BitBlt(dc, w - kBorder, 0, kBorder, h, source, w - kBorder, 0, SRCCOPY);
+    const int b = border_;
+    BitBlt(dc, 0, 0, w, b, source, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, h - b, w, b, source, 0, h - b, SRCCOPY);
+    BitBlt(dc, 0, 0, b, h, source, 0, 0, SRCCOPY);
+    BitBlt(dc, w - b, 0, b, h, source, w - b, 0, SRCCOPY);
 }
 
 bool TWinSkinPopMenu::PrintClient(HDC dc, LPARAM printFlags) {
@@ -168,9 +173,9 @@ bool TWinSkinPopMenu::PrintClient(HDC dc, LPARAM printFlags) {
     const ui::SavedDC saved(dc);
     RECT outer{};
     GetWindowRect(window_, &outer);
-    IntersectClipRect(dc, kBorder - offset.x, kBorder - offset.y,
-                      outer.right - outer.left - kBorder - offset.x,
-                      outer.bottom - outer.top - kBorder - offset.y);
+    IntersectClipRect(dc, border_ - offset.x, border_ - offset.y,
+                      outer.right - outer.left - border_ - offset.x,
+                      outer.bottom - outer.top - border_ - offset.y);
     SetBkMode(dc, TRANSPARENT);
     ui::TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
                        printFlags ? printFlags : PRF_CLIENT, 0};

@@ -49,6 +49,9 @@ private:
     TWindowSubclass subclass_;
     TSkinData& skin_;
     HWND window_;
+    // The menu window's density (its monitor's) and its frame's width there.
+    int dpi_;
+    int border_;
     mutable HMENU menu_ = nullptr;
     bool fromMenuBar_ = false;
     TDib background_;

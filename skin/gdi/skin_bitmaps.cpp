@@ -36,6 +36,12 @@ const TStripBitmap& TSkinBitmaps::AtDpi(const TPixelImage& picture, const TPixel
     return found->second;
 }
 
+TSkinBitmaps::TScaledStrip TSkinBitmaps::CutAtDpi(const TPixelImage& picture,
+                                                  const TPixelImage& large, const TPictureCut& cut,
+                                                  int dpi) {
+    return {&AtDpi(picture, large, cut, dpi), scaled_.Cut(picture, large, cut, dpi).Margins};
+}
+
 const TStripBitmap&
 TSkinBitmaps::Derived(const TPixelImage& picture, int variant,
                       const std::function<TPixelImage(const TPixelImage&)>& make) {

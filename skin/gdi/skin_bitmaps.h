@@ -34,6 +34,15 @@ public:
     // copy `large` (scaled_pictures.h), made once a load and density.
     const TStripBitmap& AtDpi(const TPixelImage& picture, const TPixelImage& large,
                               const TPictureCut& cut, int dpi);
+    // AtDpi() with the cut's margins as they cut that bitmap (TScaledPictures::Cut).
+    struct TScaledStrip {
+        const TStripBitmap* Strip = nullptr;
+        TMargins Margins;
+    };
+    TScaledStrip CutAtDpi(const TPixelImage& picture, const TPixelImage& large,
+                          const TPictureCut& cut, int dpi);
+    // The pictures at a density themselves, for what is composed on pixels (window regions).
+    TScaledPictures& Pictures() { return scaled_; }
     // The bitmap of what `make` makes of `picture` (turned, say), one of the elements' pictures:
     // made once a load for each `variant`, and shared like the pictures' own.
     const TStripBitmap& Derived(const TPixelImage& picture, int variant,

@@ -134,10 +134,10 @@ void DrawElement(HDC dc, const RECT& target, TSkinBitmaps& bitmaps, const TDataS
     TMargins margins = how.Margins.value_or(MarginsOf(element));
     const TStripBitmap* strip = how.Strip;
     if (!strip && how.Dpi != kBaseDpi) {
-        strip = &bitmaps.AtDpi(element.Image, element.Image2x, {frames, how.Stacked, margins},
-                               how.Dpi);
-        const TPixelRect cell = StripCell(element.Image, frames, 1, how.Stacked);
-        margins = ScaleMargins(margins, Width(cell), Height(cell), how.Dpi);
+        const auto scaled = bitmaps.CutAtDpi(element.Image, element.Image2x,
+                                             {frames, how.Stacked, margins}, how.Dpi);
+        strip = scaled.Strip;
+        margins = scaled.Margins;
     }
     DrawElementFrame(dc, target, strip ? *strip : bitmaps.Of(element.Image), how.Stacked,
                      how.Tile.value_or(element.Tile == 1),

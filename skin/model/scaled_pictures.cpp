@@ -40,3 +40,13 @@ const TPixelImage& TScaledPictures::At(const TPixelImage& picture, const TPixelI
         found = scaled_.emplace(key, PictureAtDpi(picture, large, cut, dpi)).first;
     return found->second;
 }
+
+TScaledPicture TScaledPictures::Cut(const TPixelImage& picture, const TPixelImage& large,
+                                    const TPictureCut& cut, int dpi) {
+    const TPixelImage& scaled = At(picture, large, cut, dpi);
+    // A picture too large to scale stays as it is, and so do its margins.
+    if (scaled.Width == picture.Width && scaled.Height == picture.Height)
+        return {&scaled, cut.Margins};
+    const TPixelRect cell = StripCell(picture, cut.Frames, 1, cut.Stacked);
+    return {&scaled, ScaleMargins(cut.Margins, cell.Right - cell.Left, cell.Bottom - cell.Top, dpi)};
+}

@@ -24,6 +24,12 @@ inline constexpr int kLargeDpi = 2 * kBaseDpi;
 TPixelImage PictureAtDpi(const TPixelImage& picture, const TPixelImage& large,
                          const TPictureCut& cut, int dpi);
 
+// A picture at a density with the margins that cut it there.
+struct TScaledPicture {
+    const TPixelImage* Picture = nullptr;
+    TMargins Margins;
+};
+
 // Each picture of one set of elements at each density it is asked for, made the first time.
 class TScaledPictures {
 public:
@@ -37,6 +43,10 @@ public:
     // a load (their Serial changes), and stays where it is until then.
     const TPixelImage& At(const TPixelImage& picture, const TPixelImage& large,
                           const TPictureCut& cut, int dpi);
+    // At() with the cut's margins as they cut the picture there: scaled as the picture's cells
+    // were (ScaleMargins of a cell), or as they are where the picture stayed as it is.
+    TScaledPicture Cut(const TPixelImage& picture, const TPixelImage& large, const TPictureCut& cut,
+                       int dpi);
 
     // How many scaled pictures have been made for the current elements.
     int Made() const { return static_cast<int>(scaled_.size()); }

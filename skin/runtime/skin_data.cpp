@@ -8,6 +8,7 @@
 #include "ui/form.h"
 #include "ui/prop_builders.h"
 #include "ui/text_codec.h"
+#include "ui/window_dpi.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -222,11 +223,12 @@ bool TSkinData::HasScrollBarInfo() const {
 }
 
 void TSkinData::BuildCaptionFont() {
-    CaptionFont.SetHandleFromLogFont(CaptionLogFont());
+    CaptionFont.SetHandleFromLogFont(CaptionLogFont(ui::SystemDpi()));
 }
 
 void TSkinData::BuildAppIcon() {
-    AppIcon = ui::Application ? WindowIconPixels(ui::Application->Handle()) : TPixelImage{};
+    // A picture of the skin's, drawn for kBaseDpi as every other.
+    AppIcon = ui::Application ? WindowIconPixels(ui::Application->Handle(), kBaseDpi) : TPixelImage{};
 }
 
 TSkinBitmaps& TSkinData::Bitmaps() const {

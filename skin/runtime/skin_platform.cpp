@@ -4,6 +4,7 @@
 #include "skin/model/bmp_image.h"
 
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 #include <algorithm>
 
@@ -142,20 +143,33 @@ TSkinLoadInputs SkinLoadInputs() {
     return inputs;
 }
 
-LOGFONTW CaptionLogFont() {
-    // The structure as it was before the padded border width was added, which every version
-    // of Windows accepts.
+namespace {
+
+// The non-client metrics at `dpi`: at the system's density the structure as it was before the
+// padded border width was added, which every version of Windows accepts.
+NONCLIENTMETRICSW NonClientMetrics(int dpi) {
+    if (dpi != ui::SystemDpi()) return ui::NonClientMetricsAtDpi(dpi);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    return metrics.lfCaptionFont;
+    return metrics;
 }
 
-TPixelImage WindowIconPixels(HWND window) {
+} // namespace
+
+LOGFONTW CaptionLogFont(int dpi) {
+    return NonClientMetrics(dpi).lfCaptionFont;
+}
+
+LOGFONTW MenuLogFont(int dpi) {
+    return NonClientMetrics(dpi).lfMenuFont;
+}
+
+TPixelImage WindowIconPixels(HWND window, int dpi) {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
     if (!icon) return {};
-    const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
+    const int w = ui::MetricAtDpi(SM_CXSMICON, dpi), h = ui::MetricAtDpi(SM_CYSMICON, dpi);
     const ui::OwnedIcon sized(
         static_cast<HICON>(CopyImage(icon, IMAGE_ICON, w, h, LR_COPYFROMRESOURCE)));
     if (!sized) return {};

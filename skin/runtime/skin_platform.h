@@ -54,12 +54,15 @@ TSkinLoadInputs SkinLoadInputs();
 // A bitmap resource of this program as pixels; empty when there is none or it does not decode.
 TPixelImage BitmapResourcePixels(const wchar_t* name);
 
-// The system's caption font, as SPI_GETNONCLIENTMETRICS reports it.
-LOGFONTW CaptionLogFont();
+// The system's caption font at the display density `dpi`: as SPI_GETNONCLIENTMETRICS reports it
+// at the system's density, else the caption font the system gives for that density.
+LOGFONTW CaptionLogFont(int dpi);
+// The system's menu font at the display density `dpi`, the same way.
+LOGFONTW MenuLogFont(int dpi);
 
 // The small icon of `window` (its big one scaled when it has none) on the magenta key colour, at
-// the system's small icon size; empty when the window has no icon.
-TPixelImage WindowIconPixels(HWND window);
+// the system's small icon size for the display density `dpi`; empty when the window has no icon.
+TPixelImage WindowIconPixels(HWND window, int dpi);
 
 // Shows the loader's messages in a message box (the skin data component installs it).
 void ShowSkinMessageBox(const std::string& text);

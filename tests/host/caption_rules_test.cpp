@@ -128,6 +128,95 @@ TEST(CaptionRules, CaptionTextLayout) {
     EXPECT_EQ(layout.text, (TPixelRect{31, 5, 111, 21}));
 }
 
+TEST(CaptionRules, CaptionTextAtADisplayDensity) {
+    // The main title at each density: the window's measures are its own, the skin's numbers
+    // (TextShift 24, TextRightClip 84, the text back's ends, the buttons' Xcoord) and the rule's
+    // own distances (the dialog's 16, the popup's gap of 5, right-to-left's 10) scale.
+    struct Case {
+        const char* what;
+        int dpi;
+        TPixelRect title;
+        int textWidth, textHeight;
+        void (*change)(TCaptionTextInputs&);
+        TPixelRect caption;
+        TPixelRect text;
+    };
+    const auto none = [](TCaptionTextInputs&) {};
+    const auto dialog = [](TCaptionTextInputs& in) { in.dialog = true; };
+    const Case cases[] = {
+        {"left", 96, {4, 0, 271, 26}, 80, 16, none, {28, 5, 108, 21}, {28, 5, 108, 21}},
+        {"left", 120, {5, 0, 339, 33}, 100, 20, none, {35, 6, 135, 26}, {35, 6, 135, 26}},
+        {"left", 144, {6, 0, 406, 39}, 120, 24, none, {42, 7, 162, 31}, {42, 7, 162, 31}},
+        {"left", 192, {8, 0, 542, 52}, 160, 32, none, {56, 10, 216, 42}, {56, 10, 216, 42}},
+        {"dialog", 120, {5, 0, 339, 33}, 100, 20, dialog, {15, 6, 135, 26}, {15, 6, 135, 26}},
+        {"dialog", 144, {6, 0, 406, 39}, 120, 24, dialog, {18, 7, 162, 31}, {18, 7, 162, 31}},
+        {"dialog", 192, {8, 0, 542, 52}, 160, 32, dialog, {24, 10, 216, 42}, {24, 10, 216, 42}},
+        {"popup, cut before its buttons (Xcoord 83 is 125 there, the gap 8)",
+         144,
+         {6, 0, 406, 39},
+         600,
+         24,
+         [](TCaptionTextInputs& in) {
+             in.popup = true;
+             in.rightClipOffset = 83;
+         },
+         {42, 7, 273, 31},
+         {42, 7, 273, 31}},
+        {"too long: cut at TextRightClip",
+         144,
+         {6, 0, 406, 39},
+         600,
+         24,
+         none,
+         {42, 7, 280, 31},
+         {42, 7, 280, 31}},
+        {"right-to-left against the buttons, 15 in",
+         144,
+         {6, 0, 406, 39},
+         120,
+         24,
+         [](TCaptionTextInputs& in) {
+             in.rightToLeft = true;
+             in.rightClipOffset = 83;
+         },
+         {176, 7, 296, 31},
+         {176, 7, 296, 31}},
+        {"the text back's ends 3 and 4 are 5 and 6",
+         144,
+         {6, 0, 406, 39},
+         120,
+         24,
+         [](TCaptionTextInputs& in) {
+             in.backLeft = 3;
+             in.backRight = 4;
+         },
+         {42, 7, 173, 31},
+         {47, 7, 167, 31}},
+        {"TextShiftVert 5 is 8: half of it below the centre",
+         192,
+         {8, 0, 542, 52},
+         160,
+         30,
+         [](TCaptionTextInputs& in) { in.textShiftVert = 5; },
+         {56, 16, 216, 46},
+         {56, 16, 216, 46}},
+    };
+    for (const Case& c : cases) {
+        TCaptionTextInputs in = MainTitle();
+        in.dpi = c.dpi;
+        in.title = c.title;
+        in.textWidth = c.textWidth;
+        in.textHeight = c.textHeight;
+        in.titleHeight = c.title.Bottom;
+        c.change(in);
+        const TCaptionTextLayout layout = LayOutCaptionText(in);
+        EXPECT_EQ(layout.caption, c.caption) << c.what << " at " << c.dpi;
+        EXPECT_EQ(layout.text, c.text) << c.what << " at " << c.dpi;
+        EXPECT_EQ(layout.back, (TPixelRect{c.caption.Left, 0, c.caption.Right, c.title.Bottom}))
+            << c.what << " at " << c.dpi;
+    }
+}
+
 TEST(CaptionRules, VisibilityConditions) {
     TCaptionButtonContext normal;
     normal.flags = cbHasSystemMenu | cbHasMinimiseBox | cbHasMaximiseBox;
@@ -260,6 +349,38 @@ TEST(CaptionRules, ButtonPlacesByAlign) {
         b.Xcoord = 31;
         b.Ycoord = 4;
         EXPECT_EQ(CaptionButtonBounds(b, 25, 18, place), c.bounds) << c.align;
+    }
+
+    // At a display density the cell and the coordinates scale (25 x 18 at Xcoord 31, Ycoord 4,
+    // the menu bar's left margin 2); the window's measures are its own.
+    TCaptionButtonPlace dense;
+    dense.windowWidth = 412;
+    dense.captionLeft = 18;
+    dense.captionRight = 162;
+    dense.rightBorder = 6;
+    dense.menuBarLeftWidth = 2;
+    dense.titleHeight = 39;
+    dense.menuBarHeight = 30;
+    const struct {
+        int dpi;
+        int align;
+        TPixelRect bounds;
+    } scaled[] = {
+        {120, 1, {412 - 39, 5, 412 - 39 + 31, 28}},
+        {144, 0, {47, 6, 85, 33}},
+        {144, 1, {365, 6, 403, 33}},
+        {144, 2, {-67, 6, -29, 33}},
+        {144, 3, {209, 6, 247, 33}},
+        {144, 100, {356, 40, 394, 67}},
+        {192, 1, {412 - 62, 8, 412 - 62 + 50, 44}},
+    };
+    for (const auto& c : scaled) {
+        TDataSkinSysButton b("Button");
+        b.Align = c.align;
+        b.Xcoord = 31;
+        b.Ycoord = 4;
+        dense.dpi = c.dpi;
+        EXPECT_EQ(CaptionButtonBounds(b, 25, 18, dense), c.bounds) << c.align << " at " << c.dpi;
     }
 
     const TShownButton shown[] = {

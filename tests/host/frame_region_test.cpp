@@ -2,6 +2,7 @@
 // without key colour in their edges, with only some edges cutting, and when it is cut again.
 #include "skin/forms/frame_region.h"
 
+#include "skin/pictures/dpi_scale.h"
 #include "skin/pictures/image_ops.h"
 #include "skin/pictures/strip_layout.h"
 
@@ -47,18 +48,25 @@ TSkinElements FrameSkin() {
 constexpr TFrameSizes kFrame{4, 26, 4, 4};
 constexpr TFrameSize kWindow{100, 80};
 
+// The region's rectangles for the skin's pictures at `dpi`.
+std::vector<TPixelRect> Region(const TSkinElements& e, TFrameSizes frame, TFrameSize size,
+                               bool captionless, bool active, int dpi = kBaseDpi) {
+    TScaledPictures pictures(e);
+    return FrameRegionRects(e, frame, size, captionless, active, pictures, dpi);
+}
+
 bool Covered(const std::vector<TPixelRect>& rects, int x, int y) {
     for (const TPixelRect& r : rects)
         if (x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom) return true;
     return false;
 }
 
-// Every pixel of the window is covered except `holes`, and nothing outside it.
-void ExpectCoverage(const std::vector<TPixelRect>& rects,
-                    std::initializer_list<std::pair<int, int>> holes, const std::string& what) {
-    for (int y = -1; y <= kWindow.height; ++y) {
-        for (int x = -1; x <= kWindow.width; ++x) {
-            bool inside = x >= 0 && y >= 0 && x < kWindow.width && y < kWindow.height;
+// Every pixel of a window of `size` is covered except `holes`, and nothing outside it.
+void ExpectCoverage(const std::vector<TPixelRect>& rects, const std::vector<std::pair<int, int>>& holes,
+                    const std::string& what, TFrameSize size = kWindow) {
+    for (int y = -1; y <= size.height; ++y) {
+        for (int x = -1; x <= size.width; ++x) {
+            bool inside = x >= 0 && y >= 0 && x < size.width && y < size.height;
             for (auto [hx, hy] : holes)
                 if (hx == x && hy == y) inside = false;
             ASSERT_EQ(Covered(rects, x, y), inside) << what << " at (" << x << ", " << y << ")";
@@ -71,9 +79,42 @@ TEST(FrameRegion, EdgesCutByTheirKeyColour) {
     e.BorderLeft.Trans = e.BorderRight.Trans = e.BorderTop.Trans = e.BorderBottom.Trans = 1;
     // The bottom edge's last pixel is the stretched cell's last pixel; the top edge's first
     // pixel lies under the left edge's opaque (1, 1) only where they meet: not at (4, 0).
-    ExpectCoverage(FrameRegionRects(e, kFrame, kWindow, false, true),
+    ExpectCoverage(Region(e, kFrame, kWindow, false, true),
                    {{0, 0}, {1, 0}, {0, 1}, {99, 0}, {98, 0}, {99, 1}, {4, 0}, {95, 79}},
                    "all four cut");
+}
+
+// The pixels of a key pixel (x, y) of a picture, anchored at (ax, ay) of the window, at `dpi`:
+// the pixel's rectangle scaled from its anchor.
+void AddScaled(std::vector<std::pair<int, int>>& holes, int ax, int ay, int x, int y, int dpi) {
+    const TPixelRect r = ScaleRect({x, y, x + 1, y + 1}, dpi);
+    for (int j = r.Top; j < r.Bottom; ++j)
+        for (int i = r.Left; i < r.Right; ++i)
+            holes.emplace_back(ax + i, ay + j);
+}
+
+TEST(FrameRegion, TheCutFollowsTheCornersAtTheWindowsDensity) {
+    TSkinElements e = FrameSkin();
+    e.BorderLeft.Trans = e.BorderRight.Trans = e.BorderTop.Trans = e.BorderBottom.Trans = 1;
+    // Every measure of the fixture scales to whole pixels at 1.5 and 2 times, so each key pixel
+    // becomes its scaled rectangle in the frame pictures at that density.
+    for (const int dpi : {kBaseDpi, 144, 192}) {
+        const TFrameSizes f = FrameSizesOf(e, TFrameKind::Sizeable, dpi);
+        ASSERT_EQ(f, (TFrameSizes{ScaleMeasure(4, dpi), ScaleMeasure(26, dpi), ScaleMeasure(4, dpi),
+                                  ScaleMeasure(4, dpi)}));
+        const TFrameSize size{ScaleMeasure(100, dpi), ScaleMeasure(80, dpi)};
+        std::vector<std::pair<int, int>> holes;
+        for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}})
+            AddScaled(holes, 0, 0, x, y, dpi);
+        for (auto [x, y] : {std::pair{2, 0}, {3, 0}, {3, 1}})
+            AddScaled(holes, size.width - f.right, 0, x, y, dpi);
+        AddScaled(holes, f.left, 0, 0, 0, dpi);
+        // The bottom edge's last pixel, at the end of the stretched middle.
+        const int cell = ScaleMeasure(30, dpi);
+        AddScaled(holes, size.width - f.right - cell, size.height - f.bottom, 29, 3, dpi);
+        ExpectCoverage(Region(e, f, size, false, true, dpi), holes,
+                       "at " + std::to_string(dpi) + " dpi", size);
+    }
 }
 
 TEST(FrameRegion, NoKeyPixelsGiveTheWholeWindow) {
@@ -82,13 +123,13 @@ TEST(FrameRegion, NoKeyPixelsGiveTheWholeWindow) {
         std::fill(b->Image.Pixels.begin(), b->Image.Pixels.end(), kPaint);
         b->Trans = 1;
     }
-    ExpectCoverage(FrameRegionRects(e, kFrame, kWindow, false, true), {}, "no key pixels");
+    ExpectCoverage(Region(e, kFrame, kWindow, false, true), {}, "no key pixels");
 }
 
 TEST(FrameRegion, NoTransMeansTheWindowRectangle) {
     const TSkinElements e = FrameSkin();
     EXPECT_FALSE(FrameCutsRegion(e));
-    EXPECT_EQ(FrameRegionRects(e, kFrame, kWindow, false, true),
+    EXPECT_EQ(Region(e, kFrame, kWindow, false, true),
               (std::vector<TPixelRect>{{0, 0, 100, 80}}));
 }
 
@@ -96,17 +137,17 @@ TEST(FrameRegion, OnlyTheBottomEdgeCuts) {
     TSkinElements e = FrameSkin();
     e.BorderBottom.Trans = 1;
     EXPECT_TRUE(FrameCutsRegion(e));
-    ExpectCoverage(FrameRegionRects(e, kFrame, kWindow, false, true), {{95, 79}}, "bottom only");
+    ExpectCoverage(Region(e, kFrame, kWindow, false, true), {{95, 79}}, "bottom only");
     // A bottom edge under 2 rows is never cut.
     TFrameSizes thin = kFrame;
     thin.bottom = 1;
-    ExpectCoverage(FrameRegionRects(e, thin, kWindow, false, true), {}, "thin bottom");
+    ExpectCoverage(Region(e, thin, kWindow, false, true), {}, "thin bottom");
 }
 
 TEST(FrameRegion, CaptionlessFramesKeepOnlyTheInside) {
     TSkinElements e = FrameSkin();
     e.BorderLeft.Trans = 1;
-    EXPECT_EQ(FrameRegionRects(e, {}, kWindow, true, true),
+    EXPECT_EQ(Region(e, {}, kWindow, true, true),
               (std::vector<TPixelRect>{{0, 0, 100, 80}}));
 }
 
@@ -115,8 +156,8 @@ TEST(FrameRegion, InactiveWindowsCutByTheSecondFrame) {
     e.BorderLeft.Trans = 1;
     // Frame 2 of the left edge has a key pixel of its own at (2, 5).
     e.BorderLeft.Image.At(4 + 2, 5) = kKey;
-    EXPECT_TRUE(Covered(FrameRegionRects(e, kFrame, kWindow, false, true), 2, 5));
-    EXPECT_FALSE(Covered(FrameRegionRects(e, kFrame, kWindow, false, false), 2, 5));
+    EXPECT_TRUE(Covered(Region(e, kFrame, kWindow, false, true), 2, 5));
+    EXPECT_FALSE(Covered(Region(e, kFrame, kWindow, false, false), 2, 5));
     EXPECT_EQ(EdgeFrame(true, 2), 1);
     EXPECT_EQ(EdgeFrame(false, 2), 2);
     EXPECT_EQ(EdgeFrame(false, 1), 1);

@@ -81,6 +81,67 @@ TEST(MenuRules, BarLayout) {
     }
 }
 
+TEST(MenuRules, BarLayoutAtADisplayDensity) {
+    // The captions measured in the window's pixels; the skin's margins (8) and the bar's own
+    // distances (the start after them, each caption's room of 10) scale.
+    const struct {
+        const char* what;
+        int dpi;
+        TPixelRect bar;
+        bool element, rtl;
+        int file, help; // the captions' widths
+        std::vector<TPixelRect> want;
+    } cases[] = {
+        {"from the element's margin + 4",
+         120,
+         {5, 33, 339, 57},
+         true,
+         false,
+         38,
+         31,
+         {{20, 33, 71, 56}, {71, 33, 71, 56}, {}, {71, 33, 115, 56}}},
+        {"from the element's margin + 4",
+         144,
+         {6, 39, 406, 68},
+         true,
+         false,
+         45,
+         38,
+         {{24, 39, 84, 67}, {84, 39, 84, 67}, {}, {84, 39, 137, 67}}},
+        {"from the element's margin + 4",
+         192,
+         {8, 52, 542, 90},
+         true,
+         false,
+         60,
+         50,
+         {{32, 52, 112, 89}, {112, 52, 112, 89}, {}, {112, 52, 182, 89}}},
+        {"no element: from 6",
+         144,
+         {6, 39, 406, 68},
+         false,
+         false,
+         45,
+         38,
+         {{15, 39, 75, 67}, {75, 39, 75, 67}, {}, {75, 39, 128, 67}}},
+        {"right to left: the element's right end + 8",
+         144,
+         {6, 39, 406, 68},
+         true,
+         true,
+         45,
+         38,
+         {{322, 39, 382, 67}, {322, 39, 322, 67}, {}, {269, 39, 322, 67}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<TBarItem> items = BarItems();
+        items[0].captionWidth = c.file;
+        items[3].captionWidth = c.help;
+        const TMenuBarLayoutInputs in{c.bar, c.element, 8, 8, c.rtl, c.dpi};
+        EXPECT_EQ(LayOutMenuBar(in, items), c.want) << c.what << " at " << c.dpi;
+    }
+}
+
 TEST(MenuRules, HitsAndAccelerators) {
     const std::vector<TBarItem> items = BarItems();
     const std::vector<TPixelRect> bounds =
@@ -165,6 +226,28 @@ TEST(MenuRules, ItemMeasures) {
     for (const auto& n : natives)
         EXPECT_EQ(NativeItemSize(n.width, n.height, n.empty, n.element, 5, n.nt), n.want);
 
+    // At a display density the skin's margin and the room around the text scale; the text's
+    // extent is the menu's own.
+    const struct {
+        int dpi;
+        int popupWithImages, popupWithout, barWithImages, barWithout;
+        TNativeItemSize native, empty, nine;
+    } dense[] = {
+        {96, 17, 40, 15, 35, {81, 20}, {31, 8}, {81, 24}},
+        {120, 21, 50, 19, 44, {89, 21}, {39, 10}, {89, 26}},
+        {144, 26, 60, 23, 53, {97, 22}, {47, 12}, {97, 28}},
+        {192, 34, 80, 30, 70, {112, 24}, {62, 16}, {112, 32}},
+    };
+    for (const auto& d : dense) {
+        EXPECT_EQ(PopupItemExtraWidth(true, 5, true, d.dpi), d.popupWithImages) << d.dpi;
+        EXPECT_EQ(PopupItemExtraWidth(true, 5, false, d.dpi), d.popupWithout) << d.dpi;
+        EXPECT_EQ(BarItemExtraWidth(true, 5, true, d.dpi), d.barWithImages) << d.dpi;
+        EXPECT_EQ(BarItemExtraWidth(true, 5, false, d.dpi), d.barWithout) << d.dpi;
+        EXPECT_EQ(NativeItemSize(50, 16, false, true, 5, true, d.dpi), d.native) << d.dpi;
+        EXPECT_EQ(NativeItemSize(0, 16, true, true, 5, true, d.dpi), d.empty) << d.dpi;
+        EXPECT_EQ(NativeItemSize(50, 16, false, true, 5, false, d.dpi), d.nine) << d.dpi;
+    }
+
     EXPECT_FALSE(SystemDrawnItemId(0));
     EXPECT_TRUE(SystemDrawnItemId(1));
     EXPECT_TRUE(SystemDrawnItemId(4095));
@@ -202,6 +285,28 @@ TEST(MenuRules, ItemLooks) {
             LayOutMenuItem({3, 3, 150, 23}, 6, l.imageWidth, l.checked, l.rtl);
         EXPECT_EQ(got.glyph, l.want.glyph) << l.imageWidth << l.checked << l.rtl;
         EXPECT_EQ(got.text, l.want.text) << l.imageWidth << l.checked << l.rtl;
+    }
+
+    // At a display density the skin's margin (6), the item's edge (1), the gap (3) and the
+    // check mark's column (16) scale; the image list's width is the menu's own.
+    const struct {
+        int dpi;
+        TPixelRect item;
+        int imageWidth;
+        bool checked, rtl;
+        TMenuItemLayout want;
+    } dense[] = {
+        {120, {4, 4, 190, 29}, 0, false, false, {{13, 4, 33, 29}, {37, 4, 189, 29}}},
+        {144, {4, 4, 225, 34}, 0, false, false, {{15, 4, 39, 34}, {44, 4, 223, 34}}},
+        {144, {4, 4, 225, 34}, 30, false, false, {{15, 4, 45, 34}, {50, 4, 223, 34}}},
+        {144, {4, 4, 225, 34}, 12, true, false, {{15, 4, 39, 34}, {44, 4, 223, 34}}},
+        {144, {4, 4, 225, 34}, 0, false, true, {{190, 4, 214, 34}, {6, 4, 185, 34}}},
+        {192, {6, 6, 300, 46}, 0, false, false, {{20, 6, 52, 46}, {58, 6, 298, 46}}},
+    };
+    for (const auto& l : dense) {
+        const TMenuItemLayout got = LayOutMenuItem(l.item, 6, l.imageWidth, l.checked, l.rtl, l.dpi);
+        EXPECT_EQ(got.glyph, l.want.glyph) << l.dpi << " " << l.imageWidth << l.checked << l.rtl;
+        EXPECT_EQ(got.text, l.want.text) << l.dpi << " " << l.imageWidth << l.checked << l.rtl;
     }
 }
 

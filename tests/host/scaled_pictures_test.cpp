@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -132,3 +133,29 @@ TEST(LargePictures, ScaledPicturesAreMadeOncePerLoadAndDensity) {
 }
 
 } // namespace
+
+std::vector<int> Sides(TMargins m) {
+    return {m.Left, m.Top, m.Right, m.Bottom};
+}
+
+TEST(LargePictures, ACutPictureComesWithItsMarginsAtTheDensity) {
+    Skin s = FramedSkin("LeftTopHeight=24\nLeftBotHeight=5\n", "");
+    TSkinElements e = Load(s);
+    TScaledPictures scaled(e);
+    const TDataSkinBorder& left = e.BorderLeft; // two 5 x 60 frames side by side
+    const TPictureCut cut{left.Frame, false, {0, 24, 0, 5}};
+    const struct {
+        int dpi;
+        TMargins margins;
+    } densities[] = {{96, {0, 24, 0, 5}}, {120, {0, 30, 0, 6}}, {144, {0, 36, 0, 8}}};
+    for (const auto& d : densities) {
+        const TScaledPicture got = scaled.Cut(left.Image, left.Image2x, cut, d.dpi);
+        EXPECT_EQ(got.Picture, &scaled.At(left.Image, left.Image2x, cut, d.dpi)) << d.dpi;
+        EXPECT_EQ(Sides(got.Margins), Sides(d.margins)) << d.dpi;
+    }
+    // A picture too large to scale stays as it is, and so do its margins.
+    e.BorderTop.Image = TPixelImage(5000, 1000); // four times as many pixels at 192 dpi: too many
+    const TScaledPicture large = scaled.Cut(e.BorderTop.Image, {}, {1, true, {7, 0, 7, 0}}, 192);
+    EXPECT_EQ(large.Picture->Width, 5000);
+    EXPECT_EQ(Sides(large.Margins), (std::vector<int>{7, 0, 7, 0}));
+}

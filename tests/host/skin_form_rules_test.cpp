@@ -132,6 +132,46 @@ TEST(SkinFormRules, FrameSizesFromOneFrameOfEachPicture) {
     EXPECT_EQ(FrameSizesOf(skin, TFrameKind::Captionless), TFrameSizes{});
     // A skin without frame pictures has no frame.
     EXPECT_EQ(FrameSizesOf(TSkinElements{}, TFrameKind::Single), TFrameSizes{});
+
+    // At a display density each is the size of a cell of the picture there: the one-frame sizes
+    // scaled as measures (halves away from zero), the same at 96 dpi.
+    const struct {
+        int dpi;
+        TFrameSizes sizes;
+    } densities[] = {
+        {96, {5, 24, 6, 7}},
+        {120, {6, 30, 8, 9}},  // 6.25, 30, 7.5, 8.75
+        {144, {8, 36, 9, 11}}, // 7.5, 36, 9, 10.5
+        {192, {10, 48, 12, 14}},
+    };
+    for (const auto& d : densities) {
+        EXPECT_EQ(FrameSizesOf(skin, TFrameKind::Sizeable, d.dpi), d.sizes) << d.dpi;
+        EXPECT_EQ(FrameSizesOf(skin, TFrameKind::Captionless, d.dpi), TFrameSizes{}) << d.dpi;
+    }
+}
+
+TEST(SkinFormRules, TheClientAreaScalesWhenTheWindowMovesToAnotherDensity) {
+    // 263 x 354 in the default skin's frame at 96 dpi, with a 19-row menu bar.
+    const TFrameSizes at96{4, 26, 4, 4};
+    const TFrameSize window = SkinnedWindowSize({263, 354}, at96, 19);
+    const struct {
+        int dpi;
+        TFrameSizes frame;
+        int menuBar;
+        TFrameSize want;
+    } moves[] = {
+        {96, at96, 19, window},
+        {120, {5, 33, 5, 5}, 24, {329 + 10, 443 + 33 + 5 + 24}},   // 328.75, 442.5
+        {144, {6, 39, 6, 6}, 29, {395 + 12, 531 + 39 + 6 + 29}},   // 394.5, 531
+        {192, {8, 52, 8, 8}, 38, {526 + 16, 708 + 52 + 8 + 38}},
+    };
+    for (const auto& m : moves) {
+        EXPECT_EQ(DpiScaledWindowSize(window, at96, 19, 96, m.frame, m.menuBar, m.dpi), m.want)
+            << m.dpi;
+        // And back to where it came from: the same window.
+        EXPECT_EQ(DpiScaledWindowSize(m.want, m.frame, m.menuBar, m.dpi, at96, 19, 96), window)
+            << m.dpi;
+    }
 }
 
 TEST(SkinFormRules, ClientAreaAndWindowSizesAroundIt) {
@@ -178,6 +218,15 @@ TEST(SkinFormRules, HitTestOverTheSkinnedCaption) {
     for (const auto& c : cases) {
         EXPECT_EQ(SkinHitTest(c.system, c.y, 26, c.menuBar), c.result)
             << c.system << " at " << c.y << " menu bar " << c.menuBar;
+    }
+    // The top rows left to the system are as many as 3 rows at 96 dpi make at the density.
+    const struct {
+        int dpi;
+        int lastSystemRow;
+    } densities[] = {{96, 3}, {120, 4}, {144, 5}, {192, 6}};
+    for (const auto& d : densities) {
+        EXPECT_EQ(SkinHitTest(nowhere, d.lastSystemRow, 52, 0, d.dpi), nowhere) << d.dpi;
+        EXPECT_EQ(SkinHitTest(nowhere, d.lastSystemRow + 1, 52, 0, d.dpi), caption) << d.dpi;
     }
 }
 

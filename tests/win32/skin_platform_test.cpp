@@ -3,6 +3,8 @@
 #include "skin/model/bmp_image.h"
 #include "skin/runtime/skin_platform.h"
 #include "tests/support/desktop.h"
+#include "ui/scale_measure.h"
+#include "ui/window_dpi.h"
 
 #include <gtest/gtest.h>
 
@@ -50,31 +52,43 @@ TEST(SkinPlatform, LoadInputsCarryTheTrackBitmapsAndTheScrollBarWidth) {
     EXPECT_TRUE(BitmapResourcePixels(L"NOSUCHBITMAP").Pixels.empty());
 }
 
-TEST(SkinPlatform, CaptionFontIsTheSystems) {
+void ExpectSameFont(const LOGFONTW& font, const LOGFONTW& want, const char* what) {
+    EXPECT_NE(font.lfHeight, 0) << what;
+    EXPECT_EQ(font.lfHeight, want.lfHeight) << what;
+    EXPECT_EQ(font.lfWeight, want.lfWeight) << what;
+    EXPECT_EQ(font.lfCharSet, want.lfCharSet) << what;
+    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(want.lfFaceName)) << what;
+}
+
+TEST(SkinPlatform, CaptionAndMenuFontsAreTheSystemsAtTheDensity) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0));
-    const LOGFONTW& system = metrics.lfCaptionFont;
-    const LOGFONTW font = CaptionLogFont();
-    EXPECT_NE(font.lfHeight, 0);
-    EXPECT_EQ(font.lfHeight, system.lfHeight);
-    EXPECT_EQ(font.lfWeight, system.lfWeight);
-    EXPECT_EQ(font.lfCharSet, system.lfCharSet);
-    EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(system.lfFaceName));
+    ExpectSameFont(CaptionLogFont(ui::SystemDpi()), metrics.lfCaptionFont, "caption");
+    ExpectSameFont(MenuLogFont(ui::SystemDpi()), metrics.lfMenuFont, "menu");
+    // Elsewhere the fonts the system gives a window at that density: twice the system's twice
+    // as large.
+    const int twice = 2 * ui::SystemDpi();
+    const NONCLIENTMETRICSW at = ui::NonClientMetricsAtDpi(twice);
+    ExpectSameFont(CaptionLogFont(twice), at.lfCaptionFont, "caption at twice");
+    ExpectSameFont(MenuLogFont(twice), at.lfMenuFont, "menu at twice");
+    EXPECT_NEAR(CaptionLogFont(twice).lfHeight, 2 * metrics.lfCaptionFont.lfHeight, 1);
 }
 
 TEST(SkinPlatform, WindowIconOnTheKeyColour) {
     TestWindow w;
-    EXPECT_TRUE(WindowIconPixels(w.wnd).Pixels.empty());
+    EXPECT_TRUE(WindowIconPixels(w.wnd, kBaseDpi).Pixels.empty());
 
     SendMessageW(w.wnd, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
-    const TPixelImage icon = WindowIconPixels(w.wnd);
-    ASSERT_EQ(icon.Width, GetSystemMetrics(SM_CXSMICON));
-    ASSERT_EQ(icon.Height, GetSystemMetrics(SM_CYSMICON));
-    const auto key = std::count(icon.Pixels.begin(), icon.Pixels.end(), TPixel{0xFF00FF});
-    EXPECT_GT(key, 0); // the icon's transparent parts
-    EXPECT_LT(key, static_cast<long>(icon.Pixels.size()));
+    for (const int dpi : {kBaseDpi, ui::SystemDpi(), 2 * kBaseDpi}) {
+        const TPixelImage icon = WindowIconPixels(w.wnd, dpi);
+        ASSERT_EQ(icon.Width, ui::MetricAtDpi(SM_CXSMICON, dpi)) << dpi;
+        ASSERT_EQ(icon.Height, ui::MetricAtDpi(SM_CYSMICON, dpi)) << dpi;
+        const auto key = std::count(icon.Pixels.begin(), icon.Pixels.end(), TPixel{0xFF00FF});
+        EXPECT_GT(key, 0) << dpi; // the icon's transparent parts
+        EXPECT_LT(key, static_cast<long>(icon.Pixels.size())) << dpi;
+    }
 }
 
 } // namespace

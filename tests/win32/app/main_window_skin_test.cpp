@@ -91,22 +91,26 @@ protected:
         const int w = shot.Width, h = shot.Height;
         const TFrameSizes f = skinner_->FrameSizes();
         const TSkinElements& e = Skin();
-        EXPECT_EQ(Compare(shot, RenderFrameEdge(e.BorderLeft, f.left, h, false, active), 0, 0,
-                          "left edge"),
+        TScaledPictures pictures(e);
+        const int dpi = skinner_->Dpi();
+        EXPECT_EQ(Compare(shot,
+                          RenderFrameEdge(e.BorderLeft, f.left, h, false, active, pictures, dpi), 0,
+                          0, "left edge"),
                   "");
-        EXPECT_EQ(Compare(shot, RenderFrameEdge(e.BorderRight, f.right, h, false, active),
+        EXPECT_EQ(Compare(shot,
+                          RenderFrameEdge(e.BorderRight, f.right, h, false, active, pictures, dpi),
                           w - f.right, 0, "right edge"),
                   "");
-        EXPECT_EQ(
-            Compare(shot,
-                    RenderFrameEdge(e.BorderBottom, w - f.left - f.right, f.bottom, true, active),
-                    f.left, h - f.bottom, "bottom edge"),
-            "");
+        EXPECT_EQ(Compare(shot,
+                          RenderFrameEdge(e.BorderBottom, w - f.left - f.right, f.bottom, true,
+                                          active, pictures, dpi),
+                          f.left, h - f.bottom, "bottom edge"),
+                  "");
         int buttonsLeft = w;
         for (const auto& b : skinner_->CaptionButtons())
             if (b->Visible) buttonsLeft = std::min<int>(buttonsLeft, b->Bounds.left);
-        const TPixelImage top =
-            RenderFrameEdge(e.BorderTop, w - f.left - f.right, f.title, true, active);
+        const TPixelImage top = RenderFrameEdge(e.BorderTop, w - f.left - f.right, f.title, true,
+                                                active, pictures, dpi);
         const int from = skinner_->CaptionRect().Right;
         ASSERT_LT(from, buttonsLeft - 4) << "room between the caption and the buttons";
         EXPECT_EQ(Compare(shot, Crop(top, {from - f.left, 0, buttonsLeft - f.left, f.title}), from,
@@ -126,8 +130,11 @@ protected:
     // mismatch, or "".
     std::string ButtonShows(const TPixelImage& shot, const TWinSysButton& b, int cell) const {
         const TDataSkinSysButton* element = skinner_->ElementOf(b);
+        // The picture at the window's density.
+        const TPixelImage scaled = PictureAtDpi(element->Image, element->Image2x,
+                                                {element->Frame, false, {}}, skinner_->Dpi());
         const TPixelImage picture =
-            Crop(element->Image, StripCell(element->Image, element->Frame, cell, false));
+            Crop(scaled, StripCell(scaled, element->Frame, cell, false));
         return Compare(shot, picture, b.Bounds.left, b.Bounds.top,
                        "button " + std::to_string(element->Action) + " cell " +
                            std::to_string(cell));
