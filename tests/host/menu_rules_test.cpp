@@ -233,10 +233,10 @@ TEST(MenuRules, ItemMeasures) {
         int popupWithImages, popupWithout, barWithImages, barWithout;
         TNativeItemSize native, empty, nine;
     } dense[] = {
-        {96, 17, 40, 15, 35, {81, 20}, {31, 8}, {81, 24}},
-        {120, 21, 50, 19, 44, {89, 21}, {39, 10}, {89, 26}},
-        {144, 26, 60, 23, 53, {97, 22}, {47, 12}, {97, 28}},
-        {192, 34, 80, 30, 70, {112, 24}, {62, 16}, {112, 32}},
+        {96, 17, 40, 15, 40, {81, 20}, {31, 8}, {81, 24}},
+        {120, 21, 50, 19, 50, {89, 21}, {39, 10}, {89, 26}},
+        {144, 26, 60, 23, 60, {97, 22}, {47, 12}, {97, 28}},
+        {192, 34, 80, 30, 80, {112, 24}, {62, 16}, {112, 32}},
     };
     for (const auto& d : dense) {
         EXPECT_EQ(PopupItemExtraWidth(true, 5, true, d.dpi), d.popupWithImages) << d.dpi;
