@@ -118,6 +118,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
     lastHalf_ = HalfUnderCursor(area);
     const TUpDownHalves halves = UpDownHalves({0, 0, width, height}, horizontal);
     const TUpDownStates states = UpDownHalfStates(enabledLook, Pressed(), Hot(), lastHalf_);
+    const int dpi = Dpi();
     const TDataSkinBorder* strip = nullptr;
     if (skin)
         strip = horizontal ? skin->Elements().UpDownHorz.get() : skin->Elements().UpDownVert.get();
@@ -134,10 +135,14 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
             continue;
         }
         const int frame = UpDownFrame(part.state, part.second);
-        DrawCell(face, part.half, skin->Bitmaps().Of(strip->Image), true, strip->Frame, frame);
+        DrawCell(face, part.half,
+                 StripAtDpi(skin->Bitmaps(), strip->Image, strip->Image2x, strip->Frame, dpi),
+                 true, strip->Frame, frame);
+        // The glyphs have no larger copy: they are scaled from their own.
         if (!strip->Image2.Pixels.empty())
-            DrawCentredCell(face, part.half, skin->Bitmaps().Of(strip->Image2), true, strip->Frame,
-                            frame);
+            DrawCentredCell(face, part.half,
+                            StripAtDpi(skin->Bitmaps(), strip->Image2, {}, strip->Frame, dpi),
+                            true, strip->Frame, frame);
     }
     offscreen_.CopyTo(dc, area);
 }
