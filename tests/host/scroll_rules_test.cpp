@@ -222,26 +222,6 @@ TEST(ScrollRules, PaintedCells) {
         EXPECT_EQ(ScrollPaintLayout(r.look), r.paint) << r.what;
 }
 
-TEST(ScrollRules, PictureDensityFitsTheBar) {
-    struct Row {
-        const char* what;
-        int dpi, across, cell, expected;
-    };
-    const Row rows[] = {
-        {"96 dpi: always the pictures as they are", 96, 10, 17, 96},
-        {"a bar as thick as the strip at the density", 144, 26, 17, 144},
-        {"120 dpi", 120, 21, 17, 120},
-        {"200 %", 192, 34, 17, 192},
-        {"two pixels thinner still takes the density", 144, 24, 17, 144},
-        {"a bar laid out for 96 dpi on a 144-dpi window", 144, 17, 17, 96},
-        {"a bar laid out for 96 dpi on a 192-dpi window", 192, 17, 17, 96},
-        {"a bar between: the strip that fits, at its own density", 192, 26, 17, 144},
-        {"no strip", 144, 17, 0, 144},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(ScrollPictureDpi(r.dpi, r.across, r.cell), r.expected) << r.what;
-}
-
 TEST(ScrollRules, PressGoesToThePartDrawn) {
     // Drawn with 17-pixel arrows; the control lays its parts out with 26-pixel ones.
     const TScrollAxis drawn = ScrollControlAxis(150, 17, {0, 100, 10, 50});

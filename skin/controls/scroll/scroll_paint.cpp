@@ -1,6 +1,8 @@
 // The skinned scroll bar's look, composed off screen.
 #include "skin/controls/scroll/scroll_paint.h"
 
+#include "skin/controls/base/skin_control_rules.h"
+
 #include "skin/gdi/skin_paint.h"
 
 #include "ui/color.h"
@@ -8,7 +10,7 @@
 
 int ScrollBarPictureDpi(const TSkinData& skin, int dpi, int across) {
     const TDataSkinObject* strip = skin.Elements().Scrollbar.get();
-    return strip ? ScrollPictureDpi(dpi, across, strip->Image.Height) : dpi;
+    return strip ? FittingPictureDpi(dpi, across, strip->Image.Height) : dpi;
 }
 
 namespace {

@@ -12,7 +12,7 @@
 #include <windows.h>
 
 // Paints a bar of look.Width x look.Height with its top-left corner at `at` in `dc`, from the
-// skin's pictures at the display density `dpi` (ScrollPictureDpi); look.StripSize is set here,
+// skin's pictures at the display density `dpi` (FittingPictureDpi over the strip and the bar's thickness); look.StripSize is set here,
 // from the strip at that density. False when the skin has no arrow strip or the surface cannot
 // be made: nothing is painted then.
 bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TOffscreen& surface,

@@ -1,8 +1,6 @@
 // The rules of a skinned scroll bar: hit test, thumb geometry, drag clamp and the cells painted.
 #include "skin/controls/scroll/scroll_rules.h"
 
-#include "ui/scale_measure.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -88,19 +86,6 @@ int PressOnSystemBar(const TScrollAxis& drawn, const TScrollAxis& system, int v)
     case kScrollTrackAfter: return middle(system.ThumbEnd, last);
     default: return middle(system.ThumbStart, system.ThumbEnd);
     }
-}
-
-int ScrollPictureDpi(int dpi, int across, int cell) {
-    if (dpi <= kBaseDpi || cell <= 0 || ScaleMeasure(cell, dpi) <= across + 2) return dpi;
-    // ScaleMeasure grows with the density: walk down to the first density whose strip fits the
-    // bar, then on to the lowest that gives the strip that size (96 dpi for the strip as it is).
-    // At most a few hundred steps, and only for such a bar.
-    int fits = dpi;
-    while (fits > kBaseDpi && ScaleMeasure(cell, fits) > across)
-        --fits;
-    while (fits > kBaseDpi && ScaleMeasure(cell, fits - 1) == ScaleMeasure(cell, fits))
-        --fits;
-    return fits;
 }
 
 namespace {

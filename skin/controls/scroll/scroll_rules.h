@@ -58,14 +58,6 @@ int DraggedThumbStart(const TScrollAxis& axis, int startAtPress, int moved);
 // middle of the system's piece of the part drawn at `v`, so the press does what it shows.
 int PressOnSystemBar(const TScrollAxis& drawn, const TScrollAxis& system, int v);
 
-// The display density a bar `across` pixels thick draws the skin's arrow strip at, on a window
-// at `dpi`, for a strip whose square cells are `cell` pixels at 96 dpi: the window's density,
-// unless the strip there would be more than 2 pixels thicker than the bar (a bar laid out for a
-// lower density than its window's); then the lowest density that gives the largest strip not
-// thicker than the bar, never below 96 dpi (so 96 dpi for a bar as thick as the strip as it is).
-// So a bar's pieces keep the proportions the skin drew them in.
-int ScrollPictureDpi(int dpi, int across, int cell);
-
 // What the painting of a scroll bar depends on.
 struct TScrollLook {
     bool Vertical = true;

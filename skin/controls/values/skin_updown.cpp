@@ -1,6 +1,7 @@
 // Skinned up-down controls: the two halves by their states, composed off screen.
 #include "skin/controls/values/skin_updown.h"
 
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/values/value_rules.h"
 
 #include "skin/gdi/skin_paint.h"
@@ -13,6 +14,8 @@
 #include "ui/win_handles.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -118,10 +121,19 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
     lastHalf_ = HalfUnderCursor(area);
     const TUpDownHalves halves = UpDownHalves({0, 0, width, height}, horizontal);
     const TUpDownStates states = UpDownHalfStates(enabledLook, Pressed(), Hot(), lastHalf_);
-    const int dpi = Dpi();
     const TDataSkinBorder* strip = nullptr;
     if (skin)
         strip = horizontal ? skin->Elements().UpDownHorz.get() : skin->Elements().UpDownVert.get();
+    // The pictures at the density whose glyphs fit the halves: the system may size the arrows
+    // for a lower density than the window's (a picker's own arrows).
+    int dpi = Dpi();
+    if (strip && !strip->Image2.Pixels.empty()) {
+        const TPixelRect half = halves.First;
+        const int frames = std::max(1, strip->Frame);
+        dpi = std::min(
+            FittingPictureDpi(dpi, half.Right - half.Left, strip->Image2.Width / frames),
+            FittingPictureDpi(dpi, half.Bottom - half.Top, strip->Image2.Height));
+    }
     struct Part {
         RECT half;
         int state;

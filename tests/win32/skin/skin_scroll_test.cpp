@@ -5,6 +5,7 @@
 // drag, skinning switched off and on. A screenshot of the form is saved for people to look at.
 #include "tests/win32/skin/active_skinner.h"
 #include "skin/controls/pickers/combo_list_scrollbar.h"
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/scroll/scroll_rules.h"
 #include "skin/controls/pickers/skin_combo.h"
 #include "skin/controls/base/skin_control_factory.h"
@@ -381,7 +382,7 @@ TEST_F(SkinScroll, DensityScrollBarsKeepTheirPiecesInProportion) {
         ASSERT_TRUE(overlay && overlay->Shown()) << r.what;
         TScrollLook look = ControlBarLook(*r.bar, true);
         const int across = look.Vertical ? look.Width : look.Height;
-        const int at = ScrollPictureDpi(dpi, across, strip96.Height);
+        const int at = FittingPictureDpi(dpi, across, strip96.Height);
         const TPixelImage strip = PictureAtDpi(strip96, Elements().Scrollbar->Image2x,
                                                {Elements().Scrollbar->Frame, false, {}}, at);
         look.Arrow = ui::MetricAtDpi(SM_CXHSCROLL, at);
