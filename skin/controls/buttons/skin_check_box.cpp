@@ -1,6 +1,7 @@
 // Skinned check boxes and radio buttons: the cell for the state, the caption beside it.
 #include "skin/controls/buttons/skin_check_box.h"
 
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/buttons/check_rules.h"
 #include "skin/gdi/parent_background.h"
 #include "skin/gdi/skin_paint.h"
@@ -77,13 +78,16 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
     }
     const int frames = std::max(1, StripFrames());
     const int dpi = Dpi();
-    // The strip at the control's density: its larger copy where the skin gives one.
-    const TStripBitmap& strip = StripAtDpi(skin->Bitmaps(), Strip(), Strip2x(), frames, dpi);
-    const int frameWidth = strip.Width() / frames, frameHeight = strip.Height();
     const int frame = StateFrame();
     const std::uint32_t style = Style();
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
+    // The strip at the control's density (its larger copy where the skin gives one), or at the
+    // one whose box fits a control laid out for a lower density.
+    const TStripBitmap& strip =
+        StripAtDpi(skin->Bitmaps(), Strip(), Strip2x(), frames,
+                   FittingPictureDpi(dpi, height, Strip().Height));
+    const int frameWidth = strip.Width() / frames, frameHeight = strip.Height();
     const TCheckPlacement place =
         PlaceCheck(width, height, frameWidth, frameHeight, (style & BS_LEFTTEXT) != 0,
                    RtlFormat() != 0, Radio(), dpi);

@@ -3,6 +3,7 @@
 // hot and pressed following the real mouse, clicks only on a release over the button, Space on
 // a focused button, and skinning switched off (the plain look, the same messages) and on again.
 #include "skin/controls/buttons/skin_bit_button.h"
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/buttons/skin_check_box.h"
 #include "skin/forms/skin_form.h"
 #include "skin/gdi/dc_pixels.h"
@@ -379,6 +380,16 @@ TEST_F(SkinButtonsTest, DensityCheckAndRadioBoxesAreSizedAndDrawnForIt) {
         EXPECT_EQ(bottom - top, size) << r.what << " at " << dpi << " dpi";
         EXPECT_EQ(top, (r.control.Height() - size) / 2) << r.what << ": centred down";
     }
+
+    // One laid out for 96 dpi shows the whole box, from the strip at the density it fits.
+    auto& small = *Get<ui::TControl>(L"CheckBox3");
+    const int fits = FittingPictureDpi(dpi, small.Height(), 13);
+    EXPECT_LE(ScaleMeasure(13, fits), small.Height());
+    int top = small.Height(), bottom = -1;
+    const COLORREF grayed = ui::ColorRef(FrameColour(fits > kBaseDpi ? kCheck2xStrip : kCheckStrip, 4));
+    for (int y = 0; y < small.Height(); ++y)
+        if (Pixel(small, 1, y) == grayed) top = std::min(top, y), bottom = std::max(bottom, y);
+    EXPECT_EQ(bottom - top + 1, ScaleMeasure(13, fits)) << "the whole box";
     testing_desktop::SaveScreenshot(L"skin_buttons_density_" + std::to_wstring(dpi));
 }
 
