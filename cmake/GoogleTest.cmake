@@ -51,3 +51,19 @@ function(pellico_win32_test name)
             ENVIRONMENT PELLICO_LOG_PIXELS=${dpi} FIXTURES_REQUIRED desktop RESOURCE_LOCK desktop)
     endforeach()
 endfunction()
+
+# Runs the tests of `name` that `FILTER` picks once more at each display density of `DPIS`:
+# CTest's emulator (scripts/wine-run.sh) sets the desktop's LogPixels for that run, and a
+# process draws at the density it started with.
+function(pellico_win32_test_at_densities name)
+    cmake_parse_arguments(T "" "FILTER" "DPIS" ${ARGN})
+    get_test_property(${name} LABELS labels)
+    get_test_property(${name} TIMEOUT timeout)
+    foreach(dpi IN LISTS T_DPIS)
+        add_test(NAME ${name}_${dpi}dpi COMMAND ${name} --gtest_color=no
+            --gtest_filter=${T_FILTER})
+        set_tests_properties(${name}_${dpi}dpi PROPERTIES LABELS "${labels}" TIMEOUT ${timeout}
+            ENVIRONMENT PELLICO_LOG_PIXELS=${dpi}
+            FIXTURES_REQUIRED desktop RESOURCE_LOCK desktop)
+    endforeach()
+endfunction()

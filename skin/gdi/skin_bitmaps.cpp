@@ -46,10 +46,26 @@ const TStripBitmap&
 TSkinBitmaps::Derived(const TPixelImage& picture, int variant,
                       const std::function<TPixelImage(const TPixelImage&)>& make) {
     SlotOf(picture);
-    const auto key = std::make_pair(&picture, variant);
+    return DerivedOf(picture, variant, make);
+}
+
+const TStripBitmap&
+TSkinBitmaps::Derived(const TPixelImage& picture, const TPixelImage& large, const TPictureCut& cut,
+                      int dpi, int variant,
+                      const std::function<TPixelImage(const TPixelImage&)>& make) {
+    SlotOf(picture);
+    // A scaled picture stays where it is until the next load, so it keys its variants as the
+    // picture keys its own (at kBaseDpi it is the picture).
+    return DerivedOf(scaled_.At(picture, large, cut, dpi), variant, make);
+}
+
+const TStripBitmap&
+TSkinBitmaps::DerivedOf(const TPixelImage& source, int variant,
+                        const std::function<TPixelImage(const TPixelImage&)>& make) {
+    const auto key = std::make_pair(&source, variant);
     auto found = derived_.find(key);
     if (found == derived_.end()) {
-        found = derived_.emplace(key, TStripBitmap(make(picture))).first;
+        found = derived_.emplace(key, TStripBitmap(make(source))).first;
         ++made_;
     }
     return found->second;

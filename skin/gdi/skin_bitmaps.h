@@ -47,6 +47,12 @@ public:
     // made once a load for each `variant`, and shared like the pictures' own.
     const TStripBitmap& Derived(const TPixelImage& picture, int variant,
                                 const std::function<TPixelImage(const TPixelImage&)>& make);
+    // The same at the display density `dpi`: what `make` makes of the picture at that density
+    // (as AtDpi takes it, from `large` where given), made once a load for each variant and
+    // density. Derived(picture, variant, make) at kBaseDpi.
+    const TStripBitmap& Derived(const TPixelImage& picture, const TPixelImage& large,
+                                const TPictureCut& cut, int dpi, int variant,
+                                const std::function<TPixelImage(const TPixelImage&)>& make);
 
     // How many sets of elements (loads) bitmaps have been made for.
     int Loads() const { return loads_; }
@@ -54,6 +60,9 @@ public:
     int Made() const { return made_; }
 
 private:
+    // What `make` makes of `source` (a picture of the elements or one scaled from it).
+    const TStripBitmap& DerivedOf(const TPixelImage& source, int variant,
+                                  const std::function<TPixelImage(const TPixelImage&)>& make);
     // The place of `picture` among the current elements' pictures; throws for another picture.
     std::optional<TStripBitmap>& SlotOf(const TPixelImage& picture);
     void Forget();

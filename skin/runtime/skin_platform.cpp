@@ -4,6 +4,7 @@
 #include "skin/model/bmp_image.h"
 
 #include "ui/win_handles.h"
+#include "ui/scale_measure.h"
 #include "ui/window_dpi.h"
 
 #include <algorithm>
@@ -137,7 +138,9 @@ TPixelImage BitmapResourcePixels(const wchar_t* name) {
 
 TSkinLoadInputs SkinLoadInputs() {
     TSkinLoadInputs inputs;
-    inputs.HScrollWidth = GetSystemMetrics(SM_CXHSCROLL);
+    // The pictures the loader composes from it are 96-dpi pictures like the skin's own, scaled
+    // for a window's density as they are: so the width at 96 dpi, whatever the system's density.
+    inputs.HScrollWidth = ui::MetricAtDpi(SM_CXHSCROLL, kBaseDpi);
     inputs.Track = BitmapResourcePixels(L"TRACK");
     inputs.TrackVert = BitmapResourcePixels(L"TRACKVERT");
     return inputs;

@@ -104,6 +104,33 @@ TEST(ButtonRules, MenuButtonArrowRightOfTheCaption) {
     const TGlyphPlacement p = PlaceMenuButton({100, 25}, {40, 13});
     EXPECT_EQ(p.Glyph, (TGlyphRect{79, 11, 87, 14}));
     EXPECT_EQ(p.Text, (TGlyphRect{26, 6, 66, 19}));
+    EXPECT_EQ(MenuArrowTriangle(p.Glyph),
+              (std::array<TArrowPoint, 3>{{{83, 14}, {80, 11}, {86, 11}}}));
+}
+
+TEST(ButtonRules, MenuButtonAndCaptionAtADensity) {
+    struct Row {
+        int dpi;
+        TGlyphSize client, text;
+        TGlyphRect glyph, caption;
+        std::array<TArrowPoint, 3> triangle;
+        TPixelRect centred; // a 31 x 13 caption in the client
+    };
+    const Row rows[] = {
+        // Free room 150 - 12 - 60 = 78: margin and spacing 19; the arrow 12 x 5 (4.5 rounded).
+        {144, {150, 38}, {60, 20}, {119, 17, 131, 22}, {40, 9, 100, 29},
+         {{{125, 22}, {120, 17}, {130, 17}}}, {59, 10, 90, 23}},
+        // Free room 200 - 16 - 80 = 104: 26; the arrow 16 x 6.
+        {192, {200, 50}, {80, 26}, {158, 22, 174, 28}, {52, 12, 132, 38},
+         {{{166, 28}, {160, 22}, {172, 22}}}, {84, 16, 115, 29}},
+    };
+    for (const Row& r : rows) {
+        const TGlyphPlacement p = PlaceMenuButton(r.client, r.text, r.dpi);
+        EXPECT_EQ(p.Glyph, r.glyph) << r.dpi;
+        EXPECT_EQ(p.Text, r.caption) << r.dpi;
+        EXPECT_EQ(MenuArrowTriangle(p.Glyph, r.dpi), r.triangle) << r.dpi;
+        EXPECT_EQ(CentredText(r.client.Width, r.client.Height, 31, 13, r.dpi), r.centred) << r.dpi;
+    }
 }
 
 } // namespace

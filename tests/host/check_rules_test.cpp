@@ -97,4 +97,30 @@ TEST(CheckRules, Placement) {
     }
 }
 
+TEST(CheckRules, PlacementAtADensity) {
+    // A 150 x 26 control with the 13 x 13 frame's cell at each density.
+    struct Row {
+        const char* what;
+        int dpi, cell;
+        bool leftText, radio;
+        TPixelRect box, text;
+    };
+    const Row rows[] = {
+        {"96 dpi as ever", 96, 13, false, false, {0, 6, 13, 19}, {15, 0, 150, 26}},
+        {"120 dpi", 120, 16, false, false, {0, 5, 16, 21}, {19, 0, 150, 26}},
+        {"144 dpi", 144, 20, false, false, {0, 3, 20, 23}, {23, 0, 150, 26}},
+        {"192 dpi", 192, 26, false, false, {0, 0, 26, 26}, {30, 0, 150, 26}},
+        {"144 dpi, radio with its text left", 144, 20, true, true, {128, 3, 148, 23},
+         {0, 0, 125, 26}},
+        {"192 dpi, radio with its text left", 192, 26, true, true, {122, 0, 148, 26},
+         {0, 0, 118, 26}},
+    };
+    for (const Row& r : rows) {
+        const TCheckPlacement p =
+            PlaceCheck(150, 26, r.cell, r.cell, r.leftText, false, r.radio, r.dpi);
+        EXPECT_EQ(p.Box, r.box) << r.what;
+        EXPECT_EQ(p.Text, r.text) << r.what;
+    }
+}
+
 } // namespace

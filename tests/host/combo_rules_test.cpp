@@ -43,6 +43,11 @@ TEST(ComboRules, FramedLayout) {
     // Right to left: the button at the left edge, the text after it.
     EXPECT_EQ(FramedComboLayout(145, 21, 17, true),
               (TComboLayout{{21, 2, 143, 19}, {0, 0, 19, 21}, {2, 0, 19, 21}}));
+    // At 144 dpi: the system's 26-pixel arrow and 3-pixel edge.
+    EXPECT_EQ(FramedComboLayout(218, 32, 26, false, 3),
+              (TComboLayout{{3, 3, 186, 29}, {189, 0, 218, 32}, {189, 0, 215, 32}}));
+    EXPECT_EQ(FramedComboLayout(218, 32, 26, true, 3),
+              (TComboLayout{{32, 3, 215, 29}, {0, 0, 29, 32}, {3, 0, 29, 32}}));
 }
 
 TEST(ComboRules, FlatLayout) {

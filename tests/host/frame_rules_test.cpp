@@ -105,4 +105,29 @@ TEST(StatusBar, SimpleModeAndTheSizeGrip) {
     EXPECT_EQ(SizeGripRect({0, 0, 300, 22}, 12, 12), (TPixelRect{287, 9, 299, 21}));
 }
 
+TEST(FrameRules, InsetsAndIndentsAreMeasuresAtTheDensity) {
+    struct Row {
+        int dpi;
+        TPixelRect frame, caption, text, ownerDraw, grip;
+    };
+    // A 180 x 120 group box whose "0" is 20 high; a panel {0, 3, 150, 30}; a 14 x 14 grip
+    // (the 9 x 9 one at 144 dpi) in a bar 450 x 33.
+    const Row rows[] = {
+        {144, {2, 8, 178, 118}, {12, 0, 180, 120}, {3, 3, 147, 30}, {3, 6, 147, 27},
+         {434, 17, 448, 31}},
+        {192, {2, 8, 178, 118}, {16, 0, 180, 120}, {4, 3, 146, 30}, {4, 7, 146, 26},
+         {434, 17, 448, 31}},
+        {120, {1, 9, 179, 119}, {10, 0, 180, 120}, {3, 3, 147, 30}, {3, 6, 147, 27},
+         {435, 18, 449, 32}},
+    };
+    for (const Row& r : rows) {
+        const TGroupBoxPlacement p = PlaceGroupBox({0, 0, 180, 120}, 20, false, r.dpi);
+        EXPECT_EQ(p.Frame, r.frame) << r.dpi << Show(p.Frame);
+        EXPECT_EQ(p.Caption, r.caption) << r.dpi << Show(p.Caption);
+        EXPECT_EQ(PanelTextRect({0, 3, 150, 30}, r.dpi), r.text) << r.dpi;
+        EXPECT_EQ(PanelDrawRect({0, 3, 150, 30}, r.dpi), r.ownerDraw) << r.dpi;
+        EXPECT_EQ(SizeGripRect({0, 0, 450, 33}, 14, 14, r.dpi), r.grip) << r.dpi;
+    }
+}
+
 } // namespace

@@ -84,4 +84,25 @@ TEST(HeaderRules, APictureOnlyWhereTheFormatAsksForOne) {
     }
 }
 
+TEST(HeaderRules, PaddingAndDividerRoomAreMeasuresAtTheDensity) {
+    // An item 150 wide at 144 dpi with a 24-pixel picture: 9 pixels in, 9 between.
+    const TPixelRect item{15, 0, 165, 30};
+    EXPECT_EQ(HeaderItemLayout(item, 0, 24, 24, 144).Text, (TPixelRect{24, 0, 156, 30}));
+    const THeaderItemLayout left = HeaderItemLayout(item, kHdfImage, 24, 24, 144);
+    EXPECT_EQ(left.Image, (TPixelRect{24, 3, 48, 27}));
+    EXPECT_EQ(left.Text, (TPixelRect{57, 0, 156, 30}));
+    EXPECT_EQ(HeaderItemLayout(item, 0, 0, 0, 192).Text, (TPixelRect{27, 0, 153, 30}));
+    EXPECT_EQ(HeaderItemLayout(item, 0, 0, 0, 120).Text, (TPixelRect{23, 0, 157, 30}));
+
+    // The divider's room: 3 pixels at 96 dpi, 5 at 144 (4.5 rounded away), 6 at 192.
+    const TPixelRect items[] = {{0, 0, 100, 30}, {100, 0, 200, 30}};
+    struct Row {
+        int dpi, x, hot;
+    };
+    const Row rows[] = {{96, 96, 0},   {96, 97, -1},   {96, 103, 1},  {144, 94, 0}, {144, 95, -1},
+                        {144, 104, -1}, {144, 105, 1}, {192, 93, 0}, {192, 94, -1}};
+    for (const Row& r : rows)
+        EXPECT_EQ(HeaderHotItem(items, r.x, 10, r.dpi), r.hot) << r.dpi << " dpi, x " << r.x;
+}
+
 } // namespace

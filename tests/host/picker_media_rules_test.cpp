@@ -24,6 +24,9 @@ TEST(PickerRules, TheArrowButtonCoversTheRightOrLeftEnd) {
     };
     for (const Row& r : rows)
         EXPECT_EQ(ArrowButtonRect(r.width, r.height, r.arrow, r.left), r.expected) << r.what;
+    // At 144 dpi: the system's 26-pixel arrow inside a 3-pixel edge.
+    EXPECT_EQ(ArrowButtonRect(180, 33, 26, false, 3), (TPixelRect{148, 0, 174, 27}));
+    EXPECT_EQ(ArrowButtonRect(180, 33, 26, true, 3), (TPixelRect{3, 0, 29, 27}));
 }
 
 TEST(PickerRules, TheHotFrameOnlyWhereTheStripHasIt) {

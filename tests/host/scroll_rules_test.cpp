@@ -192,9 +192,61 @@ TEST(ScrollRules, PaintedCells) {
           {{83, 0, 100, 17}, 5},
           TScrollCell{{30, 0, 50, 17}, 1},
           TScrollCell{{31, 0, 48, 17}, 17}}},
+        {"a classic 16-pixel bar: cells at their size, cut; thumb inside; grip kept",
+         with(vertical, [](auto& l) { l.Width = 16, l.Arrow = 16; }),
+         {{{0, 16, 16, 84}, 1},
+          {{0, 0, 17, 17}, 9, TPixelRect{0, 0, 16, 16}},
+          {{0, 84, 17, 101}, 13, TPixelRect{0, 84, 16, 100}},
+          TScrollCell{{0, 30, 16, 50}, 1},
+          TScrollCell{{0, 31, 17, 48}, 20, TPixelRect{0, 30, 16, 50}}}},
+        {"a classic 16-pixel horizontal bar",
+         {false, 100, 16, 16, 17, 30, 50, true, kScrollPartNone, false},
+         {{{16, 0, 84, 16}, 1},
+          {{0, 0, 17, 17}, 1, TPixelRect{0, 0, 16, 16}},
+          {{84, 0, 101, 17}, 5, TPixelRect{84, 0, 100, 16}},
+          TScrollCell{{30, 0, 50, 16}, 1},
+          TScrollCell{{31, 0, 48, 17}, 17, TPixelRect{30, 0, 50, 16}}}},
+        {"a bar thinner than its thumb would be: the thumb keeps inside it",
+         with(vertical, [](auto& l) { l.Width = 12, l.Arrow = 26, l.StripSize = 26; }),
+         {{{0, 26, 12, 74}, 1}, {{0, 0, 12, 26}, 9}, {{0, 74, 12, 100}, 13},
+          TScrollCell{{0, 30, 12, 50}, 1}, {}}},
+        {"at 144 dpi: 26-pixel arrows, strip and bar",
+         {true, 26, 150, 26, 26, 40, 80, true, kScrollPartNone, false},
+         {{{0, 26, 26, 124}, 1},
+          {{0, 0, 26, 26}, 9},
+          {{0, 124, 26, 150}, 13},
+          TScrollCell{{0, 40, 26, 80}, 1},
+          TScrollCell{{0, 47, 26, 73}, 20}}},
     };
     for (const Row& r : rows)
         EXPECT_EQ(ScrollPaintLayout(r.look), r.paint) << r.what;
+}
+
+TEST(ScrollRules, PressGoesToThePartDrawn) {
+    // Drawn with 17-pixel arrows; the control lays its parts out with 26-pixel ones.
+    const TScrollAxis drawn = ScrollControlAxis(150, 17, {0, 100, 10, 50});
+    const TScrollAxis system = ScrollControlAxis(150, 26, {0, 100, 10, 50});
+    struct Row {
+        const char* what;
+        int v, expected;
+    };
+    const Row rows[] = {
+        {"on the first arrow in both", 5, 5},
+        {"on the drawn track, the system's arrow", 20, 26 + (system.ThumbStart - 26) / 2},
+        {"on the second arrow in both", 145, 145},
+        {"on the drawn track, the system's second arrow", 128,
+         system.ThumbEnd + (124 - system.ThumbEnd) / 2},
+        {"on the thumb", (drawn.ThumbStart + drawn.ThumbEnd) / 2,
+         ScrollHitTest(system, (drawn.ThumbStart + drawn.ThumbEnd) / 2) == kScrollThumb
+             ? (drawn.ThumbStart + drawn.ThumbEnd) / 2
+             : system.ThumbStart + (system.ThumbEnd - system.ThumbStart) / 2},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(PressOnSystemBar(drawn, system, r.v), r.expected) << r.what;
+        EXPECT_EQ(ScrollHitTest(system, PressOnSystemBar(drawn, system, r.v)),
+                  ScrollHitTest(drawn, r.v))
+            << r.what;
+    }
 }
 
 TEST(ScrollRules, ListThumbDrag) {

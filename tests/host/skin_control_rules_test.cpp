@@ -29,4 +29,33 @@ TEST(FocusRectAroundText, PlacedAsTheTextAndKeptInside) {
         EXPECT_EQ(FocusRectAroundText(r, c.width, c.height, c.format), c.expected) << c.name;
 }
 
+TEST(FocusRectAroundText, ItsMarginsAndTheShiftAreMeasuresAtTheDensity) {
+    const TPixelRect r{10, 20, 110, 40};
+    // Centred 40 x 10: 30 in; up by 2 from the centre at 144 and 192 dpi (1.5 rounded away),
+    // then grown by 3 (144) or 4 (192) across and 2 down.
+    EXPECT_EQ(FocusRectAroundText(r, 40, 10, kFormatCenter, 144), (TPixelRect{37, 21, 83, 35}));
+    EXPECT_EQ(FocusRectAroundText(r, 40, 10, kFormatCenter, 192), (TPixelRect{36, 21, 84, 35}));
+    EXPECT_EQ(FocusRectAroundText(r, 40, 10, 0, 144), (TPixelRect{10, 20, 53, 32}));
+}
+
+TEST(FittingPictureDpi, ThePictureThatFitsTheRoom) {
+    struct Row {
+        const char* what;
+        int dpi, room, cell, expected;
+    };
+    const Row rows[] = {
+        {"96 dpi: always the pictures as they are", 96, 10, 17, 96},
+        {"a piece as large as the picture at the density", 144, 26, 17, 144},
+        {"120 dpi", 120, 21, 17, 120},
+        {"200 %", 192, 34, 17, 192},
+        {"two pixels thinner still takes the density", 144, 24, 17, 144},
+        {"laid out for 96 dpi on a 144-dpi window", 144, 17, 17, 96},
+        {"laid out for 96 dpi on a 192-dpi window", 192, 17, 17, 96},
+        {"between: the picture that fits, at its own density", 192, 26, 17, 144},
+        {"no picture", 144, 17, 0, 144},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(FittingPictureDpi(r.dpi, r.room, r.cell), r.expected) << r.what;
+}
+
 } // namespace

@@ -110,6 +110,10 @@ TEST(TabRules, SideTabsLandOnTheirRectangleOnceTheSurfaceIsTurned) {
 
 TEST(TabRules, CloseBoxesAndTheirHits) {
     EXPECT_EQ(CloseBoxRect({2, 3, 60, 21}), (TPixelRect{52, 5, 58, 11}));
+    // At a density the box and its distance from the corner are measures there.
+    EXPECT_EQ(CloseBoxRect({2, 3, 60, 21}, 120), (TPixelRect{50, 6, 57, 13}));
+    EXPECT_EQ(CloseBoxRect({2, 3, 60, 21}, 144), (TPixelRect{48, 6, 57, 15}));
+    EXPECT_EQ(CloseBoxRect({2, 3, 90, 35}, 192), (TPixelRect{74, 7, 86, 19}));
     const std::vector<TPixelRect> boxes{{52, 5, 58, 11}, {}, {110, 5, 116, 11}};
     struct Row {
         int x, y;
@@ -164,3 +168,26 @@ TEST(TabRules, PaneMarginsFromTheTabsStyle) {
 }
 
 } // namespace
+
+TEST(TabRules, ScrollArrowsKeepToTheRowOfTabs) {
+    struct Row {
+        const char* what;
+        TPixelRect system, row;
+        bool bottomTabs;
+        TPixelRect expected;
+    };
+    const Row rows[] = {
+        {"96 dpi: the control's own place", {166, 2, 200, 19}, {0, 0, 60, 19}, false,
+         {166, 2, 200, 19}},
+        {"144 dpi arrows on a row laid out for 96 dpi: as tall as the row, square",
+         {148, -7, 200, 19}, {0, 0, 60, 19}, false, {162, 0, 200, 19}},
+        {"the same with the tabs at the bottom", {148, 81, 200, 107}, {0, 81, 60, 100}, true,
+         {162, 81, 200, 100}},
+        {"192 dpi on a row laid out for it", {132, 2, 200, 36}, {0, 0, 80, 36}, false,
+         {132, 2, 200, 36}},
+        {"arrows anchored below the row move up into it", {166, 10, 200, 27}, {0, 0, 60, 19},
+         false, {166, 2, 200, 19}},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(TabScrollArrowsRect(r.system, r.row, r.bottomTabs), r.expected) << r.what;
+}

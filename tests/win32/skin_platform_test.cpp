@@ -42,7 +42,8 @@ TEST(SkinPlatform, User32FunctionsAreFoundAndTheWrappersCallThem) {
 
 TEST(SkinPlatform, LoadInputsCarryTheTrackBitmapsAndTheScrollBarWidth) {
     const TSkinLoadInputs inputs = SkinLoadInputs();
-    EXPECT_EQ(inputs.HScrollWidth, GetSystemMetrics(SM_CXHSCROLL));
+    // At 96 dpi whatever the display's density: what the loader composes is a 96-dpi picture.
+    EXPECT_EQ(inputs.HScrollWidth, ui::MetricAtDpi(SM_CXHSCROLL, kBaseDpi));
     const TPixelImage track = FixturePixels("track.bmp");
     const TPixelImage vert = FixturePixels("trackvert.bmp");
     ASSERT_EQ(track.Width, 12);

@@ -6,13 +6,16 @@
 #include "skin/controls/scroll/scroll_rules.h"
 
 #include "skin/gdi/dc_pixels.h"
+#include "skin/model/scaled_pictures.h"
 #include "skin/model/skin_catalogue.h"
+#include "skin/pictures/dpi_scale.h"
 #include "skin/pictures/image_ops.h"
 #include "skin/pictures/pixel_draw.h"
 #include "ui/color.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 inline constexpr TPixel kKey = PixelFromColor(kKeyColor);
@@ -31,25 +34,40 @@ inline TPixel Face(const TSkinElements& e) {
     return PixelFromColor(ui::ColorToRGB(e.Colors[kButtonFace]));
 }
 
-// The skinned bar composed on pixels from the skin's pictures, the way the painters do on GDI.
-inline TPixelImage ExpectedBar(const TSkinElements& e, const TScrollLook& look) {
+// The skinned bar composed on pixels from the skin's pictures at the density `dpi` (look's
+// StripSize is that strip's), the way the painters do on GDI.
+inline TPixelImage ExpectedBar(const TSkinElements& e, const TScrollLook& look,
+                               int dpi = kBaseDpi) {
     TPixelImage bar(look.Width, look.Height, Face(e));
     const TScrollPaint paint = ScrollPaintLayout(look);
     auto frame = [&](const TDataSkinObject* element, const TScrollCell& cell, bool tile) {
         if (!element) return;
         const TPixelRect t = cell.Target;
+        const TMargins margins{element->LeftWidth, element->TopHeight, element->RightWidth,
+                               element->BottomHeight};
+        const TPixelRect one = StripCell(element->Image, element->Frame, 1, false);
+        const TPixelImage picture =
+            PictureAtDpi(element->Image, element->Image2x, {element->Frame, false, margins}, dpi);
         const TPixelImage piece = RenderNineGrid(
-            t.Right - t.Left, t.Bottom - t.Top, element->Image,
-            {element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
-            false, tile, element->Frame, cell.Frame);
+            t.Right - t.Left, t.Bottom - t.Top, picture,
+            ScaleMargins(margins, one.Right - one.Left, one.Bottom - one.Top, dpi), false, tile,
+            element->Frame, cell.Frame);
         Blit(bar, t.Left, t.Top, piece, element->Trans != 0, kKey);
     };
+    const TPixelImage strip =
+        PictureAtDpi(e.Scrollbar->Image, e.Scrollbar->Image2x, {e.Scrollbar->Frame, false, {}}, dpi);
     auto strip_cell = [&](const TScrollCell& cell) {
         const TPixelRect t = cell.Target;
         TPixelImage piece(t.Right - t.Left, t.Bottom - t.Top, kKey);
-        StretchCopy(piece, {0, 0, piece.Width, piece.Height}, e.Scrollbar->Image,
-                    StripCell(e.Scrollbar->Image, e.Scrollbar->Frame, cell.Frame, false));
-        Blit(bar, t.Left, t.Top, piece, true, kKey);
+        StretchCopy(piece, {0, 0, piece.Width, piece.Height}, strip,
+                    StripCell(strip, e.Scrollbar->Frame, cell.Frame, false));
+        // Cut to the piece it stands for.
+        const TPixelRect clip = cell.Clip.value_or(t);
+        for (int y = std::max(t.Top, clip.Top); y < std::min(t.Bottom, clip.Bottom); ++y)
+            for (int x = std::max(t.Left, clip.Left); x < std::min(t.Right, clip.Right); ++x)
+                if (piece.At(x - t.Left, y - t.Top) != kKey && x >= 0 && y >= 0 &&
+                    x < bar.Width && y < bar.Height)
+                    bar.At(x, y) = piece.At(x - t.Left, y - t.Top);
     };
     const TDataSkinObject* track = look.Vertical ? e.VertScroll.get() : e.HorzScroll.get();
     frame(track, paint.Track, track && track->Tile != 0);

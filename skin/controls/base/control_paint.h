@@ -30,6 +30,15 @@ private:
     TDib dib_;
 };
 
+// The bitmap of a strip of `frames` cells side by side (no margins: each cell is drawn whole, as
+// the arrow, check and glyph strips are), `picture` of an element with the larger copy `large`
+// (empty for none), at the display density `dpi`: made once a load and density. Its cells are
+// as large as the strip's width / frames and height say.
+inline const TStripBitmap& StripAtDpi(TSkinBitmaps& bitmaps, const TPixelImage& picture,
+                                      const TPixelImage& large, int frames, int dpi) {
+    return bitmaps.AtDpi(picture, large, {frames, false, {}}, dpi);
+}
+
 // The frame of a control whose own border the skin replaces: a one-pixel line in `border` around
 // `r` and a white one inside it.
 void FrameWithWhiteLine(HDC dc, const RECT& r, COLORREF border);

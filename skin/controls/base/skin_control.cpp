@@ -352,7 +352,7 @@ void TSkinControl::DrawFocusRectAroundText(HDC dc, UINT format, const RECT& rect
     RECT measured = rect;
     DrawSkinText(dc, caption, measured, format | DT_CALCRECT | DT_NOCLIP);
     const TPixelRect f = FocusRectAroundText(ToPixelRect(rect), measured.right - measured.left,
-                                             measured.bottom - measured.top, format);
+                                             measured.bottom - measured.top, format, Dpi());
     const RECT focus = ToRect(f);
     DrawFocusRect(dc, &focus);
 }

@@ -39,16 +39,27 @@ TColor ButtonTextColour(const TDataSkinButton& b, TColor font, int frame, bool e
     return c;
 }
 
-TPixelRect CentredText(int width, int height, int w, int h) {
-    const int x = (width - w) / 2, y = (height - h) / 2 - 1;
+TPixelRect CentredText(int width, int height, int w, int h, int dpi) {
+    const int x = (width - w) / 2, y = (height - h) / 2 - ScaleMeasure(1, dpi);
     return {x, y, x + w, y + h};
 }
 
-TGlyphPlacement PlaceMenuButton(TGlyphSize client, TGlyphSize text) {
-    const int quarter = (client.Width - kMenuArrow.Width - text.Width) / 4;
-    TGlyphLayoutInput in{client,  kMenuArrow, text, TButtonLayout::blGlyphRight,
-                         quarter, quarter,    false};
+TGlyphSize MenuArrowSize(int dpi) {
+    return {ScaleMeasure(8, dpi), ScaleMeasure(3, dpi)};
+}
+
+TGlyphPlacement PlaceMenuButton(TGlyphSize client, TGlyphSize text, int dpi) {
+    const TGlyphSize arrow = MenuArrowSize(dpi);
+    const int quarter = (client.Width - arrow.Width - text.Width) / 4;
+    TGlyphLayoutInput in{client, arrow, text, TButtonLayout::blGlyphRight, quarter, quarter, false};
     TGlyphPlacement p = PlaceGlyphAndText(in);
     p.Align = TTextAlign::Centre;
     return p;
+}
+
+std::array<TArrowPoint, 3> MenuArrowTriangle(const TGlyphRect& glyph, int dpi) {
+    const int x = glyph.Left + MenuArrowSize(dpi).Width / 2;
+    const int y = glyph.Top + ScaleMeasure(1, dpi);
+    const int half = ScaleMeasure(3, dpi), up = ScaleMeasure(1, dpi);
+    return {{{x, y + ScaleMeasure(2, dpi)}, {x - half, y - up}, {x + half, y - up}}};
 }

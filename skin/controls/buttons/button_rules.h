@@ -8,7 +8,9 @@
 #include "skin/pictures/pixel_image.h"
 
 #include "ui/glyph_layout.h"
+#include "ui/scale_measure.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -49,9 +51,9 @@ std::wstring CaptionLines(std::wstring_view caption);
 TColor ButtonTextColour(const TDataSkinButton& buttons, TColor font, int frame, bool enabled,
                         bool menuButton);
 
-// A measured w x h text block in a width x height button: centred across, one pixel above the
-// middle down.
-TPixelRect CentredText(int width, int height, int w, int h);
+// A measured w x h text block in a width x height button: centred across, one pixel (a measure
+// at `dpi`) above the middle down.
+TPixelRect CentredText(int width, int height, int w, int h, int dpi = kBaseDpi);
 
 using ui::GlyphTextBox;
 using ui::PlaceGlyphAndText;
@@ -62,7 +64,15 @@ using ui::TGlyphRect;
 using ui::TGlyphSize;
 using ui::TTextAlign;
 
-// A menu button's drop-down arrow: 8 x 3 pixels right of the caption.
-inline constexpr TGlyphSize kMenuArrow{8, 3};
+// A menu button's drop-down arrow: 8 x 3 pixels right of the caption, measures at `dpi`.
+TGlyphSize MenuArrowSize(int dpi = kBaseDpi);
 // Caption and arrow of a menu button, a quarter of the free room as margin and as spacing.
-TGlyphPlacement PlaceMenuButton(TGlyphSize client, TGlyphSize text);
+TGlyphPlacement PlaceMenuButton(TGlyphSize client, TGlyphSize text, int dpi = kBaseDpi);
+// The arrow's filled triangle pointing down in the arrow's place `glyph`: its tip in the
+// middle, two pixels below the glyph's second row, its base three either side of it a row above.
+struct TArrowPoint {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TArrowPoint&) const = default;
+};
+std::array<TArrowPoint, 3> MenuArrowTriangle(const TGlyphRect& glyph, int dpi = kBaseDpi);

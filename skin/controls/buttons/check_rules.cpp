@@ -50,17 +50,18 @@ int RadioButtonFrame(int frames, bool checked, bool disabled) {
 }
 
 TCheckPlacement PlaceCheck(int width, int height, int frameWidth, int frameHeight, bool leftText,
-                           bool rightToLeft, bool radio) {
+                           bool rightToLeft, bool radio, int dpi) {
     const int top = (height - frameHeight) / 2;
+    const int gap = ScaleMeasure(2, dpi);
     TCheckPlacement p;
     if (leftText) {
-        const int right = radio ? width - 1 : width;
+        const int right = radio ? width - ScaleMeasure(1, dpi) : width;
         p.Box = {right - frameWidth, top, right, top + frameHeight};
-        p.Text = {0, 0, p.Box.Left - 2, height};
+        p.Text = {0, 0, p.Box.Left - gap, height};
         p.TextRight = rightToLeft;
     } else {
         p.Box = {0, top, frameWidth, top + frameHeight};
-        p.Text = {p.Box.Right + 2, 0, width, height};
+        p.Text = {p.Box.Right + gap, 0, width, height};
     }
     return p;
 }

@@ -7,6 +7,8 @@
 
 #include "skin/pictures/pixel_image.h"
 
+#include "ui/scale_measure.h"
+
 #include <optional>
 #include <string_view>
 
@@ -49,6 +51,7 @@ struct TCheckPlacement {
 // Box and caption in a width x height control: the box (frameWidth x frameHeight) vertically
 // centred at the left edge and the caption 2 pixels right of it, or with the text on the left
 // (BS_LEFTTEXT) the box at the right edge (a radio button's one pixel in) and the caption ending
-// 2 pixels before it, right-aligned for right-to-left controls.
+// 2 pixels before it, right-aligned for right-to-left controls. The gap and the radio button's
+// inset are measures at the density `dpi`; the frame is the strip's cell at that density.
 TCheckPlacement PlaceCheck(int width, int height, int frameWidth, int frameHeight, bool leftText,
-                           bool rightToLeft, bool radio);
+                           bool rightToLeft, bool radio, int dpi = kBaseDpi);

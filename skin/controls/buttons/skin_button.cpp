@@ -180,7 +180,8 @@ void TSkinButton::PaintFace(HDC dc, const RECT& rect, int frame, bool drawFrame,
         PaintUnder(face);
     else
         FillSkinColour(face, all);
-    if (drawFrame) DrawElement(face, all, skin->Bitmaps(), buttons, frame);
+    const int dpi = Dpi();
+    if (drawFrame) DrawElement(face, all, skin->Bitmaps(), buttons, frame, {.Dpi = dpi});
 
     HFONT font = control ? control->Font()->Handle()
                          : reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
@@ -194,7 +195,7 @@ void TSkinButton::PaintFace(HDC dc, const RECT& rect, int frame, bool drawFrame,
     SetBkMode(face, TRANSPARENT);
     RECT text = DrawContent(face, width, height, frame);
     if (focusRect && focused && !HasOption(*skin, xoNoFocusRect)) {
-        InflateRect(&text, 2, 2);
+        InflateRect(&text, ScaleMeasure(2, dpi), ScaleMeasure(2, dpi));
         DrawFocusRect(face, &text);
     }
     SetBkMode(face, OPAQUE);
@@ -203,11 +204,12 @@ void TSkinButton::PaintFace(HDC dc, const RECT& rect, int frame, bool drawFrame,
 
 RECT TSkinButton::DrawContent(HDC dc, int width, int height, int) {
     const std::wstring text = CaptionLines(caption);
-    RECT measured{2, 2, width - 2, height - 2};
+    const int dpi = Dpi(), in = ScaleMeasure(2, dpi);
+    RECT measured{in, in, width - in, height - in};
     DrawSkinText(dc, text, measured,
                  DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK | DT_CENTER);
-    RECT place = ToRect(
-        CentredText(width, height, measured.right - measured.left, measured.bottom - measured.top));
+    RECT place = ToRect(CentredText(width, height, measured.right - measured.left,
+                                    measured.bottom - measured.top, dpi));
     DrawSkinText(dc, text, place, DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK);
     return place;
 }
@@ -223,19 +225,22 @@ const ui::TClassInfo& TSkinMenuButton::StaticClass() {
 
 RECT TSkinMenuButton::DrawContent(HDC dc, int width, int height, int) {
     const std::wstring text = CaptionLines(caption);
-    RECT measured{2, 2, width - 2 - kMenuArrow.Width - 2, height - 2};
+    const int dpi = Dpi(), in = ScaleMeasure(2, dpi);
+    RECT measured{in, in, width - in - MenuArrowSize(dpi).Width - in, height - in};
     if (!text.empty())
         DrawSkinText(dc, text, measured, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
     else
         measured = {};
     const TGlyphPlacement p = PlaceMenuButton(
-        {width, height}, {measured.right - measured.left, measured.bottom - measured.top});
+        {width, height}, {measured.right - measured.left, measured.bottom - measured.top}, dpi);
     RECT place = ToRect(p.Text);
     DrawSkinText(dc, text, place, DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK);
 
     // A filled triangle pointing down, its tip in the middle of the arrow's bottom row.
-    const int x = p.Glyph.Left + kMenuArrow.Width / 2, y = p.Glyph.Top + 1;
-    const std::array<POINT, 3> corners{{{x, y + 2}, {x - 3, y - 1}, {x + 3, y - 1}}};
+    std::array<POINT, 3> corners{};
+    const std::array<TArrowPoint, 3> triangle = MenuArrowTriangle(p.Glyph, dpi);
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        corners[i] = {triangle[i].X, triangle[i].Y};
     const COLORREF colour = ui::ColorRef(InSkin(enabledLook ? ui::clWindowText : ui::clBtnShadow));
     const ui::GdiHandle<HBRUSH> brush(CreateSolidBrush(colour));
     const ui::GdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, colour));

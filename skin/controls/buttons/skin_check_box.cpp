@@ -1,6 +1,7 @@
 // Skinned check boxes and radio buttons: the cell for the state, the caption beside it.
 #include "skin/controls/buttons/skin_check_box.h"
 
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/buttons/check_rules.h"
 #include "skin/gdi/parent_background.h"
 #include "skin/gdi/skin_paint.h"
@@ -75,15 +76,21 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
         variant = 0;
         return;
     }
-    const TPixelImage& strip = Strip();
     const int frames = std::max(1, StripFrames());
-    const int frameWidth = strip.Width / frames, frameHeight = strip.Height;
+    const int dpi = Dpi();
     const int frame = StateFrame();
     const std::uint32_t style = Style();
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
-    const TCheckPlacement place = PlaceCheck(width, height, frameWidth, frameHeight,
-                                             (style & BS_LEFTTEXT) != 0, RtlFormat() != 0, Radio());
+    // The strip at the control's density (its larger copy where the skin gives one), or at the
+    // one whose box fits a control laid out for a lower density.
+    const TStripBitmap& strip =
+        StripAtDpi(skin->Bitmaps(), Strip(), Strip2x(), frames,
+                   FittingPictureDpi(dpi, height, Strip().Height));
+    const int frameWidth = strip.Width() / frames, frameHeight = strip.Height();
+    const TCheckPlacement place =
+        PlaceCheck(width, height, frameWidth, frameHeight, (style & BS_LEFTTEXT) != 0,
+                   RtlFormat() != 0, Radio(), dpi);
 
     // Composed off screen: background, cell and caption reach the window in one copy.
     HDC face = offscreen_.Prepare(width, height);
@@ -94,7 +101,7 @@ void TSkinCheckControl::DrawSkin(HDC dc, const RECT& rect) {
         FillSkinColour(face, all);
     }
     const RECT box = ToRect(place.Box);
-    DrawCell(face, box, skin->Bitmaps().Of(strip), true, frames, frame);
+    DrawCell(face, box, strip, true, frames, frame);
 
     caption = control ? StrProp(L"Caption") : WindowText();
     HFONT font = control ? control->Font()->Handle()
@@ -145,6 +152,10 @@ const TPixelImage& TSkinCheckBox::Strip() const {
     return skin->Elements().Buttons.CheckImage;
 }
 
+const TPixelImage& TSkinCheckBox::Strip2x() const {
+    return skin->Elements().Buttons.CheckImage2x;
+}
+
 int TSkinCheckBox::StripFrames() const {
     return skin->Elements().Buttons.CheckFrames;
 }
@@ -176,6 +187,10 @@ const ui::TClassInfo& TSkinRadioButton::StaticClass() {
 
 const TPixelImage& TSkinRadioButton::Strip() const {
     return skin->Elements().Buttons.RadioImage;
+}
+
+const TPixelImage& TSkinRadioButton::Strip2x() const {
+    return skin->Elements().Buttons.RadioImage2x;
 }
 
 int TSkinRadioButton::StripFrames() const {

@@ -74,7 +74,8 @@ void TWMediaPlayer::Paint(HDC dc) {
         const bool down = pressed_ && i == pressedIndex_;
         const bool enabled = Enabled(cell.Button);
         const RECT r{cell.Left, 0, cell.Right, all.bottom};
-        DrawElement(off, r, companion_.skin->Bitmaps(), buttons, MediaButtonFrame(down, enabled));
+        DrawElement(off, r, companion_.skin->Bitmaps(), buttons, MediaButtonFrame(down, enabled),
+                    {.Dpi = companion_.Dpi()});
         const TPixelRect g =
             MediaGlyphRect(ToPixelRect(r), ui::kMediaGlyphWidth, ui::kMediaGlyphHeight, down);
         ui::DrawMediaGlyph(

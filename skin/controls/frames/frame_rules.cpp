@@ -5,8 +5,10 @@ namespace {
 
 // Where a group box's caption starts from its left (or right) edge.
 constexpr int kCaptionIndent = 8;
-// The gap between status-bar panels the drawn panel covers, and the text's inset.
+// The gap the status bar leaves between its parts, which the drawn panel covers: the control's
+// own, which it does not scale; and the text's inset, a measure.
 constexpr int kPanelGap = 2;
+constexpr int kPanelInset = 2;
 
 } // namespace
 
@@ -18,13 +20,14 @@ bool EditPrintsBorder(int windowWidth, int windowHeight, int clientWidth, int cl
     return windowWidth - clientWidth > 2 && windowHeight - clientHeight > 2;
 }
 
-TGroupBoxPlacement PlaceGroupBox(const TPixelRect& r, int textHeight, bool captionRight) {
+TGroupBoxPlacement PlaceGroupBox(const TPixelRect& r, int textHeight, bool captionRight, int dpi) {
     TGroupBoxPlacement p;
-    const int y = textHeight / 2 - 1;
-    p.Frame = {r.Left + 1, y, r.Right - 1, r.Bottom - 1};
+    const int one = ScaleMeasure(1, dpi), indent = ScaleMeasure(kCaptionIndent, dpi);
+    const int y = textHeight / 2 - one;
+    p.Frame = {r.Left + one, y, r.Right - one, r.Bottom - one};
     p.CaptionRight = captionRight;
-    p.Caption = captionRight ? TPixelRect{r.Left, r.Top, r.Right - kCaptionIndent, r.Bottom}
-                             : TPixelRect{r.Left + kCaptionIndent, r.Top, r.Right, r.Bottom};
+    p.Caption = captionRight ? TPixelRect{r.Left, r.Top, r.Right - indent, r.Bottom}
+                             : TPixelRect{r.Left + indent, r.Top, r.Right, r.Bottom};
     return p;
 }
 
@@ -46,13 +49,14 @@ TPixelRect PanelRect(const TPixelRect& part, bool last, int barRight) {
     return r;
 }
 
-TPixelRect PanelTextRect(const TPixelRect& panel) {
-    return {panel.Left + kPanelGap, panel.Top, panel.Right - kPanelGap, panel.Bottom};
+TPixelRect PanelTextRect(const TPixelRect& panel, int dpi) {
+    const int inset = ScaleMeasure(kPanelInset, dpi);
+    return {panel.Left + inset, panel.Top, panel.Right - inset, panel.Bottom};
 }
 
-TPixelRect PanelDrawRect(const TPixelRect& panel) {
-    return {panel.Left + kPanelGap, panel.Top + kPanelGap, panel.Right - kPanelGap,
-            panel.Bottom - kPanelGap};
+TPixelRect PanelDrawRect(const TPixelRect& panel, int dpi) {
+    const int inset = ScaleMeasure(kPanelInset, dpi);
+    return {panel.Left + inset, panel.Top + inset, panel.Right - inset, panel.Bottom - inset};
 }
 
 std::wstring PanelText(const std::wstring& text) {
@@ -80,6 +84,8 @@ bool SimpleStatusBar(bool simplePanel, int panelCount) {
     return simplePanel || panelCount <= 0;
 }
 
-TPixelRect SizeGripRect(const TPixelRect& bar, int gripWidth, int gripHeight) {
-    return {bar.Right - 1 - gripWidth, bar.Bottom - 1 - gripHeight, bar.Right - 1, bar.Bottom - 1};
+TPixelRect SizeGripRect(const TPixelRect& bar, int gripWidth, int gripHeight, int dpi) {
+    const int in = ScaleMeasure(1, dpi);
+    return {bar.Right - in - gripWidth, bar.Bottom - in - gripHeight, bar.Right - in,
+            bar.Bottom - in};
 }

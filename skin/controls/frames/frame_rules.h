@@ -6,6 +6,8 @@
 
 #include "skin/pictures/pixel_image.h"
 
+#include "ui/scale_measure.h"
+
 #include <string>
 
 // ---- Edits.
@@ -27,8 +29,10 @@ struct TGroupBoxPlacement {
     bool CaptionRight = false;
 };
 
-// The frame and caption of a group box in `rect`, whose font makes "0" textHeight high.
-TGroupBoxPlacement PlaceGroupBox(const TPixelRect& rect, int textHeight, bool captionRight);
+// The frame and caption of a group box in `rect`, whose font makes "0" textHeight high; the
+// frame's inset and the caption's indent are measures at `dpi`.
+TGroupBoxPlacement PlaceGroupBox(const TPixelRect& rect, int textHeight, bool captionRight,
+                                 int dpi = kBaseDpi);
 
 // ---- Status bars.
 
@@ -42,10 +46,11 @@ int PanelEdgeFrame(TPanelBevel bevel);
 // The panel's rectangle as drawn: the control's is widened by 2 to the right, over the gap to
 // its neighbour, and the last panel reaches the bar's right edge.
 TPixelRect PanelRect(const TPixelRect& part, bool last, int barRight);
-// The room for the panel's text: the drawn rectangle shrunk by 2 at the left and right.
-TPixelRect PanelTextRect(const TPixelRect& panel);
+// The room for the panel's text: the drawn rectangle shrunk by 2 at the left and right (a
+// measure at `dpi`).
+TPixelRect PanelTextRect(const TPixelRect& panel, int dpi = kBaseDpi);
 // The rectangle an owner-drawn panel is given: the drawn rectangle shrunk by 2 all round.
-TPixelRect PanelDrawRect(const TPixelRect& panel);
+TPixelRect PanelDrawRect(const TPixelRect& panel, int dpi = kBaseDpi);
 // The text drawn in a panel: a panel without text shows one space.
 std::wstring PanelText(const std::wstring& text);
 // Left and right change places in a panel that reads right to left.
@@ -56,4 +61,4 @@ int PanelTextTop(const TPixelRect& panel, int textHeight);
 bool SimpleStatusBar(bool simplePanel, int panelCount);
 // The size grip (gripWidth x gripHeight) in the bar's bottom-right corner, one pixel in from
 // both edges.
-TPixelRect SizeGripRect(const TPixelRect& bar, int gripWidth, int gripHeight);
+TPixelRect SizeGripRect(const TPixelRect& bar, int gripWidth, int gripHeight, int dpi = kBaseDpi);

@@ -67,7 +67,8 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     SIZE zero{};
     GetTextExtentPoint32W(dc, L"0", 1, &zero);
     const bool right = (GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
-    const TGroupBoxPlacement place = PlaceGroupBox(ToPixelRect(rect), zero.cy, right);
+    const int dpi = Dpi();
+    const TGroupBoxPlacement place = PlaceGroupBox(ToPixelRect(rect), zero.cy, right, dpi);
 
     if (!control && skin) {
         // The system's etched frame goes under the skin colour first.
@@ -77,12 +78,14 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
         FrameRect(dc, &old, skin->FaceBrush());
     }
     {
-        const ui::GdiHandle<HPEN> pen(
-            CreatePen(PS_SOLID, 1, ui::ColorRef(SkinColour(kButtonShadow))));
+        // A line wider than a pixel keeps inside the frame's rectangle.
+        const int line = ScaleMeasure(1, dpi);
+        const ui::GdiHandle<HPEN> pen(CreatePen(line > 1 ? PS_INSIDEFRAME : PS_SOLID, line,
+                                                ui::ColorRef(SkinColour(kButtonShadow))));
         const ui::Selection penSelection(dc, pen.get());
         const ui::Selection brushSelection(dc, GetStockObject(NULL_BRUSH));
         RoundRect(dc, place.Frame.Left, place.Frame.Top, place.Frame.Right, place.Frame.Bottom,
-                  kCorner, kCorner);
+                  ScaleMeasure(kCorner, dpi), ScaleMeasure(kCorner, dpi));
     }
     {
         // An opaque caption hides the frame's line behind it.

@@ -131,7 +131,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
 
 void TSkinStatusBar::DrawPanelEdge(HDC dc, const RECT& r, int frame) {
     if (const TDataSkinObject* edges = skin ? skin->Elements().StatusBarEdges.get() : nullptr) {
-        DrawElement(dc, r, skin->Bitmaps(), *edges, frame, {.Transparent = false});
+        DrawElement(dc, r, skin->Bitmaps(), *edges, frame, {.Transparent = false, .Dpi = Dpi()});
         return;
     }
     RECT inside = r;
@@ -139,13 +139,13 @@ void TSkinStatusBar::DrawPanelEdge(HDC dc, const RECT& r, int frame) {
         frame == PanelEdgeFrame(TPanelBevel::Lowered)  ? ui::TBevelCut::bvLowered
         : frame == PanelEdgeFrame(TPanelBevel::Raised) ? ui::TBevelCut::bvRaised
                                                        : ui::TBevelCut::bvNone;
-    ui::DrawBevel(dc, inside, cut, 1);
+    ui::DrawBevel(dc, inside, cut, ScaleMeasure(1, Dpi()));
 }
 
 void TSkinStatusBar::DrawPanelText(HDC dc, const TPixelRect& panel, const std::wstring& text,
                                    TPanelAlignment alignment) const {
     const UINT format = DT_EXPANDTABS | FormatOf(alignment);
-    RECT room = ToRect(PanelTextRect(panel));
+    RECT room = ToRect(PanelTextRect(panel, Dpi()));
     RECT measured = room;
     DrawSkinText(dc, text, measured, format | DT_CALCRECT | DT_NOCLIP);
     const int textHeight = measured.bottom - measured.top;
@@ -158,9 +158,12 @@ void TSkinStatusBar::DrawSizeGrip(HDC dc, const RECT& bar) {
     const TDataSkinObject* extra = skin ? skin->Elements().ExtraImages.get() : nullptr;
     if (!(Style() & SBARS_SIZEGRIP) || !extra) return;
     constexpr int kGripFrame = 5;
+    const int dpi = Dpi();
+    const TStripBitmap& strip =
+        StripAtDpi(skin->Bitmaps(), extra->Image, extra->Image2x, extra->Frame, dpi);
     const TPixelRect grip =
-        SizeGripRect(ToPixelRect(bar), extra->Image.Width / extra->Frame, extra->Image.Height);
-    DrawCell(dc, ToRect(grip), skin->Bitmaps().Of(extra->Image), true, extra->Frame, kGripFrame);
+        SizeGripRect(ToPixelRect(bar), strip.Width() / extra->Frame, strip.Height(), dpi);
+    DrawCell(dc, ToRect(grip), strip, true, extra->Frame, kGripFrame);
 }
 
 void TSkinStatusBar::OwnerDrawPanel(HDC dc, int index, const TPixelRect& panel) {
@@ -172,6 +175,6 @@ void TSkinStatusBar::OwnerDrawPanel(HDC dc, int index, const TPixelRect& panel) 
     item.itemAction = ODA_DRAWENTIRE;
     item.hwndItem = handle;
     item.hDC = dc;
-    item.rcItem = ToRect(PanelDrawRect(panel));
+    item.rcItem = ToRect(PanelDrawRect(panel, Dpi()));
     control->Perform(ui::CN_DRAWITEM, item.CtlID, reinterpret_cast<std::intptr_t>(&item));
 }

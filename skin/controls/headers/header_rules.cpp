@@ -10,11 +10,11 @@ constexpr int kItemPadding = 6;
 
 } // namespace
 
-int HeaderHotItem(std::span<const TPixelRect> items, int x, int y) {
+int HeaderHotItem(std::span<const TPixelRect> items, int x, int y, int dpi) {
+    const int inset = ScaleMeasure(kHeaderHotInset, dpi);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const TPixelRect& r = items[i];
-        if (x >= r.Left + kHeaderHotInset && x < r.Right - kHeaderHotInset && y >= r.Top &&
-            y < r.Bottom)
+        if (x >= r.Left + inset && x < r.Right - inset && y >= r.Top && y < r.Bottom)
             return static_cast<int>(i);
     }
     return -1;
@@ -35,19 +35,20 @@ THeaderAlign HeaderTextAlign(std::uint32_t format) {
 }
 
 THeaderItemLayout HeaderItemLayout(const TPixelRect& item, std::uint32_t format, int imageWidth,
-                                   int imageHeight) {
+                                   int imageHeight, int dpi) {
+    const int padding = ScaleMeasure(kItemPadding, dpi);
     THeaderItemLayout out;
-    out.Text = {item.Left + kItemPadding, item.Top, item.Right - kItemPadding, item.Bottom};
+    out.Text = {item.Left + padding, item.Top, item.Right - padding, item.Bottom};
     if (!(format & kHdfImage) || imageWidth <= 0 || imageHeight <= 0) return out;
     const int top = item.Top + (item.Bottom - item.Top - imageHeight) / 2;
     if (format & kHdfBitmapOnRight) {
         const int left = std::max(out.Text.Left, out.Text.Right - imageWidth);
         out.Image = {left, top, left + imageWidth, top + imageHeight};
-        out.Text.Right = left - kItemPadding;
+        out.Text.Right = left - padding;
     } else {
         const int left = out.Text.Left;
         out.Image = {left, top, left + imageWidth, top + imageHeight};
-        out.Text.Left = out.Image.Right + kItemPadding;
+        out.Text.Left = out.Image.Right + padding;
     }
     out.Text.Right = std::max(out.Text.Left, out.Text.Right);
     return out;

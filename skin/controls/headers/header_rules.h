@@ -5,6 +5,8 @@
 
 #include "skin/pictures/pixel_image.h"
 
+#include "ui/scale_measure.h"
+
 #include <cstdint>
 #include <span>
 
@@ -17,10 +19,10 @@ inline constexpr std::uint32_t kHdfBitmapOnRight = 0x1000;
 // Pixels kept free at each side of an item, for the dividers the user drags.
 inline constexpr int kHeaderHotInset = 3;
 
-// The item whose rectangle, 3 pixels narrower at each side, holds the point (left and top edges
-// inside, right and bottom outside); -1 for none. Near a divider no item is hot, as the mouse
-// there resizes rather than presses.
-int HeaderHotItem(std::span<const TPixelRect> items, int x, int y);
+// The item whose rectangle, 3 pixels (a measure at `dpi`) narrower at each side, holds the point
+// (left and top edges inside, right and bottom outside); -1 for none. Near a divider no item is
+// hot, as the mouse there resizes rather than presses.
+int HeaderHotItem(std::span<const TPixelRect> items, int x, int y, int dpi = kBaseDpi);
 
 // The room right of the items in a control of width x height: from the rightmost item's right
 // edge (items may be dragged out of their order) to the control's, full height; the whole
@@ -32,7 +34,8 @@ enum class THeaderAlign { Left, Centre, Right };
 // The text alignment an item's format asks for: right before centred, left otherwise.
 THeaderAlign HeaderTextAlign(std::uint32_t format);
 
-// Where an item's picture and text go inside `item`: both 6 pixels in from the edges, the
+// Where an item's picture and text go inside `item`: both 6 pixels (a measure at `dpi`, as is
+// the room between them) in from the edges, the
 // picture (image width x height, centred down) at the left, or at the right with
 // HDF_BITMAP_ON_RIGHT, and the text beside it. `Image` is empty unless the format asks for a
 // picture and there is one (image width > 0).
@@ -42,4 +45,4 @@ struct THeaderItemLayout {
     bool operator==(const THeaderItemLayout&) const = default;
 };
 THeaderItemLayout HeaderItemLayout(const TPixelRect& item, std::uint32_t format, int imageWidth,
-                                   int imageHeight);
+                                   int imageHeight, int dpi = kBaseDpi);

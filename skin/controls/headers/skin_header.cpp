@@ -58,7 +58,7 @@ void TSkinHeader::AfterMessage(ui::TMessage& msg) {
     switch (msg.Msg) {
     case WM_MOUSEMOVE: {
         const POINT p = ui::PointParam(msg);
-        SetHotItem(HeaderHotItem(itemRects_, p.x, p.y));
+        SetHotItem(HeaderHotItem(itemRects_, p.x, p.y, Dpi()));
         SkinTrackMouseLeave(handle);
         break;
     }
@@ -79,8 +79,9 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
     if (!bar) return;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
+    const int dpi = Dpi();
     auto drawFrame = [&](HDC target, const RECT& r, int frame) {
-        DrawElement(target, r, skin->Bitmaps(), *bar, frame);
+        DrawElement(target, r, skin->Bitmaps(), *bar, frame, {.Dpi = dpi});
     };
 
     HDC face = offscreen_.Prepare(width, height);
@@ -117,7 +118,7 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
         drawFrame(face, r, i == hotItem_ ? 2 : 1);
         const auto format = static_cast<std::uint32_t>(item.fmt);
         const THeaderItemLayout layout =
-            HeaderItemLayout(ToPixelRect(r), format, images ? imageWidth : 0, imageHeight);
+            HeaderItemLayout(ToPixelRect(r), format, images ? imageWidth : 0, imageHeight, dpi);
         if (layout.Image.Right > layout.Image.Left && item.iImage >= 0)
             ImageList_Draw(images, item.iImage, face, layout.Image.Left, layout.Image.Top,
                            ILD_TRANSPARENT);

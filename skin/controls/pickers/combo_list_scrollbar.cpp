@@ -8,6 +8,7 @@
 #include "ui/color.h"
 #include "ui/message_params.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr UINT kListStartTrack = 0x01AE;
 } // namespace
 
 TComboxScrollBar::TComboxScrollBar(ui::TComponent* owner)
-    : TSkinControl(owner), arrow_(GetSystemMetrics(SM_CXHSCROLL)) {}
+    : TSkinControl(owner) {}
 
 TComboxScrollBar::~TComboxScrollBar() {
     *alive_ = false;
@@ -80,14 +81,14 @@ void TComboxScrollBar::DrawSkin(HDC dc, const RECT& rect) {
     look.Vertical = true;
     look.Width = bar.right - bar.left;
     look.Height = bar.bottom - bar.top;
-    look.Arrow = arrow_;
-    look.StripSize = skin->Elements().Scrollbar->Image.Height;
+    look.Arrow = ui::MetricAtDpi(SM_CXHSCROLL, Dpi());
     look.ThumbStart = info.xyThumbTop;
     look.ThumbEnd = info.xyThumbBottom;
     look.Enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
     look.HitPart = dragging_ ? kScrollThumb : kScrollPartNone;
     look.Pressed = dragging_;
-    PaintSkinScrollBar(dc, {bar.left, bar.top}, *skin, surface_, look);
+    PaintSkinScrollBar(dc, {bar.left, bar.top}, *skin, surface_, look,
+                       ScrollBarPictureDpi(*skin, Dpi(), look.Width));
 }
 
 bool TComboxScrollBar::DragThumb(const ui::TMessage& msg) {
@@ -103,8 +104,9 @@ bool TComboxScrollBar::DragThumb(const ui::TMessage& msg) {
     si.cbSize = sizeof(si);
     si.fMask = SIF_ALL;
     if (!GetScrollInfo(handle, SB_VERT, &si)) return false;
-    const TListThumbDrag drag{info.xyThumbTop - arrow_,
-                              info.rcScrollBar.bottom - top - 2 * arrow_,
+    const int arrow = ui::MetricAtDpi(SM_CXHSCROLL, Dpi());
+    const TListThumbDrag drag{info.xyThumbTop - arrow,
+                              info.rcScrollBar.bottom - top - 2 * arrow,
                               info.xyThumbBottom - info.xyThumbTop,
                               si.nMin,
                               si.nMax,

@@ -26,7 +26,6 @@ private:
     // a press anywhere else, which the list handles itself.
     bool DragThumb(const ui::TMessage& msg);
 
-    int arrow_;
     bool dragging_ = false;
     TOffscreen surface_;
     TListSelection selection_;

@@ -13,14 +13,15 @@ bool ComboHotAfterMove(bool hot, bool inside, bool enabled) {
     return inside;
 }
 
-TComboLayout FramedComboLayout(int width, int height, int arrow, bool leftButton) {
+TComboLayout FramedComboLayout(int width, int height, int arrow, bool leftButton, int edge) {
+    const int e = edge;
     if (leftButton)
-        return {{arrow + 4, 2, width - 2, height - 2},
-                {0, 0, arrow + 2, height},
-                {2, 0, arrow + 2, height}};
-    return {{2, 2, width - arrow - 4, height - 2},
-            {width - arrow - 2, 0, width, height},
-            {width - arrow - 2, 0, width - 2, height}};
+        return {{arrow + 2 * e, e, width - e, height - e},
+                {0, 0, arrow + e, height},
+                {e, 0, arrow + e, height}};
+    return {{e, e, width - arrow - 2 * e, height - e},
+            {width - arrow - e, 0, width, height},
+            {width - arrow - e, 0, width - e, height}};
 }
 
 TFlatComboLayout FlatComboLayout(int width, int height, int column, int glyphWidth, int glyphHeight,

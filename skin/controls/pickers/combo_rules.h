@@ -25,10 +25,11 @@ int ComboButtonFrame(const TComboState& state);
 // and keeps what it had.
 bool ComboHotAfterMove(bool hot, bool inside, bool enabled);
 
-// The framed drawing of a width x height box, `arrow` the system's scroll-bar arrow width: the
-// text area the button must not paint over, the button (the strip's frame stretched into it)
-// and the area the glyph is centred in. With `leftButton` the button sits at the left edge and
-// takes the mirrored picture.
+// The framed drawing of a width x height box, `arrow` the system's scroll-bar arrow width and
+// `edge` its 3-D edge (2 pixels at 96 dpi), both at the box's density: the text area the button
+// must not paint over, the button (the strip's frame stretched into it) and the area the glyph
+// is centred in. With `leftButton` the button sits at the left edge and takes the mirrored
+// picture.
 struct TComboLayout {
     TPixelRect TextArea;
     TPixelRect Button;
@@ -36,7 +37,7 @@ struct TComboLayout {
 
     bool operator==(const TComboLayout&) const = default;
 };
-TComboLayout FramedComboLayout(int width, int height, int arrow, bool leftButton);
+TComboLayout FramedComboLayout(int width, int height, int arrow, bool leftButton, int edge = 2);
 
 // The flat drawing: the ring inside the border framed with the box's own brush, the column
 // (`column` wide, the system's thumb size) filled with it at the button's edge, and the button,

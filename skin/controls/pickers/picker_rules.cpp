@@ -5,15 +5,14 @@
 
 namespace {
 
-// The picker's sunken border, on each side.
-constexpr int kBorder = 2;
 constexpr int kHotFrame = 4;
 
 } // namespace
 
-TPixelRect ArrowButtonRect(int pickerWidth, int pickerHeight, int arrowWidth, bool leftSide) {
-    const int left = leftSide ? kBorder : pickerWidth - arrowWidth - 2 * kBorder;
-    return {left, 0, left + arrowWidth, pickerHeight - 2 * kBorder};
+TPixelRect ArrowButtonRect(int pickerWidth, int pickerHeight, int arrowWidth, bool leftSide,
+                           int edge) {
+    const int left = leftSide ? edge : pickerWidth - arrowWidth - 2 * edge;
+    return {left, 0, left + arrowWidth, pickerHeight - 2 * edge};
 }
 
 int ArrowButtonFrame(bool hot, int frames) {

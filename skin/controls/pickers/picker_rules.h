@@ -8,9 +8,11 @@
 #include <optional>
 
 // The button in the picker's client coordinates: the arrow's width wide, the picker's height
-// less its 2-pixel border on each side high, against the right edge, or the left one for a
-// picker whose scroll bars sit at the left (right-to-left layouts).
-TPixelRect ArrowButtonRect(int pickerWidth, int pickerHeight, int arrowWidth, bool leftSide);
+// less its border (`edge`, the system's 3-D edge: 2 pixels at 96 dpi) on each side high, against
+// the right edge, or the left one for a picker whose scroll bars sit at the left (right-to-left
+// layouts).
+TPixelRect ArrowButtonRect(int pickerWidth, int pickerHeight, int arrowWidth, bool leftSide,
+                           int edge = 2);
 
 // Frame 4 of the strip while the mouse is over the button, else 1; a strip too short for the hot
 // frame shows frame 1 rather than nothing.

@@ -12,6 +12,7 @@
 #include "ui/color.h"
 #include "ui/message_params.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 #include <utility>
 
@@ -315,40 +316,52 @@ void TSkinComBox::DrawFramed(HDC off, const RECT& r, int frame) {
     if (button.Style == kWholeBoxStyle) {
         // The loader composed box and button into one picture (its mirror for a left button).
         const TDataSkinObject* whole = left ? e.SunkEdge.get() : &button;
-        if (whole) DrawElement(off, r, skin->Bitmaps(), *whole, frame);
+        if (whole) DrawElement(off, r, skin->Bitmaps(), *whole, frame, {.Dpi = Dpi()});
         return;
     }
-    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-    const TComboLayout layout = FramedComboLayout(r.right, r.bottom, arrow, left);
+    // The box lays its button out with the system's measures at its density.
+    const int dpi = Dpi();
+    const TComboLayout layout =
+        FramedComboLayout(r.right, r.bottom, ui::MetricAtDpi(SM_CXHSCROLL, dpi), left,
+                          ui::MetricAtDpi(SM_CXEDGE, dpi));
     // The text the combo drew is not painted over.
     const ui::SavedDC saved(off);
     ExcludeClipRect(off, layout.TextArea.Left, layout.TextArea.Top, layout.TextArea.Right,
                     layout.TextArea.Bottom);
     if (const TDataSkinObject* sunk = e.SunkEdge.get())
-        DrawElement(off, r, skin->Bitmaps(), *sunk, frame);
+        DrawElement(off, r, skin->Bitmaps(), *sunk, frame, {.Dpi = dpi});
     const RECT area = ToRect(layout.Button);
-    DrawCell(off, area, skin->Bitmaps().Of(left ? button.Image2 : button.Image), true, button.Frame,
-             frame);
+    // The mirrored picture the loader made has no larger copy: it is scaled from its own.
+    static const TPixelImage none;
+    DrawCell(off, area,
+             StripAtDpi(skin->Bitmaps(), left ? button.Image2 : button.Image,
+                        left ? none : button.Image2x, button.Frame, dpi),
+             true, button.Frame, frame);
     buttonRect_ = area;
     if (const TDataSkinObject* glyphs = e.ExtraImages.get()) {
-        const int width = glyphs->Image.Width / glyphs->Frame;
-        const TPixelRect at = CentredRect(layout.GlyphArea, width, glyphs->Image.Height);
-        DrawCell(off, ToRect(at), skin->Bitmaps().Of(glyphs->Image), true, glyphs->Frame, frame);
+        const TStripBitmap& strip =
+            StripAtDpi(skin->Bitmaps(), glyphs->Image, glyphs->Image2x, glyphs->Frame, dpi);
+        const TPixelRect at =
+            CentredRect(layout.GlyphArea, strip.Width() / glyphs->Frame, strip.Height());
+        DrawCell(off, ToRect(at), strip, true, glyphs->Frame, frame);
     }
 }
 
 void TSkinComBox::DrawFlat(HDC off, const RECT& r, int frame, HBRUSH brush) {
     const TDataSkinBorder& button = *skin->Elements().ComboButton;
+    const int dpi = Dpi();
+    const TStripBitmap& strip =
+        StripAtDpi(skin->Bitmaps(), button.Image, button.Image2x, button.Frame, dpi);
     const TFlatComboLayout layout = FlatComboLayout(
-        r.right, r.bottom, GetSystemMetrics(SM_CYVTHUMB), button.Image.Width / button.Frame,
-        button.Image.Height, (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0);
+        r.right, r.bottom, ui::MetricAtDpi(SM_CYVTHUMB, dpi), strip.Width() / button.Frame,
+        strip.Height(), (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0);
     const RECT ring = ToRect(layout.Ring), column = ToRect(layout.Column);
     FrameRect(off, &ring, brush);
     FillRect(off, &column, brush);
     const ui::GdiHandle<HBRUSH> border(CreateSolidBrush(ui::ColorRef(SkinColour(kButtonShadow))));
     FrameRect(off, &r, border.get());
     buttonRect_ = ToRect(layout.Button);
-    DrawCell(off, buttonRect_, skin->Bitmaps().Of(button.Image), true, button.Frame, frame);
+    DrawCell(off, buttonRect_, strip, true, button.Frame, frame);
 }
 
 void TSkinComBox::DrawExtended(HDC off, const RECT& r, int frame) {
@@ -363,5 +376,6 @@ void TSkinComBox::DrawExtended(HDC off, const RECT& r, int frame) {
     GetWindowRect(child, &at);
     OffsetRect(&at, -windowRect.left, -windowRect.top);
     FillSkinColour(off, at);
-    DrawCell(off, at, skin->Bitmaps().Of(arrow->Image), true, arrow->Frame, frame);
+    DrawCell(off, at, StripAtDpi(skin->Bitmaps(), arrow->Image, arrow->Image2x, arrow->Frame, Dpi()),
+             true, arrow->Frame, frame);
 }

@@ -9,6 +9,7 @@
 
 #include "ui/color.h"
 #include "ui/message_params.h"
+#include "ui/window_dpi.h"
 
 #include <commctrl.h>
 
@@ -22,7 +23,7 @@ constexpr wchar_t kArrowClass[] = L"TArrowButton";
 
 TArrowButton::TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker)
     : TOverlayWindow(kArrowClass, 0, picker), companion_(companion), pickerControl_(pickerControl),
-      picker_(picker), arrowWidth_(GetSystemMetrics(SM_CXHSCROLL)) {}
+      picker_(picker) {}
 
 bool TArrowButton::LeftSide() const {
     return (GetWindowLongW(picker_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
@@ -36,8 +37,12 @@ void TArrowButton::Place() {
         Hide();
         return;
     }
-    const TPixelRect at = ArrowButtonRect(outer.right - outer.left, outer.bottom - outer.top,
-                                          arrowWidth_, LeftSide());
+    // As wide as the picker's own button, inside its border: the system's measures at the
+    // picker's density.
+    const int dpi = companion_.Dpi();
+    const TPixelRect at =
+        ArrowButtonRect(outer.right - outer.left, outer.bottom - outer.top,
+                        ui::MetricAtDpi(SM_CXHSCROLL, dpi), LeftSide(), ui::MetricAtDpi(SM_CXEDGE, dpi));
     const RECT r = ToRect(at);
     const bool shown = IsWindowVisible(window) != FALSE;
     if (shown && EqualRect(&r, &rect_)) return;
@@ -62,8 +67,10 @@ void TArrowButton::Paint(HDC dc) {
     HDC off = surface_.Prepare(all.right, all.bottom);
     if (!off) return;
     companion_.FillSkinColour(off, all);
-    DrawCell(off, all, companion_.skin->Bitmaps().Of(strip->Image), true, strip->Frame,
-             ArrowButtonFrame(Hot(), strip->Frame));
+    DrawCell(off, all,
+             StripAtDpi(companion_.skin->Bitmaps(), strip->Image, strip->Image2x, strip->Frame,
+                        companion_.Dpi()),
+             true, strip->Frame, ArrowButtonFrame(Hot(), strip->Frame));
     surface_.CopyTo(dc, all);
 }
 

@@ -40,7 +40,6 @@ private:
     TSkinDateTime& companion_;
     ui::TControl* pickerControl_;
     HWND picker_;
-    const int arrowWidth_;
     std::uint8_t mouseState_ = 0;
     bool tracking_ = false; // a leave report is asked for
     RECT rect_{};

@@ -8,6 +8,7 @@
 
 #include "ui/application.h"
 #include "ui/message_params.h"
+#include "ui/window_dpi.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
 TWScrollbar::TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical)
     : TOverlayWindow(kOverlayClass, WS_EX_TOOLWINDOW, GetParent(host)), owner_(owner), skin_(skin),
       host_(host), kind_(kind),
-      vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar),
-      arrow_(GetSystemMetrics(SM_CXHSCROLL)) {}
+      vertical_(kind == kScrollBarControl ? vertical : kind == kVerticalBar) {}
 
 bool TWScrollbar::ReadBar(TBar& bar) const {
     if (kind_ == kScrollBarControl) {
@@ -32,8 +32,14 @@ bool TWScrollbar::ReadBar(TBar& bar) const {
         MapWindowPoints(host_, nullptr, reinterpret_cast<POINT*>(&client), 2);
         bar.screen = client;
         const int length = vertical_ ? client.bottom - client.top : client.right - client.left;
-        bar.axis = ScrollControlAxis(length, arrow_,
-                                     {si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos});
+        const int across = vertical_ ? client.right - client.left : client.bottom - client.top;
+        // The control's arrows are sized for the density its thickness was laid out for, so a
+        // control thinner than the system's bars at the window's density keeps square arrows.
+        const int dpi = owner_.Dpi();
+        bar.dpi = ScrollBarPictureDpi(skin_, dpi, across);
+        const TScrollValues values{si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos};
+        bar.axis = ScrollControlAxis(length, ui::MetricAtDpi(SM_CXHSCROLL, bar.dpi), values);
+        bar.system = ScrollControlAxis(length, ui::MetricAtDpi(SM_CXHSCROLL, dpi), values);
         bar.enabled = IsWindowEnabled(host_) != FALSE;
         return true;
     }
@@ -42,8 +48,11 @@ bool TWScrollbar::ReadBar(TBar& bar) const {
     if (!SkinGetScrollBarInfo(host_, vertical_ ? OBJID_VSCROLL : OBJID_HSCROLL, info)) return false;
     bar.screen = info.rcScrollBar;
     const RECT& r = info.rcScrollBar;
-    bar.axis = {vertical_ ? r.bottom - r.top : r.right - r.left, arrow_, info.xyThumbTop,
-                info.xyThumbBottom};
+    const int dpi = owner_.Dpi();
+    bar.axis = {vertical_ ? r.bottom - r.top : r.right - r.left,
+                ui::MetricAtDpi(SM_CXHSCROLL, dpi), info.xyThumbTop, info.xyThumbBottom};
+    bar.system = bar.axis;
+    bar.dpi = ScrollBarPictureDpi(skin_, dpi, vertical_ ? r.right - r.left : r.bottom - r.top);
     bar.invisible = (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0;
     bar.enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
     return true;
@@ -60,6 +69,8 @@ void TWScrollbar::Place() {
         return;
     }
     axis_ = bar.axis;
+    systemAxis_ = bar.system;
+    pictureDpi_ = bar.dpi;
     origin_ = {bar.screen.left, bar.screen.top};
     rect_ = bar.screen;
     MapWindowPoints(nullptr, host_, reinterpret_cast<POINT*>(&rect_), 2);
@@ -103,9 +114,10 @@ void TWScrollbar::Paint(HDC dc) {
     const int height = bar.screen.bottom - bar.screen.top;
     if (width > client.right || height > client.bottom) return;
     axis_ = bar.axis;
-    TScrollLook look{vertical_,        width,          height,      arrow_,   0,
-                     axis_.ThumbStart, axis_.ThumbEnd, bar.enabled, hitPart_, pressed_};
-    look.StripSize = skin_.Elements().Scrollbar->Image.Height;
+    systemAxis_ = bar.system;
+    pictureDpi_ = bar.dpi;
+    TScrollLook look{vertical_,        width,          height,      axis_.Arrow, 0,
+                     axis_.ThumbStart, axis_.ThumbEnd, bar.enabled, hitPart_,    pressed_};
     // While the system tracks a dragged thumb, the thumb is drawn under the mouse.
     if (pressed_ && hitPart_ == kScrollThumb && kind_ != kScrollBarControl) {
         POINT cursor{};
@@ -117,7 +129,7 @@ void TWScrollbar::Paint(HDC dc) {
                                             AlongAxis(cursor) - AlongAxis(pressPoint_));
         look.ThumbEnd = look.ThumbStart + (axis_.ThumbEnd - axis_.ThumbStart);
     }
-    PaintSkinScrollBar(dc, {0, 0}, skin_, surface_, look);
+    PaintSkinScrollBar(dc, {0, 0}, skin_, surface_, look, pictureDpi_);
 }
 
 void TWScrollbar::Press(POINT p) {
@@ -125,6 +137,7 @@ void TWScrollbar::Press(POINT p) {
     TBar bar;
     if (ReadBar(bar)) {
         axis_ = bar.axis;
+        systemAxis_ = bar.system;
         origin_ = {bar.screen.left, bar.screen.top};
     }
     thumbStartAtPress_ = axis_.ThumbStart;
@@ -136,7 +149,10 @@ void TWScrollbar::Press(POINT p) {
     // host does meanwhile may free us.
     const std::shared_ptr<const bool> alive = Liveness();
     if (kind_ == kScrollBarControl) {
-        SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        // The press goes where the control has the part it is drawn on.
+        const int along = PressOnSystemBar(axis_, systemAxis_, AlongAxis(p));
+        const POINT on = vertical_ ? POINT{p.x, along} : POINT{along, p.y};
+        SendMessageW(host_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on.x, on.y));
     } else {
         SendMessageW(host_, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
                      MAKELPARAM(p.x + origin_.x, p.y + origin_.y));

@@ -39,7 +39,9 @@ private:
     // The bar as the system has it now.
     struct TBar {
         RECT screen{};    // where it is
-        TScrollAxis axis; // along its axis
+        TScrollAxis axis; // along its axis, as drawn
+        TScrollAxis system; // as the system lays its parts out
+        int dpi = 0;        // the density its pictures are drawn at
         bool invisible = false;
         bool enabled = true;
     };
@@ -61,8 +63,9 @@ private:
     HWND host_;
     TKind kind_;
     bool vertical_;
-    int arrow_;
     TScrollAxis axis_; // as last read
+    TScrollAxis systemAxis_;
+    int pictureDpi_ = 0;
     POINT origin_{};   // the bar's top-left corner on the screen
     POINT pressPoint_{};
     int thumbStartAtPress_ = 0;

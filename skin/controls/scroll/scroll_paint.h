@@ -11,10 +11,15 @@
 
 #include <windows.h>
 
-// Paints a bar of look.Width x look.Height with its top-left corner at `at` in `dc`. False when
-// the skin has no arrow strip or the surface cannot be made: nothing is painted then.
+// Paints a bar of look.Width x look.Height with its top-left corner at `at` in `dc`, from the
+// skin's pictures at the display density `dpi` (FittingPictureDpi over the strip and the bar's thickness); look.StripSize is set here,
+// from the strip at that density. False when the skin has no arrow strip or the surface cannot
+// be made: nothing is painted then.
 bool PaintSkinScrollBar(HDC dc, POINT at, const TSkinData& skin, TOffscreen& surface,
-                        const TScrollLook& look);
+                        TScrollLook look, int dpi);
+
+// The density a bar `across` pixels thick on a window at `dpi` draws its pictures at.
+int ScrollBarPictureDpi(const TSkinData& skin, int dpi, int across);
 
 // The skin's arrow and grip strip is what a skinned scroll bar needs above all.
 inline bool SkinHasScrollBars(const TSkinData& skin) {

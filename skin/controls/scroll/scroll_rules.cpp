@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 int ScrollHitTest(const TScrollAxis& axis, int v) {
     if (v < axis.Arrow) return kScrollFirstArrow;
@@ -73,6 +74,20 @@ int DraggedThumbStart(const TScrollAxis& axis, int startAtPress, int moved) {
     return std::max(axis.Arrow, std::min(startAtPress + moved, last));
 }
 
+int PressOnSystemBar(const TScrollAxis& drawn, const TScrollAxis& system, int v) {
+    const int part = ScrollHitTest(drawn, v);
+    if (ScrollHitTest(system, v) == part) return v;
+    auto middle = [](int from, int to) { return from + (to - from) / 2; };
+    const int last = system.Length - system.Arrow;
+    switch (part) {
+    case kScrollFirstArrow: return middle(0, system.Arrow);
+    case kScrollSecondArrow: return middle(last, system.Length);
+    case kScrollTrackBefore: return middle(system.Arrow, system.ThumbStart);
+    case kScrollTrackAfter: return middle(system.ThumbEnd, last);
+    default: return middle(system.ThumbStart, system.ThumbEnd);
+    }
+}
+
 namespace {
 
 // A rectangle from `from` to `to` along the axis and from `side` to `side + across` across it.
@@ -90,13 +105,39 @@ int ArrowFrame(const TScrollLook& look, int part, int base) {
     return base + (look.Pressed ? 1 : 3);
 }
 
+// Where a strip cell `size` long goes on a piece from `from` to `to`: the piece, unless the cell
+// is a pixel or two longer; then the cell at its size, centred on the piece (to be cut to it).
+std::pair<int, int> CellOn(int from, int to, int size) {
+    const int piece = to - from;
+    if (size <= piece || size > piece + 2) return {from, to};
+    const int start = from + (piece - size) / 2;
+    return {start, start + size};
+}
+
+// A cell of the strip on the piece `piece` of the bar, cut to the piece where it sticks out.
+TScrollCell StripCellOn(bool vertical, TPixelRect piece, int size, int frame, bool alongToo) {
+    const int along_from = vertical ? piece.Top : piece.Left;
+    const int along_to = vertical ? piece.Bottom : piece.Right;
+    const int across_from = vertical ? piece.Left : piece.Top;
+    const int across_to = vertical ? piece.Right : piece.Bottom;
+    const auto along = alongToo ? CellOn(along_from, along_to, size)
+                                : std::pair<int, int>{along_from, along_to};
+    const auto across = CellOn(across_from, across_to, size);
+    TScrollCell cell{Along(vertical, along.first, along.second, across.first,
+                           across.second - across.first),
+                     frame};
+    if (cell.Target != piece) cell.Clip = piece;
+    return cell;
+}
+
 } // namespace
 
 TScrollPaint ScrollPaintLayout(const TScrollLook& look) {
     const bool v = look.Vertical;
     const int length = v ? look.Height : look.Width;
     const int across = v ? look.Width : look.Height;
-    const int thickness = std::abs(look.StripSize - look.Arrow) > 2 ? look.Arrow : look.StripSize;
+    const int thickness = std::min(
+        across, std::abs(look.StripSize - look.Arrow) > 2 ? look.Arrow : look.StripSize);
     // A bar shorter than its two arrows gives each arrow half of it.
     const bool short_bar = length < 2 * look.Arrow;
     const int first_end = short_bar ? length / 2 : look.Arrow;
@@ -104,11 +145,15 @@ TScrollPaint ScrollPaintLayout(const TScrollLook& look) {
 
     TScrollPaint paint;
     paint.Track = {Along(v, first_end, second_start, 0, across), look.Enabled ? 1 : 3};
-    paint.FirstArrow = {Along(v, 0, first_end, 0, across),
-                        ArrowFrame(look, kScrollFirstArrow, v ? kUpArrowFrame : kLeftArrowFrame)};
-    paint.SecondArrow = {
-        Along(v, second_start, length, 0, across),
-        ArrowFrame(look, kScrollSecondArrow, v ? kDownArrowFrame : kRightArrowFrame)};
+    // A bar too short for its arrows squeezes them, as the system does.
+    paint.FirstArrow =
+        StripCellOn(v, Along(v, 0, first_end, 0, across), look.StripSize,
+                    ArrowFrame(look, kScrollFirstArrow, v ? kUpArrowFrame : kLeftArrowFrame),
+                    !short_bar);
+    paint.SecondArrow =
+        StripCellOn(v, Along(v, second_start, length, 0, across), look.StripSize,
+                    ArrowFrame(look, kScrollSecondArrow, v ? kDownArrowFrame : kRightArrowFrame),
+                    !short_bar);
 
     const int start = look.ThumbStart, end = look.ThumbEnd;
     if (!look.Enabled || start < 0 || end > length || end <= start) return paint;
@@ -118,10 +163,14 @@ TScrollPaint ScrollPaintLayout(const TScrollLook& look) {
     const int size = look.StripSize, thumb = end - start;
     if (size >= thumb + 2) return paint;
     const int grip = start + (thumb - size) / 2, side = (thickness - size) / 2;
-    if (grip < 0 || grip + size > length || side < 0 || side + size > across) return paint;
+    // A grip a pixel or two thicker than the thumb goes centred on it, cut to it.
+    const bool cut = size > thickness && size <= thickness + 2;
+    if (grip < 0 || grip + size > length) return paint;
+    if (!cut && (side < 0 || side + size > across)) return paint;
     const int frame =
         (v ? kVertGripFrame : kHorzGripFrame) + (on_thumb ? (look.Pressed ? 1 : 2) : 0);
     paint.Grip = {Along(v, grip, grip + size, side, size), frame};
+    if (cut) paint.Grip->Clip = paint.Thumb->Target;
     return paint;
 }
 

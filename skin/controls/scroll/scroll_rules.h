@@ -52,13 +52,19 @@ TScrollAxis ScrollControlAxis(int length, int arrow, const TScrollValues& values
 // axis: with the mouse, but never closer than one arrow size to either end.
 int DraggedThumbStart(const TScrollAxis& axis, int startAtPress, int moved);
 
+// A press at `v` along a bar drawn with the parts of `drawn`, handed to a control that lays its
+// parts out as `system` (its arrows may be longer than those drawn, on a bar laid out for a
+// lower density than the system's metrics): `v` where both put the same part there, else the
+// middle of the system's piece of the part drawn at `v`, so the press does what it shows.
+int PressOnSystemBar(const TScrollAxis& drawn, const TScrollAxis& system, int v);
+
 // What the painting of a scroll bar depends on.
 struct TScrollLook {
     bool Vertical = true;
     int Width = 0; // the bar's rectangle
     int Height = 0;
-    int Arrow = 0;      // SM_CXHSCROLL
-    int StripSize = 0;  // height of the skin's 23-frame arrow and grip strip
+    int Arrow = 0;      // SM_CXHSCROLL at the bar's density
+    int StripSize = 0;  // height of the skin's 23-frame arrow and grip strip, as drawn
     int ThumbStart = 0; // along the axis
     int ThumbEnd = 0;
     bool Enabled = true;
@@ -66,10 +72,13 @@ struct TScrollLook {
     bool Pressed = false; // a press on the bar is in progress
 };
 
-// One cell of a skin strip (frames from 1) copied into a rectangle of the bar.
+// One cell of a skin strip (frames from 1) copied into a rectangle of the bar. A cell larger
+// than its piece by a pixel or two is drawn at its size, centred on the piece and cut to it
+// (`Clip`), rather than shrunk: shrinking drops a row of its glyph.
 struct TScrollCell {
     TPixelRect Target;
     int Frame = 0;
+    std::optional<TPixelRect> Clip;
 
     bool operator==(const TScrollCell&) const = default;
 };
@@ -77,7 +86,7 @@ struct TScrollCell {
 // The skinned scroll bar's pieces in painting order: the track between the arrows (frames of
 // the track element), the two arrows and the grip (frames of the 23-frame strip), the thumb
 // (frames of the thumb element). No thumb on a disabled bar or one that does not fit; no grip
-// without a thumb or where it would not fit on it.
+// without a thumb or where it would not fit on it. The thumb is never thicker than the bar.
 struct TScrollPaint {
     TScrollCell Track;
     TScrollCell FirstArrow;

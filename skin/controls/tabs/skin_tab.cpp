@@ -51,6 +51,21 @@ void TSkinTab::AttachUpDown() {
         upDown_ = AttachOwnedUpDown(this, arrows, skin, canvas, false);
 }
 
+void TSkinTab::FitScrollArrows() {
+    if (!upDown_ || side_ == TTabSide::Left || side_ == TTabSide::Right) return;
+    const HWND arrows = upDown_->Handle();
+    RECT row{}, own{};
+    if (!IsWindowVisible(arrows) || !GetWindowRect(arrows, &own) ||
+        !SendMessageW(handle, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)))
+        return;
+    MapWindowPoints(nullptr, handle, reinterpret_cast<POINT*>(&own), 2);
+    const TPixelRect placed = ToPixelRect(own);
+    const TPixelRect fitted = TabScrollArrowsRect(placed, ToPixelRect(row), side_ == TTabSide::Bottom);
+    if (fitted == placed) return;
+    SetWindowPos(arrows, nullptr, fitted.Left, fitted.Top, fitted.Right - fitted.Left,
+                 fitted.Bottom - fitted.Top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TSkinTab::Detach() {
     TSkinControl::Detach();
     // Detached, not freed: whoever stops skinning may be walking the skin controls.
@@ -61,15 +76,23 @@ const TDataSkinBorder* TSkinTab::Tabs() const {
     return skin ? skin->Elements().Tabs.get() : nullptr;
 }
 
-const TStripBitmap& TSkinTab::Strip(const TDataSkinBorder& tabs) const {
-    return TabBitmap(skin->Bitmaps(), tabs.Image, side_, false);
+TPictureCut TSkinTab::StripCut(const TDataSkinBorder& tabs) {
+    return {tabs.Frame, false, MarginsOf(tabs)};
 }
 
-const TStripBitmap& TSkinTab::Pane(const TDataSkinBorder& tabs) const {
+const TStripBitmap& TSkinTab::Strip(const TDataSkinBorder& tabs) const {
+    return TabBitmap(skin->Bitmaps(), tabs.Image, tabs.Image2x, StripCut(tabs), Dpi(), side_,
+                     false);
+}
+
+TSkinTab::TPane TSkinTab::PaneOf(const TDataSkinBorder& tabs) const {
     const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
     static const TPixelImage none;
-    const TPixelImage& pane = tabs.Style == 1 ? (tabPane ? tabPane->Image : none) : tabs.Image2;
-    return TabBitmap(skin->Bitmaps(), pane, side_, true);
+    // The second image of the Tabs element has no larger copy: it is scaled from its own.
+    const bool own = tabs.Style == 1;
+    return {own ? (tabPane ? tabPane->Image : none) : tabs.Image2,
+            own && tabPane ? tabPane->Image2x : none,
+            {1, false, PaneMargins(tabs.Style, tabPane ? MarginsOf(*tabPane) : TMargins{})}};
 }
 
 TSkinControl::TFacePaint TSkinTab::FacePaint() const {
@@ -112,17 +135,20 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     AttachUpDown();
     // The style may have changed since the last paint (tabs moved to another side).
     side_ = TabSideFromStyle(Style());
+    FitScrollArrows();
     RECT adjusted = rect;
     SendMessageW(handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
     const TPixelRect display = TabDisplayRect(ToPixelRect(adjusted), side_);
     const int count = static_cast<int>(SendMessageW(handle, TCM_GETITEMCOUNT, 0, 0));
     closeBoxes_.assign(static_cast<std::size_t>(std::max(count, 0)), TPixelRect{});
     if (!tabs->Image.Pixels.empty()) DrawBand(dc, *tabs, ToPixelRect(rect), display);
-    if (const TStripBitmap& pane = Pane(*tabs); !pane.Empty()) {
-        const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
-        const TMargins margins =
-            PaneMargins(tabs->Style, tabPane ? MarginsOf(*tabPane) : TMargins{});
-        DrawElementFrame(dc, ToRect(display), pane, false, false, false, 1, 1, margins);
+    const TPane pane = PaneOf(*tabs);
+    const int dpi = Dpi();
+    if (const TStripBitmap& bitmap =
+            TabBitmap(skin->Bitmaps(), pane.Picture, pane.Large, pane.Cut, dpi, side_, true);
+        !bitmap.Empty()) {
+        DrawElementFrame(dc, ToRect(display), bitmap, false, false, false, 1, 1,
+                         MarginsAtDpi(pane.Picture, pane.Cut, dpi));
     }
     if (control && variant == 2)
         if (auto* windowed = dynamic_cast<ui::TWinControl*>(control)) windowed->PaintControls(dc);
@@ -140,8 +166,9 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
     const int focus = static_cast<int>(SendMessageW(handle, TCM_GETCURFOCUS, 0, 0));
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(handle, TCM_GETIMAGELIST, 0, 0));
     // The strip upside down for bottom tabs has its top and bottom margins the other way round.
-    const TMargins margins =
-        side_ == TTabSide::Bottom ? FlippedMargins(MarginsOf(tabs)) : MarginsOf(tabs);
+    const int dpi = Dpi();
+    const TMargins scaled = MarginsAtDpi(tabs.Image, StripCut(tabs), dpi);
+    const TMargins margins = side_ == TTabSide::Bottom ? FlippedMargins(scaled) : scaled;
     const TStripBitmap& strip = Strip(tabs);
     for (int i = 0; i < count; ++i) {
         RECT item{};
@@ -154,7 +181,7 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
                     {.Strip = &strip, .Margins = margins});
         const COLORREF text = ui::ColorRef(ui::ColorToRGB(look.Text));
         if (closeBoxesOn_) {
-            const TPixelRect box = CloseBoxRect(on);
+            const TPixelRect box = CloseBoxRect(on, dpi);
             DrawCloseBox(surface, box, text);
             // Close boxes are only on top tabs, whose band starts at the control's corner.
             closeBoxes_[static_cast<std::size_t>(i)] = {box.Left + band.Left, box.Top + band.Top,
@@ -168,8 +195,10 @@ void TSkinTab::DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, T
         const RECT shown{0, 0, size.Width, size.Height};
         IntersectRect(&face, &face, &shown);
         // With a close box the text keeps to the room left of it.
-        if (closeBoxesOn_) face.right = std::min(face.right, CloseBoxRect(on).Left - 2L);
-        DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat());
+        if (closeBoxesOn_)
+            face.right = std::min<LONG>(face.right, CloseBoxRect(on, dpi).Left - ScaleMeasure(2, dpi));
+        DrawTabFace(surface, face, ReadTabItem(handle, i, unicodeWindow), images, RtlFormat(),
+                    dpi);
     }
     const RECT target = ToRect(band);
     // The scroll arrows paint themselves over the band.

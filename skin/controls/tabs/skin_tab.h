@@ -42,9 +42,21 @@ public:
 private:
     const TDataSkinBorder* Tabs() const;
     // The strip and the pane as the tabs' side needs them.
+    // How the Tabs strip is cut into frames, with its margins.
+    static TPictureCut StripCut(const TDataSkinBorder& tabs);
+    // The strip at the control's density, prepared for its side.
     const TStripBitmap& Strip(const TDataSkinBorder& tabs) const;
-    const TStripBitmap& Pane(const TDataSkinBorder& tabs) const;
+    // The pane's picture: Tab.Pane's or the Tabs element's second image, its larger copy (empty
+    // for none) and its margins.
+    struct TPane {
+        const TPixelImage& Picture;
+        const TPixelImage& Large;
+        TPictureCut Cut;
+    };
+    TPane PaneOf(const TDataSkinBorder& tabs) const;
     void DrawBand(HDC dc, const TDataSkinBorder& tabs, TPixelRect whole, TPixelRect display);
+    // The control's scroll arrows kept to its row of tabs (TabScrollArrowsRect).
+    void FitScrollArrows();
     // A press in a close box: asks the form and closes the page. False when the press was
     // elsewhere.
     bool PressCloseBox(const ui::TMessage& msg);

@@ -30,7 +30,9 @@ void TSkinTab31::AttachControl(TSkinControlHost* host, TSkinData* skinData, bool
 const TStripBitmap& TSkinTab31::Strip() const {
     static const TStripBitmap none;
     const TDataSkinBorder* tabs = skin ? skin->Elements().Tabs.get() : nullptr;
-    return tabs ? TabBitmap(skin->Bitmaps(), tabs->Image, TTabSide::Bottom, false) : none;
+    return tabs ? TabBitmap(skin->Bitmaps(), tabs->Image, tabs->Image2x,
+                            {tabs->Frame, false, MarginsOf(*tabs)}, Dpi(), TTabSide::Bottom, false)
+                : none;
 }
 
 bool TSkinTab31::BeforeMessage(ui::TMessage& msg) {
@@ -65,7 +67,9 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
     HDC face = face_.Prepare(width, height);
     FillParentColour(face, {0, 0, width, height});
     const ui::Selection font(face, set->Font()->Handle());
-    const TMargins margins = FlippedMargins(MarginsOf(*tabs));
+    const int dpi = Dpi();
+    const TMargins margins =
+        FlippedMargins(MarginsAtDpi(tabs->Image, {tabs->Frame, false, MarginsOf(*tabs)}, dpi));
     for (int i = 0; i < set->Tabs()->Count(); ++i) {
         const RECT r = set->TabRect(i);
         const TTabLook look =
@@ -73,7 +77,7 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
         DrawElement(face, r, skin->Bitmaps(), *tabs, look.Frame,
                     {.Strip = &strip, .Margins = margins});
         SetTextColor(face, ui::ColorRef(ui::ColorToRGB(look.Text)));
-        DrawTabFace(face, r, {set->Tabs()->Get(i), -1}, nullptr, RtlFormat());
+        DrawTabFace(face, r, {set->Tabs()->Get(i), -1}, nullptr, RtlFormat(), dpi);
     }
     face_.CopyTo(dc, rect);
 }

@@ -53,10 +53,10 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
             buttons.HasNormalColour2 ? std::optional<TColor>(buttons.NormalColour2) : std::nullopt,
             buttons.HasPressedColour2 ? std::optional<TColor>(buttons.PressedColour2)
                                       : std::nullopt);
-        DrawElement(surface, ToRect(on), skin->Bitmaps(), buttons, look.Frame);
+        DrawElement(surface, ToRect(on), skin->Bitmaps(), buttons, look.Frame, {.Dpi = Dpi()});
         SetTextColor(surface, ui::ColorRef(ui::ColorToRGB(look.Text)));
         DrawTabFace(surface, ToRect(on), ReadTabItem(handle, i, unicodeWindow), images,
-                    RtlFormat());
+                    RtlFormat(), Dpi());
     }
     band_.CopyTo(dc, ToRect(band));
 }

@@ -2,6 +2,7 @@
 #include "skin/controls/tabs/tab_paint.h"
 
 #include "skin/model/skin_geometry.h"
+#include "skin/pictures/dpi_scale.h"
 #include "skin/pictures/image_ops.h"
 #include "skin/runtime/skin_draw_text.h"
 
@@ -59,7 +60,8 @@ TTabItem ReadTabItem(HWND tab, int index, bool unicode) {
     return item;
 }
 
-void DrawTabFace(HDC dc, const RECT& rect, const TTabItem& item, HIMAGELIST images, UINT format) {
+void DrawTabFace(HDC dc, const RECT& rect, const TTabItem& item, HIMAGELIST images, UINT format,
+                 int dpi) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     ui::TGlyphSize glyph;
     const bool hasImage = images && item.Image >= 0 && item.Image < ImageList_GetImageCount(images);
@@ -73,7 +75,8 @@ void DrawTabFace(HDC dc, const RECT& rect, const TTabItem& item, HIMAGELIST imag
         text = {measured.right - measured.left, measured.bottom - measured.top};
     }
     const ui::TGlyphPlacement place = ui::PlaceGlyphAndText(
-        {{width, height}, glyph, text, ui::TButtonLayout::blGlyphLeft, -1, 4, true});
+        {{width, height}, glyph, text, ui::TButtonLayout::blGlyphLeft, -1, ScaleMeasure(4, dpi),
+         true});
     if (hasImage)
         ImageList_Draw(images, item.Image, dc, rect.left + place.Glyph.Left,
                        rect.top + place.Glyph.Top, ILD_TRANSPARENT);
@@ -108,12 +111,19 @@ TPixelImage PrepareTabPicture(const TPixelImage& picture, TTabSide side, bool tu
     return picture;
 }
 
-const TStripBitmap& TabBitmap(TSkinBitmaps& bitmaps, const TPixelImage& picture, TTabSide side,
-                              bool turnForSides) {
+const TStripBitmap& TabBitmap(TSkinBitmaps& bitmaps, const TPixelImage& picture,
+                              const TPixelImage& large, const TPictureCut& cut, int dpi,
+                              TTabSide side, bool turnForSides) {
     static const TStripBitmap none;
     if (picture.Pixels.empty()) return none;
     const int variant = static_cast<int>(side) * 2 + (turnForSides ? 1 : 0);
-    return bitmaps.Derived(picture, variant, [side, turnForSides](const TPixelImage& p) {
-        return PrepareTabPicture(p, side, turnForSides);
-    });
+    return bitmaps.Derived(picture, large, cut, dpi, variant,
+                           [side, turnForSides](const TPixelImage& p) {
+                               return PrepareTabPicture(p, side, turnForSides);
+                           });
+}
+
+TMargins MarginsAtDpi(const TPixelImage& picture, const TPictureCut& cut, int dpi) {
+    const TPixelRect cell = StripCell(picture, cut.Frames, 1, cut.Stacked);
+    return ScaleMargins(cut.Margins, cell.Right - cell.Left, cell.Bottom - cell.Top, dpi);
 }

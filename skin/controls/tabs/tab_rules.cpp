@@ -86,8 +86,18 @@ TBandTurn BandTurn(TTabSide side) {
     return TBandTurn::None;
 }
 
-TPixelRect CloseBoxRect(TPixelRect tab) {
-    return {tab.Right - 8, tab.Top + 2, tab.Right - 2, tab.Top + 8};
+TPixelRect CloseBoxRect(TPixelRect tab, int dpi) {
+    const int in = ScaleMeasure(2, dpi), out = ScaleMeasure(8, dpi);
+    return {tab.Right - out, tab.Top + in, tab.Right - in, tab.Top + out};
+}
+
+TPixelRect TabScrollArrowsRect(TPixelRect system, TPixelRect row, bool bottomTabs) {
+    const int height = std::min(system.Bottom - system.Top, row.Bottom - row.Top);
+    const int width = std::min((system.Right - system.Left) / 2, height);
+    if (height <= 0 || width <= 0) return system;
+    const int top = bottomTabs ? std::clamp(system.Top, row.Top, row.Bottom - height)
+                               : std::clamp(system.Bottom, row.Top + height, row.Bottom) - height;
+    return {system.Right - 2 * width, top, system.Right, top + height};
 }
 
 std::optional<int> CloseBoxHit(const std::vector<TPixelRect>& boxes, int x, int y) {

@@ -8,6 +8,8 @@
 #include "skin/pictures/pixel_image.h"
 #include "skin/pictures/strip_layout.h"
 
+#include "ui/scale_measure.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -43,8 +45,18 @@ TPixelRect TabOnBand(TPixelRect tab, TPixelRect band, TTabSide side);
 enum class TBandTurn : std::uint8_t { None, Left, Right };
 TBandTurn BandTurn(TTabSide side);
 
-// The close box of a tab on the band's surface: 6 by 6 pixels, 2 in from the tab's top right.
-TPixelRect CloseBoxRect(TPixelRect tabOnBand);
+// The close box of a tab on the band's surface: 6 by 6 pixels, 2 in from the tab's top right,
+// each a measure at the density `dpi`.
+TPixelRect CloseBoxRect(TPixelRect tabOnBand, int dpi = kBaseDpi);
+
+// Where the scroll arrows of a tab control that cannot show all its tabs go, given where the
+// control put them (`system`, sized from the system's metrics) and the row of tabs `row` (a tab's
+// rectangle): never taller than the row, each arrow as wide as it is tall (at most half of
+// `system`'s width), at the same right edge, on the row's edge the control anchored them to (its
+// bottom for top tabs, its top for bottom tabs). A control laid out for a lower density than the
+// system's metrics (smaller tabs) would otherwise show arrows that stick out of the row and cover
+// the next tab; where they fit, the control's own place.
+TPixelRect TabScrollArrowsRect(TPixelRect system, TPixelRect row, bool bottomTabs);
 
 // The tab whose close box (control coordinates) holds the point; none outside every box.
 std::optional<int> CloseBoxHit(const std::vector<TPixelRect>& boxes, int x, int y);

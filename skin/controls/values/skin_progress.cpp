@@ -72,8 +72,9 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
     const RECT all{0, 0, width, height};
     FillSkinColour(face, all);
     const int frames = ProgressStripFrames(bar.Style, bar.Frame);
+    const int dpi = Dpi();
     // The bar always leaves the key colour out, whatever the skin says.
-    const TElementDraw how{.Frames = frames, .Transparent = true};
+    const TElementDraw how{.Frames = frames, .Transparent = true, .Dpi = dpi};
     DrawElement(face, all, skin->Bitmaps(), bar, 1, how);
 
     const int pos = static_cast<int>(SendMessageW(handle, PBM_GETPOS, 0, 0));
@@ -87,22 +88,28 @@ void TSkinProgress::DrawBar(HDC face, int width, int height) {
 
     const TDataSkinObject& chunk = *e.ProgressChunk;
     const int chunkFrames = std::max(chunk.Frame, 1);
-    const int chunkWidth = chunk.Image.Width / chunkFrames;
+    // The chunk's picture and measures at the density.
+    const TMargins chunkMargins = MarginsOf(chunk);
+    const TStripBitmap& chunks = skin->Bitmaps().AtDpi(chunk.Image, chunk.Image2x,
+                                                       {chunkFrames, false, chunkMargins}, dpi);
+    const int chunkWidth = chunks.Width() / chunkFrames;
+    const TPixelRect cell = StripCell(chunk.Image, chunkFrames, 1, false);
+    const TMargins scaled =
+        ScaleMargins(chunkMargins, cell.Right - cell.Left, cell.Bottom - cell.Top, dpi);
     const TChunkLayout layout = ProgressChunkLayout({.Width = width,
                                                      .Height = height,
                                                      .Pos = pos,
                                                      .Min = min,
                                                      .Max = max,
                                                      .ChunkWidth = chunkWidth,
-                                                     .ChunkHeight = chunk.Image.Height,
-                                                     .ChunkLeftWidth = chunk.LeftWidth,
+                                                     .ChunkHeight = chunks.Height(),
+                                                     .ChunkLeftWidth = scaled.Left,
                                                      .Tile = chunk.Tile == 1});
     const RECT target = ToRect(layout.Target);
     if (IsRectEmpty(&target)) return;
-    const TStripBitmap& chunks = skin->Bitmaps().Of(chunk.Image);
     if (!layout.Tiled) {
         DrawElement(face, target, skin->Bitmaps(), chunk, 1,
-                    {.Frames = chunkFrames, .Transparent = true});
+                    {.Frames = chunkFrames, .Transparent = true, .Dpi = dpi});
         return;
     }
     // Side by side at their own size; the last one is cut where the fill ends.

@@ -123,21 +123,26 @@ void TSkinTrackBar::DrawChannel(HDC dc, const TDataSkinObject& picture) {
     SendMessageW(handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
     const bool vertical = Vertical();
     const int frames = std::max(picture.Frame, 1);
-    const int thickness = vertical ? picture.Image.Width / frames : picture.Image.Height;
+    const int dpi = Dpi();
+    const int thickness =
+        ScaleMeasure(vertical ? picture.Image.Width / frames : picture.Image.Height, dpi);
     const RECT target = ToRect(
         TrackPictureRect(TrackChannelRect(ToPixelRect(reported), vertical), thickness, vertical));
     // Three slices along the channel: the two caps at their size, the middle stretched.
     const TMargins caps = vertical ? TMargins{0, picture.TopHeight, 0, picture.BottomHeight}
                                    : TMargins{picture.LeftWidth, 0, picture.RightWidth, 0};
     DrawElement(dc, target, skin->Bitmaps(), picture, 1,
-                {.Margins = caps, .Frames = frames, .Tile = false, .Transparent = true});
+                {.Margins = caps, .Frames = frames, .Tile = false, .Transparent = true, .Dpi = dpi});
 }
 
 void TSkinTrackBar::DrawThumb(HDC dc, const TDataSkinObject* picture) {
     RECT thumb{};
     SendMessageW(handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     if (picture) {
-        DrawCell(dc, thumb, skin->Bitmaps().Of(picture->Image), true, picture->Frame, 2);
+        DrawCell(dc, thumb,
+                 StripAtDpi(skin->Bitmaps(), picture->Image, picture->Image2x, picture->Frame,
+                            Dpi()),
+                 true, picture->Frame, 2);
         return;
     }
     FillSkinColour(dc, thumb);

@@ -1,6 +1,7 @@
 // Skinned up-down controls: the two halves by their states, composed off screen.
 #include "skin/controls/values/skin_updown.h"
 
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/values/value_rules.h"
 
 #include "skin/gdi/skin_paint.h"
@@ -13,6 +14,8 @@
 #include "ui/win_handles.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -121,6 +124,16 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
     const TDataSkinBorder* strip = nullptr;
     if (skin)
         strip = horizontal ? skin->Elements().UpDownHorz.get() : skin->Elements().UpDownVert.get();
+    // The pictures at the density whose glyphs fit the halves: the system may size the arrows
+    // for a lower density than the window's (a picker's own arrows).
+    int dpi = Dpi();
+    if (strip && !strip->Image2.Pixels.empty()) {
+        const TPixelRect half = halves.First;
+        const int frames = std::max(1, strip->Frame);
+        dpi = std::min(
+            FittingPictureDpi(dpi, half.Right - half.Left, strip->Image2.Width / frames),
+            FittingPictureDpi(dpi, half.Bottom - half.Top, strip->Image2.Height));
+    }
     struct Part {
         RECT half;
         int state;
@@ -134,10 +147,14 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
             continue;
         }
         const int frame = UpDownFrame(part.state, part.second);
-        DrawCell(face, part.half, skin->Bitmaps().Of(strip->Image), true, strip->Frame, frame);
+        DrawCell(face, part.half,
+                 StripAtDpi(skin->Bitmaps(), strip->Image, strip->Image2x, strip->Frame, dpi),
+                 true, strip->Frame, frame);
+        // The glyphs have no larger copy: they are scaled from their own.
         if (!strip->Image2.Pixels.empty())
-            DrawCentredCell(face, part.half, skin->Bitmaps().Of(strip->Image2), true, strip->Frame,
-                            frame);
+            DrawCentredCell(face, part.half,
+                            StripAtDpi(skin->Bitmaps(), strip->Image2, {}, strip->Frame, dpi),
+                            true, strip->Frame, frame);
     }
     offscreen_.CopyTo(dc, area);
 }

@@ -111,6 +111,35 @@ TEST_F(SkinBitmaps, AtADensityOncePerLoad) {
     EXPECT_EQ(bitmaps.Made(), 1);
 }
 
+// What is made from a picture at a density (a tab strip turned for its side) is made from the
+// picture at that density, once a load for each variant and density; at 96 dpi it is the
+// picture's own variant.
+TEST_F(SkinBitmaps, MadeFromAPictureAtADensityOncePerVariantDensityAndLoad) {
+    int makes = 0;
+    const auto flip = [&makes](const TPixelImage& p) {
+        ++makes;
+        return FlipVertical(p);
+    };
+    const TDataSkinObject& sunk = *e.SunkEdge;
+    const TPictureCut cut{sunk.Frame, false, MarginsOf(sunk)};
+    EXPECT_EQ(&bitmaps.Derived(sunk.Image, sunk.Image2x, cut, kBaseDpi, 1, flip),
+              &bitmaps.Derived(sunk.Image, 1, flip));
+    const TStripBitmap* large = &bitmaps.Derived(sunk.Image, sunk.Image2x, cut, 192, 1, flip);
+    EXPECT_EQ(large->Colour().Pixels(), FlipVertical(ScalePicture(sunk.Image, cut, 192)));
+    EXPECT_EQ(&bitmaps.Derived(sunk.Image, sunk.Image2x, cut, 192, 1, flip), large);
+    EXPECT_NE(&bitmaps.Derived(sunk.Image, sunk.Image2x, cut, 144, 1, flip), large);
+    EXPECT_NE(&bitmaps.Derived(sunk.Image, sunk.Image2x, cut, 192, 2, flip), large);
+    EXPECT_EQ(makes, 4);
+
+    data.SetSkinStream(TwoPictureSkin(5));
+    ASSERT_TRUE(data.LoadSkin());
+    EXPECT_EQ(bitmaps.Derived(e.SunkEdge->Image, e.SunkEdge->Image2x, cut, 192, 1, flip)
+                  .Colour()
+                  .Pixels(),
+              FlipVertical(ScalePicture(e.SunkEdge->Image, cut, 192)));
+    EXPECT_EQ(makes, 5);
+}
+
 TEST(SkinBitmapsOfNoSkin, APictureOfNoElementIsRefused) {
     TSkinElements elements;
     TSkinBitmaps bitmaps(elements);

@@ -3,6 +3,7 @@
 // hot and pressed following the real mouse, clicks only on a release over the button, Space on
 // a focused button, and skinning switched off (the plain look, the same messages) and on again.
 #include "skin/controls/buttons/skin_bit_button.h"
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/buttons/skin_check_box.h"
 #include "skin/forms/skin_form.h"
 #include "skin/gdi/dc_pixels.h"
@@ -18,6 +19,7 @@
 #include "ui/extctrls.h"
 #include "ui/form_binding.h"
 #include "ui/image_list.h"
+#include "ui/scale_measure.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +39,8 @@ using skin_fixture::StreamLine;
 using skin_fixture::Strip;
 
 constexpr int kButtonStrip = 5, kCheckStrip = 6, kRadioStrip = 7;
+// The check and radio strips' copies twice the size, in colours of their own.
+constexpr int kCheck2xStrip = 8, kRadio2xStrip = 9;
 
 // A frame as the other skinner tests have it, and buttons, check boxes and radio buttons whose
 // every frame is a solid colour of its own: 5 button frames, 4 check frames, 8 radio frames.
@@ -48,6 +52,8 @@ std::vector<std::uint8_t> ButtonSkin() {
     s.Image("button.bmp", Strip(kButtonStrip, 5, 12, 12));
     s.Image("check.bmp", Strip(kCheckStrip, 4, 13, 13));
     s.Image("radio.bmp", Strip(kRadioStrip, 8, 13, 13));
+    s.Image("check@2x.bmp", Strip(kCheck2xStrip, 4, 26, 26));
+    s.Image("radio@2x.bmp", Strip(kRadio2xStrip, 8, 26, 26));
     return s.Pack();
 }
 
@@ -332,6 +338,59 @@ TEST_F(SkinButtonsTest, EveryStateIsPaintedFromTheSkin) {
     EXPECT_EQ(Pixel(bit, 6 + 8, bit.Height() / 2), ui::ColorRef(kGlyphColour)) << "glyph";
     EXPECT_EQ(Pixel(bit, 6 + 1, 9 + 1), Button(1)) << "the glyph's key colour left out";
     testing_desktop::SaveScreenshot(L"skin_buttons_form");
+}
+
+// At the form's density (the process's: the suite runs this at 96, 144 and 192 dpi) the boxes of
+// check boxes and radio buttons laid out for it are 13 pixels at 96 dpi scaled, and drawn from
+// the strips' larger copies above 96 dpi (as they are at 192, scaled from them between).
+TEST_F(SkinButtonsTest, DensityCheckAndRadioBoxesAreSizedAndDrawnForIt) {
+    const int dpi = skinner_->Dpi();
+    const int size = ScaleMeasure(13, dpi);
+    struct Row {
+        const char* what;
+        ui::TControl& control;
+        int strip, strip2x;
+    };
+    const Row rows[] = {
+        {"check box", *Get<ui::TControl>(L"CheckBox1"), kCheckStrip, kCheck2xStrip},
+        {"radio button", *Get<ui::TControl>(L"RadioButton2"), kRadioStrip, kRadio2xStrip},
+    };
+    // Room below them for their larger size.
+    Get<ui::TControl>(L"CheckBox2")->SetVisible(false);
+    Get<ui::TControl>(L"RadioButton3")->SetVisible(false);
+    for (const Row& r : rows) {
+        // As tall as the form's own scaling lays it out (as wide as it is: they sit side by
+        // side).
+        r.control.SetBounds(r.control.Left(), r.control.Top(), r.control.Width(),
+                            ScaleMeasure(17, dpi));
+    }
+    Pump(200ms);
+    for (const Row& r : rows) {
+        const COLORREF box =
+            ui::ColorRef(FrameColour(dpi > kBaseDpi ? r.strip2x : r.strip, 1));
+        const int middle = r.control.Height() / 2;
+        int width = 0, top = middle, bottom = middle;
+        while (width < r.control.Width() && Pixel(r.control, width, middle) == box)
+            ++width;
+        while (top > 0 && Pixel(r.control, 1, top - 1) == box)
+            --top;
+        while (bottom < r.control.Height() && Pixel(r.control, 1, bottom) == box)
+            ++bottom;
+        EXPECT_EQ(width, size) << r.what << " at " << dpi << " dpi";
+        EXPECT_EQ(bottom - top, size) << r.what << " at " << dpi << " dpi";
+        EXPECT_EQ(top, (r.control.Height() - size) / 2) << r.what << ": centred down";
+    }
+
+    // One laid out for 96 dpi shows the whole box, from the strip at the density it fits.
+    auto& small = *Get<ui::TControl>(L"CheckBox3");
+    const int fits = FittingPictureDpi(dpi, small.Height(), 13);
+    EXPECT_LE(ScaleMeasure(13, fits), small.Height());
+    int top = small.Height(), bottom = -1;
+    const COLORREF grayed = ui::ColorRef(FrameColour(fits > kBaseDpi ? kCheck2xStrip : kCheckStrip, 4));
+    for (int y = 0; y < small.Height(); ++y)
+        if (Pixel(small, 1, y) == grayed) top = std::min(top, y), bottom = std::max(bottom, y);
+    EXPECT_EQ(bottom - top + 1, ScaleMeasure(13, fits)) << "the whole box";
+    testing_desktop::SaveScreenshot(L"skin_buttons_density_" + std::to_wstring(dpi));
 }
 
 TEST_F(SkinButtonsTest, ACheckBoxShowsItsNewStateAtOnce) {

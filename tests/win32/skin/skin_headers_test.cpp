@@ -18,12 +18,15 @@
 #include "ui/form_binding.h"
 #include "ui/header_control.h"
 #include "ui/list_view.h"
+#include "ui/scale_measure.h"
+#include "ui/window_dpi.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -298,6 +301,68 @@ TEST_F(SkinHeadersTest, AListViewHasItsHeaderSkinnedAndItsScrollBarsOverlaid) {
     }));
     Pump(200ms);
     EXPECT_EQ(ItemCorner(again, 0), Header(1));
+}
+
+// At the form's density (the process's: the suite runs this at 96, 144 and 192 dpi), with its
+// columns laid out for it: the list view's header shows each column's text whole, inside the
+// item's padding and within the header's height; its scroll bar shows the skin's arrows as
+// large as the bar is thick.
+TEST_F(SkinHeadersTest, DensityAListViewsHeaderTextIsWholeAndItsBarFits) {
+    const int dpi = skinner_->Dpi();
+    auto& list = *Get<ui::TListView>(L"ListView1");
+    const HWND header = ListView_GetHeader(list.Handle());
+    ASSERT_TRUE(header);
+    // The first column narrower than the form has it, so the second stays in the (unscaled)
+    // list view.
+    ListView_SetColumnWidth(list.Handle(), 0, ScaleMeasure(60, dpi));
+    ListView_SetColumnWidth(list.Handle(), 1, ScaleMeasure(80, dpi));
+    RedrawWindow(list.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(200ms);
+
+    RECT item{};
+    Header_GetItemRect(header, 1, &item);
+    SIZE text{};
+    {
+        const HDC dc = GetDC(header);
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc, L"Length", 6, &text);
+        SelectObject(dc, old);
+        ReleaseDC(header, dc);
+    }
+    const TPixelImage shot = ScreenOf(header);
+    const TPixel frame = PixelFromColor(FrameColour(kHeaderStrip, 1));
+    int left = item.right, right = -1, top = item.bottom, bottom = -1;
+    for (int y = item.top; y < item.bottom; ++y)
+        for (int x = item.left; x < item.right; ++x)
+            if ((shot.At(x, y) & 0xFFFFFF) != frame) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    const int padding = ScaleMeasure(6, dpi);
+    ASSERT_GE(right, left) << "a text";
+    EXPECT_GE(left, item.left + padding) << "inside the padding";
+    EXPECT_LE(right, item.right - padding) << "inside the padding";
+    EXPECT_GE(right - left + 1, text.cx - 2) << "the whole text, not cut";
+    EXPECT_GT(top, item.top) << "within the header's height";
+    EXPECT_LT(bottom, item.bottom - 1) << "within the header's height";
+
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
+    ASSERT_TRUE(GetScrollBarInfo(list.Handle(), OBJID_VSCROLL, &bar));
+    const int thickness = bar.rcScrollBar.right - bar.rcScrollBar.left;
+    EXPECT_EQ(thickness, ui::MetricAtDpi(SM_CXVSCROLL, dpi));
+    const HDC screen = GetDC(nullptr);
+    // The up arrow fills a square as large as the bar is thick, the track starts after it.
+    const COLORREF last =
+        GetPixel(screen, bar.rcScrollBar.left + thickness / 2, bar.rcScrollBar.top + thickness - 1);
+    const COLORREF after =
+        GetPixel(screen, bar.rcScrollBar.left + thickness / 2, bar.rcScrollBar.top + thickness);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(last, ui::ColorRef(FrameColour(kScrollStrip, 9)));
+    EXPECT_NE(after, ui::ColorRef(FrameColour(kScrollStrip, 9)));
+    testing_desktop::SaveScreenshot(L"skin_headers_density_" + std::to_wstring(dpi));
 }
 
 TEST_F(SkinHeadersTest, AHeaderWhoseSkinHasNoHeaderbarKeepsItsStandardLook) {

@@ -22,7 +22,9 @@
 #include "ui/media_player.h"
 #include "ui/prop_builders.h"
 #include "ui/properties.h"
+#include "ui/scale_measure.h"
 #include "ui/stdctrls.h"
+#include "ui/window_dpi.h"
 
 #include <gtest/gtest.h>
 
@@ -359,6 +361,58 @@ TEST_F(SkinPickersTest, TheArrowIsPaintedFromTheSkinAndFramesThePicker) {
     EXPECT_EQ(ScreenPixel({outer.left + 20, outer.top}), RGB(90, 60, 30));
     EXPECT_EQ(ScreenPixel({outer.left + 20, outer.top + 1}), RGB(255, 255, 255));
     testing_desktop::SaveScreenshot(L"skin_pickers_form");
+}
+
+// At the form's density (the process's: the suite runs this at 96, 144 and 192 dpi) a picker laid
+// out for it gets a button as wide as the system's there, inside the picker's border; the
+// default skin's button shows its separator and its arrow in the middle.
+TEST_F(SkinPickersTest, DensityTheArrowButtonIsSizedAndDrawnForIt) {
+    const int dpi = skinner_->Dpi();
+    const std::vector<std::uint8_t> bytes = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
+    ASSERT_FALSE(bytes.empty()) << DEFAULT_SKIN;
+    auto& data = *Get<TSkinData>(L"SkinData1");
+    data.SetSkinStream(bytes);
+    ASSERT_TRUE(data.LoadSkin());
+    auto& picker = *Get<ui::TDateTimePicker>(L"DatePicker");
+    picker.SetBounds(picker.Left(), picker.Top(), ScaleMeasure(140, dpi), ScaleMeasure(24, dpi));
+    SkinOf(picker)->SkinChanged();
+    Pump(300ms);
+    TArrowButton& arrow = ArrowOf(L"DatePicker");
+    RECT client{};
+    GetClientRect(picker.Handle(), &client);
+    const RECT r = arrow.Rect();
+    EXPECT_EQ(r.right - r.left, ui::MetricAtDpi(SM_CXHSCROLL, dpi));
+    EXPECT_EQ(r.right, client.right) << "against the right end";
+    EXPECT_EQ(r.bottom, client.bottom) << "inside the picker's border";
+
+    // The arrow: the darkest pixels of the button, in its middle; the separator: a column of
+    // the skin's separator colour near its left edge, and nowhere else.
+    RECT on{};
+    GetWindowRect(arrow.Window(), &on);
+    const HDC screen = GetDC(nullptr);
+    const TPixelImage shot = ReadPixels(screen, on);
+    ReleaseDC(nullptr, screen);
+    const TPixel glyph = PixelFromColor(RGBColor(88, 98, 114));
+    auto darkness = [](TPixel p) {
+        return 765 - int(p & 0xFF) - int((p >> 8) & 0xFF) - int((p >> 16) & 0xFF);
+    };
+    int left = shot.Width, right = -1, top = shot.Height, bottom = -1;
+    for (int y = 0; y < shot.Height; ++y)
+        for (int x = 0; x < shot.Width; ++x)
+            if (darkness(shot.At(x, y)) * 2 > darkness(glyph)) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, left) << "an arrow";
+    // The skin's own picture has its arrow a pixel and a half right of the middle (centred on
+    // the combo's button, border included): so it stays at every density.
+    EXPECT_NEAR(left + right, shot.Width - 1, ScaleMeasure(3, dpi)) << "across the middle";
+    EXPECT_NEAR(top + bottom, shot.Height - 1, ScaleMeasure(2, dpi)) << "down the middle";
+    int separator = -1;
+    for (int x = 0; x < shot.Width / 3 && separator < 0; ++x)
+        if (darkness(shot.At(x, shot.Height / 2)) > 20) separator = x;
+    EXPECT_GE(separator, 0) << "the separator beside the arrow";
+    testing_desktop::SaveScreenshot(L"skin_pickers_density_" + std::to_wstring(dpi));
 }
 
 TEST_F(SkinPickersTest, TheArrowTurnsHotUnderTheMouse) {

@@ -5,6 +5,7 @@
 // drag, skinning switched off and on. A screenshot of the form is saved for people to look at.
 #include "tests/win32/skin/active_skinner.h"
 #include "skin/controls/pickers/combo_list_scrollbar.h"
+#include "skin/controls/base/skin_control_rules.h"
 #include "skin/controls/scroll/scroll_rules.h"
 #include "skin/controls/pickers/skin_combo.h"
 #include "skin/controls/base/skin_control_factory.h"
@@ -28,6 +29,7 @@
 #include "ui/scroll_bar.h"
 #include "ui/stdctrls.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 #include "tests/win32/ui/ui_test_app.h"
 
 #include <gtest/gtest.h>
@@ -348,6 +350,72 @@ TEST_F(SkinScroll, ScrollBarControlsShowTheSkinAndTakePresses) {
     EXPECT_EQ(bar->Position(), 21);
     ClickAt({(control.left + control.right) / 2, control.bottom - arrow - 3});
     EXPECT_EQ(bar->Position(), 31) << "a press on the track pages";
+}
+
+// At the form's density (the process's: the suite runs this at 96, 144 and 192 dpi), a bar laid
+// out for that density and one laid out for 96 dpi both show the skin's pieces in proportion:
+// square arrows whose glyph keeps its rows, a thumb inside the bar with its grip, everything
+// drawn from the strip at the density that fits the bar, pixel for pixel.
+TEST_F(SkinScroll, DensityScrollBarsKeepTheirPiecesInProportion) {
+    const int dpi = skinner_->Dpi();
+    auto* fitted = form_->Get<ui::TScrollBar>(L"ScrollBar1");
+    auto* classic = form_->Get<ui::TScrollBar>(L"ScrollBar2");
+    // One laid out for the density, one a classic 16 pixels thick: the thinnest bar a system
+    // draws.
+    fitted->SetBounds(fitted->Left(), fitted->Top(), ui::MetricAtDpi(SM_CXVSCROLL, dpi),
+                      ScaleMeasure(120, dpi));
+    classic->SetBounds(classic->Left(), classic->Top(), 150, 16);
+    // Pages long enough for a thumb that carries a grip.
+    fitted->SetPageSize(40);
+    classic->SetPageSize(15);
+    fitted->SetPosition(30);
+    classic->SetPosition(20);
+    MoveTo(OnScreen(form_->Handle(), {300, 250}));
+    Pump(300ms);
+    const TPixelImage& strip96 = Elements().Scrollbar->Image;
+    struct Row {
+        const char* what;
+        ui::TScrollBar* bar;
+    };
+    for (const Row& r : {Row{"laid out for the density", fitted}, Row{"16 pixels", classic}}) {
+        TWScrollbar* overlay = Companion<TSkinScControl>(r.bar)->Overlay();
+        ASSERT_TRUE(overlay && overlay->Shown()) << r.what;
+        TScrollLook look = ControlBarLook(*r.bar, true);
+        const int across = look.Vertical ? look.Width : look.Height;
+        const int at = FittingPictureDpi(dpi, across, strip96.Height);
+        const TPixelImage strip = PictureAtDpi(strip96, Elements().Scrollbar->Image2x,
+                                               {Elements().Scrollbar->Frame, false, {}}, at);
+        look.Arrow = ui::MetricAtDpi(SM_CXHSCROLL, at);
+        look.StripSize = strip.Height;
+        const TScrollAxis axis =
+            ScrollControlAxis(look.Vertical ? look.Height : look.Width, look.Arrow,
+                              {r.bar->Min(), r.bar->Max(), r.bar->PageSize(), r.bar->Position()});
+        look.ThumbStart = axis.ThumbStart;
+        look.ThumbEnd = axis.ThumbEnd;
+        if (r.bar == fitted) {
+            EXPECT_EQ(at, dpi) << "a bar laid out for the density";
+        }
+
+        const TScrollPaint paint = ScrollPaintLayout(look);
+        const TPixelRect whole{0, 0, look.Width, look.Height};
+        auto inside = [&](TPixelRect p) {
+            return p.Left >= whole.Left && p.Top >= whole.Top && p.Right <= whole.Right &&
+                   p.Bottom <= whole.Bottom;
+        };
+        for (const TScrollCell* arrow : {&paint.FirstArrow, &paint.SecondArrow}) {
+            const TPixelRect t = arrow->Target;
+            EXPECT_EQ(t.Right - t.Left, t.Bottom - t.Top) << r.what << ": a square arrow";
+            EXPECT_EQ(t.Right - t.Left, strip.Height) << r.what << ": the cell at its size";
+            EXPECT_TRUE(inside(arrow->Clip.value_or(t))) << r.what;
+        }
+        ASSERT_TRUE(paint.Thumb) << r.what;
+        EXPECT_TRUE(inside(paint.Thumb->Target)) << r.what << ": the thumb inside the bar";
+        EXPECT_TRUE(paint.Grip) << r.what << ": the thumb keeps its grip";
+        EXPECT_EQ(FirstDifference(ScreenOf(overlay->Window()), ExpectedBar(Elements(), look, at)),
+                  "")
+            << r.what;
+    }
+    testing_desktop::SaveScreenshot(L"skin_scroll_density_" + std::to_wstring(dpi));
 }
 
 TEST_F(SkinScroll, SkinningOffGivesThePlainLookAndTheSameMessages) {

@@ -567,6 +567,31 @@ TEST_F(SkinTabsTest, TheScrollArrowsOfTabsThatDoNotFitAreSkinned) {
     EXPECT_EQ(inside, Colour(kFace));
 }
 
+// At the form's density (the process's: the suite runs this at 96, 144 and 192 dpi) the scroll
+// arrows of tabs that do not fit keep to the row of tabs, square, and leave the second tab
+// uncovered, whatever size the system's metrics would give them; the tabs and the pane are
+// drawn from the skin's pictures at the density.
+TEST_F(SkinTabsTest, DensityScrollArrowsKeepToTheRowOfTabs) {
+    const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
+    ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
+    Start(skin);
+    auto& tabs = *Get<ui::TWinControl>(L"TabControl3");
+    const HWND arrows = FindWindowExW(tabs.Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_TRUE(arrows) << "five tabs in 160 pixels make scroll arrows";
+    RedrawWindow(tabs.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(200ms);
+    RECT placed{};
+    GetWindowRect(arrows, &placed);
+    MapWindowPoints(nullptr, tabs.Handle(), reinterpret_cast<POINT*>(&placed), 2);
+    const RECT first = TabRect(tabs, 0), second = TabRect(tabs, 1);
+    EXPECT_GE(placed.top, first.top) << "inside the row";
+    EXPECT_LE(placed.bottom, first.bottom) << "inside the row";
+    EXPECT_EQ(placed.right - placed.left, 2 * (placed.bottom - placed.top)) << "square arrows";
+    EXPECT_GE(placed.left, second.right) << "the second tab uncovered";
+    testing_desktop::SaveScreenshot(L"skin_tabs_density_" + std::to_wstring(skinner_->Dpi()));
+}
+
 TEST_F(SkinTabsTest, DefaultSkinScreenshot) {
     const std::vector<std::uint8_t> skin = testing_desktop::ReadFileBytes(DEFAULT_SKIN);
     ASSERT_FALSE(skin.empty()) << DEFAULT_SKIN;
