@@ -109,7 +109,8 @@ const ui::TClassInfo& TRxTrayIcon::StaticClass() {
 void TRxTrayIcon::SetActive(bool value) {
     if (active_ == value) return;
     active_ = value;
-    if (kDesigning) return;
+    // While a description is read, Loaded shows the icon once everything is known.
+    if (kDesigning || (ComponentState() & ui::csLoading)) return;
     if (value)
         AddTrayIcon();
     else
@@ -182,7 +183,8 @@ void TRxTrayIcon::Loaded() {
         animated_ = false;
         SetAnimated(true);
     }
-    if (active_ && !kDesigning) AddTrayIcon();
+    // Starting the animation may have shown it already.
+    if (active_ && !added_ && !kDesigning) AddTrayIcon();
 }
 
 void TRxTrayIcon::Notification(ui::TComponent* component, ui::TOperation operation) {
@@ -212,7 +214,8 @@ void TRxTrayIcon::FillNotifyData() {
 }
 
 void TRxTrayIcon::AddTrayIcon() {
-    RemoveTrayIcon();
+    // Each shell call is a round trip to the shell's process: none for an icon not there.
+    if (added_) RemoveTrayIcon();
     if (!Usable(CurrentIcon())) return;
     clicked_ = 0;
     FillNotifyData();
@@ -229,7 +232,10 @@ void TRxTrayIcon::RemoveTrayIcon() {
 }
 
 void TRxTrayIcon::RefreshTrayIcon() {
-    if (icons_->Count() == 0 && !(ComponentState() & ui::csLoading)) SetAnimated(false);
+    // While a description is read, the icon, tooltip and frames come one by one: Loaded
+    // shows the icon once, with all of them.
+    if (ComponentState() & ui::csLoading) return;
+    if (icons_->Count() == 0) SetAnimated(false);
     // Going away: the destructor removes the icon, nothing may add it again.
     if (ComponentState() & ui::csDestroying) return;
     if (added_) {

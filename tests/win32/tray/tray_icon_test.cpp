@@ -142,6 +142,55 @@ TEST_F(TrayIcon, DescriptionShowsTheIconWithItsTooltip) {
     SetCursorPos(400, 300);
 }
 
+// Reading a description tells the shell once, with everything read: the icon, its tooltip and
+// its frames; not once per property, which would cost a round trip to the shell's process each.
+TEST_F(TrayIcon, ReadingADescriptionCallsTheShellOnce) {
+    TIconList frames;
+    ui::TIcon frame;
+    frame.LoadFromBytes(MakeTestIco(0xE03030));
+    frames.Add(&frame);
+    const std::string animated =
+        "    Animated = True\n    Icons = " + form_text::FormatBinary(frames.SaveToBytes(), "      ") +
+        "\n";
+    const struct {
+        const char* what;
+        std::string extra;
+        std::vector<DWORD> calls;
+    } cases[] = {
+        {"one icon", "", {NIM_ADD}},
+        {"animated", animated, {NIM_ADD}},
+        {"switched off", "    Active = False\n", {}},
+    };
+    std::vector<std::pair<DWORD, NotifyIconRecord>> loading;
+    ui::RegisterComponentClass(L"TRxTrayIcon", [&](ui::TComponent* owner) {
+        auto* icon = new TRxTrayIcon(owner);
+        icon->ShellNotify = [&](DWORD message, const NotifyIconRecord& record) {
+            loading.push_back({message, record});
+            return RealShellNotify(message, record);
+        };
+        return icon;
+    });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        loading.clear();
+        Load(c.extra);
+        std::vector<DWORD> messages;
+        for (const auto& call : loading)
+            messages.push_back(call.first);
+        EXPECT_EQ(messages, c.calls);
+        EXPECT_EQ(tray_->Added(), !c.calls.empty());
+        if (!loading.empty()) {
+            // The one add carries the tooltip and an icon.
+            EXPECT_EQ(loading[0].second.uFlags, 7u);
+            EXPECT_NE(loading[0].second.hIcon, 0u);
+        }
+        ui::Free(tray_);
+        tray_ = nullptr;
+        EXPECT_FALSE(FindShownIcon(kTip));
+    }
+    ui::RegisterComponentClass<TRxTrayIcon>();
+}
+
 TEST_F(TrayIcon, CallbackMessagesBecomeEvents) {
     Load();
     int dbl = 0;
