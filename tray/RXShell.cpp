@@ -112,7 +112,7 @@ const ui::TClassInfo& TRxTrayIcon::StaticClass() {
 void TRxTrayIcon::SetActive(bool value) {
     if (active_ == value) return;
     active_ = value;
-    // While a description is read, Loaded shows the icon once everything is known.
+    // While a description is read nothing is shown: Loaded has the icon shown once all is read.
     if (kDesigning || (ComponentState() & ui::csLoading)) return;
     if (value)
         AddTrayIcon();
@@ -245,8 +245,8 @@ void TRxTrayIcon::RemoveTrayIcon() {
 }
 
 void TRxTrayIcon::RefreshTrayIcon() {
-    // While a description is read, the icon, tooltip and frames come one by one: Loaded
-    // shows the icon once, with all of them.
+    // While a description is read, the icon, tooltip and frames come one by one: the icon is
+    // shown once after Loaded, with all of them.
     if (ComponentState() & ui::csLoading) return;
     if (icons_->Count() == 0) SetAnimated(false);
     if (show_pending_ && !added_) return;
