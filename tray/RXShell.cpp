@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace tray {
 
@@ -16,6 +17,8 @@ namespace {
 
 // The animation thread asks for the next frame with this; wParam tells which thread asked.
 constexpr UINT kFrameMessage = WM_APP;
+// The hidden window's timer that shows an icon read from a description.
+constexpr UINT_PTR kShowTimer = 1;
 
 static_assert(sizeof(NotifyIconRecord::hWnd) == sizeof(HWND), "the record keeps whole handles");
 
@@ -109,7 +112,8 @@ const ui::TClassInfo& TRxTrayIcon::StaticClass() {
 void TRxTrayIcon::SetActive(bool value) {
     if (active_ == value) return;
     active_ = value;
-    if (kDesigning) return;
+    // While a description is read nothing is shown: Loaded has the icon shown once all is read.
+    if (kDesigning || (ComponentState() & ui::csLoading)) return;
     if (value)
         AddTrayIcon();
     else
@@ -178,11 +182,22 @@ void TRxTrayIcon::SetShowDesign(bool value) {
 
 void TRxTrayIcon::Loaded() {
     ui::TComponent::Loaded();
+    // Telling the shell is a round trip to its process, and the icon is not part of the
+    // program's first window: it is shown once the message loop runs and has nothing left to
+    // paint. A timer message is the last a thread gets, after every paint message, and no
+    // sooner than its interval.
+    show_pending_ = !kDesigning;
     if (animated_) {
         animated_ = false;
         SetAnimated(true);
     }
-    if (active_ && !kDesigning) AddTrayIcon();
+    if (show_pending_) SetTimer(Handle(), kShowTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void TRxTrayIcon::ShowLoadedIcon() {
+    KillTimer(Handle(), kShowTimer);
+    if (!std::exchange(show_pending_, false) || added_) return;
+    RefreshTrayIcon();
 }
 
 void TRxTrayIcon::Notification(ui::TComponent* component, ui::TOperation operation) {
@@ -212,7 +227,8 @@ void TRxTrayIcon::FillNotifyData() {
 }
 
 void TRxTrayIcon::AddTrayIcon() {
-    RemoveTrayIcon();
+    // Each shell call is a round trip to the shell's process: none for an icon not there.
+    if (added_) RemoveTrayIcon();
     if (!Usable(CurrentIcon())) return;
     clicked_ = 0;
     FillNotifyData();
@@ -229,7 +245,11 @@ void TRxTrayIcon::RemoveTrayIcon() {
 }
 
 void TRxTrayIcon::RefreshTrayIcon() {
-    if (icons_->Count() == 0 && !(ComponentState() & ui::csLoading)) SetAnimated(false);
+    // While a description is read, the icon, tooltip and frames come one by one: the icon is
+    // shown once after Loaded, with all of them.
+    if (ComponentState() & ui::csLoading) return;
+    if (icons_->Count() == 0) SetAnimated(false);
+    if (show_pending_ && !added_) return;
     // Going away: the destructor removes the icon, nothing may add it again.
     if (ComponentState() & ui::csDestroying) return;
     if (added_) {
@@ -270,6 +290,10 @@ std::optional<LRESULT> TRxTrayIcon::WndProc(UINT message, WPARAM wparam, LPARAM 
     }
     if (message == kFrameMessage) {
         AdvanceFrame(wparam);
+        return 0;
+    }
+    if (message == WM_TIMER && wparam == kShowTimer) {
+        ShowLoadedIcon();
         return 0;
     }
     return std::nullopt;

@@ -99,6 +99,8 @@ private:
 
     void AddTrayIcon();
     void RemoveTrayIcon();
+    // The timer's end of Loaded: the icon shown as the component stands now.
+    void ShowLoadedIcon();
     void RefreshTrayIcon();
     // The icon to show: a frame while animating, else the single icon; none for an empty slot.
     ui::TIcon* CurrentIcon() const;
@@ -114,6 +116,9 @@ private:
     bool animated_ = false;
     bool show_design_ = false;
     bool added_ = false;
+    // Read from a description, the icon waits for the thread's message loop to have painted
+    // what waits to be painted (the program's first window), then is shown (see Loaded).
+    bool show_pending_ = false;
     std::wstring hint_;
     std::unique_ptr<ui::TIcon> icon_;
     std::unique_ptr<TIconList> icons_;

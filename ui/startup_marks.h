@@ -11,10 +11,10 @@ enum class TStartupMark : int {
     Entry,             // the program's entry runs
     DescriptionRead,   // the main form's stored description read, its skin decoded
     MainFormMade,      // the main form made and its creation handler run
-    FirstActivation,   // the skin manager sees a window activated
-    SkinnerMade,       // a form skinner made for it
-    FirstSkinnedPaint, // the skinner painted the frame for the first time (while it starts)
+    SkinnerMade,       // a form skinner made for it, before it shows
     SkinnerStarted,    // the skinner started: controls skinned, frame sized, region built
+    FirstActivation,   // the skin manager sees a window activated (the main form showing)
+    FirstSkinnedPaint, // the skinner painted the frame for the first time once started
     Count
 };
 

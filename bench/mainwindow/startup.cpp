@@ -91,10 +91,10 @@ constexpr const char* kMarkNames[] = {
     "process created -> entry",
     "-> description read, skin decoded",
     "-> main form made",
-    "-> first activation",
     "-> form skinner made",
-    "-> first skinned frame painted",
     "-> skinner started (controls, region)",
+    "-> shown, first activation",
+    "-> first skinned frame painted",
 };
 static_assert(std::size(kMarkNames) == static_cast<std::size_t>(ui::TStartupMark::Count));
 

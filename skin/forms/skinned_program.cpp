@@ -18,6 +18,9 @@ int RunSkinnedProgram(const std::function<void(ui::TApplication&)>& start) {
             ui::HandleException(&application);
             return 1;
         }
+        // The main form comes up in the skin's frame rather than being dressed after it shows.
+        if (TSkinManage* manager = SkinManage(); manager && application.MainForm())
+            manager->SkinFormBeforeShow(*application.MainForm());
         application.Run();
     } catch (...) {
         ui::HandleException(nullptr);

@@ -158,9 +158,27 @@ bool TSkinManage::SkinWindow(TWindowHandle window) {
 }
 
 bool TSkinManage::SkinWindow(HWND window) {
-    if (!SkinningOn || !IsWindow(window)) return false;
+    if (!MakeFormSkinner(window)) return false;
+    // Started from the message loop: the window may be in the middle of its activation.
+    PostMessageW(window, SM_SKININIT, 0, kSkinInitParam);
+    return true;
+}
+
+bool TSkinManage::SkinFormBeforeShow(ui::TForm& form) {
+    if (!form.HandleAllocated() || form.FormStyle() == ui::TFormStyle::fsMDIChild ||
+        form.FormStyle() == ui::TFormStyle::fsMDIForm) {
+        return false;
+    }
+    const HWND window = form.Handle();
+    if (IsWindowVisible(window) || !MakeFormSkinner(window)) return false;
+    SendMessageW(window, SM_SKININIT, 0, kSkinInitParam);
+    return true;
+}
+
+TFormSkinnerLink* TSkinManage::MakeFormSkinner(HWND window) {
+    if (!SkinningOn || !IsWindow(window)) return nullptr;
     PurgeForms();
-    if (SendMessageW(window, SM_ISSKINNED, 0, 0) == 1 || FindSkinForm(window)) return false;
+    if (SendMessageW(window, SM_ISSKINNED, 0, 0) == 1 || FindSkinForm(window)) return nullptr;
     ui::TControl* control = FindControlObject(window);
 
     TSkinWindowFacts facts;
@@ -177,20 +195,19 @@ bool TSkinManage::SkinWindow(HWND window) {
     facts.width = r.right - r.left;
     facts.height = r.bottom - r.top;
     facts.controlTag = control ? control->Tag() : 0;
-    if (!IsSkinCandidate(facts)) return false;
+    if (!IsSkinCandidate(facts)) return nullptr;
     if (!AcceptWindowClass(mainSkinData_, reinterpret_cast<TWindowHandle>(window), facts.className,
                            facts.style)) {
-        return false;
+        return nullptr;
     }
     TSkinData* skin = ChooseSkinData(window);
-    if (!skin || !skin->SkinLoaded() || !formSkinners_) return false;
+    if (!skin || !skin->SkinLoaded() || !formSkinners_) return nullptr;
 
     TFormSkinnerLink* form = formSkinners_(*skin, control, window, ModuleKey, facts.className);
-    if (!form) return false;
+    if (!form) return nullptr;
     forms_.push_back(form);
     ui::MarkStartup(ui::TStartupMark::SkinnerMade);
-    PostMessageW(window, SM_SKININIT, 0, kSkinInitParam);
-    return true;
+    return form;
 }
 
 bool TSkinManage::SkinVisibleForm(ui::TForm& form) {

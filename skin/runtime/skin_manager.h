@@ -46,6 +46,10 @@ public:
     bool SkinWindow(HWND window);
     // A visible top-level form is skinned; true for one that is hidden or a child.
     bool SkinVisibleForm(ui::TForm& form);
+    // A form not shown yet is skinned and its skinner started at once, so that it comes up in
+    // the skin's frame and is painted once, not first in the system's frame; true when it was.
+    // Otherwise its first activation skins it, as any window's.
+    bool SkinFormBeforeShow(ui::TForm& form);
     bool SkinPopupMenu(HWND window);
     bool ReleasePopupMenu(HWND window);
     bool IsPopupMenuSkinned(HWND window) const;
@@ -95,6 +99,8 @@ public:
     HWND ReskinWindow = nullptr;
 
 private:
+    // SkinWindow's tests and the skinner made; the caller starts it. None when a test fails.
+    TFormSkinnerLink* MakeFormSkinner(HWND window);
     void RunAction(TSkinAction action, TSkinDataCore& skin);
     // Detaches a form skinner, repaints its window and frees it.
     void Unskin(TFormSkinnerLink* form);

@@ -134,7 +134,8 @@ TEST_F(MainWindow, TrayIconWithItsStoredIconAndHint) {
     EXPECT_EQ(form_->RxTrayIcon1->Hint(), L"多次复制剪贴板");
     ASSERT_NE(form_->RxTrayIcon1->Icon(), nullptr);
     EXPECT_FALSE(form_->RxTrayIcon1->Icon()->Empty());
-    EXPECT_TRUE(form_->RxTrayIcon1->Added());
+    // In the notification area once the messages waiting (the window's paints) are handled.
+    EXPECT_TRUE(testing_desktop::PumpUntil([&] { return form_->RxTrayIcon1->Added(); }));
     EXPECT_TRUE(static_cast<bool>(form_->RxTrayIcon1->OnClick));
 }
 

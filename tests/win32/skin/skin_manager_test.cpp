@@ -236,6 +236,40 @@ TEST_F(SkinManagerTest, AFormIsSkinnedOnceFromItsFirstActivation) {
     testing_desktop::SaveScreenshot(L"skin_manager_form");
 }
 
+// A program's main form is skinned before it shows: it comes up in the skin's frame, already
+// started, and its first activation neither makes another skinner nor starts this one again.
+TEST_F(SkinManagerTest, AFormSkinnedBeforeItShowsComesUpInTheSkinsFrame) {
+    TSkinTestForm* form = NewForm();
+    form->Skin()->OnAfterSkinForm = [this](TSkinDataCore&, TWindowHandle, const std::string&) {
+        ++afterSkin_;
+    };
+    const HWND h = form->Handle();
+    ASSERT_TRUE(Manager().SkinFormBeforeShow(*form));
+    // At once, without a message handled in between, and still hidden.
+    EXPECT_FALSE(IsWindowVisible(h));
+    ASSERT_TRUE(Skinner(h));
+    EXPECT_EQ(Skinner(h)->SkinState(), TFormSkinState::Active);
+    EXPECT_EQ(afterSkin_, 1);
+    EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}));
+    EXPECT_EQ(ClientSize(h), (TFrameSize{263, 354}));
+    EXPECT_FALSE(Manager().SkinFormBeforeShow(*form)) << "skinned already";
+
+    TWinSkinForm* skinner = Skinner(h);
+    form->Show();
+    Pump(300ms);
+    EXPECT_EQ(Manager().Forms().size(), 1u);
+    EXPECT_EQ(Skinner(h), skinner);
+    EXPECT_EQ(afterSkin_, 1) << "started once";
+    EXPECT_EQ(WindowSize(h), (TFrameSize{263 + 11, 354 + 31}));
+    EXPECT_EQ(SendMessageW(h, SM_ISSKINNED, 0, 0), 1);
+
+    // A form already on screen is left to its activation, as any window.
+    TSkinTestForm* shown = NewForm();
+    ShowWindow(shown->Handle(), SW_SHOWNOACTIVATE);
+    EXPECT_FALSE(Manager().SkinFormBeforeShow(*shown));
+    EXPECT_FALSE(Skinner(shown->Handle()));
+}
+
 TEST_F(SkinManagerTest, Tag99IsNeverSkinnedWhateverDisableTagSays) {
     TSkinTestForm* tagged = NewForm("  Tag = 99\n");
     tagged->Skin()->DisableTag = 5;

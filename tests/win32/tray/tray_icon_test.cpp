@@ -84,6 +84,10 @@ protected:
         ui::ReadDescription(&host_, IconDescription(ico, extra));
         tray_ = dynamic_cast<TRxTrayIcon*>(host_.FindComponent(L"RxTrayIcon1"));
         ASSERT_NE(tray_, nullptr);
+        // It is shown once the messages waiting are handled.
+        if (tray_->Active()) {
+            ASSERT_TRUE(PumpUntil([this] { return tray_->Added(); }));
+        }
     }
 
     // Records every shell call (and makes it).
@@ -140,6 +144,71 @@ TEST_F(TrayIcon, DescriptionShowsTheIconWithItsTooltip) {
     Pump(std::chrono::milliseconds(1500));
     testing_desktop::SaveScreenshot(L"tray_icon_tooltip");
     SetCursorPos(400, 300);
+}
+
+// Reading a description tells the shell once, with everything read: the icon, its tooltip and
+// its frames; not once per property, which would cost a round trip to the shell's process each.
+// And not while the description is read: once the message loop runs and the thread's windows
+// have painted, as the program's first window would.
+TEST_F(TrayIcon, ADescriptionShowsTheIconOnceAfterThePaintsWaiting) {
+    TIconList frames;
+    ui::TIcon frame;
+    frame.LoadFromBytes(MakeTestIco(0xE03030));
+    frames.Add(&frame);
+    const std::string animated =
+        "    Animated = True\n    Icons = " + form_text::FormatBinary(frames.SaveToBytes(), "      ") +
+        "\n";
+    const struct {
+        const char* what;
+        std::string extra;
+        std::vector<DWORD> calls;
+    } cases[] = {
+        {"one icon", "", {NIM_ADD}},
+        {"animated", animated, {NIM_ADD}},
+        {"switched off", "    Active = False\n", {}},
+    };
+    const HWND waiting = CreateWindowExW(0, L"Static", L"painted first", WS_POPUP | WS_VISIBLE, 10,
+                                         10, 120, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(waiting);
+    std::vector<DWORD> calls;
+    bool added_before_paint = false;
+    ui::RegisterComponentClass(L"TRxTrayIcon", [&](ui::TComponent* owner) {
+        auto* icon = new TRxTrayIcon(owner);
+        icon->ShellNotify = [&](DWORD message, const NotifyIconRecord& record) {
+            calls.push_back(message);
+            if (message == NIM_ADD) {
+                added_before_paint |= GetUpdateRect(waiting, nullptr, FALSE) != FALSE;
+                // The one add carries the tooltip and an icon.
+                EXPECT_EQ(record.uFlags, 7u);
+                EXPECT_NE(record.hIcon, 0u);
+            }
+            return RealShellNotify(message, record);
+        };
+        return icon;
+    });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        calls.clear();
+        InvalidateRect(waiting, nullptr, TRUE);
+        ui::ReadDescription(&host_, IconDescription(MakeTestIco(0x3060E0), c.extra));
+        tray_ = dynamic_cast<TRxTrayIcon*>(host_.FindComponent(L"RxTrayIcon1"));
+        ASSERT_NE(tray_, nullptr);
+        EXPECT_TRUE(calls.empty()) << "nothing told the shell while reading";
+        EXPECT_FALSE(tray_->Added());
+        if (c.calls.empty()) {
+            Pump(std::chrono::milliseconds(200));
+        } else {
+            EXPECT_TRUE(PumpUntil([&] { return tray_->Added(); }));
+        }
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_FALSE(added_before_paint);
+        EXPECT_EQ(tray_->Added(), !c.calls.empty());
+        ui::Free(tray_);
+        tray_ = nullptr;
+        EXPECT_FALSE(FindShownIcon(kTip));
+    }
+    DestroyWindow(waiting);
+    ui::RegisterComponentClass<TRxTrayIcon>();
 }
 
 TEST_F(TrayIcon, CallbackMessagesBecomeEvents) {
