@@ -126,6 +126,13 @@ protected:
     void Dispatch(TMessage& msg);
     virtual void DefaultHandler(TMessage& msg);
     virtual void VisibleChanging() {}
+    // The control laid out at `dpi` from the layout it has at `fromDpi`: its bounds by their
+    // edges, then what ScaleContents scales.
+    virtual void ChangeScale(int dpi, int fromDpi);
+    // What the control stores in pixels besides its bounds, at `dpi`: its font (unless it
+    // follows its parent's, which brings it the parent's scaled font) and a control's own
+    // measures (item heights, column widths); a windowed control's children too.
+    virtual void ScaleContents(int dpi, int fromDpi);
     virtual void FontChanged();
     virtual void ColorChanged();
     virtual void TextChanged() {}

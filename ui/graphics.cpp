@@ -2,6 +2,7 @@
 #include "ui/graphics.h"
 
 #include "ui/image_format.h"
+#include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 
 #include <algorithm>
@@ -53,6 +54,7 @@ void TFont::SetName(const std::wstring& v) {
 }
 
 void TFont::SetHeight(int v) {
+    points_.reset();
     if (v != height_) {
         height_ = v;
         Changed();
@@ -60,10 +62,17 @@ void TFont::SetHeight(int v) {
 }
 
 int TFont::Size() const {
-    return -MulDiv(height_, 72, 96);
+    return points_ ? *points_ : -MulDiv(height_, 72, kBaseDpi);
 }
 void TFont::SetSize(int points) {
-    SetHeight(-MulDiv(points, 96, 72));
+    SetHeight(FontHeightForPoints(points, kBaseDpi));
+    points_ = points;
+}
+
+void TFont::ScaleTo(int dpi, int fromDpi) {
+    const std::optional<int> points = points_;
+    SetHeight(ScaleFontHeight(height_, points, dpi, fromDpi));
+    points_ = points;
 }
 
 void TFont::SetColor(TColor v) {
@@ -90,6 +99,7 @@ void TFont::SetCharset(int v) {
 void TFont::Assign(const TFont& o) {
     name_ = o.name_;
     height_ = o.height_;
+    points_ = o.points_;
     color_ = o.color_;
     style_ = o.style_;
     charset_ = o.charset_;
@@ -115,6 +125,7 @@ HFONT TFont::Handle() const {
 void TFont::SetHandleFromLogFont(const LOGFONTW& lf) {
     name_ = lf.lfFaceName;
     height_ = lf.lfHeight;
+    points_.reset();
     charset_ = lf.lfCharSet;
     style_ = (lf.lfWeight >= FW_BOLD ? +fsBold : 0u) | (lf.lfItalic ? +fsItalic : 0u) |
              (lf.lfUnderline ? +fsUnderline : 0u) | (lf.lfStrikeOut ? +fsStrikeOut : 0u);

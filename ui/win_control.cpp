@@ -399,6 +399,14 @@ void TWinControl::SetText(const std::wstring& v) {
     }
 }
 
+void TWinControl::ScaleContents(int dpi, int fromDpi) {
+    // The font first: children that follow it have it at the new density before their turn.
+    TControl::ScaleContents(dpi, fromDpi);
+    const auto children = controls_;
+    for (TControl* c : children)
+        c->ChangeScale(dpi, fromDpi);
+}
+
 void TWinControl::FontChanged() {
     if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
     TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};
