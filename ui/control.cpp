@@ -186,6 +186,15 @@ TForm* TControl::ParentForm() const {
     return dynamic_cast<TForm*>(const_cast<TControl*>(c));
 }
 
+int TControl::LayoutDpi() const {
+    const TForm* form = ParentForm();
+    return form ? form->PixelsPerInch() : kBaseDpi;
+}
+
+int TControl::Scaled(int pixels) const {
+    return ScaleMeasure(pixels, LayoutDpi());
+}
+
 void TControl::Click() {
     if (OnClick && Firing()) OnClick(this);
 }

@@ -400,11 +400,13 @@ void TWinControl::SetText(const std::wstring& v) {
 }
 
 void TWinControl::ScaleContents(int dpi, int fromDpi) {
-    // The font first: children that follow it have it at the new density before their turn.
-    TControl::ScaleContents(dpi, fromDpi);
+    // The children's bounds before the font: a child that follows the font and sizes itself to
+    // its text (a label) takes its new size from the scaled font at its scaled place, where
+    // scaling its bounds afterwards would scale that size a second time.
     const auto children = controls_;
     for (TControl* c : children)
         c->ChangeScale(dpi, fromDpi);
+    TControl::ScaleContents(dpi, fromDpi);
 }
 
 void TWinControl::FontChanged() {

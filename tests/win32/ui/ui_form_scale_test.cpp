@@ -6,6 +6,7 @@
 #include "ui/list_view.h"
 #include "ui/stdctrls.h"
 #include "ui/text_codec.h"
+#include "ui/win_handles.h"
 
 #include <string>
 
@@ -16,8 +17,9 @@ using ui_test::AppTest;
 
 using TScaleForm = ui_test::TTestForm<L"TScaleForm">;
 
-// Two buttons that touch, a label in points, a list with its own font and item height, a
-// check box in a panel (both following the form's font) and a list view's columns.
+// Two buttons that touch, a label in points, a label sized to its text in the form's font, a
+// list with its own font and item height, a check box in a panel (both following the form's
+// font) and a list view's columns.
 std::string Description(int pixelsPerInch) {
     return R"(object ScaleForm: TScaleForm
   Left = 100
@@ -53,6 +55,11 @@ std::string Description(int pixelsPerInch) {
     Font.Name = 'Tahoma'
     Font.Size = 8
     ParentFont = False
+  end
+  object Label2: TLabel
+    Left = 130
+    Top = 40
+    Caption = 'Follows the form'
   end
   object List1: TListBox
     Left = 10
@@ -158,6 +165,19 @@ protected:
         for (const wchar_t* name : {L"Button1", L"Panel1", L"Check1"}) {
             EXPECT_EQ(Get<TControl>(name)->Font()->Height(), -18) << ui::WideToUtf8(name);
             EXPECT_TRUE(Get<TControl>(name)->ParentFont()) << ui::WideToUtf8(name);
+        }
+        // A label that follows the form's font and sizes itself to its text: at its scaled
+        // place, as large as its text in the scaled font (not that size scaled once more).
+        auto* follows = Get<TLabel>(L"Label2");
+        EXPECT_EQ(follows->Left(), 195);
+        EXPECT_EQ(follows->Top(), 60);
+        {
+            const WindowDC screen(nullptr);
+            const Selection font(screen.dc(), follows->Font()->Handle());
+            SIZE text{};
+            GetTextExtentPoint32W(screen.dc(), L"Follows the form", 16, &text);
+            EXPECT_EQ(follows->Width(), text.cx);
+            EXPECT_EQ(follows->Height(), text.cy);
         }
         EXPECT_EQ((*Get<TListView>(L"View1")->Columns())[0].Width(), 225);
         EXPECT_EQ((*Get<TListView>(L"View1")->Columns())[1].Width(), 92);
