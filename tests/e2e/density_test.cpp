@@ -107,6 +107,9 @@ TEST_P(AtDensity, TheMainWindowIsLaidOutAtItsDensity) {
     EXPECT_LE(Scaled(13) + Scaled(3) + text.cx, check.right - check.left);
     EXPECT_LE(text.cy, check.bottom - check.top);
 
+    RedrawWindow(main, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testing_desktop::Pump(500ms);
     testing_desktop::SaveScreenshot(L"e2e_main_window_" + std::to_wstring(Dpi()) + L"dpi");
     EXPECT_EQ(pellico.Close(), std::optional<DWORD>(0));
 }
