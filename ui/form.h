@@ -48,8 +48,8 @@ public:
     // Read from a description only: the density the stored layout was designed at.
     void SetPixelsPerInch(int v);
     // Lays the form out at `dpi` from the density it is at: every control's bounds by their
-    // edges, the fonts, the lists' item heights and columns, the client size; then tells
-    // whoever hooks the form (CM_DPICHANGED). Nothing changes when the form is at `dpi`.
+    // edges, the fonts, the lists' item heights and columns; tells whoever hooks the form
+    // (CM_DPICHANGED); then sets the client size. Nothing changes when the form is at `dpi`.
     void ScaleForDpi(int dpi);
     int TextHeight() const { return text_height_; }
     void SetTextHeight(int v) { text_height_ = v; }

@@ -54,9 +54,15 @@ void TFont::SetName(const std::wstring& v) {
 }
 
 void TFont::SetHeight(int v) {
-    points_.reset();
-    if (v != height_) {
-        height_ = v;
+    SetHeightFor(v, std::nullopt);
+}
+
+void TFont::SetHeightFor(int height, std::optional<int> points) {
+    // The points first: whoever hears of the change (a control that copies its parent's font)
+    // copies them with the height.
+    points_ = points;
+    if (height != height_) {
+        height_ = height;
         Changed();
     }
 }
@@ -65,14 +71,11 @@ int TFont::Size() const {
     return points_ ? *points_ : -MulDiv(height_, 72, kBaseDpi);
 }
 void TFont::SetSize(int points) {
-    SetHeight(FontHeightForPoints(points, kBaseDpi));
-    points_ = points;
+    SetHeightFor(FontHeightForPoints(points, kBaseDpi), points);
 }
 
 void TFont::ScaleTo(int dpi, int fromDpi) {
-    const std::optional<int> points = points_;
-    SetHeight(ScaleFontHeight(height_, points, dpi, fromDpi));
-    points_ = points;
+    SetHeightFor(ScaleFontHeight(height_, points_, dpi, fromDpi), points_);
 }
 
 void TFont::SetColor(TColor v) {

@@ -56,6 +56,7 @@ public:
 
 private:
     void Changed();
+    void SetHeightFor(int height, std::optional<int> points);
     std::wstring name_ = L"Tahoma";
     int height_ = -11;
     std::optional<int> points_; // set while the height is that of a size given in points
