@@ -173,8 +173,9 @@ HWND TGalleryForm::ShowDialog() {
         GetWindowRect(dialog_, &dialog);
         const int width = dialog.right - dialog.left;
         const int gap = Scaled(8);
-        const int x = form.right + gap + width <= GetSystemMetrics(SM_CXSCREEN) ? form.right + gap
-                                                                                : form.right - width;
+        const int x = form.right + gap + width <= GetSystemMetrics(SM_CXSCREEN)
+                          ? form.right + gap
+                          : form.right - width;
         SetWindowPos(dialog_, nullptr, x, form.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -210,7 +210,8 @@ void TApplication::ShowHintNow() {
     GetCursorPos(&p);
     const int dpi = MonitorDpiAt(p);
     HintWindow()->SetDpi(dpi);
-    RECT r = HintWindow()->CalcHintRect(ScaleMeasure(500, dpi), GetShortHint(hint_control_->Hint()));
+    RECT r =
+        HintWindow()->CalcHintRect(ScaleMeasure(500, dpi), GetShortHint(hint_control_->Hint()));
     // Below the cursor's hot spot, clear of the arrow.
     OffsetRect(&r, p.x, p.y + MetricAtDpi(SM_CYCURSOR, MonitorDpiAt(p)) * 2 / 3);
     hint_window_->ActivateHint(r, GetShortHint(hint_control_->Hint()));

@@ -33,8 +33,8 @@ void TForm::ApplyIcon() {
     if (!handle_ || icon_->Empty()) return;
     // The caption's small icon at the form's density, so a denser display gets a larger image
     // from the icon rather than the small one stretched.
-    OwnedIcon small = icon_->HandleForSize(MetricAtDpi(SM_CXSMICON, dpi_),
-                                           MetricAtDpi(SM_CYSMICON, dpi_));
+    OwnedIcon small =
+        icon_->HandleForSize(MetricAtDpi(SM_CXSMICON, dpi_), MetricAtDpi(SM_CYSMICON, dpi_));
     SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
     SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     // The window no longer shows the one it had, so it may go.

@@ -128,7 +128,8 @@ TEST_P(AtDensity, TheMarginFromTheWorkAreasCornerScales) {
         [&] { return SendMessageW(main, SM_ISSKINNED, 0, 0) == 1; }, 10s));
     RECT made{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
     ASSERT_TRUE(ui::AdjustWindowRectAtDpi(
-        made, WS_POPUP | WS_CAPTION | DS_MODALFRAME | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+        made,
+        WS_POPUP | WS_CAPTION | DS_MODALFRAME | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
         false, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOPMOST, Dpi()));
     RECT outer{};
     GetWindowRect(main, &outer);

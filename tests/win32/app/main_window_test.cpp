@@ -154,7 +154,8 @@ TEST_F(MainWindow, TextsFitTheirControlsAtEveryDensity) {
             EXPECT_LE(text.cy, l->Height()) << ui::WideToUtf8(l->Caption());
             EXPECT_GE(l->Left(), 0);
             EXPECT_LE(l->Left() + l->Width(), form_->ClientWidth()) << ui::WideToUtf8(l->Caption());
-            EXPECT_LE(l->Top() + l->Height(), form_->ClientHeight()) << ui::WideToUtf8(l->Caption());
+            EXPECT_LE(l->Top() + l->Height(), form_->ClientHeight())
+                << ui::WideToUtf8(l->Caption());
         }
         EXPECT_LE(form_->Label1->Left() + form_->Label1->Width(), form_->Label2->Left());
         EXPECT_LE(form_->Label3->Top() + form_->Label3->Height(), form_->Label1->Top());

@@ -177,9 +177,10 @@ TEST(SkinControlSetting, TheProcessIsPerMonitorAware) {
         reinterpret_cast<TContext(WINAPI*)()>(function("GetThreadDpiAwarenessContext"));
     const auto awareness =
         reinterpret_cast<int(WINAPI*)(TContext)>(function("GetAwarenessFromDpiAwarenessContext"));
-    const auto valid = reinterpret_cast<BOOL(WINAPI*)(TContext)>(function("IsValidDpiAwarenessContext"));
-    const auto same =
-        reinterpret_cast<BOOL(WINAPI*)(TContext, TContext)>(function("AreDpiAwarenessContextsEqual"));
+    const auto valid =
+        reinterpret_cast<BOOL(WINAPI*)(TContext)>(function("IsValidDpiAwarenessContext"));
+    const auto same = reinterpret_cast<BOOL(WINAPI*)(TContext, TContext)>(
+        function("AreDpiAwarenessContextsEqual"));
     ASSERT_TRUE(thread_context && awareness && valid && same);
     constexpr int kPerMonitorAware = 2; // DPI_AWARENESS_PER_MONITOR_AWARE
     EXPECT_EQ(awareness(thread_context()), kPerMonitorAware);

@@ -29,7 +29,8 @@ std::string Description(int pixelsPerInch) {
   ClientWidth = 250
   Font.Height = -12
   Font.Name = 'Tahoma'
-  PixelsPerInch = )" + std::to_string(pixelsPerInch) + R"(
+  PixelsPerInch = )" +
+           std::to_string(pixelsPerInch) + R"(
   TextHeight = 13
   object Button1: TButton
     Left = 10
@@ -131,8 +132,8 @@ protected:
     // once they exist.
     void ExpectLayoutAt144() {
         const TBounds expected[] = {
-            {L"Button1", {15, 15, 105, 53}}, {L"Button2", {105, 15, 195, 53}},
-            {L"Label1", {15, 60, 165, 83}},  {L"List1", {15, 90, 180, 165}},
+            {L"Button1", {15, 15, 105, 53}},  {L"Button2", {105, 15, 195, 53}},
+            {L"Label1", {15, 60, 165, 83}},   {L"List1", {15, 90, 180, 165}},
             {L"Panel1", {195, 90, 360, 165}}, {L"Check1", {8, 8, 158, 38}},
             {L"View1", {15, 173, 360, 233}},
         };
@@ -140,9 +141,8 @@ protected:
             auto* c = Get<TControl>(b.name);
             ASSERT_NE(c, nullptr) << b.name;
             const RECT r = c->BoundsRect();
-            EXPECT_TRUE(EqualRect(&r, &b.at))
-                << ui::WideToUtf8(b.name) << ": " << r.left << "," << r.top << "," << r.right
-                << "," << r.bottom;
+            EXPECT_TRUE(EqualRect(&r, &b.at)) << ui::WideToUtf8(b.name) << ": " << r.left << ","
+                                              << r.top << "," << r.right << "," << r.bottom;
             auto* w = dynamic_cast<TWinControl*>(c);
             if (!w || !w->HandleAllocated()) continue;
             RECT window{};
