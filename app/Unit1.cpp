@@ -151,7 +151,7 @@ void TForm1::FormCreate(ui::TPersistent*) {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const auto at = collector::PlaceNearCorner(work.right - work.left, work.bottom - work.top,
-                                               Width(), Height());
+                                               Width(), Height(), PixelsPerInch());
     SetBounds(at.left, at.top, Width(), Height());
 
     // A tool window has no taskbar button: the application window carried the program's.

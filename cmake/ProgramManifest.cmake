@@ -1,7 +1,8 @@
 # The manifest a program embeds, written for the tree's processor, and a check after every link
-# that the program carries the manifest of its own machine: Windows' side-by-side loader refuses
-# to start a 64-bit program whose manifest names x86 (and Wine, with both architectures in its
-# prefix, loads the wrong Common Controls for it).
+# that the program carries the manifest of its own machine and declares itself per-monitor
+# aware (check_manifest.cmake): Windows' side-by-side loader refuses to start a 64-bit program
+# whose manifest names x86 (and Wine, with both architectures in its prefix, loads the wrong
+# Common Controls for it), and stretches an unaware program's windows as bitmaps.
 
 # pellico_manifest(NAME DESCRIPTION): writes NAME.manifest into the current binary folder.
 function(pellico_manifest name description)

@@ -1,6 +1,9 @@
 # cmake -DPROGRAM=file.exe -P check_manifest.cmake
 # Fails unless every processorArchitecture of the program's embedded manifest is its own
-# machine's (or "*" for a dependency), and the program names its own machine once at least.
+# machine's (or "*" for a dependency), and the program names its own machine once at least;
+# and unless the manifest declares the program per-monitor aware (version 2 where the system
+# knows it, the first version before), so every window draws at its own monitor's density
+# instead of being stretched as a bitmap.
 
 # le(OUT HEX): the number a little-endian hex byte string stands for.
 function(le out hex)
@@ -45,4 +48,15 @@ foreach(line IN LISTS lines)
 endforeach()
 if(NOT own)
     message(FATAL_ERROR "${PROGRAM}: no manifest for ${expected} embedded")
+endif()
+
+file(STRINGS "${PROGRAM}" awareness REGEX "<dpiAwareness[^>]*>[^<]*</dpiAwareness>")
+file(STRINGS "${PROGRAM}" aware REGEX "<dpiAware [^>]*>[^<]*</dpiAware>")
+string(REGEX MATCH "<dpiAwareness[^>]*>([^<]*)<" found "${awareness}")
+string(REGEX REPLACE "[ \t]" "" values "${CMAKE_MATCH_1}")
+string(REGEX MATCH "<dpiAware [^>]*>([^<]*)<" found "${aware}")
+set(older "${CMAKE_MATCH_1}")
+if(NOT values MATCHES "^PerMonitorV2(,|$)" OR NOT older STREQUAL "true/pm")
+    message(FATAL_ERROR "${PROGRAM}: its manifest does not declare it per-monitor aware "
+                        "(dpiAwareness '${values}', dpiAware '${older}')")
 endif()

@@ -172,8 +172,10 @@ HWND TGalleryForm::ShowDialog() {
         GetWindowRect(Handle(), &form);
         GetWindowRect(dialog_, &dialog);
         const int width = dialog.right - dialog.left;
-        const int x = form.right + 8 + width <= GetSystemMetrics(SM_CXSCREEN) ? form.right + 8
-                                                                              : form.right - width;
+        const int gap = Scaled(8);
+        const int x = form.right + gap + width <= GetSystemMetrics(SM_CXSCREEN)
+                          ? form.right + gap
+                          : form.right - width;
         SetWindowPos(dialog_, nullptr, x, form.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -29,7 +29,12 @@ if [ -n "${PELLICO_LOG_PIXELS:-}" ]; then
     key='HKCU\Control Panel\Desktop'
     "$WINE" reg add "$key" /v LogPixels /t REG_DWORD /d "$PELLICO_LOG_PIXELS" /f >/dev/null 2>&1
     trap '"$WINE" reg delete "$key" /v LogPixels /f >/dev/null 2>&1' EXIT
-    "$WINE" "$@"
+    # Stopped from outside (a time-out), the run ends its program and still takes the density
+    # away, which a later program of the tree would otherwise come up at.
+    trap 'kill "$program" 2>/dev/null; exit 143' TERM INT
+    "$WINE" "$@" &
+    program=$!
+    wait "$program"
     exit
 fi
 exec "$WINE" "$@"

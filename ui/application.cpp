@@ -4,8 +4,10 @@
 #include "ui/form.h"
 #include "ui/hint_window.h"
 #include "ui/prop_builders.h"
+#include "ui/scale_measure.h"
 #include "ui/stdctrls.h"
 #include "ui/text_codec.h"
+#include "ui/window_dpi.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -206,9 +208,12 @@ void TApplication::ShowHintNow() {
     if (!hint_control_) return;
     POINT p;
     GetCursorPos(&p);
-    RECT r = HintWindow()->CalcHintRect(500, GetShortHint(hint_control_->Hint()));
+    const int dpi = MonitorDpiAt(p);
+    HintWindow()->SetDpi(dpi);
+    RECT r =
+        HintWindow()->CalcHintRect(ScaleMeasure(500, dpi), GetShortHint(hint_control_->Hint()));
     // Below the cursor's hot spot, clear of the arrow.
-    OffsetRect(&r, p.x, p.y + GetSystemMetrics(SM_CYCURSOR) * 2 / 3);
+    OffsetRect(&r, p.x, p.y + MetricAtDpi(SM_CYCURSOR, MonitorDpiAt(p)) * 2 / 3);
     hint_window_->ActivateHint(r, GetShortHint(hint_control_->Hint()));
     SetTimer(Handle(), kHintHideTimer, static_cast<UINT>(hint_hide_pause_), nullptr);
 }

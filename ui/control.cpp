@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/layout_scale.h"
 #include "ui/message_params.h"
 #include "ui/prop_builders.h"
 #include "ui/win_control.h"
@@ -73,6 +74,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (parent_ && !IsWindowed()) parent_->Invalidate(); // old place
     left_ = left, top_ = top, width_ = width, height_ = height;
     Invalidate();
+}
+
+void TControl::ChangeScale(int dpi, int fromDpi) {
+    const TLayoutBounds b = ScaleBounds({left_, top_, width_, height_}, dpi, fromDpi);
+    SetBounds(b.Left, b.Top, b.Width, b.Height);
+    ScaleContents(dpi, fromDpi);
+}
+
+void TControl::ScaleContents(int dpi, int fromDpi) {
+    if (!parent_font_) font_->ScaleTo(dpi, fromDpi);
 }
 
 RECT TControl::ClientRect() {
@@ -173,6 +184,15 @@ TForm* TControl::ParentForm() const {
     while (c->parent_)
         c = c->parent_;
     return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+}
+
+int TControl::LayoutDpi() const {
+    const TForm* form = ParentForm();
+    return form ? form->PixelsPerInch() : kBaseDpi;
+}
+
+int TControl::Scaled(int pixels) const {
+    return ScaleMeasure(pixels, LayoutDpi());
 }
 
 void TControl::Click() {

@@ -105,6 +105,10 @@ public:
     virtual void Repaint();
     // The form this control sits on (its top-level parent), or none.
     TForm* ParentForm() const;
+    // The density the control's layout is at: its form's; kBaseDpi on no form.
+    int LayoutDpi() const;
+    // A measure the control's own drawing or layout gives in 96-dpi pixels, at LayoutDpi.
+    int Scaled(int pixels) const;
     virtual bool IsWindowed() const { return false; }
 
     TNotifyEvent OnClick;
@@ -126,6 +130,13 @@ protected:
     void Dispatch(TMessage& msg);
     virtual void DefaultHandler(TMessage& msg);
     virtual void VisibleChanging() {}
+    // The control laid out at `dpi` from the layout it has at `fromDpi`: its bounds by their
+    // edges, then what ScaleContents scales.
+    virtual void ChangeScale(int dpi, int fromDpi);
+    // What the control stores in pixels besides its bounds, at `dpi`: its font (unless it
+    // follows its parent's, which brings it the parent's scaled font) and a control's own
+    // measures (item heights, column widths); a windowed control's children, before its font.
+    virtual void ScaleContents(int dpi, int fromDpi);
     virtual void FontChanged();
     virtual void ColorChanged();
     virtual void TextChanged() {}

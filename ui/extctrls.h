@@ -63,6 +63,8 @@ public:
 protected:
     friend class TRadioGroupItems;
     void CreateParams(TCreateParams& params) override;
+    // The group places its buttons itself, at its density.
+    void ScaleContents(int dpi, int fromDpi) override;
     // One button per item, placed in a column under the caption.
     void UpdateButtons();
 

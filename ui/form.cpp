@@ -3,11 +3,13 @@
 
 #include "ui/application.h"
 #include "ui/form_binding.h"
+#include "ui/layout_scale.h"
 #include "ui/menus.h"
 #include "ui/message_params.h"
 #include "ui/prop_builders.h"
 #include "ui/startup_marks.h"
 #include "ui/stdctrls.h"
+#include "ui/window_dpi.h"
 
 namespace ui {
 
@@ -29,8 +31,10 @@ TForm::~TForm() {
 
 void TForm::ApplyIcon() {
     if (!handle_ || icon_->Empty()) return;
+    // The caption's small icon at the form's density, so a denser display gets a larger image
+    // from the icon rather than the small one stretched.
     OwnedIcon small =
-        icon_->HandleForSize(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+        icon_->HandleForSize(MetricAtDpi(SM_CXSMICON, dpi_), MetricAtDpi(SM_CYSMICON, dpi_));
     SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
     SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     // The window no longer shows the one it had, so it may go.
@@ -112,16 +116,20 @@ SIZE TForm::FrameExtra() {
     TCreateParams p;
     CreateParams(p);
     RECT r{0, 0, 0, 0};
-    AdjustWindowRectEx(&r, p.style, FALSE, p.ex_style);
+    AdjustWindowRectAtDpi(r, p.style, false, p.ex_style, dpi_);
     return {r.right - r.left, r.bottom - r.top};
 }
 
+// Before the window exists a size given as a client size is that size, whatever density the
+// frame was measured at when it was given.
 int TForm::ClientWidth() {
-    return handle_ ? TWinControl::ClientWidth() : width_ - FrameExtra().cx;
+    if (handle_) return TWinControl::ClientWidth();
+    return client_width_ >= 0 ? client_width_ : width_ - FrameExtra().cx;
 }
 
 int TForm::ClientHeight() {
-    return handle_ ? TWinControl::ClientHeight() : height_ - FrameExtra().cy;
+    if (handle_) return TWinControl::ClientHeight();
+    return client_height_ >= 0 ? client_height_ : height_ - FrameExtra().cy;
 }
 
 void TForm::SetClientWidth(int v) {
@@ -132,6 +140,57 @@ void TForm::SetClientWidth(int v) {
 void TForm::SetClientHeight(int v) {
     if (!handle_) client_height_ = v;
     SetHeight(v + FrameExtra().cy);
+}
+
+void TForm::SetPixelsPerInch(int v) {
+    // Outside a description the layout is at whatever density it was scaled to; only
+    // ScaleForDpi changes that.
+    if (ComponentState() & csLoading) dpi_ = DesignDpi(v);
+}
+
+int TForm::DisplayDpi() const {
+    if (handle_) return WindowDpi(handle_);
+    // The primary monitor has the screen's origin.
+    return MonitorDpiAt(position_ == TPosition::poDesigned ? POINT{left_, top_} : POINT{0, 0});
+}
+
+void TForm::ScaleForDpi(int dpi) {
+    ChangeDpi(dpi, nullptr);
+}
+
+void TForm::ChangeDpi(int dpi, const RECT* window) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    const int from = dpi_;
+    const int client_width = ClientWidth();
+    const int client_height = ClientHeight();
+    // The frame is measured at the new density from here on.
+    dpi_ = dpi;
+    text_height_ = ScaleMeasure(text_height_, dpi, from);
+    // The controls are laid out once, inside the old client area, before the window moves:
+    // nothing re-lays them out while it is sized.
+    ScaleContents(dpi, from);
+    // A frame drawn by whoever hooks the form takes the new density before the window is
+    // sized, so the client size below comes out whatever that frame's sizes now are.
+    Perform(CM_DPICHANGED, static_cast<std::uintptr_t>(dpi), from);
+    if (window && handle_)
+        SetWindowPos(handle_, nullptr, window->left, window->top, window->right - window->left,
+                     window->bottom - window->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientWidth(ScaleMeasure(client_width, dpi, from));
+    SetClientHeight(ScaleMeasure(client_height, dpi, from));
+    ApplyIcon();
+}
+
+void TForm::DpiChanged(TMessage& msg) {
+    msg.Result = 0;
+    // Sizing the window to the suggested rectangle may bring another change with it; the
+    // first one lays the form out and chooses its place.
+    if (changing_dpi_) return;
+    changing_dpi_ = true;
+    ChangeDpi(HIWORD(msg.WParam), RecordParam<const RECT>(msg));
+    changing_dpi_ = false;
+    if (handle_)
+        RedrawWindow(handle_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::CreateParams(TCreateParams& p) {
@@ -364,6 +423,9 @@ void TForm::WndProc(TMessage& msg) {
     case CM_RELEASE:
         Free(this);
         return;
+    case WM_DPICHANGED:
+        DpiChanged(msg);
+        return;
     case CM_VISIBLECHANGED:
         if (visible_) {
             HandleNeeded();
@@ -382,6 +444,9 @@ void TForm::WndProc(TMessage& msg) {
 
 void TForm::LoadDescription(std::string_view text) {
     ReadDescription(this, text);
+    // The stored layout at the density of the monitor the form shows on, before the creation
+    // handler places or measures anything.
+    ScaleForDpi(DisplayDpi());
     MarkStartup(TStartupMark::DescriptionRead);
     // A failing creation handler is reported like any handler's error; the form stays.
     try {

@@ -1,6 +1,7 @@
 // Forms: top-level windows owned by the application window, with a frame style, an active
 // control, dialog-key handling (tab order, default and cancel buttons), closing and release.
 #pragma once
+#include "ui/scale_measure.h"
 #include "ui/win_control.h"
 
 #include <string_view>
@@ -40,8 +41,16 @@ public:
     // The stored client size as the description reads it.
     int ClientWidthValue() const { return const_cast<TForm*>(this)->ClientWidth(); }
     int ClientHeightValue() const { return const_cast<TForm*>(this)->ClientHeight(); }
-    int PixelsPerInch() const { return 96; }
-    void SetPixelsPerInch(int) {}
+    // The density the form's layout is at: while a description is read, the one it was
+    // designed at (its "PixelsPerInch", kBaseDpi where it names none); once it is read, that
+    // of the monitor the form shows on.
+    int PixelsPerInch() const { return dpi_; }
+    // Read from a description only: the density the stored layout was designed at.
+    void SetPixelsPerInch(int v);
+    // Lays the form out at `dpi` from the density it is at: every control's bounds by their
+    // edges, the fonts, the lists' item heights and columns; tells whoever hooks the form
+    // (CM_DPICHANGED); then sets the client size. Nothing changes when the form is at `dpi`.
+    void ScaleForDpi(int dpi);
     int TextHeight() const { return text_height_; }
     void SetTextHeight(int v) { text_height_ = v; }
     bool OldCreateOrder() const { return false; }
@@ -93,8 +102,16 @@ private:
     bool MenuMessage(TMessage& msg);
     TControl* FindButton(bool default_button);
     // What the frame adds to the client size: from the window once it exists, else from
-    // the styles it will have.
+    // the styles it will have at the form's density.
     SIZE FrameExtra();
+    // The density of the monitor the form shows on: its window's, else that of the monitor
+    // at its designed place (the primary one for a form the system places).
+    int DisplayDpi() const;
+    // ScaleForDpi, the window taking `window` (screen coordinates) before its client size
+    // is set, where one is given.
+    void ChangeDpi(int dpi, const RECT* window);
+    // WM_DPICHANGED: the new density and the rectangle the system suggests at it.
+    void DpiChanged(TMessage& msg);
 
     TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
     std::uint32_t border_icons_ = biSystemMenu | biMinimize | biMaximize;
@@ -110,6 +127,8 @@ private:
     OwnedIcon small_icon_;
     int client_width_ = -1;
     int client_height_ = -1;
+    int dpi_ = kBaseDpi;
+    bool changing_dpi_ = false;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 #include "ui/graphics.h"
 
 #include "ui/image_format.h"
+#include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 
 #include <algorithm>
@@ -53,17 +54,28 @@ void TFont::SetName(const std::wstring& v) {
 }
 
 void TFont::SetHeight(int v) {
-    if (v != height_) {
-        height_ = v;
+    SetHeightFor(v, std::nullopt);
+}
+
+void TFont::SetHeightFor(int height, std::optional<int> points) {
+    // The points first: whoever hears of the change (a control that copies its parent's font)
+    // copies them with the height.
+    points_ = points;
+    if (height != height_) {
+        height_ = height;
         Changed();
     }
 }
 
 int TFont::Size() const {
-    return -MulDiv(height_, 72, 96);
+    return points_ ? *points_ : -MulDiv(height_, 72, kBaseDpi);
 }
 void TFont::SetSize(int points) {
-    SetHeight(-MulDiv(points, 96, 72));
+    SetHeightFor(FontHeightForPoints(points, kBaseDpi), points);
+}
+
+void TFont::ScaleTo(int dpi, int fromDpi) {
+    SetHeightFor(ScaleFontHeight(height_, points_, dpi, fromDpi), points_);
 }
 
 void TFont::SetColor(TColor v) {
@@ -90,6 +102,7 @@ void TFont::SetCharset(int v) {
 void TFont::Assign(const TFont& o) {
     name_ = o.name_;
     height_ = o.height_;
+    points_ = o.points_;
     color_ = o.color_;
     style_ = o.style_;
     charset_ = o.charset_;
@@ -115,6 +128,7 @@ HFONT TFont::Handle() const {
 void TFont::SetHandleFromLogFont(const LOGFONTW& lf) {
     name_ = lf.lfFaceName;
     height_ = lf.lfHeight;
+    points_.reset();
     charset_ = lf.lfCharSet;
     style_ = (lf.lfWeight >= FW_BOLD ? +fsBold : 0u) | (lf.lfItalic ? +fsItalic : 0u) |
              (lf.lfUnderline ? +fsUnderline : 0u) | (lf.lfStrikeOut ? +fsStrikeOut : 0u);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -32,9 +33,14 @@ public:
     void SetName(const std::wstring& v);
     int Height() const { return height_; }
     void SetHeight(int v);
-    // Points at 96 pixels per inch.
+    // The points the font was given in; for a font given in pixels, its height's points at 96
+    // pixels per inch.
     int Size() const;
+    // The height for `points` at 96 pixels per inch; the font keeps its points, so it takes
+    // their pixels at whatever density it is scaled to.
     void SetSize(int points);
+    // The height at `dpi` of a font whose height is at `fromDpi` (ui/layout_scale.h).
+    void ScaleTo(int dpi, int fromDpi);
     TColor Color() const { return color_; }
     void SetColor(TColor v);
     std::uint32_t Style() const { return style_; }
@@ -50,8 +56,10 @@ public:
 
 private:
     void Changed();
+    void SetHeightFor(int height, std::optional<int> points);
     std::wstring name_ = L"Tahoma";
     int height_ = -11;
+    std::optional<int> points_; // set while the height is that of a size given in points
     TColor color_ = clWindowText;
     std::uint32_t style_ = 0;
     int charset_ = DEFAULT_CHARSET;

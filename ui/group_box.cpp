@@ -45,8 +45,9 @@ void TGroupBox::PaintWindow(HDC dc) {
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_SINGLELINE | DT_CALCRECT);
     const int width = text.right;
-    text = CaptionRight() ? RECT{r.right - 8 - width, 0, r.right - 8, metrics.tmHeight}
-                          : RECT{8, 0, 8 + width, metrics.tmHeight};
+    const int indent = Scaled(8);
+    text = CaptionRight() ? RECT{r.right - indent - width, 0, r.right - indent, metrics.tmHeight}
+                          : RECT{indent, 0, indent + width, metrics.tmHeight};
     // The caption's background hides the frame behind it.
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, ColorRef(color_));

@@ -1,6 +1,7 @@
 // The header control over the system SysHeader32 class.
 #include "ui/header_control.h"
 
+#include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 
 #include <commctrl.h>
@@ -120,6 +121,11 @@ void THeaderControl::WndProc(TMessage& msg) {
         }
     }
     TWinControl::WndProc(msg);
+}
+
+void THeaderControl::ScaleContents(int dpi, int fromDpi) {
+    TWinControl::ScaleContents(dpi, fromDpi);
+    ScaleItemWidths(*sections_, dpi, fromDpi);
 }
 
 } // namespace ui

@@ -42,6 +42,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
     void WndProc(TMessage& msg) override;
+    void ScaleContents(int dpi, int fromDpi) override;
 
 private:
     // The window's items made again from the sections.

@@ -2,6 +2,8 @@
 #include "ui/hint_window.h"
 
 #include "ui/application.h"
+#include "ui/scale_measure.h"
+#include "ui/window_dpi.h"
 
 #include <cstddef>
 
@@ -20,13 +22,15 @@ THintWindow::THintWindow(TComponent* owner) : TWinControl(owner) {
     visible_ = false;
     color_ = clInfoBk;
     parent_font_ = false;
-    // Hints are written in the status-bar font, as the system's own tooltips are. The
-    // structure as it was before the padded border width, which every version accepts.
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-        font_->SetHandleFromLogFont(metrics.lfStatusFont);
+    SetDpi(kBaseDpi);
     font_->SetColor(clInfoText);
+}
+
+void THintWindow::SetDpi(int dpi) {
+    if (dpi == dpi_) return;
+    dpi_ = dpi;
+    // Hints are written in the status-bar font, as the system's own tooltips are.
+    font_->SetHandleFromLogFont(NonClientMetricsAtDpi(dpi).lfStatusFont);
 }
 
 const TClassInfo& THintWindow::StaticClass() {
@@ -51,8 +55,8 @@ RECT THintWindow::CalcHintRect(int max_width, const std::wstring& text) {
                   kTextFormat | DT_CALCRECT);
     }
     // Room for the border and a margin around the text.
-    r.right += 6;
-    r.bottom += 2;
+    r.right += ScaleMeasure(6, dpi_);
+    r.bottom += ScaleMeasure(2, dpi_);
     return r;
 }
 

@@ -12,6 +12,9 @@ public:
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
+    // The density the hint is drawn at (that of the monitor it shows on): the status-bar font
+    // and the margins at that density. kBaseDpi until set.
+    void SetDpi(int dpi);
     // The screen rectangle (from 0,0) the text needs, wrapped at max_width pixels.
     RECT CalcHintRect(int max_width, const std::wstring& text);
     // Shows the text in the rectangle (screen coordinates) without taking the focus.
@@ -23,6 +26,9 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void PaintWindow(HDC dc) override;
     void WndProc(TMessage& msg) override;
+
+private:
+    int dpi_ = 0;
 };
 
 // The part of a hint before its first '|' (what a hint window shows).

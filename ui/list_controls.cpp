@@ -1,4 +1,5 @@
 // List boxes and combo boxes: items kept in the window, selection, item height.
+#include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 #include "ui/stdctrls.h"
 
@@ -141,6 +142,11 @@ void TCustomListControl::SetItemIndex(int v) {
 void TCustomListControl::SetItemHeight(int v) {
     item_height_ = v;
     if (handle_) ApplyItemHeight();
+}
+
+void TCustomListControl::ScaleContents(int dpi, int fromDpi) {
+    TWinControl::ScaleContents(dpi, fromDpi);
+    SetItemHeight(ScaleMeasure(item_height_, dpi, fromDpi));
 }
 
 void TCustomListControl::InitializeWnd() {

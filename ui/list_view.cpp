@@ -2,6 +2,7 @@
 // and shows them again in the window after each change; the window holds nothing of its own.
 #include "ui/list_view.h"
 
+#include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 
 #include <commctrl.h>
@@ -154,6 +155,11 @@ void TListView::ShowItems() {
                          reinterpret_cast<LPARAM>(&sub));
         }
     }
+}
+
+void TListView::ScaleContents(int dpi, int fromDpi) {
+    TWinControl::ScaleContents(dpi, fromDpi);
+    ScaleItemWidths(*columns_, dpi, fromDpi);
 }
 
 } // namespace ui

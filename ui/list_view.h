@@ -69,6 +69,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
+    void ScaleContents(int dpi, int fromDpi) override;
 
 private:
     // The window's columns and items made again from the control's.

@@ -35,6 +35,11 @@ inline constexpr std::uint32_t CM_EXIT = CM_BASE + 27;
 inline constexpr std::uint32_t CM_ENTER = CM_BASE + 26;
 inline constexpr std::uint32_t CM_RELEASE = CM_BASE + 33;
 inline constexpr std::uint32_t CM_RECREATEWND = CM_BASE + 51;
+// A form's density changed (ui::TForm::ScaleForDpi, or the system's WM_DPICHANGED): wParam is
+// the new density, lParam the old one. Sent through the form's WindowProc once its controls,
+// fonts and measures are at the new density and before the window takes its new size, so a
+// frame drawn by whoever hooks the form can take the new density first.
+inline constexpr std::uint32_t CM_DPICHANGED = CM_BASE + 60;
 
 // A control message the parent received on behalf of a child comes back to the child as
 // CN_BASE + the message number.

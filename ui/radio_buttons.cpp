@@ -143,14 +143,20 @@ void TRadioGroup::SetBounds(int left, int top, int width, int height) {
     ArrangeButtons();
 }
 
+void TRadioGroup::ScaleContents(int dpi, int fromDpi) {
+    // Its font (which its buttons follow), not its buttons' bounds: those come from its own.
+    TControl::ScaleContents(dpi, fromDpi);
+    ArrangeButtons();
+}
+
 void TRadioGroup::ArrangeButtons() {
     if (buttons_.empty()) return;
     // Under the caption line, the rows share the height left.
-    constexpr int kTop = 16, kInset = 8;
-    const int row = std::max(1, (height_ - kTop - 4) / static_cast<int>(buttons_.size()));
+    const int top = Scaled(16), inset = Scaled(8);
+    const int row = std::max(1, (height_ - top - Scaled(4)) / static_cast<int>(buttons_.size()));
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->SetBounds(kInset, kTop + static_cast<int>(i) * row, width_ - 2 * kInset,
-                               std::min(row, 17));
+        buttons_[i]->SetBounds(inset, top + static_cast<int>(i) * row, width_ - 2 * inset,
+                               std::min(row, Scaled(17)));
 }
 
 } // namespace ui

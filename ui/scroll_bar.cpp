@@ -2,6 +2,8 @@
 #include "ui/scroll_bar.h"
 
 #include "ui/prop_builders.h"
+#include "ui/scale_measure.h"
+#include "ui/window_dpi.h"
 
 #include <algorithm>
 
@@ -10,7 +12,8 @@ namespace ui {
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
     tab_stop_ = true;
     width_ = 121;
-    height_ = GetSystemMetrics(SM_CYHSCROLL);
+    // A default of the stored layout, which is at 96 dpi whatever the display.
+    height_ = MetricAtDpi(SM_CYHSCROLL, kBaseDpi);
 }
 
 const TClassInfo& TScrollBar::StaticClass() {

@@ -2,6 +2,7 @@
 // window whenever they change; the window asks for owner-drawn panels, which OnDrawPanel draws.
 #include "ui/status_bar.h"
 
+#include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 
 #include <commctrl.h>
@@ -177,6 +178,11 @@ void TStatusBar::DrawPanel(const DRAWITEMSTRUCT& item) {
     TCanvas canvas(item.hDC);
     canvas.Font.Assign(*font_);
     OnDrawPanel(this, panel, canvas, item.rcItem);
+}
+
+void TStatusBar::ScaleContents(int dpi, int fromDpi) {
+    TWinControl::ScaleContents(dpi, fromDpi);
+    ScaleItemWidths(*panels_, dpi, fromDpi);
 }
 
 } // namespace ui

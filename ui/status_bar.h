@@ -85,6 +85,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override { UpdatePanels(); }
     void WndProc(TMessage& msg) override;
+    void ScaleContents(int dpi, int fromDpi) override;
 
 private:
     void DrawPanel(const DRAWITEMSTRUCT& item);

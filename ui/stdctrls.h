@@ -161,6 +161,7 @@ public:
 protected:
     void InitializeWnd() override;
     void SaveWndState() override;
+    void ScaleContents(int dpi, int fromDpi) override;
     virtual void ApplyItemHeight() = 0;
 
     std::unique_ptr<TListControlItems> items_;

@@ -9,7 +9,7 @@ namespace ui {
 
 namespace {
 
-// Room around a tab's text, and where the first tab starts.
+// Room around a tab's text, and where the first tab starts, in 96-dpi pixels.
 constexpr int kTextMargin = 8;
 constexpr int kFirstTab = 4;
 
@@ -58,13 +58,13 @@ RECT TTabSet::TabRect(int index) {
     CheckListIndex(index, tabs_->Count());
     const WindowDC screen(nullptr);
     const Selection font(screen.dc(), font_->Handle());
-    const int bottom = ClientHeight() - 2;
-    int left = kFirstTab;
+    const int bottom = ClientHeight() - Scaled(2);
+    int left = Scaled(kFirstTab);
     for (int i = 0;; ++i) {
         const std::wstring text = tabs_->Get(i);
         SIZE size{};
         GetTextExtentPoint32W(screen.dc(), text.c_str(), static_cast<int>(text.size()), &size);
-        const int right = left + size.cx + 2 * kTextMargin;
+        const int right = left + size.cx + 2 * Scaled(kTextMargin);
         if (i == index) return {left, 0, right, bottom};
         left = right;
     }

@@ -399,6 +399,16 @@ void TWinControl::SetText(const std::wstring& v) {
     }
 }
 
+void TWinControl::ScaleContents(int dpi, int fromDpi) {
+    // The children's bounds before the font: a child that follows the font and sizes itself to
+    // its text (a label) takes its new size from the scaled font at its scaled place, where
+    // scaling its bounds afterwards would scale that size a second time.
+    const auto children = controls_;
+    for (TControl* c : children)
+        c->ChangeScale(dpi, fromDpi);
+    TControl::ScaleContents(dpi, fromDpi);
+}
+
 void TWinControl::FontChanged() {
     if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
     TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};

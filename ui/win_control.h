@@ -87,6 +87,7 @@ protected:
     void SaveStateTree();
     void WndProc(TMessage& msg) override;
     void DefaultHandler(TMessage& msg) override;
+    void ScaleContents(int dpi, int fromDpi) override;
     void FontChanged() override;
     void ColorChanged() override;
     // Brush of the control's colour for WM_CTLCOLOR answers and background erase.

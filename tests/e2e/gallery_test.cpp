@@ -4,9 +4,11 @@
 // reported and leaves the default in place. Screenshots of each for review.
 #include "tests/support/child_process.h"
 #include "tests/support/desktop.h"
+#include "tests/support/display_density.h"
 #include "tests/support/skin_fixture.h"
 #include "skin/runtime/skin_messages.h"
 #include "ui/graphics.h"
+#include "ui/text_codec.h"
 
 #include <windows.h>
 
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -160,6 +163,42 @@ TEST(Gallery, EveryControlOnTheFormIsDressedByTheSkin) {
     ExpectShownControlsDressed(form);
     Repaint(form);
     testing_desktop::SaveScreenshot(L"gallery-page2");
+}
+
+// On a display of 150 %: the form's stored 640 x 480 client is 960 x 720, every control is
+// still dressed, and the radio group's three buttons sit one under the other inside it.
+TEST(Gallery, AtOneAndAHalfTimesTheLayoutScales) {
+    std::optional<testing_desktop::DensityForNewPrograms> density(std::in_place, 144);
+    ASSERT_TRUE(density->Set());
+    Gallery gallery;
+    const HWND form = gallery.Form();
+    ASSERT_TRUE(form);
+    density.reset();
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(form); }, 10s)) << "the form is never skinned";
+    RECT client{};
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            GetClientRect(form, &client);
+            return client.right == 960 && client.bottom == 720;
+        },
+        5s))
+        << client.right << " x " << client.bottom;
+    ExpectShownControlsDressed(form);
+    RECT inside{}, last{};
+    const HWND radio = ChildWithText(form, L"Radio group");
+    ASSERT_TRUE(radio);
+    GetWindowRect(radio, &inside);
+    for (const wchar_t* item : {L"One", L"Two", L"Three"}) {
+        const HWND button = ChildWithText(radio, item);
+        ASSERT_TRUE(button) << ui::WideToUtf8(item);
+        RECT r{};
+        GetWindowRect(button, &r);
+        EXPECT_GE(r.top, last.bottom) << ui::WideToUtf8(item);
+        EXPECT_LE(r.bottom, inside.bottom) << ui::WideToUtf8(item);
+        last = r;
+    }
+    Repaint(form);
+    testing_desktop::SaveScreenshot(L"gallery-144dpi");
 }
 
 TEST(Gallery, AStandardDialogAndAMessageBoxAreDressedToo) {

@@ -10,18 +10,20 @@
 
 using namespace collector;
 
+// The margin is 20 pixels at 96 dpi and scales with the window's density: 25, 30 and 40 pixels
+// at 1.25, 1.5 and 2 times.
 TEST(PlaceNearCorner, UsesTheWorkAreaSizeOnly) {
     struct Case {
-        int ww, wh, w, h;
+        int ww, wh, w, h, dpi;
         Position at;
     };
     const Case cases[] = {
-        {1920, 1040, 269, 383, {1631, 637}},
-        {1280, 800, 269, 383, {991, 397}},
-        {200, 300, 269, 383, {-89, -103}},
+        {1920, 1040, 269, 383, 96, {1631, 637}},  {1280, 800, 269, 383, 96, {991, 397}},
+        {200, 300, 269, 383, 96, {-89, -103}},    {1920, 1040, 336, 479, 120, {1559, 536}},
+        {2880, 1560, 403, 574, 144, {2447, 956}}, {3840, 2080, 538, 766, 192, {3262, 1274}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PlaceNearCorner(c.ww, c.wh, c.w, c.h), c.at);
+        EXPECT_EQ(PlaceNearCorner(c.ww, c.wh, c.w, c.h, c.dpi), c.at) << c.dpi;
 }
 
 TEST(ProbeFormats, AsksFromZeroUpAndStopsAtTheFirstFormatThere) {

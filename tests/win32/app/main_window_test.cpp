@@ -9,6 +9,9 @@
 #include "tests/win32/app/stored_description.h"
 #include "tests/win32/collector/test_window.h"
 #include "ui/application.h"
+#include "ui/scale_measure.h"
+#include "ui/text_codec.h"
+#include "ui/win_handles.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +115,51 @@ TEST_F(MainWindow, MembersInCreationOrderWithTheirSettings) {
     EXPECT_EQ(form_->ComboBox1->ItemIndex(), 0);
     EXPECT_EQ(form_->Timer1->Interval(), 100u);
     EXPECT_TRUE(form_->Timer1->Enabled());
+}
+
+// The extent of a control's caption in the control's own font.
+SIZE CaptionExtent(const ui::TControl& control) {
+    const std::wstring text = control.Caption();
+    const ui::WindowDC screen(nullptr);
+    const ui::Selection font(screen.dc(), control.Font()->Handle());
+    SIZE size{};
+    GetTextExtentPoint32W(screen.dc(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// The window laid out again at 125, 150 and 200 %, as it is on such a display: every caption
+// fits its control in the control's own font (the buttons' inside a margin of 4 scaled pixels,
+// the check box's beside its 13-pixel box and a gap of 3), the two labels at the bottom keep
+// apart and every label stays inside the window.
+TEST_F(MainWindow, TextsFitTheirControlsAtEveryDensity) {
+    for (const int dpi : {120, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        ui::TCloseAction action = ui::TCloseAction::caFree;
+        form_->FormClose(form_, action);
+        ui::Free(form_);
+        form_ = new TForm1(app_.get(), StoredDescription());
+        form_->ScaleForDpi(dpi);
+        const auto scaled = [dpi](int pixels) { return ScaleMeasure(pixels, dpi); };
+        for (const ui::TButton* b : {form_->Button1, form_->Button2, form_->Button3}) {
+            const SIZE text = CaptionExtent(*b);
+            EXPECT_LE(text.cx, b->Width() - 2 * scaled(4)) << ui::WideToUtf8(b->Caption());
+            EXPECT_LE(text.cy, b->Height() - 2 * scaled(4)) << ui::WideToUtf8(b->Caption());
+        }
+        const SIZE check = CaptionExtent(*form_->CheckBox1);
+        EXPECT_LE(scaled(13) + scaled(3) + check.cx, form_->CheckBox1->Width());
+        EXPECT_LE(check.cy, form_->CheckBox1->Height());
+        for (const ui::TLabel* l : {form_->Label1, form_->Label2, form_->Label3}) {
+            const SIZE text = CaptionExtent(*l);
+            EXPECT_LE(text.cx, l->Width()) << ui::WideToUtf8(l->Caption());
+            EXPECT_LE(text.cy, l->Height()) << ui::WideToUtf8(l->Caption());
+            EXPECT_GE(l->Left(), 0);
+            EXPECT_LE(l->Left() + l->Width(), form_->ClientWidth()) << ui::WideToUtf8(l->Caption());
+            EXPECT_LE(l->Top() + l->Height(), form_->ClientHeight())
+                << ui::WideToUtf8(l->Caption());
+        }
+        EXPECT_LE(form_->Label1->Left() + form_->Label1->Width(), form_->Label2->Left());
+        EXPECT_LE(form_->Label3->Top() + form_->Label3->Height(), form_->Label1->Top());
+    }
 }
 
 TEST_F(MainWindow, SkinDecodedFromTheEmbeddedStream) {

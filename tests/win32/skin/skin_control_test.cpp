@@ -19,6 +19,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -158,6 +159,35 @@ TEST(SkinControlSetting, CommonControls6AreLoaded) {
     EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
     EXPECT_GT(ideal.cx, 0);
     DestroyWindow(button);
+}
+
+// The manifest declares the programs per-monitor aware (the tests carry it too, so the forms
+// they host are drawn as the programs draw them): the system gives every window its monitor's
+// density and tells it of a change, instead of stretching its pixels. Version 2 where the system
+// knows it (Windows 10 1703 on); before that, and under Wine 8, the first version the manifest
+// names after it.
+TEST(SkinControlSetting, TheProcessIsPerMonitorAware) {
+    // Windows 10 1607's functions, which the headers of the oldest system we build for lack.
+    using TContext = void*;
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto function = [&](const char* name) {
+        return reinterpret_cast<void*>(GetProcAddress(user32, name));
+    };
+    const auto thread_context =
+        reinterpret_cast<TContext(WINAPI*)()>(function("GetThreadDpiAwarenessContext"));
+    const auto awareness =
+        reinterpret_cast<int(WINAPI*)(TContext)>(function("GetAwarenessFromDpiAwarenessContext"));
+    const auto valid =
+        reinterpret_cast<BOOL(WINAPI*)(TContext)>(function("IsValidDpiAwarenessContext"));
+    const auto same = reinterpret_cast<BOOL(WINAPI*)(TContext, TContext)>(
+        function("AreDpiAwarenessContextsEqual"));
+    ASSERT_TRUE(thread_context && awareness && valid && same);
+    constexpr int kPerMonitorAware = 2; // DPI_AWARENESS_PER_MONITOR_AWARE
+    EXPECT_EQ(awareness(thread_context()), kPerMonitorAware);
+    const auto per_monitor_v2 = reinterpret_cast<TContext>(static_cast<std::intptr_t>(-4));
+    if (valid(per_monitor_v2)) {
+        EXPECT_TRUE(same(thread_context(), per_monitor_v2));
+    }
 }
 
 // Every row of the kind table makes an object of the class it names; None makes none.
