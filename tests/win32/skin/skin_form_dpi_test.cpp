@@ -76,15 +76,18 @@ std::vector<std::uint8_t> DensitySkin() {
 
 class SkinnedFormDpi : public SkinnedFormFixture<TDpiTestForm> {
 protected:
-    // A form of `borderStyle` skinned with `skin`, with a main menu when `menu`.
-    void Show(const std::vector<std::uint8_t>& skin, const char* borderStyle, bool menu = false) {
+    // A form of `borderStyle` skinned with `skin`, with a main menu when `menu`, its client area
+    // `clientWidth` x `clientHeight` at 96 dpi.
+    void Show(const std::vector<std::uint8_t>& skin, const char* borderStyle, bool menu = false,
+              int clientWidth = 320, int clientHeight = 200) {
         form_ = new TDpiTestForm(app_.get());
         form_->LoadDescription(std::string("object DpiTestForm: TDpiTestForm\n"
                                            "  Left = 160\n  Top = 100\n"
                                            "  BorderIcons = [biSystemMenu]\n  BorderStyle = ") +
                                borderStyle +
-                               "\n  Caption = 'Density'\n  ClientHeight = 200\n"
-                               "  ClientWidth = 320\n"
+                               "\n  Caption = 'Density'\n  ClientHeight = " +
+                               std::to_string(clientHeight) + "\n  ClientWidth = " +
+                               std::to_string(clientWidth) + "\n"
                                "  object SkinData1: TSkinData\n    Active = True\n" +
                                skin_fixture::StreamLine(skin) + "  end\nend\n");
         if (menu) {
@@ -346,7 +349,9 @@ TEST_F(SkinnedFormDpi, TheSystemMenuAtTheDensity) {
 }
 
 TEST_F(SkinnedFormDpi, AMoveToAnotherDensityTakesTheFrameAlongAndBack) {
-    ASSERT_NO_FATAL_FAILURE(Show(DensitySkin(), "bsSizeable", true));
+    // Small enough to fit the test desktop at twice its density, as the system keeps a window
+    // within the screen.
+    ASSERT_NO_FATAL_FAILURE(Show(DensitySkin(), "bsSizeable", true, 160, 100));
     const int dpi = skinner_->Dpi(), twice = 2 * dpi;
     const TFrameSizes frame = skinner_->FrameSizes();
     const int bar = skinner_->MenuBarHeight();
