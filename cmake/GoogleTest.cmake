@@ -24,7 +24,7 @@ endfunction()
 # pellico_win32_test(NAME SOURCES... LIBS ... [LABEL e2e]): a GoogleTest executable run
 # under Wine (either Windows tree) inside the test desktop (one CTest test per executable: every Wine start costs).
 function(pellico_win32_test name)
-    # DPIS: densities the test runs at once more each (PELLICO_LOG_PIXELS), as NAME_DPI.
+    # DPIS: densities the whole test runs at once more each (PELLICO_LOG_PIXELS), as NAME_<dpi>dpi.
     cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS;DPIS" ${ARGN})
     if(NOT T_LABEL)
         set(T_LABEL windows)
@@ -45,11 +45,9 @@ function(pellico_win32_test name)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
     set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}
         FIXTURES_REQUIRED desktop RESOURCE_LOCK desktop)
-    foreach(dpi IN LISTS T_DPIS)
-        add_test(NAME ${name}_${dpi} COMMAND ${name} --gtest_color=no)
-        set_tests_properties(${name}_${dpi} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}
-            ENVIRONMENT PELLICO_LOG_PIXELS=${dpi} FIXTURES_REQUIRED desktop RESOURCE_LOCK desktop)
-    endforeach()
+    if(T_DPIS)
+        pellico_win32_test_at_densities(${name} FILTER * DPIS ${T_DPIS})
+    endif()
 endfunction()
 
 # Runs the tests of `name` that `FILTER` picks once more at each display density of `DPIS`:
