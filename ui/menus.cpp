@@ -5,7 +5,9 @@
 #include "ui/application.h"
 #include "ui/graphics.h"
 #include "ui/message_window.h"
+#include "ui/scale_measure.h"
 #include "ui/win_handles.h"
+#include "ui/window_dpi.h"
 
 #include <utility>
 
@@ -34,14 +36,16 @@ TMenuItem* FindIn(std::vector<TMenuItem>& items, const std::function<bool(TMenuI
 
 } // namespace
 
-SIZE MeasureMenuItem(HDC dc, const TMenuItem& item, const TImageList* images) {
+SIZE MeasureMenuItem(HDC dc, const TMenuItem& item, const TImageList* images, int dpi) {
     // A separator is a thin line.
-    if (item.IsSeparator()) return {0, 8};
+    if (item.IsSeparator()) return {0, ScaleMeasure(8, dpi)};
     int width = MenuTextWidth(dc, item.Caption) + (images ? images->Width() : 0);
-    if (!item.ShortCut.empty()) width += kShortCutGap + MenuTextWidth(dc, item.ShortCut);
+    if (!item.ShortCut.empty())
+        width += ScaleMeasure(kShortCutGap, dpi) + MenuTextWidth(dc, item.ShortCut);
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
-    const int height = std::max<int>(tm.tmHeight + 6, images ? images->Height() + 4 : 0);
+    const int height = std::max<int>(tm.tmHeight + ScaleMeasure(6, dpi),
+                                     images ? images->Height() + ScaleMeasure(4, dpi) : 0);
     return {width, height};
 }
 
@@ -96,7 +100,7 @@ bool TMenu::DispatchMeasure(MEASUREITEMSTRUCT& m) {
     if (!item || !item->OnDrawItem) return false;
     const WindowDC screen(nullptr);
     const Selection font(screen.dc(), MenuFont());
-    const SIZE size = MeasureMenuItem(screen.dc(), *item, Images);
+    const SIZE size = MeasureMenuItem(screen.dc(), *item, Images, SystemDpi());
     int width = size.cx;
     int height = size.cy;
     if (item->OnMeasureItem) item->OnMeasureItem(*item, screen.dc(), width, height);

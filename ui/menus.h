@@ -132,10 +132,11 @@ private:
     std::unique_ptr<TMessageWindow> window_;
 };
 
-// The size the class library gives an item on a DC with the menu font: its caption, shortcut
-// and glyph column side by side, the taller of text and glyph.
-SIZE MeasureMenuItem(HDC dc, const TMenuItem& item, const TImageList* images);
-// The system's menu font (made once).
+// The size the class library gives an item on a DC with the menu font at `dpi`: its caption,
+// shortcut and glyph column side by side, the taller of text and glyph, with the room around
+// them at that density.
+SIZE MeasureMenuItem(HDC dc, const TMenuItem& item, const TImageList* images, int dpi);
+// The system's menu font, at the system's density (made once).
 HFONT MenuFont();
 // The width of a caption as menus show it ("&" marks, "&&" is one "&") in the DC's font.
 int MenuTextWidth(HDC dc, const std::wstring& caption);

@@ -142,7 +142,7 @@ void TWinSkinForm::SkinMenuItems(std::vector<ui::TMenuItem>& items, const ui::TI
                 const int left = e ? e->LeftWidth : 0;
                 // Measured again in the menu font at the window's density, which draws it.
                 const ui::Selection font(dc, menuFont_.Handle());
-                const SIZE size = ui::MeasureMenuItem(dc, measured, images);
+                const SIZE size = ui::MeasureMenuItem(dc, measured, images, dpi_);
                 width = size.cx + (barMeasure ? BarItemExtraWidth(e != nullptr, left,
                                                                   images != nullptr, dpi_)
                                               : PopupItemExtraWidth(e != nullptr, left,
@@ -201,7 +201,7 @@ bool TWinSkinForm::MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     const ui::Selection font(screen.dc(), menuFont_.Handle());
     ui::TMainMenu* menu = form_ ? menuBar_->Menu() : nullptr;
     if (const ui::TMenuItem* item = menu ? menu->FindItem(measure.itemID) : nullptr) {
-        const SIZE size = ui::MeasureMenuItem(screen.dc(), *item, menu->Images);
+        const SIZE size = ui::MeasureMenuItem(screen.dc(), *item, menu->Images, dpi_);
         measure.itemWidth = static_cast<UINT>(
             size.cx + BarItemExtraWidth(element != nullptr, left, menu->Images != nullptr, dpi_));
         measure.itemHeight = static_cast<UINT>(size.cy);
