@@ -118,11 +118,13 @@ bool Skinned(HWND main) {
            skinned == 1;
 }
 
-bool InSkinFrame(HWND main) {
+bool InSkinFrame(HWND main, int dpi) {
     if (!Skinned(main)) return false;
+    const auto at = [dpi](int pixels) { return ScaleMeasure(pixels, dpi); };
     RECT outer{};
     GetWindowRect(main, &outer);
-    return outer.right - outer.left == 271 && outer.bottom - outer.top == 384;
+    return outer.right - outer.left == at(263) + 2 * at(4) &&
+           outer.bottom - outer.top == at(354) + at(26) + at(4);
 }
 
 void PumpFor(double ms) {

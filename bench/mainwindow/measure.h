@@ -2,6 +2,8 @@
 // private memory of another process, whether its window has painted and is in the skin's
 // frame, and the time an outside copy takes to show in Pellico's list.
 #pragma once
+#include "ui/scale_measure.h"
+
 #include <windows.h>
 
 #include <string>
@@ -41,9 +43,9 @@ bool Painted(HWND main);
 bool Skinned(HWND main);
 
 // The skin has taken Pellico's main window over and grown it to its frame (4 pixels at the
-// sides and the bottom, a 26-pixel title around the 263 x 354 client area): from here on a
-// paint is a skinned one.
-bool InSkinFrame(HWND main);
+// sides and the bottom, a 26-pixel title around the 263 x 354 client area, each a measure at
+// the window's display density `dpi`): from here on a paint is a skinned one.
+bool InSkinFrame(HWND main, int dpi = kBaseDpi);
 
 // Copies the text from outside and returns the milliseconds until Pellico's list grew by one.
 double CopyAndWait(e2e::PellicoDriver& pellico, const std::wstring& text);

@@ -4,8 +4,12 @@
 // to a bare Win32 window with the same controls, started in turn with it in the same run. The
 // time until Pellico's first skinned paint is split at the marks Pellico times itself (it
 // answers "Pellico.StartupMarks" with each).
+//
+// With `--density DPI` it starts Pellico alone, in turn at 96 dpi and at DPI, and sets the two
+// side by side: the start-up's cost of laying the form out and drawing the skin at a density.
 #include "bench/mainwindow/measure.h"
 #include "tests/support/child_process.h"
+#include "tests/support/display_density.h"
 #include "ui/startup_marks.h"
 #include "ui/win_handles.h"
 
@@ -13,7 +17,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -26,12 +33,14 @@ using bench::Percentile;
 constexpr int kStarts = 15;
 constexpr double kGiveUpMs = 20'000;
 
-// A program to start: the class of its main window, and whether that window is done only once
-// the skin has taken it over.
+// A program to start: the class of its main window, whether that window is done only once
+// the skin has taken it over, and the display density it starts at (0: the prefix's own, taken
+// as kBaseDpi).
 struct Program {
     std::string exe;
     const wchar_t* main_class;
     bool skinned;
+    int dpi = 0;
 };
 
 struct Search {
@@ -100,17 +109,23 @@ static_assert(std::size(kMarkNames) == static_cast<std::size_t>(ui::TStartupMark
 
 bool StartOnce(const Program& program, Start& out) {
     const UINT query = RegisterWindowMessageW(L"Pellico.SkinLoadTime");
+    // The density is read as the process starts; it stays set until the window has painted
+    // (the skin's frame at that density shows it was taken), and is put back outside the time.
+    std::optional<testing_desktop::DensityForNewPrograms> density;
+    if (program.dpi > 0 && !density.emplace(program.dpi).Set()) return false;
+    const int dpi = program.dpi > 0 ? program.dpi : kBaseDpi;
     const double begin = Now();
     testing_desktop::Process process(program.exe);
     if (!process.Started()) return false;
     HWND main = nullptr;
-    while (!main || (program.skinned && !InSkinFrame(main)) || !Painted(main)) {
+    while (!main || (program.skinned && !InSkinFrame(main, dpi)) || !Painted(main)) {
         if (Now() - begin > kGiveUpMs) return false;
         if (!main && (main = VisibleMain(process.Id(), program.main_class)) != nullptr)
             out.visible = Now() - begin;
         if (!main) Sleep(1);
     }
     out.painted = Now() - begin;
+    density.reset();
     // A check on the measure rather than part of it: had the window not painted yet, its
     // pixels would still change.
     const std::vector<COLORREF> first = FormPixels(main);
@@ -141,32 +156,131 @@ std::vector<double> Column(const std::vector<Start>& starts, double Start::*fiel
     return values;
 }
 
+// One start of each first that is not counted: Wine loads and maps its libraries for the first
+// one. Then the two in turn, so that changes in the machine's load hit both alike. Returns the
+// program that did not come up or did not close, or null when every start was measured.
+const Program* StartInTurn(const Program& a, std::vector<Start>& a_starts, const Program& b,
+                           std::vector<Start>& b_starts) {
+    a_starts.assign(kStarts + 1, Start{});
+    b_starts.assign(kStarts + 1, Start{});
+    for (int i = 0; i <= kStarts; ++i) {
+        if (!StartOnce(a, a_starts[i])) return &a;
+        if (!StartOnce(b, b_starts[i])) return &b;
+    }
+    a_starts.erase(a_starts.begin());
+    b_starts.erase(b_starts.begin());
+    return nullptr;
+}
+
+double Median(const std::vector<Start>& starts, double Start::*field) {
+    return Percentile(Column(starts, field), 0.5);
+}
+
+double P95(const std::vector<Start>& starts, double Start::*field) {
+    return Percentile(Column(starts, field), 0.95);
+}
+
+// Pellico's start-up split at its marks: for each mark, then for the last step until the
+// window is seen painted from outside, the time from the process's creation and the step.
+struct Split {
+    std::vector<double> at;
+    std::vector<double> step;
+};
+
+std::vector<Split> SplitAtMarks(const std::vector<Start>& starts) {
+    std::vector<Split> split(std::size(kMarkNames) + 1);
+    for (const Start& s : starts) {
+        for (std::size_t i = 0; i < std::size(kMarkNames); ++i) {
+            split[i].at.push_back(s.marks[i]);
+            split[i].step.push_back(s.marks[i] - (i ? s.marks[i - 1] : 0.0));
+        }
+        split.back().at.push_back(s.painted);
+        split.back().step.push_back(s.painted - s.marks.back());
+    }
+    return split;
+}
+
+const char* SplitName(std::size_t i) {
+    return i < std::size(kMarkNames) ? kMarkNames[i] : "-> seen painted from outside";
+}
+
+int Unsettled(const std::vector<Start>& starts) {
+    int count = 0;
+    for (const Start& s : starts)
+        count += s.settled ? 0 : 1;
+    return count;
+}
+
+// Pellico at 96 dpi and at `dpi`, in turn.
+int CompareDensities(int dpi) {
+    const Program base{testing_desktop::PellicoExe(), L"TForm1", true, kBaseDpi};
+    const Program dense{testing_desktop::PellicoExe(), L"TForm1", true, dpi};
+    std::vector<Start> at_base, at_dense;
+    if (const Program* failed = StartInTurn(base, at_base, dense, at_dense)) {
+        std::printf("Pellico did not come up in the skin's frame at %d dpi, or did not close\n",
+                    failed->dpi);
+        return 1;
+    }
+    const std::string base_name = "at " + std::to_string(kBaseDpi) + " dpi";
+    const std::string dense_name = "at " + std::to_string(dpi) + " dpi";
+    const std::string ratio = std::to_string(dpi) + " / " + std::to_string(kBaseDpi);
+    const std::string starts = std::to_string(kStarts) + " starts at each density, in turn";
+    std::printf("%-36s %25s %25s %9s\n", starts.c_str(), base_name.c_str(), dense_name.c_str(),
+                ratio.c_str());
+    std::printf("%-36s %12s %12s %12s %12s %9s\n", "", "median", "p95", "median", "p95",
+                "medians");
+    const auto row = [&](const char* what, double Start::*field, double scale, const char* unit) {
+        const double m0 = Median(at_base, field), m1 = Median(at_dense, field);
+        std::printf("%-36s %8.1f %-3s %8.1f %-3s %8.1f %-3s %8.1f %-3s %7.2f x\n", what,
+                    m0 * scale, unit, P95(at_base, field) * scale, unit, m1 * scale, unit,
+                    P95(at_dense, field) * scale, unit, m0 > 0 ? m1 / m0 : 0.0);
+    };
+    row("Pellico: main window visible", &Start::visible, 1, "ms");
+    row("Pellico: first skinned paint done", &Start::painted, 1, "ms");
+    row("skin: SkinStream read and LoadSkin", &Start::skin, 1, "ms");
+    row("pixels held by the skin's elements", &Start::pixels, 1.0 / (1024 * 1024), "MiB");
+    row("private memory once painted", &Start::memory, 1, "MiB");
+    std::printf("%-38s %23s %23s %9s\n", "Pellico's start-up split at its marks",
+                base_name.c_str(), dense_name.c_str(), ratio.c_str());
+    std::printf("%-38s %11s %11s %11s %11s %9s\n", "", "at", "step", "at", "step", "steps");
+    const std::vector<Split> split0 = SplitAtMarks(at_base), split1 = SplitAtMarks(at_dense);
+    for (std::size_t i = 0; i < split0.size(); ++i) {
+        const double step0 = Percentile(split0[i].step, 0.5);
+        const double step1 = Percentile(split1[i].step, 0.5);
+        std::printf("  %-36s %8.1f ms %8.1f ms %8.1f ms %8.1f ms %7.2f x\n", SplitName(i),
+                    Percentile(split0[i].at, 0.5), step0, Percentile(split1[i].at, 0.5), step1,
+                    step0 > 0 ? step1 / step0 : 0.0);
+    }
+    std::printf("starts whose form still changed after   %5d and %d of %d (%d dpi, %d dpi)\n",
+                Unsettled(at_base), Unsettled(at_dense), kStarts, kBaseDpi, dpi);
+    return 0;
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string_view(argv[1]) == "--density") {
+        const int dpi = std::atoi(argv[2]);
+        if (dpi <= kBaseDpi) {
+            std::printf("--density wants a density above %d dpi\n", kBaseDpi);
+            return 2;
+        }
+        return CompareDensities(dpi);
+    }
+    if (argc != 1) {
+        std::puts("usage: bench_startup [--density DPI]");
+        return 2;
+    }
     const Program pellico{testing_desktop::PellicoExe(), L"TForm1", true};
     const Program bare{BARE_WINDOW_EXE, L"BareForm", false};
-    // One start of each first that is not counted: Wine loads and maps its libraries for the
-    // first one. Then the two in turn, so that changes in the machine's load hit both alike.
-    std::vector<Start> pellico_starts(kStarts + 1), bare_starts(kStarts + 1);
-    for (int i = 0; i <= kStarts; ++i) {
-        if (!StartOnce(pellico, pellico_starts[i])) {
-            std::puts("Pellico did not come up or did not close");
-            return 1;
-        }
-        if (!StartOnce(bare, bare_starts[i])) {
-            std::puts("the bare window did not come up or did not close");
-            return 1;
-        }
+    std::vector<Start> pellico_starts, bare_starts;
+    if (const Program* failed = StartInTurn(pellico, pellico_starts, bare, bare_starts)) {
+        std::puts(failed == &pellico ? "Pellico did not come up or did not close"
+                                     : "the bare window did not come up or did not close");
+        return 1;
     }
-    pellico_starts.erase(pellico_starts.begin());
-    bare_starts.erase(bare_starts.begin());
-    const auto median = [](const std::vector<Start>& starts, double Start::*field) {
-        return Percentile(Column(starts, field), 0.5);
-    };
     const auto row = [&](const char* what, const std::vector<Start>& starts, double Start::*field) {
-        std::printf("%-38s %8.1f ms %8.1f ms\n", what, median(starts, field),
-                    Percentile(Column(starts, field), 0.95));
+        std::printf("%-38s %8.1f ms %8.1f ms\n", what, Median(starts, field), P95(starts, field));
     };
     std::printf("%d starts of each, in turn                  median        p95\n", kStarts);
     row("Pellico: main window visible", pellico_starts, &Start::visible);
@@ -174,41 +288,25 @@ int main() {
     row("bare window: visible", bare_starts, &Start::visible);
     row("bare window: painted", bare_starts, &Start::painted);
     std::printf("Pellico / bare window, painted (medians) %6.2f x\n",
-                median(pellico_starts, &Start::painted) / median(bare_starts, &Start::painted));
+                Median(pellico_starts, &Start::painted) / Median(bare_starts, &Start::painted));
     std::printf("Pellico's start-up split at its marks      at (median)   step (median)\n");
-    for (std::size_t i = 0; i < std::size(kMarkNames); ++i) {
-        std::vector<double> at, step;
-        for (const Start& s : pellico_starts) {
-            at.push_back(s.marks[i]);
-            step.push_back(s.marks[i] - (i ? s.marks[i - 1] : 0.0));
-        }
-        std::printf("  %-38s %8.1f ms %8.1f ms\n", kMarkNames[i], Percentile(at, 0.5),
-                    Percentile(step, 0.5));
-    }
-    std::vector<double> rest;
-    for (const Start& s : pellico_starts)
-        rest.push_back(s.painted - s.marks.back());
-    std::printf("  %-38s %8.1f ms %8.1f ms\n", "-> seen painted from outside",
-                median(pellico_starts, &Start::painted), Percentile(rest, 0.5));
+    const std::vector<Split> split = SplitAtMarks(pellico_starts);
+    for (std::size_t i = 0; i < split.size(); ++i)
+        std::printf("  %-38s %8.1f ms %8.1f ms\n", SplitName(i), Percentile(split[i].at, 0.5),
+                    Percentile(split[i].step, 0.5));
     row("skin: SkinStream read and LoadSkin", pellico_starts, &Start::skin);
     const double share =
-        median(pellico_starts, &Start::skin) / median(pellico_starts, &Start::painted) * 100.0;
+        Median(pellico_starts, &Start::skin) / Median(pellico_starts, &Start::painted) * 100.0;
     std::printf("skin's share of the start-up (medians)  %7.1f %%\n", share);
     std::printf("pixels held by the skin's elements      %7.1f MiB\n",
                 pellico_starts.front().pixels / (1024.0 * 1024.0));
-    const double pellico_memory = median(pellico_starts, &Start::memory);
-    const double bare_memory = median(bare_starts, &Start::memory);
+    const double pellico_memory = Median(pellico_starts, &Start::memory);
+    const double bare_memory = Median(bare_starts, &Start::memory);
     std::printf("private memory once painted, Pellico    %7.1f MiB (median)\n", pellico_memory);
     std::printf("private memory once painted, bare       %7.1f MiB (median)\n", bare_memory);
     std::printf("what Pellico with its skin adds         %7.1f MiB\n",
                 pellico_memory - bare_memory);
-    const auto unsettled = [](const std::vector<Start>& starts) {
-        int count = 0;
-        for (const Start& s : starts)
-            count += s.settled ? 0 : 1;
-        return count;
-    };
     std::printf("starts whose form still changed after   %5d and %d of %d (Pellico, bare)\n",
-                unsettled(pellico_starts), unsettled(bare_starts), kStarts);
+                Unsettled(pellico_starts), Unsettled(bare_starts), kStarts);
     return 0;
 }

@@ -25,6 +25,8 @@ namespace {
 // The main window's client area.
 constexpr int kClientWidth = 263;
 constexpr int kClientHeight = 354;
+// A display of 150 %, where every picture a paint asks for is scaled first.
+constexpr int kDenseDpi = 144;
 
 std::vector<std::uint8_t> ReadFile(const std::wstring& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
@@ -103,8 +105,11 @@ int main() {
     std::printf("%-62s %12s %12s\n", "", "median", "p95");
 
     std::vector<const TPixelImage*> pictures;
+    std::vector<const TDataSkinObject*> elements;
     for (const TNamedElement& named : ListSkinElements(e)) {
-        if (!named.Element->Image.Pixels.empty()) pictures.push_back(&named.Element->Image);
+        if (named.Element->Image.Pixels.empty()) continue;
+        pictures.push_back(&named.Element->Image);
+        elements.push_back(named.Element);
     }
     const std::string all =
         "bitmaps of all " + std::to_string(pictures.size()) + " element pictures (once a load)";
@@ -119,6 +124,36 @@ int main() {
              {&e.BorderLeft.Image, &e.BorderRight.Image, &e.BorderTop.Image, &e.BorderBottom.Image})
             fresh.Of(*picture);
     });
+
+    // At a density: each picture scaled (from its larger copy where the skin gives one) and its
+    // bitmap made, as a paint at that density asks for it the first time after a load.
+    const auto scaled = [&](TSkinBitmaps& fresh, const TDataSkinObject& element, bool stacked) {
+        fresh.AtDpi(element.Image, element.Image2x, {element.Frame, stacked, MarginsOf(element)},
+                    kDenseDpi);
+    };
+    const std::string dense = std::to_string(kDenseDpi) + " dpi";
+    Measure(("all " + std::to_string(elements.size()) + " pictures at " + dense +
+             ": scaled, bitmaps made")
+                .c_str(),
+            20, [&] {
+                TSkinBitmaps fresh(e);
+                for (const TDataSkinObject* element : elements)
+                    scaled(fresh, *element, false);
+            });
+    Measure(("  of which the pictures scaled alone (" + dense + ")").c_str(), 20, [&] {
+        TSkinBitmaps fresh(e);
+        for (const TDataSkinObject* element : elements)
+            fresh.Pictures().At(element->Image, element->Image2x,
+                                {element->Frame, false, MarginsOf(*element)}, kDenseDpi);
+    });
+    Measure(("the four frame pictures at " + dense + ": scaled, bitmaps made").c_str(),
+            100, [&] {
+                TSkinBitmaps fresh(e);
+                scaled(fresh, e.BorderLeft, false);
+                scaled(fresh, e.BorderRight, false);
+                scaled(fresh, e.BorderTop, true);
+                scaled(fresh, e.BorderBottom, true);
+            });
 
     TSkinBitmaps bitmaps(e);
     const TStripBitmap& topStrip = bitmaps.Of(e.BorderTop.Image);
