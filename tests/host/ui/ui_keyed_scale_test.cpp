@@ -47,9 +47,13 @@ TEST(KeyedScale, CellsScaleOnTheirOwnAndTheKeyStaysExact) {
                 // The key where the square is not, and only there; no cell takes the other's
                 // colour, and a mean never takes in the key.
                 EXPECT_EQ(p == kKey, !in) << x << "," << y;
-                if (in) EXPECT_EQ(p, x < c.cell ? kShape : kOther) << x << "," << y;
+                if (in) {
+                    EXPECT_EQ(p, x < c.cell ? kShape : kOther) << x << "," << y;
+                }
             }
-        if (c.blocks) EXPECT_EQ(ScaleKeyedPicture(out, 2, kKey, 96, c.dpi), picture);
+        if (c.blocks) {
+            EXPECT_EQ(ScaleKeyedPicture(out, 2, kKey, 96, c.dpi), picture);
+        }
     }
 }
 
