@@ -108,6 +108,9 @@ public:
 protected:
     // Glyph and caption laid out in `rect` and drawn, the glyph strip's picture `index`.
     void DrawFace(HDC dc, const std::wstring& caption, const RECT& rect, int index);
+    // The glyph and the layout's measures (a given margin and spacing) at `dpi`, from `fromDpi`;
+    // the image list scales with the form that owns it.
+    void ScaleGlyph(int dpi, int fromDpi);
     virtual void GlyphChanged() = 0;
     // What the class's Notification passes on: the image list may be going away.
     void GlyphNotification(TComponent* component, TOperation operation);
@@ -172,6 +175,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& msg) override;
     void ShowDefault(bool v) override;
+    void ScaleContents(int dpi, int fromDpi) override;
     void GlyphChanged() override { Invalidate(); }
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -200,6 +204,7 @@ public:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 protected:
+    void ScaleContents(int dpi, int fromDpi) override;
     void GlyphChanged() override { Invalidate(); }
     void Notification(TComponent* component, TOperation operation) override;
 

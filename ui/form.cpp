@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 #include "ui/form_binding.h"
+#include "ui/image_list.h"
 #include "ui/layout_scale.h"
 #include "ui/menus.h"
 #include "ui/message_params.h"
@@ -169,6 +170,9 @@ void TForm::ChangeDpi(int dpi, const RECT* window) {
     // The controls are laid out once, inside the old client area, before the window moves:
     // nothing re-lays them out while it is sized.
     ScaleContents(dpi, from);
+    // The form's image lists draw at its density too.
+    for (TComponent* c : Components())
+        if (auto* images = dynamic_cast<TImageListComponent*>(c)) images->ScaleForDpi(dpi, from);
     // A frame drawn by whoever hooks the form takes the new density before the window is
     // sized, so the client size below comes out whatever that frame's sizes now are.
     Perform(CM_DPICHANGED, static_cast<std::uintptr_t>(dpi), from);

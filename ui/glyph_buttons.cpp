@@ -112,6 +112,14 @@ void TButtonGlyph::GlyphNotification(TComponent* component, TOperation operation
     if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
 }
 
+void TButtonGlyph::ScaleGlyph(int dpi, int fromDpi) {
+    glyph_->ScaleForDpi(num_glyphs_, dpi, fromDpi);
+    // -1 leaves the measure to the layout.
+    if (margin_ > 0) margin_ = ScaleMeasure(margin_, dpi, fromDpi);
+    if (spacing_ > 0) spacing_ = ScaleMeasure(spacing_, dpi, fromDpi);
+    GlyphChanged();
+}
+
 TGlyphSize TButtonGlyph::PictureSize() const {
     if (!glyph_->Empty()) return {glyph_->Width() / num_glyphs_, glyph_->Height()};
     if (images_ && image_index_ != -1) return {images_->Width(), images_->Height()};
@@ -166,6 +174,11 @@ const TClassInfo& TBitBtn::StaticClass() {
 void TBitBtn::Notification(TComponent* component, TOperation operation) {
     TButton::Notification(component, operation);
     GlyphNotification(component, operation);
+}
+
+void TBitBtn::ScaleContents(int dpi, int fromDpi) {
+    TButton::ScaleContents(dpi, fromDpi);
+    ScaleGlyph(dpi, fromDpi);
 }
 
 void TBitBtn::SetKind(TKind v) {
@@ -238,6 +251,11 @@ const TClassInfo& TSpeedButton::StaticClass() {
 void TSpeedButton::Notification(TComponent* component, TOperation operation) {
     TGraphicControl::Notification(component, operation);
     GlyphNotification(component, operation);
+}
+
+void TSpeedButton::ScaleContents(int dpi, int fromDpi) {
+    TGraphicControl::ScaleContents(dpi, fromDpi);
+    ScaleGlyph(dpi, fromDpi);
 }
 
 void TSpeedButton::SetFlat(bool v) {

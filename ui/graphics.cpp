@@ -2,6 +2,7 @@
 #include "ui/graphics.h"
 
 #include "ui/image_format.h"
+#include "ui/keyed_scale.h"
 #include "ui/layout_scale.h"
 #include "ui/prop_builders.h"
 
@@ -306,6 +307,31 @@ std::uint8_t* TBitmap::ScanLine(int y) {
     if (!bits_ || y < 0 || y >= height_) throw std::out_of_range("Scan line index out of range");
     GdiFlush();
     return bits_ + static_cast<std::size_t>(y) * Stride();
+}
+
+void TBitmap::ScaleForDpi(int cells, int dpi, int fromDpi) {
+    if (Empty() || width_ <= 0 || height_ <= 0) return;
+    const int bytes = format_ == TPixelFormat::pf32bit ? 4 : 3;
+    TKeyedPicture picture{width_, height_, {}};
+    picture.Pixels.resize(static_cast<std::size_t>(width_) * height_);
+    for (int y = 0; y < height_; ++y) {
+        const std::uint8_t* row = ScanLine(y);
+        for (int x = 0; x < width_; ++x) {
+            std::uint32_t p = 0;
+            std::memcpy(&p, row + x * bytes, static_cast<std::size_t>(bytes));
+            picture.Pixels[static_cast<std::size_t>(y) * width_ + x] = p;
+        }
+    }
+    const std::uint32_t key = picture.Pixels[static_cast<std::size_t>(height_ - 1) * width_];
+    const TKeyedPicture scaled = ScaleKeyedPicture(picture, cells, key, dpi, fromDpi);
+    if (scaled.Width == width_ && scaled.Height == height_) return;
+    SetSize(scaled.Width, scaled.Height);
+    for (int y = 0; y < height_; ++y) {
+        std::uint8_t* row = ScanLine(y);
+        for (int x = 0; x < width_; ++x)
+            std::memcpy(row + x * bytes, &scaled.Pixels[static_cast<std::size_t>(y) * width_ + x],
+                        static_cast<std::size_t>(bytes));
+    }
 }
 
 TCanvas& TBitmap::Canvas() {

@@ -159,6 +159,10 @@ public:
     int Stride() const;
     HBITMAP Handle() const { return bitmap_.get(); }
     TCanvas& Canvas();
+    // The bitmap, a strip of `cells` pictures drawn at `fromDpi` on the colour of its bottom-left
+    // pixel, redrawn at `dpi` (ScaleKeyedPicture): each cell ScaleMeasure times its size, that
+    // colour kept exact. Its pixel format stays.
+    void ScaleForDpi(int cells, int dpi, int fromDpi);
 
     // A BMP file's bytes; throws EInvalidGraphic for a malformed one.
     void LoadFromBytes(std::span<const std::uint8_t> data);

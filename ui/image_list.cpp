@@ -43,13 +43,27 @@ void TImageListComponent::SetHeight(int v) {
     Resize();
 }
 
+void TImageListComponent::ScaleForDpi(int dpi, int fromDpi) {
+    if (dpi <= 0 || fromDpi <= 0 || dpi == fromDpi) return;
+    // Still at the density it was read at: that is the owner's.
+    if (dpi_ == stored_dpi_) stored_dpi_ = dpi_ = fromDpi;
+    width_ = std::max(1, ScaleMeasure(width_, dpi, fromDpi));
+    height_ = std::max(1, ScaleMeasure(height_, dpi, fromDpi));
+    dpi_ = dpi;
+    Resize();
+}
+
 void TImageListComponent::Resize() {
     list_ = std::make_unique<TImageList>(width_, height_);
-    if (!bitmap_.empty()) {
-        TBitmap bitmap;
-        bitmap.LoadFromBytes(bitmap_);
-        AddMasked(bitmap, static_cast<TColor>(bitmap.Canvas().Pixel(0, bitmap.Height() - 1)));
+    if (bitmap_.empty()) return;
+    TBitmap bitmap;
+    bitmap.LoadFromBytes(bitmap_);
+    if (dpi_ != stored_dpi_) {
+        // The stored pictures are cut at the stored density, then each is scaled to a cell.
+        const int storedWidth = std::max(1, ScaleMeasure(width_, stored_dpi_, dpi_));
+        bitmap.ScaleForDpi(std::max(1, bitmap.Width() / storedWidth), dpi_, stored_dpi_);
     }
+    AddMasked(bitmap, static_cast<TColor>(bitmap.Canvas().Pixel(0, bitmap.Height() - 1)));
 }
 
 void TImageListComponent::AddMasked(const TBitmap& bitmap, TColor transparent) {

@@ -5,6 +5,7 @@
 #pragma once
 #include "ui/component.h"
 #include "ui/graphics.h"
+#include "ui/scale_measure.h"
 
 #include <windows.h>
 
@@ -26,6 +27,11 @@ public:
     int Height() const { return height_; }
     void SetHeight(int v);
     int Count() const { return list_->Count(); }
+    // The list at `dpi`, its cells and pictures until now at `fromDpi`: the cells become
+    // ScaleMeasure times their size and the stored bitmap is cut again, each picture scaled
+    // (TBitmap::ScaleForDpi, its transparent colour kept exact). The form that owns the list
+    // scales it with itself. Pictures added by AddMasked are not kept.
+    void ScaleForDpi(int dpi, int fromDpi);
 
     // The pictures of `bitmap` cut into the list's width, `transparent` left out, added.
     void AddMasked(const TBitmap& bitmap, TColor transparent);
@@ -39,8 +45,12 @@ private:
     // A new size empties the list; the stored bitmap is cut again into the new size.
     void Resize();
 
+    // The cells' size now, at dpi_; the stored bitmap is cut into cells of that size at
+    // stored_dpi_, the density the list was read at.
     int width_ = 16;
     int height_ = 16;
+    int dpi_ = kBaseDpi;
+    int stored_dpi_ = kBaseDpi;
     std::unique_ptr<TImageList> list_;
     std::vector<std::uint8_t> bitmap_; // as read, to be cut again after a change of size
 };

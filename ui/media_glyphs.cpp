@@ -3,6 +3,7 @@
 
 #include "ui/win_handles.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -28,22 +29,29 @@ COLORREF ColourOf(TMPBtnType b, TMPGlyphLook look) {
     }
 }
 
-// The shapes, as polygons and rectangles on the 16 x 12 picture.
-void DrawShape(HDC dc, TMPBtnType b) {
-    auto triangle = [&](int x, int width, bool right) {
-        POINT pts[3];
-        if (right) {
-            pts[0] = {x, 1};
-            pts[1] = {x + width, 6};
-            pts[2] = {x, 11};
-        } else {
-            pts[0] = {x + width, 1};
-            pts[1] = {x, 6};
-            pts[2] = {x + width, 11};
-        }
+// A measure of the 16 x 12 picture at the glyph's density.
+struct TGlyphScale {
+    int Dpi;
+    int operator()(int v) const { return ScaleMeasure(v, Dpi); }
+    POINT operator()(POINT p) const { return {(*this)(p.x), (*this)(p.y)}; }
+};
+
+// The shapes, as polygons and rectangles on the 16 x 12 picture, drawn at the scale's density.
+void DrawShape(HDC dc, TMPBtnType b, TGlyphScale s) {
+    auto polygon = [&](POINT a, POINT c, POINT d) {
+        POINT pts[3] = {s(a), s(c), s(d)};
         Polygon(dc, pts, 3);
     };
-    auto bar = [&](int x, int width) { Rectangle(dc, x, 1, x + width, 12); };
+    auto rectangle = [&](int l, int t, int r, int bottom) {
+        Rectangle(dc, s(l), s(t), s(r), s(bottom));
+    };
+    auto triangle = [&](int x, int width, bool right) {
+        if (right)
+            polygon({x, 1}, {x + width, 6}, {x, 11});
+        else
+            polygon({x + width, 1}, {x, 6}, {x + width, 11});
+    };
+    auto bar = [&](int x, int width) { rectangle(x, 1, x + width, 12); };
     switch (b) {
     case TMPBtnType::btPlay:
         triangle(4, 6, true);
@@ -53,7 +61,7 @@ void DrawShape(HDC dc, TMPBtnType b) {
         bar(9, 3);
         break;
     case TMPBtnType::btStop:
-        Rectangle(dc, 3, 1, 13, 11);
+        rectangle(3, 1, 13, 11);
         break;
     case TMPBtnType::btNext:
         triangle(2, 5, true);
@@ -74,41 +82,53 @@ void DrawShape(HDC dc, TMPBtnType b) {
         bar(11, 2);
         break;
     case TMPBtnType::btRecord:
-        Ellipse(dc, 3, 1, 13, 11);
+        Ellipse(dc, s(3), s(1), s(13), s(11));
         break;
-    case TMPBtnType::btEject: {
-        POINT pts[3] = {{2, 7}, {8, 1}, {14, 7}};
-        Polygon(dc, pts, 3);
-        Rectangle(dc, 2, 9, 15, 12);
+    case TMPBtnType::btEject:
+        polygon({2, 7}, {8, 1}, {14, 7});
+        rectangle(2, 9, 15, 12);
         break;
-    }
     }
 }
 
-std::unique_ptr<TBitmap> MakeGlyph(TMPBtnType b, TMPGlyphLook look) {
+std::unique_ptr<TBitmap> MakeGlyph(TMPBtnType b, TMPGlyphLook look, int dpi) {
+    const int width = MediaGlyphWidth(dpi), height = MediaGlyphHeight(dpi);
     auto glyph = std::make_unique<TBitmap>();
-    glyph->SetSize(kMediaGlyphWidth, kMediaGlyphHeight);
+    glyph->SetSize(width, height);
     HDC dc = glyph->Canvas().Handle();
     const GdiHandle<HBRUSH> key(CreateSolidBrush(kMediaGlyphKey));
-    const RECT all{0, 0, kMediaGlyphWidth, kMediaGlyphHeight};
+    const RECT all{0, 0, width, height};
     FillRect(dc, &all, key.get());
     const COLORREF colour = ColourOf(b, look);
     const GdiHandle<HBRUSH> brush(CreateSolidBrush(colour));
     const GdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
     const Selection brushSel(dc, brush.get());
     const Selection penSel(dc, pen.get());
-    DrawShape(dc, b);
+    DrawShape(dc, b, {dpi});
     return glyph;
 }
 
 } // namespace
 
-void DrawMediaGlyph(HDC dc, int x, int y, TMPBtnType button, TMPGlyphLook look) {
-    static std::vector<std::unique_ptr<TBitmap>> glyphs(kMPButtonCount * 3);
+int MediaGlyphWidth(int dpi) {
+    return ScaleMeasure(kMediaGlyphWidth, dpi);
+}
+
+int MediaGlyphHeight(int dpi) {
+    return ScaleMeasure(kMediaGlyphHeight, dpi);
+}
+
+void DrawMediaGlyph(HDC dc, int x, int y, TMPBtnType button, TMPGlyphLook look, int dpi) {
+    if (dpi <= 0) dpi = kBaseDpi;
+    // One set of glyphs per density drawn at; a program sees a few at most.
+    static std::map<int, std::vector<std::unique_ptr<TBitmap>>> sets;
+    auto& glyphs = sets[dpi];
+    if (glyphs.empty()) glyphs.resize(kMPButtonCount * 3);
     const auto i = static_cast<std::size_t>(static_cast<int>(button) * 3 + static_cast<int>(look));
-    if (!glyphs[i]) glyphs[i] = MakeGlyph(button, look);
-    TransparentBlt(dc, x, y, kMediaGlyphWidth, kMediaGlyphHeight, glyphs[i]->Canvas().Handle(), 0,
-                   0, kMediaGlyphWidth, kMediaGlyphHeight, kMediaGlyphKey);
+    if (!glyphs[i]) glyphs[i] = MakeGlyph(button, look, dpi);
+    const int width = MediaGlyphWidth(dpi), height = MediaGlyphHeight(dpi);
+    TransparentBlt(dc, x, y, width, height, glyphs[i]->Canvas().Handle(), 0, 0, width, height,
+                   kMediaGlyphKey);
 }
 
 } // namespace ui

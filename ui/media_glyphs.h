@@ -4,6 +4,7 @@
 #pragma once
 #include "ui/graphics.h"
 #include "ui/media_buttons.h"
+#include "ui/scale_measure.h"
 
 namespace ui {
 
@@ -12,12 +13,18 @@ enum class TMPGlyphLook { Plain, Colored, Disabled };
 // RGB(128, 128, 0): no glyph uses it.
 inline constexpr COLORREF kMediaGlyphKey = RGB(128, 128, 0);
 
-// Every glyph has this size.
+// Every glyph has this size at 96 dpi.
 inline constexpr int kMediaGlyphWidth = 16;
 inline constexpr int kMediaGlyphHeight = 12;
 
-// The glyph with its top-left corner at (x, y), the olive around it left out.
-void DrawMediaGlyph(HDC dc, int x, int y, TMPBtnType button, TMPGlyphLook look);
+// The glyphs' size at `dpi`: the 96-dpi size as a measure.
+int MediaGlyphWidth(int dpi);
+int MediaGlyphHeight(int dpi);
+
+// The glyph drawn for `dpi` (its shapes' corners scaled as measures) with its top-left corner at
+// (x, y), the olive around it left out.
+void DrawMediaGlyph(HDC dc, int x, int y, TMPBtnType button, TMPGlyphLook look,
+                    int dpi = kBaseDpi);
 
 // The look a button's glyph has: disabled wins, then coloured.
 inline TMPGlyphLook MediaGlyphLook(bool enabled, bool colored) {

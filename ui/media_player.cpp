@@ -67,9 +67,11 @@ void TMediaPlayer::PaintWindow(HDC dc) {
         RECT r{cell.Left, 0, cell.Right, height_};
         DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
         const int shift = down ? 1 : 0;
-        DrawMediaGlyph(dc, cell.Left + (cell.Right - cell.Left - kMediaGlyphWidth) / 2 + shift,
-                       (height_ - kMediaGlyphHeight) / 2 + shift, cell.Button,
-                       MediaGlyphLook(enabled, (colored_ & (1u << b)) != 0));
+        const int dpi = LayoutDpi();
+        DrawMediaGlyph(dc,
+                       cell.Left + (cell.Right - cell.Left - MediaGlyphWidth(dpi)) / 2 + shift,
+                       (height_ - MediaGlyphHeight(dpi)) / 2 + shift, cell.Button,
+                       MediaGlyphLook(enabled, (colored_ & (1u << b)) != 0), dpi);
     }
 }
 

@@ -76,11 +76,12 @@ void TWMediaPlayer::Paint(HDC dc) {
         const RECT r{cell.Left, 0, cell.Right, all.bottom};
         DrawElement(off, r, companion_.skin->Bitmaps(), buttons, MediaButtonFrame(down, enabled),
                     {.Dpi = companion_.Dpi()});
-        const TPixelRect g =
-            MediaGlyphRect(ToPixelRect(r), ui::kMediaGlyphWidth, ui::kMediaGlyphHeight, down);
+        const int dpi = companion_.Dpi();
+        const TPixelRect g = MediaGlyphRect(ToPixelRect(r), ui::MediaGlyphWidth(dpi),
+                                            ui::MediaGlyphHeight(dpi), down);
         ui::DrawMediaGlyph(
             off, g.Left, g.Top, cell.Button,
-            ui::MediaGlyphLook(enabled, (colored_ & ui::MPButtonBit(cell.Button)) != 0));
+            ui::MediaGlyphLook(enabled, (colored_ & ui::MPButtonBit(cell.Button)) != 0), dpi);
     }
     surface_.CopyTo(dc, all);
 }

@@ -3,12 +3,15 @@
 // after, by hand and by the system's WM_DPICHANGED; whoever hooks the form hears of it once.
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/extctrls.h"
+#include "ui/image_list.h"
 #include "ui/list_view.h"
 #include "ui/stdctrls.h"
 #include "ui/text_codec.h"
 #include "ui/win_handles.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -285,6 +288,113 @@ TEST_F(UiFormScale, TheSystemsDensityChangeTakesTheSuggestedRectangle) {
     EXPECT_EQ(after.top, suggested.top);
     EXPECT_EQ(form_->Left(), suggested.left);
     EXPECT_EQ(form_->Top(), suggested.top);
+}
+
+// A 24-bit BMP file of `width` x `height`, the colour of pixel (x, y) from `at`.
+template <class F> std::vector<std::uint8_t> BmpFile(int width, int height, F at) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    const auto size = static_cast<std::uint32_t>(54 + stride * height);
+    std::vector<std::uint8_t> b(size, 0);
+    auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    b[0] = 'B', b[1] = 'M';
+    put(2, size, 4), put(10, 54, 4), put(14, 40, 4), put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4), put(26, 1, 2), put(28, 24, 2);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = at(x, y);
+            const std::size_t p = 54 + static_cast<std::size_t>(height - 1 - y) * stride + x * 3;
+            b[p] = GetBValue(c), b[p + 1] = GetGValue(c), b[p + 2] = GetRValue(c);
+        }
+    return b;
+}
+
+// The pictures follow the form's density: its image list's cells and pictures, a glyph button's
+// glyph strip and its given margin and spacing, each a measure at the density; the transparent
+// colour stays exact, never mixed into the shapes' edges, at whole and at fractional factors.
+TEST_F(UiFormScale, PicturesAndGlyphMeasuresFollowTheFormsDensity) {
+    constexpr COLORREF kKey = RGB(255, 0, 255), kShape = RGB(224, 128, 32);
+    // Two 16 x 16 pictures: a square 2 in from every side on the key colour.
+    const auto bmp = BmpFile(32, 16, [&](int x, int y) {
+        const int cx = x % 16;
+        return cx >= 2 && cx < 14 && y >= 2 && y < 14 ? kShape : kKey;
+    });
+    std::string hex;
+    for (const std::uint8_t byte : bmp) {
+        constexpr char kDigits[] = "0123456789ABCDEF";
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
+    RegisterStandardClasses();
+    // The form comes up at the display's density, then moves to each of these. Measures scale
+    // from the display's density, pictures from their stored density.
+    const int display = GetDeviceCaps(WindowDC(nullptr).dc(), LOGPIXELSX);
+    const int densities[] = {display, 144, 192, 120};
+    for (const int dpi : densities) {
+        SCOPED_TRACE(dpi);
+        auto at = [&](int v) { return ScaleMeasure(ScaleMeasure(v, display), dpi, display); };
+        auto* form = new TForm(app_.get());
+        form->LoadDescription("object Form1: TForm\n  ClientHeight = 80\n  ClientWidth = 200\n"
+                              "  PixelsPerInch = 96\n"
+                              "  object ImageList1: TImageList\n    Bitmap = {" +
+                              hex +
+                              "}\n  end\n"
+                              "  object BitBtn1: TBitBtn\n    Left = 10\n    Top = 10\n"
+                              "    Width = 100\n    Height = 30\n    Caption = 'Go'\n"
+                              "    Margin = 5\n    Spacing = 6\n    NumGlyphs = 2\n"
+                              "    Glyph.Data = {" +
+                              hex +
+                              "}\n  end\n"
+                              "  object SpeedButton1: TSpeedButton\n    Spacing = -1\n  end\n"
+                              "end\n");
+        auto* list = dynamic_cast<TImageListComponent*>(form->FindComponent(L"ImageList1"));
+        auto* bit = dynamic_cast<TBitBtn*>(form->FindComponent(L"BitBtn1"));
+        auto* speed = dynamic_cast<TSpeedButton*>(form->FindComponent(L"SpeedButton1"));
+        ASSERT_TRUE(list && bit && speed);
+        form->ScaleForDpi(dpi);
+
+        const int cell = at(16);
+        EXPECT_EQ(list->Width(), cell);
+        EXPECT_EQ(list->Height(), cell);
+        EXPECT_EQ(list->Count(), 2);
+        EXPECT_EQ(bit->Glyph()->Width(), 2 * cell);
+        EXPECT_EQ(bit->Glyph()->Height(), cell);
+        EXPECT_EQ(bit->Margin(), at(5));
+        EXPECT_EQ(bit->Spacing(), at(6));
+        EXPECT_EQ(speed->Spacing(), -1) << "spread over the room left at every density";
+
+        // Every pixel of the glyph is the shape's or the key's; scaled once, the square's edges
+        // are where the scaled measures put them.
+        TCanvas& glyph = bit->Glyph()->Canvas();
+        for (int y = 0; y < cell; ++y)
+            for (int x = 0; x < 2 * cell; ++x) {
+                const COLORREF p = glyph.Pixel(x, y);
+                ASSERT_TRUE(p == kKey || p == kShape) << x << "," << y << ": " << std::hex << p;
+            }
+        const int inner = ScaleMeasure(2, dpi), outer = ScaleMeasure(14, dpi), mid = cell / 2;
+        if (display == kBaseDpi || dpi == display) {
+            EXPECT_EQ(glyph.Pixel(cell + inner - 1, mid), kKey);
+            EXPECT_EQ(glyph.Pixel(cell + inner, mid), kShape);
+            EXPECT_EQ(glyph.Pixel(cell + outer - 1, mid), kShape);
+            EXPECT_EQ(glyph.Pixel(cell + outer, mid), kKey);
+            EXPECT_EQ(glyph.Pixel(mid, outer), kKey);
+        }
+
+        // The list draws its scaled picture 1 whole, the key left out.
+        const WindowDC screen(nullptr);
+        const OwnedDC dc(CreateCompatibleDC(screen.dc()));
+        const GdiHandle<HBITMAP> target(CreateCompatibleBitmap(screen.dc(), 64, 64));
+        const Selection selection(dc.get(), target.get());
+        const RECT all{0, 0, 64, 64};
+        const GdiHandle<HBRUSH> white(CreateSolidBrush(RGB(255, 255, 255)));
+        FillRect(dc.get(), &all, white.get());
+        list->Draw(dc.get(), 0, 0, 1, true);
+        EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(dc.get(), outer - 1, outer - 1), kShape);
+        EXPECT_EQ(GetPixel(dc.get(), outer, outer), RGB(255, 255, 255));
+        delete form;
+    }
 }
 
 } // namespace
