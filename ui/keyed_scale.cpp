@@ -1,4 +1,5 @@
-// Keyed pictures at a display density.
+// Pictures scaled cell by cell: nearest neighbour for whole factors, a tent filter otherwise,
+// with key pixels kept exact.
 #include "ui/keyed_scale.h"
 
 #include <algorithm>
@@ -8,89 +9,143 @@ namespace ui {
 
 namespace {
 
-bool IsKey(std::uint32_t p, std::uint32_t key) {
-    return ((p ^ key) & 0xFFFFFF) == 0;
-}
-
-struct TCell {
-    const TKeyedPicture* Source;
-    int Left; // of the cell in the source
-    int Width;
-    int Height;
-    std::uint32_t Pixel(int x, int y) const {
-        return Source->Pixels[static_cast<std::size_t>(y) * Source->Width + Left + x];
-    }
+// The tent filter's weights for one destination pixel: the first source pixel it reads and one
+// weight for each from there, all within the pixel's band.
+struct TWeights {
+    int First = 0;
+    std::vector<double> Weights;
 };
 
-// The source pixel that covers destination pixel `d`, along an axis `from` long scaled to `to`:
-// source pixel x covers ScaleMeasure(x) up to ScaleMeasure(x + 1), so the picture's edges land
-// where the layout's scaled measures put them.
-int Nearest(int d, int from, int to) {
-    int x = std::min(from - 1, static_cast<int>(static_cast<long long>(d) * from / to));
-    while (x + 1 < from && ScaleMeasure(x + 1, to, from) <= d) ++x;
-    while (x > 0 && ScaleMeasure(x, to, from) > d) --x;
-    return x;
+// The weights of the source pixels of the band [bandStart, bandEnd) within `reach` of `centre`.
+TWeights WeightsAround(double centre, double reach, int bandStart, int bandEnd) {
+    const int first = std::max(bandStart, static_cast<int>(std::floor(centre - reach)) + 1);
+    const int last = std::min(bandEnd - 1, static_cast<int>(std::ceil(centre + reach)) - 1);
+    TWeights w{first, {}};
+    for (int x = first; x <= last; ++x)
+        w.Weights.push_back(std::max(0.0, 1.0 - std::abs(x - centre) / reach));
+    return w;
 }
 
-std::uint32_t Mean(const TCell& cell, int dx, int dy, int toW, int toH, std::uint32_t key) {
-    const int nx = Nearest(dx, cell.Width, toW), ny = Nearest(dy, cell.Height, toH);
-    const std::uint32_t nearest = cell.Pixel(nx, ny);
-    if (IsKey(nearest, key)) return nearest;
-    // The centre in source pixels and the tent's half width along each axis. The mean is taken
-    // only where the nearest pixel is not the key, so the key's outline is the nearest one's.
-    const double cx = (dx + 0.5) * cell.Width / toW - 0.5;
-    const double cy = (dy + 0.5) * cell.Height / toH - 0.5;
-    const double rx = std::max(1.0, static_cast<double>(cell.Width) / toW);
-    const double ry = std::max(1.0, static_cast<double>(cell.Height) / toH);
-    const int x0 = std::max(0, static_cast<int>(std::floor(cx - rx)) + 1);
-    const int x1 = std::min(cell.Width - 1, static_cast<int>(std::ceil(cx + rx)) - 1);
-    const int y0 = std::max(0, static_cast<int>(std::floor(cy - ry)) + 1);
-    const int y1 = std::min(cell.Height - 1, static_cast<int>(std::ceil(cy + ry)) - 1);
-    double sum[4] = {}, total = 0;
-    for (int y = y0; y <= y1; ++y) {
-        const double wy = 1 - std::abs(y - cy) / ry;
-        if (wy <= 0) continue;
-        for (int x = x0; x <= x1; ++x) {
-            const double wx = 1 - std::abs(x - cx) / rx;
-            const std::uint32_t p = cell.Pixel(x, y);
-            if (wx <= 0 || IsKey(p, key)) continue;
-            const double w = wx * wy;
-            for (int c = 0; c < 4; ++c) sum[c] += w * ((p >> (8 * c)) & 0xFF);
+// How one axis of a cell maps: for each destination pixel its nearest source pixel and the
+// filter's weights around its centre.
+struct TAxisMap {
+    std::vector<int> Nearest;
+    std::vector<TWeights> Weights;
+};
+
+TAxisMap MapAxis(const TScaledAxis& axis) {
+    const int length = axis.Length, scaledLength = std::max(axis.ScaledLength, 0);
+    const int nearEdge = std::clamp(axis.Near, 0, length);
+    const int farEdge = length - std::clamp(axis.Far, 0, length);
+    std::vector<int> edges = {0, length}, scaledEdges = {0, scaledLength};
+    if (nearEdge <= farEdge) {
+        edges = {0, nearEdge, farEdge, length};
+        scaledEdges = {0, axis.ScaledNear, scaledLength - axis.ScaledFar, scaledLength};
+    }
+    TAxisMap map;
+    const auto size = static_cast<std::size_t>(scaledLength);
+    map.Nearest.resize(size);
+    map.Weights.resize(size);
+    for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
+        const int from = edges[band], to = edges[band + 1];
+        const int scaledFrom = scaledEdges[band], scaledTo = scaledEdges[band + 1];
+        if (to <= from || scaledTo <= scaledFrom) continue;
+        const double toSource = static_cast<double>(to - from) / (scaledTo - scaledFrom);
+        // Enlarging, a pixel's neighbours; shrinking, as far as one destination pixel reaches.
+        const double reach = std::max(1.0, toSource);
+        for (int x = from; x < to; ++x) {
+            const int first = scaledFrom + ScaleMeasure(x - from, scaledTo - scaledFrom, to - from);
+            const int end =
+                scaledFrom + ScaleMeasure(x + 1 - from, scaledTo - scaledFrom, to - from);
+            for (int d = first; d < end; ++d) {
+                const auto i = static_cast<std::size_t>(d);
+                map.Nearest[i] = x;
+                const double centre = from + (d - scaledFrom + 0.5) * toSource - 0.5;
+                map.Weights[i] = WeightsAround(centre, reach, from, to);
+            }
+        }
+    }
+    return map;
+}
+
+// A cell of a strip: its top-left corner in the picture.
+struct TCellAt {
+    int Left = 0;
+    int Top = 0;
+};
+
+std::uint32_t PixelAt(const TKeyedPicture& p, int x, int y) {
+    return p.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.Width) +
+                    static_cast<std::size_t>(x)];
+}
+
+// The mean of the pixels outside the key around destination pixel (dx, dy) of `cell`, or the
+// nearest pixel when none has weight or the mean is key.
+std::uint32_t Blend(const TKeyedPicture& picture, TCellAt cell, const TAxisMap& across,
+                    const TAxisMap& down, std::size_t dx, std::size_t dy, std::uint32_t nearest,
+                    const std::function<bool(std::uint32_t)>& isKey) {
+    const TWeights &wx = across.Weights[dx], &wy = down.Weights[dy];
+    double sum[4] = {0, 0, 0, 0}, total = 0;
+    for (std::size_t j = 0; j < wy.Weights.size(); ++j) {
+        for (std::size_t i = 0; i < wx.Weights.size(); ++i) {
+            const double w = wx.Weights[i] * wy.Weights[j];
+            if (w <= 0) continue;
+            const std::uint32_t p = PixelAt(picture, cell.Left + wx.First + static_cast<int>(i),
+                                            cell.Top + wy.First + static_cast<int>(j));
+            if (isKey(p)) continue;
+            for (int c = 0; c < 4; ++c)
+                sum[c] += w * ((p >> (8 * c)) & 0xFF);
             total += w;
         }
     }
     if (total <= 0) return nearest;
     std::uint32_t mean = 0;
     for (int c = 0; c < 4; ++c) {
-        const auto v = static_cast<std::uint32_t>(std::lround(sum[c] / total));
-        mean |= std::min<std::uint32_t>(v, 255) << (8 * c);
+        const int v = std::clamp(static_cast<int>(std::lround(sum[c] / total)), 0, 255);
+        mean |= static_cast<std::uint32_t>(v) << (8 * c);
     }
-    return IsKey(mean, key) ? nearest : mean;
+    return isKey(mean) ? nearest : mean;
 }
 
 } // namespace
+
+TKeyedPicture ScaleCells(const TKeyedPicture& picture, int cells, bool stacked,
+                         const TScaledAxis& across, const TScaledAxis& down, bool nearestOnly,
+                         const std::function<bool(std::uint32_t)>& isKey) {
+    cells = std::max(cells, 1);
+    const TAxisMap x = MapAxis(across), y = MapAxis(down);
+    const int sw = static_cast<int>(x.Nearest.size()), sh = static_cast<int>(y.Nearest.size());
+    TKeyedPicture scaled{stacked ? sw : sw * cells, stacked ? sh * cells : sh, {}};
+    scaled.Pixels.resize(static_cast<std::size_t>(scaled.Width) *
+                         static_cast<std::size_t>(scaled.Height));
+    for (int i = 0; i < cells; ++i) {
+        const TCellAt cell = stacked ? TCellAt{0, i * down.Length} : TCellAt{i * across.Length, 0};
+        const TCellAt target = stacked ? TCellAt{0, i * sh} : TCellAt{i * sw, 0};
+        for (std::size_t dy = 0; dy < y.Nearest.size(); ++dy) {
+            for (std::size_t dx = 0; dx < x.Nearest.size(); ++dx) {
+                const std::uint32_t nearest =
+                    PixelAt(picture, cell.Left + x.Nearest[dx], cell.Top + y.Nearest[dy]);
+                scaled.Pixels[static_cast<std::size_t>(target.Top + static_cast<int>(dy)) *
+                                  static_cast<std::size_t>(scaled.Width) +
+                              static_cast<std::size_t>(target.Left + static_cast<int>(dx))] =
+                    nearestOnly || isKey(nearest)
+                        ? nearest
+                        : Blend(picture, cell, x, y, dx, dy, nearest, isKey);
+            }
+        }
+    }
+    return scaled;
+}
 
 TKeyedPicture ScaleKeyedPicture(const TKeyedPicture& picture, int cells, std::uint32_t key,
                                 int dpi, int fromDpi) {
     cells = std::max(1, cells);
     const int cellW = picture.Width / cells, cellH = picture.Height;
     if (dpi <= 0 || fromDpi <= 0 || dpi == fromDpi || cellW <= 0 || cellH <= 0) return picture;
-    const int toW = std::max(1, ScaleMeasure(cellW, dpi, fromDpi));
-    const int toH = std::max(1, ScaleMeasure(cellH, dpi, fromDpi));
-    const bool whole = dpi % fromDpi == 0;
-    TKeyedPicture out{toW * cells, toH, {}};
-    out.Pixels.resize(static_cast<std::size_t>(out.Width) * out.Height);
-    for (int i = 0; i < cells; ++i) {
-        const TCell cell{&picture, i * cellW, cellW, cellH};
-        for (int y = 0; y < toH; ++y)
-            for (int x = 0; x < toW; ++x) {
-                const std::uint32_t p =
-                    whole ? cell.Pixel(Nearest(x, cellW, toW), Nearest(y, cellH, toH))
-                          : Mean(cell, x, y, toW, toH, key);
-                out.Pixels[static_cast<std::size_t>(y) * out.Width + i * toW + x] = p;
-            }
-    }
-    return out;
+    const TScaledAxis across{cellW, 0, 0, std::max(1, ScaleMeasure(cellW, dpi, fromDpi)), 0, 0};
+    const TScaledAxis down{cellH, 0, 0, std::max(1, ScaleMeasure(cellH, dpi, fromDpi)), 0, 0};
+    return ScaleCells(picture, cells, false, across, down, dpi % fromDpi == 0,
+                      [key](std::uint32_t p) { return ((p ^ key) & 0xFFFFFF) == 0; });
 }
 
 } // namespace ui
