@@ -23,7 +23,7 @@ const TStripBitmap& TSkinBitmaps::Of(const TPixelImage& picture) {
     return *slot;
 }
 
-const TStripBitmap& TSkinBitmaps::AtDpi(const TPixelImage& picture, const TPixelImage& large,
+const TStripBitmap& TSkinBitmaps::AtDpi(const TPixelImage& picture, const TLargePicture& large,
                                         const TPictureCut& cut, int dpi) {
     SlotOf(picture);
     const TPixelImage& scaled = scaled_.At(picture, large, cut, dpi);
@@ -37,7 +37,7 @@ const TStripBitmap& TSkinBitmaps::AtDpi(const TPixelImage& picture, const TPixel
 }
 
 TSkinBitmaps::TScaledStrip TSkinBitmaps::CutAtDpi(const TPixelImage& picture,
-                                                  const TPixelImage& large, const TPictureCut& cut,
+                                                  const TLargePicture& large, const TPictureCut& cut,
                                                   int dpi) {
     return {&AtDpi(picture, large, cut, dpi), scaled_.Cut(picture, large, cut, dpi).Margins};
 }
@@ -50,7 +50,7 @@ TSkinBitmaps::Derived(const TPixelImage& picture, int variant,
 }
 
 const TStripBitmap&
-TSkinBitmaps::Derived(const TPixelImage& picture, const TPixelImage& large, const TPictureCut& cut,
+TSkinBitmaps::Derived(const TPixelImage& picture, const TLargePicture& large, const TPictureCut& cut,
                       int dpi, int variant,
                       const std::function<TPixelImage(const TPixelImage&)>& make) {
     SlotOf(picture);

@@ -32,14 +32,14 @@ public:
     // The bitmap of `picture`, one of the elements' pictures cut by `cut`, at the display density
     // `dpi`: Of(picture) at kBaseDpi, else the bitmap of PictureAtDpi with the picture's larger
     // copy `large` (scaled_pictures.h), made once a load and density.
-    const TStripBitmap& AtDpi(const TPixelImage& picture, const TPixelImage& large,
+    const TStripBitmap& AtDpi(const TPixelImage& picture, const TLargePicture& large,
                               const TPictureCut& cut, int dpi);
     // AtDpi() with the cut's margins as they cut that bitmap (TScaledPictures::Cut).
     struct TScaledStrip {
         const TStripBitmap* Strip = nullptr;
         TMargins Margins;
     };
-    TScaledStrip CutAtDpi(const TPixelImage& picture, const TPixelImage& large,
+    TScaledStrip CutAtDpi(const TPixelImage& picture, const TLargePicture& large,
                           const TPictureCut& cut, int dpi);
     // The pictures at a density themselves, for what is composed on pixels (window regions).
     TScaledPictures& Pictures() { return scaled_; }
@@ -50,7 +50,7 @@ public:
     // The same at the display density `dpi`: what `make` makes of the picture at that density
     // (as AtDpi takes it, from `large` where given), made once a load for each variant and
     // density. Derived(picture, variant, make) at kBaseDpi.
-    const TStripBitmap& Derived(const TPixelImage& picture, const TPixelImage& large,
+    const TStripBitmap& Derived(const TPixelImage& picture, const TLargePicture& large,
                                 const TPictureCut& cut, int dpi, int variant,
                                 const std::function<TPixelImage(const TPixelImage&)>& make);
 

@@ -14,9 +14,10 @@ bool TooLargeAt(const TPixelImage& picture, int dpi, int fromDpi) {
 
 } // namespace
 
-TPixelImage PictureAtDpi(const TPixelImage& picture, const TPixelImage& large,
+TPixelImage PictureAtDpi(const TPixelImage& picture, const TLargePicture& copy,
                          const TPictureCut& cut, int dpi) {
     if (dpi <= 0 || dpi == kBaseDpi || TooLargeAt(picture, dpi, kBaseDpi)) return picture;
+    const TPixelImage& large = copy.Get();
     if (large.Empty()) return ScalePicture(picture, cut, dpi, kBaseDpi);
     if (dpi == kLargeDpi) return large;
     TPictureCut largeCut = cut;
@@ -26,7 +27,7 @@ TPixelImage PictureAtDpi(const TPixelImage& picture, const TPixelImage& large,
     return ScalePicture(large, largeCut, dpi, kLargeDpi);
 }
 
-const TPixelImage& TScaledPictures::At(const TPixelImage& picture, const TPixelImage& large,
+const TPixelImage& TScaledPictures::At(const TPixelImage& picture, const TLargePicture& large,
                                        const TPictureCut& cut, int dpi) {
     if (dpi <= 0 || dpi == kBaseDpi) return picture;
     if (elements_.Serial != serial_) {
@@ -41,7 +42,7 @@ const TPixelImage& TScaledPictures::At(const TPixelImage& picture, const TPixelI
     return found->second;
 }
 
-TScaledPicture TScaledPictures::Cut(const TPixelImage& picture, const TPixelImage& large,
+TScaledPicture TScaledPictures::Cut(const TPixelImage& picture, const TLargePicture& large,
                                     const TPictureCut& cut, int dpi) {
     const TPixelImage& scaled = At(picture, large, cut, dpi);
     // A picture too large to scale stays as it is, and so do its margins.

@@ -21,7 +21,7 @@ inline constexpr int kLargeDpi = 2 * kBaseDpi;
 //   copy scaled from kLargeDpi (it holds more of the drawing than `picture` for every density
 //   above kBaseDpi);
 // - else `picture` scaled from kBaseDpi.
-TPixelImage PictureAtDpi(const TPixelImage& picture, const TPixelImage& large,
+TPixelImage PictureAtDpi(const TPixelImage& picture, const TLargePicture& large,
                          const TPictureCut& cut, int dpi);
 
 // A picture at a density with the margins that cut it there.
@@ -41,11 +41,11 @@ public:
     // PictureAtDpi of `picture`, one of the elements' pictures, and its larger copy `large`. At
     // kBaseDpi that is `picture` itself; otherwise it is kept until the elements are replaced by
     // a load (their Serial changes), and stays where it is until then.
-    const TPixelImage& At(const TPixelImage& picture, const TPixelImage& large,
+    const TPixelImage& At(const TPixelImage& picture, const TLargePicture& large,
                           const TPictureCut& cut, int dpi);
     // At() with the cut's margins as they cut the picture there: scaled as the picture's cells
     // were (ScaleMargins of a cell), or as they are where the picture stayed as it is.
-    TScaledPicture Cut(const TPixelImage& picture, const TPixelImage& large, const TPictureCut& cut,
+    TScaledPicture Cut(const TPixelImage& picture, const TLargePicture& large, const TPictureCut& cut,
                        int dpi);
 
     // How many scaled pictures have been made for the current elements.

@@ -49,22 +49,44 @@ int SkinArchiveBlockSize(std::uint32_t version) {
 }
 
 void TSkinReader::Open(std::span<const std::uint8_t> compressed) {
-    OpenDecoded(LzhDecodeContainer(compressed));
+    TSkinReader fresh;
+    fresh.stream_ = std::make_unique<TLzhStream>(compressed);
+    fresh.ReadDirectory();
+    *this = std::move(fresh);
 }
 
 void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
-    const std::span<const std::uint8_t> bytes(archive);
-    if (bytes.size() < kHeaderSize) Fail("too short for its header");
-    const std::uint32_t version = GetU32(bytes, 0);
+    TSkinReader fresh;
+    fresh.archive_ = std::move(archive);
+    fresh.ReadDirectory();
+    *this = std::move(fresh);
+}
+
+std::size_t TSkinReader::DecodedSize() const {
+    return stream_ ? stream_->Size() : archive_.size();
+}
+
+std::span<const std::uint8_t> TSkinReader::Prefix(std::size_t end) const {
+    end = std::min(end, DecodedSize());
+    if (stream_) return stream_->Decoded(static_cast<std::uint32_t>(end));
+    return std::span<const std::uint8_t>(archive_).first(end);
+}
+
+void TSkinReader::ReadDirectory() {
+    const std::size_t size = DecodedSize();
+    if (size < kHeaderSize) Fail("too short for its header");
+    const std::span<const std::uint8_t> header = Prefix(kHeaderSize);
+    const std::uint32_t version = GetU32(header, 0);
     const int block = SkinArchiveBlockSize(version);
     if (block < 0) throw EOlderSkinFile();
 
-    const std::uint32_t nameListSize = GetU32(bytes, 4);
+    const std::uint32_t nameListSize = GetU32(header, 4);
     const std::size_t namesAt = kHeaderSize + static_cast<std::size_t>(block);
-    if (namesAt > bytes.size() || nameListSize > bytes.size() - namesAt) {
+    if (namesAt > size || nameListSize > size - namesAt) {
         Fail("the name list runs past the end of the data");
     }
-    const std::string_view nameList(reinterpret_cast<const char*>(bytes.data() + namesAt),
+    const std::span<const std::uint8_t> listed = Prefix(namesAt + nameListSize);
+    const std::string_view nameList(reinterpret_cast<const char*>(listed.data() + namesAt),
                                     nameListSize);
     std::vector<std::string> names = SplitNameList(nameList, kMaxEntries);
     if (names.size() > kMaxEntries) TooManyEntries();
@@ -72,21 +94,21 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
         name = AsciiLower(name);
 
     const std::size_t sizesAt = namesAt + nameListSize;
-    if (names.size() * 4 > bytes.size() - sizesAt)
-        Fail("the size table runs past the end of the data");
+    if (names.size() * 4 > size - sizesAt) Fail("the size table runs past the end of the data");
     const std::size_t contents = sizesAt + names.size() * 4;
+    const std::span<const std::uint8_t> table = Prefix(contents);
 
     std::vector<std::uint32_t> sizes;
     std::vector<std::uint64_t> offsets;
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        sizes.push_back(GetU32(bytes, sizesAt + 4 * i));
+        sizes.push_back(GetU32(table, sizesAt + 4 * i));
         offsets.push_back(total);
         total += sizes.back();
     }
-    if (total > bytes.size() - contents) {
+    if (total > size - contents) {
         Fail("the entries need " + std::to_string(total) + " bytes, only " +
-             std::to_string(bytes.size() - contents) + " are there");
+             std::to_string(size - contents) + " are there");
     }
 
     version_ = version;
@@ -99,12 +121,12 @@ void TSkinReader::OpenDecoded(std::vector<std::uint8_t> archive) {
     byName_ = std::move(byName);
     sizes_ = std::move(sizes);
     offsets_ = std::move(offsets);
-    archive_ = std::move(archive);
     contents_ = contents;
 }
 
 std::span<const std::uint8_t> TSkinReader::EntryBytes(std::size_t index) const {
-    return std::span(archive_).subspan(contents_ + offsets_.at(index), sizes_[index]);
+    const std::size_t at = contents_ + offsets_.at(index);
+    return Prefix(at + sizes_[index]).subspan(at);
 }
 
 std::vector<std::uint8_t> TSkinReader::ExtractAt(std::size_t index) const {

@@ -3,10 +3,17 @@
 //
 // Decompressed layout, integers 32-bit little-endian: version code, name-list length L, 8 bytes
 // not used, a block whose size depends on the version, the name list (CR LF separated lines),
-// one size per name, then the entries' bytes in name order.
+// one size per name, then the entries' bytes in the list's order.
+//
+// A reader decompresses only as far as the entries asked for reach: a skin that packs what
+// every load needs first (the ini, the pictures) and what only some displays need last (the
+// larger copies) costs a load at the base density none of the rest.
 #pragma once
 
+#include "skin/model/lzh.h"
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,9 +25,10 @@ public:
     // The format's limit on the number of entries.
     static constexpr std::size_t kMaxEntries = 1001;
 
-    // Decompresses `compressed` (an LZH container) and reads its directory. Raises EOlderSkinFile
-    // for an unknown version code and ESkinArchiveError / ElzhException for damaged data; the
-    // reader then keeps the archive it had.
+    // Opens `compressed` (an LZH container; the reader keeps a copy) and reads its directory,
+    // decompressing no further than the directory's end. Raises EOlderSkinFile for an unknown
+    // version code and ESkinArchiveError / ElzhException for damaged data; the reader then
+    // keeps the archive it had.
     void Open(std::span<const std::uint8_t> compressed);
 
     // Reads the directory of an archive that is already decompressed.
@@ -45,14 +53,23 @@ public:
     const std::vector<std::string>& Names() const { return names_; }
     std::uint32_t EntrySize(std::size_t index) const { return sizes_.at(index); }
     std::vector<std::uint8_t> ExtractAt(std::size_t index) const;
+    // How many bytes of the archive are decompressed so far, for tests and benchmarks.
+    std::size_t Decompressed() const { return stream_ ? stream_->Progress() : archive_.size(); }
 
 private:
+    void ReadDirectory();
+    // The decompressed size, and its first `end` bytes (decompressed as far as needed; bytes
+    // once handed out stay where they are while the reader lasts).
+    std::size_t DecodedSize() const;
+    std::span<const std::uint8_t> Prefix(std::size_t end) const;
+
     std::uint32_t version_ = 0;
     std::vector<std::string> names_;
     std::vector<std::size_t> byName_; // entry indexes sorted by name, then archive order
     std::vector<std::uint32_t> sizes_;
     std::vector<std::uint64_t> offsets_; // start of each entry within the contents
-    std::vector<std::uint8_t> archive_;  // the whole decompressed archive
+    std::vector<std::uint8_t> archive_;  // an archive given decompressed
+    mutable std::unique_ptr<TLzhStream> stream_; // or one decompressed as entries are read
     std::size_t contents_ = 0;           // where the contents block starts in archive_
 };
 

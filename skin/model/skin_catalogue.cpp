@@ -66,6 +66,10 @@ std::string LargeName(std::string_view value) {
     return std::string(value.substr(0, value.size() - kBmp.size())) + "@2x" + std::string(kBmp);
 }
 
+bool IsLargeName(std::string_view name) {
+    return name.ends_with("@2x.bmp");
+}
+
 namespace {
 
 class Loader;
@@ -103,9 +107,10 @@ struct TElementRow {
 // One load: the archive, the ini and what the elements read from the colours loaded first.
 class Loader {
 public:
-    Loader(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
+    Loader(TSkinElements& e, std::shared_ptr<const TSkinReader> archive, const TQuickIni& ini,
            const TSkinLoadInputs& inputs)
-        : e_(e), ini_(ini), inputs_(inputs), images_(archive, inputs.PixelBudget) {}
+        : e_(e), ini_(ini), inputs_(inputs), archive_(std::move(archive)),
+          images_(*archive_, inputs.PixelBudget) {}
 
     TSkinLoadWork Run() {
         const std::uint64_t linesBefore = ini_.LinesExamined();
@@ -139,7 +144,7 @@ private:
     }
     // `picture` from the image the key names, and its larger copy into `large` once every
     // picture of the load has been read (LoadLargePictures).
-    void Picture(TPixelImage& picture, TPixelImage& large, std::string_view section,
+    void Picture(TPixelImage& picture, TLargePicture& large, std::string_view section,
                  std::string_view key) {
         const std::string value = Str(section, key);
         picture = images_.Get(value);
@@ -153,13 +158,17 @@ private:
     // The larger copies, fetched last so they only take what the pictures left of the budget: a
     // skin's pictures load as they would without them. One that is not exactly twice its
     // picture's size stays out, as its cells and margins would not be its picture's doubled.
+    // They are read when a density first asks for one (large_picture.h).
     void LoadLargePictures() {
-        for (const TLargeRequest& r : larges_) {
-            TPixelImage large = images_.Get(LargeName(r.Value));
-            if (large.Width == 2 * std::int64_t{r.Picture->Width} &&
-                large.Height == 2 * std::int64_t{r.Picture->Height})
-                *r.Large = std::move(large);
-        }
+        if (larges_.empty()) return;
+        std::vector<TLargePictureSource::TRequest> requests;
+        for (const TLargeRequest& r : larges_)
+            requests.push_back({LargeName(r.Value), 2 * std::int64_t{r.Picture->Width},
+                                2 * std::int64_t{r.Picture->Height}});
+        auto source = std::make_shared<TLargePictureSource>(archive_, images_.BudgetLeft(),
+                                                            std::move(requests));
+        for (std::size_t i = 0; i < larges_.size(); ++i)
+            *larges_[i].Large = TLargePicture(source, i);
         larges_.clear();
     }
     // A colour key; `given` tells whether the section has the key at all, so a key written
@@ -554,11 +563,12 @@ private:
     TSkinElements& e_;
     const TQuickIni& ini_;
     const TSkinLoadInputs& inputs_;
+    std::shared_ptr<const TSkinReader> archive_;
     TSkinImages images_;
     // The larger copies to fetch once the pictures are read.
     struct TLargeRequest {
         const TPixelImage* Picture;
-        TPixelImage* Large;
+        TLargePicture* Large;
         std::string Value; // the key's value that named the picture
     };
     std::vector<TLargeRequest> larges_;
@@ -657,18 +667,18 @@ std::uint64_t NextElementsSerial() {
     return next++;
 }
 
-TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
-                               const TSkinLoadInputs& inputs) {
+TSkinLoadWork LoadSkinElements(TSkinElements& e, std::shared_ptr<const TSkinReader> archive,
+                               const TQuickIni& ini, const TSkinLoadInputs& inputs) {
     e.Serial = NextElementsSerial();
-    return Loader(e, archive, ini, inputs).Run();
+    return Loader(e, std::move(archive), ini, inputs).Run();
 }
 
-TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
+TSkinLoadWork LoadSkinElements(TSkinElements& e, std::shared_ptr<const TSkinReader> archive,
                                const TSkinLoadInputs& inputs) {
     std::string iniName;
     TQuickIni ini;
-    ini.LoadFromStream(archive.ExtractFirstContaining(".ini", iniName));
-    return LoadSkinElements(e, archive, ini, inputs);
+    ini.LoadFromStream(archive->ExtractFirstContaining(".ini", iniName));
+    return LoadSkinElements(e, std::move(archive), ini, inputs);
 }
 
 TColor SkinColourFor(const TSkinElements& e, TColor colour) {

@@ -60,6 +60,9 @@ struct TSkinLoadWork {
 // The name of a picture's larger copy (see Display scale) for the key value naming the picture:
 // "@2x" before its ".bmp"; nothing for a value that names no bitmap.
 std::string LargeName(std::string_view value);
+// Whether an archive entry is a larger copy: a load reads those last, and only once a display
+// density asks for one, so a skin packs them after every other entry.
+bool IsLargeName(std::string_view name);
 
 // A number no other set of elements of this process has had: what is made from a set of
 // elements (the painters' GDI bitmaps) compares it to know when a load has replaced them.
@@ -119,12 +122,13 @@ struct TSkinElements {
 // Fills `e` from the ini description and the images of `archive`, in loading order: colours,
 // window borders, caption buttons, every other element, check and radio frame counts, then the
 // derived elements and the frame colour. Missing sections, keys and images are never errors.
-TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive, const TQuickIni& ini,
-                               const TSkinLoadInputs& inputs);
+// The pictures' larger copies stay in the archive, which `e` keeps until the first is asked for.
+TSkinLoadWork LoadSkinElements(TSkinElements& e, std::shared_ptr<const TSkinReader> archive,
+                               const TQuickIni& ini, const TSkinLoadInputs& inputs);
 
 // The same for a whole skin archive: its description is the first entry whose name contains
 // ".ini" (none gives an empty description).
-TSkinLoadWork LoadSkinElements(TSkinElements& e, const TSkinReader& archive,
+TSkinLoadWork LoadSkinElements(TSkinElements& e, std::shared_ptr<const TSkinReader> archive,
                                const TSkinLoadInputs& inputs);
 
 // A system colour as the skin gives it: one its Colours section has a slot for (clBtnFace is

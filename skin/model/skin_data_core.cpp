@@ -144,7 +144,7 @@ bool TSkinDataCore::LoadSkin() {
     }
     // Built aside and moved in whole, so a failure half-way leaves the old elements.
     TSkinElements fresh;
-    LoadSkinElements(fresh, reader, Inputs);
+    LoadSkinElements(fresh, std::make_shared<TSkinReader>(std::move(reader)), Inputs);
     elements_ = std::move(fresh);
     skinLoaded_ = true;
     SkinElementsLoaded();

@@ -3,6 +3,7 @@
 // and colours. Built from a skin by LoadSkinElements; painters only read them.
 #pragma once
 
+#include "skin/model/large_picture.h"
 #include "skin/pictures/colors.h"
 #include "skin/pictures/pixel_image.h"
 
@@ -45,7 +46,7 @@ public:
     // Image drawn twice as large, for denser displays (NAME@2x.bmp beside NAME.bmp): the same
     // frames, its cells and margins twice Image's. Empty when the skin has none, when it is not
     // exactly twice Image's size, and for pictures the loader makes itself.
-    TPixelImage Image2x;
+    TLargePicture Image2x;
     // Both 0 or 1 as the loader leaves them, one meaning for every painter: Trans 1 leaves the key
     // colour out (and, for the window borders, cuts it out of the window region); Tile 1 tiles
     // the middle of a fitted frame, 0 stretches it.
@@ -75,8 +76,8 @@ public:
     using TDataSkinObject::TDataSkinObject;
     TPixelImage CheckImage;
     TPixelImage RadioImage;
-    TPixelImage CheckImage2x; // as Image2x, for CheckImage
-    TPixelImage RadioImage2x; // as Image2x, for RadioImage
+    TLargePicture CheckImage2x; // as Image2x, for CheckImage
+    TLargePicture RadioImage2x; // as Image2x, for RadioImage
     std::int32_t RadioFrames = 0;
     std::int32_t CheckFrames = 0;
     bool HasNormalColour2 = false;

@@ -23,6 +23,8 @@ public:
 
     // Work done so far, for tests and benchmarks.
     int Decodes() const { return decodes_; }
+    // What is left of the budget.
+    std::int64_t BudgetLeft() const { return budget_; }
     std::int64_t DecodedPixels() const { return decodedPixels_; }
 
 private:

@@ -28,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         skin.Inputs.Track = TPixelImage(12, 6, 0x808080);
         skin.SetSkinStream({rest.begin(), rest.end()});
         skin.LoadSkin();
+        // The larger copies, read from the rest of the stream after the load.
+        for (const TNamedElement& named : ListSkinElements(skin.Elements()))
+            named.Element->Image2x.Get();
         break;
     }
     case 1: {
@@ -38,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
         TSkinElements elements;
-        LoadSkinElements(elements, reader, {});
+        LoadSkinElements(elements, std::make_shared<TSkinReader>(std::move(reader)), {});
         // The scaling rules meet the skin's own frame counts, margins and larger copies; large
         // pictures only slow the run down.
         for (const TNamedElement& named : ListSkinElements(elements)) {

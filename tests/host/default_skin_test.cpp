@@ -32,7 +32,7 @@ TSkinElements LoadDefaultSkin(const TempDir& dir, const TSkinLoadInputs& inputs)
     TSkinReader reader;
     reader.Open(LzhEncodeContainer(PackSkinArchive(entries)));
     TSkinElements e;
-    LoadSkinElements(e, reader, inputs);
+    LoadSkinElements(e, std::make_shared<TSkinReader>(std::move(reader)), inputs);
     return e;
 }
 
@@ -98,8 +98,9 @@ TEST(DefaultSkin, EveryPictureCarriesItsCopyTwiceTheSize) {
     TSkinLoadInputs inputs;
     const TSkinElements e = LoadDefaultSkin(dir, inputs);
 
-    auto expect_double = [](const TPixelImage& picture, const TPixelImage& large,
+    auto expect_double = [](const TPixelImage& picture, const TLargePicture& copy,
                             const std::string& what) {
+        const TPixelImage& large = copy.Get();
         ASSERT_FALSE(picture.Empty()) << what;
         ASSERT_FALSE(large.Empty()) << what << ": no larger copy";
         EXPECT_EQ(large.Width, 2 * picture.Width) << what;

@@ -221,6 +221,26 @@ TEST_P(LzhRoundTrip, DecodeOfEncodeIsTheInput) {
     EXPECT_EQ(LzhDecodeContainer(container), data);
 }
 
+// Decoded a piece at a time, each piece ending anywhere (inside a match too), the stream gives
+// the same bytes, and a piece once handed out stays where it was.
+TEST_P(LzhRoundTrip, DecodedInPiecesIsTheInput) {
+    const std::vector<std::uint8_t>& data = GetParam().data;
+    TLzhStream stream(LzhEncodeContainer(data));
+    ASSERT_EQ(stream.Size(), data.size());
+    const std::uint8_t* first = stream.Decoded(0).data();
+    std::uint32_t end = 0;
+    for (std::uint32_t step : {1u, 7u, 59u, 61u, 4096u, 1u, 12345u}) {
+        end = std::min<std::uint32_t>(end + step, stream.Size());
+        const std::span<const std::uint8_t> piece = stream.Decoded(end);
+        ASSERT_EQ(piece.size(), end);
+        EXPECT_GE(stream.Progress(), end);
+        EXPECT_EQ(piece.data(), first);
+        EXPECT_TRUE(std::equal(piece.begin(), piece.end(), data.begin()));
+    }
+    const std::span<const std::uint8_t> all = stream.Decoded(stream.Size() + 1);
+    EXPECT_EQ(std::vector<std::uint8_t>(all.begin(), all.end()), data);
+}
+
 INSTANTIATE_TEST_SUITE_P(Data, LzhRoundTrip, testing::ValuesIn(RoundTrips()),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -38,17 +38,40 @@ TEST(LargePictures, TheLoaderKeepsACopyTwiceThePicturesSize) {
     // Not twice its picture's size: its cells would not be the picture's.
     s.Image("right@2x.bmp", TPixelImage(2 * 2 * 6 + 1, 120));
     const TSkinElements e = Load(s);
-    EXPECT_EQ(e.BorderLeft.Image2x, DrawnLarge(Strip(1, 2, 5, 60)));
-    EXPECT_EQ(e.Buttons.Image2x, DrawnLarge(push));
-    EXPECT_EQ(e.Buttons.CheckImage2x, DrawnLarge(check));
-    EXPECT_TRUE(e.BorderRight.Image2x.Empty());
-    EXPECT_TRUE(e.BorderTop.Image2x.Empty()); // none given
-    EXPECT_TRUE(e.Buttons.RadioImage2x.Empty());
+    EXPECT_EQ(e.BorderLeft.Image2x.Get(), DrawnLarge(Strip(1, 2, 5, 60)));
+    EXPECT_EQ(e.Buttons.Image2x.Get(), DrawnLarge(push));
+    EXPECT_EQ(e.Buttons.CheckImage2x.Get(), DrawnLarge(check));
+    EXPECT_TRUE(e.BorderRight.Image2x.Get().Empty());
+    EXPECT_TRUE(e.BorderTop.Image2x.Get().Empty()); // none given
+    EXPECT_TRUE(e.Buttons.RadioImage2x.Get().Empty());
     // The pictures themselves are what they are without the copies.
     const TSkinElements without =
         Load(FramedSkin("", "[Buttons]\nBitmap=push.bmp\n").Image("push.bmp", push));
     EXPECT_EQ(e.BorderLeft.Image, without.BorderLeft.Image);
     EXPECT_EQ(e.Buttons.Image, without.Buttons.Image);
+}
+
+// A display at the base density never needs a copy: a load leaves them in the archive, packed
+// after the pictures, undecompressed, and reads them all the first time one is asked for.
+TEST(LargePictures, ALoadLeavesTheCopiesInTheArchiveUntilOneIsAskedFor) {
+    Skin s = FramedSkin("", "[Buttons]\nBitmap=push.bmp\n");
+    const TPixelImage push = Strip(5, 5, 7, 9);
+    s.Image("push.bmp", push);
+    s.Image("left@2x.bmp", DrawnLarge(Strip(1, 2, 5, 60)));
+    s.Image("push@2x.bmp", DrawnLarge(push));
+    const std::vector<std::uint8_t> packed = s.Pack();
+    auto archive = std::make_shared<TSkinReader>();
+    archive->Open(packed);
+    const std::size_t size = LzhDecodeContainer(packed).size();
+    const std::size_t copies = archive->EntrySize(*archive->IndexOf("left@2x.bmp")) +
+                               archive->EntrySize(*archive->IndexOf("push@2x.bmp"));
+    TSkinElements e;
+    const TSkinLoadWork work = LoadSkinElements(e, archive, {});
+    EXPECT_EQ(work.ImageDecodes, 5); // the frame's four pictures and the button's
+    EXPECT_LE(archive->Decompressed(), size - copies + 64); // a match may run a little past
+    EXPECT_EQ(e.Buttons.Image2x.Get(), DrawnLarge(push));
+    EXPECT_EQ(archive->Decompressed(), size);
+    EXPECT_EQ(e.BorderLeft.Image2x.Get(), DrawnLarge(Strip(1, 2, 5, 60)));
 }
 
 TEST(LargePictures, CopiesOnlyTakeWhatThePicturesLeaveOfTheBudget) {
@@ -62,7 +85,7 @@ TEST(LargePictures, CopiesOnlyTakeWhatThePicturesLeaveOfTheBudget) {
         const TSkinElements e = Load(s, inputs);
         EXPECT_FALSE(e.BorderBottom.Image.Empty()) << budget;
         EXPECT_FALSE(e.BorderRight.Image.Empty()) << budget;
-        EXPECT_EQ(e.BorderLeft.Image2x.Empty(), budget < 6200) << budget;
+        EXPECT_EQ(e.BorderLeft.Image2x.Get().Empty(), budget < 6200) << budget;
     }
 }
 
@@ -75,8 +98,8 @@ TEST(LargePictures, APictureTheLoaderComposesHasNoCopy) {
     s.Image("sunk@2x.bmp", DrawnLarge(sunk)).Image("button@2x.bmp", DrawnLarge(button));
     const TSkinElements e = Load(s);
     ASSERT_TRUE(e.SunkEdge && e.ComboButton);
-    EXPECT_TRUE(e.SunkEdge->Image2x.Empty());
-    EXPECT_TRUE(e.ComboButton->Image2x.Empty());
+    EXPECT_TRUE(e.SunkEdge->Image2x.Get().Empty());
+    EXPECT_TRUE(e.ComboButton->Image2x.Get().Empty());
 }
 
 TEST(LargePictures, APictureAtADensity) {
@@ -122,12 +145,12 @@ TEST(LargePictures, ScaledPicturesAreMadeOncePerLoadAndDensity) {
     EXPECT_EQ(at144, PictureAtDpi(left.Image, left.Image2x, cut, 144));
     EXPECT_EQ(&scaled.At(left.Image, left.Image2x, cut, 144), &at144);
     scaled.At(left.Image, left.Image2x, cut, 192);
-    scaled.At(e.BorderTop.Image, e.BorderTop.Image2x, {2, true, {}}, 144);
+    scaled.At(e.BorderTop.Image, e.BorderTop.Image2x.Get(), {2, true, {}}, 144);
     EXPECT_EQ(scaled.Made(), 3);
     // A load replaces the elements: everything is made again from the new pictures.
     TSkinReader reader;
     reader.Open(FramedSkin("", "", 9).Pack());
-    LoadSkinElements(e, reader, {});
+    LoadSkinElements(e, std::make_shared<TSkinReader>(std::move(reader)), {});
     EXPECT_EQ(scaled.At(left.Image, left.Image2x, cut, 144).Width, 2 * ScaleMeasure(9, 144));
     EXPECT_EQ(scaled.Made(), 1);
 }

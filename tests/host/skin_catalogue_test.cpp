@@ -286,7 +286,7 @@ TEST(SkinCatalogue, EachImageIsDecodedOnceAndAllShareOnePixelBudget) {
         TSkinElements e;
         TSkinLoadInputs inputs;
         inputs.PixelBudget = c.budget;
-        const TSkinLoadWork work = LoadSkinElements(e, reader, inputs);
+        const TSkinLoadWork work = LoadSkinElements(e, std::make_shared<TSkinReader>(std::move(reader)), inputs);
         EXPECT_EQ(work.ImageDecodes, c.decodes) << c.image << " " << c.budget;
         EXPECT_EQ(ButtonsWithImages(e), c.images) << c.image << " " << c.budget;
     }
@@ -301,7 +301,7 @@ TEST(SkinCatalogue, IniLookUpsDoNotGrowWithTheNumberOfSections) {
         TSkinReader reader;
         reader.Open(Skin{}.Pack());
         TSkinElements e;
-        return static_cast<double>(LoadSkinElements(e, reader, parsed, {}).IniLinesExamined);
+        return static_cast<double>(LoadSkinElements(e, std::make_shared<TSkinReader>(std::move(reader)), parsed, {}).IniLinesExamined);
     };
     // Many sections; and many sections of one name after a long first one, whose look-ups all
     // go to that first section.
@@ -726,7 +726,7 @@ TEST(SkinCatalogue, ReloadReplacesAbsentElements) {
     ASSERT_TRUE(e.SunkEdge);
     TSkinReader reader;
     reader.Open(Skin{}.Pack());
-    LoadSkinElements(e, reader, TQuickIni{}, {});
+    LoadSkinElements(e, std::make_shared<TSkinReader>(std::move(reader)), TQuickIni{}, {});
     EXPECT_FALSE(e.SunkEdge);
 }
 

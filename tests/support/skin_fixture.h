@@ -71,7 +71,7 @@ inline TSkinElements Load(const Skin& skin, const TSkinLoadInputs& inputs = {}) 
     TSkinReader reader;
     reader.Open(skin.Pack());
     TSkinElements elements;
-    LoadSkinElements(elements, reader, inputs);
+    LoadSkinElements(elements, std::make_shared<TSkinReader>(std::move(reader)), inputs);
     return elements;
 }
 

@@ -4,6 +4,7 @@
 // Exit codes: 0 success, 1 bad input (one line on stderr), 2 bad usage.
 #include "skin/model/lzh.h"
 #include "skin/model/skin_archive.h"
+#include "skin/model/skin_catalogue.h"
 #include "skin/model/skin_error.h"
 #include "skin/model/skin_text.h"
 #include "tools/skintool/skintool_sheet.h"
@@ -83,8 +84,11 @@ void Pack(const fs::path& dir, const fs::path& out, std::span<const std::string>
     for (const fs::path& path : paths) {
         entries.push_back({AsciiLower(path.filename().string()), ReadFile(path)});
     }
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.name < b.name; });
+    // By name, the larger copies after everything else (a load at the base density then
+    // decompresses none of them).
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return std::pair(IsLargeName(a.name), a.name) < std::pair(IsLargeName(b.name), b.name);
+    });
     const auto same =
         std::adjacent_find(entries.begin(), entries.end(),
                            [](const auto& a, const auto& b) { return a.name == b.name; });

@@ -72,8 +72,8 @@ std::vector<Row> Rows(const TSkinElements& e) {
         const TDataSkinObject& o = *n.Element;
         const std::string caption = n.Field + " [" + o.Name + "]";
         rows.push_back(MakeRow(caption, o.Image, o.Frame, stacked(&o)));
-        if (!o.Image2x.Pixels.empty())
-            rows.push_back(MakeRow(caption + " @2X", o.Image2x, o.Frame, stacked(&o)));
+        if (!o.Image2x.Get().Pixels.empty())
+            rows.push_back(MakeRow(caption + " @2X", o.Image2x.Get(), o.Frame, stacked(&o)));
         if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&o);
             border && !border->Image2.Pixels.empty()) {
             rows.push_back(MakeRow(caption + " IMAGE2", border->Image2, o.Frame, false));
@@ -81,11 +81,11 @@ std::vector<Row> Rows(const TSkinElements& e) {
     }
     const TDataSkinButton& b = e.Buttons;
     rows.push_back(MakeRow("Buttons.CheckImage", b.CheckImage, b.CheckFrames, false));
-    if (!b.CheckImage2x.Pixels.empty())
-        rows.push_back(MakeRow("Buttons.CheckImage @2X", b.CheckImage2x, b.CheckFrames, false));
+    if (!b.CheckImage2x.Get().Pixels.empty())
+        rows.push_back(MakeRow("Buttons.CheckImage @2X", b.CheckImage2x.Get(), b.CheckFrames, false));
     rows.push_back(MakeRow("Buttons.RadioImage", b.RadioImage, b.RadioFrames, false));
-    if (!b.RadioImage2x.Pixels.empty())
-        rows.push_back(MakeRow("Buttons.RadioImage @2X", b.RadioImage2x, b.RadioFrames, false));
+    if (!b.RadioImage2x.Get().Pixels.empty())
+        rows.push_back(MakeRow("Buttons.RadioImage @2X", b.RadioImage2x.Get(), b.RadioFrames, false));
     return rows;
 }
 
@@ -128,8 +128,8 @@ TPixelImage RenderSheet(const TSkinElements& elements) {
 
 } // namespace
 
-std::vector<std::uint8_t> SheetBmp(const TSkinReader& reader) {
+std::vector<std::uint8_t> SheetBmp(TSkinReader reader) {
     TSkinElements elements;
-    LoadSkinElements(elements, reader, {});
+    LoadSkinElements(elements, std::make_shared<TSkinReader>(std::move(reader)), {});
     return EncodeBmp24(RenderSheet(elements));
 }

@@ -8,4 +8,4 @@
 
 // Every element the program builds from the skin in `reader`, frame by frame under its field
 // and section name, as a 24-bit bitmap file.
-std::vector<std::uint8_t> SheetBmp(const TSkinReader& reader);
+std::vector<std::uint8_t> SheetBmp(TSkinReader reader);

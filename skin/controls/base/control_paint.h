@@ -35,7 +35,7 @@ private:
 // (empty for none), at the display density `dpi`: made once a load and density. Its cells are
 // as large as the strip's width / frames and height say.
 inline const TStripBitmap& StripAtDpi(TSkinBitmaps& bitmaps, const TPixelImage& picture,
-                                      const TPixelImage& large, int frames, int dpi) {
+                                      const TLargePicture& large, int frames, int dpi) {
     return bitmaps.AtDpi(picture, large, {frames, false, {}}, dpi);
 }
 

@@ -112,7 +112,7 @@ TPixelImage PrepareTabPicture(const TPixelImage& picture, TTabSide side, bool tu
 }
 
 const TStripBitmap& TabBitmap(TSkinBitmaps& bitmaps, const TPixelImage& picture,
-                              const TPixelImage& large, const TPictureCut& cut, int dpi,
+                              const TLargePicture& large, const TPictureCut& cut, int dpi,
                               TTabSide side, bool turnForSides) {
     static const TStripBitmap none;
     if (picture.Pixels.empty()) return none;

@@ -40,7 +40,7 @@ TPixelImage PrepareTabPicture(const TPixelImage& picture, TTabSide side, bool tu
 // density among the skin's bitmaps and shared by every tab control it dresses; an empty picture
 // gives an empty bitmap.
 const TStripBitmap& TabBitmap(TSkinBitmaps& bitmaps, const TPixelImage& picture,
-                              const TPixelImage& large, const TPictureCut& cut, int dpi,
+                              const TLargePicture& large, const TPictureCut& cut, int dpi,
                               TTabSide side, bool turnForSides);
 // The margins `cut` gives the picture, at `dpi` (ScaleMargins over its first cell).
 TMargins MarginsAtDpi(const TPixelImage& picture, const TPictureCut& cut, int dpi);
