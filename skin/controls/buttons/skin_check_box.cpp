@@ -152,7 +152,7 @@ const TPixelImage& TSkinCheckBox::Strip() const {
     return skin->Elements().Buttons.CheckImage;
 }
 
-const TPixelImage& TSkinCheckBox::Strip2x() const {
+const TLargePicture& TSkinCheckBox::Strip2x() const {
     return skin->Elements().Buttons.CheckImage2x;
 }
 
@@ -189,7 +189,7 @@ const TPixelImage& TSkinRadioButton::Strip() const {
     return skin->Elements().Buttons.RadioImage;
 }
 
-const TPixelImage& TSkinRadioButton::Strip2x() const {
+const TLargePicture& TSkinRadioButton::Strip2x() const {
     return skin->Elements().Buttons.RadioImage2x;
 }
 

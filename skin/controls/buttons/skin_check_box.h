@@ -27,7 +27,7 @@ protected:
     // The strip (check or radio picture of `Buttons`) and its frame count.
     virtual const TPixelImage& Strip() const = 0;
     // Its copy twice the size, empty where the skin gives none.
-    virtual const TPixelImage& Strip2x() const = 0;
+    virtual const TLargePicture& Strip2x() const = 0;
     virtual int StripFrames() const = 0;
     virtual bool Radio() const = 0;
     // The frame of the strip for the control's state now.
@@ -50,7 +50,7 @@ public:
 
 protected:
     const TPixelImage& Strip() const override;
-    const TPixelImage& Strip2x() const override;
+    const TLargePicture& Strip2x() const override;
     int StripFrames() const override;
     bool Radio() const override { return false; }
     int StateFrame() override;
@@ -67,7 +67,7 @@ public:
 
 protected:
     const TPixelImage& Strip() const override;
-    const TPixelImage& Strip2x() const override;
+    const TLargePicture& Strip2x() const override;
     int StripFrames() const override;
     bool Radio() const override { return true; }
     int StateFrame() override;

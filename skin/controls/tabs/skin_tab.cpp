@@ -88,10 +88,11 @@ const TStripBitmap& TSkinTab::Strip(const TDataSkinBorder& tabs) const {
 TSkinTab::TPane TSkinTab::PaneOf(const TDataSkinBorder& tabs) const {
     const TDataSkinObject* tabPane = skin->Elements().TabPane.get();
     static const TPixelImage none;
+    static const TLargePicture noCopy;
     // The second image of the Tabs element has no larger copy: it is scaled from its own.
     const bool own = tabs.Style == 1;
     return {own ? (tabPane ? tabPane->Image : none) : tabs.Image2,
-            own && tabPane ? tabPane->Image2x : none,
+            own && tabPane ? tabPane->Image2x : noCopy,
             {1, false, PaneMargins(tabs.Style, tabPane ? MarginsOf(*tabPane) : TMargins{})}};
 }
 

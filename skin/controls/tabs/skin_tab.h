@@ -50,7 +50,7 @@ private:
     // for none) and its margins.
     struct TPane {
         const TPixelImage& Picture;
-        const TPixelImage& Large;
+        const TLargePicture& Large;
         TPictureCut Cut;
     };
     TPane PaneOf(const TDataSkinBorder& tabs) const;

@@ -233,8 +233,9 @@ TEST_F(SkinnedMainWindow, FrameRegionAndCaptionButtons) {
 // and its load keeps them: the pictures this window is drawn from each have theirs.
 TEST_F(SkinnedMainWindow, TheCarriedSkinHasEachPicturesCopyTwiceTheSize) {
     const TSkinElements& e = Skin();
-    auto expect_twice = [](const TPixelImage& picture, const TPixelImage& large,
+    auto expect_twice = [](const TPixelImage& picture, const TLargePicture& copy,
                            const std::string& what) {
+        const TPixelImage& large = copy.Get();
         ASSERT_FALSE(picture.Empty()) << what;
         EXPECT_EQ(large.Width, 2 * picture.Width) << what;
         EXPECT_EQ(large.Height, 2 * picture.Height) << what;
