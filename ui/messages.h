@@ -40,6 +40,12 @@ inline constexpr std::uint32_t CM_RECREATEWND = CM_BASE + 51;
 // fonts and measures are at the new density and before the window takes its new size, so a
 // frame drawn by whoever hooks the form can take the new density first.
 inline constexpr std::uint32_t CM_DPICHANGED = CM_BASE + 60;
+// The window of a child control that was hidden when its parent's window was made, and so got
+// none then, has been made (the control was shown, or its window asked for): sent to the window
+// of the control's form once the new window has its font, its state, its place among its
+// siblings and its own children; lParam is the new window. Whoever hooks the form (its skinner)
+// hears of controls that had no window when it looked.
+inline constexpr std::uint32_t CM_DEFERREDWINDOWMADE = CM_BASE + 61;
 
 // A control message the parent received on behalf of a child comes back to the child as
 // CN_BASE + the message number.

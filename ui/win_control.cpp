@@ -156,10 +156,33 @@ const TClassInfo& TWinControl::StaticClass() {
 HWND TWinControl::Handle() {
     if (!handle_) {
         if (parent_ && !parent_->HandleAllocated())
-            parent_->Handle(); // creates this window with the parent's other children
-        if (!handle_) CreateWnd();
+            parent_->Handle(); // makes this window too where it is visible
+        if (!handle_) CreateOwnWindow();
     }
     return handle_;
+}
+
+void TWinControl::CreateOwnWindow() {
+    const bool deferred = window_deferred_;
+    CreateWnd();
+    if (!parent_) return;
+    PlaceAmongSiblings();
+    if (!deferred) return;
+    if (TForm* form = ParentForm(); form && form->HandleAllocated())
+        SendMessageW(form->Handle(), CM_DEFERREDWINDOWMADE, 0, reinterpret_cast<LPARAM>(handle_));
+}
+
+void TWinControl::PlaceAmongSiblings() {
+    // Made with their parent's, the children's windows go each below the ones before it, so
+    // they run from the top down in the parent's order; a window made later goes there too,
+    // right below the window of the nearest control before it.
+    HWND above = HWND_TOP;
+    for (TControl* c : parent_->controls_) {
+        if (c == this) break;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->handle_) above = w->handle_;
+    }
+    SetWindowPos(handle_, above, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void TWinControl::CreateParams(TCreateParams& p) {
@@ -183,7 +206,10 @@ void TWinControl::CreateWnd() {
     // A child's identifier is its menu handle; a top-level window has no identifier.
     HMENU id = nullptr;
     if (p.style & WS_CHILD) {
-        if (control_id_ == 0 && parent_) control_id_ = parent_->FreeChildId();
+        // An identifier kept from before that a window put in the parent meanwhile has taken
+        // is given up: no two windows there share one.
+        if (parent_ && (control_id_ == 0 || GetDlgItem(p.parent, control_id_)))
+            control_id_ = parent_->FreeChildId();
         id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control_id_));
     }
     HWND wnd = nullptr;
@@ -194,10 +220,21 @@ void TWinControl::CreateWnd() {
                               nullptr);
     }
     if (!wnd) throw std::runtime_error("Error creating window");
+    window_deferred_ = false;
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
     InitializeWnd();
-    for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
+    // The visible children's windows, in order; a hidden child's waits until it is shown or
+    // asked for, but it takes its identifier now, the one it would have had with a window.
+    for (TControl* c : controls_) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (!w || w->HandleAllocated()) continue;
+        if (w->visible_) {
+            w->CreateWnd();
+            continue;
+        }
+        w->window_deferred_ = true;
+        if (w->control_id_ == 0) w->control_id_ = FreeChildId();
+    }
 }
 
 void TWinControl::SaveStateTree() {
@@ -229,7 +266,10 @@ void TWinControl::InsertControl(TControl* c) {
     c->parent_ = this;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
         tab_list_.push_back(w);
-        if (handle_ && !w->handle_) w->CreateWnd();
+        // Placed in a parent that has its window: the window is not put off but made now, or
+        // once the control shows.
+        w->window_deferred_ = false;
+        if (handle_ && !w->handle_ && w->visible_) w->CreateOwnWindow();
     }
     if (c->parent_font_) {
         c->font_->Assign(*font_);
@@ -444,8 +484,11 @@ void TWinControl::PaintControls(HDC dc) {
 }
 
 void TWinControl::UpdateShowing() {
-    if (!handle_) return;
-    ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
+    if (handle_) {
+        ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
+    } else if (visible_ && parent_ && parent_->HandleAllocated()) {
+        CreateOwnWindow(); // shown at last: made visible
+    }
 }
 
 void TWinControl::ReflectToChild(TMessage& msg, HWND child) {

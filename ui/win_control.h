@@ -1,5 +1,6 @@
 // Windowed controls: a window of a class of their own, named after the control's class and
-// superclassing a system class where the control is one, created when first needed.
+// superclassing a system class where the control is one, created when first needed: with the
+// parent's window when visible, else once shown or asked for.
 #pragma once
 #include "ui/control.h"
 
@@ -28,7 +29,9 @@ public:
     const TClassInfo& ClassType() const override { return StaticClass(); }
     bool IsWindowed() const override { return true; }
 
-    // The window, created (with its parents) when first asked for.
+    // The window, created (with its parents) when first asked for. A parent's window is made
+    // with the windows of its visible children only; a hidden child's window is made when it
+    // is shown or asked for, with the text, font and state it was given meanwhile.
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
     void HandleNeeded() { Handle(); }
@@ -36,8 +39,9 @@ public:
     // Destroys and creates the window again (style changes that need a new window).
     void RecreateWnd();
     // A child window's identifier (GetDlgCtrlID): unique among its siblings, given when its
-    // first window is made and kept by every window after it; 0 before that and for
-    // top-level windows.
+    // first window is made, or when its parent's is made while it is hidden, and kept by every
+    // window after it unless a window someone else put in the parent has taken it meanwhile;
+    // 0 before that and for top-level windows.
     int ControlId() const { return control_id_; }
 
     const std::vector<TControl*>& Controls() const { return controls_; }
@@ -126,6 +130,11 @@ private:
 
     TWinControl* ChildWithId(int id) const;
     int FreeChildId() const;
+    // This window made on its own, after its parent's: in its place among its siblings'
+    // windows, and its form told where the parent's window was made without it
+    // (CM_DEFERREDWINDOWMADE).
+    void CreateOwnWindow();
+    void PlaceAmongSiblings();
     void UpdateShowing();
     void ReflectToChild(TMessage& msg, HWND child);
     void HandleMouse(TMessage& msg);
@@ -133,6 +142,8 @@ private:
     static void CALLBACK CheckMouse(HWND, UINT, UINT_PTR, DWORD);
     TBrush brush_;
     int control_id_ = 0;
+    // Hidden when its parent's window was made, it has had no window since.
+    bool window_deferred_ = false;
     TControl* hot_child_ = nullptr;
     TControl* captured_child_ = nullptr;
 };

@@ -284,6 +284,10 @@ private:
     // ---- The control discovery's part.
     void AssignControls();
     void ControlRecreated(HWND control);
+    // The window of one of the form's controls that was hidden when the form's window was made
+    // (CM_DEFERREDWINDOWMADE): the control and the controls inside it are taken up as the
+    // start would have.
+    void DeferredWindowMade(HWND window);
     void ReloadSkinControls();
     // With `restore` the controls, which live on, get their own colours back.
     void FreeSkinControls(bool restore);

@@ -1,6 +1,7 @@
 // The form skinner's skin controls: one per recognised control of the window, found when the
-// skinner starts, made again after a skin change, freed with the skinner. The decisions are the
-// discovery rules'; this walks the window, gathers what they read and carries them out.
+// skinner starts or when a hidden control's window is made later, made again after a skin change,
+// freed with the skinner. The decisions are the discovery rules'; this walks the window,
+// gathers what they read and carries them out.
 #include "skin/forms/skin_form.h"
 
 #include "skin/controls/base/skin_control.h"
@@ -37,6 +38,13 @@ TControlFacts FactsOf(ui::TControl& control) {
     f.dateModeProperty = ui::LowerCase(ui::GetEnumProp(&control, L"DateMode"));
     f.numButtons = ui::GetOrdProp(&control, L"NumButtons");
     return f;
+}
+
+// A windowed control whose window is not made yet (hidden, or inside a hidden one): what the
+// rules read is its window's, so it is taken up once that is made, and never made for it here.
+bool WindowNotMade(const ui::TControl& control) {
+    const auto* windowed = dynamic_cast<const ui::TWinControl*>(&control);
+    return windowed && !windowed->HandleAllocated();
 }
 
 } // namespace
@@ -118,14 +126,7 @@ void TWinSkinForm::AssignControl(ui::TControl& control) {
                 child->SetTag(skin_->DisableTag);
         return;
     }
-    if (!control.Parent() || IsSkinned(control)) return;
-    if (windowed) {
-        try {
-            windowed->HandleNeeded();
-        } catch (const std::exception&) {
-            return;
-        }
-    }
+    if (!control.Parent() || WindowNotMade(control) || IsSkinned(control)) return;
     if (skin_->OnSkinControl) {
         ui::TComponent* chosen = nullptr;
         skin_->OnSkinControl(this, skin_, form_, &control, UpperClassName(control.ClassName()),
@@ -161,7 +162,9 @@ void TWinSkinForm::CarryOut(const TControlDecision& decision, ui::TControl& cont
         case TDiscoveryAction::SkinChildren:
             if (!windowed) break;
             for (ui::TControl* child : std::vector<ui::TControl*>(windowed->Controls())) {
-                if (child->Tag() == skin_->DisableTag || IsSkinned(*child)) continue;
+                if (child->Tag() == skin_->DisableTag || WindowNotMade(*child) ||
+                    IsSkinned(*child))
+                    continue;
                 const TSkinControlOrder order = ChildOrder(step.childRule, FactsOf(*child));
                 if (order.kind != TSkinControlKind::None) SkinControl(order, *child);
             }
@@ -257,6 +260,17 @@ void TWinSkinForm::ControlRecreated(HWND control) {
     order.kind = listView ? TSkinControlKind::ListView : TSkinControlKind::Scrollbar;
     order.attach = TSkinAttach::ScrollHost;
     SkinControl(order, wrapped);
+}
+
+void TWinSkinForm::DeferredWindowMade(HWND window) {
+    if (!form_ || !skin_ || !started_) return; // the start's walk will find it
+    auto* control = dynamic_cast<ui::TWinControl*>(ui::FindControl(window));
+    if (!control || control->ParentForm() != form_) return;
+    AssignControl(*control);
+    std::vector<ui::TWinControl*> inside;
+    control->GetTabOrderList(inside);
+    for (ui::TWinControl* c : inside)
+        AssignControl(*c);
 }
 
 void TWinSkinForm::ReloadSkinControls() {

@@ -92,6 +92,10 @@ TWinSkinForm::TStep TWinSkinForm::FirstStage(ui::TMessage& m) {
     case SM_RECREATED:
         ControlRecreated(ui::WindowWParam(m));
         return TStep::Stop;
+    case ui::CM_DEFERREDWINDOWMADE:
+        DeferredWindowMade(ui::WindowLParam(m));
+        (void)Pass(m);
+        return TStep::Stop;
     case SM_ISSKINNED:
         m.Result = 1;
         PostMessageW(window_, kSkinnedNotice, 0, kSkinCheck);

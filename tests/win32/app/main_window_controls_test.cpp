@@ -24,10 +24,14 @@ TEST_F(MainWindowControls, EachControlGetsItsSkinControlClass) {
     EXPECT_EQ(KindOf(form_->Button3), K::Button);
     EXPECT_EQ(KindOf(form_->CheckBox1), K::CheckBox);
     EXPECT_EQ(KindOf(form_->ComboBox1), K::ComboBox);
-    // The list box and the hidden memo: their scroll bars.
+    // The list box: its scroll bars.
     EXPECT_EQ(KindOf(form_->ListBox1), K::Scrollbar);
+    // The labels and the timer get nothing, nor the hidden memo, which has no window yet: six
+    // controls in all.
+    EXPECT_FALSE(form_->Memo1->HandleAllocated());
+    EXPECT_EQ(skinner_->ControlAssignments().size(), 6u);
+    // Its window asked for, the memo gets its scroll bars too.
     EXPECT_EQ(KindOf(form_->Memo1), K::Scrollbar);
-    // The labels and the timer get nothing: seven controls in all.
     EXPECT_EQ(skinner_->ControlAssignments().size(), 7u);
     for (const auto& a : skinner_->ControlAssignments())
         EXPECT_TRUE(a.control != form_->Label1 && a.control != form_->Label2 &&

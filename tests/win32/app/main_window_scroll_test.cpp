@@ -1,5 +1,6 @@
 // The main window's list box and key combo box skinned: a long list shows the skin's scroll bar
-// over the list box's own and scrolls through it, the hidden memo shows none, the combo's button
+// over the list box's own and scrolls through it, the hidden memo (without a window until one is
+// asked for, then skinned) shows none, the combo's button
 // turns hot under the mouse and its list drops down. Screenshots of the window with a long list
 // and with the open list are saved for people to look at.
 #include "tests/win32/app/skinned_main_window.h"
@@ -36,6 +37,9 @@ TEST_F(MainWindowScroll, LongListShowsTheSkinsScrollBar) {
     ASSERT_NE(skinned, nullptr);
     TWScrollbar* overlay = skinned->Overlays().Vertical();
     EXPECT_FALSE(overlay->Shown()) << "an empty list has no bar";
+    EXPECT_FALSE(form_->Memo1->HandleAllocated()) << "the hidden memo has no window yet";
+    EXPECT_EQ(Companion<TSkinScrollbar>(form_->Memo1), nullptr);
+    form_->Memo1->HandleNeeded();
     auto* memo = Companion<TSkinScrollbar>(form_->Memo1);
     ASSERT_NE(memo, nullptr);
 

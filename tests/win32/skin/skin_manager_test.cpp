@@ -14,7 +14,9 @@
 #include "tests/support/desktop.h"
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
+#include "ui/panel.h"
 #include "ui/stdctrls.h"
+#include "ui/text_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -332,6 +334,64 @@ TEST_F(SkinManagerTest, ADisabledGroupTakesItsButtonsAlong) {
     EXPECT_EQ(inside->Tag(), 99);
     EXPECT_EQ(skinner->AssignedKind(inside->Handle()), TSkinControlKind::None);
     EXPECT_EQ(skinner->AssignedKind(outside->Handle()), TSkinControlKind::Button);
+}
+
+// The form's window is made without the windows of hidden controls, and the skinner makes none:
+// a control whose window is made later (shown, asked for, or shown with a panel around it) is
+// taken up then, as the skinner's start would have, and once.
+TEST_F(SkinManagerTest, AControlIsSkinnedWhenItsWindowIsMadeLater) {
+    ui::RegisterComponentClass<ui::TPanel>();
+    auto button = [](const char* name, int top, const char* extra) {
+        return std::string("  object ") + name + ": TButton\n    Left = 90\n    Top = " +
+               std::to_string(top) + "\n    Width = 60\n    Height = 24\n" + extra + "  end\n";
+    };
+    TSkinTestForm* form = NewForm(
+        button("Hidden1", 10, "    Visible = False\n") +
+        button("Hidden2", 40, "    Visible = False\n") +
+        "  object Panel1: TPanel\n    Left = 10\n    Top = 80\n    Width = 160\n"
+        "    Height = 60\n    Visible = False\n" +
+        button("Button3", 5, "") + "  end\n");
+    form->Show();
+    ASSERT_TRUE(Skinned(form->Handle()));
+    TWinSkinForm* skinner = Skinner(form->Handle());
+    auto control = [form](const wchar_t* name) {
+        return dynamic_cast<ui::TWinControl*>(form->FindComponent(name));
+    };
+    for (const wchar_t* name : {L"Hidden1", L"Hidden2", L"Panel1", L"Button3"})
+        EXPECT_FALSE(control(name)->HandleAllocated()) << ui::WideToUtf8(name);
+    EXPECT_EQ(skinner->ControlAssignments().size(), 1u) << "Button1 alone";
+
+    using K = TSkinControlKind;
+    const struct {
+        const wchar_t* name;
+        bool show; // else its window is asked for
+        std::vector<std::pair<const wchar_t*, K>> skinned;
+    } rows[] = {
+        {L"Hidden1", true, {{L"Hidden1", K::Button}}},
+        {L"Hidden2", false, {{L"Hidden2", K::Button}}},
+        {L"Panel1", true, {{L"Panel1", K::Box}, {L"Button3", K::Button}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(ui::WideToUtf8(row.name));
+        ui::TWinControl* made = control(row.name);
+        if (row.show) {
+            made->Show();
+        } else {
+            made->HandleNeeded();
+        }
+        EXPECT_EQ(IsWindowVisible(made->Handle()) != FALSE, row.show);
+        for (const auto& [name, kind] : row.skinned)
+            EXPECT_EQ(skinner->AssignedKind(control(name)->Handle()), kind) << ui::WideToUtf8(name);
+    }
+    EXPECT_EQ(SendMessageW(control(L"Hidden1")->Handle(), SM_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(control(L"Button3")->Handle(), SM_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(skinner->ControlAssignments().size(), 5u);
+    // One skin control for each, however often the controls' windows were announced.
+    std::map<const ui::TControl*, int> companions;
+    for (const TSkinControl* c : skinner->SkinControls())
+        ++companions[c->Control()];
+    for (const auto& [skinned, count] : companions)
+        EXPECT_EQ(count, 1) << ui::WideToUtf8(skinned->Name());
 }
 
 TEST_F(SkinManagerTest, TheSkinDataMayChooseAControlsSkinner) {

@@ -265,4 +265,76 @@ TEST_F(UiForm, ShowsUpAndWorksByMouseAndKeyboard) {
     EXPECT_EQ(form_->log.back(), "close");
 }
 
+// The stored hidden memo has no window once the form has one; shown, it gets its window with the
+// text, font and bounds it was given meanwhile, the identifier it took with the form's window, its
+// place among the other windows and its place in the tab order.
+TEST_F(UiForm, AHiddenControlGetsItsWindowWhenShown) {
+    auto* memo = form_->Get<TMemo>(L"Memo1");
+    auto* edit = form_->Get<TEdit>(L"Edit1");
+    auto* check = form_->Get<TCheckBox>(L"CheckBox1");
+    const HWND form = form_->Handle();
+    EXPECT_FALSE(memo->HandleAllocated());
+    // Each windowed child's identifier as if every window were made: in stored order from 1.
+    std::vector<int> ids;
+    std::vector<TWinControl*> windowed;
+    for (TControl* c : form_->Controls()) {
+        if (auto* w = dynamic_cast<TWinControl*>(c)) {
+            windowed.push_back(w);
+            ids.push_back(w->ControlId());
+        }
+    }
+    EXPECT_EQ(ids, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    for (TWinControl* w : windowed) {
+        if (w != memo) {
+            EXPECT_EQ(GetDlgCtrlID(w->Handle()), w->ControlId()) << w->Name();
+        }
+    }
+
+    memo->SetText(L"备忘\r\n第二行");
+    memo->Font()->SetHeight(-20);
+    memo->SetBounds(11, 12, 200, 150);
+    form_->Show();
+    SetForegroundWindow(form);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form; }));
+    edit->SetFocus();
+    memo->Show();
+    ASSERT_TRUE(memo->HandleAllocated());
+    const HWND window = memo->Handle();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(GetDlgCtrlID(window), 1);
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    EXPECT_STREQ(text, L"备忘\r\n第二行");
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    EXPECT_EQ(font.lfHeight, -20);
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 11);
+    EXPECT_EQ(r.top, 12);
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(r.bottom - r.top, 150);
+    // The windows run from the top down in the controls' order, the memo's first (it lies over
+    // the list box).
+    std::vector<HWND> stacked;
+    for (HWND w = GetTopWindow(form); w; w = GetWindow(w, GW_HWNDNEXT))
+        stacked.push_back(w);
+    std::vector<HWND> expected;
+    for (TWinControl* w : windowed)
+        expected.push_back(w->Handle());
+    EXPECT_EQ(stacked, expected);
+
+    // Tab order as stored: Edit1, Memo1, CheckBox1 (the memo itself takes Tab as text).
+    ASSERT_TRUE(PumpUntil([&] { return edit->Focused(); }));
+    ui_test::PressKey(VK_TAB);
+    EXPECT_TRUE(PumpUntil([&] { return memo->Focused(); }));
+    check->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return check->Focused(); }));
+    ui_test::PressKey(VK_TAB, true);
+    EXPECT_TRUE(PumpUntil([&] { return memo->Focused(); }));
+    Pump(std::chrono::milliseconds(200));
+    testing_desktop::SaveScreenshot(L"ui_form_memo_shown");
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/paint_timing.h"
 #include "ui/stdctrls.h"
 #include "ui/timer.h"
+#include "ui/win_handles.h"
 
 #include <array>
 #include <cstdio>
@@ -321,6 +322,58 @@ TEST_F(UiWindow, CommandsReachTheButtonThatSentThem) {
                  reinterpret_cast<LPARAM>(first->Handle()));
     EXPECT_EQ(clicks, (std::vector<std::string>{"second", "first"}));
     EXPECT_NE(GetDlgCtrlID(first->Handle()), GetDlgCtrlID(second->Handle()));
+}
+
+// A hidden control asked for its window gets one, hidden, with the text it was given, between
+// its siblings' windows and with an identifier no other window of the form has: asked before the
+// form has a window (the form's is made with it), and asked after a window someone else put in
+// the form took the identifier it was given with the form's window.
+TEST_F(UiWindow, AHiddenControlGetsItsWindowWhenAskedFor) {
+    for (const bool form_first : {false, true}) {
+        SCOPED_TRACE(form_first ? "form's window first" : "asked first");
+        auto* form = app_->CreateForm<TForm1>();
+        auto add = [form](TWinControl* c, int top) {
+            c->SetParent(form);
+            c->SetBounds(5, top, 80, 24);
+            return c;
+        };
+        TWinControl* first = add(new TButton(form), 5);
+        TWinControl* hidden = add(new TEdit(form), 35);
+        TWinControl* last = add(new TButton(form), 65);
+        hidden->SetVisible(false);
+        hidden->SetText(L"kept");
+        OwnedWindow foreign;
+        if (form_first) {
+            form->HandleNeeded();
+            EXPECT_FALSE(hidden->HandleAllocated());
+            ASSERT_NE(hidden->ControlId(), 0);
+            foreign.reset(CreateWindowExW(
+                0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, form->Handle(),
+                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(hidden->ControlId())),
+                GetModuleHandleW(nullptr), nullptr));
+            ASSERT_TRUE(foreign);
+        }
+        const HWND window = hidden->Handle();
+        ASSERT_TRUE(form->HandleAllocated() && first->HandleAllocated() && last->HandleAllocated());
+        auto shows = [](HWND w) { return (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0; };
+        EXPECT_FALSE(shows(window));
+        EXPECT_TRUE(shows(first->Handle()));
+        EXPECT_EQ(GetParent(window), form->Handle());
+        EXPECT_EQ(hidden->GetText(), L"kept");
+        EXPECT_EQ(GetWindow(first->Handle(), GW_HWNDNEXT), window);
+        EXPECT_EQ(GetWindow(window, GW_HWNDNEXT), last->Handle());
+        const int id = GetDlgCtrlID(window);
+        EXPECT_EQ(id, hidden->ControlId());
+        EXPECT_EQ(GetDlgItem(form->Handle(), id), window);
+        EXPECT_NE(id, first->ControlId());
+        EXPECT_NE(id, last->ControlId());
+        // Shown, the same window shows.
+        hidden->Show();
+        EXPECT_EQ(hidden->Handle(), window);
+        EXPECT_TRUE(shows(window));
+        foreign.reset();
+        Free(form);
+    }
 }
 
 // A thread hook that makes another control of ours while a window is being created, before
