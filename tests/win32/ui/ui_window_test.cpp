@@ -83,6 +83,31 @@ TEST_F(UiWindow, WindowsCarryTheirClassNameAndTheirControlObject) {
     EXPECT_EQ(WindowClass(app_->Handle()), L"TApplication");
 }
 
+// A subclass that keeps a window's last message from the library.
+LRESULT CALLBACK SwallowLastMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(wnd, L"previous"));
+    if (msg == WM_NCDESTROY) return 0;
+    return CallWindowProcW(previous, wnd, msg, wp, lp);
+}
+
+TEST_F(UiWindow, AGoneWindowNamesNoControl) {
+    // Freed with its window.
+    auto* button = Add<TButton>(5, 5, 60, 25);
+    HWND wnd = button->Handle();
+    Free(button);
+    EXPECT_EQ(FindControl(wnd), nullptr);
+
+    // Freed after its window went without the library hearing of it.
+    button = Add<TButton>(5, 5, 60, 25);
+    wnd = button->Handle();
+    SetPropW(wnd, L"previous", reinterpret_cast<HANDLE>(GetWindowLongPtrW(wnd, GWLP_WNDPROC)));
+    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SwallowLastMessage));
+    DestroyWindow(wnd);
+    ASSERT_FALSE(IsWindow(wnd));
+    Free(button);
+    EXPECT_EQ(FindControl(wnd), nullptr);
+}
+
 TEST_F(UiWindow, WindowProcHookIsReplacedChainedAndRestored) {
     auto* button = Add<TButton>(5, 5, 60, 25);
     std::vector<std::string> log;
@@ -155,6 +180,7 @@ TEST_F(UiWindow, NotificationsReachTheHook) {
     EXPECT_TRUE(saw(second, 0xB033));
     EXPECT_NE(second->Handle(), old_wnd);
     EXPECT_FALSE(IsWindow(old_wnd));
+    EXPECT_EQ(FindControl(old_wnd), nullptr);
     EXPECT_EQ(FindControl(second->Handle()), second);
     EXPECT_EQ(GetParent(second->Handle()), form_->Handle());
 
