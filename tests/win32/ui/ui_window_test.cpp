@@ -569,6 +569,48 @@ TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
     EXPECT_EQ(errors_.back(), L"tick");
 }
 
+TEST_F(UiWindow, TimersTickEachTheirOwnUntilStoppedOrFreed) {
+    std::map<TTimer*, int> ticks;
+    auto make = [&](unsigned interval) {
+        auto* timer = new TTimer(form_);
+        timer->SetInterval(interval);
+        timer->OnTimer = [&ticks](TPersistent* sender) { ++ticks[static_cast<TTimer*>(sender)]; };
+        return timer;
+    };
+    TTimer* stopped = make(10);
+    TTimer* running = make(10);
+    TTimer* freed = make(10);
+    // One that frees itself in its own handler, and another one with it.
+    TTimer* self_freeing = make(10);
+    TTimer* freed_by_other = make(1000);
+    int self_ticks = 0;
+    self_freeing->OnTimer = [&](TPersistent*) {
+        ++self_ticks;
+        Free(freed_by_other);
+        Free(self_freeing);
+    };
+    ASSERT_TRUE(PumpUntil([&] { return ticks[stopped] >= 2 && ticks[freed] >= 2; }));
+    stopped->SetEnabled(false);
+    Free(freed);
+    const int stopped_at = ticks[stopped];
+    const int freed_at = ticks[freed];
+    const int running_at = ticks[running];
+    ASSERT_TRUE(PumpUntil([&] { return ticks[running] >= running_at + 3; }));
+    EXPECT_EQ(ticks[stopped], stopped_at);
+    EXPECT_EQ(ticks[freed], freed_at);
+    EXPECT_EQ(self_ticks, 1);
+    // A timer ticks on at a new interval, and one switched on again ticks again.
+    running->SetInterval(20);
+    stopped->SetEnabled(true);
+    const int restarted_at = ticks[running];
+    ASSERT_TRUE(PumpUntil(
+        [&] { return ticks[stopped] > stopped_at && ticks[running] > restarted_at; }));
+    running->SetInterval(0); // no interval: no ticks
+    const int halted_at = ticks[running];
+    Pump(std::chrono::milliseconds(100));
+    EXPECT_EQ(ticks[running], halted_at);
+}
+
 TEST_F(UiWindow, FailingCreationHandlerIsReportedAndTheFormStays) {
     auto* form = app_->CreateForm<TForm>();
     form->RegisterMethod(L"FormCreate", TNotifyEvent([](TPersistent*) {
