@@ -686,11 +686,16 @@ void TWinControl::StateMessage(TMessage& msg) {
     }
 }
 
-void TWinControl::ReadBounds() {
+RECT TWinControl::WindowBounds() const {
     RECT r;
     GetWindowRect(handle_, &r);
     if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
         MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void TWinControl::ReadBounds() {
+    const RECT r = WindowBounds();
     left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
 }
 
