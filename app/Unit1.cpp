@@ -134,6 +134,14 @@ void TForm1::BindMembers() {
 }
 
 void TForm1::FormCreate(ui::TPersistent*) {
+    // Placed before its window is made, so the window is made there. The stored place and the
+    // work area are both on the primary monitor, whose density the layout was scaled to.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const auto at = collector::PlaceNearCorner(work.right - work.left, work.bottom - work.top,
+                                               Width(), Height(), PixelsPerInch());
+    SetBounds(at.left, at.top, Width(), Height());
+
     try {
         // Its first WM_DRAWCLIPBOARD comes while watcher_ is still empty and is let be.
         watcher_ = std::make_unique<collector::TkivwatchClipbrd>(Handle());
@@ -147,12 +155,6 @@ void TForm1::FormCreate(ui::TPersistent*) {
     }
     list_.Clear();
     list_.ClearSuppressNextCapture();
-
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const auto at = collector::PlaceNearCorner(work.right - work.left, work.bottom - work.top,
-                                               Width(), Height(), PixelsPerInch());
-    SetBounds(at.left, at.top, Width(), Height());
 
     // A tool window has no taskbar button: the application window carried the program's.
     SetWindowLongW(ui::Application->Handle(), GWL_EXSTYLE,

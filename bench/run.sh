@@ -34,6 +34,21 @@ codec)
         }'
     fi
     ;;
+description)
+    cmake -S "$root" -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build/bench -j2 --target bench_description >/dev/null
+    build/bench/bench/bench_description
+    if command -v valgrind >/dev/null; then
+        out=build/bench/callgrind.description.out
+        valgrind --tool=callgrind --callgrind-out-file="$out" --collect-atstart=no \
+            --toggle-collect='form_text::Parse*' build/bench/bench/bench_description --once \
+            2>build/bench/callgrind.description.log
+        bytes=$(build/bench/bench/bench_description | awk '/bytes of text/ {print $2}')
+        awk -v b="$bytes" '/^(summary|totals):/ {
+            printf "parse            %.1f instructions per byte of text (callgrind)\n", $2 / b; exit
+        }' "$out"
+    fi
+    ;;
 fuzz)
     seconds=${2:-300}
     cmake -S "$root" -B build/fuzz -DCMAKE_BUILD_TYPE=Release -DPELLICO_FUZZ=ON \
@@ -55,7 +70,7 @@ fuzz)
     done
     ;;
 *)
-    echo "usage: bench/run.sh codec | fuzz [SECONDS]" >&2
+    echo "usage: bench/run.sh codec | description | fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

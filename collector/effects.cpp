@@ -1,9 +1,8 @@
 #include "collector/effects.h"
 
-#include <shellapi.h>
-
 #include "collector/clipboard.h"
 #include "collector/paste_pause.h"
+#include "ui/shell_functions.h"
 
 namespace collector {
 
@@ -27,7 +26,8 @@ public:
     INT_PTR OpenShell(HWND owner, const std::wstring& file, const std::wstring& params,
                       const std::wstring& directory, int show) override {
         return reinterpret_cast<INT_PTR>(
-            ShellExecuteW(owner, nullptr, file.c_str(), params.c_str(), directory.c_str(), show));
+            ui::ShellExecuteFileW(owner, nullptr, file.c_str(), params.c_str(), directory.c_str(),
+                                  show));
     }
 };
 

@@ -3,9 +3,8 @@
 
 #include "ui/application.h"
 #include "ui/prop_builders.h"
+#include "ui/shell_functions.h"
 #include "ui/text_codec.h"
-
-#include <shellapi.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -51,7 +50,7 @@ bool RealShellNotify(DWORD message, const NotifyIconRecord& record) {
     static_assert(sizeof(NotifyIconRecord) == NOTIFYICONDATAA_V1_SIZE);
     NOTIFYICONDATAA data{};
     std::memcpy(&data, &record, sizeof(record));
-    return Shell_NotifyIconA(message, &data) != FALSE;
+    return ui::ShellNotifyIconA(message, &data) != FALSE;
 }
 
 TRxTrayIcon::TRxTrayIcon(ui::TComponent* owner)

@@ -182,8 +182,13 @@ protected:
 // A mouse-button message turned into the control's MouseDown or MouseUp at `p`.
 void DeliverMouseButton(TControl& control, std::uint32_t msg, std::uintptr_t wparam, POINT p);
 
-// The control object that owns a window, read from the window's control-object property.
+// The control object that owns a window of this thread, as the window's control-object
+// property names it.
 TControl* FindControl(HWND wnd);
+// Names `control` as the owner of `wnd` in the window's property, and forgets it again; the
+// library's window procedure does both, at a window's first message and at its last.
+void TagWindow(HWND wnd, TControl* control);
+void UntagWindow(HWND wnd);
 // The name of a window's class ("" for no window).
 std::wstring WindowClassName(HWND wnd);
 // The property's atom ("ControlOfs" + module instance + thread id, 8 hex digits each).

@@ -4,8 +4,18 @@
 #include "ui/control.h"
 
 #include <cstdio>
+#include <unordered_map>
 
 namespace ui {
+
+namespace {
+
+// The windows this thread tagged, with their control objects: what the property says, read
+// without asking the system for the property (a call into the window manager's server under
+// Wine) at every message a control's window gets.
+thread_local std::unordered_map<HWND, TControl*> tagged_windows;
+
+} // namespace
 
 std::wstring ControlAtomName() {
     wchar_t name[32];
@@ -21,9 +31,20 @@ ATOM ControlAtom() {
     return atom;
 }
 
+void TagWindow(HWND wnd, TControl* control) {
+    SetPropW(wnd, MAKEINTATOM(ControlAtom()), control);
+    tagged_windows[wnd] = control;
+}
+
+void UntagWindow(HWND wnd) {
+    RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+    tagged_windows.erase(wnd);
+}
+
 TControl* FindControl(HWND wnd) {
     if (!wnd) return nullptr;
-    return static_cast<TControl*>(GetPropW(wnd, MAKEINTATOM(ControlAtom())));
+    const auto it = tagged_windows.find(wnd);
+    return it == tagged_windows.end() ? nullptr : it->second;
 }
 
 } // namespace ui

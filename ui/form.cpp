@@ -240,8 +240,21 @@ void TForm::InitializeWnd() {
     // A size set as a client size keeps the client size whatever the frame turned out to be.
     // The menu bar first: it takes its height from the client area.
     if (menu_) ::SetMenu(handle_, menu_->MenuBar());
-    if (client_width_ >= 0) SetClientWidth(client_width_);
-    if (client_height_ >= 0) SetClientHeight(client_height_);
+    // The window was made at its place and at that client size with the frame measured
+    // beforehand; it is moved and sized only where it came out otherwise (a menu bar, a
+    // place the system chose).
+    const RECT at = WindowBounds();
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (at.left == left_ && at.top == top_ &&
+        (client_width_ < 0 || client.right == client_width_) &&
+        (client_height_ < 0 || client.bottom == client_height_)) {
+        width_ = at.right - at.left;
+        height_ = at.bottom - at.top;
+    } else {
+        if (client_width_ >= 0) SetClientWidth(client_width_);
+        if (client_height_ >= 0) SetClientHeight(client_height_);
+    }
     ApplyIcon();
 }
 

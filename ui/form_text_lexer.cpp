@@ -3,6 +3,7 @@
 
 #include "ui/form_text_utf8.h"
 
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -20,11 +21,19 @@ bool IsIdentifierChar(char c) {
     return IsIdentifierStart(c) || IsDigit(c);
 }
 
+// The value of each hex digit, -1 for every other byte.
+constexpr std::array<std::int8_t, 256> kHexDigits = [] {
+    std::array<std::int8_t, 256> digits{};
+    digits.fill(-1);
+    for (int c = 0; c < 10; ++c)
+        digits['0' + c] = static_cast<std::int8_t>(c);
+    for (int c = 0; c < 6; ++c)
+        digits['A' + c] = digits['a' + c] = static_cast<std::int8_t>(10 + c);
+    return digits;
+}();
+
 int HexValue(char c) {
-    if (IsDigit(c)) return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
+    return kHexDigits[static_cast<unsigned char>(c)];
 }
 
 bool IsSpace(char c) {
@@ -200,21 +209,31 @@ void Lexer::LexBinary(Token& token) {
     const std::size_t open_line = line_;
     ++pos_;
     token.kind = TokenKind::Binary;
+    // Two digits to a byte: at most half the text up to the closing brace.
+    if (const std::size_t close = source_.find('}', pos_); close != std::string_view::npos)
+        token.bytes.reserve((close - pos_) / 2);
     int high = -1;
     for (;;) {
         SkipSpace();
+        // The digits up to the next space, the brace or anything else.
+        std::size_t at = pos_;
+        for (int v; at < source_.size() && (v = HexValue(source_[at])) >= 0; ++at) {
+            if (high < 0) {
+                high = v;
+            } else {
+                token.bytes.push_back(static_cast<std::uint8_t>(high << 4 | v));
+                high = -1;
+            }
+        }
+        pos_ = at;
         if (pos_ >= source_.size())
             throw ParseError(open_line, "unterminated binary data: expected '}'");
-        const char c = source_[pos_++];
-        if (c == '}') break;
-        const int v = HexValue(c);
-        if (v < 0) Fail("bad hex digit " + DescribeByte(c) + " in binary data");
-        if (high < 0) {
-            high = v;
-        } else {
-            token.bytes.push_back(static_cast<std::uint8_t>(high << 4 | v));
-            high = -1;
+        const char c = source_[pos_];
+        if (c == '}') {
+            ++pos_;
+            break;
         }
+        if (!IsSpace(c)) Fail("bad hex digit " + DescribeByte(c) + " in binary data");
     }
     if (high >= 0) throw ParseError(open_line, "odd number of hex digits in binary data");
 }

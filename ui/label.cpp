@@ -68,11 +68,11 @@ void TLabel::AdjustBounds() {
     if (!auto_size_ || (ComponentState() & csLoading)) return;
     RECT r{0, 0, word_wrap_ ? width_ : 0, 0};
     {
-        const WindowDC screen(nullptr);
-        const Selection font(screen.dc(), font_->Handle());
+        const OwnedDC measure(CreateCompatibleDC(nullptr));
+        const Selection font(measure.get(), font_->Handle());
         // An empty label keeps the height of a line.
         const std::wstring text = text_.empty() ? L" " : text_;
-        DrawTextW(screen.dc(), text.c_str(), static_cast<int>(text.size()), &r,
+        DrawTextW(measure.get(), text.c_str(), static_cast<int>(text.size()), &r,
                   DrawFormat() | DT_CALCRECT);
     }
     int left = left_;

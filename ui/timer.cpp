@@ -1,28 +1,29 @@
-// Timers run on a message-only window of their own, so they need no form.
+// Timers are the thread's own (SetTimer without a window): their WM_TIMER comes through the
+// message loop to one timer procedure, which finds the timer by its identifier. So a timer
+// needs no form and no hidden window of its own.
 #include "ui/timer.h"
 
+#include "ui/application.h"
 #include "ui/prop_builders.h"
+
+#include <unordered_map>
 
 namespace ui {
 
 namespace {
-constexpr UINT_PTR kTimerId = 1;
-}
+
+// The running timers of this thread by their identifiers.
+thread_local std::unordered_map<UINT_PTR, TTimer*> running_timers;
+
+} // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-    window_ = std::make_unique<TMessageWindow>(
-        TMessageWindowParams{.class_name = L"TTimerWindow"},
-        [this](UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
-            if (msg != WM_TIMER) return std::nullopt;
-            Tick();
-            return 0;
-        });
     Update();
 }
 
 TTimer::~TTimer() {
     Destroying();
-    KillTimer(window_->Handle(), kTimerId);
+    Stop();
 }
 
 const TClassInfo& TTimer::StaticClass() {
@@ -46,9 +47,29 @@ void TTimer::SetInterval(unsigned v) {
     Update();
 }
 
+void TTimer::Stop() {
+    if (!id_) return;
+    KillTimer(nullptr, id_);
+    running_timers.erase(id_);
+    id_ = 0;
+}
+
 void TTimer::Update() {
-    KillTimer(window_->Handle(), kTimerId);
-    if (enabled_ && interval_ > 0) SetTimer(window_->Handle(), kTimerId, interval_, nullptr);
+    Stop();
+    if (!enabled_ || interval_ == 0) return;
+    id_ = SetTimer(nullptr, 0, interval_, &TTimer::TimerProc);
+    if (id_) running_timers[id_] = this;
+}
+
+void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    // A tick still queued for a timer that was stopped since finds nothing.
+    const auto it = running_timers.find(id);
+    if (it == running_timers.end()) return;
+    try {
+        it->second->Tick();
+    } catch (...) {
+        HandleException(nullptr);
+    }
 }
 
 void TTimer::Tick() {

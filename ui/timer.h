@@ -1,9 +1,8 @@
 // The timer component: OnTimer every Interval milliseconds while Enabled.
 #pragma once
 #include "ui/component.h"
-#include "ui/message_window.h"
 
-#include <memory>
+#include <windows.h>
 
 namespace ui {
 
@@ -22,8 +21,10 @@ public:
 
 private:
     void Update();
+    void Stop();
     void Tick();
-    std::unique_ptr<TMessageWindow> window_;
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
+    UINT_PTR id_ = 0; // the running timer's identifier; 0 while stopped
     bool enabled_ = true;
     unsigned interval_ = 1000;
 };

@@ -105,7 +105,7 @@ LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         control = TakePendingBinding(wnd);
         if (!control) return DefWindowProcW(wnd, msg, wp, lp);
         control->handle_ = wnd;
-        SetPropW(wnd, MAKEINTATOM(ControlAtom()), static_cast<TControl*>(control));
+        TagWindow(wnd, control);
     }
     TMessage m{msg, wp, lp, 0};
     try {
@@ -119,7 +119,7 @@ LRESULT CALLBACK ControlWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
             mouse_window = nullptr;
             StopMouseTimer();
         }
-        RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+        UntagWindow(wnd);
         control->handle_ = nullptr;
         control->mouse_in_ = false;
     }
@@ -139,6 +139,8 @@ TWinControl::~TWinControl() {
         Free(controls_.back());
     DestroyComponents();
     DestroyHandle();
+    // A window whose last message never reached us (a subclass kept it) is forgotten here.
+    if (handle_) UntagWindow(handle_);
 }
 
 const TClassInfo& TWinControl::StaticClass() {
@@ -727,11 +729,16 @@ void TWinControl::StateMessage(TMessage& msg) {
     }
 }
 
-void TWinControl::ReadBounds() {
+RECT TWinControl::WindowBounds() const {
     RECT r;
     GetWindowRect(handle_, &r);
     if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
         MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void TWinControl::ReadBounds() {
+    const RECT r = WindowBounds();
     left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
 }
 

@@ -103,6 +103,8 @@ protected:
 
     // This control took the focus: the form hears of it.
     void FocusEntered();
+    // Where the window stands, in its parent's client coordinates (the screen's at the top).
+    RECT WindowBounds() const;
 
     HWND handle_ = nullptr;
     WNDPROC default_proc_ = nullptr;

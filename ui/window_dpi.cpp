@@ -2,6 +2,7 @@
 #include "ui/window_dpi.h"
 
 #include "ui/scale_measure.h"
+#include "ui/system_functions.h"
 #include "ui/win_handles.h"
 
 namespace ui {
@@ -16,19 +17,15 @@ struct TDpiFunctions {
     BOOL(WINAPI* AdjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
 };
 
-template <typename F> void Resolve(HMODULE module, const char* name, F& function) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 const TDpiFunctions& DpiFunctions() {
     static const TDpiFunctions functions = [] {
         TDpiFunctions f;
         if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
-            Resolve(user32, "GetDpiForWindow", f.GetDpiForWindow);
-            Resolve(user32, "GetDpiForSystem", f.GetDpiForSystem);
-            Resolve(user32, "GetSystemMetricsForDpi", f.GetSystemMetricsForDpi);
-            Resolve(user32, "SystemParametersInfoForDpi", f.SystemParametersInfoForDpi);
-            Resolve(user32, "AdjustWindowRectExForDpi", f.AdjustWindowRectExForDpi);
+            ResolveFunction(user32, "GetDpiForWindow", f.GetDpiForWindow);
+            ResolveFunction(user32, "GetDpiForSystem", f.GetDpiForSystem);
+            ResolveFunction(user32, "GetSystemMetricsForDpi", f.GetSystemMetricsForDpi);
+            ResolveFunction(user32, "SystemParametersInfoForDpi", f.SystemParametersInfoForDpi);
+            ResolveFunction(user32, "AdjustWindowRectExForDpi", f.AdjustWindowRectExForDpi);
         }
         return f;
     }();
@@ -40,8 +37,8 @@ using TGetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 TGetDpiForMonitor GetDpiForMonitorFunction() {
     static const TGetDpiForMonitor function = [] {
         TGetDpiForMonitor f = nullptr;
-        // Loaded once for the rest of the process, as the function is kept.
-        if (HMODULE shcore = LoadLibraryW(L"shcore.dll")) Resolve(shcore, "GetDpiForMonitor", f);
+        if (HMODULE shcore = LoadSystemLibrary(L"shcore.dll"))
+            ResolveFunction(shcore, "GetDpiForMonitor", f);
         return f;
     }();
     return function;

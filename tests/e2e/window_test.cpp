@@ -7,8 +7,16 @@
 #include "skin/runtime/skin_messages.h"
 #include "ui/win_handles.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -108,23 +116,78 @@ TEST(MainWindow, LooksTheSameWithTheVisualStyleOnAndOff) {
     EXPECT_EQ(testing_desktop::LookDifference(themed, classic), "");
 }
 
-// The machine a program's file was built for, from its PE header; 0 when unreadable.
-WORD MachineOfFile(const std::string& exe) {
-    std::ifstream file(testing_desktop::WindowsPath(exe).c_str(), std::ios::binary);
-    IMAGE_DOS_HEADER dos{};
-    IMAGE_FILE_HEADER header{};
-    DWORD signature = 0;
-    if (!file.read(reinterpret_cast<char*>(&dos), sizeof(dos)) || dos.e_magic != IMAGE_DOS_SIGNATURE ||
-        !file.seekg(dos.e_lfanew) || !file.read(reinterpret_cast<char*>(&signature), 4) ||
-        signature != IMAGE_NT_SIGNATURE || !file.read(reinterpret_cast<char*>(&header), sizeof(header)))
-        return 0;
-    return header.Machine;
-}
+// A program's file and where its PE headers are.
+class ProgramFile {
+public:
+    explicit ProgramFile(const std::string& exe) {
+        std::ifstream file(testing_desktop::WindowsPath(exe).c_str(), std::ios::binary);
+        bytes_.assign(std::istreambuf_iterator<char>(file), {});
+        IMAGE_DOS_HEADER dos{};
+        DWORD signature = 0;
+        if (Read(0, dos) && dos.e_magic == IMAGE_DOS_SIGNATURE && Read(dos.e_lfanew, signature) &&
+            signature == IMAGE_NT_SIGNATURE && Read(dos.e_lfanew + 4, header_))
+            optional_ = dos.e_lfanew + 4 + sizeof(header_);
+    }
+
+    // The machine it was built for; 0 when unreadable.
+    WORD Machine() const { return optional_ ? header_.Machine : 0; }
+
+    // The libraries it imports, in upper case: each is loaded with the program, before its
+    // entry runs. Empty when unreadable.
+    std::vector<std::string> ImportedLibraries() const {
+        WORD magic = 0;
+        if (!optional_ || !Read(optional_, magic)) return {};
+        const std::size_t directories =
+            optional_ + (magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
+                             ? offsetof(IMAGE_OPTIONAL_HEADER64, DataDirectory)
+                             : offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory));
+        IMAGE_DATA_DIRECTORY imports{};
+        if (!Read(directories + IMAGE_DIRECTORY_ENTRY_IMPORT * sizeof(imports), imports)) return {};
+        std::vector<std::string> names;
+        IMAGE_IMPORT_DESCRIPTOR entry{};
+        for (std::size_t at = FileOffset(imports.VirtualAddress);
+             Read(at, entry) && entry.Name != 0; at += sizeof(entry)) {
+            const std::size_t name = FileOffset(entry.Name);
+            if (name >= bytes_.size()) break;
+            std::string library(bytes_.c_str() + name);
+            for (char& c : library)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            names.push_back(library);
+        }
+        return names;
+    }
+
+private:
+    template <class T> bool Read(std::size_t at, T& value) const {
+        if (at > bytes_.size() || bytes_.size() - at < sizeof(value)) return false;
+        std::memcpy(&value, bytes_.data() + at, sizeof(value));
+        return true;
+    }
+
+    // Where an address of the loaded image is in the file (past its end when nowhere).
+    std::size_t FileOffset(DWORD address) const {
+        const std::size_t sections = optional_ + header_.SizeOfOptionalHeader;
+        IMAGE_SECTION_HEADER section{};
+        for (WORD i = 0; i < header_.NumberOfSections &&
+                         Read(sections + i * sizeof(section), section);
+             ++i) {
+            const DWORD size = std::max(section.Misc.VirtualSize, section.SizeOfRawData);
+            if (address >= section.VirtualAddress && address - section.VirtualAddress < size)
+                return section.PointerToRawData + (address - section.VirtualAddress);
+        }
+        return bytes_.size();
+    }
+
+    std::string bytes_;
+    IMAGE_FILE_HEADER header_{};
+    std::size_t optional_ = 0;
+};
+
 
 // The program under test runs as what it was built as: where the tests drive another tree's
 // programs (the 32-bit product from 64-bit tests), this is what shows they really did.
 TEST_F(PellicoTest, RunsAsTheMachineItsFileWasBuiltFor) {
-    const WORD machine = MachineOfFile(testing_desktop::PellicoExe());
+    const WORD machine = ProgramFile(testing_desktop::PellicoExe()).Machine();
     ASSERT_TRUE(machine == IMAGE_FILE_MACHINE_I386 || machine == IMAGE_FILE_MACHINE_AMD64)
         << testing_desktop::PellicoExe();
     const ui::OwnedHandle process(
@@ -162,6 +225,19 @@ TEST(ViewerChain, AViewerJoinedBeforePellicoKeepsGettingEveryNotification) {
         }));
     }
     ChangeClipboardChain(viewer.get(), next);
+}
+
+// What a program imports is loaded before its entry runs. The first window needs the common
+// controls and nothing of the shell's: the tray icon and the home page, which need it after the
+// first paint, load it then.
+TEST(Startup, LoadsOnlyWhatItsFirstWindowNeeds) {
+    const std::vector<std::string> libraries =
+        ProgramFile(testing_desktop::PellicoExe()).ImportedLibraries();
+    ASSERT_FALSE(libraries.empty()) << testing_desktop::PellicoExe();
+    const std::set<std::string> needed{"COMCTL32.DLL", "GDI32.DLL",  "KERNEL32.DLL",
+                                       "MSIMG32.DLL",  "MSVCRT.DLL", "USER32.DLL"};
+    for (const std::string& library : libraries)
+        EXPECT_TRUE(needed.contains(library)) << library;
 }
 
 TEST(Startup, ClipboardHeldByAnotherProgramShowsTheErrorAndTheWindowStillComesUp) {

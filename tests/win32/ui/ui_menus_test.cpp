@@ -111,6 +111,35 @@ TEST_F(UiMenus, TheChosenItemClicks) {
     EXPECT_EQ(clicks.size(), 2u);
 }
 
+// A form's window is made where the form stands and at its client size, with a menu bar
+// (which takes its height from the frame measured beforehand) as without.
+TEST_F(UiMenus, AFormsWindowComesAtItsPlaceAndClientSize) {
+    for (const bool with_menu : {false, true}) {
+        SCOPED_TRACE(with_menu ? "with a menu bar" : "without");
+        auto* form = new ui::TForm(app_.get());
+        form->SetBounds(40, 50, 300, 200);
+        form->SetClientWidth(240);
+        form->SetClientHeight(150);
+        if (with_menu) {
+            auto* menu = new ui::TMainMenu(form);
+            menu->Items = {Item(L"&File"), Item(L"&Go")};
+            form->SetMenu(menu);
+        }
+        const HWND window = form->Handle();
+        EXPECT_EQ(GetMenu(window) != nullptr, with_menu);
+        RECT client{}, outer{};
+        GetClientRect(window, &client);
+        GetWindowRect(window, &outer);
+        EXPECT_EQ(client.right, 240);
+        EXPECT_EQ(client.bottom, 150);
+        EXPECT_EQ(outer.left, 40);
+        EXPECT_EQ(outer.top, 50);
+        EXPECT_EQ(form->Width(), outer.right - outer.left);
+        EXPECT_EQ(form->Height(), outer.bottom - outer.top);
+        ui::Free(form);
+    }
+}
+
 TEST_F(UiMenus, AMainMenuIsTheFormsMenuBar) {
     auto* form = new ui::TForm(app_.get());
     auto* menu = new ui::TMainMenu(form);

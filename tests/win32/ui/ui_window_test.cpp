@@ -84,6 +84,31 @@ TEST_F(UiWindow, WindowsCarryTheirClassNameAndTheirControlObject) {
     EXPECT_EQ(WindowClass(app_->Handle()), L"TApplication");
 }
 
+// A subclass that keeps a window's last message from the library.
+LRESULT CALLBACK SwallowLastMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(wnd, L"previous"));
+    if (msg == WM_NCDESTROY) return 0;
+    return CallWindowProcW(previous, wnd, msg, wp, lp);
+}
+
+TEST_F(UiWindow, AGoneWindowNamesNoControl) {
+    // Freed with its window.
+    auto* button = Add<TButton>(5, 5, 60, 25);
+    HWND wnd = button->Handle();
+    Free(button);
+    EXPECT_EQ(FindControl(wnd), nullptr);
+
+    // Freed after its window went without the library hearing of it.
+    button = Add<TButton>(5, 5, 60, 25);
+    wnd = button->Handle();
+    SetPropW(wnd, L"previous", reinterpret_cast<HANDLE>(GetWindowLongPtrW(wnd, GWLP_WNDPROC)));
+    SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SwallowLastMessage));
+    DestroyWindow(wnd);
+    ASSERT_FALSE(IsWindow(wnd));
+    Free(button);
+    EXPECT_EQ(FindControl(wnd), nullptr);
+}
+
 TEST_F(UiWindow, WindowProcHookIsReplacedChainedAndRestored) {
     auto* button = Add<TButton>(5, 5, 60, 25);
     std::vector<std::string> log;
@@ -156,6 +181,7 @@ TEST_F(UiWindow, NotificationsReachTheHook) {
     EXPECT_TRUE(saw(second, 0xB033));
     EXPECT_NE(second->Handle(), old_wnd);
     EXPECT_FALSE(IsWindow(old_wnd));
+    EXPECT_EQ(FindControl(old_wnd), nullptr);
     EXPECT_EQ(FindControl(second->Handle()), second);
     EXPECT_EQ(GetParent(second->Handle()), form_->Handle());
 
@@ -594,6 +620,48 @@ TEST_F(UiWindow, ExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
     };
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
     EXPECT_EQ(errors_.back(), L"tick");
+}
+
+TEST_F(UiWindow, TimersTickEachTheirOwnUntilStoppedOrFreed) {
+    std::map<TTimer*, int> ticks;
+    auto make = [&](unsigned interval) {
+        auto* timer = new TTimer(form_);
+        timer->SetInterval(interval);
+        timer->OnTimer = [&ticks](TPersistent* sender) { ++ticks[static_cast<TTimer*>(sender)]; };
+        return timer;
+    };
+    TTimer* stopped = make(10);
+    TTimer* running = make(10);
+    TTimer* freed = make(10);
+    // One that frees itself in its own handler, and another one with it.
+    TTimer* self_freeing = make(10);
+    TTimer* freed_by_other = make(1000);
+    int self_ticks = 0;
+    self_freeing->OnTimer = [&](TPersistent*) {
+        ++self_ticks;
+        Free(freed_by_other);
+        Free(self_freeing);
+    };
+    ASSERT_TRUE(PumpUntil([&] { return ticks[stopped] >= 2 && ticks[freed] >= 2; }));
+    stopped->SetEnabled(false);
+    Free(freed);
+    const int stopped_at = ticks[stopped];
+    const int freed_at = ticks[freed];
+    const int running_at = ticks[running];
+    ASSERT_TRUE(PumpUntil([&] { return ticks[running] >= running_at + 3; }));
+    EXPECT_EQ(ticks[stopped], stopped_at);
+    EXPECT_EQ(ticks[freed], freed_at);
+    EXPECT_EQ(self_ticks, 1);
+    // A timer ticks on at a new interval, and one switched on again ticks again.
+    running->SetInterval(20);
+    stopped->SetEnabled(true);
+    const int restarted_at = ticks[running];
+    ASSERT_TRUE(PumpUntil(
+        [&] { return ticks[stopped] > stopped_at && ticks[running] > restarted_at; }));
+    running->SetInterval(0); // no interval: no ticks
+    const int halted_at = ticks[running];
+    Pump(std::chrono::milliseconds(100));
+    EXPECT_EQ(ticks[running], halted_at);
 }
 
 TEST_F(UiWindow, FailingCreationHandlerIsReportedAndTheFormStays) {
