@@ -106,9 +106,11 @@ public:
     void BuildRegion();
     // The window's small icon as the caption shows it, at the window's density.
     void BuildIconBitmap();
-    // The caption-text rectangle of the last title painted, and how often the region was cut.
+    // The caption-text rectangle of the last title painted, how often the region was cut and
+    // how often the frame was painted.
     TPixelRect CaptionRect() const { return captionRect_; }
     int RegionBuilds() const { return regionBuilds_; }
+    int FramePaints() const { return framePaints_; }
 
     // ---- The menu bar's part.
     // The skinned menu bar, or none.
@@ -348,6 +350,10 @@ private:
     int rightClipOffset_ = 0;
     TFrameSize regionSize_;
     int regionBuilds_ = 0;
+    int framePaints_ = 0;
+    // The window is being shown: the system owes its frame a paint (WM_NCPAINT), which paints
+    // it whole, and nothing else need paint it before.
+    bool framePaintOwed_ = false;
 
     // Caption buttons and the system menu.
     std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;

@@ -46,6 +46,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     std::optional<ui::WindowDC> own;
     const HDC target = dc ? dc : own.emplace(window_, ui::WindowDC::whole_window).dc();
     if (!target) return;
+    ++framePaints_;
     try {
         RECT outer{};
         GetWindowRect(window_, &outer);

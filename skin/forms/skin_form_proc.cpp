@@ -188,9 +188,14 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         return MenuItemMessage(m) ? TStep::Stop : TStep::Next;
-    case WM_WINDOWPOSCHANGING:
-        (void)Pass(m);
+    case WM_WINDOWPOSCHANGING: {
+        const bool visible = IsWindowVisible(window_) != FALSE;
+        if (!Pass(m)) return TStep::Stop;
+        // The window's own handling may have changed what is asked.
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+        if (pos && ShowOwesFramePaint(pos->flags, visible)) framePaintOwed_ = true;
         return TStep::Stop;
+    }
     case WM_NCCALCSIZE:
         return NcCalcSize(m);
     case WM_NCHITTEST:
@@ -240,6 +245,7 @@ TWinSkinForm::TStep TWinSkinForm::NcCalcSize(ui::TMessage& m) {
 // The skin's frame, painted here; a captionless window or a maximised MDI child keeps the
 // system's.
 TWinSkinForm::TStep TWinSkinForm::NcPaint(ui::TMessage& m) {
+    framePaintOwed_ = false;
     // Keeps the system's own caption buttons and system menu away.
     if (!(buttonFlags_ & cbKeepStyle)) {
         const LONG style = GetWindowLongW(window_, GWL_STYLE);
@@ -265,7 +271,9 @@ TWinSkinForm::TStep TWinSkinForm::NcActivate(ui::TMessage& m) {
     } else if (IsMdiChild() && !Pass(m)) {
         return TStep::Stop;
     }
-    if (!MaximisedMdiChild()) PaintFrame(nullptr);
+    // A window being shown is activated before its frame's first paint, which shows the new
+    // state anyway.
+    if (!MaximisedMdiChild() && !framePaintOwed_) PaintFrame(nullptr);
     m.Result = 1;
     return TStep::Stop;
 }

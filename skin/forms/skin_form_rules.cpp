@@ -169,6 +169,11 @@ bool UsesThirdStage(TFormKind form, TWindowState state, TFormSkinState skinState
     return !maximisedMdiChild && skinState != TFormSkinState::NotStarted;
 }
 
+bool ShowOwesFramePaint(std::uint32_t flags, bool visible) {
+    constexpr std::uint32_t kShowWindow = 0x0040, kNoRedraw = 0x0008; // SWP_SHOWWINDOW, SWP_NOREDRAW
+    return !visible && (flags & kShowWindow) && !(flags & kNoRedraw);
+}
+
 TCompositorFrame CompositorFrameOf(bool frameSkinning, bool isChild, TFrameKind frame) {
     const bool own = frameSkinning && !isChild;
     return {own, own && frame != TFrameKind::Captionless};

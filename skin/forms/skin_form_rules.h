@@ -126,3 +126,10 @@ bool UsesSecondStage(TFormKind form, bool isChild);
 // The third (the non-client messages) once the skinner started, unless a maximised MDI child
 // leaves its frame to the system.
 bool UsesThirdStage(TFormKind form, TWindowState state, TFormSkinState skinState);
+
+// Whether a window position change with the SetWindowPos `flags` shows a window that was
+// `visible` or not in a way that has the system paint its whole frame afterwards (WM_NCPAINT):
+// shown from hidden, and with its drawing not held back (SWP_NOREDRAW). Until that paint comes,
+// the frame need not be painted for anything else: the activation that showing brings on the
+// way (WM_NCACTIVATE comes before the paint) would paint it for nothing.
+bool ShowOwesFramePaint(std::uint32_t flags, bool visible);

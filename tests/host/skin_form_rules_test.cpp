@@ -1,6 +1,7 @@
 // The form skinner's rules: frame and form kinds, KeepStyle and the caption-button flags, the
 // window state, the skin's frame sizes, the client area and window sizes around it, the hit test,
-// the system commands of menu items, and the stages of the window procedure.
+// the system commands of menu items, the stages of the window procedure, and which window
+// position changes owe the frame the system's paint.
 #include "skin/forms/skin_form_rules.h"
 
 #include <gtest/gtest.h>
@@ -260,6 +261,25 @@ TEST(SkinFormRules, StagesOfTheWindowProcedure) {
     EXPECT_TRUE(UsesThirdStage(K::MdiChild, W::Normal, S::Active));
     EXPECT_TRUE(UsesThirdStage(K::MdiChild, W::Minimised, S::Active));
     EXPECT_FALSE(UsesThirdStage(K::MdiChild, W::Maximised, S::Active));
+}
+
+TEST(SkinFormRules, OnlyAWindowShownFromHiddenIsOwedAFramePaint) {
+    constexpr std::uint32_t kShow = 0x0040, kHide = 0x0080, kNoRedraw = 0x0008,
+                            kNoSize = 0x0001, kNoMove = 0x0002, kFrameChanged = 0x0020;
+    const struct {
+        std::uint32_t flags;
+        bool visible, owed;
+    } cases[] = {
+        {kShow | kNoSize | kNoMove, false, true}, // ShowWindow of a hidden window
+        {kShow | kFrameChanged, false, true},
+        {kShow | kNoSize | kNoMove, true, false},  // shown already: nothing is repainted
+        {kShow | kNoRedraw, false, false},         // its drawing held back: nothing comes
+        {kNoSize | kNoMove | kFrameChanged, false, false},
+        {kHide, true, false},
+        {0, true, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShowOwesFramePaint(c.flags, c.visible), c.owed) << c.flags << " " << c.visible;
 }
 
 } // namespace

@@ -270,6 +270,50 @@ TEST_F(SkinManagerTest, AFormSkinnedBeforeItShowsComesUpInTheSkinsFrame) {
     EXPECT_FALSE(Skinner(shown->Handle()));
 }
 
+// Showing a window activates it on the way, before the system asks for its frame (WM_NCACTIVATE
+// comes before the first WM_NCPAINT): the frame is painted when the system asks, and not once
+// more for the activation. Once it is up, an activation change repaints it at once.
+TEST_F(SkinManagerTest, AFormBeingShownPaintsItsFrameOnlyWhenTheSystemAsks) {
+    TSkinTestForm* form = NewForm();
+    const HWND h = form->Handle();
+    ASSERT_TRUE(Manager().SkinFormBeforeShow(*form));
+    TWinSkinForm* skinner = Skinner(h);
+    ASSERT_TRUE(skinner);
+    EXPECT_EQ(skinner->FramePaints(), 0) << "nothing painted while hidden";
+
+    static HWND watched = nullptr;
+    static int frameRequests = 0, activations = 0;
+    watched = h;
+    frameRequests = activations = 0;
+    const HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM wp, LPARAM lp) -> LRESULT {
+            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
+            if (code == HC_ACTION && sent->hwnd == watched) {
+                if (sent->message == WM_NCPAINT) ++frameRequests;
+                if (sent->message == WM_NCACTIVATE) ++activations;
+            }
+            return CallNextHookEx(nullptr, code, wp, lp);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    form->Show();
+    SetForegroundWindow(h);
+    Pump(300ms);
+    EXPECT_GE(activations, 1);
+    EXPECT_GE(frameRequests, 1);
+    EXPECT_EQ(skinner->FramePaints(), frameRequests);
+
+    const int shown = skinner->FramePaints();
+    const int requests = frameRequests;
+    ForeignWindow(); // comes up active
+    Pump(300ms);
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(skinner->ActiveFlag());
+    EXPECT_EQ(skinner->FramePaints() - shown, 1 + (frameRequests - requests))
+        << "the inactive frame, at once";
+}
+
 TEST_F(SkinManagerTest, Tag99IsNeverSkinnedWhateverDisableTagSays) {
     TSkinTestForm* tagged = NewForm("  Tag = 99\n");
     tagged->Skin()->DisableTag = 5;
