@@ -96,10 +96,6 @@ void TWinSkinForm::Attach(TSkinData& skin) {
     if (subclass_.Installed() || !IsWindow(window_)) return;
     if (TSkinManage* manager = SkinManage()) manager->SetState(TSkinManagerState::Running);
     skin_ = &skin;
-    hoverTimer_ = std::make_unique<ui::TTimer>(nullptr);
-    hoverTimer_->SetEnabled(false);
-    hoverTimer_->SetInterval(kHoverInterval);
-    hoverTimer_->OnTimer = [this](ui::TPersistent*) { HoverTick(); };
     ReadWindowFacts(skin);
     if (!InstallSubclasses(skin)) return;
     TakeOverFrame();
@@ -204,9 +200,34 @@ bool TWinSkinForm::MaximisedMdiChild() const {
     return IsMdiChild() && windowState_ == TWindowState::Maximised;
 }
 
+void TWinSkinForm::EnableHover(bool on) {
+    hoverOn_ = on;
+    if (hoverTimer_) hoverTimer_->SetEnabled(on);
+}
+
+void TWinSkinForm::WatchHover() {
+    if (hoverTimer_ || !subclass_.Installed()) return;
+    hoverTimer_ = std::make_unique<ui::TTimer>(nullptr);
+    hoverTimer_->SetEnabled(false);
+    hoverTimer_->SetInterval(kHoverInterval);
+    hoverTimer_->OnTimer = [this](ui::TPersistent*) { HoverTick(); };
+    hoverTimer_->SetEnabled(hoverOn_);
+}
+
+void TWinSkinForm::SetHotObject(TNCObject* object) {
+    hot_ = object;
+    if (object) WatchHover();
+}
+
+void TWinSkinForm::MouseOverControl(TSkinControl* control) {
+    mouseControl_ = control;
+    // A class-library form tells its controls itself when the mouse leaves them.
+    if (control && !form_) WatchHover();
+}
+
 void TWinSkinForm::SetActive(bool active) {
     active_ = active;
-    if (hoverTimer_) hoverTimer_->SetEnabled(active);
+    EnableHover(active);
     // The window stops tracking the mouse: the control under it would keep its hot look.
     if (!active) MouseLeftControl();
 }
@@ -268,7 +289,7 @@ void TWinSkinForm::Start() {
     }
     AfterSkinning();
     skinState_ = TFormSkinState::Active;
-    if (hoverTimer_) hoverTimer_->SetEnabled(true);
+    EnableHover(true);
     ui::MarkStartup(ui::TStartupMark::SkinnerStarted);
 }
 
@@ -353,7 +374,7 @@ void TWinSkinForm::DetachWindow(bool full) {
         manager->MdiClient = nullptr;
         manager->MdiMainForm = nullptr;
     }
-    if (hoverTimer_) hoverTimer_->SetEnabled(false);
+    EnableHover(false);
     if (!subclass_.Installed()) return;
     const bool destroying = skinState_ == TFormSkinState::Destroying;
     formHook_.Release();

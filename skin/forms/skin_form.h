@@ -138,7 +138,7 @@ public:
     void FixedSystemMenuClick(TFixedMenuClick click);
     // What the caption buttons ask of their window.
     TNCObject* HotObject() const { return hot_; }
-    void SetHotObject(TNCObject* object) { hot_ = object; }
+    void SetHotObject(TNCObject* object);
     void ResetCaptionHint();
     void PaintCaptionButton(const TWinSysButton& button);
     const TDataSkinSysButton* ElementOf(const TWinSysButton& button) const;
@@ -148,7 +148,7 @@ public:
     void UnregisterSkinControl(TSkinControl& control) override;
     HWND HostWindow() const override { return window_; }
     int Dpi() const override { return dpi_; }
-    void MouseOverControl(TSkinControl* control) override { mouseControl_ = control; }
+    void MouseOverControl(TSkinControl* control) override;
     // The skin controls of the window, in the order they attached.
     const std::vector<TSkinControl*>& SkinControls() const { return skinControls_; }
     // What the discovery gave each control and child window, whether or not its class exists.
@@ -207,6 +207,11 @@ private:
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
+    // The hover timer ticks while the window is skinned, started and active (`on`). It watches
+    // only what the mouse is over (a caption or menu-bar button, a foreign window's control), so
+    // it is made the first time there is something to watch.
+    void EnableHover(bool on);
+    void WatchHover();
     // The skinned control that last had the mouse hears that it left, and is forgotten.
     void MouseLeftControl();
     void AfterSkinning();
@@ -309,6 +314,7 @@ private:
     ui::TFont captionFont_;
     ui::TFont menuFont_;
     std::unique_ptr<ui::TTimer> hoverTimer_;
+    bool hoverOn_ = false;
     TSkinData* skin_ = nullptr;
     ui::TForm* form_ = nullptr;
     HWND window_ = nullptr;

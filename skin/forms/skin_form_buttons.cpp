@@ -259,7 +259,7 @@ void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen)
 }
 
 void TWinSkinForm::StopHoverAndPost(UINT msg, WPARAM wp) {
-    hoverTimer_->SetEnabled(false);
+    EnableHover(false);
     PostMessageW(window_, msg, wp, 0);
 }
 
