@@ -255,7 +255,6 @@ POINT TWinSkinForm::FramePoint(POINT screen) const {
 void TWinSkinForm::Start() {
     started_ = true;
     systemMenu_ = GetSystemMenu(window_, FALSE);
-    BuildIconBitmap();
     RECT outer{}, client{};
     GetWindowRect(window_, &outer);
     GetClientRect(window_, &client);

@@ -104,7 +104,8 @@ public:
     void PaintFrame(HDC dc);
     // Shapes the window with the transparent pixels of the frame pictures.
     void BuildRegion();
-    // The window's small icon as the caption shows it, at the window's density.
+    // The window's small icon as the caption shows it, at the window's density: made with the
+    // caption buttons, and again when the window's icon changes.
     void BuildIconBitmap();
     // The caption-text rectangle of the last title painted, how often the region was cut and
     // how often the frame was painted.

@@ -4,8 +4,8 @@
 // mouse and normal again once it leaves, no caption-button hints, the close button closing the
 // window, the skinned system menu from a right click on the caption and from Alt+Space, a double
 // right click on the caption, and the fixed system menu's commands; the carried skin's pictures
-// with their copies twice the size. Screenshots of the active and inactive window are saved for
-// people to look at.
+// with their copies twice the size; skinning the hidden window does each thing once. Screenshots
+// of the active and inactive window are saved for people to look at.
 #include "tests/win32/app/skinned_main_window.h"
 
 #include "skin/forms/frame_region.h"
@@ -16,6 +16,8 @@
 #include "skin/pictures/pixel_draw.h"
 #include "skin/runtime/skin_data.h"
 #include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_platform.h"
+#include "tests/win32/ui/sent_messages.h"
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
@@ -24,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -741,6 +744,39 @@ TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
     MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(
         PumpUntil([&] { return ExpectButton(clear, 5, "focused after the press").empty(); }));
+}
+
+// Skinning the main window while it is hidden, as the program does before it shows it, reads
+// its icon once, takes each control's visual style once (each a round of WM_THEMECHANGED), cuts
+// the region once and paints nothing.
+TEST_F(SkinnedMainWindowTest, SkinningTheHiddenWindowDoesEachThingOnce) {
+    form_ = new TForm1(app_.get(), description_);
+    window_ = form_->Handle();
+    ASSERT_FALSE(IsWindowVisible(window_));
+    int iconReads = 0;
+    std::map<HWND, int> styleChanges;
+    {
+        const ui_test::TSentMessages sent;
+        ASSERT_TRUE(sent.Counting());
+        ASSERT_TRUE(SkinManage()->SkinFormBeforeShow(*form_));
+        iconReads = sent.Count(window_, WM_GETICON);
+        styleChanges = sent.Windows(WM_THEMECHANGED);
+    }
+    int oneRead = 0;
+    {
+        const ui_test::TSentMessages sent;
+        (void)WindowIconPixels(window_, kBaseDpi);
+        oneRead = sent.Count(window_, WM_GETICON);
+    }
+    EXPECT_GE(oneRead, 1);
+    EXPECT_EQ(iconReads, oneRead);
+    EXPECT_EQ(styleChanges[form_->Button1->Handle()], 1);
+    for (const auto& [window, n] : styleChanges)
+        EXPECT_EQ(n, 1) << testing_desktop::WindowText(window);
+    skinner_ = dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window_));
+    ASSERT_TRUE(skinner_);
+    EXPECT_EQ(skinner_->RegionBuilds(), 1);
+    EXPECT_EQ(skinner_->FramePaints(), 0);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "tests/win32/skin/compositor_recorder.h"
 
 #include "tests/support/desktop.h"
+#include "tests/win32/ui/sent_messages.h"
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/stdctrls.h"
@@ -281,36 +282,21 @@ TEST_F(SkinManagerTest, AFormBeingShownPaintsItsFrameOnlyWhenTheSystemAsks) {
     ASSERT_TRUE(skinner);
     EXPECT_EQ(skinner->FramePaints(), 0) << "nothing painted while hidden";
 
-    static HWND watched = nullptr;
-    static int frameRequests = 0, activations = 0;
-    watched = h;
-    frameRequests = activations = 0;
-    const HHOOK hook = SetWindowsHookExW(
-        WH_CALLWNDPROC,
-        [](int code, WPARAM wp, LPARAM lp) -> LRESULT {
-            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
-            if (code == HC_ACTION && sent->hwnd == watched) {
-                if (sent->message == WM_NCPAINT) ++frameRequests;
-                if (sent->message == WM_NCACTIVATE) ++activations;
-            }
-            return CallNextHookEx(nullptr, code, wp, lp);
-        },
-        nullptr, GetCurrentThreadId());
-    ASSERT_TRUE(hook);
+    const ui_test::TSentMessages sent;
+    ASSERT_TRUE(sent.Counting());
     form->Show();
     SetForegroundWindow(h);
     Pump(300ms);
-    EXPECT_GE(activations, 1);
-    EXPECT_GE(frameRequests, 1);
-    EXPECT_EQ(skinner->FramePaints(), frameRequests);
+    EXPECT_GE(sent.Count(h, WM_NCACTIVATE), 1);
+    EXPECT_GE(sent.Count(h, WM_NCPAINT), 1);
+    EXPECT_EQ(skinner->FramePaints(), sent.Count(h, WM_NCPAINT));
 
     const int shown = skinner->FramePaints();
-    const int requests = frameRequests;
+    const int requests = sent.Count(h, WM_NCPAINT);
     ForeignWindow(); // comes up active
     Pump(300ms);
-    UnhookWindowsHookEx(hook);
     EXPECT_FALSE(skinner->ActiveFlag());
-    EXPECT_EQ(skinner->FramePaints() - shown, 1 + (frameRequests - requests))
+    EXPECT_EQ(skinner->FramePaints() - shown, 1 + (sent.Count(h, WM_NCPAINT) - requests))
         << "the inactive frame, at once";
 }
 
