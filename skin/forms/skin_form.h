@@ -102,6 +102,9 @@ public:
     // ---- The frame painter's part (painting of the frame and title, the window region).
     // Paints the skinned frame into `dc`, or into the window's own DC when none is given.
     void PaintFrame(HDC dc);
+    // Whether the update region a frame paint is asked with (WM_NCPAINT's, in screen
+    // coordinates; 1 for the whole window) meets the frame.
+    bool UpdateMeetsFrame(WPARAM update) const;
     // Shapes the window with the transparent pixels of the frame pictures.
     void BuildRegion();
     // The window's small icon as the caption shows it, at the window's density: made with the

@@ -72,6 +72,20 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     hot_ = nullptr;
 }
 
+bool TWinSkinForm::UpdateMeetsFrame(WPARAM update) const {
+    if (update <= 1) return true;
+    RECT window{}, client{};
+    GetWindowRect(window_, &window);
+    GetClientRect(window_, &client);
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const auto region = reinterpret_cast<HRGN>(update);
+    for (const TPixelRect& strip : FrameStrips(ToPixelRect(window), ToPixelRect(client))) {
+        const RECT r = ToRect(strip);
+        if (RectInRegion(region, &r)) return true;
+    }
+    return false;
+}
+
 void TWinSkinForm::PaintEdge(HDC dc, int edge, const RECT& rect) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
     const TSkinElements& e = skin_->Elements();

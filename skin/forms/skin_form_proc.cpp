@@ -245,14 +245,21 @@ TWinSkinForm::TStep TWinSkinForm::NcCalcSize(ui::TMessage& m) {
 // The skin's frame, painted here; a captionless window or a maximised MDI child keeps the
 // system's.
 TWinSkinForm::TStep TWinSkinForm::NcPaint(ui::TMessage& m) {
-    framePaintOwed_ = false;
     // Keeps the system's own caption buttons and system menu away.
     if (!(buttonFlags_ & cbKeepStyle)) {
         const LONG style = GetWindowLongW(window_, GWL_STYLE);
         if (style & WS_SYSMENU) SetWindowLongW(window_, GWL_STYLE, style & ~WS_SYSMENU);
     }
+    const bool systemFrame = frameKind_ == TFrameKind::Captionless || MaximisedMdiChild();
+    // The system may ask with an update region of the client area alone (as the paint after
+    // the first one of a window being shown does under Wine): nothing of the frame to paint.
+    if (!systemFrame && !UpdateMeetsFrame(m.WParam)) {
+        m.Result = 0;
+        return TStep::Stop;
+    }
+    framePaintOwed_ = false;
     if (skin_->FramePaintingEnabled) {
-        if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) {
+        if (systemFrame) {
             if (!Pass(m)) return TStep::Stop;
         } else {
             PaintFrame(nullptr);
