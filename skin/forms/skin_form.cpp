@@ -49,9 +49,7 @@ std::wstring WindowCaption(HWND window) {
 TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
     : ui::TComponent(owner), subclass_([this](ui::TMessage& m) { WindowProcedure(m); }),
       mdiClientSubclass_([this](ui::TMessage& m) { MdiClientProcedure(m); }),
-      formHook_([this](ui::TMessage& m) { FormHook(m); }) {
-    ReadDensity(ui::SystemDpi());
-}
+      formHook_([this](ui::TMessage& m) { FormHook(m); }) {}
 
 TWinSkinForm::~TWinSkinForm() {
     *alive_ = false;

@@ -58,7 +58,8 @@ public:
     static const ui::TClassInfo& StaticClass();
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 
-    // Set by the manager before attaching.
+    // Set by the manager before attaching: the window, and with it its density and the fonts
+    // made for it.
     void SetWindow(HWND window, HMODULE moduleKey, const std::string& className);
     // Takes the window over; skipped once subclassed. The form's own WindowProc is hooked too.
     void AttachForm(TSkinData& skin, ui::TForm& form);
