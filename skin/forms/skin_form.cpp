@@ -111,15 +111,14 @@ void TWinSkinForm::ReadWindowFacts(TSkinData& skin) {
     ReadWindowState();
     sizeable_ = (style & WS_THICKFRAME) != 0;
 
-    for (HWND child = GetTopWindow(window_); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (WindowClassName(child) != "MDIClient") continue;
+    // One look-up rather than a walk over every child window.
+    if (const HWND client = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
         formKind_ = TFormKind::MdiFrame;
-        mdiClient_ = child;
+        mdiClient_ = client;
         if (manager) {
-            manager->MdiClient = child;
+            manager->MdiClient = client;
             manager->MdiMainForm = form_;
         }
-        break;
     }
     if (exStyle & WS_EX_MDICHILD) {
         formKind_ = TFormKind::MdiChild;

@@ -16,6 +16,7 @@
 #include "skin/pictures/pixel_draw.h"
 #include "skin/runtime/skin_data.h"
 #include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
 #include "skin/runtime/skin_platform.h"
 #include "tests/win32/ui/sent_messages.h"
 #include "tests/win32/ui/ui_test_app.h"
@@ -747,20 +748,22 @@ TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
 }
 
 // Skinning the main window while it is hidden, as the program does before it shows it, reads
-// its icon once, takes each control's visual style once (each a round of WM_THEMECHANGED), cuts
-// the region once and paints nothing.
+// its icon once, asks each control once whether something skins it already, takes each
+// control's visual style once (each a round of WM_THEMECHANGED), cuts the region once and
+// paints nothing.
 TEST_F(SkinnedMainWindowTest, SkinningTheHiddenWindowDoesEachThingOnce) {
     form_ = new TForm1(app_.get(), description_);
     window_ = form_->Handle();
     ASSERT_FALSE(IsWindowVisible(window_));
     int iconReads = 0;
-    std::map<HWND, int> styleChanges;
+    std::map<HWND, int> styleChanges, skinnedAsked;
     {
         const ui_test::TSentMessages sent;
         ASSERT_TRUE(sent.Counting());
         ASSERT_TRUE(SkinManage()->SkinFormBeforeShow(*form_));
         iconReads = sent.Count(window_, WM_GETICON);
         styleChanges = sent.Windows(WM_THEMECHANGED);
+        skinnedAsked = sent.Windows(SM_ISSKINNED);
     }
     int oneRead = 0;
     {
@@ -772,6 +775,10 @@ TEST_F(SkinnedMainWindowTest, SkinningTheHiddenWindowDoesEachThingOnce) {
     EXPECT_EQ(iconReads, oneRead);
     EXPECT_EQ(styleChanges[form_->Button1->Handle()], 1);
     for (const auto& [window, n] : styleChanges)
+        EXPECT_EQ(n, 1) << testing_desktop::WindowText(window);
+    EXPECT_EQ(skinnedAsked[form_->ListBox1->Handle()], 1);
+    skinnedAsked.erase(window_); // the skin manager's question, before there is a skinner
+    for (const auto& [window, n] : skinnedAsked)
         EXPECT_EQ(n, 1) << testing_desktop::WindowText(window);
     skinner_ = dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window_));
     ASSERT_TRUE(skinner_);
