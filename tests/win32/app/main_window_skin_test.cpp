@@ -747,6 +747,25 @@ TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
         PumpUntil([&] { return ExpectButton(clear, 5, "focused after the press").empty(); }));
 }
 
+// A button that takes the focus is painted once for it: the focus change every button hears
+// inside the focused one's WM_SETFOCUS leaves that one to the repaint at the message's end, which
+// comes after the system's own drawing of the focus.
+TEST_F(SkinnedMainWindowButtons, AButtonTakingTheFocusIsPaintedOnce) {
+    form_->Button1->SetFocus();
+    Pump(200ms);
+    int paints = 0;
+    {
+        const ui_test::TSentMessages sent;
+        ASSERT_TRUE(sent.Counting());
+        form_->Button2->SetFocus();
+        paints = sent.Count(form_->Button2->Handle(), WM_PAINT);
+    }
+    EXPECT_EQ(paints, 1);
+    Pump(200ms);
+    EXPECT_EQ(ExpectButton(*form_->Button2, 5, "Button2 focused"), "");
+    EXPECT_EQ(ExpectButton(*form_->Button1, 1, "Button1 normal"), "");
+}
+
 // Skinning the main window while it is hidden, as the program does before it shows it, reads
 // its icon once, asks each control once whether something skins it already, takes each
 // control's visual style once (each a round of WM_THEMECHANGED), cuts the region once and
