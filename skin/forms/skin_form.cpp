@@ -49,9 +49,7 @@ std::wstring WindowCaption(HWND window) {
 TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
     : ui::TComponent(owner), subclass_([this](ui::TMessage& m) { WindowProcedure(m); }),
       mdiClientSubclass_([this](ui::TMessage& m) { MdiClientProcedure(m); }),
-      formHook_([this](ui::TMessage& m) { FormHook(m); }) {
-    ReadDensity(ui::SystemDpi());
-}
+      formHook_([this](ui::TMessage& m) { FormHook(m); }) {}
 
 TWinSkinForm::~TWinSkinForm() {
     *alive_ = false;
@@ -96,10 +94,6 @@ void TWinSkinForm::Attach(TSkinData& skin) {
     if (subclass_.Installed() || !IsWindow(window_)) return;
     if (TSkinManage* manager = SkinManage()) manager->SetState(TSkinManagerState::Running);
     skin_ = &skin;
-    hoverTimer_ = std::make_unique<ui::TTimer>(nullptr);
-    hoverTimer_->SetEnabled(false);
-    hoverTimer_->SetInterval(kHoverInterval);
-    hoverTimer_->OnTimer = [this](ui::TPersistent*) { HoverTick(); };
     ReadWindowFacts(skin);
     if (!InstallSubclasses(skin)) return;
     TakeOverFrame();
@@ -117,15 +111,14 @@ void TWinSkinForm::ReadWindowFacts(TSkinData& skin) {
     ReadWindowState();
     sizeable_ = (style & WS_THICKFRAME) != 0;
 
-    for (HWND child = GetTopWindow(window_); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (WindowClassName(child) != "MDIClient") continue;
+    // One look-up rather than a walk over every child window.
+    if (const HWND client = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
         formKind_ = TFormKind::MdiFrame;
-        mdiClient_ = child;
+        mdiClient_ = client;
         if (manager) {
-            manager->MdiClient = child;
+            manager->MdiClient = client;
             manager->MdiMainForm = form_;
         }
-        break;
     }
     if (exStyle & WS_EX_MDICHILD) {
         formKind_ = TFormKind::MdiChild;
@@ -204,9 +197,34 @@ bool TWinSkinForm::MaximisedMdiChild() const {
     return IsMdiChild() && windowState_ == TWindowState::Maximised;
 }
 
+void TWinSkinForm::EnableHover(bool on) {
+    hoverOn_ = on;
+    if (hoverTimer_) hoverTimer_->SetEnabled(on);
+}
+
+void TWinSkinForm::WatchHover() {
+    if (hoverTimer_ || !subclass_.Installed()) return;
+    hoverTimer_ = std::make_unique<ui::TTimer>(nullptr);
+    hoverTimer_->SetEnabled(false);
+    hoverTimer_->SetInterval(kHoverInterval);
+    hoverTimer_->OnTimer = [this](ui::TPersistent*) { HoverTick(); };
+    hoverTimer_->SetEnabled(hoverOn_);
+}
+
+void TWinSkinForm::SetHotObject(TNCObject* object) {
+    hot_ = object;
+    if (object) WatchHover();
+}
+
+void TWinSkinForm::MouseOverControl(TSkinControl* control) {
+    mouseControl_ = control;
+    // A class-library form tells its controls itself when the mouse leaves them.
+    if (control && !form_) WatchHover();
+}
+
 void TWinSkinForm::SetActive(bool active) {
     active_ = active;
-    if (hoverTimer_) hoverTimer_->SetEnabled(active);
+    EnableHover(active);
     // The window stops tracking the mouse: the control under it would keep its hot look.
     if (!active) MouseLeftControl();
 }
@@ -234,7 +252,6 @@ POINT TWinSkinForm::FramePoint(POINT screen) const {
 void TWinSkinForm::Start() {
     started_ = true;
     systemMenu_ = GetSystemMenu(window_, FALSE);
-    BuildIconBitmap();
     RECT outer{}, client{};
     GetWindowRect(window_, &outer);
     GetClientRect(window_, &client);
@@ -268,7 +285,7 @@ void TWinSkinForm::Start() {
     }
     AfterSkinning();
     skinState_ = TFormSkinState::Active;
-    if (hoverTimer_) hoverTimer_->SetEnabled(true);
+    EnableHover(true);
     ui::MarkStartup(ui::TStartupMark::SkinnerStarted);
 }
 
@@ -353,7 +370,7 @@ void TWinSkinForm::DetachWindow(bool full) {
         manager->MdiClient = nullptr;
         manager->MdiMainForm = nullptr;
     }
-    if (hoverTimer_) hoverTimer_->SetEnabled(false);
+    EnableHover(false);
     if (!subclass_.Installed()) return;
     const bool destroying = skinState_ == TFormSkinState::Destroying;
     formHook_.Release();

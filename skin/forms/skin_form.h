@@ -58,7 +58,8 @@ public:
     static const ui::TClassInfo& StaticClass();
     const ui::TClassInfo& ClassType() const override { return StaticClass(); }
 
-    // Set by the manager before attaching.
+    // Set by the manager before attaching: the window, and with it its density and the fonts
+    // made for it.
     void SetWindow(HWND window, HMODULE moduleKey, const std::string& className);
     // Takes the window over; skipped once subclassed. The form's own WindowProc is hooked too.
     void AttachForm(TSkinData& skin, ui::TForm& form);
@@ -102,13 +103,19 @@ public:
     // ---- The frame painter's part (painting of the frame and title, the window region).
     // Paints the skinned frame into `dc`, or into the window's own DC when none is given.
     void PaintFrame(HDC dc);
+    // Whether the update region a frame paint is asked with (WM_NCPAINT's, in screen
+    // coordinates; 1 for the whole window) meets the frame.
+    bool UpdateMeetsFrame(WPARAM update) const;
     // Shapes the window with the transparent pixels of the frame pictures.
     void BuildRegion();
-    // The window's small icon as the caption shows it, at the window's density.
+    // The window's small icon as the caption shows it, at the window's density: made with the
+    // caption buttons, and again when the window's icon changes.
     void BuildIconBitmap();
-    // The caption-text rectangle of the last title painted, and how often the region was cut.
+    // The caption-text rectangle of the last title painted, how often the region was cut and
+    // how often the frame was painted.
     TPixelRect CaptionRect() const { return captionRect_; }
     int RegionBuilds() const { return regionBuilds_; }
+    int FramePaints() const { return framePaints_; }
 
     // ---- The menu bar's part.
     // The skinned menu bar, or none.
@@ -136,7 +143,7 @@ public:
     void FixedSystemMenuClick(TFixedMenuClick click);
     // What the caption buttons ask of their window.
     TNCObject* HotObject() const { return hot_; }
-    void SetHotObject(TNCObject* object) { hot_ = object; }
+    void SetHotObject(TNCObject* object);
     void ResetCaptionHint();
     void PaintCaptionButton(const TWinSysButton& button);
     const TDataSkinSysButton* ElementOf(const TWinSysButton& button) const;
@@ -146,7 +153,7 @@ public:
     void UnregisterSkinControl(TSkinControl& control) override;
     HWND HostWindow() const override { return window_; }
     int Dpi() const override { return dpi_; }
-    void MouseOverControl(TSkinControl* control) override { mouseControl_ = control; }
+    void MouseOverControl(TSkinControl* control) override;
     // The skin controls of the window, in the order they attached.
     const std::vector<TSkinControl*>& SkinControls() const { return skinControls_; }
     // What the discovery gave each control and child window, whether or not its class exists.
@@ -205,6 +212,11 @@ private:
     void ResizeToSkin(bool fromClientRect);
     void ReadWindowState();
     void SetActive(bool active);
+    // The hover timer ticks while the window is skinned, started and active (`on`). It watches
+    // only what the mouse is over (a caption or menu-bar button, a foreign window's control), so
+    // it is made the first time there is something to watch.
+    void EnableHover(bool on);
+    void WatchHover();
     // The skinned control that last had the mouse hears that it left, and is forgotten.
     void MouseLeftControl();
     void AfterSkinning();
@@ -311,6 +323,7 @@ private:
     ui::TFont captionFont_;
     ui::TFont menuFont_;
     std::unique_ptr<ui::TTimer> hoverTimer_;
+    bool hoverOn_ = false;
     TSkinData* skin_ = nullptr;
     ui::TForm* form_ = nullptr;
     HWND window_ = nullptr;
@@ -352,6 +365,10 @@ private:
     int rightClipOffset_ = 0;
     TFrameSize regionSize_;
     int regionBuilds_ = 0;
+    int framePaints_ = 0;
+    // The window is being shown: the system owes its frame a paint (WM_NCPAINT), which paints
+    // it whole, and nothing else need paint it before.
+    bool framePaintOwed_ = false;
 
     // Caption buttons and the system menu.
     std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;

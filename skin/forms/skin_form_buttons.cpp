@@ -37,13 +37,17 @@ void TWinSkinForm::CreateCaptionButtons() {
     // The system-menu button shows the window's icon, as one frame. A picture that changed
     // makes whatever was made from the pictures be made again: every painter of the skin
     // shares those bitmaps, and every window the skin dresses comes here.
-    // The icon goes into the skin as a picture of its own, drawn for kBaseDpi like the others.
+    // The icon goes into the skin as a picture of its own, drawn for kBaseDpi like the others;
+    // the caption shows it at the window's density, which at kBaseDpi is the same picture.
     const std::size_t count = skin_->Elements().CaptionButtons.size();
     for (std::size_t i = 0; i < count; ++i) {
         captionButtons_.push_back(std::make_unique<TWinSysButton>(*this, i));
         if (!IsSystemMenuButton(skin_->Elements().CaptionButtons[i].Action)) continue;
-        BuildIconBitmap();
         const TPixelImage icon = IconPixels(kBaseDpi);
+        if (dpi_ == kBaseDpi)
+            iconBitmap_ = TDib(icon);
+        else
+            BuildIconBitmap();
         skin_->ShowIconOnCaptionButton(i, icon);
         if (skin_->AppIcon.Width == 0) skin_->AppIcon = icon;
     }
@@ -259,7 +263,7 @@ void TWinSkinForm::CaptionButtonClick(const TWinSysButton& button, POINT screen)
 }
 
 void TWinSkinForm::StopHoverAndPost(UINT msg, WPARAM wp) {
-    hoverTimer_->SetEnabled(false);
+    EnableHover(false);
     PostMessageW(window_, msg, wp, 0);
 }
 

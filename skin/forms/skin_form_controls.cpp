@@ -76,12 +76,13 @@ TSkinControl* TWinSkinForm::SkinControlOf(HWND window) const {
 }
 
 bool TWinSkinForm::IsSkinned(ui::TControl& control) const {
-    auto* windowed = dynamic_cast<ui::TWinControl*>(&control);
-    if (windowed && windowed->HandleAllocated() &&
-        SendMessageW(windowed->Handle(), SM_ISSKINNED, 0, 0) == 1)
+    // This form's own skin controls first: asking the window is a message for each control.
+    if (std::any_of(skinControls_.begin(), skinControls_.end(),
+                    [&](const TSkinControl* c) { return c->Control() == &control; }))
         return true;
-    return std::any_of(skinControls_.begin(), skinControls_.end(),
-                       [&](const TSkinControl* c) { return c->Control() == &control; });
+    auto* windowed = dynamic_cast<ui::TWinControl*>(&control);
+    return windowed && windowed->HandleAllocated() &&
+           SendMessageW(windowed->Handle(), SM_ISSKINNED, 0, 0) == 1;
 }
 
 void TWinSkinForm::Remember(ui::TControl* control, HWND window, TSkinControlKind kind) {

@@ -46,6 +46,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     std::optional<ui::WindowDC> own;
     const HDC target = dc ? dc : own.emplace(window_, ui::WindowDC::whole_window).dc();
     if (!target) return;
+    ++framePaints_;
     try {
         RECT outer{};
         GetWindowRect(window_, &outer);
@@ -69,6 +70,20 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         // A frame that cannot be painted is left as it is; the window goes on working.
     }
     hot_ = nullptr;
+}
+
+bool TWinSkinForm::UpdateMeetsFrame(WPARAM update) const {
+    if (update <= 1) return true;
+    RECT window{}, client{};
+    GetWindowRect(window_, &window);
+    GetClientRect(window_, &client);
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const auto region = reinterpret_cast<HRGN>(update);
+    for (const TPixelRect& strip : FrameStrips(ToPixelRect(window), ToPixelRect(client))) {
+        const RECT r = ToRect(strip);
+        if (RectInRegion(region, &r)) return true;
+    }
+    return false;
 }
 
 void TWinSkinForm::PaintEdge(HDC dc, int edge, const RECT& rect) {

@@ -192,9 +192,14 @@ TWinSkinForm::TStep TWinSkinForm::ThirdStage(ui::TMessage& m) {
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         return MenuItemMessage(m) ? TStep::Stop : TStep::Next;
-    case WM_WINDOWPOSCHANGING:
-        (void)Pass(m);
+    case WM_WINDOWPOSCHANGING: {
+        const bool visible = IsWindowVisible(window_) != FALSE;
+        if (!Pass(m)) return TStep::Stop;
+        // The window's own handling may have changed what is asked.
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+        if (pos && ShowOwesFramePaint(pos->flags, visible)) framePaintOwed_ = true;
         return TStep::Stop;
+    }
     case WM_NCCALCSIZE:
         return NcCalcSize(m);
     case WM_NCHITTEST:
@@ -249,8 +254,16 @@ TWinSkinForm::TStep TWinSkinForm::NcPaint(ui::TMessage& m) {
         const LONG style = GetWindowLongW(window_, GWL_STYLE);
         if (style & WS_SYSMENU) SetWindowLongW(window_, GWL_STYLE, style & ~WS_SYSMENU);
     }
+    const bool systemFrame = frameKind_ == TFrameKind::Captionless || MaximisedMdiChild();
+    // The system may ask with an update region of the client area alone (as the paint after
+    // the first one of a window being shown does under Wine): nothing of the frame to paint.
+    if (!systemFrame && !UpdateMeetsFrame(m.WParam)) {
+        m.Result = 0;
+        return TStep::Stop;
+    }
+    framePaintOwed_ = false;
     if (skin_->FramePaintingEnabled) {
-        if (frameKind_ == TFrameKind::Captionless || MaximisedMdiChild()) {
+        if (systemFrame) {
             if (!Pass(m)) return TStep::Stop;
         } else {
             PaintFrame(nullptr);
@@ -269,7 +282,9 @@ TWinSkinForm::TStep TWinSkinForm::NcActivate(ui::TMessage& m) {
     } else if (IsMdiChild() && !Pass(m)) {
         return TStep::Stop;
     }
-    if (!MaximisedMdiChild()) PaintFrame(nullptr);
+    // A window being shown is activated before its frame's first paint, which shows the new
+    // state anyway.
+    if (!MaximisedMdiChild() && !framePaintOwed_) PaintFrame(nullptr);
     m.Result = 1;
     return TStep::Stop;
 }

@@ -1,6 +1,8 @@
 // The form skinner's rules.
 #include "skin/forms/skin_form_rules.h"
 
+#include <algorithm>
+
 namespace {
 
 // Window styles and messages' values as the Windows headers give them.
@@ -107,6 +109,24 @@ TPixelRect SkinClientRect(TPixelRect window, TFrameSizes frame, int menuBarHeigh
             window.Right - frame.right, window.Bottom - frame.bottom};
 }
 
+std::vector<TPixelRect> FrameStrips(TPixelRect window, TPixelRect client) {
+    // A client area outside the window (an empty one of a minimised window) leaves it all frame.
+    client.Left = std::clamp(client.Left, window.Left, window.Right);
+    client.Right = std::clamp(client.Right, client.Left, window.Right);
+    client.Top = std::clamp(client.Top, window.Top, window.Bottom);
+    client.Bottom = std::clamp(client.Bottom, client.Top, window.Bottom);
+    const TPixelRect strips[] = {
+        {window.Left, window.Top, window.Right, client.Top},
+        {window.Left, client.Bottom, window.Right, window.Bottom},
+        {window.Left, client.Top, client.Left, client.Bottom},
+        {client.Right, client.Top, window.Right, client.Bottom},
+    };
+    std::vector<TPixelRect> frame;
+    for (const TPixelRect& s : strips)
+        if (s.Right > s.Left && s.Bottom > s.Top) frame.push_back(s);
+    return frame;
+}
+
 bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state) {
     return frame == TFrameKind::Captionless ||
            (form == TFormKind::MdiChild && state != TWindowState::Normal);
@@ -167,6 +187,11 @@ bool UsesSecondStage(TFormKind form, bool isChild) {
 bool UsesThirdStage(TFormKind form, TWindowState state, TFormSkinState skinState) {
     const bool maximisedMdiChild = form == TFormKind::MdiChild && state == TWindowState::Maximised;
     return !maximisedMdiChild && skinState != TFormSkinState::NotStarted;
+}
+
+bool ShowOwesFramePaint(std::uint32_t flags, bool visible) {
+    constexpr std::uint32_t kShowWindow = 0x0040, kNoRedraw = 0x0008; // SWP_SHOWWINDOW, SWP_NOREDRAW
+    return !visible && (flags & kShowWindow) && !(flags & kNoRedraw);
 }
 
 TCompositorFrame CompositorFrameOf(bool frameSkinning, bool isChild, TFrameKind frame) {

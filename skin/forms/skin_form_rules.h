@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 enum class TFormKind : std::uint8_t { Normal, MdiFrame, MdiChild };
 enum class TFrameKind : std::uint8_t { Sizeable, Single, Captionless, Dialog };
@@ -77,6 +78,11 @@ TFrameSizes FrameSizesOf(const TSkinElements& skin, TFrameKind frame, int dpi = 
 
 // The client rectangle inside the skinned frame of a window at `window` (either coordinates).
 TPixelRect SkinClientRect(TPixelRect window, TFrameSizes frame, int menuBarHeight);
+// The frame of a window at `window` around its client area at `client` (the same coordinates):
+// the strips above, below, left and right of the client area, those that are not empty. A
+// frame paint the system asks for with an update region that meets none of them has nothing of
+// the frame to paint.
+std::vector<TPixelRect> FrameStrips(TPixelRect window, TPixelRect client);
 // Whether WM_NCCALCSIZE keeps the system's client rectangle: a captionless frame, or an MDI child
 // that is maximised or minimised.
 bool KeepsSystemClientArea(TFrameKind frame, TFormKind form, TWindowState state);
@@ -126,3 +132,10 @@ bool UsesSecondStage(TFormKind form, bool isChild);
 // The third (the non-client messages) once the skinner started, unless a maximised MDI child
 // leaves its frame to the system.
 bool UsesThirdStage(TFormKind form, TWindowState state, TFormSkinState skinState);
+
+// Whether a window position change with the SetWindowPos `flags` shows a window that was
+// `visible` or not in a way that has the system paint its whole frame afterwards (WM_NCPAINT):
+// shown from hidden, and with its drawing not held back (SWP_NOREDRAW). Until that paint comes,
+// the frame need not be painted for anything else: the activation that showing brings on the
+// way (WM_NCACTIVATE comes before the paint) would paint it for nothing.
+bool ShowOwesFramePaint(std::uint32_t flags, bool visible);

@@ -1,6 +1,7 @@
 // The form skinner's rules: frame and form kinds, KeepStyle and the caption-button flags, the
-// window state, the skin's frame sizes, the client area and window sizes around it, the hit test,
-// the system commands of menu items, and the stages of the window procedure.
+// window state, the skin's frame sizes, the client area and window sizes around it, the frame
+// around a client area, the hit test, the system commands of menu items, the stages of the
+// window procedure, and which window position changes owe the frame the system's paint.
 #include "skin/forms/skin_form_rules.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +201,27 @@ TEST(SkinFormRules, ClientAreaAndWindowSizesAroundIt) {
     EXPECT_TRUE(KeepsSystemClientArea(F::Sizeable, K::MdiChild, W::Minimised));
 }
 
+TEST(SkinFormRules, TheFrameIsTheWindowLessItsClientArea) {
+    using R = TPixelRect;
+    using V = std::vector<TPixelRect>;
+    const struct {
+        TPixelRect window, client;
+        std::vector<TPixelRect> strips;
+    } cases[] = {
+        // The main window on the screen: title, bottom, left and right.
+        {{991, 381, 1262, 765},
+         {995, 407, 1258, 761},
+         V{R{991, 381, 1262, 407}, R{991, 761, 1262, 765}, R{991, 407, 995, 761},
+           R{1258, 407, 1262, 761}}},
+        {{0, 0, 100, 80}, {0, 0, 100, 70}, V{R{0, 70, 100, 80}}}, // a bottom edge alone
+        {{0, 0, 100, 80}, {0, 0, 100, 80}, V{}},                 // no frame at all
+        // Minimised: the client area is empty, and the window all frame.
+        {{10, 10, 170, 40}, {10, 10, 10, 10}, V{R{10, 10, 170, 40}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FrameStrips(c.window, c.client), c.strips) << c.window.Left << " " << c.client.Top;
+}
+
 TEST(SkinFormRules, HitTestOverTheSkinnedCaption) {
     constexpr int nowhere = 0, client = 1, caption = 2, sysMenu = 3, menu = 5, left = 10, top = 12,
                   close = 20;
@@ -260,6 +282,25 @@ TEST(SkinFormRules, StagesOfTheWindowProcedure) {
     EXPECT_TRUE(UsesThirdStage(K::MdiChild, W::Normal, S::Active));
     EXPECT_TRUE(UsesThirdStage(K::MdiChild, W::Minimised, S::Active));
     EXPECT_FALSE(UsesThirdStage(K::MdiChild, W::Maximised, S::Active));
+}
+
+TEST(SkinFormRules, OnlyAWindowShownFromHiddenIsOwedAFramePaint) {
+    constexpr std::uint32_t kShow = 0x0040, kHide = 0x0080, kNoRedraw = 0x0008,
+                            kNoSize = 0x0001, kNoMove = 0x0002, kFrameChanged = 0x0020;
+    const struct {
+        std::uint32_t flags;
+        bool visible, owed;
+    } cases[] = {
+        {kShow | kNoSize | kNoMove, false, true}, // ShowWindow of a hidden window
+        {kShow | kFrameChanged, false, true},
+        {kShow | kNoSize | kNoMove, true, false},  // shown already: nothing is repainted
+        {kShow | kNoRedraw, false, false},         // its drawing held back: nothing comes
+        {kNoSize | kNoMove | kFrameChanged, false, false},
+        {kHide, true, false},
+        {0, true, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShowOwesFramePaint(c.flags, c.visible), c.owed) << c.flags << " " << c.visible;
 }
 
 } // namespace

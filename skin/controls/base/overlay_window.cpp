@@ -5,19 +5,26 @@
 
 #include <exception>
 
-TOverlayWindow::TOverlayWindow(const wchar_t* className, DWORD exStyle, HWND parent) {
+TOverlayWindow::TOverlayWindow(const wchar_t* className, DWORD exStyle, HWND parent)
+    : className_(className), exStyle_(exStyle), parent_(parent) {}
+
+HWND TOverlayWindow::MakeWindow() {
+    // Once only: a window that went with its parent is not made again.
+    if (made_) return Window();
+    made_ = true;
     try {
         window_ = std::make_unique<ui::TMessageWindow>(
-            ui::TMessageWindowParams{.class_name = className,
+            ui::TMessageWindowParams{.class_name = className_,
                                      .message_only = false,
                                      .style = WS_CHILD | WS_CLIPSIBLINGS,
-                                     .ex_style = exStyle,
-                                     .parent = parent,
+                                     .ex_style = exStyle_,
+                                     .parent = parent_,
                                      .class_style = CS_DBLCLKS},
             [this](UINT msg, WPARAM wp, LPARAM lp) { return Route(msg, wp, lp); });
     } catch (const std::exception&) {
         // Without its window the skinner goes on; the control keeps its own look there.
     }
+    return Window();
 }
 
 TOverlayWindow::~TOverlayWindow() {

@@ -8,6 +8,7 @@
 #include "skin/runtime/skin_platform.h"
 
 #include "ui/application.h"
+#include "ui/message_params.h"
 #include "ui/properties.h"
 #include "ui/win_control.h"
 #include "ui/win_handles.h"
@@ -119,6 +120,10 @@ void TSkinButton::AfterMessage(ui::TMessage& msg) {
         Refresh();
         break;
     case ui::CM_FOCUSCHANGED:
+        // The control taking the focus hears this inside its own WM_SETFOCUS, whose end
+        // repaints it, after the system's own drawing of the focus: the others repaint now.
+        if (ui::RecordParam<ui::TControl>(msg) != control) Refresh();
+        break;
     case ui::CM_DIALOGKEY:
         Refresh();
         break;

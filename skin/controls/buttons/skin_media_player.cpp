@@ -21,7 +21,9 @@ constexpr wchar_t kOverlayClass[] = L"TWMediaPlayer";
 // ---- TWMediaPlayer
 
 TWMediaPlayer::TWMediaPlayer(TSkinMP& companion, HWND player)
-    : TOverlayWindow(kOverlayClass, 0, GetParent(player)), companion_(companion), player_(player) {}
+    : TOverlayWindow(kOverlayClass, 0, GetParent(player)), companion_(companion), player_(player) {
+    MakeWindow();
+}
 
 void TWMediaPlayer::Place() {
     const HWND window = Window();

@@ -42,12 +42,19 @@ private:
 TSkinComBox::TSkinComBox(ui::TComponent* owner)
     : TSkinControl(owner), editSubclass_([this](ui::TMessage& msg) {
           if (!editSubclass_.Pass(msg)) return;
-          if (msg.Msg == WM_PAINT)
-              PaintWindow(nullptr);
-          else if (msg.Msg == WM_MOUSEMOVE)
+          switch (msg.Msg) {
+          case WM_PAINT:
+              // An edit field paints inside its own window, which the face leaves out; the box
+              // inside an extended combo paints over the face, which goes back on top.
+              if (extended_) PaintWindow(nullptr);
+              break;
+          case WM_MOUSEMOVE:
               SetHot(false); // the edit field never lies under the button
-          else
+              break;
+          default:
               TrackPress(msg.Msg);
+              break;
+          }
       }) {}
 
 TSkinComBox::~TSkinComBox() {

@@ -23,7 +23,9 @@ constexpr wchar_t kArrowClass[] = L"TArrowButton";
 
 TArrowButton::TArrowButton(TSkinDateTime& companion, ui::TControl* pickerControl, HWND picker)
     : TOverlayWindow(kArrowClass, 0, picker), companion_(companion), pickerControl_(pickerControl),
-      picker_(picker) {}
+      picker_(picker) {
+    MakeWindow();
+}
 
 bool TArrowButton::LeftSide() const {
     return (GetWindowLongW(picker_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;

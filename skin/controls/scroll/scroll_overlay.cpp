@@ -59,15 +59,19 @@ bool TWScrollbar::ReadBar(TBar& bar) const {
 }
 
 void TWScrollbar::Place() {
-    const HWND window = Window();
     TBar bar;
-    if (!window || !ReadBar(bar)) return;
+    if (!ReadBar(bar)) return;
     // Without the skin's arrow strip nothing would be painted: the system's bar shows instead.
     if (!(GetWindowLongW(host_, GWL_STYLE) & WS_VISIBLE) || bar.invisible || !owner_.SkinActive() ||
         !SkinHasScrollBars(skin_)) {
         Hide();
         return;
     }
+    // The window is made the first time the bar shows.
+    const bool existed = Window() != nullptr;
+    const HWND window = MakeWindow();
+    if (!window) return;
+    if (!existed) EnableWindow(window, enabled_);
     axis_ = bar.axis;
     systemAxis_ = bar.system;
     pictureDpi_ = bar.dpi;
@@ -93,6 +97,7 @@ bool TWScrollbar::Shown() const {
 }
 
 void TWScrollbar::Enable(bool enabled) {
+    enabled_ = enabled;
     if (const HWND window = Window()) EnableWindow(window, enabled);
 }
 

@@ -20,8 +20,9 @@ public:
     // itself, a scroll-bar control.
     enum TKind { kHorizontalBar = 0, kVerticalBar = 1, kScrollBarControl = 2 };
 
-    // A hidden overlay over `host`'s bar, a child of the host's parent. `owner` is the companion
-    // whose skin it paints with while its skinning is on; `vertical` matters for a control only.
+    // A hidden overlay over `host`'s bar, a child of the host's parent, whose window is made the
+    // first time the bar shows. `owner` is the companion whose skin it paints with while its
+    // skinning is on; `vertical` matters for a control only.
     TWScrollbar(TSkinControl& owner, TSkinData& skin, TKind kind, HWND host, bool vertical);
 
     // Follows the bar: shown over it while the host and its bar are visible and skinning is on,
@@ -71,6 +72,7 @@ private:
     int thumbStartAtPress_ = 0;
     int hitPart_ = kScrollPartNone;
     RECT rect_{};
+    bool enabled_ = true; // as the host is: its window takes it when made
     bool pressed_ = false;
     bool mouseIn_ = false;
 };

@@ -4,8 +4,8 @@
 // mouse and normal again once it leaves, no caption-button hints, the close button closing the
 // window, the skinned system menu from a right click on the caption and from Alt+Space, a double
 // right click on the caption, and the fixed system menu's commands; the carried skin's pictures
-// with their copies twice the size. Screenshots of the active and inactive window are saved for
-// people to look at.
+// with their copies twice the size; skinning the hidden window does each thing once. Screenshots
+// of the active and inactive window are saved for people to look at.
 #include "tests/win32/app/skinned_main_window.h"
 
 #include "skin/forms/frame_region.h"
@@ -16,6 +16,9 @@
 #include "skin/pictures/pixel_draw.h"
 #include "skin/runtime/skin_data.h"
 #include "skin/runtime/skin_manager.h"
+#include "skin/runtime/skin_messages.h"
+#include "skin/runtime/skin_platform.h"
+#include "tests/win32/ui/sent_messages.h"
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
@@ -24,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -281,7 +285,22 @@ TEST_F(SkinnedMainWindow, CloseButtonCloses) {
     EXPECT_TRUE(PumpUntil([&] { return closes_ == 1; }));
 }
 
+// The timer windows of this process (each class-library timer has one).
+int TimerWindows() {
+    int n = 0;
+    for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, L"TTimerWindow", nullptr); w;
+         w = FindWindowExW(HWND_MESSAGE, w, L"TTimerWindow", nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        n += process == GetCurrentProcessId();
+    }
+    return n;
+}
+
 TEST_F(SkinnedMainWindow, CloseButtonHotUnderTheMouseAndNormalOnceItLeaves) {
+    // The skinner's hover timer is made when there is first something under the mouse for it
+    // to watch, and then stays.
+    const int timers = TimerWindows();
     const TWinSysButton* close = ButtonOf(0);
     ASSERT_NE(close, nullptr);
     const TDataSkinSysButton& element = *skinner_->ElementOf(*close);
@@ -301,6 +320,7 @@ TEST_F(SkinnedMainWindow, CloseButtonHotUnderTheMouseAndNormalOnceItLeaves) {
     for (const auto& c : cases) {
         MoveTo(OnButton(*close));
         ASSERT_TRUE(PumpUntil([&] { return skinner_->HotObject() == close; }, 2s)) << c.away;
+        EXPECT_EQ(TimerWindows(), timers + 1) << c.away;
         EXPECT_EQ(close->State, ncHot);
         EXPECT_EQ(ButtonShows(Screen(), *close, ncHot), "") << c.away;
         testing_desktop::SaveScreenshot(L"skinned_main_close_hot");
@@ -726,6 +746,64 @@ TEST_F(SkinnedMainWindowButtons, ButtonsAndTheCheckBoxAreDrawnFromTheSkin) {
     MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(
         PumpUntil([&] { return ExpectButton(clear, 5, "focused after the press").empty(); }));
+}
+
+// A button that takes the focus is painted once for it: the focus change every button hears
+// inside the focused one's WM_SETFOCUS leaves that one to the repaint at the message's end, which
+// comes after the system's own drawing of the focus.
+TEST_F(SkinnedMainWindowButtons, AButtonTakingTheFocusIsPaintedOnce) {
+    form_->Button1->SetFocus();
+    Pump(200ms);
+    int paints = 0;
+    {
+        const ui_test::TSentMessages sent;
+        ASSERT_TRUE(sent.Counting());
+        form_->Button2->SetFocus();
+        paints = sent.Count(form_->Button2->Handle(), WM_PAINT);
+    }
+    EXPECT_EQ(paints, 1);
+    Pump(200ms);
+    EXPECT_EQ(ExpectButton(*form_->Button2, 5, "Button2 focused"), "");
+    EXPECT_EQ(ExpectButton(*form_->Button1, 1, "Button1 normal"), "");
+}
+
+// Skinning the main window while it is hidden, as the program does before it shows it, reads
+// its icon once, asks each control once whether something skins it already, takes each
+// control's visual style once (each a round of WM_THEMECHANGED), cuts the region once and
+// paints nothing.
+TEST_F(SkinnedMainWindowTest, SkinningTheHiddenWindowDoesEachThingOnce) {
+    form_ = new TForm1(app_.get(), description_);
+    window_ = form_->Handle();
+    ASSERT_FALSE(IsWindowVisible(window_));
+    int iconReads = 0;
+    std::map<HWND, int> styleChanges, skinnedAsked;
+    {
+        const ui_test::TSentMessages sent;
+        ASSERT_TRUE(sent.Counting());
+        ASSERT_TRUE(SkinManage()->SkinFormBeforeShow(*form_));
+        iconReads = sent.Count(window_, WM_GETICON);
+        styleChanges = sent.Windows(WM_THEMECHANGED);
+        skinnedAsked = sent.Windows(SM_ISSKINNED);
+    }
+    int oneRead = 0;
+    {
+        const ui_test::TSentMessages sent;
+        (void)WindowIconPixels(window_, kBaseDpi);
+        oneRead = sent.Count(window_, WM_GETICON);
+    }
+    EXPECT_GE(oneRead, 1);
+    EXPECT_EQ(iconReads, oneRead);
+    EXPECT_EQ(styleChanges[form_->Button1->Handle()], 1);
+    for (const auto& [window, n] : styleChanges)
+        EXPECT_EQ(n, 1) << testing_desktop::WindowText(window);
+    EXPECT_EQ(skinnedAsked[form_->ListBox1->Handle()], 1);
+    skinnedAsked.erase(window_); // the skin manager's question, before there is a skinner
+    for (const auto& [window, n] : skinnedAsked)
+        EXPECT_EQ(n, 1) << testing_desktop::WindowText(window);
+    skinner_ = dynamic_cast<TWinSkinForm*>(SkinManage()->FindSkinForm(window_));
+    ASSERT_TRUE(skinner_);
+    EXPECT_EQ(skinner_->RegionBuilds(), 1);
+    EXPECT_EQ(skinner_->FramePaints(), 0);
 }
 
 } // namespace

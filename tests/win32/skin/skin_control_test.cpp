@@ -80,6 +80,7 @@ public:
 class TTestOverlay : public TOverlayWindow {
 public:
     explicit TTestOverlay(HWND parent) : TOverlayWindow(L"TTestOverlay", 0, parent) {}
+    using TOverlayWindow::MakeWindow;
     int paints = 0;
 
 private:
@@ -463,8 +464,10 @@ TEST_F(SkinControlTest, OverlayWindowDropsItsFailuresAndOutlivesItsWindow) {
                                         nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(parent);
     auto overlay = std::make_unique<TTestOverlay>(parent);
-    const HWND window = overlay->Window();
+    EXPECT_EQ(overlay->Window(), nullptr) << "no window until it is asked for";
+    const HWND window = overlay->MakeWindow();
     ASSERT_TRUE(window);
+    EXPECT_EQ(overlay->MakeWindow(), window);
     EXPECT_EQ(GetParent(window), parent);
     EXPECT_FALSE(IsWindowVisible(window)) << "hidden until placed";
     EXPECT_EQ(SendMessageW(window, WM_ERASEBKGND, 0, 0), 1) << "the paint covers every pixel";
@@ -482,6 +485,7 @@ TEST_F(SkinControlTest, OverlayWindowDropsItsFailuresAndOutlivesItsWindow) {
     DestroyWindow(parent);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(overlay->Window(), nullptr);
+    EXPECT_EQ(overlay->MakeWindow(), nullptr) << "not made again";
     overlay->Hide();
     overlay->Invalidate();
     overlay.reset();

@@ -12,6 +12,7 @@
 #include "tests/win32/skin/compositor_recorder.h"
 
 #include "tests/support/desktop.h"
+#include "tests/win32/ui/sent_messages.h"
 #include "tests/win32/ui/ui_test_app.h"
 #include "ui/form_binding.h"
 #include "ui/panel.h"
@@ -270,6 +271,60 @@ TEST_F(SkinManagerTest, AFormSkinnedBeforeItShowsComesUpInTheSkinsFrame) {
     ShowWindow(shown->Handle(), SW_SHOWNOACTIVATE);
     EXPECT_FALSE(Manager().SkinFormBeforeShow(*shown));
     EXPECT_FALSE(Skinner(shown->Handle()));
+}
+
+// Showing a window activates it on the way, before the system asks for its frame (WM_NCACTIVATE
+// comes before the first WM_NCPAINT): the frame is painted once, when the system asks, and not
+// for the activation. A frame paint asked with an update region of the client area alone (Wine
+// asks so again at the window's first paint) has nothing of the frame to paint. Once the frame
+// is up, an activation change repaints it at once.
+TEST_F(SkinManagerTest, AFormBeingShownPaintsItsFrameOnlyWhenTheSystemAsks) {
+    TSkinTestForm* form = NewForm();
+    const HWND h = form->Handle();
+    ASSERT_TRUE(Manager().SkinFormBeforeShow(*form));
+    TWinSkinForm* skinner = Skinner(h);
+    ASSERT_TRUE(skinner);
+    EXPECT_EQ(skinner->FramePaints(), 0) << "nothing painted while hidden";
+
+    const ui_test::TSentMessages sent;
+    ASSERT_TRUE(sent.Counting());
+    form->Show();
+    SetForegroundWindow(h);
+    Pump(300ms);
+    EXPECT_GE(sent.Count(h, WM_NCACTIVATE), 1);
+    EXPECT_GE(sent.Count(h, WM_NCPAINT), 1);
+    EXPECT_EQ(skinner->FramePaints(), 1);
+
+    RECT client{};
+    GetClientRect(h, &client);
+    MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const struct {
+        const char* update;
+        RECT rect; // screen coordinates; empty: the whole window (1)
+        int paints;
+    } cases[] = {
+        {"the client area", client, 0},
+        {"a corner of the client area", {client.left, client.top, client.left + 9, client.top + 9},
+         0},
+        {"across the title's edge", {client.left, client.top - 2, client.left + 9, client.top + 2},
+         1},
+        {"the left edge", {client.left - 1, client.top, client.left, client.top + 1}, 1},
+        {"the whole window", {}, 1},
+    };
+    for (const auto& c : cases) {
+        const int before = skinner->FramePaints();
+        HRGN region = IsRectEmpty(&c.rect) ? nullptr : CreateRectRgnIndirect(&c.rect);
+        SendMessageW(h, WM_NCPAINT, region ? reinterpret_cast<WPARAM>(region) : 1, 0);
+        if (region) DeleteObject(region);
+        EXPECT_EQ(skinner->FramePaints() - before, c.paints) << c.update;
+    }
+
+    for (const BOOL active : {FALSE, TRUE}) {
+        const int before = skinner->FramePaints();
+        SendMessageW(h, WM_NCACTIVATE, active, 0);
+        EXPECT_EQ(skinner->ActiveFlag(), active != FALSE);
+        EXPECT_EQ(skinner->FramePaints() - before, 1) << "the frame for the change, at once";
+    }
 }
 
 TEST_F(SkinManagerTest, Tag99IsNeverSkinnedWhateverDisableTagSays) {
