@@ -122,7 +122,10 @@ bool StartOnce(const Program& program, Start& out) {
         if (Now() - begin > kGiveUpMs) return false;
         if (!main && (main = VisibleMain(process.Id(), program.main_class)) != nullptr)
             out.visible = Now() - begin;
-        if (!main) Sleep(1);
+        // A look a millisecond, not as fast as it can: asking without pause took a core from
+        // the program it watches (each ask a message its thread must answer) and made the
+        // painting steps two to three times as long.
+        Sleep(1);
     }
     out.painted = Now() - begin;
     density.reset();
