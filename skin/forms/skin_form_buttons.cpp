@@ -44,10 +44,7 @@ void TWinSkinForm::CreateCaptionButtons() {
         captionButtons_.push_back(std::make_unique<TWinSysButton>(*this, i));
         if (!IsSystemMenuButton(skin_->Elements().CaptionButtons[i].Action)) continue;
         const TPixelImage icon = IconPixels(kBaseDpi);
-        if (dpi_ == kBaseDpi)
-            iconBitmap_ = TDib(icon);
-        else
-            BuildIconBitmap();
+        iconBitmap_ = TDib(dpi_ == kBaseDpi ? icon : IconPixels(dpi_));
         skin_->ShowIconOnCaptionButton(i, icon);
         if (skin_->AppIcon.Width == 0) skin_->AppIcon = icon;
     }

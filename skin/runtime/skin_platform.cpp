@@ -5,6 +5,7 @@
 
 #include "ui/win_handles.h"
 #include "ui/scale_measure.h"
+#include "ui/system_functions.h"
 #include "ui/window_dpi.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 // functions are looked up by name, so a system without one still starts.
 class TSystemModule {
 public:
-    explicit TSystemModule(const wchar_t* name) : module_(LoadLibraryW(name)) {}
+    explicit TSystemModule(const wchar_t* name) : module_(ui::LoadSystemLibrary(name)) {}
     ~TSystemModule() {
         if (module_) FreeLibrary(module_);
     }
@@ -23,9 +24,8 @@ public:
     TSystemModule& operator=(const TSystemModule&) = delete;
 
     template <typename F> void Find(F& function, const char* name) const {
-        function = module_ ? reinterpret_cast<F>(
-                                 reinterpret_cast<void*>(GetProcAddress(module_, name)))
-                           : nullptr;
+        function = nullptr;
+        if (module_) ui::ResolveFunction(module_, name, function);
     }
 
 private:
